@@ -1,0 +1,117 @@
+#include "app/birth_form.h"
+
+#include <array>
+
+#include "positions/time_zones.h"
+
+namespace tarvel {
+namespace {
+
+constexpr std::array<std::string_view, 12> kMonthNames{
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+
+const TimeZoneTables& ZoneTables() {
+  static const TimeZoneTables tables = [] {
+    TimeZoneTables filled;
+    InitTimeZones(filled);
+    return filled;
+  }();
+  return tables;
+}
+
+// One accessor for both the reading and the writing side (Form is BirthForm or const BirthForm).
+template <typename Form>
+auto& SelectedSlot(Form& form, FormList list) {
+  switch (list) {
+    case FormList::cboDate:
+      return form.cboDate;
+    case FormList::cboMonth:
+      return form.cboMonth;
+    case FormList::cboYear:
+      return form.cboYear;
+    case FormList::cboHour:
+      return form.cboHour;
+    case FormList::cboMinute:
+      return form.cboMinute;
+    case FormList::cboTimeZone:
+      break;
+  }
+  return form.cboTimeZone;
+}
+
+}  // namespace
+
+int ListSize(FormList list) {
+  switch (list) {
+    case FormList::cboDate:
+      return 31;
+    case FormList::cboMonth:
+      return static_cast<int>(kMonthNames.size());
+    case FormList::cboYear:
+      return kLastYear - kFirstYear + 1;
+    case FormList::cboHour:
+      return 24;
+    case FormList::cboMinute:
+      return 60;
+    case FormList::cboTimeZone:
+      return kTimeZoneRows;
+  }
+  return 0;
+}
+
+std::string ListEntry(FormList list, int index) {
+  switch (list) {
+    case FormList::cboDate:
+      return std::to_string(index + 1);
+    case FormList::cboMonth:
+      return std::string(kMonthNames.at(index));
+    case FormList::cboYear:
+      return std::to_string(kFirstYear + index);
+    case FormList::cboHour:
+    case FormList::cboMinute:
+      return std::to_string(index);
+    case FormList::cboTimeZone:
+      return std::string(ZoneTables().TimeZoneNames.at(index));
+  }
+  return {};
+}
+
+std::optional<int> FindListEntry(FormList list, std::string_view text) {
+  for (int index = 0; index < ListSize(list); ++index) {
+    if (ListEntry(list, index) == text) return index;
+  }
+  return std::nullopt;
+}
+
+int SelectedIndex(const BirthForm& form, FormList list) {
+  return SelectedSlot(form, list);
+}
+
+void SelectIndex(BirthForm& form, FormList list, int index) {
+  SelectedSlot(form, list) = index;
+}
+
+std::string FieldText(const BirthForm& form, FormField field) {
+  switch (field) {
+    case FormField::txtName:
+      return form.txtName;
+    case FormField::txtLatDeg:
+      return form.txtLatDeg.Text();
+    case FormField::txtLatMin:
+      return form.txtLatMin.Text();
+    case FormField::txtLonDeg:
+      return form.txtLonDeg.Text();
+    case FormField::txtLonMin:
+      return form.txtLonMin.Text();
+    case FormField::txtCity:
+      return form.txtCity;
+    case FormField::txtState:
+      return form.txtState;
+    case FormField::txtCountry:
+      return form.txtCountry;
+  }
+  return {};
+}
+
+}  // namespace tarvel

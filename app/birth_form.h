@@ -1,0 +1,75 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/digit_text.h"
+
+namespace tarvel {
+
+enum class LatitudeChoice { Neither, North, South };
+enum class LongitudeChoice { Neither, East, West };
+
+/// The eight text boxes of the input view.
+enum class FormField {
+  txtName,
+  txtLatDeg,
+  txtLatMin,
+  txtLonDeg,
+  txtLonMin,
+  txtCity,
+  txtState,
+  txtCountry
+};
+
+/// The six drop-down lists of the input view.
+enum class FormList { cboDate, cboMonth, cboYear, cboHour, cboMinute, cboTimeZone };
+
+/// The input view as a plain value: each box's text as typed, each list's selected index,
+/// the option pairs and the daylight-saving box. The default value is the window at load.
+/// List indices are always within their lists (see ListSize).
+struct BirthForm {
+  std::string txtName;
+  int cboDate = 0;      ///< day 1 at index 0
+  int cboMonth = 0;     ///< January at index 0
+  int cboYear = 0;      ///< 1900 at index 0
+  int cboHour = 0;      ///< hour 0 at index 0
+  int cboMinute = 0;    ///< minute 0 at index 0
+  int cboTimeZone = 0;  ///< the time-zone row
+  DigitText txtLatDeg;
+  DigitText txtLatMin;
+  DigitText txtLonDeg;
+  DigitText txtLonMin;
+  std::string txtCity;
+  std::string txtState;
+  std::string txtCountry;
+  bool chkDST = false;
+  LongitudeChoice optLong = LongitudeChoice::East;
+  LatitudeChoice optLat = LatitudeChoice::North;
+
+  bool operator==(const BirthForm&) const = default;
+};
+
+inline constexpr int kFirstYear = 1900;
+inline constexpr int kLastYear = 2050;
+
+/// How many entries a list holds: 31 days, 12 months, 151 years, 24 hours, 60 minutes, 71 zones.
+int ListSize(FormList list);
+
+/// The text of a list entry as the window shows it ("1", "January", "1900", a zone's name).
+std::string ListEntry(FormList list, int index);
+
+/// The index of the entry whose text is exactly `text`, if any.
+std::optional<int> FindListEntry(FormList list, std::string_view text);
+
+/// The selected index of a list in the form.
+int SelectedIndex(const BirthForm& form, FormList list);
+
+/// Selects an entry of a list; the index must be within the list.
+void SelectIndex(BirthForm& form, FormList list, int index);
+
+/// The text of a letters box or the digits of a digits box.
+std::string FieldText(const BirthForm& form, FormField field);
+
+}  // namespace tarvel

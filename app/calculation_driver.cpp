@@ -1,0 +1,68 @@
+#include "app/calculation_driver.h"
+
+#include <cstdlib>
+#include <string_view>
+
+#include "argala/evaluate_argala.h"
+#include "ephemeris/moon.h"
+#include "positions/ascendant.h"
+#include "positions/graha_table.h"
+#include "positions/time_zones.h"
+
+namespace tarvel {
+namespace {
+
+std::string Trimmed(std::string_view text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  const auto last = text.find_last_not_of(' ');
+  return std::string(text.substr(first, last - first + 1));
+}
+
+std::int16_t Magnitude(std::int16_t value) {
+  return static_cast<std::int16_t>(std::abs(value));
+}
+
+}  // namespace
+
+void ReadBirthData(const BirthForm& form, ChartState& state) {
+  BirthData& birth = state.BirthData;
+  birth.BirthName = form.txtName;
+  birth.BirthMonth = static_cast<std::int16_t>(form.cboMonth + 1);
+  // The day, year, hour and minute lists show their numbers, so each text is index + first.
+  birth.BirthDay = static_cast<std::int16_t>(form.cboDate + 1);
+  birth.BirthYear = static_cast<std::int16_t>(kFirstYear + form.cboYear);
+  birth.BirthHour = static_cast<std::int16_t>(form.cboHour);
+  birth.BirthMinute = static_cast<std::int16_t>(form.cboMinute);
+  // The table's sign is dropped: the direction of the offset follows East/West alone.
+  birth.ZoneHours = Magnitude(state.TimeZones.TimeZoneHours.at(form.cboTimeZone));
+  birth.ZoneMinutes = Magnitude(state.TimeZones.TimeZoneMinutes.at(form.cboTimeZone));
+  birth.LonDeg = form.txtLonDeg.Value();
+  birth.LonMin = form.txtLonMin.Value();
+  birth.LatDeg = form.txtLatDeg.Value();
+  birth.LatMin = form.txtLatMin.Value();
+  birth.IsEast = ToFlag16(form.optLong == LongitudeChoice::East);
+  birth.IsSouth = ToFlag16(form.optLat == LatitudeChoice::South);
+  birth.IsDST = ToFlag16(form.chkDST);
+  birth.BirthCity = Trimmed(form.txtCity);
+  birth.BirthState = Trimmed(form.txtState);
+  birth.BirthCountry = Trimmed(form.txtCountry);
+}
+
+void RunCalculationChain(ChartState& state, ResultView& view) {
+  CalculateAscendant(state);
+  CalculateMoon(state);
+  CalculatePlanets(state);
+  EvaluateArgala(state, view);
+}
+
+std::optional<Refusal> CalculateReading(BirthForm& form, ChartState& state, MessageSink& sink,
+                                        ResultView& view) {
+  if (auto refusal = ValidateInput(form, sink)) return refusal;
+  InitTimeZones(state.TimeZones);
+  ReadBirthData(form, state);
+  RunCalculationChain(state, view);
+  return std::nullopt;
+}
+
+}  // namespace tarvel

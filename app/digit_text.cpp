@@ -1,0 +1,22 @@
+#include "app/digit_text.h"
+
+#include <algorithm>
+
+namespace tarvel {
+
+std::optional<DigitText> DigitText::Parse(std::string_view text) {
+  const bool allDigits =
+      std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+  if (!allDigits || text.size() > kMaxLength) return std::nullopt;
+  DigitText result;
+  result.text_ = std::string(text);
+  return result;
+}
+
+std::int16_t DigitText::Value() const {
+  std::int16_t value = 0;
+  for (char c : text_) value = static_cast<std::int16_t>(value * 10 + (c - '0'));
+  return value;
+}
+
+}  // namespace tarvel

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tarvel {
+
+/// The text of a digits-only box (degrees or minutes of a coordinate): empty, or one to
+/// three ASCII digits. Holding the text in this type, rather than in a plain string, is what
+/// guarantees that the calculation never meets a box whose text is not a number: every way
+/// into a form (typing, pasting, the command line, a saved reading) has to go through Parse.
+class DigitText {
+ public:
+  static constexpr std::size_t kMaxLength = 3;
+
+  DigitText() = default;
+
+  /// The text when it is empty or one to three digits; nothing otherwise.
+  static std::optional<DigitText> Parse(std::string_view text);
+
+  const std::string& Text() const { return text_; }
+  bool Empty() const { return text_.empty(); }
+  /// The number the digits spell; 0 for an empty box (which validation refuses).
+  std::int16_t Value() const;
+
+  bool operator==(const DigitText&) const = default;
+
+ private:
+  std::string text_;
+};
+
+}  // namespace tarvel

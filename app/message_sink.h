@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string_view>
+
+namespace tarvel {
+
+enum class MessageIcon { Error, Information };
+
+/// Where the user hears of refused input: a message box titled "Tarvel" with one OK button
+/// in the window, a line on stderr in the command line, a recording fake in tests.
+class MessageSink {
+ public:
+  virtual ~MessageSink() = default;
+  virtual void ShowMessage(std::string_view text, MessageIcon icon) = 0;
+};
+
+}  // namespace tarvel

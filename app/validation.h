@@ -1,0 +1,31 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "app/birth_form.h"
+#include "app/message_sink.h"
+
+namespace tarvel {
+
+/// Why a form may not be calculated, and where the cursor goes afterwards.
+struct Refusal {
+  std::string_view message;
+  MessageIcon icon = MessageIcon::Error;
+  std::optional<FormField> focus;  ///< the box that takes the cursor, if any
+  bool operator==(const Refusal&) const = default;
+};
+
+/// The first rule the form breaks, without showing anything; nothing when it may be calculated.
+/// A missing direction is reported here but selected only by ValidateInput.
+std::optional<Refusal> FindRefusal(const BirthForm& form);
+
+/// Checks the form before a calculation. On a refusal it shows the message through the sink,
+/// selects "North" or "East" when a direction was missing, and returns the refusal so the
+/// caller can put the cursor into its box. Nothing else changes.
+std::optional<Refusal> ValidateInput(BirthForm& form, MessageSink& sink);
+
+/// Gregorian leap year: divisible by 4, centuries only when divisible by 400.
+bool IsLeapYear(int year);
+
+}  // namespace tarvel

@@ -1,0 +1,7 @@
+#include "argala/evaluate_argala.h"
+
+namespace tarvel {
+
+void EvaluateArgala(ChartState& /*state*/, ResultView& /*view*/) {}
+
+}  // namespace tarvel

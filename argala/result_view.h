@@ -1,0 +1,49 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "ephemeris/chart_state.h"
+
+namespace tarvel {
+
+struct Rgb {
+  std::uint8_t red = 0;
+  std::uint8_t green = 0;
+  std::uint8_t blue = 0;
+  bool operator==(const Rgb&) const = default;
+};
+
+/// One run of the reading: text appended with one colour and two independent emphases.
+struct ReadingRun {
+  std::string text;  ///< UTF-8; line breaks are CR LF
+  Rgb colour;
+  bool heading = false;  ///< heading emphasis (planet names)
+  bool line = false;     ///< line emphasis (reading lines)
+  bool operator==(const ReadingRun&) const = default;
+};
+
+using Reading = std::vector<ReadingRun>;
+
+/// The captions the chart writes, by control array and index.
+struct ChartCaptions {
+  std::array<std::string, kSignCount> lblSign;
+  std::array<std::string, kPlanetCount> lblPlanet;
+  std::array<std::string, kPlanetCount> lblPlanets_Name;
+  std::array<std::string, kPlanetCount> lblPlanets_Position;
+  bool operator==(const ChartCaptions&) const = default;
+};
+
+/// Where a calculation shows its result: the desktop window, the command line or a test.
+class ResultView {
+ public:
+  virtual ~ResultView() = default;
+  virtual void ShowChart(const ChartCaptions& captions) = 0;
+  virtual void ShowReading(const Reading& reading) = 0;
+  /// Brings the result view in front of the input view.
+  virtual void BringResultViewToFront() = 0;
+};
+
+}  // namespace tarvel

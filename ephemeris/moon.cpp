@@ -1,0 +1,7 @@
+#include "ephemeris/moon.h"
+
+namespace tarvel {
+
+void CalculateMoon(ChartState& /*state*/) {}
+
+}  // namespace tarvel

@@ -1,0 +1,7 @@
+#include "positions/ascendant.h"
+
+namespace tarvel {
+
+void CalculateAscendant(ChartState& /*state*/) {}
+
+}  // namespace tarvel

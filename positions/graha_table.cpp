@@ -1,0 +1,7 @@
+#include "positions/graha_table.h"
+
+namespace tarvel {
+
+void CalculatePlanets(ChartState& /*state*/) {}
+
+}  // namespace tarvel

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Tarvel needs, skipping those already present.
+# Usage: install-deps.sh [build|test|run] ... (several groups may be named)
+set -euo pipefail
+
+build=(g++ cmake ninja-build libcli11-dev nlohmann-json3-dev qt6-base-dev qt6-webengine-dev)
+test=(libgtest-dev libgmock-dev)
+run=(xvfb xauth)
+
+pkgs=()
+for group in "$@"; do
+  case "$group" in
+    build) pkgs+=("${build[@]}") ;;
+    test) pkgs+=("${test[@]}") ;;
+    run) pkgs+=("${run[@]}") ;;
+    bench) pkgs+=(libbenchmark-dev valgrind) ;;
+    *) echo "install-deps.sh: unknown group '$group'" >&2; exit 2 ;;
+  esac
+done
+
+missing=()
+for p in "${pkgs[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  sudo_cmd=()
+  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
