@@ -1,0 +1,48 @@
+#include "ephemeris/birth_instant.h"
+
+#include "ephemeris/julian_day.h"
+
+namespace tarvel {
+
+namespace {
+
+constexpr double kJ2000DayNumber = 2451545;
+constexpr double kDaysPerCentury = 36525;
+
+// Magnitude of the zone offset in hours, adjusted for daylight-saving time so that universal
+// time always comes out one hour earlier, whichever way the zone is applied.
+double ZoneOffset(const BirthData& birth, bool isEastward) {
+  double zoneHours = birth.ZoneHours + birth.ZoneMinutes / 60.0;
+  if (birth.IsDST != kFalse) zoneHours += isEastward ? 1 : -1;
+  return zoneHours;
+}
+
+}  // namespace
+
+double ClockTime(const BirthData& birth) {
+  return birth.BirthHour + birth.BirthMinute / 60.0;
+}
+
+double SignedLongitude(const BirthData& birth) {
+  double longitudeDeg = birth.LonDeg + birth.LonMin / 60.0;
+  if (birth.IsEast != kFalse) longitudeDeg = -longitudeDeg;
+  return longitudeDeg;
+}
+
+BirthInstant UniversalTime(const BirthData& birth) {
+  const double clockHours = ClockTime(birth);
+  // A longitude of exactly 0 follows the West rule, whichever direction was chosen.
+  const bool isEastward = SignedLongitude(birth) < 0;
+  const double zoneHours = ZoneOffset(birth, isEastward);
+  const double dayNumber = JulianDayNumber(birth.BirthMonth, birth.BirthDay, birth.BirthYear);
+  const double utHours = isEastward ? clockHours - zoneHours : clockHours + zoneHours;
+  return {utHours, dayNumber};
+}
+
+double CenturiesSinceJ2000(double dayNumber, double utHours) {
+  // Whole days first, then the fraction of the day, then the half day from noon: this order
+  // keeps the last bits that decide a truncated arc-second.
+  return ((dayNumber - kJ2000DayNumber) + utHours / 24 - 0.5) / kDaysPerCentury;
+}
+
+}  // namespace tarvel
