@@ -1,0 +1,99 @@
+#include "ephemeris/moon.h"
+
+#include <gtest/gtest.h>
+
+#include "ephemeris/ayanamsa.h"
+#include "ephemeris/birth_instant.h"
+#include "ephemeris/moon_longitude.h"
+
+namespace tarvel {
+namespace {
+
+struct MoonCase {
+  const char* name;
+  BirthData birth;
+  double tropicalDeg;
+  double siderealDeg;
+  const char* position;
+};
+
+BirthData Birth(int month, int day, int year, int zoneHours, int zoneMinutes, int lonDeg,
+                bool isEast) {
+  BirthData birth;
+  birth.BirthMonth = static_cast<std::int16_t>(month);
+  birth.BirthDay = static_cast<std::int16_t>(day);
+  birth.BirthYear = static_cast<std::int16_t>(year);
+  birth.ZoneHours = static_cast<std::int16_t>(zoneHours);
+  birth.ZoneMinutes = static_cast<std::int16_t>(zoneMinutes);
+  birth.LonDeg = static_cast<std::int16_t>(lonDeg);
+  birth.IsEast = ToFlag16(isEast);
+  return birth;
+}
+
+BirthData J2000Noon() {
+  BirthData birth = Birth(1, 1, 2000, 0, 0, 0, false);
+  birth.BirthHour = 12;
+  return birth;
+}
+
+double CenturiesOf(const BirthData& birth) {
+  const BirthInstant instant = UniversalTime(birth);
+  return CenturiesSinceJ2000(instant.dayNumber, instant.utHours);
+}
+
+class MoonTest : public ::testing::TestWithParam<MoonCase> {};
+
+TEST_P(MoonTest, TropicalLongitude) {
+  EXPECT_NEAR(MoonLongitude(CenturiesOf(GetParam().birth)), GetParam().tropicalDeg, 1e-7);
+}
+
+TEST_P(MoonTest, SiderealLongitude) {
+  const double centuries = CenturiesOf(GetParam().birth);
+  EXPECT_NEAR(SiderealLongitude(MoonLongitude(centuries), Ayanamsa(centuries)),
+              GetParam().siderealDeg, 1e-7);
+}
+
+TEST_P(MoonTest, PositionText) {
+  ChartState state;
+  state.BirthData = GetParam().birth;
+  CalculateMoon(state);
+  EXPECT_EQ(state.MoonPosition, GetParam().position);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    KnownBirths, MoonTest,
+    ::testing::Values(MoonCase{"J2000", J2000Noon(), 223.3161029, 199.4623772,
+                               "19\xC2\xB0 27' 44\" Lib"},
+                      MoonCase{"April1992", Birth(4, 12, 1992, 0, 0, 0, false), 133.1580839,
+                               109.4039375, "19\xC2\xB0 24' 14\" Can"},
+                      MoonCase{"August1947", Birth(8, 15, 1947, 5, 30, 77, true), 117.1096557,
+                               93.9878232, "3\xC2\xB0 59' 16\" Can"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(MoonStateTest, SetsConstantsAndReplacesThePreviousPosition) {
+  ChartState state;
+  state.BirthData = J2000Noon();
+  state.SignAbbrevs = "stale";
+  state.MoonPosition = "stale";
+  CalculateMoon(state);
+  EXPECT_EQ(state.SignAbbrevs, "AriTauGemCanLeoVirLibScoSagCapAquPis");
+  EXPECT_EQ(state.DegToRad, 0.0174532925199433);
+  EXPECT_EQ(state.MoonPosition, "19\xC2\xB0 27' 44\" Lib");
+}
+
+TEST(SiderealLongitudeTest, WrapsOnceBelowZero) {
+  EXPECT_NEAR(SiderealLongitude(10, -23.85), 346.15, 1e-9);
+  EXPECT_NEAR(SiderealLongitude(223.3161029, -23.8537257), 199.4623772, 1e-9);
+}
+
+TEST(MoonLongitudeTest, StaysWithinOneTurnFarFromJ2000) {
+  // About 1340 turns of mean longitude lie between 1900 and 2050.
+  for (double centuries : {-1.0, -0.5, 0.5}) {
+    const double longitudeDeg = MoonLongitude(centuries);
+    EXPECT_GE(longitudeDeg, 0);
+    EXPECT_LE(longitudeDeg, 360);
+  }
+}
+
+}  // namespace
+}  // namespace tarvel
