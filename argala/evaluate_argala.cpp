@@ -1,7 +1,31 @@
 #include "argala/evaluate_argala.h"
 
+#include <optional>
+#include <utility>
+
+#include "argala/argala_lists.h"
+#include "argala/argala_tables.h"
+#include "argala/chart_captions.h"
+#include "argala/reading.h"
+#include "argala/signs.h"
+
 namespace tarvel {
 
-void EvaluateArgala(ChartState& /*state*/, ResultView& /*view*/) {}
+void EvaluateArgala(ChartState& state, ResultView& view) {
+  const std::optional<int> ascendantSign = AscendantSign(state.AscendantPosition);
+  state.SignContents = BuildSignContents(ascendantSign, state.PlanetSigns);
+
+  const ArgalaTables tables = BuildArgalaTables(ascendantSign, state.PlanetSigns);
+  state.PlanetHouses = tables.PlanetHouses;
+
+  // Obstruction needs to know every caster, so the Argala list is complete first.
+  ArgalaCasting casting = BuildArgalaList(state.PlanetNames, tables);
+  state.ArgalaList = std::move(casting.ArgalaList);
+  state.VirodhargalaList = BuildVirodhargalaList(state.PlanetNames, tables, casting.ArgalaCaster);
+
+  view.ShowChart(BuildChartCaptions(state));
+  view.ShowReading(BuildReading(state.ArgalaList, state.VirodhargalaList, state.PlanetNames));
+  view.BringResultViewToFront();
+}
 
 }  // namespace tarvel

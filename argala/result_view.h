@@ -40,7 +40,9 @@ struct ChartCaptions {
 class ResultView {
  public:
   virtual ~ResultView() = default;
+  /// Writes every caption of the chart, replacing the previous chart.
   virtual void ShowChart(const ChartCaptions& captions) = 0;
+  /// Replaces the whole reading with these runs, in order.
   virtual void ShowReading(const Reading& reading) = 0;
   /// Brings the result view in front of the input view.
   virtual void BringResultViewToFront() = 0;
