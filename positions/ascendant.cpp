@@ -1,7 +1,77 @@
 #include "positions/ascendant.h"
 
+#include <cmath>
+
+#include "ephemeris/birth_instant.h"
+#include "ephemeris/position_text.h"
+#include "positions/angles.h"
+#include "positions/chart_ayanamsa.h"
+
 namespace tarvel {
 
-void CalculateAscendant(ChartState& /*state*/) {}
+namespace {
+
+constexpr double k1900DayNumber = 2415020;
+constexpr double kDaysPerCentury = 36525;
+
+}  // namespace
+
+double CenturiesSince1900(double dayNumber, double utHours) {
+  // Whole days first, then the day's fraction, then the half day from noon.
+  return ((dayNumber - k1900DayNumber) + utHours / 24 - 0.5) / kDaysPerCentury;
+}
+
+double SignedLatitude(const BirthData& birth) {
+  double latitudeDeg = birth.LatDeg + birth.LatMin / 60.0;
+  if (birth.IsSouth != kFalse) latitudeDeg = -latitudeDeg;
+  return latitudeDeg;
+}
+
+double LocalSiderealTime(double centuriesSince1900, double utHours, double signedLongitudeDeg) {
+  const double t = centuriesSince1900;
+  // Universal time enters in plain hours: the sidereal rate is carried by the 2400.0513 T term,
+  // since T already counts the time of day.
+  double angleDeg =
+      ((6.6460656 + 2400.0513 * t) + (0.0000258 * t) * t + utHours) * 15 - signedLongitudeDeg;
+  while (angleDeg >= 360) angleDeg -= 360;
+  return angleDeg;
+}
+
+double TropicalAscendant(double siderealTimeDeg, double centuriesSince1900, double latitudeDeg) {
+  const double thetaRad = kDegToRad * siderealTimeDeg;
+  const double obliquityRad = kDegToRad * (23.452294 - 0.0130125 * centuriesSince1900);
+  const double y = std::cos(thetaRad);
+  const double x = (-std::sin(thetaRad)) * std::cos(obliquityRad) -
+                   std::sin(obliquityRad) * std::tan(kDegToRad * latitudeDeg);
+  // Bring the angle into the half-plane the horizon's eastern point lies in.
+  double angleRad = QuadrantArcTan(y, x);
+  if (angleRad < 0) angleRad += kPi;
+  if (y < 0) angleRad += kPi;
+  double longitudeDeg = kRadToDeg * angleRad;
+  while (longitudeDeg >= 360) longitudeDeg -= 360;
+  return longitudeDeg;
+}
+
+AscendantFigures ComputeAscendant(const BirthData& birth) {
+  const BirthInstant instant = UniversalTime(birth);
+  AscendantFigures figures{};
+  figures.centuriesSince1900 = CenturiesSince1900(instant.dayNumber, instant.utHours);
+  figures.chartCorrection = ChartAyanamsa(figures.centuriesSince1900);
+  figures.siderealTimeDeg =
+      LocalSiderealTime(figures.centuriesSince1900, instant.utHours, SignedLongitude(birth));
+  figures.tropicalDeg =
+      TropicalAscendant(figures.siderealTimeDeg, figures.centuriesSince1900, SignedLatitude(birth));
+  figures.siderealDeg = WrapOnce(figures.tropicalDeg + figures.chartCorrection);
+  return figures;
+}
+
+void CalculateAscendant(ChartState& state) {
+  // The ascendant runs before the Moon, so it sets the shared constants itself.
+  state.DegToRad = kDegToRad;
+  state.SignAbbrevs = kSignAbbrevs;
+  const AscendantFigures figures = ComputeAscendant(state.BirthData);
+  state.ChartCorrection = figures.chartCorrection;
+  state.AscendantPosition = FormatPosition(figures.siderealDeg);
+}
 
 }  // namespace tarvel

@@ -4,7 +4,36 @@
 
 namespace tarvel {
 
-/// Computes ChartCorrection and the sidereal ascendant (AscendantPosition, position text).
+/// The figures of one ascendant computation, each kept for inspection.
+struct AscendantFigures {
+  double centuriesSince1900;  ///< from day number 2415020.0 to the birth instant
+  double chartCorrection;     ///< ChartAyanamsa of those centuries, degrees (negative)
+  double siderealTimeDeg;     ///< local sidereal time as an angle, degrees, not reduced below 0
+  double tropicalDeg;         ///< tropical ascendant, degrees in 0-360
+  double siderealDeg;         ///< sidereal ascendant, degrees in 0-360
+};
+
+/// Julian centuries of 36525 days from day number 2415020.0 (1900 January 0.5) to the instant
+/// given by a day number and universal time in hours (which may lie outside 0-24).
+double CenturiesSince1900(double dayNumber, double utHours);
+
+/// Geographic latitude, degrees: LatDeg + LatMin / 60, negated when IsSouth.
+double SignedLatitude(const BirthData& birth);
+
+/// Local sidereal time as an angle in degrees, for centuries since 1900, universal time in
+/// hours and the signed longitude in degrees (East negative). Reduced below 360 only: a
+/// negative angle stays negative.
+double LocalSiderealTime(double centuriesSince1900, double utHours, double signedLongitudeDeg);
+
+/// Tropical ascendant in degrees (0-360) for the local sidereal time in degrees, centuries
+/// since 1900 (for the obliquity) and the signed latitude in degrees (South negative).
+double TropicalAscendant(double siderealTimeDeg, double centuriesSince1900, double latitudeDeg);
+
+/// All figures of the ascendant of a birth.
+AscendantFigures ComputeAscendant(const BirthData& birth);
+
+/// Sets DegToRad and SignAbbrevs, then computes ChartCorrection and the sidereal ascendant
+/// (AscendantPosition, position text) from the chart's BirthData.
 void CalculateAscendant(ChartState& state);
 
 }  // namespace tarvel

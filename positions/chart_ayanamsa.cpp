@@ -1,0 +1,23 @@
+#include "positions/chart_ayanamsa.h"
+
+#include <cmath>
+
+#include "ephemeris/chart_state.h"
+
+namespace tarvel {
+
+double ChartAyanamsa(double centuriesSince1900) {
+  const double t = centuriesSince1900;
+  // Mean longitude of the Moon's ascending node, degrees from arc-second coefficients. Only its
+  // sine is used, so a negative value is left as it is.
+  double nodeDeg = ((933060 - 6962911 * t) + (7.5 * t) * t) / 3600;
+  while (nodeDeg >= 360) nodeDeg -= 360;
+  // Twice the Sun's mean longitude, degrees.
+  const double twiceSunDeg = (259205536 * t + 2013816) / 3600;
+  const double nutationArcSec =
+      1.27 * std::sin(kDegToRad * twiceSunDeg) + 17.23 * std::sin(kDegToRad * nodeDeg);
+  const double precessionArcSec = t * (5025.64 + 1.11 * t);
+  return ((nutationArcSec - precessionArcSec) - 80861.27) / 3600;
+}
+
+}  // namespace tarvel

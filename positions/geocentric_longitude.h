@@ -1,0 +1,11 @@
+#pragma once
+
+namespace tarvel {
+
+/// Geocentric ecliptic longitude in degrees (0 to 360 inclusive), tropical and geometric, of
+/// the body of an element set (0-5, see ElementSet; the Earth's set 2 gives the Sun) at a
+/// number of days from J2000.0. Both the body and the Earth move on fixed Kepler ellipses; the
+/// Earth's orbit is taken to lie in the ecliptic.
+double GeocentricLongitude(int index, double daysFromJ2000);
+
+}  // namespace tarvel

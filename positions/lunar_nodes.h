@@ -1,0 +1,15 @@
+#pragma once
+
+namespace tarvel {
+
+/// Sidereal longitudes of the Moon's mean nodes, degrees in 0-360.
+struct LunarNodes {
+  double rahuDeg;  ///< ascending node
+  double ketuDeg;  ///< descending node, 180 degrees from Rahu
+};
+
+/// The mean nodes at a number of days from J2000.0, made sidereal with the chart's correction
+/// (degrees, negative).
+LunarNodes MeanLunarNodes(double daysFromJ2000, double chartCorrection);
+
+}  // namespace tarvel

@@ -1,0 +1,30 @@
+#pragma once
+
+namespace tarvel {
+
+/// The bodies of the orbital-element table; the Earth's set also places the Sun.
+enum ElementSet : int {
+  MercuryElements,
+  VenusElements,
+  EarthElements,
+  MarsElements,
+  JupiterElements,
+  SaturnElements
+};
+inline constexpr int kElementSetCount = 6;
+
+/// Mean elements of one body at one instant, referred to the ecliptic and equinox of J2000.0.
+struct OrbitElements {
+  double semiMajorAxisAu;
+  double eccentricity;
+  double inclinationRad;
+  double ascendingNodeRad;  ///< longitude of the ascending node
+  double perihelionRad;     ///< longitude of perihelion
+  double meanLongitudeRad;  ///< reduced into 0 to 2π
+};
+
+/// The elements of a body (index 0-5, see ElementSet) at a number of days from J2000.0. The
+/// angles are not reduced, except the mean longitude.
+OrbitElements OrbitalElements(int index, double daysFromJ2000);
+
+}  // namespace tarvel

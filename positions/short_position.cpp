@@ -1,0 +1,38 @@
+#include "positions/short_position.h"
+
+#include <algorithm>
+
+namespace tarvel {
+
+namespace {
+
+constexpr std::string_view kDegreeSign = "\u00B0";
+constexpr std::string_view kBlanks = " ";
+constexpr std::size_t kAbbrevLength = 3;
+
+std::string_view Trim(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+std::string TwoDigits(std::string_view number) {
+  return number.size() <= 1 ? "0" + std::string(number) : std::string(number);
+}
+
+}  // namespace
+
+std::string ShortPosition(std::string_view positionText) {
+  const std::string_view text = Trim(positionText);
+  const std::size_t degreeAt = std::min(text.find(kDegreeSign), text.size());
+  const std::size_t minutesAt = std::min(degreeAt + kDegreeSign.size(), text.size());
+  const std::size_t apostropheAt = std::max(text.find('\''), minutesAt);
+  const std::string_view degrees = Trim(text.substr(0, degreeAt));
+  const std::string_view minutes = Trim(text.substr(minutesAt, apostropheAt - minutesAt));
+  // The abbreviation is the last three characters of the text as given, not of the trimmed one.
+  const std::size_t abbrevLength = std::min(kAbbrevLength, positionText.size());
+  const std::string_view sign = Trim(positionText.substr(positionText.size() - abbrevLength));
+  return TwoDigits(degrees) + " " + std::string(sign) + " " + TwoDigits(minutes);
+}
+
+}  // namespace tarvel
