@@ -1,0 +1,30 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+#include "app/birth_form.h"
+#include "app/reading_file.h"
+#include "argala/result_view.h"
+#include "ephemeris/chart_state.h"
+
+namespace tarvel {
+
+/// Whether a chosen file name may be opened as a reading: its last three characters are
+/// exactly "tvl", letter case included.
+bool HasReadingFileEnding(std::string_view fileName);
+
+/// Opens a reading from the bytes of its file: restores the form, copies it into BirthData
+/// and runs the calculation chain, which shows the chart and the reading. Neither the form's
+/// validation nor the time-zone tables are run; the state's tables must be filled. A damaged
+/// file is refused with "Please Check The File." and changes nothing.
+std::optional<FileError> OpenReadingBytes(std::string_view bytes, BirthForm& form,
+                                          ChartState& state, ResultView& view);
+
+/// Opens the reading file at `path` as OpenReadingBytes does. A name not ending in "tvl"
+/// and a file that cannot be read are refused with "Please Check The File." as well.
+std::optional<FileError> OpenReading(const std::filesystem::path& path, BirthForm& form,
+                                     ChartState& state, ResultView& view);
+
+}  // namespace tarvel

@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+#include "app/open_reading.h"
+#include "app/reading_file_writer.h"
+#include "positions/time_zones.h"
+#include "reading_file_test_support.h"
+
+namespace tarvel {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::AshaBirth;
+using testing::AshaForm;
+using testing::AshaLines;
+using testing::FileOf;
+using testing::kAshaZoneRow;
+using testing::RecordingView;
+
+std::string ReadAll(const fs::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << file.rdbuf();
+  return bytes.str();
+}
+
+void WriteAll(const fs::path& path, std::string_view bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// Each test works in a folder of its own, removed afterwards.
+class ReadingFileDiskTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    folder = fs::temp_directory_path() /
+             ("tvl_" + std::string(test->name()) + "_" + std::to_string(::getpid()));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    InitTimeZones(state.TimeZones);
+  }
+  void TearDown() override {
+    std::error_code ignored;
+    fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add, ignored);
+    fs::remove_all(folder, ignored);
+  }
+
+  std::set<std::string> FolderEntries() const {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+      names.insert(entry.path().filename().string());
+    }
+    return names;
+  }
+
+  fs::path folder;
+  BirthForm form;
+  ChartState state;
+  RecordingView view;
+};
+
+TEST_F(ReadingFileDiskTest, SaveWritesTheReadingFile) {
+  const fs::path path = folder / "asha.tvl";
+  ASSERT_EQ(SaveReading(path, AshaBirth(), kAshaZoneRow), std::nullopt);
+  EXPECT_EQ(ReadAll(path), FileOf(AshaLines()));
+  EXPECT_EQ(FolderEntries(), std::set<std::string>{"asha.tvl"});
+}
+
+TEST_F(ReadingFileDiskTest, OpeningThenSavingUnderAnotherNameGivesAnIdenticalFile) {
+  const fs::path original = folder / "asha.tvl";
+  const fs::path copy = folder / "copy.tvl";
+  WriteAll(original, FileOf(AshaLines()));
+  ASSERT_EQ(OpenReading(original, form, state, view), std::nullopt);
+  EXPECT_EQ(form, AshaForm());
+  ASSERT_EQ(SaveReading(copy, state.BirthData, form.cboTimeZone), std::nullopt);
+  EXPECT_EQ(ReadAll(copy), ReadAll(original));
+}
+
+TEST_F(ReadingFileDiskTest, SavingOverAReadingReplacesItAndKeepsItsPermissions) {
+  const fs::path path = folder / "asha.tvl";
+  WriteAll(path, "old reading");
+  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  ASSERT_EQ(SaveReading(path, AshaBirth(), kAshaZoneRow), std::nullopt);
+  EXPECT_EQ(ReadAll(path), FileOf(AshaLines()));
+  EXPECT_EQ(fs::status(path).permissions(),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_EQ(FolderEntries(), std::set<std::string>{"asha.tvl"});
+}
+
+struct FailedSaveCase {
+  std::string_view target;  ///< relative to the test's folder
+  std::string_view reason;
+};
+
+// The folder holds "old.tvl" (a reading), "plain" (a regular file) and "dir.tvl" (a folder).
+constexpr FailedSaveCase kFailedSaves[] = {
+    {"missing/asha.tvl", "No such file or directory"},
+    {"plain/asha.tvl", "Not a directory"},
+    {"dir.tvl", "Is a directory"},
+    {"old.tvl", "The file is read-only"},
+};
+
+TEST_F(ReadingFileDiskTest, FailedSaveIsReportedAndLeavesEverythingAsItWas) {
+  WriteAll(folder / "old.tvl", "old reading");
+  fs::permissions(folder / "old.tvl", fs::perms::owner_read | fs::perms::group_read);
+  WriteAll(folder / "plain", "text");
+  fs::create_directory(folder / "dir.tvl");
+  const auto entriesBefore = FolderEntries();
+  for (const auto& [target, reason] : kFailedSaves) {
+    const fs::path path = folder / target;
+    const auto error = SaveReading(path, AshaBirth(), kAshaZoneRow);
+    const std::string expected =
+        "Could not save \"" + path.string() + "\": " + std::string(reason) + ".";
+    EXPECT_EQ(error, FileError{expected}) << target;
+    EXPECT_EQ(FolderEntries(), entriesBefore) << target;
+  }
+  EXPECT_EQ(ReadAll(folder / "old.tvl"), "old reading");
+  EXPECT_TRUE(fs::is_empty(folder / "dir.tvl"));
+}
+
+TEST(HasReadingFileEndingTest, OnlyTheExactLowerCaseEndingPasses) {
+  struct Case {
+    std::string_view name;
+    bool passes;
+  };
+  constexpr Case kCases[] = {
+      {"asha.tvl", true},      {"/home/a/asha.tvl", true}, {"ashatvl", true},   {"tvl", true},
+      {"asha.TVL", false},     {"asha.Tvl", false},        {"asha.tvL", false}, {"asha.tv", false},
+      {"asha.tvl.bak", false}, {"asha.tvl ", false},       {"vl", false},       {"", false},
+  };
+  for (const auto& [name, passes] : kCases) EXPECT_EQ(HasReadingFileEnding(name), passes) << name;
+}
+
+TEST_F(ReadingFileDiskTest, RefusedOpenChangesNothing) {
+  WriteAll(folder / "asha.TVL", FileOf(AshaLines()));
+  WriteAll(folder / "short.tvl", FileOf(AshaLines()).substr(0, 20));
+  // A reading followed by more than a megabyte is not a reading.
+  WriteAll(folder / "huge.tvl", FileOf(AshaLines()) + std::string(std::size_t{1} << 20, 'x'));
+  fs::create_directory(folder / "dir.tvl");
+  const BirthForm formBefore = form;
+  for (std::string_view name : {"asha.TVL", "short.tvl", "huge.tvl", "dir.tvl", "absent.tvl"}) {
+    EXPECT_EQ(OpenReading(folder / name, form, state, view), FileError{"Please Check The File."})
+        << name;
+    EXPECT_EQ(form, formBefore) << name;
+    EXPECT_EQ(state.BirthData, BirthData{}) << name;
+    EXPECT_TRUE(view.charts.empty() && view.readings.empty() && view.broughtToFront == 0);
+  }
+}
+
+}  // namespace
+}  // namespace tarvel

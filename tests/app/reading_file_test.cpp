@@ -1,0 +1,245 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/calculation_driver.h"
+#include "app/open_reading.h"
+#include "app/reading_file_reader.h"
+#include "app/reading_file_writer.h"
+#include "app/scramble.h"
+#include "positions/time_zones.h"
+#include "reading_file_test_support.h"
+
+namespace tarvel {
+namespace {
+
+using testing::AshaBirth;
+using testing::AshaForm;
+using testing::AshaLines;
+using testing::FileOf;
+using testing::kAshaZoneRow;
+using testing::LineTexts;
+using testing::RecordingView;
+using testing::SplitCrLf;
+
+std::vector<std::string> DecodedLines(std::string_view bytes) {
+  std::vector<std::string> decoded;
+  for (const std::string& line : SplitCrLf(bytes)) decoded.push_back(UnscrambleText(line));
+  return decoded;
+}
+
+std::vector<std::string> Lines(const LineTexts& texts) {
+  return {texts.begin(), texts.end()};
+}
+
+TEST(ReadingFileBytesTest, ExampleGivesSeventeenLinesOfTheBirthData) {
+  EXPECT_EQ(DecodedLines(ReadingFileBytes(AshaBirth(), kAshaZoneRow)), Lines(AshaLines()));
+}
+
+TEST(ReadingFileBytesTest, ExampleBytesAreShiftedBy85) {
+  const std::string bytes = ReadingFileBytes(AshaBirth(), kAshaZoneRow);
+  // 63 value bytes and 17 CR LF pairs.
+  EXPECT_EQ(bytes.size(), 97u);
+  const auto lines = SplitCrLf(bytes);
+  ASSERT_EQ(lines.size(), 17u);
+  EXPECT_EQ(lines[0], "\x96\xC8\xBD\xB6u\xA7\xB6\xC4");  // "Asha Rao"
+  EXPECT_EQ(lines[1], "\x88");                           // "3"
+  EXPECT_EQ(lines[3], "\x86\x8E\x8D\x85");               // "1980"
+  EXPECT_EQ(lines[11], "\xA9\xC7\xCA\xBA");              // "True"
+  EXPECT_EQ(lines[16], "\x9E\xC3\xB9\xBE\xB6");          // "India"
+}
+
+TEST(ReadingFileBytesTest, ValuesLoseTheirSurroundingSpaces) {
+  BirthData birth = AshaBirth();
+  birth.BirthName = "  Asha Rao  ";
+  birth.BirthCountry = " India ";
+  EXPECT_EQ(DecodedLines(ReadingFileBytes(birth, kAshaZoneRow)), Lines(AshaLines()));
+}
+
+TEST(ReadingFileBytesTest, FlagsAreTrueWhenNonzero) {
+  BirthData birth = AshaBirth();
+  birth.IsEast = kFalse;
+  birth.IsSouth = 1;
+  birth.IsDST = kTrue;
+  const auto decoded = DecodedLines(ReadingFileBytes(birth, 0));
+  ASSERT_EQ(decoded.size(), 17u);
+  EXPECT_EQ(decoded[6], "0");
+  EXPECT_EQ(decoded[11], "False");
+  EXPECT_EQ(decoded[12], "True");
+  EXPECT_EQ(decoded[13], "True");
+}
+
+TEST(ParseReadingFileTest, RestoresTheExampleForm) {
+  EXPECT_EQ(ParseReadingFile(FileOf(AshaLines())), AshaForm());
+}
+
+TEST(ParseReadingFileTest, RestoresTheLastEntryOfEveryList) {
+  LineTexts texts = AshaLines();
+  texts[1] = "12";
+  texts[2] = "31";
+  texts[3] = "2050";
+  texts[4] = "23";
+  texts[5] = "59";
+  texts[6] = "70";
+  const auto form = ParseReadingFile(FileOf(texts));
+  ASSERT_TRUE(form.has_value());
+  EXPECT_EQ(form->cboMonth, 11);
+  EXPECT_EQ(form->cboDate, 30);
+  EXPECT_EQ(form->cboYear, 150);
+  EXPECT_EQ(form->cboHour, 23);
+  EXPECT_EQ(form->cboMinute, 59);
+  EXPECT_EQ(form->cboTimeZone, 70);
+}
+
+struct TruthCase {
+  std::string_view text;
+  bool value;
+};
+
+constexpr TruthCase kTruthCases[] = {
+    {"True", true},   {"true", true},   {"TRUE", true}, {"tRuE", true}, {"False", false},
+    {"false", false}, {"FALSE", false}, {"1", true},    {"-1", true},   {"2", true},
+    {"0", false},     {"-0", false},    {"0.5", true},  {"0.0", false}, {"+3", true},
+};
+
+TEST(ParseReadingFileTest, YesNoLinesTakeTruthValuesAndNumbers) {
+  for (const auto& [text, value] : kTruthCases) {
+    LineTexts texts = AshaLines();
+    texts[11] = texts[12] = texts[13] = text;
+    const auto form = ParseReadingFile(FileOf(texts));
+    ASSERT_TRUE(form.has_value()) << text;
+    EXPECT_EQ(form->optLong, value ? LongitudeChoice::East : LongitudeChoice::West) << text;
+    EXPECT_EQ(form->optLat, value ? LatitudeChoice::South : LatitudeChoice::North) << text;
+    EXPECT_EQ(form->chkDST, value) << text;
+  }
+}
+
+TEST(ParseReadingFileTest, IgnoresLinesAfterTheSeventeenth) {
+  EXPECT_EQ(ParseReadingFile(FileOf(AshaLines()) + ScrambleText("Extra") + "\r\n"), AshaForm());
+}
+
+TEST(ParseReadingFileTest, AcceptsLineFeedEndingsAndAnUnendedLastLine) {
+  std::string bytes;
+  for (const std::string& text : AshaLines()) bytes += ScrambleText(text) + "\n";
+  EXPECT_EQ(ParseReadingFile(bytes), AshaForm());
+  bytes.pop_back();
+  EXPECT_EQ(ParseReadingFile(bytes), AshaForm());
+}
+
+TEST(ParseReadingFileTest, EncodedBytesBelow85AreLost) {
+  std::string bytes = FileOf(AshaLines());
+  bytes.insert(2, "A\t");  // inside the name line
+  EXPECT_EQ(ParseReadingFile(bytes), AshaForm());
+}
+
+TEST(ParseReadingFileTest, EmptyTextLinesEmptyTheirBoxes) {
+  // A name or place of spaces passes validation and is saved as an empty line.
+  LineTexts texts = AshaLines();
+  texts[0] = "";
+  texts[14] = "";
+  BirthForm expected = AshaForm();
+  expected.txtName = "";
+  expected.txtCity = "";
+  EXPECT_EQ(ParseReadingFile(FileOf(texts)), expected);
+}
+
+struct DamageCase {
+  int line;
+  std::string_view text;
+};
+
+constexpr DamageCase kDamageCases[] = {
+    {0, "R2D2"},    {0, "O'Brien"}, {1, "0"},           {1, "13"},
+    {1, ""},        {1, "March"},   {1, "3.0"},         {1, " 3"},
+    {2, "0"},       {2, "32"},      {2, "05"},          {2, ""},
+    {3, "1899"},    {3, "2051"},    {3, "80"},          {4, "24"},
+    {4, "-1"},      {5, "60"},      {5, "07"},          {6, "71"},
+    {6, "-1"},      {6, ""},        {6, "99999999999"}, {7, ""},
+    {7, "1234"},    {8, "4a"},      {9, "-18"},         {10, "5 8"},
+    {11, "yes"},    {11, ""},       {12, "Tru"},        {12, "True "},
+    {13, "."},      {13, "1x"},     {14, "Mumbai1"},    {15, "Maha-rashtra"},
+    {16, "India."}, {16, "\t"},
+};
+
+TEST(ParseReadingFileTest, RefusesDamagedLines) {
+  for (const auto& [line, text] : kDamageCases) {
+    LineTexts texts = AshaLines();
+    texts[line] = text;
+    EXPECT_EQ(ParseReadingFile(FileOf(texts)), std::nullopt) << "line " << line << ": " << text;
+  }
+}
+
+TEST(ParseReadingFileTest, RefusesFilesOfFewerThanSeventeenLines) {
+  const std::string bytes = FileOf(AshaLines());
+  EXPECT_EQ(ParseReadingFile(""), std::nullopt);
+  EXPECT_EQ(ParseReadingFile(bytes.substr(0, bytes.rfind("\r\n", bytes.size() - 3) + 2)),
+            std::nullopt);
+}
+
+class OpenReadingBytesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    InitTimeZones(state.TimeZones);
+    // A different chart is on show: the load defaults with a name and a place.
+    form.txtName = "Ravi";
+    form.txtLatDeg = form.txtLatMin = form.txtLonDeg = form.txtLonMin = *DigitText::Parse("1");
+    form.txtCity = form.txtState = form.txtCountry = "X";
+    ReadBirthData(form, state);
+    RunCalculationChain(state, shownView);
+  }
+
+  BirthForm form;
+  ChartState state;
+  RecordingView shownView;
+};
+
+TEST_F(OpenReadingBytesTest, ReplacesFormBirthDataAndChart) {
+  const std::string moonBefore = state.MoonPosition;
+  RecordingView view;
+  ASSERT_EQ(OpenReadingBytes(FileOf(AshaLines()), form, state, view), std::nullopt);
+  EXPECT_EQ(form, AshaForm());
+  EXPECT_EQ(state.BirthData, AshaBirth());
+  EXPECT_NE(state.MoonPosition, moonBefore);
+
+  // The chart is the one a calculation of the restored form gives.
+  ChartState calculated;
+  InitTimeZones(calculated.TimeZones);
+  RecordingView calculatedView;
+  ReadBirthData(AshaForm(), calculated);
+  RunCalculationChain(calculated, calculatedView);
+  EXPECT_EQ(state.AscendantPosition, calculated.AscendantPosition);
+  EXPECT_EQ(state.MoonPosition, calculated.MoonPosition);
+  EXPECT_EQ(state.PlanetSigns, calculated.PlanetSigns);
+  EXPECT_EQ(view.charts, calculatedView.charts);
+  EXPECT_EQ(view.readings, calculatedView.readings);
+  EXPECT_EQ(view.broughtToFront, calculatedView.broughtToFront);
+}
+
+TEST_F(OpenReadingBytesTest, OpeningThenSavingGivesTheSameBytes) {
+  const std::string saved = ReadingFileBytes(AshaBirth(), kAshaZoneRow);
+  RecordingView view;
+  ASSERT_EQ(OpenReadingBytes(saved, form, state, view), std::nullopt);
+  EXPECT_EQ(ReadingFileBytes(state.BirthData, form.cboTimeZone), saved);
+}
+
+TEST_F(OpenReadingBytesTest, DamagedFileIsRefusedAndChangesNothing) {
+  const BirthForm formBefore = form;
+  const ChartState stateBefore = state;
+  for (const auto& [line, text] : kDamageCases) {
+    LineTexts texts = AshaLines();
+    texts[line] = text;
+    RecordingView view;
+    const auto error = OpenReadingBytes(FileOf(texts), form, state, view);
+    EXPECT_EQ(error, FileError{"Please Check The File."}) << "line " << line << ": " << text;
+    EXPECT_EQ(form, formBefore);
+    EXPECT_EQ(state.BirthData, stateBefore.BirthData);
+    EXPECT_EQ(state.MoonPosition, stateBefore.MoonPosition);
+    EXPECT_EQ(state.PlanetSigns, stateBefore.PlanetSigns);
+    EXPECT_TRUE(view.charts.empty() && view.readings.empty() && view.broughtToFront == 0);
+  }
+}
+
+}  // namespace
+}  // namespace tarvel
