@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+#include "argala/chart_captions.h"
+#include "argala/evaluate_argala.h"
+#include "argala/rasi_chart_layout.h"
+#include "argala_test_support.h"
+
+namespace tarvel {
+namespace {
+
+using testing::MakeChart;
+using testing::RecordingResultView;
+using testing::WorkedChart;
+
+using SignTexts = std::array<std::string, kSignCount>;
+using PlanetTexts = std::array<std::string, kPlanetCount>;
+
+ChartCaptions ShownChart(ChartState& state) {
+  RecordingResultView view;
+  EvaluateArgala(state, view);
+  return view.charts.at(0);
+}
+
+TEST(ChartCaptionsTest, LegendAndPositionList) {
+  ChartState state = WorkedChart();
+  const ChartCaptions captions = ShownChart(state);
+  EXPECT_EQ(captions.lblPlanet,
+            (PlanetTexts{"S/Sun/Surya", "Mo/Moon/Chandra", "Me/Mercury/Budha", "V/Venus/Shukra",
+                         "Ma/Mars/Mangala", "J/Jupiter/Guru", "Sa/Saturn/Shani", "NN/N Node/Rahu",
+                         "SN/S Node/Ketu"}));
+  EXPECT_EQ(captions.lblPlanets_Name, (PlanetTexts{"Sun", "Moon", "Mercury", "Venus", "Mars",
+                                                   "Jupiter", "Saturn", "N Node", "S Node"}));
+  EXPECT_EQ(captions.lblPlanets_Position,
+            (PlanetTexts{"10 Ari 07", "11 Tau 07", "12 Ari 07", "13 Pis 07", "14 Can 07",
+                         "15 Sag 07", "16 Cap 07", "17 Vir 07", "18 Pis 07"}));
+}
+
+TEST(ChartCaptionsTest, AscendantAloneInAries) {
+  ChartState state =
+      MakeChart("Ari", {"Tau", "Tau", "Tau", "Tau", "Tau", "Tau", "Tau", "Lib", "Sco"});
+  EXPECT_EQ(ShownChart(state).lblSign[0], "Asc");
+}
+
+TEST(ChartCaptionsTest, AscendantFirstThenPlanetsInIndexOrder) {
+  // Venus has the lowest degrees of the three but still comes last.
+  ChartState state =
+      MakeChart("Gem", {"Gem", "Leo", "Gem", "Gem", "Leo", "Leo", "Leo", "Leo", "Aqu"});
+  state.PlanetSigns[Venus] = "01 Gem 00";
+  const SignTexts expected = {
+      "", "", "Asc / S / Me / V", "", "Mo / Ma / J / Sa / NN", "", "", "", "", "", "SN", ""};
+  EXPECT_EQ(ShownChart(state).lblSign, expected);
+}
+
+TEST(ChartCaptionsTest, SecondRunLeavesNothingOfTheFirst) {
+  ChartState state = WorkedChart();
+  RecordingResultView view;
+  EvaluateArgala(state, view);
+  const ChartState second =
+      MakeChart("Lib", {"Gem", "Gem", "Gem", "Gem", "Gem", "Gem", "Gem", "Gem", "Gem"});
+  state.AscendantPosition = second.AscendantPosition;
+  state.PlanetSigns = second.PlanetSigns;
+  EvaluateArgala(state, view);
+  const SignTexts expected = {
+      "", "", "S / Mo / Me / V / Ma / J / Sa / NN / SN", "", "", "", "Asc", "", "", "", "", ""};
+  EXPECT_EQ(state.SignContents, expected);
+  ASSERT_EQ(view.charts.size(), 2u);
+  EXPECT_EQ(view.charts[1].lblSign, expected);
+  EXPECT_EQ(view.charts[1].lblPlanets_Position[Sun], "10 Gem 07");
+  EXPECT_TRUE(state.ArgalaList.empty());
+  EXPECT_TRUE(state.VirodhargalaList.empty());
+  EXPECT_EQ(state.PlanetHouses[Moon], "9");
+}
+
+TEST(ChartCaptionsTest, PlanetWithUnrecognisableSignIsInNoBoxButListed) {
+  ChartState state =
+      MakeChart("Ari", {"Ari", "Ari", "Ari", "Ari", "Ari", "Ari", "Ari", "Ari", "Ari"});
+  state.PlanetSigns[Mars] = "14 Mar 07";
+  const ChartCaptions captions = ShownChart(state);
+  EXPECT_EQ(captions.lblSign[0], "Asc / S / Mo / Me / V / J / Sa / NN / SN");
+  EXPECT_EQ(captions.lblPlanet[Mars], "Ma/Mars/Mangala");
+  EXPECT_EQ(captions.lblPlanets_Position[Mars], "14 Mar 07");
+}
+
+TEST(ChartCaptionsTest, SignBoxReadsTheTrimmedShortPosition) {
+  PlanetTable signs;
+  signs.fill("10 Ari 07");
+  signs[Moon] = "  10 Tau 07";
+  const auto contents = BuildSignContents(std::nullopt, signs);
+  EXPECT_EQ(contents[1], "Mo");
+  EXPECT_EQ(contents[0], "S / Me / V / Ma / J / Sa / NN / SN");
+}
+
+struct SignBoxCase {
+  int sign;
+  int left;
+  int top;
+};
+
+constexpr SignBoxCase kSignBoxCases[] = {
+    {11, 0, 0},      {0, 1050, 0},    {1, 2100, 0},    {2, 3150, 0},
+    {3, 3150, 1050}, {4, 3150, 2100}, {5, 3150, 3150}, {6, 2100, 3150},
+    {7, 1050, 3150}, {8, 0, 3150},    {9, 0, 2100},    {10, 0, 1050},
+};
+
+TEST(RasiChartLayoutTest, SignBoxesRunClockwiseFromAries) {
+  for (const SignBoxCase& box : kSignBoxCases) {
+    EXPECT_EQ(SignBoxRect(box.sign), (TwipRect{box.left, box.top, 1050, 1050})) << box.sign;
+  }
+}
+
+constexpr TwipRect kSignNumberRects[] = {
+    {1920, 720, 135, 210},  {2880, 720, 135, 210},  {3960, 720, 135, 210},  {3960, 1800, 135, 210},
+    {3960, 2880, 135, 210}, {3960, 3960, 135, 210}, {2880, 3960, 135, 210}, {1920, 3960, 135, 210},
+    {720, 3960, 135, 210},  {720, 2880, 270, 210},  {720, 1800, 270, 210},  {720, 720, 270, 210},
+};
+
+TEST(RasiChartLayoutTest, SignNumbersSitInTheLowerRightOfTheirBoxes) {
+  for (int sign = 0; sign < kSignCount; ++sign) {
+    const SignNumberLabel& label = kSignNumberLabels[sign];
+    EXPECT_EQ(label.caption, std::to_string(sign + 1));
+    EXPECT_EQ(label.rect, kSignNumberRects[sign]) << sign;
+    const TwipRect box = SignBoxRect(sign);
+    EXPECT_GT(label.rect.left, box.left + box.width / 2) << sign;
+    EXPECT_LE(label.rect.left + label.rect.width, box.left + box.width) << sign;
+    EXPECT_GT(label.rect.top, box.top + box.height / 2) << sign;
+    EXPECT_LE(label.rect.top + label.rect.height, box.top + box.height) << sign;
+  }
+}
+
+TEST(RasiChartLayoutTest, LegendAndPositionList) {
+  EXPECT_EQ(kChartPicture, (TwipRect{1080, 45, 4200, 4200}));
+  EXPECT_EQ(LegendLabelRect(0), (TwipRect{1350, 1080, 1530, 195}));
+  EXPECT_EQ(LegendLabelRect(8), (TwipRect{1350, 2880, 1530, 195}));
+  EXPECT_EQ(PlanetNameLabelRect(2), (TwipRect{120, 780, 795, 195}));
+  EXPECT_EQ(PlanetPositionLabelRect(2), (TwipRect{120, 975, 660, 195}));
+  EXPECT_EQ(kLegendColour, (Rgb{128, 0, 0}));
+  EXPECT_EQ(kPlanetNameColour, (Rgb{0, 192, 192}));
+  EXPECT_EQ(kPlanetPositionColour, (Rgb{255, 255, 0}));
+}
+
+}  // namespace
+}  // namespace tarvel
