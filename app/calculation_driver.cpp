@@ -1,8 +1,8 @@
 #include "app/calculation_driver.h"
 
 #include <cstdlib>
-#include <string_view>
 
+#include "app/trim_spaces.h"
 #include "argala/evaluate_argala.h"
 #include "ephemeris/moon.h"
 #include "positions/ascendant.h"
@@ -11,13 +11,6 @@
 
 namespace tarvel {
 namespace {
-
-std::string Trimmed(std::string_view text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  const auto last = text.find_last_not_of(' ');
-  return std::string(text.substr(first, last - first + 1));
-}
 
 std::int16_t Magnitude(std::int16_t value) {
   return static_cast<std::int16_t>(std::abs(value));
@@ -44,9 +37,9 @@ void ReadBirthData(const BirthForm& form, ChartState& state) {
   birth.IsEast = ToFlag16(form.optLong == LongitudeChoice::East);
   birth.IsSouth = ToFlag16(form.optLat == LatitudeChoice::South);
   birth.IsDST = ToFlag16(form.chkDST);
-  birth.BirthCity = Trimmed(form.txtCity);
-  birth.BirthState = Trimmed(form.txtState);
-  birth.BirthCountry = Trimmed(form.txtCountry);
+  birth.BirthCity = TrimSpaces(form.txtCity);
+  birth.BirthState = TrimSpaces(form.txtState);
+  birth.BirthCountry = TrimSpaces(form.txtCountry);
 }
 
 void RunCalculationChain(ChartState& state, ResultView& view) {

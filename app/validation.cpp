@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "app/key_classes.h"
+
 namespace tarvel {
 namespace {
 
@@ -30,8 +32,13 @@ constexpr std::string_view kThirtyDayMonthMessage = "Please Enter Correct Date O
 
 constexpr int kFebruary = 1;
 
-std::optional<Refusal> FindEmptyBox(const BirthForm& form) {
+bool IsCoordinateBox(FormField field) {
+  return KeyClassOf(field) == KeyClass::Digits;
+}
+
+std::optional<Refusal> FindEmptyBox(const BirthForm& form, RequiredBoxes required) {
   for (const EmptyBoxRule& rule : kEmptyBoxRules) {
+    if (required == RequiredBoxes::CoordinatesOnly && !IsCoordinateBox(rule.field)) continue;
     if (FieldText(form, rule.field).empty()) {
       return Refusal{rule.message, MessageIcon::Error, rule.field};
     }
@@ -74,8 +81,8 @@ bool IsLeapYear(int year) {
   return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
 }
 
-std::optional<Refusal> FindRefusal(const BirthForm& form) {
-  if (auto refusal = FindEmptyBox(form)) return refusal;
+std::optional<Refusal> FindRefusal(const BirthForm& form, RequiredBoxes required) {
+  if (auto refusal = FindEmptyBox(form, required)) return refusal;
   if (form.optLat == LatitudeChoice::Neither) {
     return Refusal{kLatitudeDirectionMessage, MessageIcon::Error, std::nullopt};
   }

@@ -16,9 +16,14 @@ struct Refusal {
   bool operator==(const Refusal&) const = default;
 };
 
+/// Which empty-box rules apply: the window requires every box; the command line lets the
+/// name and the place be left out, since the calculation does not use them.
+enum class RequiredBoxes { All, CoordinatesOnly };
+
 /// The first rule the form breaks, without showing anything; nothing when it may be calculated.
 /// A missing direction is reported here but selected only by ValidateInput.
-std::optional<Refusal> FindRefusal(const BirthForm& form);
+std::optional<Refusal> FindRefusal(const BirthForm& form,
+                                   RequiredBoxes required = RequiredBoxes::All);
 
 /// Checks the form before a calculation. On a refusal it shows the message through the sink,
 /// selects "North" or "East" when a direction was missing, and returns the refusal so the

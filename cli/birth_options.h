@@ -1,0 +1,35 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <variant>
+
+#include "app/birth_form.h"
+
+namespace tarvel::cli {
+
+/// One birth as the command line (and the batch input) gives it, before any checking.
+struct BirthOptions {
+  std::string date;       ///< YYYY-MM-DD
+  std::string time;       ///< HH:MM, local clock time
+  int zone = 0;           ///< time-zone row, 0-70
+  std::string latitude;   ///< DD:MM followed by N or S
+  std::string longitude;  ///< DDD:MM followed by E or W
+  bool dst = false;
+  std::optional<std::string> name;
+  std::optional<std::string> city;
+  std::optional<std::string> state;
+  std::optional<std::string> country;
+};
+
+/// The message of a refused birth, one line, meant for a person.
+struct OptionError {
+  std::string message;
+};
+
+/// Turns the options into a form that the calculation may read: every text is checked
+/// against its box's class, and the form passes the window's validation rules (the name and
+/// the place may be left out). Refusals carry the same messages the window shows.
+std::variant<BirthForm, OptionError> BuildBirthForm(const BirthOptions& options);
+
+}  // namespace tarvel::cli

@@ -1,0 +1,75 @@
+#include "cli/cli_app.h"
+
+#include <CLI/CLI.hpp>
+
+#include "cli/chart_command.h"
+#include "positions/time_zones.h"
+
+namespace tarvel::cli {
+namespace {
+
+constexpr const char* kChartExample =
+    "Example:\n"
+    "  tarvel-cli chart --date 1980-03-05 --time 14:07 --zone 34 --lat 18:58N --lon 72:49E \\\n"
+    "    --name \"Asha Rao\" --city Mumbai --state Maharashtra --country India\n";
+
+void PrintZones(std::ostream& out) {
+  TimeZoneTables tables;
+  InitTimeZones(tables);
+  for (int row = 0; row < kTimeZoneRows; ++row) {
+    out << row << '\t' << tables.TimeZoneNames[row] << '\t' << tables.TimeZoneHours[row] << '\t'
+        << tables.TimeZoneMinutes[row] << '\n';
+  }
+}
+
+void AddBirthOptions(CLI::App& command, BirthOptions& birth) {
+  command.add_option("--date", birth.date, "Date of birth, YYYY-MM-DD (1900 to 2050)")->required();
+  command.add_option("--time", birth.time, "Local clock time of birth, HH:MM (24 hours)")
+      ->required();
+  command.add_option("--zone", birth.zone, "Time-zone row, 0 to 70 (see 'tarvel-cli zones')")
+      ->required();
+  command.add_option("--lat", birth.latitude, "Latitude, DD:MM followed by N or S, e.g. 18:58N")
+      ->required();
+  command.add_option("--lon", birth.longitude, "Longitude, DDD:MM followed by E or W, e.g. 72:49E")
+      ->required();
+  command.add_flag("--dst", birth.dst, "Daylight-saving time was in force");
+  command.add_option("--name", birth.name, "Name of the person (letters and spaces)");
+  command.add_option("--city", birth.city, "City of birth (letters and spaces)");
+  command.add_option("--state", birth.state, "State or province (letters and spaces)");
+  command.add_option("--country", birth.country, "Country (letters and spaces)");
+}
+
+}  // namespace
+
+int RunTarvelCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+  CLI::App app{"Tarvel: Vedic Argala (planetary intervention) charts from birth data."};
+  app.name("tarvel-cli");
+  app.require_subcommand(1);
+
+  CLI::App* zones =
+      app.add_subcommand("zones", "List the 71 time zones: ROW, TEXT, HOURS, MINUTES");
+
+  BirthOptions birth;
+  bool json = false;
+  CLI::App* chart = app.add_subcommand("chart", "Calculate a chart and print its Argala reading");
+  AddBirthOptions(*chart, birth);
+  chart->add_flag("--json", json, "Print one JSON object instead of text");
+  chart->footer(kChartExample);
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp&) {
+    out << app.help();
+    return kExitOk;
+  } catch (const CLI::ParseError& error) {
+    err << "tarvel-cli: " << error.what() << " (see 'tarvel-cli --help')\n";
+    return kExitBadInput;
+  }
+  if (zones->parsed()) {
+    PrintZones(out);
+    return kExitOk;
+  }
+  return RunChartCommand(birth, json ? ChartFormat::Json : ChartFormat::Text, out, err);
+}
+
+}  // namespace tarvel::cli

@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <nlohmann/json.hpp>
+
+#include "cli_test_support.h"
+
+namespace tarvel {
+namespace {
+
+using testing::RunCli;
+
+const std::vector<std::string> kGreenwich2000 = {"chart", "--date", "2000-01-01", "--time",
+                                                 "12:00", "--zone", "29",         "--lat",
+                                                 "0:0N",  "--lon",  "0:0W"};
+
+std::vector<std::string> With(std::vector<std::string> args, const std::string& option,
+                              const std::string& value) {
+  auto at = std::find(args.begin(), args.end(), option);
+  if (at == args.end()) {
+    args.push_back(option);
+    args.push_back(value);
+  } else {
+    *(at + 1) = value;
+  }
+  return args;
+}
+
+std::vector<std::string> Plus(std::vector<std::string> args, const std::vector<std::string>& more) {
+  args.insert(args.end(), more.begin(), more.end());
+  return args;
+}
+
+TEST(CliZonesTest, ListsAllRowsWithSignedOffsets) {
+  const auto run = RunCli({"zones"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 71);
+  EXPECT_NE(run.out.find("0\tAlaska/Hawaii Daylight Time,AHDT,9.0\t9\t0\n"), std::string::npos);
+  EXPECT_NE(run.out.find("\n34\tIndian Time, IST, -5.3\t-5\t-30\n"), std::string::npos);
+  EXPECT_NE(run.out.find("\n70\tYukon War Time,YWT,8.0\t8\t0\n"), std::string::npos);
+}
+
+// Every refusal: exit status 2, one line on stderr, nothing on stdout.
+TEST(CliChartTest, BadInputIsRefusedWithOneClearLine) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string expected;  // a part of the error line
+  };
+  const Case cases[] = {
+      {With(kGreenwich2000, "--colour", "red"), "--colour"},
+      {With(kGreenwich2000, "--date", "2000-1-01"), "malformed date"},
+      {With(kGreenwich2000, "--date", "2000-13-01"), "no such month"},
+      {With(kGreenwich2000, "--date", "1899-12-31"), "1900-2050"},
+      {With(kGreenwich2000, "--time", "24:00"), "malformed time"},
+      {With(kGreenwich2000, "--time", "12.30"), "malformed time"},
+      {With(kGreenwich2000, "--zone", "71"), "zone row 71"},
+      {With(kGreenwich2000, "--zone", "-1"), "zone row -1"},
+      {With(kGreenwich2000, "--lat", "18:58X"), "malformed latitude"},
+      {With(kGreenwich2000, "--lat", "18.5N"), "malformed latitude"},
+      {With(kGreenwich2000, "--lon", "1000:00E"), "malformed longitude"},
+      {With(kGreenwich2000, "--lat", "91:00N"), "Please Enter Correct Latitude"},
+      {With(kGreenwich2000, "--lon", "180:01W"), "Please Enter Correct Longitude"},
+      {With(kGreenwich2000, "--date", "1900-02-29"), "Please Enter Correct Date Or Month!"},
+      {With(kGreenwich2000, "--date", "1980-04-31"), "Please Enter Correct Date Or Month !"},
+      {With(kGreenwich2000, "--name", "O'Hara"), "Please enter only letters"},
+      {With(kGreenwich2000, "--city", "Zürich"), "Please enter only letters"},
+      {{"chart", "--date", "2000-01-01"}, "required"},
+      {{}, "subcommand"},
+  };
+  for (const Case& c : cases) {
+    const auto run = RunCli(c.args);
+    const std::string what = c.expected;
+    EXPECT_EQ(run.status, 2) << what;
+    EXPECT_TRUE(run.out.empty()) << what;
+    EXPECT_NE(run.err.find(c.expected), std::string::npos) << what << ": " << run.err;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+  }
+}
+
+TEST(CliChartTest, HelpDocumentsEveryOptionWithAnExample) {
+  const auto run = RunCli({"chart", "--help"});
+  EXPECT_EQ(run.status, 0);
+  for (const char* option : {"--date", "--time", "--zone", "--lat", "--lon", "--dst", "--name",
+                             "--city", "--state", "--country", "--json", "Example"}) {
+    EXPECT_NE(run.out.find(option), std::string::npos) << option;
+  }
+}
+
+TEST(CliChartTest, JsonHoldsEveryKeyInOrder) {
+  const auto run = RunCli(Plus(kGreenwich2000, {"--json", "--name", "Asha Rao"}));
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto chart = nlohmann::ordered_json::parse(run.out);
+  std::vector<std::string> keys;
+  for (const auto& item : chart.items()) keys.push_back(item.key());
+  const std::vector<std::string> expected = {
+      "BirthData",       "ZoneRow",     "AscendantPosition", "MoonPosition",
+      "ChartCorrection", "PlanetNames", "GrahaNames",        "PlanetSigns",
+      "PlanetHouses",    "ArgalaList",  "VirodhargalaList",  "SignContents",
+      "Reading"};
+  EXPECT_EQ(keys, expected);
+  std::vector<std::string> birthKeys;
+  for (const auto& item : chart["BirthData"].items()) birthKeys.push_back(item.key());
+  const std::vector<std::string> expectedBirthKeys = {
+      "BirthName", "BirthMonth",  "BirthDay", "BirthYear", "BirthHour",  "BirthMinute",
+      "ZoneHours", "ZoneMinutes", "LonDeg",   "LonMin",    "LatDeg",     "LatMin",
+      "IsEast",    "IsSouth",     "IsDST",    "BirthCity", "BirthState", "BirthCountry"};
+  EXPECT_EQ(birthKeys, expectedBirthKeys);
+  EXPECT_EQ(chart["BirthData"]["BirthName"], "Asha Rao");
+  EXPECT_EQ(chart["BirthData"]["BirthYear"], 2000);
+  EXPECT_EQ(chart["BirthData"]["BirthHour"], 12);
+  EXPECT_EQ(chart["BirthData"]["IsEast"], 0);
+  EXPECT_EQ(chart["BirthData"]["BirthCity"], "");
+  EXPECT_EQ(chart["ZoneRow"], 29);
+  EXPECT_EQ(chart["PlanetNames"].size(), 9u);
+  EXPECT_EQ(chart["SignContents"].size(), 12u);
+}
+
+// 1 January 2000, 12:00 at Greenwich: the reference chart of the ephemeris and the pipeline.
+TEST(CliChartTest, JsonCarriesTheReferenceChart) {
+  const auto run = RunCli(Plus(kGreenwich2000, {"--json"}));
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto chart = nlohmann::json::parse(run.out);
+  EXPECT_EQ(chart["MoonPosition"], "19\u00b0 27' 44\" Lib");
+  EXPECT_EQ(chart["AscendantPosition"], "17\u00b0 31' 26\" Pis");
+  EXPECT_NEAR(chart["ChartCorrection"].get<double>(), -23.8539909, 1e-7);
+  const std::vector<std::string> signs = {"16 Sag 31", "19 Lib 27", "08 Sag 03",
+                                          "07 Sco 43", "04 Aqu 07", "01 Ari 30",
+                                          "16 Ari 21", "10 Can 16", "10 Cap 16"};
+  EXPECT_EQ(chart["PlanetSigns"].get<std::vector<std::string>>(), signs);
+  const std::vector<std::string> grahas = {"Surya", "Chandra", "Budha", "Shukra", "Mangala",
+                                           "Guru",  "Shani",   "Rahu",  "Ketu"};
+  EXPECT_EQ(chart["GrahaNames"].get<std::vector<std::string>>(), grahas);
+}
+
+TEST(CliChartTest, ChartCorrectionIsWrittenWithSeventeenSignificantDigits) {
+  const auto run = RunCli(Plus(kGreenwich2000, {"--json"}));
+  ASSERT_EQ(run.status, 0);
+  const auto at = run.out.find("\"ChartCorrection\":");
+  ASSERT_NE(at, std::string::npos);
+  const std::string number = run.out.substr(at + 18, run.out.find(',', at) - at - 18);
+  const auto digits = std::count_if(number.begin(), number.end(), ::isdigit);
+  EXPECT_EQ(digits, 17) << number;
+}
+
+}  // namespace
+}  // namespace tarvel
