@@ -4,6 +4,8 @@
 #include <variant>
 
 #include "app/calculation_driver.h"
+#include "app/open_reading.h"
+#include "app/reading_file_writer.h"
 #include "argala/reading.h"
 #include "cli/captured_result_view.h"
 #include "cli/chart_json.h"
@@ -20,22 +22,42 @@ std::string WithUnixLineBreaks(std::string text) {
   return text;
 }
 
-}  // namespace
-
-int RunChartCommand(const BirthOptions& options, ChartFormat format, std::ostream& out,
-                    std::ostream& err) {
-  auto built = BuildBirthForm(options);
-  if (auto* error = std::get_if<OptionError>(&built)) {
-    err << "tarvel-cli: " << error->message << '\n';
-    return kExitBadInput;
-  }
-  const BirthForm& form = std::get<BirthForm>(built);
-  ChartState state;
-  CapturedResultView view;
+// Fills the form and the chart from the options or from a saved reading; the message of a
+// refusal otherwise.
+std::optional<std::string> Calculate(const ChartRequest& request, BirthForm& form,
+                                     ChartState& state, CapturedResultView& view) {
   InitTimeZones(state.TimeZones);
+  if (request.openPath) {
+    if (auto error = OpenReading(*request.openPath, form, state, view)) {
+      return error->message + " (" + *request.openPath + ")";
+    }
+    return std::nullopt;
+  }
+  auto built = BuildBirthForm(*request.birth);
+  if (auto* error = std::get_if<OptionError>(&built)) return error->message;
+  form = std::get<BirthForm>(built);
   ReadBirthData(form, state);
   RunCalculationChain(state, view);
-  if (format == ChartFormat::Json) {
+  return std::nullopt;
+}
+
+}  // namespace
+
+int RunChartCommand(const ChartRequest& request, std::ostream& out, std::ostream& err) {
+  BirthForm form;
+  ChartState state;
+  CapturedResultView view;
+  if (auto refusal = Calculate(request, form, state, view)) {
+    err << "tarvel-cli: " << *refusal << '\n';
+    return kExitBadInput;
+  }
+  if (request.savePath) {
+    if (auto error = SaveReading(*request.savePath, state.BirthData, form.cboTimeZone)) {
+      err << "tarvel-cli: " << error->message << '\n';
+      return kExitFailed;
+    }
+  }
+  if (request.format == ChartFormat::Json) {
     out << ChartJson(state, form.cboTimeZone, view.reading) << '\n';
   } else {
     out << WithUnixLineBreaks(ReadingPlainText(view.reading)) << RenderChartText(view.captions);

@@ -11,7 +11,8 @@ namespace {
 constexpr const char* kChartExample =
     "Example:\n"
     "  tarvel-cli chart --date 1980-03-05 --time 14:07 --zone 34 --lat 18:58N --lon 72:49E \\\n"
-    "    --name \"Asha Rao\" --city Mumbai --state Maharashtra --country India\n";
+    "    --name \"Asha Rao\" --city Mumbai --state Maharashtra --country India\n"
+    "  tarvel-cli chart --open asha.tvl --json\n";
 
 void PrintZones(std::ostream& out) {
   TimeZoneTables tables;
@@ -22,21 +23,34 @@ void PrintZones(std::ostream& out) {
   }
 }
 
-void AddBirthOptions(CLI::App& command, BirthOptions& birth) {
-  command.add_option("--date", birth.date, "Date of birth, YYYY-MM-DD (1900 to 2050)")->required();
-  command.add_option("--time", birth.time, "Local clock time of birth, HH:MM (24 hours)")
-      ->required();
-  command.add_option("--zone", birth.zone, "Time-zone row, 0 to 70 (see 'tarvel-cli zones')")
-      ->required();
-  command.add_option("--lat", birth.latitude, "Latitude, DD:MM followed by N or S, e.g. 18:58N")
-      ->required();
-  command.add_option("--lon", birth.longitude, "Longitude, DDD:MM followed by E or W, e.g. 72:49E")
-      ->required();
-  command.add_flag("--dst", birth.dst, "Daylight-saving time was in force");
-  command.add_option("--name", birth.name, "Name of the person (letters and spaces)");
-  command.add_option("--city", birth.city, "City of birth (letters and spaces)");
-  command.add_option("--state", birth.state, "State or province (letters and spaces)");
-  command.add_option("--country", birth.country, "Country (letters and spaces)");
+// The five options a birth cannot do without, unless it comes from a saved reading.
+std::vector<CLI::Option*> AddBirthOptions(CLI::App& command, BirthOptions& birth,
+                                          CLI::Option* open) {
+  std::vector<CLI::Option*> required{
+      command.add_option("--date", birth.date, "Date of birth, YYYY-MM-DD (1900 to 2050)"),
+      command.add_option("--time", birth.time, "Local clock time of birth, HH:MM (24 hours)"),
+      command.add_option("--zone", birth.zone, "Time-zone row, 0 to 70 (see 'tarvel-cli zones')"),
+      command.add_option("--lat", birth.latitude,
+                         "Latitude, DD:MM followed by N or S, e.g. 18:58N"),
+      command.add_option("--lon", birth.longitude,
+                         "Longitude, DDD:MM followed by E or W, e.g. 72:49E")};
+  std::vector<CLI::Option*> all = required;
+  all.push_back(command.add_flag("--dst", birth.dst, "Daylight-saving time was in force"));
+  all.push_back(
+      command.add_option("--name", birth.name, "Name of the person (letters and spaces)"));
+  all.push_back(command.add_option("--city", birth.city, "City of birth (letters and spaces)"));
+  all.push_back(
+      command.add_option("--state", birth.state, "State or province (letters and spaces)"));
+  all.push_back(command.add_option("--country", birth.country, "Country (letters and spaces)"));
+  for (CLI::Option* option : all) option->excludes(open);
+  return required;
+}
+
+std::optional<std::string> MissingBirthOption(const std::vector<CLI::Option*>& required) {
+  for (const CLI::Option* option : required) {
+    if (option->count() == 0) return option->get_name() + " is required (or --open FILE.tvl)";
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -50,9 +64,13 @@ int RunTarvelCli(int argc, const char* const* argv, std::ostream& out, std::ostr
       app.add_subcommand("zones", "List the 71 time zones: ROW, TEXT, HOURS, MINUTES");
 
   BirthOptions birth;
+  ChartRequest request;
   bool json = false;
   CLI::App* chart = app.add_subcommand("chart", "Calculate a chart and print its Argala reading");
-  AddBirthOptions(*chart, birth);
+  CLI::Option* open =
+      chart->add_option("--open", request.openPath, "Compute from a saved reading (FILE.tvl)");
+  const auto requiredBirthOptions = AddBirthOptions(*chart, birth, open);
+  chart->add_option("--save", request.savePath, "Save the reading of this birth to FILE.tvl");
   chart->add_flag("--json", json, "Print one JSON object instead of text");
   chart->footer(kChartExample);
 
@@ -69,7 +87,15 @@ int RunTarvelCli(int argc, const char* const* argv, std::ostream& out, std::ostr
     PrintZones(out);
     return kExitOk;
   }
-  return RunChartCommand(birth, json ? ChartFormat::Json : ChartFormat::Text, out, err);
+  if (!request.openPath) {
+    if (auto missing = MissingBirthOption(requiredBirthOptions)) {
+      err << "tarvel-cli: " << *missing << '\n';
+      return kExitBadInput;
+    }
+    request.birth = birth;
+  }
+  request.format = json ? ChartFormat::Json : ChartFormat::Text;
+  return RunChartCommand(request, out, err);
 }
 
 }  // namespace tarvel::cli

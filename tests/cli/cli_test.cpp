@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <nlohmann/json.hpp>
 
 #include "cli_test_support.h"
@@ -140,6 +144,74 @@ TEST(CliChartTest, ChartCorrectionIsWrittenWithSeventeenSignificantDigits) {
   const std::string number = run.out.substr(at + 18, run.out.find(',', at) - at - 18);
   const auto digits = std::count_if(number.begin(), number.end(), ::isdigit);
   EXPECT_EQ(digits, 17) << number;
+}
+
+}  // namespace
+}  // namespace tarvel
+
+namespace tarvel {
+namespace {
+
+using testing::RunCli;
+
+class CliReadingFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ =
+        std::filesystem::temp_directory_path() / ("tarvel-cli-test-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder_);
+  }
+  void TearDown() override { std::filesystem::remove_all(folder_); }
+  std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
+
+  std::filesystem::path folder_;
+};
+
+const std::vector<std::string> kMumbai = {
+    "chart",  "--date",  "1980-03-05",  "--time",    "14:07",  "--zone",   "34",
+    "--lat",  "18:58N",  "--lon",       "72:49E",    "--name", "Asha Rao", "--city",
+    "Mumbai", "--state", "Maharashtra", "--country", "India",  "--json"};
+
+TEST_F(CliReadingFileTest, SavedReadingOpensToTheSameChart) {
+  const std::string path = PathOf("asha.tvl");
+  auto args = kMumbai;
+  args.insert(args.end(), {"--save", path});
+  const auto saved = RunCli(args);
+  ASSERT_EQ(saved.status, 0) << saved.err;
+  const auto opened = RunCli({"chart", "--open", path, "--json"});
+  ASSERT_EQ(opened.status, 0) << opened.err;
+  EXPECT_EQ(opened.out, saved.out);
+}
+
+TEST_F(CliReadingFileTest, FailedSaveSaysWhyAndExitsWithFailure) {
+  const std::string path = PathOf("missing-folder/asha.tvl");
+  auto args = kMumbai;
+  args.insert(args.end(), {"--save", path});
+  const auto run = RunCli(args);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(run.out.empty());
+  EXPECT_NE(run.err.find(path), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("No such file or directory"), std::string::npos) << run.err;
+}
+
+TEST_F(CliReadingFileTest, DamagedOrMisnamedFilesAreRefused) {
+  const std::string damaged = PathOf("short.tvl");
+  std::ofstream(damaged) << "\xB6\xB7\r\n";
+  for (const std::string& path : {damaged, PathOf("asha.TVL"), PathOf("absent.tvl")}) {
+    const auto run = RunCli({"chart", "--open", path});
+    EXPECT_EQ(run.status, 2) << path;
+    EXPECT_TRUE(run.out.empty()) << path;
+    EXPECT_NE(run.err.find("Please Check The File."), std::string::npos) << run.err;
+  }
+}
+
+TEST_F(CliReadingFileTest, OpenedReadingStandsAloneWithoutBirthOptions) {
+  const auto run = RunCli({"chart", "--open", PathOf("asha.tvl"), "--date", "1980-03-05"});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("--open excludes --date"), std::string::npos) << run.err;
+  const auto missing = RunCli({"chart", "--time", "10:00"});
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_NE(missing.err.find("--date is required"), std::string::npos) << missing.err;
 }
 
 }  // namespace
