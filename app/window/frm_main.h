@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+
+#include "app/message_sink.h"
+#include "app/window/input_view.h"
+#include "app/window/main_menu.h"
+#include "app/window/promotions.h"
+#include "app/window/result_panel.h"
+#include "argala/result_view.h"
+#include "ephemeris/chart_state.h"
+
+class QStackedWidget;
+
+namespace tarvel {
+
+class modHelp;
+
+/// What the main window asks of the latitude and longitude finder, which lives in a library
+/// of its own. Either may be empty: then nothing opens, or there is nothing to close.
+struct FinderHooks {
+  /// Closes any finder window and shows a fresh one, modeless. It reads the place from
+  /// the main window's txtCity, txtState and txtCountry, and bMaleSearch, itself.
+  std::function<void()> open;
+  /// Closes the finder window if one is open; called as the main window closes.
+  std::function<void()> unload;
+};
+
+/// The main window: the input view and the result view, of which one is in front, the
+/// menus and the promotional links. It maps its controls to and from a BirthForm and leaves
+/// validation and calculation to the calculation driver, on one chart state that lives as
+/// long as the window.
+class frmMain : public QMainWindow, public ResultView {
+  Q_OBJECT
+
+ public:
+  /// `sink` hears of refused input and `help` opens the links; both must outlive the window.
+  frmMain(MessageSink& sink, const modHelp& help, QWidget* parent = nullptr);
+
+  void SetFinderHooks(FinderHooks hooks);
+
+  /// Set by the finder button once city, state and country are filled; tells the finder to
+  /// search for that place. Never set back.
+  bool bMaleSearch = false;
+
+  const InputControls& Input() const { return input_; }
+  const ResultControls& Result() const { return result_; }
+  const MenuActions& Menu() const { return menu_; }
+  const PromotionControls& Promotions() const { return promotions_; }
+  /// Frame1 or Frame2, whichever is in front.
+  QWidget* FrontView() const;
+
+  void ShowChart(const ChartCaptions& captions) override;
+  void ShowReading(const Reading& reading) override;
+  void BringResultViewToFront() override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void CreateViews();
+  void ConnectInputView();
+  void ConnectMenusAndLinks();
+  void Calculate();
+  void FindLatitudeLongitude();
+  void RefuseKey(FilteredLineEdit& box);
+  void ShowAbout();
+
+  MessageSink& sink_;
+  const modHelp& help_;
+  ChartState state_;
+  FinderHooks finder_;
+  QStackedWidget* views_ = nullptr;
+  InputControls input_;
+  ResultControls result_;
+  MenuActions menu_;
+  PromotionControls promotions_;
+};
+
+}  // namespace tarvel

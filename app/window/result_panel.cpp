@@ -1,0 +1,62 @@
+#include "app/window/result_panel.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+
+#include "web/about/named.h"
+
+namespace tarvel {
+namespace {
+
+const QColor kViewBackground(22, 30, 44);
+const QColor kViewText(226, 232, 240);
+const QColor kReadingBackground(10, 14, 22);
+constexpr int kReadingFontPx = 13;
+constexpr int kReadingMinWidthPx = 340;
+
+void UseDarkColours(QWidget* view) {
+  QPalette palette = view->palette();
+  palette.setColor(QPalette::Window, kViewBackground);
+  palette.setColor(QPalette::WindowText, kViewText);
+  palette.setColor(QPalette::Base, kReadingBackground);
+  palette.setColor(QPalette::Text, kViewText);
+  view->setPalette(palette);
+  view->setAutoFillBackground(true);
+}
+
+QTextEdit* CreateReadingBox(QWidget* parent) {
+  auto* box = Named(new QTextEdit(parent), "RTB");
+  box->setReadOnly(true);
+  box->setMinimumWidth(kReadingMinWidthPx);
+  QFont font = box->font();
+  font.setPixelSize(kReadingFontPx);
+  box->setFont(font);
+  return box;
+}
+
+}  // namespace
+
+ResultControls BuildResultView(QWidget* parent) {
+  ResultControls controls;
+  controls.Frame2 = Named(new QGroupBox("Vedic Argala Planetary Intervention", parent), "Frame2");
+  UseDarkColours(controls.Frame2);
+  auto* chartArea = new QWidget(controls.Frame2);
+  controls.chart = BuildRasiChart(chartArea);
+  controls.RTB = CreateReadingBox(controls.Frame2);
+  controls.cmdSave = Named(new QPushButton("&Save", controls.Frame2), "cmdSave");
+  controls.cmdBack = Named(new QPushButton("&Back", controls.Frame2), "cmdBack");
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(controls.cmdBack);
+  buttons->addStretch();
+  buttons->addWidget(controls.cmdSave);
+  auto* grid = new QGridLayout(controls.Frame2);
+  grid->addWidget(chartArea, 0, 0, Qt::AlignTop);
+  grid->addWidget(controls.RTB, 0, 1, 2, 1);
+  grid->setRowStretch(1, 1);
+  grid->setColumnStretch(1, 1);
+  grid->addLayout(buttons, 2, 0, 1, 2);
+  return controls;
+}
+
+}  // namespace tarvel

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QTextEdit>
+
+#include "app/window/rasi_chart_view.h"
+
+namespace tarvel {
+
+/// The controls of the result view, by their names on the form.
+struct ResultControls {
+  QGroupBox* Frame2 = nullptr;
+  QTextEdit* RTB = nullptr;  ///< the reading, read-only
+  RasiChartControls chart;   ///< picDisplay and the position list
+  QPushButton* cmdSave = nullptr;
+  QPushButton* cmdBack = nullptr;
+};
+
+/// Creates the result view inside `parent`: the chart with its position list, the reading
+/// box and the two buttons, on a dark background on which the reading's light colours
+/// stand out.
+ResultControls BuildResultView(QWidget* parent);
+
+}  // namespace tarvel
