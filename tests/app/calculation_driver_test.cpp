@@ -7,18 +7,9 @@
 namespace tarvel {
 namespace {
 
-using testing::MumbaiForm;
+using testing::AshaForm;
 using testing::RecordingSink;
-
-class CountingView : public ResultView {
- public:
-  void ShowChart(const ChartCaptions&) override { ++charts; }
-  void ShowReading(const Reading&) override { ++readings; }
-  void BringResultViewToFront() override { ++broughtToFront; }
-  int charts = 0;
-  int readings = 0;
-  int broughtToFront = 0;
-};
+using testing::RecordingView;
 
 ChartState StateWithZones() {
   ChartState state;
@@ -28,7 +19,7 @@ ChartState StateWithZones() {
 
 TEST(ReadBirthDataTest, CopiesEveryFieldOfTheForm) {
   ChartState state = StateWithZones();
-  BirthForm form = MumbaiForm();
+  BirthForm form = AshaForm();
   form.txtName = "  Asha Rao ";
   form.txtCity = "  Mumbai ";
   form.txtState = " Maharashtra";
@@ -70,7 +61,7 @@ TEST(ReadBirthDataTest, DirectionsAndDaylightSavingBecomeFlags) {
   };
   for (const Case& c : cases) {
     ChartState state = StateWithZones();
-    BirthForm form = MumbaiForm();
+    BirthForm form = AshaForm();
     form.optLong = c.longitude;
     form.optLat = c.latitude;
     form.chkDST = c.dst;
@@ -91,7 +82,7 @@ TEST(ReadBirthDataTest, ZoneOffsetIsTheMagnitudeOfTheRow) {
                         {50, 3, 30}, {61, 0, 0},  {70, 8, 0}, {46, 13, 0}};
   for (const Case& c : cases) {
     ChartState state = StateWithZones();
-    BirthForm form = MumbaiForm();
+    BirthForm form = AshaForm();
     form.cboTimeZone = c.row;
     ReadBirthData(form, state);
     EXPECT_EQ(state.BirthData.ZoneHours, c.hours) << c.row;
@@ -115,29 +106,37 @@ TEST(CalculateReadingTest, RefusedFormChangesNothingButTheMissingDirection) {
   ChartState state = StateWithZones();
   state.BirthData.BirthName = "Earlier";
   state.AscendantPosition = "earlier ascendant";
-  BirthForm form = MumbaiForm();
+  BirthForm form = AshaForm();
   form.optLat = LatitudeChoice::Neither;
   RecordingSink sink;
-  CountingView view;
+  RecordingView view;
 
   const auto refusal = CalculateReading(form, state, sink, view);
   ASSERT_TRUE(refusal);
   EXPECT_EQ(state.BirthData.BirthName, "Earlier");
   EXPECT_EQ(state.AscendantPosition, "earlier ascendant");
-  EXPECT_EQ(view.charts + view.readings + view.broughtToFront, 0);
+  EXPECT_TRUE(view.charts.empty());
+  EXPECT_TRUE(view.readings.empty());
+  EXPECT_EQ(view.broughtToFront, 0);
   EXPECT_EQ(sink.messages.size(), 1u);
 }
 
 TEST(CalculateReadingTest, AcceptedFormIsReadEvenIntoAFreshState) {
   ChartState state;  // no time-zone tables yet: the command builds them itself
-  BirthForm form = MumbaiForm();
+  BirthForm form = AshaForm();
   RecordingSink sink;
-  CountingView view;
+  RecordingView view;
 
   EXPECT_FALSE(CalculateReading(form, state, sink, view));
   EXPECT_TRUE(sink.messages.empty());
   EXPECT_EQ(state.BirthData.ZoneHours, 5);
   EXPECT_EQ(state.BirthData.BirthName, "Asha Rao");
+  // The whole chain ran: the chart and the reading were shown, then the result view.
+  EXPECT_FALSE(state.AscendantPosition.empty());
+  EXPECT_EQ(state.PlanetNames[SNode], "S Node");
+  EXPECT_EQ(view.charts.size(), 1u);
+  EXPECT_EQ(view.readings.size(), 1u);
+  EXPECT_EQ(view.broughtToFront, 1);
 }
 
 }  // namespace

@@ -7,11 +7,13 @@
 
 #include "app/birth_form.h"
 #include "app/message_sink.h"
+#include "argala/result_view.h"
 
 namespace tarvel::testing {
 
-/// A form that passes validation: 5 March 1980, 14:07, Indian time, 18° 58' N, 72° 49' E.
-inline BirthForm MumbaiForm() {
+/// A form that passes validation: 5 March 1980, 14:07, Indian time (row 34), 18° 58' N,
+/// 72° 49' E, no daylight saving.
+inline BirthForm AshaForm() {
   BirthForm form;
   form.txtName = "Asha Rao";
   form.cboDate = 4;
@@ -37,6 +39,18 @@ class RecordingSink : public MessageSink {
     messages.emplace_back(std::string(text), icon);
   }
   std::vector<std::pair<std::string, MessageIcon>> messages;
+};
+
+/// Remembers everything a calculation shows.
+class RecordingView : public ResultView {
+ public:
+  void ShowChart(const ChartCaptions& captions) override { charts.push_back(captions); }
+  void ShowReading(const Reading& reading) override { readings.push_back(reading); }
+  void BringResultViewToFront() override { ++broughtToFront; }
+
+  std::vector<ChartCaptions> charts;
+  std::vector<Reading> readings;
+  int broughtToFront = 0;
 };
 
 }  // namespace tarvel::testing

@@ -7,8 +7,8 @@
 
 #include "app/birth_form.h"
 #include "app/scramble.h"
-#include "argala/result_view.h"
 #include "ephemeris/chart_state.h"
+#include "form_test_support.h"
 
 namespace tarvel::testing {
 
@@ -47,29 +47,6 @@ inline LineTexts AshaLines() {
           "18",       "58", "True", "False", "False", "Mumbai", "Maharashtra", "India"};
 }
 
-/// The form those lines restore.
-inline BirthForm AshaForm() {
-  BirthForm form;
-  form.txtName = "Asha Rao";
-  form.cboMonth = 2;
-  form.cboDate = 4;
-  form.cboYear = 80;
-  form.cboHour = 14;
-  form.cboMinute = 7;
-  form.cboTimeZone = 34;
-  form.txtLonDeg = *DigitText::Parse("72");
-  form.txtLonMin = *DigitText::Parse("49");
-  form.txtLatDeg = *DigitText::Parse("18");
-  form.txtLatMin = *DigitText::Parse("58");
-  form.optLong = LongitudeChoice::East;
-  form.optLat = LatitudeChoice::North;
-  form.chkDST = false;
-  form.txtCity = "Mumbai";
-  form.txtState = "Maharashtra";
-  form.txtCountry = "India";
-  return form;
-}
-
 /// A file of these plain texts, each scrambled and ended by CR LF.
 inline std::string FileOf(const LineTexts& texts) {
   std::string bytes;
@@ -87,17 +64,5 @@ inline std::vector<std::string> SplitCrLf(std::string_view bytes) {
   if (!bytes.empty()) lines.emplace_back("<unterminated>");
   return lines;
 }
-
-/// Remembers everything a calculation shows.
-class RecordingView : public ResultView {
- public:
-  void ShowChart(const ChartCaptions& captions) override { charts.push_back(captions); }
-  void ShowReading(const Reading& reading) override { readings.push_back(reading); }
-  void BringResultViewToFront() override { ++broughtToFront; }
-
-  std::vector<ChartCaptions> charts;
-  std::vector<Reading> readings;
-  int broughtToFront = 0;
-};
 
 }  // namespace tarvel::testing

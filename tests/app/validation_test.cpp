@@ -7,7 +7,7 @@
 namespace tarvel {
 namespace {
 
-using testing::MumbaiForm;
+using testing::AshaForm;
 using testing::RecordingSink;
 
 DigitText Digits(std::string_view text) {
@@ -42,7 +42,7 @@ TEST(ValidationTest, EachEmptyBoxHasItsMessageInOrder) {
       {FormField::txtCountry, "Please Enter Your Country name"},
   };
   for (std::size_t i = 0; i < std::size(cases); ++i) {
-    BirthForm form = MumbaiForm();
+    BirthForm form = AshaForm();
     // Empty this box and every later one: the message must still name this box.
     for (std::size_t j = i; j < std::size(cases); ++j) {
       switch (cases[j].field) {
@@ -81,14 +81,14 @@ TEST(ValidationTest, EachEmptyBoxHasItsMessageInOrder) {
 }
 
 TEST(ValidationTest, BoxesOfSpacesCountAsFilled) {
-  BirthForm form = MumbaiForm();
+  BirthForm form = AshaForm();
   form.txtName = " ";
   form.txtCity = " ";
   EXPECT_FALSE(FindRefusal(form));
 }
 
 TEST(ValidationTest, CommandLineMayLeaveOutNameAndPlace) {
-  BirthForm form = MumbaiForm();
+  BirthForm form = AshaForm();
   form.txtName.clear();
   form.txtCity.clear();
   form.txtState.clear();
@@ -101,7 +101,7 @@ TEST(ValidationTest, CommandLineMayLeaveOutNameAndPlace) {
 }
 
 TEST(ValidationTest, MissingDirectionsAreReportedAndSelectedOneAtATime) {
-  BirthForm form = MumbaiForm();
+  BirthForm form = AshaForm();
   form.optLat = LatitudeChoice::Neither;
   form.optLong = LongitudeChoice::Neither;
   RecordingSink sink;
@@ -123,7 +123,7 @@ TEST(ValidationTest, MissingDirectionsAreReportedAndSelectedOneAtATime) {
 }
 
 TEST(ValidationTest, EmptyBoxComesBeforeMissingDirection) {
-  BirthForm form = MumbaiForm();
+  BirthForm form = AshaForm();
   form.txtCountry.clear();
   form.optLat = LatitudeChoice::Neither;
   RecordingSink sink;
@@ -155,7 +155,7 @@ TEST(ValidationTest, CoordinatesMustNameARealPlace) {
       {"91", "0", "181", "0", "Please Enter Correct Latitude", FormField::txtLatDeg},
   };
   for (const Case& c : cases) {
-    BirthForm form = MumbaiForm();
+    BirthForm form = AshaForm();
     form.txtLatDeg = Digits(c.latDeg);
     form.txtLatMin = Digits(c.latMin);
     form.txtLonDeg = Digits(c.lonDeg);
@@ -175,7 +175,7 @@ TEST(ValidationTest, CoordinatesMustNameARealPlace) {
 }
 
 TEST(ValidationTest, MissingDirectionComesBeforeImpossibleCoordinate) {
-  BirthForm form = MumbaiForm();
+  BirthForm form = AshaForm();
   form.txtLatDeg = Digits("999");
   form.optLong = LongitudeChoice::Neither;
   EXPECT_EQ(FindRefusal(form)->message, "Please Select Direction For The Longitude");
@@ -199,7 +199,7 @@ TEST(ValidationTest, DatesTheMonthDoesNotHaveAreRefused) {
       {1, 1, 1900, nullptr},
   };
   for (const Case& c : cases) {
-    BirthForm form = MumbaiForm();
+    BirthForm form = AshaForm();
     form.cboDate = c.day - 1;
     form.cboMonth = c.month - 1;
     form.cboYear = c.year - kFirstYear;
