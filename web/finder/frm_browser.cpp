@@ -46,11 +46,7 @@ frmBrowser::frmBrowser(const FinderQuery& query, FinderOptions options, QWidget*
       logic_(*browser_, *this, SearchPageHtml(options_.service)) {
   setObjectName("frmBrowser");
   setWindowTitle(FromUtf8(kFinderCaption));
-  timTimer_ = new QTimer(this);
-  timTimer_->setObjectName("timTimer");
-  timTimer_->setInterval(kBusyPollMs);
-  connect(timTimer_, &QTimer::timeout, this, [this] { logic_.TimerTick(); });
-
+  BuildTimer();
   auto* layout = new QVBoxLayout(this);
   // The address bar first: the label's filter checks the combo's editor.
   BuildAddressBar();
@@ -68,6 +64,13 @@ frmBrowser::frmBrowser(const FinderQuery& query, FinderOptions options, QWidget*
 
 frmBrowser::~frmBrowser() {
   browser_->SetListener(nullptr);
+}
+
+void frmBrowser::BuildTimer() {
+  timTimer_ = new QTimer(this);
+  timTimer_->setObjectName("timTimer");
+  timTimer_->setInterval(kBusyPollMs);
+  connect(timTimer_, &QTimer::timeout, this, [this] { logic_.TimerTick(); });
 }
 
 void frmBrowser::BuildToolbar() {

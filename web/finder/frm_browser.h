@@ -40,6 +40,7 @@ class frmBrowser final : public QWidget, private FinderView {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void BuildTimer();
   void BuildToolbar();
   void BuildAddressBar();
   void BuildPromotion();

@@ -2,6 +2,7 @@
 #include <QPointer>
 #include <QTest>
 #include <QUrlQuery>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -14,10 +15,10 @@ namespace {
 constexpr int kEngineWaitMs = 60000;
 
 // Form fields arrive with spaces as '+', which QUrlQuery leaves alone.
-QString FormField(const QUrl& target, const QString& name) {
+std::string FormField(const QUrl& target, const QString& name) {
   QString query = target.query(QUrl::FullyEncoded);
   query.replace('+', "%20");
-  return QUrlQuery(query).queryItemValue(name, QUrl::FullyDecoded);
+  return QUrlQuery(query).queryItemValue(name, QUrl::FullyDecoded).toStdString();
 }
 
 TEST(FinderEngineTest, BlankPageSubmitsTheSearchFormToTheService) {
