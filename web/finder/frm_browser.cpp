@@ -20,12 +20,12 @@ namespace {
 // Often enough that "Working..." follows a navigation closely, rarely enough to cost nothing.
 constexpr int kBusyPollMs = 200;
 
-struct ToolbarButtonSpec {
+struct ToolbarEntry {
   const char* key;
   QStyle::StandardPixmap icon;
 };
 
-constexpr ToolbarButtonSpec kToolbarButtons[] = {
+constexpr ToolbarEntry kToolbarButtons[] = {
     {"Back", QStyle::SP_ArrowBack},   {"Forward", QStyle::SP_ArrowForward},
     {"Stop", QStyle::SP_BrowserStop}, {"Refresh", QStyle::SP_BrowserReload},
     {"Home", QStyle::SP_DirHomeIcon}, {"Search", QStyle::SP_FileDialogContentsView},
@@ -77,10 +77,10 @@ void frmBrowser::BuildToolbar() {
   tbToolBar_ = new QToolBar(this);
   tbToolBar_->setObjectName("tbToolBar");
   tbToolBar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-  for (const ToolbarButtonSpec& spec : kToolbarButtons) {
-    QAction* action = tbToolBar_->addAction(style()->standardIcon(spec.icon), spec.key);
-    action->setObjectName(spec.key);
-    const std::string key = spec.key;
+  for (const ToolbarEntry& entry : kToolbarButtons) {
+    QAction* action = tbToolBar_->addAction(style()->standardIcon(entry.icon), entry.key);
+    action->setObjectName(entry.key);
+    const std::string key = entry.key;
     connect(action, &QAction::triggered, this, [this, key] { logic_.ToolbarButton(key); });
   }
   BuildPromotion();
