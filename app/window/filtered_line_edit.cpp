@@ -12,24 +12,35 @@
 
 namespace tarvel {
 
-/// Refuses any text with a character outside the key class, and remembers that it did, so
-/// the box can tell a refused paste from text cut off at the length limit (both end in
-/// QLineEdit::inputRejected).
+/// Refuses a change that brings a character outside the key class into the box, and
+/// remembers that it did, so the box can tell a refused paste from text cut off at the
+/// length limit (both end in QLineEdit::inputRejected). Characters already shown are not
+/// judged again: text the program put there must not block the user's own editing.
 class KeyClassValidator : public QValidator {
  public:
   KeyClassValidator(KeyClass keyClass, QObject* parent) : QValidator(parent), keyClass_(keyClass) {}
 
   State validate(QString& text, int& /*cursor*/) const override {
-    if (AcceptsText(keyClass_, text.toStdString())) return Acceptable;
+    if (!AddsForeignCharacter(text)) return Acceptable;
     refused_ = true;
     return Invalid;
   }
 
-  /// Whether a text was refused since the last call.
+  /// The text the box shows now, against which the next change is judged.
+  void Remember(const QString& shown) { shown_ = shown; }
+
+  /// Whether a change was refused since the last call.
   bool TakeRefusal() { return std::exchange(refused_, false); }
 
  private:
+  bool AddsForeignCharacter(const QString& text) const {
+    return std::any_of(text.begin(), text.end(), [&](QChar c) {
+      return !AcceptsText(keyClass_, QString(c).toStdString()) && text.count(c) > shown_.count(c);
+    });
+  }
+
   KeyClass keyClass_;
+  QString shown_;
   mutable bool refused_ = false;
 };
 
@@ -60,11 +71,12 @@ FilteredLineEdit::FilteredLineEdit(KeyClass keyClass, QWidget* parent)
   setValidator(validator_);
   setInputMethodHints(keyClass == KeyClass::Digits ? Qt::ImhDigitsOnly
                                                    : Qt::ImhLatinOnly | Qt::ImhNoPredictiveText);
+  // setText clears the modified state: text the program shows is not the user's doing and
+  // is shown as it is.
   connect(this, &QLineEdit::inputRejected, this, [this] {
-    if (validator_->TakeRefusal()) emit refused();
+    if (validator_->TakeRefusal() && isModified()) emit refused();
   });
-  // Text set by the program is not the user's doing; a refusal it caused is forgotten.
-  connect(this, &QLineEdit::textChanged, this, [this] { validator_->TakeRefusal(); });
+  connect(this, &QLineEdit::textChanged, validator_, &KeyClassValidator::Remember);
 }
 
 void FilteredLineEdit::keyPressEvent(QKeyEvent* event) {

@@ -18,8 +18,8 @@
 namespace tarvel {
 namespace {
 
-constexpr int kInitialWidthPx = 800;
-constexpr int kInitialHeightPx = 580;
+constexpr int kInitialWidthPx = 780;
+constexpr int kInitialHeightPx = 520;
 
 }  // namespace
 

@@ -110,6 +110,7 @@ void CreateButtonsAndLabels(InputControls& c, QWidget* frame) {
 
 QHBoxLayout* Row(std::initializer_list<QWidget*> widgets) {
   auto* row = new QHBoxLayout;
+  row->setSpacing(8);
   for (QWidget* widget : widgets) row->addWidget(widget);
   row->addStretch();
   return row;

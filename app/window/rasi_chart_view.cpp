@@ -10,6 +10,8 @@ namespace {
 
 constexpr int kCaptionFontPx = 11;
 constexpr int kSignNumberFontPx = 9;
+// Narrow enough that "27 Lib 31" and "Ma/Mars/Mangala" fit their labels at a readable size.
+constexpr int kCaptionStretch = QFont::Condensed;
 constexpr int kAreaMarginPx = 3;
 
 QRect ToPixels(const TwipRect& rect) {
@@ -22,6 +24,7 @@ QLabel* PlacedLabel(const QString& name, const TwipRect& rect, QWidget* parent) 
   label->setGeometry(ToPixels(rect));
   QFont font = label->font();
   font.setPixelSize(kCaptionFontPx);
+  font.setStretch(kCaptionStretch);
   label->setFont(font);
   return label;
 }
@@ -84,7 +87,11 @@ RasiChartControls BuildRasiChart(QWidget* area) {
   controls.picDisplay = Named(new QFrame(area), "picDisplay");
   controls.picDisplay->setGeometry(ToPixels(kChartPicture));
   // The system's window colours, not the result view's own.
-  controls.picDisplay->setPalette(QApplication::palette());
+  QPalette system = controls.picDisplay->palette();
+  for (const QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText}) {
+    system.setColor(role, QApplication::palette().color(role));
+  }
+  controls.picDisplay->setPalette(system);
   controls.picDisplay->setAutoFillBackground(true);
   CreateSignBoxes(controls);
   CreateSignNumbers(controls);

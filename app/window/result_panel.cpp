@@ -1,7 +1,7 @@
 #include "app/window/result_panel.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
+#include <QVBoxLayout>
 
 #include "web/about/named.h"
 
@@ -50,12 +50,13 @@ ResultControls BuildResultView(QWidget* parent) {
   buttons->addWidget(controls.cmdBack);
   buttons->addStretch();
   buttons->addWidget(controls.cmdSave);
-  auto* grid = new QGridLayout(controls.Frame2);
-  grid->addWidget(chartArea, 0, 0, Qt::AlignTop);
-  grid->addWidget(controls.RTB, 0, 1, 2, 1);
-  grid->setRowStretch(1, 1);
-  grid->setColumnStretch(1, 1);
-  grid->addLayout(buttons, 2, 0, 1, 2);
+  auto* chartColumn = new QVBoxLayout;
+  chartColumn->addWidget(chartArea);
+  chartColumn->addStretch();
+  chartColumn->addLayout(buttons);
+  auto* layout = new QHBoxLayout(controls.Frame2);
+  layout->addLayout(chartColumn);
+  layout->addWidget(controls.RTB, 1);
   return controls;
 }
 

@@ -1,0 +1,221 @@
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include "app/calculation_driver.h"
+#include "app/window/form_mapping.h"
+#include "window_fixture.h"
+
+namespace tarvel::testing {
+namespace {
+
+// 14 November 1987, 6:45, Indian Time (row of "Indian Time, IST, -5.3"), 12 58 North,
+// 77 35 East, typed as a user would.
+void TypeExampleForm(const InputControls& in) {
+  QTest::keyClicks(in.txtName, " Asha Rao");
+  Choose(in.cboDate, "14");
+  Choose(in.cboMonth, "November");
+  Choose(in.cboYear, "1987");
+  Choose(in.cboHour, "6");
+  Choose(in.cboMinute, "45");
+  Choose(in.cboTimeZone, "Indian Time, IST, -5.3");
+  QTest::keyClicks(in.txtLatDeg, "12");
+  QTest::keyClicks(in.txtLatMin, "58");
+  QTest::keyClicks(in.txtLonDeg, "77");
+  QTest::keyClicks(in.txtLonMin, "35");
+  QTest::keyClicks(in.txtCity, "Bengaluru ");
+  QTest::keyClicks(in.txtState, "Karnataka");
+  QTest::keyClicks(in.txtCountry, "India");
+}
+
+// The same form, written out field by field rather than read from the window.
+BirthForm ExampleForm() {
+  BirthForm form;
+  form.txtName = " Asha Rao";
+  form.cboDate = 13;
+  form.cboMonth = 10;
+  form.cboYear = 87;
+  form.cboHour = 6;
+  form.cboMinute = 45;
+  form.cboTimeZone = *FindListEntry(FormList::cboTimeZone, "Indian Time, IST, -5.3");
+  form.txtLatDeg = *DigitText::Parse("12");
+  form.txtLatMin = *DigitText::Parse("58");
+  form.txtLonDeg = *DigitText::Parse("77");
+  form.txtLonMin = *DigitText::Parse("35");
+  form.txtCity = "Bengaluru ";
+  form.txtState = "Karnataka";
+  form.txtCountry = "India";
+  return form;
+}
+
+// What the core shows for a form, computed on a chart state of its own.
+CapturingView CoreResult(BirthForm form) {
+  ChartState state;
+  RecordingSink silent;
+  CapturingView view;
+  EXPECT_FALSE(CalculateReading(form, state, silent, view).has_value());
+  return view;
+}
+
+QString PlainReading(const Reading& reading) {
+  QString text;
+  for (const ReadingRun& run : reading) text += QString::fromStdString(run.text);
+  return text.replace("\r\n", "\n");
+}
+
+template <std::size_t N>
+void ExpectLabelTexts(const std::array<QLabel*, N>& labels,
+                      const std::array<std::string, N>& expected, const char* name) {
+  for (std::size_t index = 0; index < N; ++index) {
+    EXPECT_EQ(labels[index]->text().toStdString(), expected[index]) << name << " " << index;
+  }
+}
+
+void ExpectChartShows(const RasiChartControls& chart, const ChartCaptions& captions) {
+  ExpectLabelTexts(chart.lblSign, captions.lblSign, "lblSign");
+  ExpectLabelTexts(chart.lblPlanet, captions.lblPlanet, "lblPlanet");
+  ExpectLabelTexts(chart.lblPlanets_Name, captions.lblPlanets_Name, "lblPlanets_Name");
+  ExpectLabelTexts(chart.lblPlanets_Position, captions.lblPlanets_Position, "lblPlanets_Position");
+}
+
+// Each stretch of the box's text in the colour and emphases of its run.
+void ExpectRunFormats(const QTextEdit& box, const Reading& reading) {
+  QTextCursor cursor(box.document());
+  for (const ReadingRun& run : reading) {
+    const QString text = QString::fromStdString(run.text).replace("\r\n", "\n");
+    const int start = cursor.position();
+    cursor.setPosition(start + static_cast<int>(text.size()), QTextCursor::KeepAnchor);
+    if (text.trimmed().isEmpty()) {
+      cursor.clearSelection();
+      continue;  // line breaks alone carry no visible format
+    }
+    // The format after the first character of the run.
+    QTextCursor probe(box.document());
+    probe.setPosition(start + (text.startsWith('\n') ? 2 : 1));
+    const QTextCharFormat format = probe.charFormat();
+    EXPECT_EQ(format.foreground().color(),
+              QColor(run.colour.red, run.colour.green, run.colour.blue))
+        << run.text;
+    EXPECT_EQ(format.fontWeight() == QFont::Bold, run.heading) << run.text;
+    EXPECT_EQ(format.fontUnderline(), run.line) << run.text;
+    cursor.clearSelection();
+  }
+}
+
+using CalculationWindowTest = WindowTest;
+
+TEST_F(CalculationWindowTest, TheResultViewShowsWhatTheCoreComputes) {
+  TypeExampleForm(in);
+  ASSERT_EQ(ReadForm(in), ExampleForm());
+  in.cmdCalculate->click();
+  EXPECT_TRUE(sink.messages.empty());
+  EXPECT_EQ(window.FrontView(), out.Frame2);
+  const CapturingView expected = CoreResult(ExampleForm());
+  ASSERT_EQ(expected.broughtToFront, 1);
+  ExpectChartShows(out.chart, expected.captions);
+  EXPECT_EQ(out.RTB->toPlainText(), PlainReading(expected.reading));
+  ExpectRunFormats(*out.RTB, expected.reading);
+}
+
+TEST_F(CalculationWindowTest, LegendListAndHeadingsReadAsTheyShould) {
+  TypeExampleForm(in);
+  window.Menu().mnuCalculate->trigger();
+  const QStringList legend{"S/Sun/Surya",     "Mo/Moon/Chandra", "Me/Mercury/Budha",
+                           "V/Venus/Shukra",  "Ma/Mars/Mangala", "J/Jupiter/Guru",
+                           "Sa/Saturn/Shani", "NN/N Node/Rahu",  "SN/S Node/Ketu"};
+  const QStringList names{"Sun",     "Moon",   "Mercury", "Venus", "Mars",
+                          "Jupiter", "Saturn", "N Node",  "S Node"};
+  const QRegularExpression shortPosition(
+      "^\\d\\d (Ari|Tau|Gem|Can|Leo|Vir|Lib|Sco|Sag|Cap|"
+      "Aqu|Pis) \\d\\d$");
+  for (std::size_t planet = 0; planet < kPlanetCount; ++planet) {
+    const int p = static_cast<int>(planet);
+    EXPECT_EQ(out.chart.lblPlanet[planet]->text(), legend[p]);
+    EXPECT_EQ(out.chart.lblPlanets_Name[planet]->text(), names[p]);
+    EXPECT_TRUE(shortPosition.match(out.chart.lblPlanets_Position[planet]->text()).hasMatch())
+        << out.chart.lblPlanets_Position[planet]->text().toStdString();
+  }
+  // Nine blocks in planet order, each a bold heading and an empty line at its end.
+  const QStringList blocks = out.RTB->toPlainText().split("\n\n", Qt::SkipEmptyParts);
+  ASSERT_EQ(blocks.size(), 9);
+  for (int planet = 0; planet < 9; ++planet) {
+    EXPECT_EQ(blocks[planet].section('\n', 0, 0), names[planet]);
+    EXPECT_GE(blocks[planet].count('\n'), 1) << names[planet].toStdString();
+  }
+  EXPECT_TRUE(out.RTB->toPlainText().endsWith("\n\n"));
+}
+
+// The nodes stand 180 degrees apart, so their boxes are six signs apart.
+TEST_F(CalculationWindowTest, TheNodesStandInOppositeBoxes) {
+  TypeExampleForm(in);
+  in.cmdCalculate->click();
+  int northSign = -1;
+  int southSign = -1;
+  for (int sign = 0; sign < kSignCount; ++sign) {
+    const QStringList items =
+        out.chart.lblSign[static_cast<std::size_t>(sign)]->text().split(" / ");
+    if (items.contains("NN")) northSign = sign;
+    if (items.contains("SN")) southSign = sign;
+  }
+  ASSERT_GE(northSign, 0);
+  ASSERT_GE(southSign, 0);
+  EXPECT_EQ((northSign + 6) % 12, southSign);
+}
+
+TEST_F(CalculationWindowTest, CaptionsFitTheirLabels) {
+  TypeExampleForm(in);
+  in.cmdCalculate->click();
+  const RasiChartControls& chart = out.chart;
+  for (std::size_t planet = 0; planet < kPlanetCount; ++planet) {
+    for (const QLabel* label : {chart.lblPlanet[planet], chart.lblPlanets_Name[planet],
+                                chart.lblPlanets_Position[planet]}) {
+      const QFontMetrics metrics(label->font());
+      EXPECT_LE(metrics.horizontalAdvance(label->text()), label->width())
+          << label->objectName().toStdString();
+      EXPECT_LE(metrics.height(), label->height()) << label->objectName().toStdString();
+    }
+  }
+}
+
+TEST_F(CalculationWindowTest, BackKeepsEveryEntryAndRecalculatesTheSame) {
+  TypeExampleForm(in);
+  in.chkDST->setChecked(true);
+  in.optLong[1]->setChecked(true);
+  in.optLat[1]->setChecked(true);
+  const BirthForm before = ReadForm(in);
+  in.cmdCalculate->click();
+  const QString reading = out.RTB->toPlainText();
+  const QString firstBox = out.chart.lblSign[0]->text();
+  out.cmdBack->click();
+  EXPECT_EQ(window.FrontView(), in.Frame1);
+  EXPECT_EQ(ReadForm(in), before);
+  in.cmdCalculate->click();
+  EXPECT_EQ(window.FrontView(), out.Frame2);
+  EXPECT_EQ(out.RTB->toPlainText(), reading);
+  EXPECT_EQ(out.chart.lblSign[0]->text(), firstBox);
+  ExpectChartShows(out.chart, CoreResult(before).captions);
+}
+
+TEST_F(CalculationWindowTest, ASecondCalculationReplacesTheFirst) {
+  TypeExampleForm(in);
+  in.cmdCalculate->click();
+  const QString firstReading = out.RTB->toPlainText();
+  out.cmdBack->click();
+  Choose(in.cboYear, "1950");
+  Choose(in.cboMonth, "March");
+  BirthForm second = ExampleForm();
+  second.cboYear = 50;
+  second.cboMonth = 2;
+  in.cmdCalculate->click();
+  const CapturingView expected = CoreResult(second);
+  ASSERT_NE(PlainReading(expected.reading), firstReading);
+  EXPECT_EQ(out.RTB->toPlainText(), PlainReading(expected.reading));
+  ExpectChartShows(out.chart, expected.captions);
+}
+
+}  // namespace
+}  // namespace tarvel::testing

@@ -1,0 +1,92 @@
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+#include "web/about/frm_about.h"
+#include "web/about/link_label.h"
+#include "web/links.h"
+#include "window_fixture.h"
+
+namespace tarvel::testing {
+namespace {
+
+using LinksTest = WindowTest;
+
+TEST_F(LinksTest, MenuItemsOpenTheirLinks) {
+  const MenuActions& menu = window.Menu();
+  const std::array<std::pair<QAction*, std::string_view>, 4> items{{
+      {menu.mnuOnline, links::kOnlineHelp},
+      {menu.mnuVisit, links::kHomePage},
+      {menu.mnuUpdate, links::kUpdate},
+      {menu.mnuDonate, links::kDonation},
+  }};
+  for (const auto& [action, link] : items) {
+    opened.clear();
+    action->trigger();
+    EXPECT_EQ(opened, std::vector<std::string>{std::string(link)}) << action->text().toStdString();
+  }
+}
+
+TEST_F(LinksTest, PromotionalLabelsOpenTheirLinksEveryTime) {
+  const PromotionControls& promo = window.Promotions();
+  QTest::mouseClick(promo.Label8, Qt::LeftButton);
+  QTest::mouseClick(promo.lblCobrand, Qt::LeftButton);
+  QTest::mouseClick(promo.lblFullBrand, Qt::LeftButton);
+  QTest::mouseClick(promo.lblFullBrand, Qt::LeftButton);
+  QTest::mouseClick(promo.Label8, Qt::RightButton);
+  EXPECT_EQ(opened, (std::vector<std::string>{
+                        std::string(links::kHomePage), std::string(links::kCoBrand),
+                        std::string(links::kFullBrand), std::string(links::kFullBrand)}));
+  EXPECT_EQ(promo.lblCobrand->parentWidget(), promo.fraFullBrand);
+  EXPECT_EQ(promo.lblFullBrand->parentWidget(), promo.fraFullBrand);
+}
+
+TEST(AboutBoxTest, TextsAsWritten) {
+  const modHelp help([](std::string_view) {});
+  const frmAbout about(help);
+  EXPECT_EQ(about.windowTitle(), "Tarvel v1.0");
+  EXPECT_EQ(about.Label2->text(), "Tarvel v1.0");
+  EXPECT_EQ(about.Label1->text(),
+            "Tarvel calculates the planetary intervention for a given natal chart based on Vedic "
+            "Astrology. Argala or planetary intervention can be translated as \"a bolt\". This "
+            "refers to intervention by one planet into the affairs of another. This influence can "
+            "be good or bad depending on the nature of the planets involved.");
+  EXPECT_EQ(about.Label3->text(),
+            "Home Business Opportunity. Start your own Internet business and make money online. "
+            "Get this software fully branded for your website.");
+  EXPECT_EQ(about.lblCoBrand->text(), "Click here for more details.");
+  EXPECT_EQ(about.cmdOK->text(), "OK");
+  EXPECT_FALSE(about.picIcon->pixmap().isNull());
+  EXPECT_TRUE(about.isModal());
+}
+
+TEST(AboutBoxTest, LinksOpenFullBrandAndHomePage) {
+  std::vector<std::string> opened;
+  const modHelp help([&opened](std::string_view url) { opened.emplace_back(url); });
+  frmAbout about(help);
+  about.show();
+  QTest::mouseClick(about.lblCoBrand, Qt::LeftButton);
+  QTest::mouseClick(about.lblHomePage, Qt::LeftButton);
+  EXPECT_EQ(opened, (std::vector<std::string>{std::string(links::kFullBrand),
+                                              std::string(links::kHomePage)}));
+  QTest::mouseClick(about.cmdOK, Qt::LeftButton);
+  EXPECT_FALSE(about.isVisible());
+  EXPECT_EQ(about.result(), QDialog::Accepted);
+}
+
+// The menu item shows the box modally: the window waits until "OK" is pressed.
+TEST_F(LinksTest, AboutSoftwareShowsTheBoxModally) {
+  bool seen = false;
+  QTimer::singleShot(0, [&seen] {
+    auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
+    ASSERT_NE(about, nullptr);
+    seen = about->isVisible() && about->Label2->text() == "Tarvel v1.0";
+    about->cmdOK->click();
+  });
+  window.Menu().mnuAbout->trigger();
+  EXPECT_TRUE(seen);
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+}  // namespace
+}  // namespace tarvel::testing

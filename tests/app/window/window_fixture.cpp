@@ -1,0 +1,35 @@
+#include "window_fixture.h"
+
+#include <QTest>
+
+namespace tarvel::testing {
+
+WindowTest::WindowTest() {
+  window.show();
+  EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+}
+
+void WindowTest::FillRequiredBoxes() {
+  in.txtName->setText("Asha Rao");
+  in.txtLatDeg->setText("12");
+  in.txtLatMin->setText("58");
+  in.txtLonDeg->setText("77");
+  in.txtLonMin->setText("35");
+  in.txtCity->setText("Bengaluru");
+  in.txtState->setText("Karnataka");
+  in.txtCountry->setText("India");
+}
+
+void Choose(QComboBox* list, const QString& text) {
+  const int index = list->findText(text, Qt::MatchExactly);
+  ASSERT_GE(index, 0) << text.toStdString();
+  list->setCurrentIndex(index);
+}
+
+std::vector<std::string> WindowTest::MessageTexts() const {
+  std::vector<std::string> texts;
+  for (const ShownMessage& message : sink.messages) texts.push_back(message.text);
+  return texts;
+}
+
+}  // namespace tarvel::testing
