@@ -10,6 +10,7 @@
 #include "cli/captured_result_view.h"
 #include "cli/chart_json.h"
 #include "cli/chart_text.h"
+#include "cli/chart_worker.h"
 #include "cli/cli_app.h"
 
 namespace tarvel::cli {
@@ -33,11 +34,7 @@ std::optional<std::string> Calculate(const ChartRequest& request, BirthForm& for
     }
     return std::nullopt;
   }
-  auto built = BuildBirthForm(*request.birth);
-  if (auto* error = std::get_if<OptionError>(&built)) return error->message;
-  form = std::get<BirthForm>(built);
-  ReadBirthData(form, state);
-  RunCalculationChain(state, view);
+  if (auto error = CalculateFromOptions(*request.birth, form, state, view)) return error->message;
   return std::nullopt;
 }
 

@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "cli/batch_cli.h"
 #include "cli/chart_command.h"
 #include "positions/time_zones.h"
 
@@ -74,6 +75,9 @@ int RunTarvelCli(int argc, const char* const* argv, std::ostream& out, std::ostr
   chart->add_flag("--json", json, "Print one JSON object instead of text");
   chart->footer(kChartExample);
 
+  BatchCommandLine batchLine;
+  CLI::App* batch = AddBatchSubcommand(app, batchLine);
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp&) {
@@ -87,6 +91,7 @@ int RunTarvelCli(int argc, const char* const* argv, std::ostream& out, std::ostr
     PrintZones(out);
     return kExitOk;
   }
+  if (batch->parsed()) return RunBatchSubcommand(batchLine, out, err);
   if (!request.openPath) {
     if (auto missing = MissingBirthOption(requiredBirthOptions)) {
       err << "tarvel-cli: " << *missing << '\n';

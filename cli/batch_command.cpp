@@ -1,0 +1,122 @@
+#include "cli/batch_command.h"
+
+#include <fstream>
+#include <variant>
+#include <vector>
+
+#include "cli/batch_fields.h"
+#include "cli/batch_pipeline.h"
+#include "cli/batch_progress.h"
+#include "cli/cli_app.h"
+
+namespace tarvel::cli {
+namespace {
+
+// Enough lines that handing a job to a worker costs nothing next to computing it.
+constexpr std::size_t kLinesPerJob = 128;
+
+std::variant<CsvHeader, std::string> ReadHeader(std::string_view text, const LineShape& shape) {
+  const auto checked = CheckLine(text, shape);
+  if (const auto* refusal = std::get_if<std::string>(&checked)) return "CSV header: " + *refusal;
+  return CsvHeader::Parse(std::get<std::string_view>(checked));
+}
+
+// Reads lines into a job, numbering them on.
+bool FillJob(LineReader& reader, std::uint64_t& nextNumber, BatchJob& job) {
+  while (job.lines.size() < kLinesPerJob) {
+    JobLine line{.number = nextNumber, .offset = job.text.size(), .shape = {}};
+    const auto shape = reader.AppendNextLine(job.text);
+    if (!shape) return false;
+    line.shape = *shape;
+    job.lines.push_back(line);
+    ++nextNumber;
+  }
+  return true;
+}
+
+void ComputeJob(BatchLineProcessor& processor, BatchJob& job) {
+  job.output.clear();
+  job.allSucceeded = true;
+  for (const JobLine& line : job.lines) {
+    const bool succeeded =
+        processor.AppendOutput(line.number, job.LineText(line), line.shape, job.output);
+    job.allSucceeded = job.allSucceeded && succeeded;
+  }
+}
+
+int Finish(bool allSucceeded, const LineReader& reader, std::ostream& out, std::ostream& err) {
+  out.flush();
+  if (!out) {
+    err << "tarvel-cli: could not write the output\n";
+    return kExitFailed;
+  }
+  if (reader.Failed()) {
+    err << "tarvel-cli: could not read the input\n";
+    return kExitFailed;
+  }
+  return allSucceeded ? kExitOk : kExitFailed;
+}
+
+}  // namespace
+
+BatchFormat DetectFormat(std::optional<char> firstNonBlank) {
+  return firstNonBlank == '{' ? BatchFormat::JsonLines : BatchFormat::Csv;
+}
+
+int RunBatch(std::istream& in, const BatchRequest& request, std::ostream& out, std::ostream& err) {
+  LineReader reader(in, kMaxBatchLineBytes);
+  const BatchFormat format = request.format.value_or(DetectFormat(reader.FirstNonBlankByte()));
+  std::uint64_t nextNumber = 1;
+  std::optional<CsvHeader> header;
+  if (format == BatchFormat::Csv) {
+    std::string text;
+    const auto shape = reader.AppendNextLine(text);
+    if (!shape) return Finish(true, reader, out, err);
+    auto parsed = ReadHeader(text, *shape);
+    if (const auto* refusal = std::get_if<std::string>(&parsed)) {
+      // Without its header no line of a CSV input can be read.
+      out << LineErrorJson(nextNumber, *refusal) << '\n';
+      return Finish(false, reader, out, err);
+    }
+    header = std::move(std::get<CsvHeader>(parsed));
+    ++nextNumber;
+  }
+
+  std::vector<BatchLineProcessor> processors;
+  processors.reserve(request.jobs);
+  for (std::size_t job = 0; job < request.jobs; ++job) {
+    processors.emplace_back(format, header ? &*header : nullptr);
+  }
+  BatchProgress progress(err, request.showProgress);
+  std::uint64_t linesDone = nextNumber - 1;
+  bool allSucceeded = true;
+  const PipelineStages stages{
+      .read = [&](BatchJob& job) { return FillJob(reader, nextNumber, job); },
+      .compute = [&](BatchJob& job, std::size_t worker) { ComputeJob(processors[worker], job); },
+      .write =
+          [&](const BatchJob& job) {
+            out.write(job.output.data(), static_cast<std::streamsize>(job.output.size()));
+            out.flush();
+            allSucceeded = allSucceeded && job.allSucceeded;
+            linesDone += job.lines.size();
+            progress.Update(linesDone);
+            return static_cast<bool>(out);
+          },
+  };
+  RunOrderedPipeline(request.jobs, stages);
+  progress.Finish(linesDone);
+  return Finish(allSucceeded, reader, out, err);
+}
+
+int RunBatchCommand(const BatchRequest& request, std::istream& standardInput, std::ostream& out,
+                    std::ostream& err) {
+  if (request.inputPath == "-") return RunBatch(standardInput, request, out, err);
+  std::ifstream file(request.inputPath, std::ios::binary);
+  if (!file) {
+    err << "tarvel-cli: cannot open '" << request.inputPath << "'\n";
+    return kExitBadInput;
+  }
+  return RunBatch(file, request, out, err);
+}
+
+}  // namespace tarvel::cli

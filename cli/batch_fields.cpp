@@ -1,0 +1,130 @@
+#include "cli/batch_fields.h"
+
+#include <algorithm>
+#include <charconv>
+#include <limits>
+
+#include <nlohmann/json.hpp>
+
+namespace tarvel::cli {
+namespace {
+
+constexpr std::array<BatchField, 5> kRequiredFields = {
+    BatchField::Date, BatchField::Time, BatchField::Zone, BatchField::Lat, BatchField::Lon};
+
+std::string Quoted(std::string_view text) {
+  return "'" + std::string(text) + "'";
+}
+
+bool EqualsIgnoringCase(std::string_view text, std::string_view lowerWord) {
+  return std::equal(text.begin(), text.end(), lowerWord.begin(), lowerWord.end(),
+                    [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a + 32 : a) == b; });
+}
+
+std::optional<bool> ParseTruth(std::string_view text) {
+  if (text.empty() || text == "0" || EqualsIgnoringCase(text, "false")) return false;
+  if (text == "1" || EqualsIgnoringCase(text, "true")) return true;
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<BatchField> FindBatchField(std::string_view name) {
+  const auto at = std::find(kBatchFieldNames.begin(), kBatchFieldNames.end(), name);
+  if (at == kBatchFieldNames.end()) return std::nullopt;
+  return static_cast<BatchField>(at - kBatchFieldNames.begin());
+}
+
+std::string_view FieldName(BatchField field) {
+  return kBatchFieldNames[static_cast<std::size_t>(field)];
+}
+
+std::optional<std::string> BirthFields::MarkGiven(BatchField field) {
+  const auto bit = static_cast<std::size_t>(field);
+  if (given_.test(bit)) return "field " + Quoted(FieldName(field)) + " is given twice";
+  given_.set(bit);
+  return std::nullopt;
+}
+
+std::optional<std::string> BirthFields::SetFromText(BatchField field, std::string_view text) {
+  if (field == BatchField::Zone) {
+    std::int64_t zone = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, zone);
+    if (error == std::errc::result_out_of_range) return ZoneOutsideMessage(text);
+    if (text.empty() || error != std::errc() || stop != end) {
+      return "zone " + Quoted(text) + " is not a whole number";
+    }
+    return SetZone(zone);
+  }
+  if (field == BatchField::Dst) {
+    const auto dst = ParseTruth(text);
+    if (!dst) return "dst " + Quoted(text) + " is not true or false";
+    SetDst(*dst);
+    return std::nullopt;
+  }
+  const bool optional = field >= BatchField::Name;
+  if (!(optional && text.empty())) SetText(field, std::string(text));
+  return std::nullopt;
+}
+
+void BirthFields::SetText(BatchField field, std::string text) {
+  switch (field) {
+    case BatchField::Date:
+      options_.date = std::move(text);
+      break;
+    case BatchField::Time:
+      options_.time = std::move(text);
+      break;
+    case BatchField::Lat:
+      options_.latitude = std::move(text);
+      break;
+    case BatchField::Lon:
+      options_.longitude = std::move(text);
+      break;
+    case BatchField::Name:
+      options_.name = std::move(text);
+      break;
+    case BatchField::City:
+      options_.city = std::move(text);
+      break;
+    case BatchField::State:
+      options_.state = std::move(text);
+      break;
+    case BatchField::Country:
+      options_.country = std::move(text);
+      break;
+    case BatchField::Zone:
+    case BatchField::Dst:
+      break;
+  }
+}
+
+std::optional<std::string> BirthFields::SetZone(std::int64_t zone) {
+  if (zone < std::numeric_limits<int>::min() || zone > std::numeric_limits<int>::max()) {
+    return ZoneOutsideMessage(std::to_string(zone));
+  }
+  options_.zone = static_cast<int>(zone);
+  return std::nullopt;
+}
+
+std::optional<std::string> BirthFields::Finish() {
+  for (BatchField field : kRequiredFields) {
+    if (!given_.test(static_cast<std::size_t>(field))) {
+      return "field " + Quoted(FieldName(field)) + " is missing";
+    }
+  }
+  return std::nullopt;
+}
+
+std::string ZoneOutsideMessage(std::string_view number) {
+  return "zone row " + std::string(number) + " is outside 0-70";
+}
+
+std::string LineErrorJson(std::uint64_t lineNumber, std::string_view message) {
+  const nlohmann::json text(message);
+  return "{\"line\":" + std::to_string(lineNumber) +
+         ",\"error\":" + text.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) + "}";
+}
+
+}  // namespace tarvel::cli

@@ -1,0 +1,42 @@
+#include "cli/batch_line.h"
+
+#include "cli/batch_fields.h"
+#include "cli/batch_json_line.h"
+
+namespace tarvel::cli {
+
+std::variant<std::string_view, std::string> CheckLine(std::string_view text,
+                                                      const LineShape& shape) {
+  if (shape.tooLong) {
+    return "line is longer than " + std::to_string(kMaxBatchLineBytes) + " bytes";
+  }
+  if (!shape.endsInNewline) return std::string("truncated line: the input ends inside it");
+  if (text.ends_with('\r')) text.remove_suffix(1);
+  if (const auto invalid = FindInvalidUtf8(text)) {
+    return "invalid UTF-8 at byte " + std::to_string(*invalid + 1);
+  }
+  return text;
+}
+
+std::variant<std::string, OptionError> BatchLineProcessor::LineResult(std::string_view text,
+                                                                      const LineShape& shape) {
+  const auto checked = CheckLine(text, shape);
+  if (const auto* refusal = std::get_if<std::string>(&checked)) return OptionError{*refusal};
+  const std::string_view line = std::get<std::string_view>(checked);
+  if (line.find_first_not_of(" \t") == std::string_view::npos) return OptionError{"empty line"};
+  auto parsed = format_ == BatchFormat::JsonLines ? ParseJsonBirthLine(line)
+                                                  : header_->ParseLine(line, cells_);
+  if (auto* refusal = std::get_if<std::string>(&parsed)) return OptionError{std::move(*refusal)};
+  return worker_.ChartJsonFor(std::get<BirthOptions>(parsed));
+}
+
+bool BatchLineProcessor::AppendOutput(std::uint64_t lineNumber, std::string_view text,
+                                      const LineShape& shape, std::string& output) {
+  const auto result = LineResult(text, shape);
+  const auto* json = std::get_if<std::string>(&result);
+  output += json ? *json : LineErrorJson(lineNumber, std::get<OptionError>(result).message);
+  output += '\n';
+  return json != nullptr;
+}
+
+}  // namespace tarvel::cli

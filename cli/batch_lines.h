@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstddef>
+#include <istream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarvel::cli {
+
+/// How a physical input line ended, and whether it was kept whole.
+struct LineShape {
+  std::size_t length = 0;      ///< bytes kept, without the line feed
+  bool tooLong = false;        ///< longer than the limit; only the limit's worth was kept
+  bool endsInNewline = false;  ///< false for a last line cut off without its line feed
+};
+
+/// Reads an input stream line by line through a fixed buffer, so that memory stays the same
+/// however long the input; a UTF-8 byte order mark at the very start is skipped.
+class LineReader {
+ public:
+  LineReader(std::istream& in, std::size_t maxLineBytes);
+
+  /// Appends the next line's bytes (without the line feed) to `text`; nothing at the end.
+  std::optional<LineShape> AppendNextLine(std::string& text);
+
+  /// The first byte of the input that is not a space, tab, CR or LF, if the buffer holds one.
+  std::optional<char> FirstNonBlankByte();
+
+  /// True when reading failed for another reason than the end of the input.
+  bool Failed() const { return failed_; }
+
+ private:
+  bool Refill();
+
+  std::istream& in_;
+  std::size_t maxLineBytes_;
+  std::vector<char> buffer_;
+  std::size_t begin_ = 0;
+  std::size_t end_ = 0;
+  bool atEnd_ = false;
+  bool failed_ = false;
+};
+
+/// The offset of the first byte that breaks UTF-8 (overlong forms, surrogates and code points
+/// beyond U+10FFFF included); nothing when the whole text is valid.
+std::optional<std::size_t> FindInvalidUtf8(std::string_view text);
+
+}  // namespace tarvel::cli

@@ -1,0 +1,28 @@
+#include "cli/chart_worker.h"
+
+#include "app/calculation_driver.h"
+#include "cli/chart_json.h"
+#include "positions/time_zones.h"
+
+namespace tarvel::cli {
+
+std::optional<OptionError> CalculateFromOptions(const BirthOptions& options, BirthForm& form,
+                                                ChartState& state, ResultView& view) {
+  auto built = BuildBirthForm(options);
+  if (auto* error = std::get_if<OptionError>(&built)) return std::move(*error);
+  form = std::move(std::get<BirthForm>(built));
+  ReadBirthData(form, state);
+  RunCalculationChain(state, view);
+  return std::nullopt;
+}
+
+ChartWorker::ChartWorker() {
+  InitTimeZones(state_.TimeZones);
+}
+
+std::variant<std::string, OptionError> ChartWorker::ChartJsonFor(const BirthOptions& options) {
+  if (auto error = CalculateFromOptions(options, form_, state_, view_)) return std::move(*error);
+  return ChartJson(state_, form_.cboTimeZone, view_.reading);
+}
+
+}  // namespace tarvel::cli

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <variant>
+
+#include "argala/result_view.h"
+#include "cli/birth_options.h"
+#include "cli/captured_result_view.h"
+#include "ephemeris/chart_state.h"
+
+namespace tarvel::cli {
+
+/// Calculates the chart of a birth given as options: the form is built and checked, then
+/// copied into the state's BirthData and the chain runs. The state's time-zone tables must be
+/// filled. A refusal carries the command line's message and changes nothing.
+std::optional<OptionError> CalculateFromOptions(const BirthOptions& options, BirthForm& form,
+                                                ChartState& state, ResultView& view);
+
+/// Calculates charts one after another on one chart state, as the window does: every run
+/// refills BirthData and rewrites everything the JSON reads, so no chart leaks into the next.
+/// One worker per thread; a worker is never shared.
+class ChartWorker {
+ public:
+  ChartWorker();
+
+  /// The chart of one birth as the JSON line `chart --json` prints (without the line break),
+  /// or the refusal.
+  std::variant<std::string, OptionError> ChartJsonFor(const BirthOptions& options);
+
+ private:
+  BirthForm form_;
+  ChartState state_;
+  CapturedResultView view_;
+};
+
+}  // namespace tarvel::cli
