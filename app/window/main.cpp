@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 #include "app/window/frm_main.h"
 #include "app/window/message_box_sink.h"
 #include "web/about/mod_help.h"
+#include "web/finder/finder_launcher.h"
 
 namespace {
 
@@ -34,6 +36,13 @@ void StartupMessageHandler(QtMsgType type, const QMessageLogContext& context,
   }
 }
 
+// The finder reads the place as typed, and whether to search for it, from the main window.
+tarvel::FinderQuery PlaceQuery(const tarvel::frmMain& window) {
+  const tarvel::InputControls& in = window.Input();
+  return {window.bMaleSearch, in.txtCity->text().toStdString(), in.txtState->text().toStdString(),
+          in.txtCountry->text().toStdString()};
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -50,8 +59,13 @@ int main(int argc, char* argv[]) {
 
   tarvel::MessageBoxSink sink;
   const tarvel::modHelp help;
+  tarvel::FinderOptions finderOptions;
+  finderOptions.openHomePage = [&help] { help.OpenHomePage(); };
+  // Declared before the window, so it outlives it: no web view survives the application.
+  tarvel::FinderLauncher finder(std::move(finderOptions));
   tarvel::frmMain window(sink, help);
-  // The finder window plugs in here: window.SetFinderHooks({open, unload}).
+  window.SetFinderHooks({[&finder, &window] { finder.OpenFresh(PlaceQuery(window)); },
+                         [&finder] { finder.Close(); }});
   window.show();
   return app.exec();
 }
