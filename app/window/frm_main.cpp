@@ -18,7 +18,7 @@
 namespace tarvel {
 namespace {
 
-constexpr int kInitialWidthPx = 780;
+constexpr int kInitialWidthPx = 840;
 constexpr int kInitialHeightPx = 520;
 
 }  // namespace

@@ -80,6 +80,12 @@ QString FromUtf8(const std::string& text) {
   return QString::fromStdString(text);
 }
 
+// The chart and the list, with a small margin right of and below the square.
+QSize RasiChartAreaSize() {
+  const QRect chart = ToPixels(kChartPicture);
+  return {chart.right() + 1 + kAreaMarginPx, chart.bottom() + 1 + kAreaMarginPx};
+}
+
 }  // namespace
 
 RasiChartControls BuildRasiChart(QWidget* area) {
@@ -98,11 +104,6 @@ RasiChartControls BuildRasiChart(QWidget* area) {
   CreatePlanetLabels(controls, area);
   area->setFixedSize(RasiChartAreaSize());
   return controls;
-}
-
-QSize RasiChartAreaSize() {
-  const QRect chart = ToPixels(kChartPicture);
-  return {chart.right() + 1 + kAreaMarginPx, chart.bottom() + 1 + kAreaMarginPx};
 }
 
 void ShowChartCaptions(const ChartCaptions& captions, const RasiChartControls& controls) {

@@ -28,9 +28,6 @@ constexpr int TwipsToPx(int twips) {
 /// readable whatever background the result view has.
 RasiChartControls BuildRasiChart(QWidget* area);
 
-/// The width and height `area` needs to hold the chart and the list, in logical pixels.
-QSize RasiChartAreaSize();
-
 /// Writes every caption of a calculation: sign boxes, legend and position list.
 void ShowChartCaptions(const ChartCaptions& captions, const RasiChartControls& controls);
 

@@ -1,0 +1,51 @@
+#include "app/window/message_box_sink.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+namespace tarvel::testing {
+namespace {
+
+struct SeenBox {
+  QString title;
+  QString text;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  QMessageBox::StandardButtons buttons;
+};
+
+// Shows one message through the real sink and reads the modal box before pressing OK.
+SeenBox ShowThroughTheSink(std::string_view text, MessageIcon icon) {
+  SeenBox seen;
+  QTimer::singleShot(0, [&seen] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return;
+    seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
+    box->button(QMessageBox::Ok)->click();
+  });
+  MessageBoxSink sink;
+  sink.ShowMessage(text, icon);
+  return seen;
+}
+
+TEST(MessageBoxSinkTest, ErrorsShowTheErrorIconUnderTheProgramsTitle) {
+  const SeenBox seen = ShowThroughTheSink("Please Enter Your Name", MessageIcon::Error);
+  EXPECT_EQ(seen.title, "Tarvel");
+  EXPECT_EQ(seen.text, "Please Enter Your Name");
+  EXPECT_EQ(seen.icon, QMessageBox::Critical);
+  EXPECT_EQ(seen.buttons, QMessageBox::Ok);
+}
+
+TEST(MessageBoxSinkTest, DateMessagesShowTheInformationIcon) {
+  const SeenBox seen =
+      ShowThroughTheSink("Please Enter Correct Date Or Month!", MessageIcon::Information);
+  EXPECT_EQ(seen.text, "Please Enter Correct Date Or Month!");
+  EXPECT_EQ(seen.icon, QMessageBox::Information);
+  EXPECT_EQ(seen.buttons, QMessageBox::Ok);
+}
+
+}  // namespace
+}  // namespace tarvel::testing
