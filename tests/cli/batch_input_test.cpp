@@ -1,0 +1,303 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include <unistd.h>
+
+#include "batch_test_support.h"
+#include "cli_test_support.h"
+
+namespace tarvel {
+namespace {
+
+using testing::BatchRun;
+using testing::ErrorLine;
+using testing::RunBatchOn;
+
+const std::string kGood =
+    R"({"date": "2000-01-01", "time": "12:00", "zone": 29, "lat": "0:0N", "lon": "0:0W"})";
+const std::string kGoodCsv = "2000-01-01,12:00,29,0:0N,0:0W";
+const std::string kShortHeader = "date,time,zone,lat,lon";
+
+bool IsChart(const std::string& line) {
+  return line.starts_with("{\"BirthData\"");
+}
+
+// Every output line is one JSON object, whatever the input held.
+void ExpectEveryLineParses(const BatchRun& run) {
+  for (const std::string& line : run.lines) {
+    EXPECT_TRUE(nlohmann::json::accept(line)) << line;
+  }
+}
+
+TEST(BatchInputTest, EmptyLinesAreReportedAndTheBatchGoesOn) {
+  const BatchRun run = RunBatchOn(kGood + "\n\n   \n" + kGood + "\n");
+  ASSERT_EQ(run.lines.size(), 4u);
+  EXPECT_TRUE(IsChart(run.lines[0]));
+  EXPECT_EQ(run.lines[1], ErrorLine(2, "empty line"));
+  EXPECT_EQ(run.lines[2], ErrorLine(3, "empty line"));
+  EXPECT_TRUE(IsChart(run.lines[3]));
+  EXPECT_EQ(run.status, 1);
+}
+
+TEST(BatchInputTest, TruncatedLastLinesAreRefused) {
+  // Cut inside the object but with its line feed, and a complete object without one.
+  const BatchRun cut = RunBatchOn(kGood + "\n" + kGood.substr(0, 30) + "\n");
+  ASSERT_EQ(cut.lines.size(), 2u);
+  EXPECT_TRUE(IsChart(cut.lines[0]));
+  EXPECT_EQ(cut.lines[1].rfind("{\"line\":2,\"error\":\"malformed JSON at byte ", 0), 0u)
+      << cut.lines[1];
+  const BatchRun unended = RunBatchOn(kGood + "\n" + kGood);
+  ASSERT_EQ(unended.lines.size(), 2u);
+  EXPECT_EQ(unended.lines[1], ErrorLine(2, "truncated line: the input ends inside it"));
+  EXPECT_EQ(unended.status, 1);
+  const BatchRun csv = RunBatchOn(kShortHeader + "\n" + kGoodCsv + "\n2000-01-01,12:0");
+  ASSERT_EQ(csv.lines.size(), 2u);
+  EXPECT_TRUE(IsChart(csv.lines[0]));
+  EXPECT_EQ(csv.lines[1], ErrorLine(3, "truncated line: the input ends inside it"));
+}
+
+TEST(BatchInputTest, BytesThatAreNotUtf8AreRefusedAndTheOutputStaysUtf8) {
+  const std::string latin1 =
+      R"({"date": "2000-01-01", "time": "12:00", "zone": 29, "lat": "0:0N", "lon": "0:0W", )"
+      "\"city\": \"Z\xFCrich\"}";
+  const BatchRun run = RunBatchOn(latin1 + "\n\xFF\xFE{\n" + kGood + "\n");
+  ASSERT_EQ(run.lines.size(), 3u);
+  EXPECT_EQ(run.lines[0], ErrorLine(1, "invalid UTF-8 at byte 93"));
+  EXPECT_EQ(run.lines[1], ErrorLine(2, "invalid UTF-8 at byte 1"));
+  EXPECT_TRUE(IsChart(run.lines[2]));
+  ExpectEveryLineParses(run);
+  const BatchRun csv = RunBatchOn(kShortHeader + ",city\n" + kGoodCsv + ",Z\xFCrich\n");
+  ASSERT_EQ(csv.lines.size(), 1u);
+  EXPECT_EQ(csv.lines[0], ErrorLine(2, "invalid UTF-8 at byte 32"));
+}
+
+TEST(BatchInputTest, ValidUtf8ThatIsNoLetterGetsTheChartCommandsMessage) {
+  const BatchRun run = RunBatchOn(kShortHeader + ",city\n" + kGoodCsv + ",Zürich\n");
+  ASSERT_EQ(run.lines.size(), 1u);
+  EXPECT_EQ(run.lines[0], ErrorLine(2, "Please enter only letters: 'Zürich'"));
+  ExpectEveryLineParses(run);
+}
+
+TEST(BatchInputTest, CsvWithoutItsHeaderStopsWithOneClearError) {
+  const BatchRun run = RunBatchOn(kGoodCsv + "\n" + kGoodCsv + "\n");
+  ASSERT_EQ(run.lines.size(), 1u);
+  EXPECT_NE(run.lines[0].find("\"line\":1,\"error\":\"missing CSV header (the first line must "
+                              "name the columns: date,time,zone,lat,lon,dst,name,city,state,"
+                              "country)\""),
+            std::string::npos)
+      << run.lines[0];
+  EXPECT_EQ(run.status, 1);
+}
+
+TEST(BatchInputTest, BadCsvHeadersAreRefused) {
+  struct Case {
+    std::string header;
+    std::string error;  // the start of the message
+  };
+  const Case cases[] = {
+      {"date,time,zone,lat,lon,colour", "CSV header: unknown field 'colour'"},
+      {"date,time,zone,lat", "CSV header: field 'lon' is missing"},
+      {"date,time,zone,lat,lon,date", "CSV header: field 'date' is given twice"},
+      {"date,time,zone,lat,\"lon", "CSV header: CSV field 5 has no closing quote"},
+      {"", "missing CSV header"},
+  };
+  for (const Case& c : cases) {
+    const BatchRun run = RunBatchOn(c.header + "\n" + kGoodCsv + "\n", 1, cli::BatchFormat::Csv);
+    ASSERT_EQ(run.lines.size(), 1u) << c.header;
+    const std::string start = "{\"line\":1,\"error\":\"" + c.error;
+    EXPECT_EQ(run.lines[0].rfind(start, 0), 0u) << run.lines[0];
+    EXPECT_EQ(run.status, 1);
+  }
+}
+
+TEST(BatchInputTest, CsvCellsFollowTheQuotingRules) {
+  struct Case {
+    std::string line;
+    std::string error;  // empty when the line gives a chart
+  };
+  const Case cases[] = {
+      {kGoodCsv + ",\"Asha Rao\",\"\"", ""},
+      {kGoodCsv + ",Asha Rao,", ""},
+      {kGoodCsv + ",\"Rao, Asha\",", "Please enter only letters: 'Rao, Asha'"},
+      {kGoodCsv + ",\"Say \"\"Hi\"\"\",", "Please enter only letters: 'Say \"Hi\"'"},
+      {kGoodCsv + ",As\"ha,", "CSV field 6 has a quote but does not start with one"},
+      {kGoodCsv + ",\"Asha\"Rao,", "CSV field 6 has text after its closing quote"},
+      {kGoodCsv + ",\"Asha,", "CSV field 6 has no closing quote"},
+      {kGoodCsv + ",Asha", "6 CSV fields where the header names 7"},
+      {kGoodCsv + ",Asha,Mumbai,India", "8 CSV fields where the header names 7"},
+  };
+  for (const Case& c : cases) {
+    const BatchRun run = RunBatchOn(kShortHeader + ",name,city\n" + c.line + "\n");
+    ASSERT_EQ(run.lines.size(), 1u) << c.line;
+    if (c.error.empty()) {
+      EXPECT_TRUE(IsChart(run.lines[0])) << c.line << ": " << run.lines[0];
+    } else {
+      EXPECT_EQ(run.lines[0], ErrorLine(2, c.error)) << c.line;
+    }
+  }
+}
+
+TEST(BatchInputTest, CsvZoneAndDaylightSavingCells) {
+  struct Case {
+    std::string zone;
+    std::string dst;
+    std::string error;  // empty when the line gives a chart
+  };
+  const Case cases[] = {
+      {"34", "", ""},
+      {"034", "TRUE", ""},
+      {"34", "1", ""},
+      {"34", "false", ""},
+      {"71", "0", "zone row 71 is outside 0-70"},
+      {"-1", "0", "zone row -1 is outside 0-70"},
+      {"99999999999999999999", "0", "zone row 99999999999999999999 is outside 0-70"},
+      {"3 4", "0", "zone '3 4' is not a whole number"},
+      {"", "0", "zone '' is not a whole number"},
+      {"34", "maybe", "dst 'maybe' is not true or false"},
+  };
+  for (const Case& c : cases) {
+    const std::string input =
+        "date,time,zone,lat,lon,dst\n2000-01-01,12:00," + c.zone + ",0:0N,0:0W," + c.dst + "\n";
+    const BatchRun run = RunBatchOn(input);
+    ASSERT_EQ(run.lines.size(), 1u) << c.zone;
+    if (c.error.empty()) {
+      ASSERT_TRUE(IsChart(run.lines[0])) << run.lines[0];
+      const auto chart = nlohmann::json::parse(run.lines[0]);
+      // Leading zeros are decimal: row 34, Indian time.
+      EXPECT_EQ(chart["ZoneRow"], 34);
+      EXPECT_EQ(chart["BirthData"]["IsDST"], c.dst == "TRUE" || c.dst == "1" ? -1 : 0);
+    } else {
+      EXPECT_EQ(run.lines[0], ErrorLine(2, c.error));
+    }
+  }
+}
+
+TEST(BatchInputTest, JsonLinesAreCheckedFieldByField) {
+  const std::string start = R"({"date": "2000-01-01", "time": "12:00", )";
+  struct Case {
+    std::string line;
+    std::string error;  // empty when the line gives a chart
+  };
+  const Case cases[] = {
+      {start + R"("zone": 29, "lat": "0:0N", "lon": "0:0W", "name": null, "dst": null})", ""},
+      {start + R"("zone": 29, "lat": "0:0N", "lon": "0:0W", "colour": "red"})",
+       "unknown field 'colour'"},
+      {start + R"("zone": 29, "lat": "0:0N", "lon": "0:0W", "zone": 29})",
+       "field 'zone' is given twice"},
+      {start + R"("zone": "29", "lat": "0:0N", "lon": "0:0W"})",
+       "field 'zone' must be a whole number"},
+      {start + R"("zone": 29.5, "lat": "0:0N", "lon": "0:0W"})",
+       "field 'zone' must be a whole number"},
+      {start + R"("zone": 29, "lat": 0, "lon": "0:0W"})", "field 'lat' must be a string"},
+      {start + R"("zone": 29, "lat": null, "lon": "0:0W"})", "field 'lat' must be a string"},
+      {start + R"("zone": 29, "lat": "0:0N", "lon": "0:0W", "dst": "yes"})",
+       "field 'dst' must be true or false"},
+      {start + R"("zone": 29, "lat": "0:0N", "lon": "0:0W", "name": ["Asha"]})",
+       "field 'name' must be a string"},
+      {start + R"("zone": 29, "lat": "0:0N", "lon": {"deg": 0}})", "field 'lon' must be a string"},
+      {start + R"("zone": 29, "lat": "0:0N"})", "field 'lon' is missing"},
+      {start + R"("zone": 18446744073709551615, "lat": "0:0N", "lon": "0:0W"})",
+       "zone row 18446744073709551615 is outside 0-70"},
+      {start + R"("zone": -3, "lat": "0:0N", "lon": "0:0W"})", "zone row -3 is outside 0-70"},
+      {R"(["2000-01-01"])", "expected a JSON object, not an array"},
+      {kGood + " {}", "malformed JSON at byte "},
+  };
+  for (const Case& c : cases) {
+    const BatchRun run = RunBatchOn(c.line + "\n", 1, cli::BatchFormat::JsonLines);
+    ASSERT_EQ(run.lines.size(), 1u) << c.line;
+    if (c.error.empty()) {
+      EXPECT_TRUE(IsChart(run.lines[0])) << c.line << ": " << run.lines[0];
+    } else {
+      const std::string expected = "{\"line\":1,\"error\":\"" + c.error;
+      EXPECT_EQ(run.lines[0].rfind(expected, 0), 0u) << run.lines[0];
+    }
+  }
+}
+
+TEST(BatchInputTest, WindowsLineEndsAndAByteOrderMarkAreAccepted) {
+  const BatchRun json = RunBatchOn("\xEF\xBB\xBF" + kGood + "\r\n" + kGood + "\r\n");
+  ASSERT_EQ(json.lines.size(), 2u);
+  EXPECT_TRUE(IsChart(json.lines[0]) && IsChart(json.lines[1]));
+  EXPECT_EQ(json.status, 0);
+  const BatchRun csv = RunBatchOn("\xEF\xBB\xBF" + kShortHeader + "\r\n" + kGoodCsv + "\r\n");
+  ASSERT_EQ(csv.lines.size(), 1u);
+  EXPECT_TRUE(IsChart(csv.lines[0]));
+}
+
+TEST(BatchInputTest, TheFirstCharacterChoosesTheFormat) {
+  EXPECT_EQ(cli::DetectFormat('{'), cli::BatchFormat::JsonLines);
+  EXPECT_EQ(cli::DetectFormat('d'), cli::BatchFormat::Csv);
+  EXPECT_EQ(cli::DetectFormat(std::nullopt), cli::BatchFormat::Csv);
+  // Blank lines before the first object still make JSON lines.
+  const BatchRun run = RunBatchOn("\n" + kGood + "\n");
+  ASSERT_EQ(run.lines.size(), 2u);
+  EXPECT_EQ(run.lines[0], ErrorLine(1, "empty line"));
+  EXPECT_TRUE(IsChart(run.lines[1]));
+  // A format given overrides the guess: JSON read as CSV has no header.
+  const BatchRun forced = RunBatchOn(kGood + "\n", 1, cli::BatchFormat::Csv);
+  ASSERT_EQ(forced.lines.size(), 1u);
+  EXPECT_NE(forced.lines[0].find("CSV header"), std::string::npos) << forced.lines[0];
+}
+
+TEST(BatchInputTest, OverlongLinesAreRefusedAndTheNextLineIsRead) {
+  const std::string huge = "{\"name\": \"" + std::string(cli::kMaxBatchLineBytes, 'a') + "\"}";
+  const BatchRun run = RunBatchOn(huge + "\n" + kGood + "\n");
+  ASSERT_EQ(run.lines.size(), 2u);
+  EXPECT_EQ(run.lines[0], ErrorLine(1, "line is longer than 16384 bytes"));
+  EXPECT_TRUE(IsChart(run.lines[1]));
+}
+
+TEST(BatchInputTest, EmptyInputsGiveNothingAndSucceed) {
+  for (const std::string& input : {std::string(), kShortHeader + "\n"}) {
+    const BatchRun run = RunBatchOn(input);
+    EXPECT_TRUE(run.lines.empty());
+    EXPECT_EQ(run.status, 0);
+  }
+}
+
+class BatchCommandLineTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    path_ = std::filesystem::temp_directory_path() /
+            ("tarvel-batch-test-" + std::to_string(::getpid()) + ".csv");
+  }
+  void TearDown() override { std::filesystem::remove(path_); }
+
+  std::filesystem::path path_;
+};
+
+TEST_F(BatchCommandLineTest, ReadsTheNamedFile) {
+  std::ofstream(path_) << kShortHeader << "\n" << kGoodCsv << "\n\n";
+  const auto run = testing::RunCli({"batch", path_.string(), "--jobs", "2", "--format", "csv"});
+  EXPECT_EQ(run.status, 1);
+  const auto lines = testing::SplitLines(run.out);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_TRUE(IsChart(lines[0]));
+  EXPECT_EQ(lines[1], ErrorLine(3, "empty line"));
+  // The error output is no terminal here: no progress line.
+  EXPECT_TRUE(run.err.empty()) << run.err;
+}
+
+TEST_F(BatchCommandLineTest, RefusesBadOptionsAndMissingFiles) {
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"batch", path_.string()},
+                                               {"batch", "--jobs", "0"},
+                                               {"batch", "--format", "xml"}}) {
+    const auto run = testing::RunCli(args);
+    EXPECT_EQ(run.status, 2) << args.back();
+    EXPECT_TRUE(run.out.empty());
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+  }
+}
+
+TEST_F(BatchCommandLineTest, HelpDescribesTheInput) {
+  const auto run = testing::RunCli({"batch", "--help"});
+  EXPECT_EQ(run.status, 0);
+  for (const char* text : {"--format", "--jobs", "JSON lines", "date,time,zone,lat,lon"}) {
+    EXPECT_NE(run.out.find(text), std::string::npos) << text;
+  }
+}
+
+}  // namespace
+}  // namespace tarvel
