@@ -1,0 +1,38 @@
+#include "bench_births.h"
+
+#include <string>
+#include <variant>
+
+#include "app/calculation_driver.h"
+#include "positions/time_zones.h"
+
+namespace tarvel::bench {
+
+cli::BirthOptions SampleOptions(const SampleBirth& birth) {
+  cli::BirthOptions options;
+  options.date = birth.date;
+  options.time = birth.time;
+  options.zone = birth.zone;
+  options.latitude = birth.latitude;
+  options.longitude = birth.longitude;
+  options.dst = birth.dst;
+  options.name = "Asha Rao";
+  options.city = "Mumbai";
+  options.state = "Maharashtra";
+  options.country = "India";
+  return options;
+}
+
+std::vector<ChartState> SampleStates() {
+  std::vector<ChartState> states;
+  DiscardingView view;
+  for (const SampleBirth& birth : kSampleBirths) {
+    ChartState& state = states.emplace_back();
+    InitTimeZones(state.TimeZones);
+    ReadBirthData(std::get<BirthForm>(cli::BuildBirthForm(SampleOptions(birth))), state);
+    RunCalculationChain(state, view);
+  }
+  return states;
+}
+
+}  // namespace tarvel::bench

@@ -1,0 +1,37 @@
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "app/open_reading.h"
+#include "app/reading_file_writer.h"
+#include "bench_births.h"
+
+namespace tarvel::bench {
+namespace {
+
+void BM_SaveReadingBytes(benchmark::State& run) {
+  const ChartState state = SampleStates().front();
+  for (auto _ : run) {
+    std::string bytes = ReadingFileBytes(state.BirthData, 34);
+    benchmark::DoNotOptimize(bytes);
+  }
+  run.SetItemsProcessed(run.iterations());
+}
+BENCHMARK(BM_SaveReadingBytes);
+
+// Opening restores the form and runs the whole chain, as the window does.
+void BM_OpenReadingBytes(benchmark::State& run) {
+  ChartState state = SampleStates().front();
+  const std::string bytes = ReadingFileBytes(state.BirthData, 34);
+  BirthForm form;
+  DiscardingView view;
+  for (auto _ : run) {
+    auto error = OpenReadingBytes(bytes, form, state, view);
+    benchmark::DoNotOptimize(error);
+  }
+  run.SetItemsProcessed(run.iterations());
+}
+BENCHMARK(BM_OpenReadingBytes);
+
+}  // namespace
+}  // namespace tarvel::bench
