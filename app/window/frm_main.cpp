@@ -1,6 +1,7 @@
 #include "app/window/frm_main.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QMenuBar>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -9,7 +10,9 @@
 #include "app/calculation_driver.h"
 #include "app/key_classes.h"
 #include "app/window/form_mapping.h"
+#include "app/window/reading_files.h"
 #include "app/window/reading_text.h"
+#include "positions/time_zones.h"
 #include "web/about/frm_about.h"
 #include "web/about/mod_help.h"
 #include "web/about/named.h"
@@ -28,6 +31,8 @@ frmMain::frmMain(MessageSink& sink, const modHelp& help, QWidget* parent)
   setObjectName("frmMain");
   setWindowTitle("Tarvel v1.0");
   setWindowIcon(ProgramIcon());
+  // Opening a reading takes the zone offset from these tables without rebuilding them.
+  InitTimeZones(state_.TimeZones);
   menu_ = BuildMainMenu(menuBar());
   CreateViews();
   ConnectInputView();
@@ -58,7 +63,8 @@ void frmMain::ConnectInputView() {
   for (FilteredLineEdit* box : TextBoxes(input_)) {
     connect(box, &FilteredLineEdit::refused, this, [this, box] { RefuseKey(*box); });
   }
-  // Saving and opening readings are not wired yet: cmdSave and cmdOpen do nothing.
+  connect(input_.cmdOpen, &QPushButton::clicked, this, &frmMain::OpenSavedReading);
+  connect(result_.cmdSave, &QPushButton::clicked, this, &frmMain::SaveCurrentReading);
 }
 
 void frmMain::ConnectMenusAndLinks() {
@@ -77,6 +83,10 @@ void frmMain::ConnectMenusAndLinks() {
 
 void frmMain::SetFinderHooks(FinderHooks hooks) {
   finder_ = std::move(hooks);
+}
+
+void frmMain::SetFileChooser(FileChooser& chooser) {
+  chooser_ = &chooser;
 }
 
 QWidget* frmMain::FrontView() const {
@@ -118,6 +128,15 @@ void frmMain::RefuseKey(FilteredLineEdit& box) {
 void frmMain::ShowAbout() {
   frmAbout about(help_, this);
   about.exec();
+}
+
+void frmMain::SaveCurrentReading() {
+  SaveReadingCommand(*chooser_, sink_, state_.BirthData, input_.cboTimeZone->currentIndex(),
+                     LastSavePath);
+}
+
+void frmMain::OpenSavedReading() {
+  OpenReadingCommand(*chooser_, sink_, input_, state_, *this);
 }
 
 void frmMain::ShowChart(const ChartCaptions& captions) {

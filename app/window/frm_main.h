@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "app/message_sink.h"
+#include "app/window/file_dialogs.h"
 #include "app/window/input_view.h"
 #include "app/window/main_menu.h"
 #include "app/window/promotions.h"
@@ -40,9 +41,15 @@ class frmMain : public QMainWindow, public ResultView {
 
   void SetFinderHooks(FinderHooks hooks);
 
+  /// Answers the save and open commands in place of the file dialogs; must outlive the window.
+  void SetFileChooser(FileChooser& chooser);
+
   /// Set by the finder button once city, state and country are filled; tells the finder to
   /// search for that place. Never set back.
   bool bMaleSearch = false;
+
+  /// The file name chosen in the last save dialog, offered by the next; empty at start.
+  QString LastSavePath;
 
   const InputControls& Input() const { return input_; }
   const ResultControls& Result() const { return result_; }
@@ -66,11 +73,15 @@ class frmMain : public QMainWindow, public ResultView {
   void FindLatitudeLongitude();
   void RefuseKey(FilteredLineEdit& box);
   void ShowAbout();
+  void SaveCurrentReading();
+  void OpenSavedReading();
 
   MessageSink& sink_;
   const modHelp& help_;
   ChartState state_;
   FinderHooks finder_;
+  FileDialogs fileDialogs_{this};
+  FileChooser* chooser_ = &fileDialogs_;
   QStackedWidget* views_ = nullptr;
   InputControls input_;
   ResultControls result_;

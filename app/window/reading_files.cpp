@@ -1,0 +1,74 @@
+#include "app/window/reading_files.h"
+
+#include <QFile>
+#include <filesystem>
+
+#include "app/open_reading.h"
+#include "app/reading_file.h"
+#include "app/reading_file_writer.h"
+#include "app/window/form_mapping.h"
+
+namespace tarvel {
+namespace {
+
+QString FromView(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Qt reads a filter's patterns from the parentheses of its description, so the
+// "description|patterns" pairs of the reading file filter keep only their descriptions.
+QString NameFilter() {
+  QStringList descriptions;
+  const QStringList parts = FromView(kReadingFileFilter).split('|');
+  for (qsizetype index = 0; index < parts.size(); index += 2) descriptions << parts[index];
+  return descriptions.join(";;");
+}
+
+FileDialogRequest ReadingRequest(const QString& title, const QString& initialName) {
+  return {title, initialName, NameFilter(), FromView(kReadingFileExtension)};
+}
+
+std::filesystem::path PathOf(const QString& fileName) {
+  return std::filesystem::path(QFile::encodeName(fileName).toStdString());
+}
+
+}  // namespace
+
+FileDialogRequest SaveReadingRequest(const QString& lastSavePath) {
+  return ReadingRequest("Tarvel", lastSavePath);
+}
+
+FileDialogRequest OpenReadingRequest() {
+  return ReadingRequest("Select the source file", QString());
+}
+
+void SaveReadingCommand(FileChooser& chooser, MessageSink& sink, const BirthData& birth,
+                        int zoneRow, QString& lastSavePath) {
+  // An event handler lets no failure through; the user hears only of a failed save.
+  try {
+    const std::optional<QString> chosen = chooser.ChooseSaveFile(SaveReadingRequest(lastSavePath));
+    if (!chosen) return;
+    lastSavePath = *chosen;
+    if (auto error = SaveReading(PathOf(*chosen), birth, zoneRow)) {
+      sink.ShowMessage(error->message, MessageIcon::Error);
+    }
+  } catch (...) {
+  }
+}
+
+void OpenReadingCommand(FileChooser& chooser, MessageSink& sink, const InputControls& input,
+                        ChartState& state, ResultView& view) {
+  try {
+    const std::optional<QString> chosen = chooser.ChooseOpenFile(OpenReadingRequest());
+    if (!chosen) return;
+    BirthForm form = ReadForm(input);
+    if (auto error = OpenReading(PathOf(*chosen), form, state, view)) {
+      sink.ShowMessage(error->message, MessageIcon::Error);
+      return;
+    }
+    WriteForm(form, input);
+  } catch (...) {
+  }
+}
+
+}  // namespace tarvel
