@@ -2,6 +2,7 @@
 
 #include "cli/batch_fields.h"
 #include "cli/batch_json_line.h"
+#include "cli/utf8.h"
 
 namespace tarvel::cli {
 
@@ -18,25 +19,28 @@ std::variant<std::string_view, std::string> CheckLine(std::string_view text,
   return text;
 }
 
-std::variant<std::string, OptionError> BatchLineProcessor::LineResult(std::string_view text,
-                                                                      const LineShape& shape) {
+std::optional<std::string> BatchLineProcessor::AppendChart(std::string_view text,
+                                                           const LineShape& shape,
+                                                           std::string& output) {
   const auto checked = CheckLine(text, shape);
-  if (const auto* refusal = std::get_if<std::string>(&checked)) return OptionError{*refusal};
+  if (const auto* refusal = std::get_if<std::string>(&checked)) return *refusal;
   const std::string_view line = std::get<std::string_view>(checked);
-  if (line.find_first_not_of(" \t") == std::string_view::npos) return OptionError{"empty line"};
+  if (line.find_first_not_of(" \t") == std::string_view::npos) return "empty line";
   auto parsed = format_ == BatchFormat::JsonLines ? ParseJsonBirthLine(line)
                                                   : header_->ParseLine(line, cells_);
-  if (auto* refusal = std::get_if<std::string>(&parsed)) return OptionError{std::move(*refusal)};
-  return worker_.ChartJsonFor(std::get<BirthOptions>(parsed));
+  if (auto* refusal = std::get_if<std::string>(&parsed)) return std::move(*refusal);
+  if (auto error = worker_.AppendChartJson(std::get<BirthOptions>(parsed), output)) {
+    return std::move(error->message);
+  }
+  return std::nullopt;
 }
 
 bool BatchLineProcessor::AppendOutput(std::uint64_t lineNumber, std::string_view text,
                                       const LineShape& shape, std::string& output) {
-  const auto result = LineResult(text, shape);
-  const auto* json = std::get_if<std::string>(&result);
-  output += json ? *json : LineErrorJson(lineNumber, std::get<OptionError>(result).message);
+  const auto refusal = AppendChart(text, shape, output);
+  if (refusal) output += LineErrorJson(lineNumber, *refusal);
   output += '\n';
-  return json != nullptr;
+  return !refusal;
 }
 
 }  // namespace tarvel::cli

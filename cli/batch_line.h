@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -37,7 +38,9 @@ class BatchLineProcessor {
                     std::string& output);
 
  private:
-  std::variant<std::string, OptionError> LineResult(std::string_view text, const LineShape& shape);
+  // Appends the chart of a line to `output`; the refusal otherwise.
+  std::optional<std::string> AppendChart(std::string_view text, const LineShape& shape,
+                                         std::string& output);
 
   BatchFormat format_;
   const CsvHeader* header_;

@@ -43,8 +43,4 @@ class LineReader {
   bool failed_ = false;
 };
 
-/// The offset of the first byte that breaks UTF-8 (overlong forms, surrogates and code points
-/// beyond U+10FFFF included); nothing when the whole text is valid.
-std::optional<std::size_t> FindInvalidUtf8(std::string_view text);
-
 }  // namespace tarvel::cli

@@ -1,65 +1,86 @@
 #include "cli/chart_json.h"
 
 #include <cstdio>
+#include <ranges>
+#include <span>
 
-#include <nlohmann/json.hpp>
-
-#include "argala/reading.h"
+#include "cli/json_text.h"
 
 namespace tarvel::cli {
 namespace {
 
-using Json = nlohmann::ordered_json;
-
-// nlohmann writes the shortest text that reads back to the same double; the chart
-// correction is promised with 17 significant digits, so it is written by hand through a
-// placeholder that no real text can contain.
-constexpr std::string_view kCorrectionPlaceholder = "\x01ChartCorrection\x01";
-
-Json BirthDataJson(const BirthData& birth) {
-  return Json{{"BirthName", birth.BirthName},   {"BirthMonth", birth.BirthMonth},
-              {"BirthDay", birth.BirthDay},     {"BirthYear", birth.BirthYear},
-              {"BirthHour", birth.BirthHour},   {"BirthMinute", birth.BirthMinute},
-              {"ZoneHours", birth.ZoneHours},   {"ZoneMinutes", birth.ZoneMinutes},
-              {"LonDeg", birth.LonDeg},         {"LonMin", birth.LonMin},
-              {"LatDeg", birth.LatDeg},         {"LatMin", birth.LatMin},
-              {"IsEast", birth.IsEast},         {"IsSouth", birth.IsSouth},
-              {"IsDST", birth.IsDST},           {"BirthCity", birth.BirthCity},
-              {"BirthState", birth.BirthState}, {"BirthCountry", birth.BirthCountry}};
+void BirthDataJson(const BirthData& birth, JsonText& json) {
+  json.BeginObject();
+  json.Key("BirthName");
+  json.String(birth.BirthName);
+  const std::pair<std::string_view, std::int16_t> numbers[] = {
+      {"BirthMonth", birth.BirthMonth},   {"BirthDay", birth.BirthDay},
+      {"BirthYear", birth.BirthYear},     {"BirthHour", birth.BirthHour},
+      {"BirthMinute", birth.BirthMinute}, {"ZoneHours", birth.ZoneHours},
+      {"ZoneMinutes", birth.ZoneMinutes}, {"LonDeg", birth.LonDeg},
+      {"LonMin", birth.LonMin},           {"LatDeg", birth.LatDeg},
+      {"LatMin", birth.LatMin},           {"IsEast", birth.IsEast},
+      {"IsSouth", birth.IsSouth},         {"IsDST", birth.IsDST}};
+  for (const auto& [key, value] : numbers) {
+    json.Key(key);
+    json.Number(value);
+  }
+  json.Key("BirthCity");
+  json.String(birth.BirthCity);
+  json.Key("BirthState");
+  json.String(birth.BirthState);
+  json.Key("BirthCountry");
+  json.String(birth.BirthCountry);
+  json.EndObject();
 }
 
-template <typename Table>
-Json FirstEntries(const Table& table, std::size_t count) {
-  return Json(std::vector<std::string>(table.begin(), table.begin() + count));
+void StringArray(std::string_view key, std::span<const std::string> texts, JsonText& json) {
+  json.Key(key);
+  json.BeginArray();
+  for (const std::string& text : texts) json.String(text);
+  json.EndArray();
 }
 
-std::string SeventeenDigits(double value) {
+// The chart correction is promised with 17 significant digits, more than the shortest text
+// that reads back to the same double.
+void SeventeenDigits(std::string_view key, double value, JsonText& json) {
   char text[32];
   std::snprintf(text, sizeof text, "%.17g", value);
-  return text;
+  json.Key(key);
+  json.RawNumber(text);
 }
 
 }  // namespace
 
+void AppendChartJson(const ChartState& state, int zoneRow, const Reading& reading,
+                     std::string& out) {
+  JsonText json(out);
+  json.BeginObject();
+  json.Key("BirthData");
+  BirthDataJson(state.BirthData, json);
+  json.Key("ZoneRow");
+  json.Number(zoneRow);
+  json.Key("AscendantPosition");
+  json.String(state.AscendantPosition);
+  json.Key("MoonPosition");
+  json.String(state.MoonPosition);
+  SeventeenDigits("ChartCorrection", state.ChartCorrection, json);
+  StringArray("PlanetNames", std::span(state.PlanetNames).first(kPlanetCount), json);
+  StringArray("GrahaNames", std::span(state.GrahaNames).first(kPlanetCount), json);
+  StringArray("PlanetSigns", std::span(state.PlanetSigns).first(kPlanetCount), json);
+  StringArray("PlanetHouses", state.PlanetHouses, json);
+  StringArray("ArgalaList", state.ArgalaList, json);
+  StringArray("VirodhargalaList", state.VirodhargalaList, json);
+  StringArray("SignContents", state.SignContents, json);
+  // The reading's runs joined are its plain text.
+  json.Key("Reading");
+  json.JoinedString(reading | std::views::transform(&ReadingRun::text));
+  json.EndObject();
+}
+
 std::string ChartJson(const ChartState& state, int zoneRow, const Reading& reading) {
-  const Json chart{
-      {"BirthData", BirthDataJson(state.BirthData)},
-      {"ZoneRow", zoneRow},
-      {"AscendantPosition", state.AscendantPosition},
-      {"MoonPosition", state.MoonPosition},
-      {"ChartCorrection", kCorrectionPlaceholder},
-      {"PlanetNames", FirstEntries(state.PlanetNames, kPlanetCount)},
-      {"GrahaNames", FirstEntries(state.GrahaNames, kPlanetCount)},
-      {"PlanetSigns", FirstEntries(state.PlanetSigns, kPlanetCount)},
-      {"PlanetHouses", FirstEntries(state.PlanetHouses, kPlanetCount)},
-      {"ArgalaList", state.ArgalaList},
-      {"VirodhargalaList", state.VirodhargalaList},
-      {"SignContents", FirstEntries(state.SignContents, kSignCount)},
-      {"Reading", ReadingPlainText(reading)},
-  };
-  std::string text = chart.dump(-1, ' ', false, Json::error_handler_t::replace);
-  const std::string placeholder = Json(kCorrectionPlaceholder).dump();
-  text.replace(text.find(placeholder), placeholder.size(), SeventeenDigits(state.ChartCorrection));
+  std::string text;
+  AppendChartJson(state, zoneRow, reading, text);
   return text;
 }
 

@@ -12,4 +12,8 @@ namespace tarvel::cli {
 /// UTF-8; bytes that are not are replaced, so the output always parses.
 std::string ChartJson(const ChartState& state, int zoneRow, const Reading& reading);
 
+/// ChartJson appended to `out`, without a string of its own.
+void AppendChartJson(const ChartState& state, int zoneRow, const Reading& reading,
+                     std::string& out);
+
 }  // namespace tarvel::cli

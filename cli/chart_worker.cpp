@@ -20,9 +20,11 @@ ChartWorker::ChartWorker() {
   InitTimeZones(state_.TimeZones);
 }
 
-std::variant<std::string, OptionError> ChartWorker::ChartJsonFor(const BirthOptions& options) {
-  if (auto error = CalculateFromOptions(options, form_, state_, view_)) return std::move(*error);
-  return ChartJson(state_, form_.cboTimeZone, view_.reading);
+std::optional<OptionError> ChartWorker::AppendChartJson(const BirthOptions& options,
+                                                        std::string& out) {
+  if (auto error = CalculateFromOptions(options, form_, state_, view_)) return error;
+  cli::AppendChartJson(state_, form_.cboTimeZone, view_.reading, out);
+  return std::nullopt;
 }
 
 }  // namespace tarvel::cli

@@ -2,7 +2,6 @@
 
 #include <optional>
 #include <string>
-#include <variant>
 
 #include "argala/result_view.h"
 #include "cli/birth_options.h"
@@ -24,9 +23,9 @@ class ChartWorker {
  public:
   ChartWorker();
 
-  /// The chart of one birth as the JSON line `chart --json` prints (without the line break),
-  /// or the refusal.
-  std::variant<std::string, OptionError> ChartJsonFor(const BirthOptions& options);
+  /// Appends the chart of one birth to `out` as the JSON line `chart --json` prints (without
+  /// the line break); the refusal leaves `out` as it was.
+  std::optional<OptionError> AppendChartJson(const BirthOptions& options, std::string& out);
 
  private:
   BirthForm form_;

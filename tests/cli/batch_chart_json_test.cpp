@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "cli/chart_json.h"
+
+namespace tarvel {
+namespace {
+
+// nlohmann's own text for a string: the reference the chart's JSON must match byte for byte.
+std::string LibraryText(const std::string& text) {
+  return nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
+std::string EveryAsciiByte() {
+  std::string text;
+  for (int c = 1; c < 0x80; ++c) text += static_cast<char>(c);
+  return text;
+}
+
+const std::vector<std::string> kAwkwardTexts = {
+    "",
+    "plain",
+    EveryAsciiByte(),
+    std::string("nul\0inside", 10),
+    "quote \" backslash \\ slash /",
+    "CR LF\r\n tab\t",
+    "19\u00b0 27' 44\" Lib",
+    "Z\xC3\xBCrich \xE2\x82\xAC \xF0\x9F\x98\x80",
+    "Z\xFCrich",              // Latin-1: replaced
+    "cut \xE2\x82",           // a sequence cut off: replaced
+    "\xED\xA0\x80 \xC0\x80",  // a surrogate and an overlong form: replaced
+};
+
+TEST(ChartJsonTextTest, EscapesEveryTextAsTheJsonLibraryDoes) {
+  for (const std::string& text : kAwkwardTexts) {
+    ChartState state;
+    state.BirthData.BirthName = text;
+    state.ArgalaList = {text, "after"};
+    Reading reading(2);
+    reading[0].text = text;
+    reading[1].text = "\r\n" + text;
+    const std::string json = cli::ChartJson(state, 7, reading);
+    const std::string name = "{\"BirthData\":{\"BirthName\":" + LibraryText(text) + ",";
+    EXPECT_EQ(json.rfind(name, 0), 0u) << json;
+    EXPECT_NE(json.find("\"ArgalaList\":[" + LibraryText(text) + ",\"after\"]"), std::string::npos)
+        << json;
+    EXPECT_TRUE(json.ends_with("\"Reading\":" + LibraryText(text + "\r\n" + text) + "}")) << json;
+    EXPECT_TRUE(nlohmann::json::accept(json)) << json;
+  }
+}
+
+TEST(ChartJsonTextTest, WritesNumbersEmptyTablesAndTheCorrection) {
+  ChartState state;
+  state.BirthData.BirthYear = 1980;
+  state.BirthData.IsEast = kTrue;
+  state.ChartCorrection = -23.853990911111111;
+  const std::string json = cli::ChartJson(state, 70, {});
+  EXPECT_NE(json.find("\"BirthYear\":1980,"), std::string::npos) << json;
+  EXPECT_NE(json.find("\"IsEast\":-1,"), std::string::npos) << json;
+  EXPECT_NE(json.find("\"ZoneRow\":70,"), std::string::npos) << json;
+  EXPECT_NE(json.find("\"ChartCorrection\":-23.853990911111111,"), std::string::npos) << json;
+  EXPECT_NE(json.find("\"ArgalaList\":[],\"VirodhargalaList\":[],"), std::string::npos) << json;
+  EXPECT_NE(json.find("\"PlanetNames\":[\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"],"),
+            std::string::npos)
+      << json;
+  EXPECT_TRUE(json.ends_with(",\"Reading\":\"\"}")) << json;
+}
+
+TEST(ChartJsonTextTest, AppendsAfterWhatTheOutputHolds) {
+  std::string out = "earlier line\n";
+  cli::AppendChartJson(ChartState{}, 0, {}, out);
+  EXPECT_EQ(out.rfind("earlier line\n{\"BirthData\":{\"BirthName\":\"\",\"BirthMonth\":0,", 0), 0u)
+      << out;
+  EXPECT_EQ(out.substr(13), cli::ChartJson(ChartState{}, 0, {}));
+}
+
+}  // namespace
+}  // namespace tarvel
