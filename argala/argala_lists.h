@@ -33,10 +33,19 @@ std::string_view VirodhargalaLabel(bool maleficObstructor, int recipientHouse);
 /// then caster; entries read caster, label, recipient and " (House n)".
 ArgalaCasting BuildArgalaList(const PlanetTable& planetNames, const ArgalaTables& tables);
 
+/// BuildArgalaList written into `list`, over the strings it already holds so that their room
+/// is used again; returns which planets cast an Argala.
+ArgalaCasterFlags FillArgalaList(const PlanetTable& planetNames, const ArgalaTables& tables,
+                                 std::vector<std::string>& list);
+
 /// Every Virodhargala of the chart, ordered by recipient, then position (3rd, 10th, 12th, 9th),
 /// then obstructing planet. Only planets that cast some Argala obstruct.
 std::vector<std::string> BuildVirodhargalaList(const PlanetTable& planetNames,
                                                const ArgalaTables& tables,
                                                const ArgalaCasterFlags& argalaCaster);
+
+/// BuildVirodhargalaList written into `list`, over the strings it already holds.
+void FillVirodhargalaList(const PlanetTable& planetNames, const ArgalaTables& tables,
+                          const ArgalaCasterFlags& argalaCaster, std::vector<std::string>& list);
 
 }  // namespace tarvel

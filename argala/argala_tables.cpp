@@ -17,6 +17,18 @@ std::array<std::string_view, N> SignsAtPositions(const SignTable& counted,
   return signs;
 }
 
+// The twelve signs from `sign` on, each `step` (1-11) signs after the one before.
+SignTable SignsFrom(int sign, int step) {
+  SignTable signs;
+  int at = SignAfter(sign, 0);
+  for (int n = 0; n < kSignCount; ++n) {
+    signs[n] = SignAbbrev(at);
+    at += step;
+    if (at >= kSignCount) at -= kSignCount;
+  }
+  return signs;
+}
+
 std::string HouseOf(std::string_view signAbbrev, const SignTable& houseSigns) {
   for (std::size_t n = 0; n < houseSigns.size(); ++n) {
     if (houseSigns[n] == signAbbrev) return std::to_string(n + 1);
@@ -27,16 +39,12 @@ std::string HouseOf(std::string_view signAbbrev, const SignTable& houseSigns) {
 }  // namespace
 
 SignTable BuildHouseSigns(int ascendantSign) {
-  SignTable houseSigns;
-  for (int n = 0; n < kSignCount; ++n) houseSigns[n] = SignAbbrev(SignAfter(ascendantSign, n));
-  return houseSigns;
+  return SignsFrom(ascendantSign, 1);
 }
 
 SignTable CountedSigns(PlanetIndex planet, int sign) {
-  const int direction = planet == SNode ? -1 : 1;
-  SignTable counted;
-  for (int n = 0; n < kSignCount; ++n) counted[n] = SignAbbrev(SignAfter(sign, direction * n));
-  return counted;
+  // Counting backward one sign is counting forward eleven.
+  return SignsFrom(sign, planet == SNode ? kSignCount - 1 : 1);
 }
 
 ArgalaTables BuildArgalaTables(std::optional<int> ascendantSign, const PlanetTable& planetSigns) {

@@ -1,7 +1,6 @@
 #include "argala/evaluate_argala.h"
 
 #include <optional>
-#include <utility>
 
 #include "argala/argala_lists.h"
 #include "argala/argala_tables.h"
@@ -18,10 +17,11 @@ void EvaluateArgala(ChartState& state, ResultView& view) {
   const ArgalaTables tables = BuildArgalaTables(ascendantSign, state.PlanetSigns);
   state.PlanetHouses = tables.PlanetHouses;
 
-  // Obstruction needs to know every caster, so the Argala list is complete first.
-  ArgalaCasting casting = BuildArgalaList(state.PlanetNames, tables);
-  state.ArgalaList = std::move(casting.ArgalaList);
-  state.VirodhargalaList = BuildVirodhargalaList(state.PlanetNames, tables, casting.ArgalaCaster);
+  // Obstruction needs to know every caster, so the Argala list is complete first. The lists
+  // are rewritten in place: a state that computes chart after chart keeps their room.
+  const ArgalaCasterFlags argalaCaster =
+      FillArgalaList(state.PlanetNames, tables, state.ArgalaList);
+  FillVirodhargalaList(state.PlanetNames, tables, argalaCaster, state.VirodhargalaList);
 
   view.ShowChart(BuildChartCaptions(state));
   view.ShowReading(BuildReading(state.ArgalaList, state.VirodhargalaList, state.PlanetNames));

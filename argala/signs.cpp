@@ -17,8 +17,9 @@ int SignAfter(int sign, int steps) {
 }
 
 std::string_view SignAbbrev(int sign) {
-  return kSignAbbrevs.substr(static_cast<std::size_t>(SignAfter(sign, 0)) * kAbbrevLength,
-                             kAbbrevLength);
+  // Signs are nearly always within the zodiac already; only others need wrapping.
+  const int wrapped = sign >= 0 && sign < kSignCount ? sign : SignAfter(sign, 0);
+  return kSignAbbrevs.substr(static_cast<std::size_t>(wrapped) * kAbbrevLength, kAbbrevLength);
 }
 
 std::optional<int> FindSign(std::string_view abbrev) {
