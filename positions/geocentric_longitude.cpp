@@ -45,10 +45,7 @@ PlanePoint BodyPoint(const OrbitElements& body) {
           place.radiusAu * (std::sin(node) * std::cos(u) + std::sin(u) * std::cos(node) * cosI)};
 }
 
-}  // namespace
-
-double GeocentricLongitude(int index, double daysFromJ2000) {
-  const PlanePoint earth = EarthPoint(OrbitalElements(EarthElements, daysFromJ2000));
+double LongitudeSeenFrom(const PlanePoint& earth, int index, double daysFromJ2000) {
   // Seen from the Earth the Sun sits at the heliocentric origin.
   const PlanePoint body =
       index == EarthElements ? PlanePoint{0, 0} : BodyPoint(OrbitalElements(index, daysFromJ2000));
@@ -56,6 +53,22 @@ double GeocentricLongitude(int index, double daysFromJ2000) {
   while (longitudeDeg > 360) longitudeDeg -= 360;
   while (longitudeDeg < 0) longitudeDeg += 360;
   return longitudeDeg;
+}
+
+}  // namespace
+
+double GeocentricLongitude(int index, double daysFromJ2000) {
+  const PlanePoint earth = EarthPoint(OrbitalElements(EarthElements, daysFromJ2000));
+  return LongitudeSeenFrom(earth, index, daysFromJ2000);
+}
+
+std::array<double, kElementSetCount> GeocentricLongitudes(double daysFromJ2000) {
+  const PlanePoint earth = EarthPoint(OrbitalElements(EarthElements, daysFromJ2000));
+  std::array<double, kElementSetCount> longitudes{};
+  for (int index = 0; index < kElementSetCount; ++index) {
+    longitudes[index] = LongitudeSeenFrom(earth, index, daysFromJ2000);
+  }
+  return longitudes;
 }
 
 }  // namespace tarvel

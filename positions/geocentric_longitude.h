@@ -1,5 +1,9 @@
 #pragma once
 
+#include <array>
+
+#include "positions/orbital_elements.h"
+
 namespace tarvel {
 
 /// Geocentric ecliptic longitude in degrees (0 to 360 inclusive), tropical and geometric, of
@@ -7,5 +11,9 @@ namespace tarvel {
 /// number of days from J2000.0. Both the body and the Earth move on fixed Kepler ellipses; the
 /// Earth's orbit is taken to lie in the ecliptic.
 double GeocentricLongitude(int index, double daysFromJ2000);
+
+/// GeocentricLongitude of every element set at once, by ElementSet; the Earth's place is
+/// computed only once.
+std::array<double, kElementSetCount> GeocentricLongitudes(double daysFromJ2000);
 
 }  // namespace tarvel

@@ -68,9 +68,10 @@ void CalculatePlanets(ChartState& state) {
   const CivilDateTime ut = UniversalDateTime(state.BirthData);
   const double days = DaysFromJ2000(ut.year, ut.month, ut.day, ut.hour, ut.minute);
   const double correction = state.ChartCorrection;
+  const std::array<double, kElementSetCount> tropicalDeg = GeocentricLongitudes(days);
   for (const auto& [planet, elementSet] : kOrbitGrahas) {
-    const double tropicalDeg = GeocentricLongitude(elementSet, days);
-    state.PlanetSigns[planet] = ShortText(ChartSiderealLongitude(tropicalDeg, correction));
+    state.PlanetSigns[planet] =
+        ShortText(ChartSiderealLongitude(tropicalDeg[elementSet], correction));
   }
   state.PlanetSigns[Moon] = ShortPosition(state.MoonPosition);
   const LunarNodes nodes = MeanLunarNodes(days, correction);

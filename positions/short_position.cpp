@@ -16,8 +16,9 @@ std::string_view Trim(std::string_view text) {
   return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
 }
 
-std::string TwoDigits(std::string_view number) {
-  return number.size() <= 1 ? "0" + std::string(number) : std::string(number);
+void AppendTwoDigits(std::string& text, std::string_view number) {
+  if (number.size() <= 1) text += '0';
+  text.append(number);
 }
 
 }  // namespace
@@ -32,7 +33,12 @@ std::string ShortPosition(std::string_view positionText) {
   // The abbreviation is the last three characters of the text as given, not of the trimmed one.
   const std::size_t abbrevLength = std::min(kAbbrevLength, positionText.size());
   const std::string_view sign = Trim(positionText.substr(positionText.size() - abbrevLength));
-  return TwoDigits(degrees) + " " + std::string(sign) + " " + TwoDigits(minutes);
+  std::string shortText;
+  shortText.reserve(degrees.size() + sign.size() + minutes.size() + 4);
+  AppendTwoDigits(shortText, degrees);
+  shortText.append(1, ' ').append(sign).append(1, ' ');
+  AppendTwoDigits(shortText, minutes);
+  return shortText;
 }
 
 }  // namespace tarvel
