@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 #include "ephemeris/chart_state.h"
 
@@ -12,13 +13,26 @@ namespace {
 // The degree sign U+00B0 in UTF-8, then a space.
 constexpr std::string_view kDegreeSign = "\xC2\xB0 ";
 constexpr std::size_t kAbbrevLength = 3;
+// "29° 59' 59\" Pis", sixteen bytes with the two of the degree sign.
+constexpr std::size_t kLongestChartText = 16;
 
-// Writes a whole-valued double as a plain decimal integer, without a narrowing cast.
+// Below 2^53 every whole double converts to an integer exactly.
+constexpr double kExactWholeLimit = 9007199254740992.0;
+
+// Writes a whole-valued double as a plain decimal integer. The values a chart writes are
+// small and take the integer conversion, which gives the same digits far more cheaply; any
+// other value (negative zero, huge, not a number) is written as the double it is.
 void AppendWhole(std::string& text, double wholeValue) {
   char digits[32];
-  const auto result =
-      std::to_chars(digits, digits + sizeof digits, wholeValue, std::chars_format::fixed, 0);
-  text.append(digits, result.ptr);
+  char* end = nullptr;
+  if (wholeValue >= 0 && wholeValue < kExactWholeLimit && !std::signbit(wholeValue)) {
+    const auto whole = static_cast<std::uint64_t>(wholeValue);
+    end = std::to_chars(digits, digits + sizeof digits, whole).ptr;
+  } else {
+    end =
+        std::to_chars(digits, digits + sizeof digits, wholeValue, std::chars_format::fixed, 0).ptr;
+  }
+  text.append(digits, end);
 }
 
 // The sign's abbreviation; empty from sign 12 on, which lies past the end of the table.
@@ -40,6 +54,8 @@ std::string FormatPosition(double longitudeDeg) {
   const double wholeSeconds = std::floor(60 * (minutes - wholeMinutes));
 
   std::string text;
+  // Room for the longest text a longitude in 0-360 gives, so it is allocated once.
+  text.reserve(kLongestChartText);
   AppendWhole(text, deg);
   text += kDegreeSign;
   AppendWhole(text, wholeMinutes);
