@@ -24,7 +24,11 @@ void EvaluateArgala(ChartState& state, ResultView& view) {
   FillVirodhargalaList(state.PlanetNames, tables, argalaCaster, state.VirodhargalaList);
 
   view.ShowChart(BuildChartCaptions(state));
-  view.ShowReading(BuildReading(state.ArgalaList, state.VirodhargalaList, state.PlanetNames));
+  // Each thread rewrites one reading in place, chart after chart, so that computing many
+  // charts does not allocate every run anew.
+  thread_local Reading reading;
+  FillReading(state.ArgalaList, state.VirodhargalaList, state.PlanetNames, reading);
+  view.ShowReading(reading);
   view.BringResultViewToFront();
 }
 

@@ -4,18 +4,53 @@ namespace tarvel {
 
 namespace {
 
-ReadingRun LineRun(std::string_view text) {
-  std::string runText;
-  runText.reserve(kReadingLineBreak.size() + text.size());
-  runText.append(kReadingLineBreak).append(text);
-  return ReadingRun{.text = std::move(runText), .colour = kReadingLineColour, .line = true};
-}
+// Writes runs over those a reading already holds, so that their room is used again; the
+// reading ends up holding exactly the runs written.
+class RunWriter {
+ public:
+  explicit RunWriter(Reading& reading) : reading_(reading) {}
 
-// Appends a line for every entry cast by `planetName`; true when there was one. An entry's
+  void Heading(std::string_view name) {
+    ReadingRun& run = Next();
+    run.text.assign(name);
+    run.colour = kReadingHeadingColour;
+    run.heading = true;
+    run.line = false;
+  }
+
+  void Line(std::string_view text) {
+    ReadingRun& run = Next();
+    run.text.assign(kReadingLineBreak).append(text);
+    run.colour = kReadingLineColour;
+    run.heading = false;
+    run.line = true;
+  }
+
+  void BlockEnd() {
+    ReadingRun& run = Next();
+    run.text.assign(kReadingLineBreak).append(kReadingLineBreak);
+    run.colour = kReadingLineColour;
+    run.heading = false;
+    run.line = false;
+  }
+
+  void Finish() { reading_.resize(count_); }
+
+ private:
+  ReadingRun& Next() {
+    if (count_ == reading_.size()) reading_.emplace_back();
+    return reading_[count_++];
+  }
+
+  Reading& reading_;
+  std::size_t count_ = 0;
+};
+
+// Writes a line for every entry cast by `planetName`; true when there was one. An entry's
 // caster is everything before its first "/", its line everything up to the next "/"; a name
 // that holds a "/" is therefore no entry's caster.
-bool AppendCasterLines(const std::vector<std::string>& list, std::string_view planetName,
-                       Reading& reading) {
+bool WriteCasterLines(const std::vector<std::string>& list, std::string_view planetName,
+                      RunWriter& runs) {
   if (planetName.find('/') != std::string_view::npos) return false;
   bool found = false;
   for (const std::string_view entry : list) {
@@ -26,29 +61,33 @@ bool AppendCasterLines(const std::vector<std::string>& list, std::string_view pl
     }
     found = true;
     const std::string_view rest = entry.substr(planetName.size() + 1);
-    reading.push_back(LineRun(rest.substr(0, rest.find('/'))));
+    runs.Line(rest.substr(0, rest.find('/')));
   }
   return found;
 }
 
 }  // namespace
 
+void FillReading(const std::vector<std::string>& argalaList,
+                 const std::vector<std::string>& virodhargalaList, const PlanetTable& planetNames,
+                 Reading& reading) {
+  RunWriter runs(reading);
+  for (int p = 0; p < kPlanetCount; ++p) {
+    const std::string& name = planetNames[p];
+    runs.Heading(name);
+    const bool castsArgala = WriteCasterLines(argalaList, name, runs);
+    const bool obstructs = WriteCasterLines(virodhargalaList, name, runs);
+    if (!castsArgala && !obstructs) runs.Line(kNoArgalaText);
+    runs.BlockEnd();
+  }
+  runs.Finish();
+}
+
 Reading BuildReading(const std::vector<std::string>& argalaList,
                      const std::vector<std::string>& virodhargalaList,
                      const PlanetTable& planetNames) {
   Reading reading;
-  // A heading, a closing run and at most one no-Argala line per planet, and the entries.
-  reading.reserve(3 * kPlanetCount + argalaList.size() + virodhargalaList.size());
-  for (int p = 0; p < kPlanetCount; ++p) {
-    const std::string& name = planetNames[p];
-    reading.push_back(ReadingRun{.text = name, .colour = kReadingHeadingColour, .heading = true});
-    const bool castsArgala = AppendCasterLines(argalaList, name, reading);
-    const bool obstructs = AppendCasterLines(virodhargalaList, name, reading);
-    if (!castsArgala && !obstructs) reading.push_back(LineRun(kNoArgalaText));
-    std::string blockEnd(kReadingLineBreak);
-    blockEnd.append(kReadingLineBreak);
-    reading.push_back(ReadingRun{.text = std::move(blockEnd), .colour = kReadingLineColour});
-  }
+  FillReading(argalaList, virodhargalaList, planetNames, reading);
   return reading;
 }
 

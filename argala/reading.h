@@ -24,6 +24,12 @@ Reading BuildReading(const std::vector<std::string>& argalaList,
                      const std::vector<std::string>& virodhargalaList,
                      const PlanetTable& planetNames);
 
+/// BuildReading written into `reading`, over the runs it already holds so that their room is
+/// used again.
+void FillReading(const std::vector<std::string>& argalaList,
+                 const std::vector<std::string>& virodhargalaList, const PlanetTable& planetNames,
+                 Reading& reading);
+
 /// The reading's text without colours and emphases; line breaks stay CR LF.
 std::string ReadingPlainText(const Reading& reading);
 
