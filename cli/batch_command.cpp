@@ -13,7 +13,7 @@ namespace tarvel::cli {
 namespace {
 
 // Enough lines that handing a job to a worker costs nothing next to computing it.
-constexpr std::size_t kLinesPerJob = 128;
+constexpr std::size_t kLinesPerJob = 64;
 
 std::variant<CsvHeader, std::string> ReadHeader(std::string_view text, const LineShape& shape) {
   const auto checked = CheckLine(text, shape);

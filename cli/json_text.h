@@ -7,22 +7,21 @@
 namespace tarvel::cli {
 
 /// Appends compact JSON to a string, byte for byte as nlohmann's dump(-1) writes it with
-/// non-ASCII kept and invalid UTF-8 replaced, but without building a document first.
+/// non-ASCII kept and invalid UTF-8 replaced, but without building a document first. The
+/// string grows in large steps while writing; the JSON is complete once the writer is gone.
 class JsonText {
  public:
   /// Writes one JSON value after what `out` already holds.
-  explicit JsonText(std::string& out) : out_(out), start_(out.size()) {}
+  explicit JsonText(std::string& out) : out_(out), start_(out.size()), used_(out.size()) {}
+  /// Trims the string to what was written.
+  ~JsonText() { out_.resize(used_); }
+  JsonText(const JsonText&) = delete;
+  JsonText& operator=(const JsonText&) = delete;
 
-  void BeginObject() {
-    Comma();
-    out_ += '{';
-  }
-  void EndObject() { out_ += '}'; }
-  void BeginArray() {
-    Comma();
-    out_ += '[';
-  }
-  void EndArray() { out_ += ']'; }
+  void BeginObject() { Open('{'); }
+  void EndObject() { Put("}"); }
+  void BeginArray() { Open('['); }
+  void EndArray() { Put("]"); }
   /// A member's name; `name` must need no escaping.
   void Key(std::string_view name);
   void Number(std::int64_t value);
@@ -36,27 +35,46 @@ class JsonText {
  private:
   // Writes the comma before a member or an element, unless it is the first.
   void Comma();
-  bool EscapesAlone(std::string_view text) const;
-  void AppendEscaped(std::string_view text);
+  void Open(char bracket);
+  // Writes bytes that need no escaping.
+  void Put(std::string_view bytes);
+  // Room for at least `bytes` more after what was written; returns where it starts.
+  char* Room(std::size_t bytes);
+  void Advance(char* to) { used_ = static_cast<std::size_t>(to - out_.data()); }
+  // A string's quoted text, without the comma before it.
+  void StringValue(std::string_view text);
+  // The library's text for a string that is not UTF-8.
+  void ReplacedString(std::string_view text);
+  // The most room a text can take once escaped.
+  static std::size_t MaxEscapedLength(std::string_view text);
+  // Writes a text escaped at `to`; returns the end of what was written, or nullptr when the
+  // text is not UTF-8.
+  static char* WriteEscaped(std::string_view text, char* to);
 
   std::string& out_;
   std::size_t start_;
+  std::size_t used_;
 };
 
 template <typename Pieces>
 void JsonText::JoinedString(const Pieces& pieces) {
-  bool plain = true;
-  for (std::string_view piece : pieces) plain = plain && EscapesAlone(piece);
-  if (!plain) {
+  Comma();
+  const std::size_t quoteAt = used_;
+  Put("\"");
+  for (std::string_view piece : pieces) {
+    char* to = WriteEscaped(piece, Room(MaxEscapedLength(piece)));
+    if (to != nullptr) {
+      Advance(to);
+      continue;
+    }
+    // A piece is not UTF-8 on its own: the joined text decides.
     std::string joined;
-    for (std::string_view piece : pieces) joined += piece;
-    String(joined);
+    for (std::string_view all : pieces) joined += all;
+    used_ = quoteAt;
+    ReplacedString(joined);
     return;
   }
-  Comma();
-  out_ += '"';
-  for (std::string_view piece : pieces) AppendEscaped(piece);
-  out_ += '"';
+  Put("\"");
 }
 
 }  // namespace tarvel::cli

@@ -7,9 +7,10 @@ bool IsContinuation(unsigned char byte) {
   return (byte & 0xC0) == 0x80;
 }
 
-// The length of the UTF-8 sequence at the start of `text`, or 0 when it is not one.
+}  // namespace
+
 // The second byte's range rules out overlong forms, surrogates and values past U+10FFFF.
-std::size_t SequenceLength(std::string_view text) {
+std::size_t Utf8SequenceLength(std::string_view text) {
   const auto lead = static_cast<unsigned char>(text[0]);
   if (lead < 0x80) return 1;
   std::size_t length = 0;
@@ -37,12 +38,10 @@ std::size_t SequenceLength(std::string_view text) {
   return length;
 }
 
-}  // namespace
-
 std::optional<std::size_t> FindInvalidUtf8(std::string_view text) {
   std::size_t at = 0;
   while (at < text.size()) {
-    const std::size_t length = SequenceLength(text.substr(at));
+    const std::size_t length = Utf8SequenceLength(text.substr(at));
     if (length == 0) return at;
     at += length;
   }

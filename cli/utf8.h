@@ -6,6 +6,10 @@
 
 namespace tarvel::cli {
 
+/// The length of the UTF-8 sequence that starts `text` (1 to 4), or 0 when the bytes there are
+/// not one. `text` must not be empty.
+std::size_t Utf8SequenceLength(std::string_view text);
+
 /// The offset of the first byte that breaks UTF-8 (overlong forms, surrogates and code points
 /// beyond U+10FFFF included); nothing when the whole text is valid.
 std::optional<std::size_t> FindInvalidUtf8(std::string_view text);

@@ -19,14 +19,11 @@ std::string EveryAsciiByte() {
 }
 
 const std::vector<std::string> kAwkwardTexts = {
-    "",
-    "plain",
-    EveryAsciiByte(),
-    std::string("nul\0inside", 10),
-    "quote \" backslash \\ slash /",
-    "CR LF\r\n tab\t",
-    "19\u00b0 27' 44\" Lib",
-    "Z\xC3\xBCrich \xE2\x82\xAC \xF0\x9F\x98\x80",
+    "", "plain", EveryAsciiByte(), std::string("nul\0inside", 10), "quote \" backslash \\ slash /",
+    "CR LF\r\n tab\t", "19\u00b0 27' 44\" Lib", "Z\xC3\xBCrich \xE2\x82\xAC \xF0\x9F\x98\x80",
+    // Texts of 16 bytes and more, with and without a special byte near the end.
+    "0123456789abcdefghij", "\"0123456789abcdefghij", "x\"0123456789abcdefg",
+    "0123456789a\"bcdefgh", "0123456789abcdefghi\n", "0123456789abcdefghi\xC3\xBC",
     "Z\xFCrich",              // Latin-1: replaced
     "cut \xE2\x82",           // a sequence cut off: replaced
     "\xED\xA0\x80 \xC0\x80",  // a surrogate and an overlong form: replaced
