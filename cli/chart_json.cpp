@@ -1,6 +1,6 @@
 #include "cli/chart_json.h"
 
-#include <cstdio>
+#include <charconv>
 #include <ranges>
 #include <span>
 
@@ -42,12 +42,13 @@ void StringArray(std::string_view key, std::span<const std::string> texts, JsonT
 }
 
 // The chart correction is promised with 17 significant digits, more than the shortest text
-// that reads back to the same double.
+// that reads back to the same double; to_chars with a precision writes what printf's %.17g
+// writes.
 void SeventeenDigits(std::string_view key, double value, JsonText& json) {
   char text[32];
-  std::snprintf(text, sizeof text, "%.17g", value);
+  const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 17);
   json.Key(key);
-  json.RawNumber(text);
+  json.RawNumber(std::string_view(text, static_cast<std::size_t>(end.ptr - text)));
 }
 
 }  // namespace
