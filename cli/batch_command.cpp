@@ -57,6 +57,35 @@ int Finish(bool allSucceeded, const LineReader& reader, std::ostream& out, std::
   return allSucceeded ? kExitOk : kExitFailed;
 }
 
+// Computes every line from `firstNumber` on, one processor per job, and writes the output in
+// input order as it comes.
+int ComputeLines(LineReader& reader, BatchFormat format, const CsvHeader* header,
+                 std::uint64_t firstNumber, const BatchRequest& request, std::ostream& out,
+                 std::ostream& err) {
+  std::vector<BatchLineProcessor> processors;
+  processors.reserve(request.jobs);
+  for (std::size_t job = 0; job < request.jobs; ++job) processors.emplace_back(format, header);
+  BatchProgress progress(err, request.showProgress);
+  std::uint64_t nextNumber = firstNumber;
+  std::uint64_t linesDone = firstNumber - 1;
+  bool allSucceeded = true;
+  const auto write = [&](const BatchJob& job) {
+    out.write(job.output.data(), static_cast<std::streamsize>(job.output.size()));
+    out.flush();
+    allSucceeded = allSucceeded && job.allSucceeded;
+    linesDone += job.lines.size();
+    progress.Update(linesDone);
+    return static_cast<bool>(out);
+  };
+  RunOrderedPipeline(
+      request.jobs,
+      {.read = [&](BatchJob& job) { return FillJob(reader, nextNumber, job); },
+       .compute = [&](BatchJob& job, std::size_t worker) { ComputeJob(processors[worker], job); },
+       .write = write});
+  progress.Finish(linesDone);
+  return Finish(allSucceeded, reader, out, err);
+}
+
 }  // namespace
 
 BatchFormat DetectFormat(std::optional<char> firstNonBlank) {
@@ -66,46 +95,19 @@ BatchFormat DetectFormat(std::optional<char> firstNonBlank) {
 int RunBatch(std::istream& in, const BatchRequest& request, std::ostream& out, std::ostream& err) {
   LineReader reader(in, kMaxBatchLineBytes);
   const BatchFormat format = request.format.value_or(DetectFormat(reader.FirstNonBlankByte()));
-  std::uint64_t nextNumber = 1;
-  std::optional<CsvHeader> header;
-  if (format == BatchFormat::Csv) {
-    std::string text;
-    const auto shape = reader.AppendNextLine(text);
-    if (!shape) return Finish(true, reader, out, err);
-    auto parsed = ReadHeader(text, *shape);
-    if (const auto* refusal = std::get_if<std::string>(&parsed)) {
-      // Without its header no line of a CSV input can be read.
-      out << LineErrorJson(nextNumber, *refusal) << '\n';
-      return Finish(false, reader, out, err);
-    }
-    header = std::move(std::get<CsvHeader>(parsed));
-    ++nextNumber;
+  if (format == BatchFormat::JsonLines) {
+    return ComputeLines(reader, format, nullptr, 1, request, out, err);
   }
-
-  std::vector<BatchLineProcessor> processors;
-  processors.reserve(request.jobs);
-  for (std::size_t job = 0; job < request.jobs; ++job) {
-    processors.emplace_back(format, header ? &*header : nullptr);
+  std::string text;
+  const auto shape = reader.AppendNextLine(text);
+  if (!shape) return Finish(true, reader, out, err);
+  const auto header = ReadHeader(text, *shape);
+  if (const auto* refusal = std::get_if<std::string>(&header)) {
+    // Without its header no line of a CSV input can be read.
+    out << LineErrorJson(1, *refusal) << '\n';
+    return Finish(false, reader, out, err);
   }
-  BatchProgress progress(err, request.showProgress);
-  std::uint64_t linesDone = nextNumber - 1;
-  bool allSucceeded = true;
-  const PipelineStages stages{
-      .read = [&](BatchJob& job) { return FillJob(reader, nextNumber, job); },
-      .compute = [&](BatchJob& job, std::size_t worker) { ComputeJob(processors[worker], job); },
-      .write =
-          [&](const BatchJob& job) {
-            out.write(job.output.data(), static_cast<std::streamsize>(job.output.size()));
-            out.flush();
-            allSucceeded = allSucceeded && job.allSucceeded;
-            linesDone += job.lines.size();
-            progress.Update(linesDone);
-            return static_cast<bool>(out);
-          },
-  };
-  RunOrderedPipeline(request.jobs, stages);
-  progress.Finish(linesDone);
-  return Finish(allSucceeded, reader, out, err);
+  return ComputeLines(reader, format, &std::get<CsvHeader>(header), 2, request, out, err);
 }
 
 int RunBatchCommand(const BatchRequest& request, std::istream& standardInput, std::ostream& out,
