@@ -17,7 +17,9 @@ constexpr std::size_t kLinesPerJob = 64;
 
 std::variant<CsvHeader, std::string> ReadHeader(std::string_view text, const LineShape& shape) {
   const auto checked = CheckLine(text, shape);
-  if (const auto* refusal = std::get_if<std::string>(&checked)) return "CSV header: " + *refusal;
+  if (const auto* refusal = std::get_if<std::string>(&checked)) {
+    return Joined({"CSV header: ", *refusal});
+  }
   return CsvHeader::Parse(std::get<std::string_view>(checked));
 }
 

@@ -9,7 +9,7 @@ constexpr char kQuote = '"';
 constexpr char kComma = ',';
 
 std::string CellRefusal(std::size_t cellIndex, std::string_view what) {
-  return "CSV field " + std::to_string(cellIndex + 1) + " " + std::string(what);
+  return Joined({"CSV field ", std::to_string(cellIndex + 1), " ", what});
 }
 
 // Reads the quoted cell that starts at `at` (just after its opening quote) into `cell`;
@@ -31,7 +31,7 @@ std::string HeaderHelp() {
   std::string names;
   for (std::string_view name : kBatchFieldNames)
     names.append(names.empty() ? "" : ",").append(name);
-  return " (the first line must name the columns: " + names + ")";
+  return Joined({" (the first line must name the columns: ", names, ")"});
 }
 
 }  // namespace
@@ -61,19 +61,19 @@ std::optional<std::string> SplitCsvLine(std::string_view line, std::vector<std::
 
 std::variant<CsvHeader, std::string> CsvHeader::Parse(std::string_view line) {
   std::vector<std::string> cells;
-  if (auto refusal = SplitCsvLine(line, cells)) return "CSV header: " + *refusal;
+  if (auto refusal = SplitCsvLine(line, cells)) return Joined({"CSV header: ", *refusal});
   const bool namesAnyField = std::any_of(cells.begin(), cells.end(),
                                          [](const std::string& c) { return FindBatchField(c); });
-  if (!namesAnyField) return "missing CSV header" + HeaderHelp();
+  if (!namesAnyField) return Joined({"missing CSV header", HeaderHelp()});
   CsvHeader header;
   BirthFields seen;
   for (const std::string& cell : cells) {
     const auto field = FindBatchField(cell);
-    if (!field) return "CSV header: unknown field '" + cell + "'" + HeaderHelp();
-    if (auto twice = seen.MarkGiven(*field)) return "CSV header: " + *twice;
+    if (!field) return Joined({"CSV header: unknown field '", cell, "'", HeaderHelp()});
+    if (auto twice = seen.MarkGiven(*field)) return Joined({"CSV header: ", *twice});
     header.columns_.push_back(*field);
   }
-  if (auto missing = seen.Finish()) return "CSV header: " + *missing;
+  if (auto missing = seen.Finish()) return Joined({"CSV header: ", *missing});
   return header;
 }
 
@@ -81,8 +81,8 @@ std::variant<BirthOptions, std::string> CsvHeader::ParseLine(
     std::string_view line, std::vector<std::string>& cells) const {
   if (auto refusal = SplitCsvLine(line, cells)) return std::move(*refusal);
   if (cells.size() != columns_.size()) {
-    return std::to_string(cells.size()) + " CSV fields where the header names " +
-           std::to_string(columns_.size());
+    return Joined({std::to_string(cells.size()), " CSV fields where the header names ",
+                   std::to_string(columns_.size())});
   }
   BirthFields fields;
   for (std::size_t column = 0; column < columns_.size(); ++column) {

@@ -13,7 +13,7 @@ constexpr std::array<BatchField, 5> kRequiredFields = {
     BatchField::Date, BatchField::Time, BatchField::Zone, BatchField::Lat, BatchField::Lon};
 
 std::string Quoted(std::string_view text) {
-  return "'" + std::string(text) + "'";
+  return Joined({"'", text, "'"});
 }
 
 bool EqualsIgnoringCase(std::string_view text, std::string_view lowerWord) {
@@ -41,7 +41,7 @@ std::string_view FieldName(BatchField field) {
 
 std::optional<std::string> BirthFields::MarkGiven(BatchField field) {
   const auto bit = static_cast<std::size_t>(field);
-  if (given_.test(bit)) return "field " + Quoted(FieldName(field)) + " is given twice";
+  if (given_.test(bit)) return Joined({"field ", Quoted(FieldName(field)), " is given twice"});
   given_.set(bit);
   return std::nullopt;
 }
@@ -53,13 +53,13 @@ std::optional<std::string> BirthFields::SetFromText(BatchField field, std::strin
     const auto [stop, error] = std::from_chars(text.data(), end, zone);
     if (error == std::errc::result_out_of_range) return ZoneOutsideMessage(text);
     if (text.empty() || error != std::errc() || stop != end) {
-      return "zone " + Quoted(text) + " is not a whole number";
+      return Joined({"zone ", Quoted(text), " is not a whole number"});
     }
     return SetZone(zone);
   }
   if (field == BatchField::Dst) {
     const auto dst = ParseTruth(text);
-    if (!dst) return "dst " + Quoted(text) + " is not true or false";
+    if (!dst) return Joined({"dst ", Quoted(text), " is not true or false"});
     SetDst(*dst);
     return std::nullopt;
   }
@@ -111,20 +111,29 @@ std::optional<std::string> BirthFields::SetZone(std::int64_t zone) {
 std::optional<std::string> BirthFields::Finish() {
   for (BatchField field : kRequiredFields) {
     if (!given_.test(static_cast<std::size_t>(field))) {
-      return "field " + Quoted(FieldName(field)) + " is missing";
+      return Joined({"field ", Quoted(FieldName(field)), " is missing"});
     }
   }
   return std::nullopt;
 }
 
+std::string Joined(std::initializer_list<std::string_view> pieces) {
+  std::size_t length = 0;
+  for (std::string_view piece : pieces) length += piece.size();
+  std::string joined;
+  joined.reserve(length);
+  for (std::string_view piece : pieces) joined.append(piece);
+  return joined;
+}
+
 std::string ZoneOutsideMessage(std::string_view number) {
-  return "zone row " + std::string(number) + " is outside 0-70";
+  return Joined({"zone row ", number, " is outside 0-70"});
 }
 
 std::string LineErrorJson(std::uint64_t lineNumber, std::string_view message) {
   const nlohmann::json text(message);
-  return "{\"line\":" + std::to_string(lineNumber) +
-         ",\"error\":" + text.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) + "}";
+  return Joined({"{\"line\":", std::to_string(lineNumber), ",\"error\":",
+                 text.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace), "}"});
 }
 
 }  // namespace tarvel::cli

@@ -3,6 +3,7 @@
 #include <array>
 #include <bitset>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -48,6 +49,9 @@ class BirthFields {
   BirthOptions options_;
   std::bitset<kBatchFieldCount> given_;
 };
+
+/// The pieces one after another: messages are put together this way rather than with `+`.
+std::string Joined(std::initializer_list<std::string_view> pieces);
 
 /// The refusal of a zone row outside the list, for the row's number as text.
 std::string ZoneOutsideMessage(std::string_view number);

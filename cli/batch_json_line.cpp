@@ -55,7 +55,7 @@ class BirthLineHandler {
   bool end_array() { return Close(); }
   bool key(std::string& name) {
     current_ = FindBatchField(name);
-    if (!current_) return Fail("unknown field '" + name + "'");
+    if (!current_) return Fail(Joined({"unknown field '", name, "'"}));
     return Check(fields.MarkGiven(*current_));
   }
   bool parse_error(std::size_t position, const std::string&, const nlohmann::detail::exception& e) {
@@ -63,8 +63,8 @@ class BirthLineHandler {
     // column 7: syntax error ..."; only its reason is worth showing.
     const std::string_view what = e.what();
     const std::size_t reason = what.find(": ");
-    return Fail("malformed JSON at byte " + std::to_string(position) + ": " +
-                std::string(what.substr(reason == what.npos ? 0 : reason + 2)));
+    return Fail(Joined({"malformed JSON at byte ", std::to_string(position), ": ",
+                        what.substr(reason == what.npos ? 0 : reason + 2)}));
   }
 
   BirthFields fields;
@@ -94,10 +94,10 @@ class BirthLineHandler {
     return true;
   }
   static std::optional<std::string> WrongType(BatchField field) {
-    const std::string name = "field '" + std::string(FieldName(field)) + "' must be ";
-    if (field == BatchField::Zone) return name + "a whole number";
-    if (field == BatchField::Dst) return name + "true or false";
-    return name + "a string";
+    const std::string_view kind = field == BatchField::Zone  ? "a whole number"
+                                  : field == BatchField::Dst ? "true or false"
+                                                             : "a string";
+    return Joined({"field '", FieldName(field), "' must be ", kind});
   }
   bool Check(std::optional<std::string> refusal) {
     if (!refusal) return true;

@@ -9,12 +9,12 @@ namespace tarvel::cli {
 std::variant<std::string_view, std::string> CheckLine(std::string_view text,
                                                       const LineShape& shape) {
   if (shape.tooLong) {
-    return "line is longer than " + std::to_string(kMaxBatchLineBytes) + " bytes";
+    return Joined({"line is longer than ", std::to_string(kMaxBatchLineBytes), " bytes"});
   }
   if (!shape.endsInNewline) return std::string("truncated line: the input ends inside it");
   if (text.ends_with('\r')) text.remove_suffix(1);
   if (const auto invalid = FindInvalidUtf8(text)) {
-    return "invalid UTF-8 at byte " + std::to_string(*invalid + 1);
+    return Joined({"invalid UTF-8 at byte ", std::to_string(*invalid + 1)});
   }
   return text;
 }
