@@ -1,5 +1,6 @@
 #include "ephemeris/position_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -13,26 +14,24 @@ namespace {
 // The degree sign U+00B0 in UTF-8, then a space.
 constexpr std::string_view kDegreeSign = "\xC2\xB0 ";
 constexpr std::size_t kAbbrevLength = 3;
-// "29° 59' 59\" Pis", sixteen bytes with the two of the degree sign.
-constexpr std::size_t kLongestChartText = 16;
-
 // Below 2^53 every whole double converts to an integer exactly.
 constexpr double kExactWholeLimit = 9007199254740992.0;
+// The longest whole number a double writes: 309 digits and a sign.
+constexpr std::size_t kMaxWholeChars = 320;
 
-// Writes a whole-valued double as a plain decimal integer. The values a chart writes are
-// small and take the integer conversion, which gives the same digits far more cheaply; any
-// other value (negative zero, huge, not a number) is written as the double it is.
-void AppendWhole(std::string& text, double wholeValue) {
-  char digits[32];
-  char* end = nullptr;
+// Writes a whole-valued double as a plain decimal integer at `to`; returns the end. The
+// values a chart writes are small and take the integer conversion, which gives the same
+// digits far more cheaply; any other value (negative zero, huge, not a number) is written as
+// the double it is.
+char* WriteWhole(char* to, double wholeValue) {
   if (wholeValue >= 0 && wholeValue < kExactWholeLimit && !std::signbit(wholeValue)) {
-    const auto whole = static_cast<std::uint64_t>(wholeValue);
-    end = std::to_chars(digits, digits + sizeof digits, whole).ptr;
-  } else {
-    end =
-        std::to_chars(digits, digits + sizeof digits, wholeValue, std::chars_format::fixed, 0).ptr;
+    return std::to_chars(to, to + kMaxWholeChars, static_cast<std::uint64_t>(wholeValue)).ptr;
   }
-  text.append(digits, end);
+  return std::to_chars(to, to + kMaxWholeChars, wholeValue, std::chars_format::fixed, 0).ptr;
+}
+
+char* WriteText(char* to, std::string_view text) {
+  return std::copy(text.begin(), text.end(), to);
 }
 
 // The sign's abbreviation; empty from sign 12 on, which lies past the end of the table.
@@ -53,17 +52,16 @@ std::string FormatPosition(double longitudeDeg) {
   deg = std::fmod(deg, 30.0);
   const double wholeSeconds = std::floor(60 * (minutes - wholeMinutes));
 
-  std::string text;
-  // Room for the longest text a longitude in 0-360 gives, so it is allocated once.
-  text.reserve(kLongestChartText);
-  AppendWhole(text, deg);
-  text += kDegreeSign;
-  AppendWhole(text, wholeMinutes);
-  text += "' ";
-  AppendWhole(text, wholeSeconds);
-  text += "\" ";
-  text += SignAbbrev(sign);
-  return text;
+  // The text is put together in place and copied into its string once.
+  char text[3 * kMaxWholeChars + 16];
+  char* to = WriteWhole(text, deg);
+  to = WriteText(to, kDegreeSign);
+  to = WriteWhole(to, wholeMinutes);
+  to = WriteText(to, "' ");
+  to = WriteWhole(to, wholeSeconds);
+  to = WriteText(to, "\" ");
+  to = WriteText(to, SignAbbrev(sign));
+  return std::string(text, to);
 }
 
 }  // namespace tarvel

@@ -7,13 +7,13 @@ namespace tarvel {
 namespace {
 
 constexpr std::string_view kDegreeSign = "\u00B0";
-constexpr std::string_view kBlanks = " ";
+constexpr char kBlank = ' ';
 constexpr std::size_t kAbbrevLength = 3;
 
 std::string_view Trim(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+  while (!text.empty() && text.front() == kBlank) text.remove_prefix(1);
+  while (!text.empty() && text.back() == kBlank) text.remove_suffix(1);
+  return text;
 }
 
 void AppendTwoDigits(std::string& text, std::string_view number) {
