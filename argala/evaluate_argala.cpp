@@ -24,11 +24,8 @@ void EvaluateArgala(ChartState& state, ResultView& view) {
   FillVirodhargalaList(state.PlanetNames, tables, argalaCaster, state.VirodhargalaList);
 
   view.ShowChart(BuildChartCaptions(state));
-  // Each thread rewrites one reading in place, chart after chart, so that computing many
-  // charts does not allocate every run anew.
-  thread_local Reading reading;
-  FillReading(state.ArgalaList, state.VirodhargalaList, state.PlanetNames, reading);
-  view.ShowReading(reading);
+  FillReading(state.ArgalaList, state.VirodhargalaList, state.PlanetNames, state.Reading);
+  view.ShowReading(state.Reading);
   view.BringResultViewToFront();
 }
 

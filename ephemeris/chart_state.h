@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "argala/reading_run.h"
 #include "positions/time_zones.h"
 
 namespace tarvel {
@@ -82,6 +83,8 @@ struct ChartState {
   std::array<std::string, kSignCount> SignContents;
   std::vector<std::string> ArgalaList;
   std::vector<std::string> VirodhargalaList;
+  /// The reading of the last run, rewritten in place so that chart after chart reuses its room.
+  tarvel::Reading Reading;
 };
 
 }  // namespace tarvel
