@@ -48,14 +48,9 @@ std::optional<std::string> BirthFields::MarkGiven(BatchField field) {
 
 std::optional<std::string> BirthFields::SetFromText(BatchField field, std::string_view text) {
   if (field == BatchField::Zone) {
-    std::int64_t zone = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, zone);
-    if (error == std::errc::result_out_of_range) return ZoneOutsideMessage(text);
-    if (text.empty() || error != std::errc() || stop != end) {
-      return Joined({"zone ", Quoted(text), " is not a whole number"});
-    }
-    return SetZone(zone);
+    auto row = ParseZoneRow(text);
+    if (auto* error = std::get_if<OptionError>(&row)) return std::move(error->message);
+    return SetZone(std::get<int>(row));
   }
   if (field == BatchField::Dst) {
     const auto dst = ParseTruth(text);

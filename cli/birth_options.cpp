@@ -9,6 +9,10 @@
 namespace tarvel::cli {
 namespace {
 
+std::string ZoneOutside(std::string_view number) {
+  return "zone row " + std::string(number) + " is outside 0-70";
+}
+
 // Reads a text left to right: digit runs of bounded length and single characters.
 class Scanner {
  public:
@@ -114,7 +118,7 @@ std::optional<OptionError> FillForm(const BirthOptions& options, BirthForm& form
   if (auto error = ReadDate(options.date, form)) return error;
   if (auto error = ReadTime(options.time, form)) return error;
   if (options.zone < 0 || options.zone >= ListSize(FormList::cboTimeZone)) {
-    return OptionError{"zone row " + std::to_string(options.zone) + " is outside 0-70"};
+    return OptionError{ZoneOutside(std::to_string(options.zone))};
   }
   form.cboTimeZone = options.zone;
   bool south = false;
@@ -139,6 +143,17 @@ std::optional<OptionError> FillForm(const BirthOptions& options, BirthForm& form
 }
 
 }  // namespace
+
+std::variant<int, OptionError> ParseZoneRow(std::string_view text) {
+  int row = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, row);
+  if (error == std::errc::result_out_of_range) return OptionError{ZoneOutside(text)};
+  if (text.empty() || error != std::errc() || stop != end) {
+    return OptionError{"zone '" + std::string(text) + "' is not a whole number"};
+  }
+  return row;
+}
 
 std::variant<BirthForm, OptionError> BuildBirthForm(const BirthOptions& options) {
   BirthForm form;

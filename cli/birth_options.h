@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 
 #include "app/birth_form.h"
@@ -26,6 +27,10 @@ struct BirthOptions {
 struct OptionError {
   std::string message;
 };
+
+/// Reads a time-zone row written in decimal ("034" is row 34, never an octal number); whether
+/// the row exists is judged by BuildBirthForm.
+std::variant<int, OptionError> ParseZoneRow(std::string_view text);
 
 /// Turns the options into a form that the calculation may read: every text is checked
 /// against its box's class, and the form passes the window's validation rules (the name and

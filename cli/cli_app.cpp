@@ -26,11 +26,11 @@ void PrintZones(std::ostream& out) {
 
 // The five options a birth cannot do without, unless it comes from a saved reading.
 std::vector<CLI::Option*> AddBirthOptions(CLI::App& command, BirthOptions& birth,
-                                          CLI::Option* open) {
+                                          std::string& zoneText, CLI::Option* open) {
   std::vector<CLI::Option*> required{
       command.add_option("--date", birth.date, "Date of birth, YYYY-MM-DD (1900 to 2050)"),
       command.add_option("--time", birth.time, "Local clock time of birth, HH:MM (24 hours)"),
-      command.add_option("--zone", birth.zone, "Time-zone row, 0 to 70 (see 'tarvel-cli zones')"),
+      command.add_option("--zone", zoneText, "Time-zone row, 0 to 70 (see 'tarvel-cli zones')"),
       command.add_option("--lat", birth.latitude,
                          "Latitude, DD:MM followed by N or S, e.g. 18:58N"),
       command.add_option("--lon", birth.longitude,
@@ -65,12 +65,13 @@ int RunTarvelCli(int argc, const char* const* argv, std::ostream& out, std::ostr
       app.add_subcommand("zones", "List the 71 time zones: ROW, TEXT, HOURS, MINUTES");
 
   BirthOptions birth;
+  std::string zoneText;  // read as decimal here: CLI11 would take "034" for an octal number
   ChartRequest request;
   bool json = false;
   CLI::App* chart = app.add_subcommand("chart", "Calculate a chart and print its Argala reading");
   CLI::Option* open =
       chart->add_option("--open", request.openPath, "Compute from a saved reading (FILE.tvl)");
-  const auto requiredBirthOptions = AddBirthOptions(*chart, birth, open);
+  const auto requiredBirthOptions = AddBirthOptions(*chart, birth, zoneText, open);
   chart->add_option("--save", request.savePath, "Save the reading of this birth to FILE.tvl");
   chart->add_flag("--json", json, "Print one JSON object instead of text");
   chart->footer(kChartExample);
@@ -97,6 +98,12 @@ int RunTarvelCli(int argc, const char* const* argv, std::ostream& out, std::ostr
       err << "tarvel-cli: " << *missing << '\n';
       return kExitBadInput;
     }
+    auto zone = ParseZoneRow(zoneText);
+    if (auto* error = std::get_if<OptionError>(&zone)) {
+      err << "tarvel-cli: " << error->message << '\n';
+      return kExitBadInput;
+    }
+    birth.zone = std::get<int>(zone);
     request.birth = birth;
   }
   request.format = json ? ChartFormat::Json : ChartFormat::Text;

@@ -59,6 +59,8 @@ TEST(CliChartTest, BadInputIsRefusedWithOneClearLine) {
       {With(kGreenwich2000, "--time", "12.30"), "malformed time"},
       {With(kGreenwich2000, "--zone", "71"), "zone row 71"},
       {With(kGreenwich2000, "--zone", "-1"), "zone row -1"},
+      {With(kGreenwich2000, "--zone", "0x10"), "zone '0x10' is not a whole number"},
+      {With(kGreenwich2000, "--zone", "99999999999"), "zone row 99999999999 is outside"},
       {With(kGreenwich2000, "--lat", "18:58X"), "malformed latitude"},
       {With(kGreenwich2000, "--lat", "18.5N"), "malformed latitude"},
       {With(kGreenwich2000, "--lon", "1000:00E"), "malformed longitude"},
@@ -134,6 +136,15 @@ TEST(CliChartTest, JsonCarriesTheReferenceChart) {
   const std::vector<std::string> grahas = {"Surya", "Chandra", "Budha", "Shukra", "Mangala",
                                            "Guru",  "Shani",   "Rahu",  "Ketu"};
   EXPECT_EQ(chart["GrahaNames"].get<std::vector<std::string>>(), grahas);
+}
+
+// A leading zero does not make the row an octal number: "034" is Indian time, not row 28.
+TEST(CliChartTest, ZoneRowIsDecimal) {
+  const auto run = RunCli(Plus(With(kGreenwich2000, "--zone", "034"), {"--json"}));
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto chart = nlohmann::json::parse(run.out);
+  EXPECT_EQ(chart["ZoneRow"], 34);
+  EXPECT_EQ(chart["BirthData"]["ZoneMinutes"], 30);
 }
 
 TEST(CliChartTest, ChartCorrectionIsWrittenWithSeventeenSignificantDigits) {
