@@ -7,8 +7,8 @@
 #include "cli/batch_csv.h"
 #include "cli/batch_lines.h"
 #include "cli/batch_pipeline.h"
-#include "cli/utf8.h"
 #include "cli/batch_progress.h"
+#include "cli/utf8.h"
 
 namespace tarvel {
 namespace {
