@@ -20,26 +20,6 @@ const TimeZoneTables& ZoneTables() {
   return tables;
 }
 
-// One accessor for both the reading and the writing side (Form is BirthForm or const BirthForm).
-template <typename Form>
-auto& SelectedSlot(Form& form, FormList list) {
-  switch (list) {
-    case FormList::cboDate:
-      return form.cboDate;
-    case FormList::cboMonth:
-      return form.cboMonth;
-    case FormList::cboYear:
-      return form.cboYear;
-    case FormList::cboHour:
-      return form.cboHour;
-    case FormList::cboMinute:
-      return form.cboMinute;
-    case FormList::cboTimeZone:
-      break;
-  }
-  return form.cboTimeZone;
-}
-
 }  // namespace
 
 int ListSize(FormList list) {
@@ -85,11 +65,11 @@ std::optional<int> FindListEntry(FormList list, std::string_view text) {
 }
 
 int SelectedIndex(const BirthForm& form, FormList list) {
-  return SelectedSlot(form, list);
+  return ListMember(form, list);
 }
 
 void SelectIndex(BirthForm& form, FormList list, int index) {
-  SelectedSlot(form, list) = index;
+  ListMember(form, list) = index;
 }
 
 std::string FieldText(const BirthForm& form, FormField field) {

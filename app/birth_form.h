@@ -63,6 +63,27 @@ std::string ListEntry(FormList list, int index);
 /// The index of the entry whose text is exactly `text`, if any.
 std::optional<int> FindListEntry(FormList list, std::string_view text);
 
+/// The member named after a list in anything that names its members like the input view: the
+/// form's selected index, or the window's drop-down list itself.
+template <typename Controls>
+auto& ListMember(Controls& controls, FormList list) {
+  switch (list) {
+    case FormList::cboDate:
+      return controls.cboDate;
+    case FormList::cboMonth:
+      return controls.cboMonth;
+    case FormList::cboYear:
+      return controls.cboYear;
+    case FormList::cboHour:
+      return controls.cboHour;
+    case FormList::cboMinute:
+      return controls.cboMinute;
+    case FormList::cboTimeZone:
+      break;
+  }
+  return controls.cboTimeZone;
+}
+
 /// The selected index of a list in the form.
 int SelectedIndex(const BirthForm& form, FormList list);
 

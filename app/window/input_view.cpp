@@ -202,21 +202,7 @@ FilteredLineEdit* TextBox(const InputControls& controls, FormField field) {
 }
 
 QComboBox* ListBox(const InputControls& controls, FormList list) {
-  switch (list) {
-    case FormList::cboDate:
-      return controls.cboDate;
-    case FormList::cboMonth:
-      return controls.cboMonth;
-    case FormList::cboYear:
-      return controls.cboYear;
-    case FormList::cboHour:
-      return controls.cboHour;
-    case FormList::cboMinute:
-      return controls.cboMinute;
-    case FormList::cboTimeZone:
-      break;
-  }
-  return controls.cboTimeZone;
+  return ListMember(controls, list);
 }
 
 std::array<FilteredLineEdit*, 8> TextBoxes(const InputControls& controls) {
