@@ -23,7 +23,7 @@ ChartWorker::ChartWorker() {
 std::optional<OptionError> ChartWorker::AppendChartJson(const BirthOptions& options,
                                                         std::string& out) {
   if (auto error = CalculateFromOptions(options, form_, state_, view_)) return error;
-  cli::AppendChartJson(state_, form_.cboTimeZone, view_.reading, out);
+  cli::AppendChartJson(state_, form_.cboTimeZone, state_.Reading, out);
   return std::nullopt;
 }
 

@@ -5,10 +5,18 @@
 
 #include "argala/result_view.h"
 #include "cli/birth_options.h"
-#include "cli/captured_result_view.h"
 #include "ephemeris/chart_state.h"
 
 namespace tarvel::cli {
+
+/// A view for calculations read back from their chart state: the reading stays in
+/// ChartState::Reading, so showing it copies nothing.
+class StateOnlyView : public ResultView {
+ public:
+  void ShowChart(const ChartCaptions&) override {}
+  void ShowReading(const Reading&) override {}
+  void BringResultViewToFront() override {}
+};
 
 /// Calculates the chart of a birth given as options: the form is built and checked, then
 /// copied into the state's BirthData and the chain runs. The state's time-zone tables must be
@@ -30,7 +38,7 @@ class ChartWorker {
  private:
   BirthForm form_;
   ChartState state_;
-  CapturedResultView view_;
+  StateOnlyView view_;
 };
 
 }  // namespace tarvel::cli

@@ -35,34 +35,55 @@ constexpr std::array<std::string_view, 0x80> kEscapes = [] {
 // Bytes that JSON writes in more than one byte need at most six ("\u001f").
 constexpr std::size_t kMaxEscapedBytes = 6;
 
+// True for the bytes written as they are: ASCII, neither a control character, a quote nor a
+// backslash. Every other byte needs a look of its own.
+constexpr std::array<bool, 0x100> kPlainBytes = [] {
+  std::array<bool, 0x100> plain{};
+  for (int c = 0x20; c < 0x80; ++c) plain[c] = c != '"' && c != '\\';
+  return plain;
+}();
+
+bool IsPlain(char c) {
+  return kPlainBytes[static_cast<unsigned char>(c)];
+}
+
 #if defined(__SSE2__)
 constexpr std::size_t kBlockBytes = 16;
 
-// True when none of the block's bytes needs a look of its own: all ASCII, none a control
-// character, quote or backslash. As signed bytes, the control characters and every byte from
-// 0x80 on are below 0x20.
-bool IsPlainBlock(const char* bytes) {
+// How many of the block's leading bytes are plain (kBlockBytes when all are). As signed bytes,
+// the control characters and every byte from 0x80 on are below 0x20.
+std::size_t PlainPrefix(const char* bytes) {
   const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes));
   const __m128i special = _mm_or_si128(_mm_cmplt_epi8(block, _mm_set1_epi8(0x20)),
                                        _mm_or_si128(_mm_cmpeq_epi8(block, _mm_set1_epi8('"')),
                                                     _mm_cmpeq_epi8(block, _mm_set1_epi8('\\'))));
-  return _mm_movemask_epi8(special) == 0;
+  const int mask = _mm_movemask_epi8(special);
+  return mask == 0 ? kBlockBytes : static_cast<std::size_t>(__builtin_ctz(mask));
 }
 #else
 constexpr std::size_t kBlockBytes = 8;
 
-// The same test on eight bytes at once by bit tricks.
-bool IsPlainBlock(const char* bytes) {
-  std::uint64_t word;
-  std::memcpy(&word, bytes, sizeof word);
-  constexpr std::uint64_t kOnes = 0x0101010101010101;
-  constexpr std::uint64_t kHighBits = 0x8080808080808080;
-  const auto hasZeroByte = [](std::uint64_t w) { return (w - kOnes) & ~w & kHighBits; };
-  const std::uint64_t hasControl = (word - kOnes * 0x20) & ~word & kHighBits;
-  return ((word & kHighBits) | hasControl | hasZeroByte(word ^ (kOnes * '"')) |
-          hasZeroByte(word ^ (kOnes * '\\'))) == 0;
+std::size_t PlainPrefix(const char* bytes) {
+  std::size_t plain = 0;
+  while (plain < kBlockBytes && IsPlain(bytes[plain])) ++plain;
+  return plain;
 }
 #endif
+
+// Writes the byte at `from` that is not plain, escaped or, with the rest of its UTF-8
+// sequence, as it is; moves both past what was done. False when the text is not UTF-8 there.
+bool WriteSpecial(const char*& from, const char* end, char*& to) {
+  const auto byte = static_cast<unsigned char>(*from);
+  if (byte < 0x80) {
+    for (const char c : kEscapes[byte]) *to++ = c;
+    ++from;
+    return true;
+  }
+  const std::size_t length =
+      Utf8SequenceLength(std::string_view(from, static_cast<std::size_t>(end - from)));
+  for (std::size_t i = 0; i < length; ++i) *to++ = *from++;
+  return length != 0;
+}
 
 }  // namespace
 
@@ -70,40 +91,32 @@ std::size_t JsonText::MaxEscapedLength(std::string_view text) {
   return kMaxEscapedBytes * text.size();
 }
 
+// Whole blocks are copied before they are examined: the room is six bytes for every byte
+// still to write, so a block always fits, and bytes copied past the plain prefix are
+// overwritten by what follows.
 char* JsonText::WriteEscaped(std::string_view text, char* to) {
   const char* from = text.data();
   const char* const end = from + text.size();
+  while (end - from >= static_cast<std::ptrdiff_t>(kBlockBytes)) {
+    std::memcpy(to, from, kBlockBytes);
+    const std::size_t plain = PlainPrefix(from);
+    from += plain;
+    to += plain;
+    if (plain < kBlockBytes && !WriteSpecial(from, end, to)) return nullptr;
+  }
+  const std::size_t rest = static_cast<std::size_t>(end - from);
+  if (rest != 0 && text.size() >= kBlockBytes && PlainPrefix(end - kBlockBytes) == kBlockBytes) {
+    // The last block overlaps bytes already copied as they are: copying them again ends the
+    // text in one step.
+    std::memcpy(to - (kBlockBytes - rest), end - kBlockBytes, kBlockBytes);
+    return to + rest;
+  }
   while (from < end) {
-    if (end - from >= static_cast<std::ptrdiff_t>(kBlockBytes)) {
-      if (IsPlainBlock(from)) {
-        std::memcpy(to, from, kBlockBytes);
-        to += kBlockBytes;
-        from += kBlockBytes;
-        continue;
-      }
-    } else if (text.size() >= kBlockBytes && IsPlainBlock(end - kBlockBytes)) {
-      // The last block overlaps bytes already copied as they are: copying them again ends
-      // the text in one step.
-      const std::size_t rest = static_cast<std::size_t>(end - from);
-      std::memcpy(to - (kBlockBytes - rest), end - kBlockBytes, kBlockBytes);
-      return to + rest;
+    if (IsPlain(*from)) {
+      *to++ = *from++;
+    } else if (!WriteSpecial(from, end, to)) {
+      return nullptr;
     }
-    const auto byte = static_cast<unsigned char>(*from);
-    if (byte >= 0x80) {
-      const std::size_t length =
-          Utf8SequenceLength(std::string_view(from, static_cast<std::size_t>(end - from)));
-      if (length == 0) return nullptr;
-      to = std::copy(from, from + length, to);
-      from += length;
-      continue;
-    }
-    const std::string_view escape = kEscapes[byte];
-    if (escape.empty()) {
-      *to++ = *from;
-    } else {
-      to = std::copy(escape.begin(), escape.end(), to);
-    }
-    ++from;
   }
   return to;
 }

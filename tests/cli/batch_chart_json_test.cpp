@@ -24,6 +24,11 @@ const std::vector<std::string> kAwkwardTexts = {
     // Texts of 16 bytes and more, with and without a special byte near the end.
     "0123456789abcdefghij", "\"0123456789abcdefghij", "x\"0123456789abcdefg",
     "0123456789a\"bcdefgh", "0123456789abcdefghi\n", "0123456789abcdefghi\xC3\xBC",
+    // Specials at block edges, in a later block, and a sequence across two blocks.
+    "0123456789abcde\"", "\\123456789abcdef", "0123456789abcdef0123\t56789abcdef0123",
+    "0123456789abcde\xC3\xBC"
+    "123456789abcdef\r\n",
+    "\"\"\"\"\"\"\"\"\"\"\"\"\"\"\"\"\"",
     "Z\xFCrich",              // Latin-1: replaced
     "cut \xE2\x82",           // a sequence cut off: replaced
     "\xED\xA0\x80 \xC0\x80",  // a surrogate and an overlong form: replaced
