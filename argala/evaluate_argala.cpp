@@ -23,7 +23,7 @@ void EvaluateArgala(ChartState& state, ResultView& view) {
       FillArgalaList(state.PlanetNames, tables, state.ArgalaList);
   FillVirodhargalaList(state.PlanetNames, tables, argalaCaster, state.VirodhargalaList);
 
-  view.ShowChart(BuildChartCaptions(state));
+  if (view.ShowsChart()) view.ShowChart(BuildChartCaptions(state));
   FillReading(state.ArgalaList, state.VirodhargalaList, state.PlanetNames, state.Reading);
   view.ShowReading(state.Reading);
   view.BringResultViewToFront();

@@ -23,6 +23,8 @@ struct ChartCaptions {
 class ResultView {
  public:
   virtual ~ResultView() = default;
+  /// False for a view that never shows the chart, so that its captions are not built.
+  virtual bool ShowsChart() const { return true; }
   /// Writes every caption of the chart, replacing the previous chart.
   virtual void ShowChart(const ChartCaptions& captions) = 0;
   /// Replaces the whole reading with these runs, in order.

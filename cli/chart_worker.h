@@ -10,9 +10,10 @@
 namespace tarvel::cli {
 
 /// A view for calculations read back from their chart state: the reading stays in
-/// ChartState::Reading, so showing it copies nothing.
+/// ChartState::Reading, so showing it copies nothing, and the chart's captions are not built.
 class StateOnlyView : public ResultView {
  public:
+  bool ShowsChart() const override { return false; }
   void ShowChart(const ChartCaptions&) override {}
   void ShowReading(const Reading&) override {}
   void BringResultViewToFront() override {}
