@@ -132,25 +132,26 @@ void JsonText::Put(std::string_view bytes) {
   Advance(std::copy(bytes.begin(), bytes.end(), Room(bytes.size())));
 }
 
-void JsonText::Comma() {
-  if (used_ == start_) return;
-  const char last = out_[used_ - 1];
-  if (last != '{' && last != '[' && last != ':') Put(",");
+void JsonText::Open(char bracket) {
+  BeginValue();
+  Put(std::string_view(&bracket, 1));
+  valueEnded_ = false;
 }
 
-void JsonText::Open(char bracket) {
-  Comma();
+void JsonText::Close(char bracket) {
   Put(std::string_view(&bracket, 1));
+  valueEnded_ = true;
 }
 
 void JsonText::Key(std::string_view name) {
-  Comma();
+  BeginValue();
   char* to = Room(name.size() + 3);
   *to++ = '"';
   to = std::copy(name.begin(), name.end(), to);
   *to++ = '"';
   *to++ = ':';
   Advance(to);
+  valueEnded_ = false;
 }
 
 void JsonText::Number(std::int64_t value) {
@@ -160,12 +161,12 @@ void JsonText::Number(std::int64_t value) {
 }
 
 void JsonText::RawNumber(std::string_view digits) {
-  Comma();
+  BeginValue();
   Put(digits);
 }
 
 void JsonText::String(std::string_view text) {
-  Comma();
+  BeginValue();
   StringValue(text);
 }
 

@@ -12,16 +12,16 @@ namespace tarvel::cli {
 class JsonText {
  public:
   /// Writes one JSON value after what `out` already holds.
-  explicit JsonText(std::string& out) : out_(out), start_(out.size()), used_(out.size()) {}
+  explicit JsonText(std::string& out) : out_(out), used_(out.size()) {}
   /// Trims the string to what was written.
   ~JsonText() { out_.resize(used_); }
   JsonText(const JsonText&) = delete;
   JsonText& operator=(const JsonText&) = delete;
 
   void BeginObject() { Open('{'); }
-  void EndObject() { Put("}"); }
+  void EndObject() { Close('}'); }
   void BeginArray() { Open('['); }
-  void EndArray() { Put("]"); }
+  void EndArray() { Close(']'); }
   /// A member's name; `name` must need no escaping.
   void Key(std::string_view name);
   void Number(std::int64_t value);
@@ -33,9 +33,14 @@ class JsonText {
   void JoinedString(const Pieces& pieces);
 
  private:
-  // Writes the comma before a member or an element, unless it is the first.
-  void Comma();
+  // Writes the comma before a member or an element, unless it is the first; what follows
+  // is taken to end a value, until Open or Key says otherwise.
+  void BeginValue() {
+    if (valueEnded_) Put(",");
+    valueEnded_ = true;
+  }
   void Open(char bracket);
+  void Close(char bracket);
   // Writes bytes that need no escaping.
   void Put(std::string_view bytes);
   // Room for at least `bytes` more after what was written; returns where it starts.
@@ -52,13 +57,14 @@ class JsonText {
   static char* WriteEscaped(std::string_view text, char* to);
 
   std::string& out_;
-  std::size_t start_;
   std::size_t used_;
+  // True right after a value, where the next member or element needs a comma.
+  bool valueEnded_ = false;
 };
 
 template <typename Pieces>
 void JsonText::JoinedString(const Pieces& pieces) {
-  Comma();
+  BeginValue();
   const std::size_t quoteAt = used_;
   Put("\"");
   for (std::string_view piece : pieces) {
