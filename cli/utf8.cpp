@@ -1,10 +1,21 @@
 #include "cli/utf8.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace tarvel::cli {
 namespace {
 
 bool IsContinuation(unsigned char byte) {
   return (byte & 0xC0) == 0x80;
+}
+
+// True when none of the eight bytes at `bytes` has its high bit set: plain ASCII, valid as
+// it stands. Birth lines are mostly ASCII, so most of a line is passed over this way.
+bool IsAsciiWord(const char* bytes) {
+  std::uint64_t word;
+  std::memcpy(&word, bytes, sizeof word);
+  return (word & 0x8080808080808080) == 0;
 }
 
 }  // namespace
@@ -41,6 +52,10 @@ std::size_t Utf8SequenceLength(std::string_view text) {
 std::optional<std::size_t> FindInvalidUtf8(std::string_view text) {
   std::size_t at = 0;
   while (at < text.size()) {
+    if (text.size() - at >= 8 && IsAsciiWord(text.data() + at)) {
+      at += 8;
+      continue;
+    }
     const std::size_t length = Utf8SequenceLength(text.substr(at));
     if (length == 0) return at;
     at += length;

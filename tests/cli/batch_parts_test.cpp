@@ -71,6 +71,11 @@ TEST(FindInvalidUtf8Test, FindsTheFirstByteThatBreaksUtf8) {
       {"ok \xE2\x82", 3},                  // cut off at the end
       {"\xE2\x28\xA1", 0},                 // second byte no continuation
       {"\xF0\x9F\x98\x28", 0},             // fourth byte no continuation
+      {"12345678\x80", 8},                 // after a word of ASCII
+      {"1234567\xC3\xBC"
+       "12345678\xFF",
+       17},                              // a sequence across a word's edge
+      {"0123456789abcdef\xE2\x82", 16},  // cut off after two words
   };
   for (const auto& [text, invalid] : cases) {
     EXPECT_EQ(cli::FindInvalidUtf8(text), invalid) << text;
