@@ -5,7 +5,6 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/batch_fields.h"
-#include "cli/simple_json_object.h"
 
 namespace tarvel::cli {
 namespace {
@@ -113,37 +112,9 @@ class BirthLineHandler {
   std::optional<BatchField> current_;
 };
 
-bool SetSimpleValue(BatchField field, const SimpleJsonValue& value, BirthFields& fields) {
-  if (const auto* text = std::get_if<std::string_view>(&value)) {
-    if (field == BatchField::Zone || field == BatchField::Dst) return false;
-    fields.SetText(field, std::string(*text));
-    return true;
-  }
-  if (const auto* number = std::get_if<std::int64_t>(&value)) {
-    return field == BatchField::Zone && !fields.SetZone(*number);
-  }
-  if (field != BatchField::Dst) return false;
-  fields.SetDst(std::get<bool>(value));
-  return true;
-}
-
-// The usual line, read without the library. Only a birth is decided here: whatever is
-// unusual or wrong goes to the full parse, whose messages say what.
-std::optional<BirthOptions> ReadUsualLine(std::string_view line) {
-  BirthFields fields;
-  const bool read =
-      ReadSimpleJsonObject(line, [&](std::string_view key, const SimpleJsonValue& value) {
-        const auto field = FindBatchField(key);
-        return field && !fields.MarkGiven(*field) && SetSimpleValue(*field, value, fields);
-      });
-  if (!read || fields.Finish()) return std::nullopt;
-  return std::move(fields.Options());
-}
-
 }  // namespace
 
 std::variant<BirthOptions, std::string> ParseJsonBirthLine(std::string_view line) {
-  if (auto usual = ReadUsualLine(line)) return std::move(*usual);
   BirthLineHandler handler;
   Json::sax_parse(line.begin(), line.end(), &handler);
   if (handler.error) return std::move(*handler.error);

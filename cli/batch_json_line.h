@@ -11,7 +11,6 @@ namespace tarvel::cli {
 /// One birth from a line of JSON: a single object whose members are the batch fields (see
 /// kBatchFieldNames), the texts as strings, "zone" a whole number and "dst" true or false;
 /// null leaves out a name, a place or daylight saving. The refusal says what is wrong.
-/// `line` must be valid UTF-8 (see CheckLine).
 std::variant<BirthOptions, std::string> ParseJsonBirthLine(std::string_view line);
 
 }  // namespace tarvel::cli
