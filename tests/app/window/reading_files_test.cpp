@@ -11,6 +11,7 @@
 #include <type_traits>
 #include <utility>
 
+#include "../example_birth.h"
 #include "app/calculation_driver.h"
 #include "app/scramble.h"
 #include "app/window/file_chooser.h"
@@ -19,8 +20,6 @@
 
 namespace tarvel::testing {
 namespace {
-
-using LineTexts = std::array<std::string, 17>;
 
 /// Answers every dialog with the next name, or cancels when there is none; keeps the requests.
 class FakeChooser : public FileChooser {
@@ -38,32 +37,6 @@ class FakeChooser : public FileChooser {
   std::vector<FileDialogRequest> openRequests;
 };
 
-// 5 March 1980, 14:07, zone row 34, 18 58 North, 72 49 East, no daylight saving.
-constexpr int kZoneRow = 34;
-
-const LineTexts kExampleLines{"Asha Rao", "3",     "5",      "1980",        "14",   "7",
-                              "34",       "72",    "49",     "18",          "58",   "True",
-                              "False",    "False", "Mumbai", "Maharashtra", "India"};
-
-BirthForm ExampleForm() {
-  BirthForm form;
-  form.txtName = "Asha Rao";
-  form.cboDate = 4;
-  form.cboMonth = 2;
-  form.cboYear = 80;
-  form.cboHour = 14;
-  form.cboMinute = 7;
-  form.cboTimeZone = kZoneRow;
-  form.txtLatDeg = *DigitText::Parse("18");
-  form.txtLatMin = *DigitText::Parse("58");
-  form.txtLonDeg = *DigitText::Parse("72");
-  form.txtLonMin = *DigitText::Parse("49");
-  form.txtCity = "Mumbai";
-  form.txtState = "Maharashtra";
-  form.txtCountry = "India";
-  return form;
-}
-
 // The example as a user enters it, with spaces around the name and the city.
 void EnterExample(const InputControls& in) {
   in.txtName->setText("  Asha Rao ");
@@ -72,7 +45,7 @@ void EnterExample(const InputControls& in) {
   Choose(in.cboYear, "1980");
   Choose(in.cboHour, "14");
   Choose(in.cboMinute, "7");
-  in.cboTimeZone->setCurrentIndex(kZoneRow);
+  in.cboTimeZone->setCurrentIndex(kAshaZoneRow);
   in.txtLatDeg->setText("18");
   in.txtLatMin->setText("58");
   in.txtLonDeg->setText("72");
@@ -80,12 +53,6 @@ void EnterExample(const InputControls& in) {
   in.txtCity->setText("Mumbai ");
   in.txtState->setText("Maharashtra");
   in.txtCountry->setText("India");
-}
-
-std::string FileOf(const LineTexts& texts) {
-  std::string bytes;
-  for (const std::string& text : texts) bytes += ScrambleText(text) + "\r\n";
-  return bytes;
 }
 
 // The unscrambled texts of a file's lines; a file that is not 17 lines ended by CR LF gives
@@ -129,7 +96,7 @@ QString PlainText(const Reading& reading) {
 
 // What the core shows for the example, calculated on a chart state of its own.
 CapturingView ExampleResult() {
-  BirthForm form = ExampleForm();
+  BirthForm form = AshaForm();
   ChartState state;
   RecordingSink silent;
   CapturingView view;
@@ -174,7 +141,7 @@ TEST_F(ReadingFilesTest, SaveWritesTheLastCalculationsBirthData) {
   const QString reading = out.RTB->toPlainText();
   Save("asha.tvl");
   const std::string bytes = ReadBytes(PathTo("asha.tvl"));
-  EXPECT_EQ(DecodedLines(bytes), kExampleLines);
+  EXPECT_EQ(DecodedLines(bytes), AshaLines());
   EXPECT_EQ(bytes.substr(0, 10), "\x96\xC8\xBD\xB6u\xA7\xB6\xC4\r\n");  // "Asha Rao"
   ASSERT_EQ(chooser.saveRequests.size(), 1u);
   EXPECT_EQ(chooser.saveRequests[0], kFirstSaveRequest);
@@ -201,7 +168,7 @@ TEST_F(ReadingFilesTest, TheNextSaveOffersTheLastNameAndCancelKeepsIt) {
 }
 
 TEST_F(ReadingFilesTest, OpeningInAFreshWindowRestoresEveryControlAndShowsTheChart) {
-  WriteBytes(PathTo("asha.tvl"), FileOf(kExampleLines));
+  WriteBytes(PathTo("asha.tvl"), FileOf(AshaLines()));
   Open("asha.tvl");
   EXPECT_TRUE(sink.messages.empty());
   ASSERT_EQ(chooser.openRequests.size(), 1u);
@@ -213,7 +180,7 @@ TEST_F(ReadingFilesTest, OpeningInAFreshWindowRestoresEveryControlAndShowsTheCha
   EXPECT_EQ(in.cboYear->currentText(), "1980");
   EXPECT_EQ(in.cboHour->currentText(), "14");
   EXPECT_EQ(in.cboMinute->currentText(), "7");
-  EXPECT_EQ(in.cboTimeZone->currentIndex(), kZoneRow);
+  EXPECT_EQ(in.cboTimeZone->currentIndex(), kAshaZoneRow);
   EXPECT_EQ(in.txtLonDeg->text(), "72");
   EXPECT_EQ(in.txtLonMin->text(), "49");
   EXPECT_EQ(in.txtLatDeg->text(), "18");
@@ -234,19 +201,19 @@ TEST_F(ReadingFilesTest, OpeningInAFreshWindowRestoresEveryControlAndShowsTheCha
 TEST_F(ReadingFilesTest, OpeningReplacesTheChartAndReadingOnScreen) {
   CalculateAnotherChart();
   const QString otherReading = out.RTB->toPlainText();
-  WriteBytes(PathTo("asha.tvl"), FileOf(kExampleLines));
+  WriteBytes(PathTo("asha.tvl"), FileOf(AshaLines()));
   Open("asha.tvl");
   const CapturingView expected = ExampleResult();
   ASSERT_NE(PlainText(expected.reading), otherReading);
   EXPECT_EQ(out.RTB->toPlainText(), PlainText(expected.reading));
   EXPECT_EQ(ShownCaptions(out.chart), expected.captions);
-  EXPECT_EQ(ReadForm(in), ExampleForm());
+  EXPECT_EQ(ReadForm(in), AshaForm());
   EXPECT_EQ(window.FrontView(), out.Frame2);
   EXPECT_TRUE(sink.messages.empty());
 }
 
 TEST_F(ReadingFilesTest, OpeningThenSavingUnderAnotherNameGivesTheSameBytes) {
-  LineTexts lines = kExampleLines;
+  LineTexts lines = AshaLines();
   lines[11] = "False";  // West
   lines[12] = "True";   // South
   lines[13] = "True";   // daylight saving
@@ -266,7 +233,7 @@ TEST_F(ReadingFilesTest, ANameSavedWithSurroundingSpacesComesBackWithout) {
   Open("asha.tvl");
   EXPECT_EQ(in.txtName->text(), "Asha Rao");
   EXPECT_EQ(in.txtCity->text(), "Mumbai");
-  EXPECT_EQ(ReadForm(in), ExampleForm());
+  EXPECT_EQ(ReadForm(in), AshaForm());
 }
 
 TEST_F(ReadingFilesTest, NamesNotEndingInLowerCaseTvlAreRefused) {
@@ -275,7 +242,7 @@ TEST_F(ReadingFilesTest, NamesNotEndingInLowerCaseTvlAreRefused) {
   const QString reading = out.RTB->toPlainText();
   for (const QString name : {"asha.TVL", "asha.Tvl", "asha.tvl.bak", "asha"}) {
     sink.messages.clear();
-    WriteBytes(PathTo(name), FileOf(kExampleLines));
+    WriteBytes(PathTo(name), FileOf(AshaLines()));
     Open(name);
     EXPECT_EQ(sink.messages, std::vector{kCheckTheFile}) << name.toStdString();
     EXPECT_EQ(ReadForm(in), before) << name.toStdString();
@@ -301,7 +268,7 @@ TEST_F(ReadingFilesTest, ADamagedFileIsRefusedAndChangesNothing) {
   const QString reading = out.RTB->toPlainText();
   Save("before.tvl");
   std::string fiveLines;
-  for (int line = 0; line < 5; ++line) fiveLines += ScrambleText(kExampleLines[line]) + "\r\n";
+  for (int line = 0; line < 5; ++line) fiveLines += ScrambleText(AshaLines()[line]) + "\r\n";
   WriteBytes(PathTo("damaged.tvl"), fiveLines);
   Open("damaged.tvl");
   EXPECT_EQ(sink.messages, std::vector{kCheckTheFile});
