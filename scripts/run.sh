@@ -25,4 +25,6 @@ HINT
   exec "$cli" chart --date 1980-03-05 --time 14:07 --zone 34 --lat 18:58N --lon 72:49E \
     --name "Asha Rao" --city Mumbai --state Maharashtra --country India
 fi
+# Qt wants a private runtime folder; a root session often has none.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then XDG_RUNTIME_DIR=$(mktemp -d); export XDG_RUNTIME_DIR; fi
 exec build/release/app/window/tarvel "$@"
