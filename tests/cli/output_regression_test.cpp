@@ -1,0 +1,188 @@
+// Every output, byte for byte, for 400 generated births and 40 reading files, against hashes
+// of the outputs recorded before the chart model became typed. A birth's JSON may have gained
+// keys at its end since; everything before them must be unchanged.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <nlohmann/json.hpp>
+
+#include "app/calculation_driver.h"
+#include "app/reading_file_writer.h"
+#include "app/scramble.h"
+#include "cli/birth_options.h"
+#include "cli/captured_result_view.h"
+#include "cli_test_support.h"
+#include "positions/time_zones.h"
+
+namespace tarvel {
+namespace {
+
+const std::filesystem::path kData = TARVEL_REGRESSION_DATA;
+
+std::string Fnv1a(std::string_view bytes) {
+  std::uint64_t hash = 1469598103934665603ull;
+  for (const unsigned char byte : bytes) {
+    hash ^= byte;
+    hash *= 1099511628211ull;
+  }
+  char text[17];
+  std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
+  return text;
+}
+
+std::vector<std::string> Lines(const std::filesystem::path& file) {
+  std::ifstream in(file);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+std::vector<std::string> Cells(const std::string& line) {
+  std::vector<std::string> cells;
+  std::istringstream in(line);
+  for (std::string cell; std::getline(in, cell, '\t');) cells.push_back(cell);
+  return cells;
+}
+
+// The keys a chart's JSON gained after the recording stand at its end.
+std::string WithoutAddedKeys(const std::string& json) {
+  const std::size_t added = json.find(",\"Sky\":");
+  if (added == std::string::npos) return json;
+  return json.substr(0, added) + "}\n";
+}
+
+std::vector<std::string> ChartArgs(const nlohmann::json& birth) {
+  std::vector<std::string> args{"chart",
+                                "--date",
+                                birth["date"],
+                                "--time",
+                                birth["time"],
+                                "--zone",
+                                std::to_string(birth["zone"].get<int>()),
+                                "--lat",
+                                birth["lat"],
+                                "--lon",
+                                birth["lon"]};
+  if (birth["dst"].get<bool>()) args.emplace_back("--dst");
+  for (const char* key : {"name", "city", "state", "country"}) {
+    if (birth.contains(key)) {
+      args.push_back(std::string("--") + key);
+      args.push_back(birth[key]);
+    }
+  }
+  return args;
+}
+
+cli::BirthOptions OptionsOf(const nlohmann::json& birth) {
+  cli::BirthOptions options;
+  options.date = birth["date"];
+  options.time = birth["time"];
+  options.zone = birth["zone"];
+  options.latitude = birth["lat"];
+  options.longitude = birth["lon"];
+  options.dst = birth["dst"];
+  if (birth.contains("name")) options.name = birth["name"];
+  if (birth.contains("city")) options.city = birth["city"];
+  if (birth.contains("state")) options.state = birth["state"];
+  if (birth.contains("country")) options.country = birth["country"];
+  return options;
+}
+
+// What the window shows of a chart: the captions, then each reading run with its colour and
+// emphases.
+std::string ViewDump(const ChartCaptions& captions, const Reading& reading) {
+  std::string dump;
+  for (const std::string& caption : captions.lblSign) dump += caption + "\n";
+  for (const auto* captionArray :
+       {&captions.lblPlanet, &captions.lblPlanets_Name, &captions.lblPlanets_Position}) {
+    for (const std::string& caption : *captionArray) dump += caption + "\n";
+  }
+  for (const ReadingRun& run : reading) {
+    dump += std::to_string(run.colour.red) + " " + std::to_string(run.colour.green) + " " +
+            std::to_string(run.colour.blue) + " " + (run.heading ? "H" : "-") +
+            (run.line ? "L" : "-") + "|" + run.text + "\n";
+  }
+  return dump;
+}
+
+struct CoreOutputs {
+  std::string readingFile;
+  std::string view;
+};
+
+CoreOutputs CoreOutputsOf(const cli::BirthOptions& options) {
+  const BirthForm form = std::get<BirthForm>(cli::BuildBirthForm(options));
+  ChartState state;
+  InitTimeZones(state.TimeZones);
+  ReadBirthData(form, state);
+  cli::CapturedResultView view;
+  RunCalculationChain(state, view);
+  return {ReadingFileBytes(state.BirthData, form.cboTimeZone),
+          ViewDump(view.captions, view.reading)};
+}
+
+TEST(OutputRegressionTest, EveryBirthGivesTheRecordedTextJsonFileAndView) {
+  const std::vector<std::string> births = Lines(kData / "births.jsonl");
+  const std::vector<std::string> recorded = Lines(kData / "outputs.tsv");
+  ASSERT_EQ(births.size(), 400u);
+  ASSERT_EQ(recorded.size(), births.size());
+  for (std::size_t i = 0; i < births.size(); ++i) {
+    SCOPED_TRACE("birth " + std::to_string(i) + ": " + births[i]);
+    const nlohmann::json birth = nlohmann::json::parse(births[i]);
+    const std::vector<std::string> expected = Cells(recorded[i]);
+    std::vector<std::string> args = ChartArgs(birth);
+    const testing::CliRun text = testing::RunCli(args);
+    args.emplace_back("--json");
+    const testing::CliRun json = testing::RunCli(args);
+    EXPECT_EQ(std::to_string(text.status), expected[0]);
+    EXPECT_EQ(Fnv1a(text.out + "\x1f" + text.err), expected[1]) << text.out << text.err;
+    EXPECT_EQ(std::to_string(json.status), expected[2]);
+    EXPECT_EQ(Fnv1a(WithoutAddedKeys(json.out) + "\x1f" + json.err), expected[3]) << json.out;
+    if (text.status != 0) continue;
+    const CoreOutputs core = CoreOutputsOf(OptionsOf(birth));
+    EXPECT_EQ(Fnv1a(core.readingFile), expected[4]);
+    EXPECT_EQ(Fnv1a(core.view), expected[5]) << core.view;
+  }
+}
+
+TEST(OutputRegressionTest, EveryReadingFileOpensToTheRecordedChart) {
+  const auto folder = std::filesystem::temp_directory_path() / "tarvel-regression-readings";
+  std::filesystem::create_directories(folder);
+  const std::vector<std::string> readings = Lines(kData / "readings.tsv");
+  ASSERT_EQ(readings.size(), 40u);
+  for (std::size_t i = 0; i < readings.size(); ++i) {
+    const std::vector<std::string> cells = Cells(readings[i]);
+    ASSERT_EQ(cells.size(), 18u);
+    std::string bytes;
+    for (std::size_t line = 0; line < 17; ++line) bytes += ScrambleText(cells[line]) + "\r\n";
+    const auto file = folder / ("reading" + std::to_string(i) + ".tvl");
+    std::ofstream(file, std::ios::binary) << bytes;
+    const testing::CliRun run = testing::RunCli({"chart", "--open", file.string(), "--json"});
+    EXPECT_EQ(Fnv1a(WithoutAddedKeys(run.out)), cells[17]) << readings[i] << "\n" << run.out;
+  }
+  std::filesystem::remove_all(folder);
+}
+
+TEST(OutputRegressionTest, BatchGivesTheRecordedLinesForJsonAndCsvOnOneAndTwoJobs) {
+  const std::vector<std::string> recorded = Lines(kData / "batch.tsv");
+  ASSERT_EQ(recorded.size(), 2u);
+  for (const std::string_view jobs : {"1", "2"}) {
+    for (const std::string& line : recorded) {
+      const std::vector<std::string> cells = Cells(line);
+      const std::string input =
+          (kData / ("births." + std::string(cells[0] == "json" ? "jsonl" : "csv"))).string();
+      const testing::CliRun run = testing::RunCli({"batch", "--jobs", std::string(jobs), input});
+      std::string stripped;
+      std::istringstream out(run.out);
+      for (std::string json; std::getline(out, json);) stripped += WithoutAddedKeys(json + "\n");
+      EXPECT_EQ(Fnv1a(stripped), cells[1]) << cells[0] << " on " << jobs << " jobs";
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tarvel
