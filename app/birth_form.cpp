@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "positions/time_zones.h"
+#include "base/time_zones.h"
 
 namespace tarvel {
 namespace {
@@ -10,15 +10,6 @@ namespace {
 constexpr std::array<std::string_view, 12> kMonthNames{
     "January", "February", "March",     "April",   "May",      "June",
     "July",    "August",   "September", "October", "November", "December"};
-
-const TimeZoneTables& ZoneTables() {
-  static const TimeZoneTables tables = [] {
-    TimeZoneTables filled;
-    InitTimeZones(filled);
-    return filled;
-  }();
-  return tables;
-}
 
 }  // namespace
 
@@ -52,7 +43,7 @@ std::string ListEntry(FormList list, int index) {
     case FormList::cboMinute:
       return std::to_string(index);
     case FormList::cboTimeZone:
-      return std::string(ZoneTables().TimeZoneNames.at(index));
+      return std::string(kTimeZones.at(index).name);
   }
   return {};
 }

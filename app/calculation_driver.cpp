@@ -4,10 +4,10 @@
 
 #include "app/trim_spaces.h"
 #include "argala/evaluate_argala.h"
+#include "base/time_zones.h"
 #include "ephemeris/moon.h"
 #include "positions/ascendant.h"
 #include "positions/graha_table.h"
-#include "positions/time_zones.h"
 
 namespace tarvel {
 namespace {
@@ -28,8 +28,9 @@ void ReadBirthData(const BirthForm& form, ChartState& state) {
   birth.BirthHour = static_cast<std::int16_t>(form.cboHour);
   birth.BirthMinute = static_cast<std::int16_t>(form.cboMinute);
   // The table's sign is dropped: the direction of the offset follows East/West alone.
-  birth.ZoneHours = Magnitude(state.TimeZones.TimeZoneHours.at(form.cboTimeZone));
-  birth.ZoneMinutes = Magnitude(state.TimeZones.TimeZoneMinutes.at(form.cboTimeZone));
+  const TimeZoneRow& zone = kTimeZones.at(form.cboTimeZone);
+  birth.ZoneHours = Magnitude(zone.hours);
+  birth.ZoneMinutes = Magnitude(zone.minutes);
   birth.LonDeg = form.txtLonDeg.Value();
   birth.LonMin = form.txtLonMin.Value();
   birth.LatDeg = form.txtLatDeg.Value();
@@ -52,7 +53,6 @@ void RunCalculationChain(ChartState& state, ResultView& view) {
 std::optional<Refusal> CalculateReading(BirthForm& form, ChartState& state, MessageSink& sink,
                                         ResultView& view) {
   if (auto refusal = ValidateInput(form, sink)) return refusal;
-  InitTimeZones(state.TimeZones);
   ReadBirthData(form, state);
   RunCalculationChain(state, view);
   return std::nullopt;

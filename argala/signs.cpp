@@ -12,16 +12,6 @@ constexpr std::size_t kShortPositionSignStart = 3;
 
 }  // namespace
 
-int SignAfter(int sign, int steps) {
-  return ((sign + steps) % kSignCount + kSignCount) % kSignCount;
-}
-
-std::string_view SignAbbrev(int sign) {
-  // Signs are nearly always within the zodiac already; only others need wrapping.
-  const int wrapped = sign >= 0 && sign < kSignCount ? sign : SignAfter(sign, 0);
-  return kSignAbbrevs.substr(static_cast<std::size_t>(wrapped) * kAbbrevLength, kAbbrevLength);
-}
-
 std::optional<int> FindSign(std::string_view abbrev) {
   for (int sign = 0; sign < kSignCount; ++sign) {
     if (SignAbbrev(sign) == abbrev) return sign;

@@ -3,14 +3,9 @@
 #include <optional>
 #include <string_view>
 
+#include "base/signs.h"
+
 namespace tarvel {
-
-/// The three-letter abbreviation of a sign, 0 (Aries) to 11 (Pisces); any other number
-/// wraps around the zodiac.
-std::string_view SignAbbrev(int sign);
-
-/// The sign `steps` signs after `sign` (before it when negative), 0 to 11.
-int SignAfter(int sign, int steps);
 
 /// The number of the sign whose abbreviation is exactly `abbrev` (case-sensitive), if any.
 std::optional<int> FindSign(std::string_view abbrev);

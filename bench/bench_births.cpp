@@ -4,7 +4,6 @@
 #include <variant>
 
 #include "app/calculation_driver.h"
-#include "positions/time_zones.h"
 
 namespace tarvel::bench {
 
@@ -28,7 +27,6 @@ std::vector<ChartState> SampleStates() {
   DiscardingView view;
   for (const SampleBirth& birth : kSampleBirths) {
     ChartState& state = states.emplace_back();
-    InitTimeZones(state.TimeZones);
     ReadBirthData(std::get<BirthForm>(cli::BuildBirthForm(SampleOptions(birth))), state);
     RunCalculationChain(state, view);
   }

@@ -27,7 +27,6 @@ std::string WithUnixLineBreaks(std::string text) {
 // refusal otherwise.
 std::optional<std::string> Calculate(const ChartRequest& request, BirthForm& form,
                                      ChartState& state, CapturedResultView& view) {
-  InitTimeZones(state.TimeZones);
   if (request.openPath) {
     if (auto error = OpenReading(*request.openPath, form, state, view)) {
       return error->message + " (" + *request.openPath + ")";

@@ -2,7 +2,6 @@
 
 #include "app/calculation_driver.h"
 #include "cli/chart_json.h"
-#include "positions/time_zones.h"
 
 namespace tarvel::cli {
 
@@ -14,10 +13,6 @@ std::optional<OptionError> CalculateFromOptions(const BirthOptions& options, Bir
   ReadBirthData(form, state);
   RunCalculationChain(state, view);
   return std::nullopt;
-}
-
-ChartWorker::ChartWorker() {
-  InitTimeZones(state_.TimeZones);
 }
 
 std::optional<OptionError> ChartWorker::AppendChartJson(const BirthOptions& options,

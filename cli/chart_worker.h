@@ -30,8 +30,6 @@ std::optional<OptionError> CalculateFromOptions(const BirthOptions& options, Bir
 /// One worker per thread; a worker is never shared.
 class ChartWorker {
  public:
-  ChartWorker();
-
   /// Appends the chart of one birth to `out` as the JSON line `chart --json` prints (without
   /// the line break); the refusal leaves `out` as it was.
   std::optional<OptionError> AppendChartJson(const BirthOptions& options, std::string& out);

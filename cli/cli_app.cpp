@@ -4,7 +4,7 @@
 
 #include "cli/batch_cli.h"
 #include "cli/chart_command.h"
-#include "positions/time_zones.h"
+#include "base/time_zones.h"
 
 namespace tarvel::cli {
 namespace {
@@ -16,11 +16,9 @@ constexpr const char* kChartExample =
     "  tarvel-cli chart --open asha.tvl --json\n";
 
 void PrintZones(std::ostream& out) {
-  TimeZoneTables tables;
-  InitTimeZones(tables);
   for (int row = 0; row < kTimeZoneRows; ++row) {
-    out << row << '\t' << tables.TimeZoneNames[row] << '\t' << tables.TimeZoneHours[row] << '\t'
-        << tables.TimeZoneMinutes[row] << '\n';
+    const TimeZoneRow& zone = kTimeZones[row];
+    out << row << '\t' << zone.name << '\t' << zone.hours << '\t' << zone.minutes << '\n';
   }
 }
 

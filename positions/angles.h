@@ -1,13 +1,8 @@
 #pragma once
 
+#include "base/angles.h"
+
 namespace tarvel {
-
-/// π and 2π as the literals the longitude formulas were tuned with.
-inline constexpr double kPi = 3.14159265358979;
-inline constexpr double kTwoPi = 6.28318530717958;
-
-/// Radians to degrees (180/π) as a literal.
-inline constexpr double kRadToDeg = 57.2957795130823;
 
 /// Full-circle arctangent of the point (x, y), radians in -π to π. The point (0, 0) gives 0;
 /// a point on the negative x axis gives π.

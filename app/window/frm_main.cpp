@@ -12,7 +12,6 @@
 #include "app/window/form_mapping.h"
 #include "app/window/reading_files.h"
 #include "app/window/reading_text.h"
-#include "positions/time_zones.h"
 #include "web/about/frm_about.h"
 #include "web/about/mod_help.h"
 #include "web/about/named.h"
@@ -31,8 +30,6 @@ frmMain::frmMain(MessageSink& sink, const modHelp& help, QWidget* parent)
   setObjectName("frmMain");
   setWindowTitle("Tarvel v1.0");
   setWindowIcon(ProgramIcon());
-  // Opening a reading takes the zone offset from these tables without rebuilding them.
-  InitTimeZones(state_.TimeZones);
   menu_ = BuildMainMenu(menuBar());
   CreateViews();
   ConnectInputView();

@@ -13,7 +13,6 @@ using testing::RecordingView;
 
 ChartState StateWithZones() {
   ChartState state;
-  InitTimeZones(state.TimeZones);
   return state;
 }
 

@@ -10,7 +10,6 @@
 
 #include "app/open_reading.h"
 #include "app/reading_file_writer.h"
-#include "positions/time_zones.h"
 #include "reading_file_test_support.h"
 
 namespace tarvel {
@@ -44,7 +43,6 @@ class ReadingFileDiskTest : public ::testing::Test {
              ("tvl_" + std::string(test->name()) + "_" + std::to_string(::getpid()));
     fs::remove_all(folder);
     fs::create_directories(folder);
-    InitTimeZones(state.TimeZones);
   }
   void TearDown() override {
     std::error_code ignored;

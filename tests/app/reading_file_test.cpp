@@ -9,7 +9,6 @@
 #include "app/reading_file_reader.h"
 #include "app/reading_file_writer.h"
 #include "app/scramble.h"
-#include "positions/time_zones.h"
 #include "reading_file_test_support.h"
 
 namespace tarvel {
@@ -181,7 +180,6 @@ TEST(ParseReadingFileTest, RefusesFilesOfFewerThanSeventeenLines) {
 class OpenReadingBytesTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    InitTimeZones(state.TimeZones);
     // A different chart is on show: the load defaults with a name and a place.
     form.txtName = "Ravi";
     form.txtLatDeg = form.txtLatMin = form.txtLonDeg = form.txtLonMin = *DigitText::Parse("1");
@@ -205,7 +203,6 @@ TEST_F(OpenReadingBytesTest, ReplacesFormBirthDataAndChart) {
 
   // The chart is the one a calculation of the restored form gives.
   ChartState calculated;
-  InitTimeZones(calculated.TimeZones);
   RecordingView calculatedView;
   ReadBirthData(AshaForm(), calculated);
   RunCalculationChain(calculated, calculatedView);

@@ -3,7 +3,6 @@
 #include "app/calculation_driver.h"
 #include "cli/captured_result_view.h"
 #include "cli/chart_worker.h"
-#include "positions/time_zones.h"
 
 namespace tarvel::cli {
 namespace {
@@ -25,7 +24,6 @@ ChartState CalculatedState(ResultView& view) {
   options.latitude = "18:58N";
   options.longitude = "72:49E";
   ChartState state;
-  InitTimeZones(state.TimeZones);
   ReadBirthData(std::get<BirthForm>(BuildBirthForm(options)), state);
   RunCalculationChain(state, view);
   return state;

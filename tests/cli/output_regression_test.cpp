@@ -16,7 +16,6 @@
 #include "cli/birth_options.h"
 #include "cli/captured_result_view.h"
 #include "cli_test_support.h"
-#include "positions/time_zones.h"
 
 namespace tarvel {
 namespace {
@@ -117,7 +116,6 @@ struct CoreOutputs {
 CoreOutputs CoreOutputsOf(const cli::BirthOptions& options) {
   const BirthForm form = std::get<BirthForm>(cli::BuildBirthForm(options));
   ChartState state;
-  InitTimeZones(state.TimeZones);
   ReadBirthData(form, state);
   cli::CapturedResultView view;
   RunCalculationChain(state, view);

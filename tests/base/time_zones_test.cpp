@@ -1,4 +1,4 @@
-#include "positions/time_zones.h"
+#include "base/time_zones.h"
 
 #include <gtest/gtest.h>
 
@@ -6,12 +6,6 @@
 
 namespace tarvel {
 namespace {
-
-TimeZoneTables Tables() {
-  TimeZoneTables tables;
-  InitTimeZones(tables);
-  return tables;
-}
 
 TEST(TimeZonesTest, RowsHoldTheirTextAndSignedOffset) {
   struct Row {
@@ -36,22 +30,20 @@ TEST(TimeZonesTest, RowsHoldTheirTextAndSignedOffset) {
       {61, "Universal Time, UT, 0#", 0, 0},
       {70, "Yukon War Time,YWT,8.0", 8, 0},
   };
-  const TimeZoneTables tables = Tables();
   for (const Row& r : rows) {
-    EXPECT_EQ(tables.TimeZoneNames[r.row], r.name) << r.row;
-    EXPECT_EQ(tables.TimeZoneHours[r.row], r.hours) << r.row;
-    EXPECT_EQ(tables.TimeZoneMinutes[r.row], r.minutes) << r.row;
+    EXPECT_EQ(kTimeZones[r.row].name, r.name) << r.row;
+    EXPECT_EQ(kTimeZones[r.row].hours, r.hours) << r.row;
+    EXPECT_EQ(kTimeZones[r.row].minutes, r.minutes) << r.row;
   }
 }
 
 // Minutes are 0, 30 or -30 and carry the sign of the hours; every row has a text.
 TEST(TimeZonesTest, EveryRowIsWellFormed) {
-  const TimeZoneTables tables = Tables();
-  ASSERT_EQ(tables.TimeZoneNames.size(), 71u);
+  ASSERT_EQ(kTimeZones.size(), 71u);
   for (int row = 0; row < kTimeZoneRows; ++row) {
-    const int hours = tables.TimeZoneHours[row];
-    const int minutes = tables.TimeZoneMinutes[row];
-    EXPECT_FALSE(tables.TimeZoneNames[row].empty()) << row;
+    const int hours = kTimeZones[row].hours;
+    const int minutes = kTimeZones[row].minutes;
+    EXPECT_FALSE(kTimeZones[row].name.empty()) << row;
     EXPECT_TRUE(minutes == 0 || minutes == 30 || minutes == -30) << row;
     if (minutes != 0) {
       EXPECT_EQ(minutes > 0, hours > 0) << row;
@@ -60,13 +52,10 @@ TEST(TimeZonesTest, EveryRowIsWellFormed) {
   }
 }
 
-TEST(TimeZonesTest, EveryCallWritesTheSameValues) {
-  TimeZoneTables tables;
-  tables.TimeZoneHours[34] = 99;
-  tables.TimeZoneNames[0] = "changed";
-  InitTimeZones(tables);
-  EXPECT_EQ(tables.TimeZoneHours[34], -5);
-  EXPECT_EQ(tables.TimeZoneNames[0], "Alaska/Hawaii Daylight Time,AHDT,9.0");
+TEST(TimeZonesTest, OffsetAheadOfUniversalTimeReversesTheTablesSign) {
+  EXPECT_EQ(MinutesAheadOfUniversalTime(kTimeZones[34]), 330);   // Indian Time
+  EXPECT_EQ(MinutesAheadOfUniversalTime(kTimeZones[50]), -210);  // Newfoundland
+  EXPECT_EQ(MinutesAheadOfUniversalTime(kTimeZones[29]), 0);     // GMT
 }
 
 }  // namespace

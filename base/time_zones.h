@@ -1,17 +1,25 @@
-#include "positions/time_zones.h"
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
 
 namespace tarvel {
-namespace {
 
-struct ZoneRow {
-  std::string_view name;
+/// One row of the time-zone list. Hours and minutes are positive for zones behind universal
+/// time (west of Greenwich) and negative ahead of it; the minutes carry the hours' sign.
+struct TimeZoneRow {
+  std::string_view name;  ///< the text shown in the list: zone, abbreviation, offset
   std::int16_t hours;
   std::int16_t minutes;
 };
 
-// The texts are shown exactly as stored, odd styles included ("2#", "-5.3"); the offset
-// comes from the numbers, never from parsing the text.
-constexpr std::array<ZoneRow, kTimeZoneRows> kZoneRows{{
+inline constexpr int kTimeZoneRows = 71;
+
+/// The 71 zones in list order, so a list index is a row. The texts are shown exactly as
+/// stored, odd styles included ("2#", "-5.3"); the offset comes from the numbers, never from
+/// parsing the text.
+inline constexpr std::array<TimeZoneRow, kTimeZoneRows> kTimeZones{{
     {"Alaska/Hawaii Daylight Time,AHDT,9.0", 9, 0},
     {"Alaska/Hawaii Standard Time,AHST,10.0", 10, 0},
     {"Alaska/Hawaii War Time,AHWT,9.0", 9, 0},
@@ -85,14 +93,9 @@ constexpr std::array<ZoneRow, kTimeZoneRows> kZoneRows{{
     {"Yukon War Time,YWT,8.0", 8, 0},
 }};
 
-}  // namespace
-
-void InitTimeZones(TimeZoneTables& tables) {
-  for (int row = 0; row < kTimeZoneRows; ++row) {
-    tables.TimeZoneNames[row] = kZoneRows[row].name;
-    tables.TimeZoneHours[row] = kZoneRows[row].hours;
-    tables.TimeZoneMinutes[row] = kZoneRows[row].minutes;
-  }
+/// Minutes by which the zone's clocks run ahead of universal time; negative behind it.
+constexpr int MinutesAheadOfUniversalTime(const TimeZoneRow& row) {
+  return -(row.hours * 60 + row.minutes);
 }
 
 }  // namespace tarvel

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string_view>
+
+namespace tarvel {
+
+/// The twelve sidereal signs, three letters each, Aries first.
+inline constexpr std::string_view kSignAbbrevs = "AriTauGemCanLeoVirLibScoSagCapAquPis";
+inline constexpr int kSignCount = 12;
+inline constexpr int kSignAbbrevLength = 3;
+
+/// The sign `steps` signs after `sign` (before it when negative), 0 (Aries) to 11 (Pisces).
+constexpr int SignAfter(int sign, int steps) {
+  return ((sign + steps) % kSignCount + kSignCount) % kSignCount;
+}
+
+/// The three-letter abbreviation of a sign, 0 (Aries) to 11 (Pisces); any other number wraps
+/// around the zodiac.
+constexpr std::string_view SignAbbrev(int sign) {
+  return kSignAbbrevs.substr(static_cast<std::size_t>(SignAfter(sign, 0) * kSignAbbrevLength),
+                             kSignAbbrevLength);
+}
+
+}  // namespace tarvel
