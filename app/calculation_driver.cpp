@@ -2,12 +2,8 @@
 
 #include <cstdlib>
 
-#include "app/trim_spaces.h"
-#include "argala/evaluate_argala.h"
+#include "base/text.h"
 #include "base/time_zones.h"
-#include "ephemeris/moon.h"
-#include "positions/ascendant.h"
-#include "positions/graha_table.h"
 
 namespace tarvel {
 namespace {
@@ -27,7 +23,7 @@ void ReadBirthData(const BirthForm& form, ChartState& state) {
   birth.BirthYear = static_cast<std::int16_t>(kFirstYear + form.cboYear);
   birth.BirthHour = static_cast<std::int16_t>(form.cboHour);
   birth.BirthMinute = static_cast<std::int16_t>(form.cboMinute);
-  // The table's sign is dropped: the direction of the offset follows East/West alone.
+  // The table's sign is dropped: the classic sky takes the direction from East/West alone.
   const TimeZoneRow& zone = kTimeZones.at(form.cboTimeZone);
   birth.ZoneHours = Magnitude(zone.hours);
   birth.ZoneMinutes = Magnitude(zone.minutes);
@@ -41,20 +37,18 @@ void ReadBirthData(const BirthForm& form, ChartState& state) {
   birth.BirthCity = TrimSpaces(form.txtCity);
   birth.BirthState = TrimSpaces(form.txtState);
   birth.BirthCountry = TrimSpaces(form.txtCountry);
+  state.ZoneRow = form.cboTimeZone;
 }
 
-void RunCalculationChain(ChartState& state, ResultView& view) {
-  CalculateAscendant(state);
-  CalculateMoon(state);
-  CalculatePlanets(state);
-  EvaluateArgala(state, view);
+void RunCalculationChain(ChartState& state, const Sky& sky) {
+  state.Chart = ComputeChart(state.BirthData, state.ZoneRow, sky);
 }
 
 std::optional<Refusal> CalculateReading(BirthForm& form, ChartState& state, MessageSink& sink,
-                                        ResultView& view) {
+                                        const Sky& sky) {
   if (auto refusal = ValidateInput(form, sink)) return refusal;
   ReadBirthData(form, state);
-  RunCalculationChain(state, view);
+  RunCalculationChain(state, sky);
   return std::nullopt;
 }
 

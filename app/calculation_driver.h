@@ -3,26 +3,26 @@
 #include <optional>
 
 #include "app/birth_form.h"
+#include "app/chart_state.h"
 #include "app/message_sink.h"
 #include "app/validation.h"
-#include "argala/result_view.h"
-#include "ephemeris/chart_state.h"
+#include "positions/sky.h"
 
 namespace tarvel {
 
-/// Copies the form into BirthData, field by field. The zone offset's magnitude comes from
-/// the time-zone tables in the state at the selected row; the name is kept as typed, the
-/// place names are trimmed. Every field is written: the digits boxes can only hold digits
+/// Copies the form into BirthData, field by field, and keeps the zone row. The zone offset's
+/// magnitude comes from the time-zone list at the selected row; the name is kept as typed,
+/// the place names are trimmed. Every field is written: the digits boxes can only hold digits
 /// (DigitText) and the list indices are within their lists, so no value is left stale.
 void ReadBirthData(const BirthForm& form, ChartState& state);
 
-/// The calculation chain on a filled BirthData: ascendant, Moon, planets, Argala.
-void RunCalculationChain(ChartState& state, ResultView& view);
+/// The calculation chain on a filled BirthData: the sky places the points, then Argala and
+/// the reading; the chart replaces the state's last one.
+void RunCalculationChain(ChartState& state, const Sky& sky);
 
-/// The calculate command: validation, the time-zone tables, ReadBirthData and the chain.
-/// Returns the refusal when the form was refused; then nothing but the form's missing
-/// direction has changed.
+/// The calculate command: validation, ReadBirthData and the chain. Returns the refusal when
+/// the form was refused; then nothing but the form's missing direction has changed.
 std::optional<Refusal> CalculateReading(BirthForm& form, ChartState& state, MessageSink& sink,
-                                        ResultView& view);
+                                        const Sky& sky);
 
 }  // namespace tarvel

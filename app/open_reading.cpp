@@ -35,21 +35,21 @@ bool HasReadingFileEnding(std::string_view fileName) {
 }
 
 std::optional<FileError> OpenReadingBytes(std::string_view bytes, BirthForm& form,
-                                          ChartState& state, ResultView& view) {
+                                          ChartState& state, const Sky& sky) {
   auto restored = ParseReadingFile(bytes);
   if (!restored) return CheckFileError();
   form = std::move(*restored);
   ReadBirthData(form, state);
-  RunCalculationChain(state, view);
+  RunCalculationChain(state, sky);
   return std::nullopt;
 }
 
 std::optional<FileError> OpenReading(const std::filesystem::path& path, BirthForm& form,
-                                     ChartState& state, ResultView& view) {
+                                     ChartState& state, const Sky& sky) {
   if (!HasReadingFileEnding(path.string())) return CheckFileError();
   const auto bytes = ReadReadingFile(path);
   if (!bytes) return CheckFileError();
-  return OpenReadingBytes(*bytes, form, state, view);
+  return OpenReadingBytes(*bytes, form, state, sky);
 }
 
 }  // namespace tarvel

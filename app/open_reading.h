@@ -6,8 +6,8 @@
 
 #include "app/birth_form.h"
 #include "app/reading_file.h"
-#include "argala/result_view.h"
-#include "ephemeris/chart_state.h"
+#include "app/chart_state.h"
+#include "positions/sky.h"
 
 namespace tarvel {
 
@@ -16,15 +16,14 @@ namespace tarvel {
 bool HasReadingFileEnding(std::string_view fileName);
 
 /// Opens a reading from the bytes of its file: restores the form, copies it into BirthData
-/// and runs the calculation chain, which shows the chart and the reading. Neither the form's
-/// validation nor the time-zone tables are run; the state's tables must be filled. A damaged
-/// file is refused with "Please Check The File." and changes nothing.
+/// and runs the calculation chain in `sky`. The form's validation is not run. A damaged file
+/// is refused with "Please Check The File." and changes nothing.
 std::optional<FileError> OpenReadingBytes(std::string_view bytes, BirthForm& form,
-                                          ChartState& state, ResultView& view);
+                                          ChartState& state, const Sky& sky);
 
 /// Opens the reading file at `path` as OpenReadingBytes does. A name not ending in "tvl"
 /// and a file that cannot be read are refused with "Please Check The File." as well.
 std::optional<FileError> OpenReading(const std::filesystem::path& path, BirthForm& form,
-                                     ChartState& state, ResultView& view);
+                                     ChartState& state, const Sky& sky);
 
 }  // namespace tarvel

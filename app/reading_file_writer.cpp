@@ -4,7 +4,7 @@
 
 #include "app/replace_file.h"
 #include "app/scramble.h"
-#include "app/trim_spaces.h"
+#include "base/text.h"
 
 namespace tarvel {
 namespace {

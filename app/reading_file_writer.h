@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app/reading_file.h"
-#include "ephemeris/chart_state.h"
+#include "base/birth_data.h"
 
 namespace tarvel {
 

@@ -1,39 +1,35 @@
 #include "argala/chart_captions.h"
 
-#include "argala/signs.h"
+#include "base/position_text.h"
 
 namespace tarvel {
 
-namespace {
-
-void AddSignItem(std::string& contents, std::string_view item) {
-  if (!contents.empty()) contents.append(kSignItemSeparator);
-  contents.append(item);
-}
-
-}  // namespace
-
-std::array<std::string, kSignCount> BuildSignContents(std::optional<int> ascendantSign,
-                                                      const PlanetTable& planetSigns) {
-  std::array<std::string, kSignCount> contents;
-  if (ascendantSign) contents[*ascendantSign] = kAscendantMarker;
+std::string SignBoxText(const ChartSigns& signs, int sign) {
+  std::string text;
+  if (signs.ascendant == sign) text.append(kAscendantMarker);
   for (int p = 0; p < kPlanetCount; ++p) {
-    const std::optional<int> sign = FindSign(ShortPositionSign(TrimSpaces(planetSigns[p])));
-    if (sign) AddSignItem(contents[*sign], PlanetAbbrevs[p]);
+    if (signs.grahas[p] != sign) continue;
+    if (!text.empty()) text.append(kSignItemSeparator);
+    text.append(kPlanetAbbrevs[p]);
   }
-  return contents;
+  return text;
 }
 
-ChartCaptions BuildChartCaptions(const ChartState& state) {
+std::string LegendText(PlanetIndex planet) {
+  std::string text(kPlanetAbbrevs[planet]);
+  text.append("/").append(kPlanetNames[planet]).append("/").append(kGrahaNames[planet]);
+  return text;
+}
+
+ChartCaptions BuildChartCaptions(const ChartSigns& signs,
+                                 const std::array<double, kPlanetCount>& grahaDeg) {
   ChartCaptions captions;
+  for (int sign = 0; sign < kSignCount; ++sign) captions.lblSign[sign] = SignBoxText(signs, sign);
   for (int p = 0; p < kPlanetCount; ++p) {
-    captions.lblPlanets_Name[p] = state.PlanetNames[p];
-    captions.lblPlanets_Position[p] = state.PlanetSigns[p];
-    std::string& legend = captions.lblPlanet[p];
-    legend.append(PlanetAbbrevs[p]).append("/").append(state.PlanetNames[p]);
-    legend.append("/").append(state.GrahaNames[p]);
+    captions.lblPlanet[p] = LegendText(static_cast<PlanetIndex>(p));
+    captions.lblPlanets_Name[p] = kPlanetNames[p];
+    captions.lblPlanets_Position[p] = ShortPosition(grahaDeg[p]);
   }
-  captions.lblSign = state.SignContents;
   return captions;
 }
 

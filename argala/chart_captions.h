@@ -1,30 +1,36 @@
 #pragma once
 
 #include <array>
-#include <optional>
 #include <string>
 #include <string_view>
 
-#include "argala/result_view.h"
-#include "ephemeris/chart_state.h"
+#include "argala/argala.h"
 
 namespace tarvel {
-
-/// The chart's short name of each planet, by planet index.
-inline constexpr std::array<std::string_view, kPlanetCount> PlanetAbbrevs = {
-    "S", "Mo", "Me", "V", "Ma", "J", "Sa", "NN", "SN"};
 
 /// Marks the ascendant's sign box.
 inline constexpr std::string_view kAscendantMarker = "Asc";
 /// Separates the items of one sign box.
 inline constexpr std::string_view kSignItemSeparator = " / ";
 
-/// What each sign box shows, by sign number: "Asc" first where the ascendant is, then the
-/// planets' abbreviations in planet-index order. Unrecognisable signs put nothing anywhere.
-std::array<std::string, kSignCount> BuildSignContents(std::optional<int> ascendantSign,
-                                                      const PlanetTable& planetSigns);
+/// The texts of the Rasi chart and its position list, by control array and index.
+struct ChartCaptions {
+  std::array<std::string, kSignCount> lblSign;                ///< sign boxes, by sign number
+  std::array<std::string, kPlanetCount> lblPlanet;            ///< legend lines
+  std::array<std::string, kPlanetCount> lblPlanets_Name;      ///< position list: names
+  std::array<std::string, kPlanetCount> lblPlanets_Position;  ///< position list: short positions
+  bool operator==(const ChartCaptions&) const = default;
+};
 
-/// The captions of the sign boxes, the legend and the position list.
-ChartCaptions BuildChartCaptions(const ChartState& state);
+/// What a sign box shows: "Asc" first where the ascendant is, then the abbreviations of the
+/// planets in it in planet-index order, e.g. "Asc / S / Me"; empty for an empty sign.
+std::string SignBoxText(const ChartSigns& signs, int sign);
+
+/// A legend line: abbreviation, English and Sanskrit name, e.g. "S/Sun/Surya".
+std::string LegendText(PlanetIndex planet);
+
+/// Every caption of a chart, from its signs and the planets' sidereal longitudes in degrees.
+ChartCaptions BuildChartCaptions(const ChartSigns& signs,
+                                 const std::array<double, kPlanetCount>& grahaDeg);
 
 }  // namespace tarvel

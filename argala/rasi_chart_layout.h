@@ -3,8 +3,9 @@
 #include <array>
 #include <string_view>
 
-#include "argala/result_view.h"
-#include "ephemeris/chart_state.h"
+#include "base/planets.h"
+#include "base/signs.h"
+#include "base/text_style.h"
 
 namespace tarvel {
 

@@ -1,102 +1,95 @@
 #include "argala/reading.h"
 
+#include <algorithm>
+#include <array>
+
+#include "argala/argala_text.h"
+
 namespace tarvel {
 
 namespace {
 
-// Writes runs over those a reading already holds, so that their room is used again; the
-// reading ends up holding exactly the runs written.
-class RunWriter {
- public:
-  explicit RunWriter(Reading& reading) : reading_(reading) {}
-
-  void Heading(std::string_view name) {
-    ReadingRun& run = Next();
-    run.text.assign(name);
-    run.colour = kReadingHeadingColour;
-    run.heading = true;
-    run.line = false;
-  }
-
-  void Line(std::string_view text) {
-    ReadingRun& run = Next();
-    run.text.assign(kReadingLineBreak).append(text);
-    run.colour = kReadingLineColour;
-    run.heading = false;
-    run.line = true;
-  }
-
-  void BlockEnd() {
-    ReadingRun& run = Next();
-    run.text.assign(kReadingLineBreak).append(kReadingLineBreak);
-    run.colour = kReadingLineColour;
-    run.heading = false;
-    run.line = false;
-  }
-
-  void Finish() { reading_.resize(count_); }
-
- private:
-  ReadingRun& Next() {
-    if (count_ == reading_.size()) reading_.emplace_back();
-    return reading_[count_++];
-  }
-
-  Reading& reading_;
-  std::size_t count_ = 0;
+// The entries of a list grouped by caster, each group in list order: entry indices, and where
+// each caster's group starts (its end is the next caster's start).
+struct ByCaster {
+  std::array<std::uint16_t, kPlanetCount * (kPlanetCount - 1)> entries{};
+  std::array<std::uint16_t, kPlanetCount + 1> start{};
 };
 
-// Writes a line for every entry cast by `planetName`; true when there was one. An entry's
-// caster is everything before its first "/", its line everything up to the next "/"; a name
-// that holds a "/" is therefore no entry's caster.
-bool WriteCasterLines(const std::vector<std::string>& list, std::string_view planetName,
-                      RunWriter& runs) {
-  if (planetName.find('/') != std::string_view::npos) return false;
-  bool found = false;
-  for (const std::string_view entry : list) {
-    // The slash right after the name rules out most entries before any comparing.
-    if (entry.size() <= planetName.size() || entry[planetName.size()] != '/' ||
-        !entry.starts_with(planetName)) {
-      continue;
-    }
-    found = true;
-    const std::string_view rest = entry.substr(planetName.size() + 1);
-    runs.Line(rest.substr(0, rest.find('/')));
+ByCaster GroupByCaster(const std::vector<ArgalaEntry>& list) {
+  ByCaster groups;
+  for (const ArgalaEntry& entry : list) ++groups.start[entry.caster + 1];
+  for (int p = 0; p < kPlanetCount; ++p) groups.start[p + 1] += groups.start[p];
+  std::array<std::uint16_t, kPlanetCount> next{};
+  std::copy_n(groups.start.begin(), kPlanetCount, next.begin());
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    groups.entries[next[list[i].caster]++] = static_cast<std::uint16_t>(i);
   }
-  return found;
+  return groups;
+}
+
+// Adds a line for every entry of a group; true when there was one.
+bool AddLines(const ByCaster& groups, PlanetIndex planet, ReadingRunKind kind, Reading& reading) {
+  for (int i = groups.start[planet]; i < groups.start[planet + 1]; ++i) {
+    reading.push_back({kind, planet, groups.entries[i]});
+  }
+  return groups.start[planet] != groups.start[planet + 1];
 }
 
 }  // namespace
 
-void FillReading(const std::vector<std::string>& argalaList,
-                 const std::vector<std::string>& virodhargalaList, const PlanetTable& planetNames,
-                 Reading& reading) {
-  RunWriter runs(reading);
-  for (int p = 0; p < kPlanetCount; ++p) {
-    const std::string& name = planetNames[p];
-    runs.Heading(name);
-    const bool castsArgala = WriteCasterLines(argalaList, name, runs);
-    const bool obstructs = WriteCasterLines(virodhargalaList, name, runs);
-    if (!castsArgala && !obstructs) runs.Line(kNoArgalaText);
-    runs.BlockEnd();
-  }
-  runs.Finish();
-}
-
-Reading BuildReading(const std::vector<std::string>& argalaList,
-                     const std::vector<std::string>& virodhargalaList,
-                     const PlanetTable& planetNames) {
+Reading BuildReading(const ArgalaResult& argala) {
+  const ByCaster argalaByCaster = GroupByCaster(argala.argala);
+  const ByCaster virodhargalaByCaster = GroupByCaster(argala.virodhargala);
   Reading reading;
-  FillReading(argalaList, virodhargalaList, planetNames, reading);
+  // A heading and a block end per planet, and at most one line per entry or planet.
+  reading.reserve(3 * kPlanetCount + argala.argala.size() + argala.virodhargala.size());
+  for (int p = 0; p < kPlanetCount; ++p) {
+    const auto planet = static_cast<PlanetIndex>(p);
+    reading.push_back({ReadingRunKind::PlanetHeading, planet, 0});
+    const bool casts = AddLines(argalaByCaster, planet, ReadingRunKind::ArgalaLine, reading);
+    const bool obstructs =
+        AddLines(virodhargalaByCaster, planet, ReadingRunKind::VirodhargalaLine, reading);
+    if (!casts && !obstructs) reading.push_back({ReadingRunKind::NoArgalaLine, planet, 0});
+    reading.push_back({ReadingRunKind::BlockEnd, planet, 0});
+  }
   return reading;
 }
 
-std::string ReadingPlainText(const Reading& reading) {
-  std::size_t length = 0;
-  for (const ReadingRun& run : reading) length += run.text.size();
+TextStyle RunStyle(ReadingRunKind kind) {
+  switch (kind) {
+    case ReadingRunKind::PlanetHeading:
+      return {kReadingHeadingColour, true, false};
+    case ReadingRunKind::BlockEnd:
+      return {kReadingLineColour, false, false};
+    default:
+      return {kReadingLineColour, false, true};
+  }
+}
+
+void AppendRunText(std::string& text, const ReadingRun& run, const ArgalaResult& argala) {
+  switch (run.kind) {
+    case ReadingRunKind::PlanetHeading:
+      text.append(kPlanetNames[run.planet]);
+      return;
+    case ReadingRunKind::ArgalaLine:
+      AppendEntryLine(text.append(kReadingLineBreak), argala.argala[run.entry]);
+      return;
+    case ReadingRunKind::VirodhargalaLine:
+      AppendEntryLine(text.append(kReadingLineBreak), argala.virodhargala[run.entry]);
+      return;
+    case ReadingRunKind::NoArgalaLine:
+      text.append(kReadingLineBreak).append(kNoArgalaText);
+      return;
+    case ReadingRunKind::BlockEnd:
+      text.append(kReadingLineBreak).append(kReadingLineBreak);
+      return;
+  }
+}
+
+std::string ReadingPlainText(const Reading& reading, const ArgalaResult& argala) {
   std::string text;
-  text.reserve(length);
-  for (const ReadingRun& run : reading) text += run.text;
+  for (const ReadingRun& run : reading) AppendRunText(text, run, argala);
   return text;
 }
 

@@ -1,11 +1,12 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "argala/result_view.h"
-#include "ephemeris/chart_state.h"
+#include "argala/argala.h"
+#include "base/text_style.h"
 
 namespace tarvel {
 
@@ -17,20 +18,36 @@ inline constexpr Rgb kReadingLineColour{255, 255, 0};
 inline constexpr std::string_view kReadingLineBreak = "\r\n";
 inline constexpr std::string_view kNoArgalaText = "No Argala Associated with this Planet";
 
-/// The reading: for each planet in index order, its name as a heading, then the lines of the
-/// Argala and then the Virodhargala entries it casts (each entry without its caster), or the
-/// no-Argala line, and an empty line.
-Reading BuildReading(const std::vector<std::string>& argalaList,
-                     const std::vector<std::string>& virodhargalaList,
-                     const PlanetTable& planetNames);
+enum class ReadingRunKind {
+  PlanetHeading,     ///< the planet's name
+  ArgalaLine,        ///< a line break and an Argala the planet casts
+  VirodhargalaLine,  ///< a line break and a Virodhargala the planet makes
+  NoArgalaLine,      ///< a line break and the no-Argala line
+  BlockEnd,          ///< two line breaks after the planet's lines
+};
 
-/// BuildReading written into `reading`, over the runs it already holds so that their room is
-/// used again.
-void FillReading(const std::vector<std::string>& argalaList,
-                 const std::vector<std::string>& virodhargalaList, const PlanetTable& planetNames,
-                 Reading& reading);
+/// One run of the reading: a piece of text with one style.
+struct ReadingRun {
+  ReadingRunKind kind = ReadingRunKind::PlanetHeading;
+  PlanetIndex planet = Sun;  ///< the planet whose block the run belongs to
+  std::uint16_t entry = 0;   ///< the entry's index in its list, for the two entry lines
+  bool operator==(const ReadingRun&) const = default;
+};
 
-/// The reading's text without colours and emphases; line breaks stay CR LF.
-std::string ReadingPlainText(const Reading& reading);
+using Reading = std::vector<ReadingRun>;
+
+/// The reading: for each planet in index order, its name as a heading, then a line for every
+/// Argala and then every Virodhargala it casts, or the no-Argala line, and an empty line.
+Reading BuildReading(const ArgalaResult& argala);
+
+/// The style of a run: headings light cyan with the heading emphasis, lines yellow with the
+/// line emphasis, block ends yellow without emphasis.
+TextStyle RunStyle(ReadingRunKind kind);
+
+/// Appends a run's text (UTF-8; line breaks CR LF).
+void AppendRunText(std::string& text, const ReadingRun& run, const ArgalaResult& argala);
+
+/// The reading's text without styles; line breaks stay CR LF.
+std::string ReadingPlainText(const Reading& reading, const ArgalaResult& argala);
 
 }  // namespace tarvel

@@ -4,11 +4,12 @@
 #include <streambuf>
 
 #include "bench_births.h"
-#include "cli/batch_command.h"
-#include "cli/batch_csv.h"
-#include "cli/batch_json_line.h"
-#include "cli/chart_json.h"
-#include "cli/chart_worker.h"
+#include "cli/batch/batch_command.h"
+#include "cli/batch/batch_csv.h"
+#include "cli/batch/batch_json_line.h"
+#include "cli/chart/chart_json.h"
+#include "cli/batch/chart_worker.h"
+#include "positions/classic_sky.h"
 
 namespace tarvel::bench {
 namespace {
@@ -102,7 +103,7 @@ BENCHMARK(BM_ParseCsvLine);
 
 void BM_ChartJson(benchmark::State& run) {
   const ChartState state = SampleStates().front();
-  for (auto _ : run) benchmark::DoNotOptimize(cli::ChartJson(state, 34, state.Reading));
+  for (auto _ : run) benchmark::DoNotOptimize(cli::ChartJson(state));
   run.SetItemsProcessed(run.iterations());
 }
 BENCHMARK(BM_ChartJson);
@@ -110,7 +111,8 @@ BENCHMARK(BM_ChartJson);
 void BM_ChartJsonFromOptions(benchmark::State& run) {
   std::vector<cli::BirthOptions> births;
   for (const SampleBirth& birth : kSampleBirths) births.push_back(SampleOptions(birth));
-  cli::ChartWorker worker;
+  const ClassicSky sky;
+  cli::ChartWorker worker(sky);
   std::size_t next = 0;
   std::string json;
   for (auto _ : run) {

@@ -4,6 +4,7 @@
 #include <variant>
 
 #include "app/calculation_driver.h"
+#include "positions/classic_sky.h"
 
 namespace tarvel::bench {
 
@@ -24,11 +25,11 @@ cli::BirthOptions SampleOptions(const SampleBirth& birth) {
 
 std::vector<ChartState> SampleStates() {
   std::vector<ChartState> states;
-  DiscardingView view;
+  const ClassicSky sky;
   for (const SampleBirth& birth : kSampleBirths) {
     ChartState& state = states.emplace_back();
     ReadBirthData(std::get<BirthForm>(cli::BuildBirthForm(SampleOptions(birth))), state);
-    RunCalculationChain(state, view);
+    RunCalculationChain(state, sky);
   }
   return states;
 }

@@ -4,9 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "argala/result_view.h"
-#include "cli/birth_options.h"
-#include "ephemeris/chart_state.h"
+#include "app/chart_state.h"
+#include "cli/chart/birth_options.h"
 
 namespace tarvel::bench {
 
@@ -36,16 +35,8 @@ inline constexpr std::array<SampleBirth, 8> kSampleBirths{{
 /// The options of a sample birth, with a name and a place.
 cli::BirthOptions SampleOptions(const SampleBirth& birth);
 
-/// One chart state per sample birth, each with its time-zone tables and BirthData filled and
-/// the chain run once, so that every stage can run on its own.
+/// One chart state per sample birth, each with its BirthData filled and the chain run once in
+/// the classic sky, so that every stage can run on its own.
 std::vector<ChartState> SampleStates();
-
-/// A view that shows nothing: what the chain costs without keeping its output.
-class DiscardingView : public ResultView {
- public:
-  void ShowChart(const ChartCaptions&) override {}
-  void ShowReading(const Reading&) override {}
-  void BringResultViewToFront() override {}
-};
 
 }  // namespace tarvel::bench

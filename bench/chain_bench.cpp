@@ -1,12 +1,12 @@
 #include <benchmark/benchmark.h>
 
 #include "app/calculation_driver.h"
-#include "argala/evaluate_argala.h"
+#include "argala/argala.h"
 #include "bench_births.h"
-#include "cli/captured_result_view.h"
 #include "ephemeris/moon.h"
 #include "positions/ascendant.h"
-#include "positions/graha_table.h"
+#include "positions/classic_sky.h"
+#include "positions/planet_longitudes.h"
 
 namespace tarvel::bench {
 namespace {
@@ -25,36 +25,46 @@ void RunOnSamples(benchmark::State& run, Step step) {
   run.SetItemsProcessed(run.iterations());
 }
 
-void BM_ChainDiscardingOutput(benchmark::State& run) {
-  DiscardingView view;
-  RunOnSamples(run, [&](ChartState& state) { RunCalculationChain(state, view); });
+// The whole chain: the sky, Argala and the reading's runs.
+void BM_RunCalculationChain(benchmark::State& run) {
+  const ClassicSky sky;
+  RunOnSamples(run, [&](ChartState& state) { RunCalculationChain(state, sky); });
 }
-BENCHMARK(BM_ChainDiscardingOutput);
+BENCHMARK(BM_RunCalculationChain);
 
-void BM_ChainKeepingReading(benchmark::State& run) {
-  cli::CapturedResultView view;
-  RunOnSamples(run, [&](ChartState& state) { RunCalculationChain(state, view); });
+void BM_ClassicSky(benchmark::State& run) {
+  const ClassicSky sky;
+  RunOnSamples(run, [&](ChartState& state) {
+    benchmark::DoNotOptimize(sky.Positions(state.BirthData, state.ZoneRow));
+  });
 }
-BENCHMARK(BM_ChainKeepingReading);
+BENCHMARK(BM_ClassicSky);
 
-void BM_CalculateAscendant(benchmark::State& run) {
-  RunOnSamples(run, [](ChartState& state) { CalculateAscendant(state); });
+void BM_ComputeAscendant(benchmark::State& run) {
+  RunOnSamples(run, [](ChartState& state) {
+    benchmark::DoNotOptimize(ComputeAscendant(state.BirthData));
+  });
 }
-BENCHMARK(BM_CalculateAscendant);
+BENCHMARK(BM_ComputeAscendant);
 
 void BM_CalculateMoon(benchmark::State& run) {
-  RunOnSamples(run, [](ChartState& state) { CalculateMoon(state); });
+  RunOnSamples(run,
+               [](ChartState& state) { benchmark::DoNotOptimize(CalculateMoon(state.BirthData)); });
 }
 BENCHMARK(BM_CalculateMoon);
 
 void BM_CalculatePlanets(benchmark::State& run) {
-  RunOnSamples(run, [](ChartState& state) { CalculatePlanets(state); });
+  RunOnSamples(run, [](ChartState& state) {
+    benchmark::DoNotOptimize(
+        CalculatePlanets(state.BirthData, state.Chart.positions.chartCorrection));
+  });
 }
 BENCHMARK(BM_CalculatePlanets);
 
 void BM_EvaluateArgala(benchmark::State& run) {
-  DiscardingView view;
-  RunOnSamples(run, [&](ChartState& state) { EvaluateArgala(state, view); });
+  RunOnSamples(run, [](ChartState& state) {
+    benchmark::DoNotOptimize(EvaluateArgala(state.Chart.signs));
+  });
 }
 BENCHMARK(BM_EvaluateArgala);
 

@@ -5,6 +5,7 @@
 #include "app/open_reading.h"
 #include "app/reading_file_writer.h"
 #include "bench_births.h"
+#include "positions/classic_sky.h"
 
 namespace tarvel::bench {
 namespace {
@@ -24,9 +25,9 @@ void BM_OpenReadingBytes(benchmark::State& run) {
   ChartState state = SampleStates().front();
   const std::string bytes = ReadingFileBytes(state.BirthData, 34);
   BirthForm form;
-  DiscardingView view;
+  const ClassicSky sky;
   for (auto _ : run) {
-    auto error = OpenReadingBytes(bytes, form, state, view);
+    auto error = OpenReadingBytes(bytes, form, state, sky);
     benchmark::DoNotOptimize(error);
   }
   run.SetItemsProcessed(run.iterations());

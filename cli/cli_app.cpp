@@ -2,8 +2,8 @@
 
 #include <CLI/CLI.hpp>
 
-#include "cli/batch_cli.h"
-#include "cli/chart_command.h"
+#include "cli/batch/batch_cli.h"
+#include "cli/chart/chart_command.h"
 #include "base/time_zones.h"
 
 namespace tarvel::cli {

@@ -2,12 +2,9 @@
 
 #include <ostream>
 
-namespace tarvel::cli {
+#include "cli/chart/exit_status.h"
 
-/// Exit statuses of tarvel-cli.
-inline constexpr int kExitOk = 0;
-inline constexpr int kExitFailed = 1;    ///< the work itself failed (a file could not be written)
-inline constexpr int kExitBadInput = 2;  ///< the command line or the birth was refused
+namespace tarvel::cli {
 
 /// Runs tarvel-cli on its arguments: results go to `out`, refusals as one line to `err`.
 int RunTarvelCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err);

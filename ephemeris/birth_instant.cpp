@@ -1,13 +1,10 @@
 #include "ephemeris/birth_instant.h"
 
-#include "ephemeris/julian_day.h"
+#include "base/time_scales.h"
 
 namespace tarvel {
 
 namespace {
-
-constexpr double kJ2000DayNumber = 2451545;
-constexpr double kDaysPerCentury = 36525;
 
 // Magnitude of the zone offset in hours, adjusted for daylight-saving time so that universal
 // time always comes out one hour earlier, whichever way the zone is applied.
@@ -37,12 +34,6 @@ BirthInstant UniversalTime(const BirthData& birth) {
   const double dayNumber = JulianDayNumber(birth.BirthMonth, birth.BirthDay, birth.BirthYear);
   const double utHours = isEastward ? clockHours - zoneHours : clockHours + zoneHours;
   return {utHours, dayNumber};
-}
-
-double CenturiesSinceJ2000(double dayNumber, double utHours) {
-  // Whole days first, then the fraction of the day, then the half day from noon: this order
-  // keeps the last bits that decide a truncated arc-second.
-  return ((dayNumber - kJ2000DayNumber) + utHours / 24 - 0.5) / kDaysPerCentury;
 }
 
 }  // namespace tarvel

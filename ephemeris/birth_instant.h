@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ephemeris/chart_state.h"
+#include "base/birth_data.h"
 
 namespace tarvel {
 
@@ -21,9 +21,5 @@ double SignedLongitude(const BirthData& birth);
 /// the longitude (East ahead of universal time, West behind; longitude 0 counts as West), and
 /// daylight-saving time always makes universal time one hour earlier.
 BirthInstant UniversalTime(const BirthData& birth);
-
-/// Julian centuries of 36525 days from J2000.0 (day number 2451545) to the instant given by a
-/// day number and universal time in hours.
-double CenturiesSinceJ2000(double dayNumber, double utHours);
 
 }  // namespace tarvel

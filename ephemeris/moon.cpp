@@ -1,23 +1,16 @@
 #include "ephemeris/moon.h"
 
+#include "base/time_scales.h"
 #include "ephemeris/ayanamsa.h"
 #include "ephemeris/birth_instant.h"
 #include "ephemeris/moon_longitude.h"
-#include "ephemeris/position_text.h"
 
 namespace tarvel {
 
-void CalculateMoon(ChartState& state) {
-  state.SignAbbrevs = kSignAbbrevs;
-  state.DegToRad = kDegToRad;
-
-  const BirthInstant instant = UniversalTime(state.BirthData);
+double CalculateMoon(const BirthData& birth) {
+  const BirthInstant instant = UniversalTime(birth);
   const double centuries = CenturiesSinceJ2000(instant.dayNumber, instant.utHours);
-  const double correction = Ayanamsa(centuries);
-  const double siderealDeg = SiderealLongitude(MoonLongitude(centuries), correction);
-
-  // Assigned last, so a run abandoned on the way leaves the previous position in place.
-  state.MoonPosition = FormatPosition(siderealDeg);
+  return SiderealLongitude(MoonLongitude(centuries), Ayanamsa(centuries));
 }
 
 }  // namespace tarvel

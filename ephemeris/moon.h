@@ -1,11 +1,11 @@
 #pragma once
 
-#include "ephemeris/chart_state.h"
+#include "base/birth_data.h"
 
 namespace tarvel {
 
-/// Computes the Moon's sidereal longitude at the birth instant and leaves it in
-/// MoonPosition as position text; sets SignAbbrevs and DegToRad first.
-void CalculateMoon(ChartState& state);
+/// The Moon's sidereal longitude at the birth instant, degrees in 0-360: its tropical longitude
+/// from the lunar series, made sidereal with the ephemeris' own ayanamsa.
+double CalculateMoon(const BirthData& birth);
 
 }  // namespace tarvel

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <span>
 
-#include "ephemeris/chart_state.h"
+#include "base/angles.h"
 
 namespace tarvel {
 
@@ -86,6 +86,22 @@ double GroupSum(std::span<const LongitudeTerm> terms, const MeanArguments& a) {
   return sum;
 }
 
+// Brings a longitude into 0-360 as adding or subtracting 360 one turn at a time would: from
+// below 0 up into [0, 360), from above 360 down into (0, 360], so a whole number of turns above
+// 360 gives 360. Each such step is exact, so the remainder gives the very same value, without
+// the thousand and more steps of a date far from J2000.
+double IntoOneTurn(double longitudeDeg) {
+  if (longitudeDeg < 0) {
+    const double rest = std::fmod(longitudeDeg, 360.0);
+    return rest < 0 ? rest + 360 : 0.0;
+  }
+  if (longitudeDeg > 360) {
+    const double rest = std::fmod(longitudeDeg, 360.0);
+    return rest == 0 ? 360.0 : rest;
+  }
+  return longitudeDeg;
+}
+
 }  // namespace
 
 double MoonLongitude(double centuries) {
@@ -97,11 +113,7 @@ double MoonLongitude(double centuries) {
   correction += GroupSum(kGroup3, arguments);
   correction += GroupSum(kGroup4, arguments);
 
-  // One turn at a time: at most some 1340 turns for the years the form offers.
-  double longitude = meanLongitude + correction;
-  while (longitude < 0) longitude += 360;
-  while (longitude > 360) longitude -= 360;
-  return longitude;
+  return IntoOneTurn(meanLongitude + correction);
 }
 
 double SiderealLongitude(double tropicalDeg, double correctionDeg) {

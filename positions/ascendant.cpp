@@ -2,24 +2,12 @@
 
 #include <cmath>
 
+#include "base/time_scales.h"
 #include "ephemeris/birth_instant.h"
-#include "ephemeris/position_text.h"
 #include "positions/angles.h"
 #include "positions/chart_ayanamsa.h"
 
 namespace tarvel {
-
-namespace {
-
-constexpr double k1900DayNumber = 2415020;
-constexpr double kDaysPerCentury = 36525;
-
-}  // namespace
-
-double CenturiesSince1900(double dayNumber, double utHours) {
-  // Whole days first, then the day's fraction, then the half day from noon.
-  return ((dayNumber - k1900DayNumber) + utHours / 24 - 0.5) / kDaysPerCentury;
-}
 
 double SignedLatitude(const BirthData& birth) {
   double latitudeDeg = birth.LatDeg + birth.LatMin / 60.0;
@@ -31,10 +19,11 @@ double LocalSiderealTime(double centuriesSince1900, double utHours, double signe
   const double t = centuriesSince1900;
   // Universal time enters in plain hours: the sidereal rate is carried by the 2400.0513 T term,
   // since T already counts the time of day.
-  double angleDeg =
+  const double angleDeg =
       ((6.6460656 + 2400.0513 * t) + (0.0000258 * t) * t + utHours) * 15 - signedLongitudeDeg;
-  while (angleDeg >= 360) angleDeg -= 360;
-  return angleDeg;
+  // Taking 360 away while the angle reaches it is exact at every step, so the remainder gives
+  // the same value in one.
+  return angleDeg >= 360 ? std::fmod(angleDeg, 360.0) : angleDeg;
 }
 
 double TropicalAscendant(double siderealTimeDeg, double centuriesSince1900, double latitudeDeg) {
@@ -63,15 +52,6 @@ AscendantFigures ComputeAscendant(const BirthData& birth) {
       TropicalAscendant(figures.siderealTimeDeg, figures.centuriesSince1900, SignedLatitude(birth));
   figures.siderealDeg = WrapOnce(figures.tropicalDeg + figures.chartCorrection);
   return figures;
-}
-
-void CalculateAscendant(ChartState& state) {
-  // The ascendant runs before the Moon, so it sets the shared constants itself.
-  state.DegToRad = kDegToRad;
-  state.SignAbbrevs = kSignAbbrevs;
-  const AscendantFigures figures = ComputeAscendant(state.BirthData);
-  state.ChartCorrection = figures.chartCorrection;
-  state.AscendantPosition = FormatPosition(figures.siderealDeg);
 }
 
 }  // namespace tarvel

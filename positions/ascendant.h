@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ephemeris/chart_state.h"
+#include "base/birth_data.h"
 
 namespace tarvel {
 
@@ -12,10 +12,6 @@ struct AscendantFigures {
   double tropicalDeg;         ///< tropical ascendant, degrees in 0-360
   double siderealDeg;         ///< sidereal ascendant, degrees in 0-360
 };
-
-/// Julian centuries of 36525 days from day number 2415020.0 (1900 January 0.5) to the instant
-/// given by a day number and universal time in hours (which may lie outside 0-24).
-double CenturiesSince1900(double dayNumber, double utHours);
 
 /// Geographic latitude, degrees: LatDeg + LatMin / 60, negated when IsSouth.
 double SignedLatitude(const BirthData& birth);
@@ -31,9 +27,5 @@ double TropicalAscendant(double siderealTimeDeg, double centuriesSince1900, doub
 
 /// All figures of the ascendant of a birth.
 AscendantFigures ComputeAscendant(const BirthData& birth);
-
-/// Sets DegToRad and SignAbbrevs, then computes ChartCorrection and the sidereal ascendant
-/// (AscendantPosition, position text) from the chart's BirthData.
-void CalculateAscendant(ChartState& state);
 
 }  // namespace tarvel

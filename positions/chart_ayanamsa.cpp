@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "ephemeris/chart_state.h"
+#include "base/angles.h"
 
 namespace tarvel {
 

@@ -2,13 +2,11 @@
 
 #include <cmath>
 
-#include "ephemeris/julian_day.h"
+#include "base/time_scales.h"
 
 namespace tarvel {
 
 namespace {
-
-constexpr double kJ2000DayNumber = 2451545;
 
 double FloorDiv(int numerator, int denominator) {
   return std::floor(static_cast<double>(numerator) / denominator);

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "ephemeris/chart_state.h"
 #include "positions/angles.h"
 
 namespace tarvel {

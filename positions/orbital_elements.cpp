@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "ephemeris/chart_state.h"
+#include "base/time_scales.h"
 #include "positions/angles.h"
 
 namespace tarvel {
@@ -60,8 +60,6 @@ constexpr std::array<ElementRow, kElementSetCount> kElementRows{{
      {92.43194, -1948.89},
      {49.94432, 4401052.95}},
 }};
-
-constexpr double kDaysPerCentury = 36525;
 
 double Linear(const Element& element, double centuries) {
   return element.base + element.ratePerCentury * centuries;

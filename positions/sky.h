@@ -4,6 +4,7 @@
 
 #include "base/birth_data.h"
 #include "base/planets.h"
+#include "positions/sky_settings.h"
 
 namespace tarvel {
 
@@ -28,6 +29,8 @@ class Sky {
   /// The places at the birth's instant and place. `zoneRow` (0-70) is the zone's row in the
   /// time-zone list, whose own sign tells whether the zone is ahead of universal time.
   virtual SkyPositions Positions(const BirthData& birth, int zoneRow) const = 0;
+  /// The choices this sky computes with.
+  virtual SkySettings Settings() const = 0;
 };
 
 }  // namespace tarvel

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ephemeris/chart_state.h"
+#include "base/birth_data.h"
 
 namespace tarvel {
 

@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh build test
-cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTARVEL_SANITIZE=ON
+cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTARVEL_SANITIZE=ON -DTARVEL_WERROR=ON
 cmake --build build/test
 # Widgets and the web engine run without a display in the tests.
 export QT_QPA_PLATFORM=offscreen

@@ -92,8 +92,11 @@ QWidget* frmMain::FrontView() const {
 
 void frmMain::Calculate() {
   BirthForm form = ReadForm(input_);
-  const std::optional<Refusal> refusal = CalculateReading(form, state_, sink_, *this);
-  if (!refusal) return;
+  const std::optional<Refusal> refusal = CalculateReading(form, state_, sink_, sky_);
+  if (!refusal) {
+    ShowChart(state_.Chart);
+    return;
+  }
   // A refusal for a missing direction has selected "North" or "East" in the form.
   WriteDirections(form, input_);
   if (refusal->focus) TextBox(input_, *refusal->focus)->setFocus();
@@ -133,15 +136,13 @@ void frmMain::SaveCurrentReading() {
 }
 
 void frmMain::OpenSavedReading() {
-  OpenReadingCommand(*chooser_, sink_, input_, state_, *this);
+  if (OpenReadingCommand(*chooser_, sink_, input_, state_, sky_)) ShowChart(state_.Chart);
 }
 
-void frmMain::ShowChart(const ChartCaptions& captions) {
-  ShowChartCaptions(captions, result_.chart);
-}
-
-void frmMain::ShowReading(const Reading& reading) {
-  ShowReadingText(reading, *result_.RTB);
+void frmMain::ShowChart(const ChartResult& chart) {
+  ShowChartCaptions(BuildChartCaptions(chart.signs, chart.positions.grahaDeg), result_.chart);
+  ShowReadingText(chart, *result_.RTB);
+  BringResultViewToFront();
 }
 
 void frmMain::BringResultViewToFront() {

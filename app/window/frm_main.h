@@ -9,8 +9,8 @@
 #include "app/window/main_menu.h"
 #include "app/window/promotions.h"
 #include "app/window/result_panel.h"
-#include "argala/result_view.h"
-#include "ephemeris/chart_state.h"
+#include "app/chart_state.h"
+#include "positions/classic_sky.h"
 
 class QStackedWidget;
 
@@ -32,7 +32,7 @@ struct FinderHooks {
 /// menus and the promotional links. It maps its controls to and from a BirthForm and leaves
 /// validation and calculation to the calculation driver, on one chart state that lives as
 /// long as the window.
-class frmMain : public QMainWindow, public ResultView {
+class frmMain : public QMainWindow {
   Q_OBJECT
 
  public:
@@ -58,9 +58,10 @@ class frmMain : public QMainWindow, public ResultView {
   /// Frame1 or Frame2, whichever is in front.
   QWidget* FrontView() const;
 
-  void ShowChart(const ChartCaptions& captions) override;
-  void ShowReading(const Reading& reading) override;
-  void BringResultViewToFront() override;
+  /// Shows a chart in the result view (chart, position list and reading) and brings the
+  /// result view to the front.
+  void ShowChart(const ChartResult& chart);
+  void BringResultViewToFront();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -78,6 +79,7 @@ class frmMain : public QMainWindow, public ResultView {
 
   MessageSink& sink_;
   const modHelp& help_;
+  ClassicSky sky_;
   ChartState state_;
   FinderHooks finder_;
   FileDialogs fileDialogs_{this};

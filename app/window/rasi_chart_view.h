@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <array>
 
-#include "argala/result_view.h"
+#include "argala/chart_captions.h"
 
 namespace tarvel {
 

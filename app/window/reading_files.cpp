@@ -56,19 +56,21 @@ void SaveReadingCommand(FileChooser& chooser, MessageSink& sink, const BirthData
   }
 }
 
-void OpenReadingCommand(FileChooser& chooser, MessageSink& sink, const InputControls& input,
-                        ChartState& state, ResultView& view) {
+bool OpenReadingCommand(FileChooser& chooser, MessageSink& sink, const InputControls& input,
+                        ChartState& state, const Sky& sky) {
   try {
     const std::optional<QString> chosen = chooser.ChooseOpenFile(OpenReadingRequest());
-    if (!chosen) return;
+    if (!chosen) return false;
     BirthForm form = ReadForm(input);
-    if (auto error = OpenReading(PathOf(*chosen), form, state, view)) {
+    if (auto error = OpenReading(PathOf(*chosen), form, state, sky)) {
       sink.ShowMessage(error->message, MessageIcon::Error);
-      return;
+      return false;
     }
     WriteForm(form, input);
+    return true;
   } catch (...) {
   }
+  return false;
 }
 
 }  // namespace tarvel

@@ -5,8 +5,8 @@
 #include "app/message_sink.h"
 #include "app/window/file_chooser.h"
 #include "app/window/input_view.h"
-#include "argala/result_view.h"
-#include "ephemeris/chart_state.h"
+#include "app/chart_state.h"
+#include "positions/sky.h"
 
 namespace tarvel {
 
@@ -24,11 +24,11 @@ void SaveReadingCommand(FileChooser& chooser, MessageSink& sink, const BirthData
                         int zoneRow, QString& lastSavePath);
 
 /// The open command: asks for a reading file, restores the form in the input view from it
-/// and calculates its chart and reading on `state`, which `view` shows, bringing the result
-/// view to the front. Runs neither validation nor the time-zone tables: the state's tables
-/// must be filled. A name not ending in "tvl" or a damaged file is refused with "Please
-/// Check The File." and changes nothing. Cancelling changes nothing. Never throws.
-void OpenReadingCommand(FileChooser& chooser, MessageSink& sink, const InputControls& input,
-                        ChartState& state, ResultView& view);
+/// and calculates its chart and reading on `state` in `sky`; true when the state holds the
+/// new chart, for the caller to show. Runs no validation. A name not ending in "tvl" or a
+/// damaged file is refused with "Please Check The File." and changes nothing. Cancelling
+/// changes nothing. Never throws.
+bool OpenReadingCommand(FileChooser& chooser, MessageSink& sink, const InputControls& input,
+                        ChartState& state, const Sky& sky);
 
 }  // namespace tarvel

@@ -2,12 +2,12 @@
 
 #include <QTextEdit>
 
-#include "argala/result_view.h"
+#include "app/chart_result.h"
 
 namespace tarvel {
 
-/// Replaces the text of the box with the reading: each run in its colour, headings bold,
-/// reading lines underlined. The box scrolls back to the top.
-void ShowReadingText(const Reading& reading, QTextEdit& box);
+/// Replaces the text of the box with the chart's reading: each run in its colour, headings
+/// bold, reading lines underlined. The box scrolls back to the top.
+void ShowReadingText(const ChartResult& chart, QTextEdit& box);
 
 }  // namespace tarvel

@@ -3,21 +3,17 @@
 #include <gtest/gtest.h>
 
 #include "form_test_support.h"
+#include "positions/classic_sky.h"
 
 namespace tarvel {
 namespace {
 
+using testing::AshaBirth;
 using testing::AshaForm;
 using testing::RecordingSink;
-using testing::RecordingView;
-
-ChartState StateWithZones() {
-  ChartState state;
-  return state;
-}
 
 TEST(ReadBirthDataTest, CopiesEveryFieldOfTheForm) {
-  ChartState state = StateWithZones();
+  ChartState state;
   BirthForm form = AshaForm();
   form.txtName = "  Asha Rao ";
   form.txtCity = "  Mumbai ";
@@ -59,7 +55,7 @@ TEST(ReadBirthDataTest, DirectionsAndDaylightSavingBecomeFlags) {
       {LongitudeChoice::West, LatitudeChoice::South, true, 0, -1, -1},
   };
   for (const Case& c : cases) {
-    ChartState state = StateWithZones();
+    ChartState state;
     BirthForm form = AshaForm();
     form.optLong = c.longitude;
     form.optLat = c.latitude;
@@ -80,7 +76,7 @@ TEST(ReadBirthDataTest, ZoneOffsetIsTheMagnitudeOfTheRow) {
   const Case cases[] = {{0, 9, 0},   {5, 10, 30}, {29, 0, 0}, {34, 5, 30},
                         {50, 3, 30}, {61, 0, 0},  {70, 8, 0}, {46, 13, 0}};
   for (const Case& c : cases) {
-    ChartState state = StateWithZones();
+    ChartState state;
     BirthForm form = AshaForm();
     form.cboTimeZone = c.row;
     ReadBirthData(form, state);
@@ -90,7 +86,7 @@ TEST(ReadBirthDataTest, ZoneOffsetIsTheMagnitudeOfTheRow) {
 }
 
 TEST(ReadBirthDataTest, LoadDefaultsGiveTheFirstEntryOfEachList) {
-  ChartState state = StateWithZones();
+  ChartState state;
   ReadBirthData(BirthForm{}, state);
   EXPECT_EQ(state.BirthData.BirthDay, 1);
   EXPECT_EQ(state.BirthData.BirthMonth, 1);
@@ -102,40 +98,35 @@ TEST(ReadBirthDataTest, LoadDefaultsGiveTheFirstEntryOfEachList) {
 }
 
 TEST(CalculateReadingTest, RefusedFormChangesNothingButTheMissingDirection) {
-  ChartState state = StateWithZones();
+  ChartState state;
   state.BirthData.BirthName = "Earlier";
-  state.AscendantPosition = "earlier ascendant";
+  state.Chart.positions.ascendantDeg = 123;
   BirthForm form = AshaForm();
   form.optLat = LatitudeChoice::Neither;
   RecordingSink sink;
-  RecordingView view;
 
-  const auto refusal = CalculateReading(form, state, sink, view);
+  const auto refusal = CalculateReading(form, state, sink, ClassicSky());
   ASSERT_TRUE(refusal);
   EXPECT_EQ(state.BirthData.BirthName, "Earlier");
-  EXPECT_EQ(state.AscendantPosition, "earlier ascendant");
-  EXPECT_TRUE(view.charts.empty());
-  EXPECT_TRUE(view.readings.empty());
-  EXPECT_EQ(view.broughtToFront, 0);
+  EXPECT_EQ(state.Chart.positions.ascendantDeg, 123);
+  EXPECT_TRUE(state.Chart.reading.empty());
   EXPECT_EQ(sink.messages.size(), 1u);
 }
 
-TEST(CalculateReadingTest, AcceptedFormIsReadEvenIntoAFreshState) {
-  ChartState state;  // no time-zone tables yet: the command builds them itself
+TEST(CalculateReadingTest, AcceptedFormIsReadAndCalculated) {
+  ChartState state;
   BirthForm form = AshaForm();
   RecordingSink sink;
-  RecordingView view;
 
-  EXPECT_FALSE(CalculateReading(form, state, sink, view));
+  EXPECT_FALSE(CalculateReading(form, state, sink, ClassicSky()));
   EXPECT_TRUE(sink.messages.empty());
   EXPECT_EQ(state.BirthData.ZoneHours, 5);
   EXPECT_EQ(state.BirthData.BirthName, "Asha Rao");
-  // The whole chain ran: the chart and the reading were shown, then the result view.
-  EXPECT_FALSE(state.AscendantPosition.empty());
-  EXPECT_EQ(state.PlanetNames[SNode], "S Node");
-  EXPECT_EQ(view.charts.size(), 1u);
-  EXPECT_EQ(view.readings.size(), 1u);
-  EXPECT_EQ(view.broughtToFront, 1);
+  EXPECT_EQ(state.ZoneRow, 34);
+  // The whole chain ran: the chart is the one the sky and Argala give for this birth.
+  EXPECT_EQ(state.Chart, ComputeChart(AshaBirth(), 34, ClassicSky()));
+  EXPECT_EQ(state.Chart.reading.size(), BuildReading(state.Chart.argala).size());
+  EXPECT_FALSE(state.Chart.argala.argala.empty());
 }
 
 }  // namespace

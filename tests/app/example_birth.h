@@ -5,7 +5,7 @@
 
 #include "app/birth_form.h"
 #include "app/scramble.h"
-#include "ephemeris/chart_state.h"
+#include "base/birth_data.h"
 
 // The example birth the tests share: Asha Rao, born 5 March 1980 at 14:07 in Mumbai.
 namespace tarvel::testing {

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "app/message_sink.h"
-#include "argala/result_view.h"
 #include "example_birth.h"
 
 namespace tarvel::testing {
@@ -18,18 +17,6 @@ class RecordingSink : public MessageSink {
     messages.emplace_back(std::string(text), icon);
   }
   std::vector<std::pair<std::string, MessageIcon>> messages;
-};
-
-/// Remembers everything a calculation shows.
-class RecordingView : public ResultView {
- public:
-  void ShowChart(const ChartCaptions& captions) override { charts.push_back(captions); }
-  void ShowReading(const Reading& reading) override { readings.push_back(reading); }
-  void BringResultViewToFront() override { ++broughtToFront; }
-
-  std::vector<ChartCaptions> charts;
-  std::vector<Reading> readings;
-  int broughtToFront = 0;
 };
 
 }  // namespace tarvel::testing

@@ -10,6 +10,7 @@
 
 #include "app/open_reading.h"
 #include "app/reading_file_writer.h"
+#include "positions/classic_sky.h"
 #include "reading_file_test_support.h"
 
 namespace tarvel {
@@ -21,7 +22,6 @@ using testing::AshaForm;
 using testing::AshaLines;
 using testing::FileOf;
 using testing::kAshaZoneRow;
-using testing::RecordingView;
 
 std::string ReadAll(const fs::path& path) {
   std::ifstream file(path, std::ios::binary);
@@ -60,8 +60,8 @@ class ReadingFileDiskTest : public ::testing::Test {
 
   fs::path folder;
   BirthForm form;
+  const ClassicSky sky;
   ChartState state;
-  RecordingView view;
 };
 
 TEST_F(ReadingFileDiskTest, SaveWritesTheReadingFile) {
@@ -75,7 +75,7 @@ TEST_F(ReadingFileDiskTest, OpeningThenSavingUnderAnotherNameGivesAnIdenticalFil
   const fs::path original = folder / "asha.tvl";
   const fs::path copy = folder / "copy.tvl";
   WriteAll(original, FileOf(AshaLines()));
-  ASSERT_EQ(OpenReading(original, form, state, view), std::nullopt);
+  ASSERT_EQ(OpenReading(original, form, state, sky), std::nullopt);
   EXPECT_EQ(form, AshaForm());
   ASSERT_EQ(SaveReading(copy, state.BirthData, form.cboTimeZone), std::nullopt);
   EXPECT_EQ(ReadAll(copy), ReadAll(original));
@@ -144,11 +144,11 @@ TEST_F(ReadingFileDiskTest, RefusedOpenChangesNothing) {
   fs::create_directory(folder / "dir.tvl");
   const BirthForm formBefore = form;
   for (std::string_view name : {"asha.TVL", "short.tvl", "huge.tvl", "dir.tvl", "absent.tvl"}) {
-    EXPECT_EQ(OpenReading(folder / name, form, state, view), FileError{"Please Check The File."})
+    EXPECT_EQ(OpenReading(folder / name, form, state, sky), FileError{"Please Check The File."})
         << name;
     EXPECT_EQ(form, formBefore) << name;
     EXPECT_EQ(state.BirthData, BirthData{}) << name;
-    EXPECT_TRUE(view.charts.empty() && view.readings.empty() && view.broughtToFront == 0);
+    EXPECT_TRUE(state.Chart.reading.empty()) << name;
   }
 }
 

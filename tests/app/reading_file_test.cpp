@@ -9,6 +9,7 @@
 #include "app/reading_file_reader.h"
 #include "app/reading_file_writer.h"
 #include "app/scramble.h"
+#include "positions/classic_sky.h"
 #include "reading_file_test_support.h"
 
 namespace tarvel {
@@ -20,7 +21,6 @@ using testing::AshaLines;
 using testing::FileOf;
 using testing::kAshaZoneRow;
 using testing::LineTexts;
-using testing::RecordingView;
 using testing::SplitCrLf;
 
 std::vector<std::string> DecodedLines(std::string_view bytes) {
@@ -185,39 +185,31 @@ class OpenReadingBytesTest : public ::testing::Test {
     form.txtLatDeg = form.txtLatMin = form.txtLonDeg = form.txtLonMin = *DigitText::Parse("1");
     form.txtCity = form.txtState = form.txtCountry = "X";
     ReadBirthData(form, state);
-    RunCalculationChain(state, shownView);
+    RunCalculationChain(state, sky);
   }
 
+  const ClassicSky sky;
   BirthForm form;
   ChartState state;
-  RecordingView shownView;
 };
 
 TEST_F(OpenReadingBytesTest, ReplacesFormBirthDataAndChart) {
-  const std::string moonBefore = state.MoonPosition;
-  RecordingView view;
-  ASSERT_EQ(OpenReadingBytes(FileOf(AshaLines()), form, state, view), std::nullopt);
+  const ChartResult before = state.Chart;
+  ASSERT_EQ(OpenReadingBytes(FileOf(AshaLines()), form, state, sky), std::nullopt);
   EXPECT_EQ(form, AshaForm());
   EXPECT_EQ(state.BirthData, AshaBirth());
-  EXPECT_NE(state.MoonPosition, moonBefore);
+  EXPECT_NE(state.Chart, before);
 
   // The chart is the one a calculation of the restored form gives.
   ChartState calculated;
-  RecordingView calculatedView;
   ReadBirthData(AshaForm(), calculated);
-  RunCalculationChain(calculated, calculatedView);
-  EXPECT_EQ(state.AscendantPosition, calculated.AscendantPosition);
-  EXPECT_EQ(state.MoonPosition, calculated.MoonPosition);
-  EXPECT_EQ(state.PlanetSigns, calculated.PlanetSigns);
-  EXPECT_EQ(view.charts, calculatedView.charts);
-  EXPECT_EQ(view.readings, calculatedView.readings);
-  EXPECT_EQ(view.broughtToFront, calculatedView.broughtToFront);
+  RunCalculationChain(calculated, sky);
+  EXPECT_EQ(state.Chart, calculated.Chart);
 }
 
 TEST_F(OpenReadingBytesTest, OpeningThenSavingGivesTheSameBytes) {
   const std::string saved = ReadingFileBytes(AshaBirth(), kAshaZoneRow);
-  RecordingView view;
-  ASSERT_EQ(OpenReadingBytes(saved, form, state, view), std::nullopt);
+  ASSERT_EQ(OpenReadingBytes(saved, form, state, sky), std::nullopt);
   EXPECT_EQ(ReadingFileBytes(state.BirthData, form.cboTimeZone), saved);
 }
 
@@ -227,14 +219,11 @@ TEST_F(OpenReadingBytesTest, DamagedFileIsRefusedAndChangesNothing) {
   for (const auto& [line, text] : kDamageCases) {
     LineTexts texts = AshaLines();
     texts[line] = text;
-    RecordingView view;
-    const auto error = OpenReadingBytes(FileOf(texts), form, state, view);
+    const auto error = OpenReadingBytes(FileOf(texts), form, state, sky);
     EXPECT_EQ(error, FileError{"Please Check The File."}) << "line " << line << ": " << text;
     EXPECT_EQ(form, formBefore);
     EXPECT_EQ(state.BirthData, stateBefore.BirthData);
-    EXPECT_EQ(state.MoonPosition, stateBefore.MoonPosition);
-    EXPECT_EQ(state.PlanetSigns, stateBefore.PlanetSigns);
-    EXPECT_TRUE(view.charts.empty() && view.readings.empty() && view.broughtToFront == 0);
+    EXPECT_EQ(state.Chart, stateBefore.Chart);
   }
 }
 

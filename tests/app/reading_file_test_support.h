@@ -7,7 +7,7 @@
 
 #include "app/birth_form.h"
 #include "app/scramble.h"
-#include "ephemeris/chart_state.h"
+#include "app/chart_state.h"
 #include "form_test_support.h"
 
 namespace tarvel::testing {

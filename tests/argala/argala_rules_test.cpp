@@ -4,22 +4,14 @@
 #include <string>
 #include <vector>
 
-#include "argala/argala_lists.h"
-#include "argala/argala_tables.h"
-#include "argala/evaluate_argala.h"
 #include "argala_test_support.h"
 
 namespace tarvel {
 namespace {
 
+using testing::EvaluatedChart;
+using testing::Evaluated;
 using testing::MakeChart;
-using testing::RecordingResultView;
-
-ChartState Evaluated(ChartState state) {
-  RecordingResultView view;
-  EvaluateArgala(state, view);
-  return state;
-}
 
 bool Contains(const std::vector<std::string>& list, const std::string& entry) {
   return std::find(list.begin(), list.end(), entry) != list.end();
@@ -33,106 +25,91 @@ std::vector<std::string> CastBy(const std::vector<std::string>& list, const std:
   return found;
 }
 
+// The signs at a list of positions counted from a planet, as abbreviations.
+std::vector<std::string_view> SignsAt(PlanetIndex planet, std::string_view sign,
+                                      std::initializer_list<int> positions) {
+  std::vector<std::string_view> signs;
+  for (const int position : positions) {
+    signs.push_back(SignAbbrev(SignAtPosition(planet, *testing::SignNamed(sign), position)));
+  }
+  return signs;
+}
+
+using Abbrevs = std::vector<std::string_view>;
+
 TEST(ArgalaPositionsTest, SNodeInPiscesCountsBackward) {
-  PlanetTable signs;
-  signs[SNode] = "05 Pis 12";
-  const ArgalaTables tables = BuildArgalaTables(0, signs);
-  EXPECT_EQ(tables.ArgalaPositions[SNode],
-            (ArgalaPositionSigns{"Aqu", "Sag", "Tau", "Sco", "Leo"}));
-  EXPECT_EQ(tables.ObstructionPositions[SNode],
-            (ObstructionPositionSigns{"Cap", "Gem", "Ari", "Can"}));
+  EXPECT_EQ(SignsAt(SNode, "Pis", {2, 4, 11, 5, 8}), (Abbrevs{"Aqu", "Sag", "Tau", "Sco", "Leo"}));
+  EXPECT_EQ(SignsAt(SNode, "Pis", {3, 10, 12, 9}), (Abbrevs{"Cap", "Gem", "Ari", "Can"}));
 }
 
 TEST(ArgalaPositionsTest, SNodeInAriesContinuesWithPisces) {
-  PlanetTable signs;
-  signs[SNode] = "05 Ari 12";
-  const ArgalaTables tables = BuildArgalaTables(0, signs);
-  EXPECT_EQ(tables.ArgalaPositions[SNode][0], "Pis");
-  EXPECT_EQ(tables.ObstructionPositions[SNode][2], "Tau");
+  EXPECT_EQ(SignsAt(SNode, "Ari", {2, 12}), (Abbrevs{"Pis", "Tau"}));
 }
 
 TEST(ArgalaPositionsTest, NNodeInAriesCountsForward) {
-  PlanetTable signs;
-  signs[NNode] = "05 Ari 12";
-  const ArgalaTables tables = BuildArgalaTables(0, signs);
-  EXPECT_EQ(tables.ArgalaPositions[NNode],
-            (ArgalaPositionSigns{"Tau", "Can", "Aqu", "Leo", "Sco"}));
-  EXPECT_EQ(tables.ObstructionPositions[NNode],
-            (ObstructionPositionSigns{"Gem", "Cap", "Pis", "Sag"}));
+  EXPECT_EQ(SignsAt(NNode, "Ari", {2, 4, 11, 5, 8}), (Abbrevs{"Tau", "Can", "Aqu", "Leo", "Sco"}));
+  EXPECT_EQ(SignsAt(NNode, "Ari", {3, 10, 12, 9}), (Abbrevs{"Gem", "Cap", "Pis", "Sag"}));
 }
 
-TEST(ArgalaPositionsTest, CountedSignsStartAtTheOwnSign) {
-  EXPECT_EQ(CountedSigns(Saturn, 9)[0], "Cap");
-  EXPECT_EQ(CountedSigns(Saturn, 9)[11], "Sag");
-  EXPECT_EQ(CountedSigns(SNode, 9)[11], "Aqu");
+TEST(ArgalaPositionsTest, FirstPositionIsTheOwnSign) {
+  EXPECT_EQ(SignsAt(Saturn, "Cap", {1, 12}), (Abbrevs{"Cap", "Sag"}));
+  EXPECT_EQ(SignsAt(SNode, "Cap", {1, 12}), (Abbrevs{"Cap", "Aqu"}));
 }
 
 TEST(HousesTest, AscendantSignIsHouseOneAndTheSignBeforeIsTwelve) {
-  const ChartState state =
+  const EvaluatedChart state =
       Evaluated(MakeChart("Leo", {"Leo", "Can", "Vir", "Aqu", "Leo", "Leo", "Leo", "Leo", "Leo"}));
-  EXPECT_EQ(state.PlanetHouses[Sun], "1");
-  EXPECT_EQ(state.PlanetHouses[Moon], "12");
-  EXPECT_EQ(state.PlanetHouses[Mercury], "2");
-  EXPECT_EQ(state.PlanetHouses[Venus], "7");
+  EXPECT_EQ(state.houses[Sun], "1");
+  EXPECT_EQ(state.houses[Moon], "12");
+  EXPECT_EQ(state.houses[Mercury], "2");
+  EXPECT_EQ(state.houses[Venus], "7");
 }
 
-TEST(HousesTest, UnrecognisableAscendantCountsFromAriesAndMarksNoBox) {
-  ChartState chart =
-      MakeChart("Ari", {"Ari", "Tau", "Gem", "Can", "Leo", "Vir", "Lib", "Sco", "Sag"});
-  chart.AscendantPosition = "12\u00b0 34' 56\" ari";
-  const ChartState state = Evaluated(chart);
-  EXPECT_EQ(state.PlanetHouses[Sun], "1");
-  EXPECT_EQ(state.PlanetHouses[SNode], "9");
-  EXPECT_EQ(state.SignContents[0], "S");
+TEST(HousesTest, UnknownAscendantCountsFromAries) {
+  const EvaluatedChart state =
+      Evaluated(MakeChart("ari", {"Ari", "Tau", "Gem", "Can", "Leo", "Vir", "Lib", "Sco", "Sag"}));
+  EXPECT_EQ(state.houses[Sun], "1");
+  EXPECT_EQ(state.houses[SNode], "9");
 }
 
-TEST(HousesTest, AscendantPositionIsTrimmedBeforeItsSignIsRead) {
-  ChartState chart =
-      MakeChart("Ari", {"Ari", "Ari", "Ari", "Ari", "Ari", "Ari", "Ari", "Ari", "Ari"});
-  chart.AscendantPosition = "3\u00b0 0' 9\" Cap  ";
-  EXPECT_EQ(Evaluated(chart).PlanetHouses[Sun], "4");
-}
-
-TEST(HousesTest, PlanetWithUnrecognisableSignHasNoHouseAndCountsFromAries) {
-  ChartState chart =
-      MakeChart("Ari", {"Ari", "Pis", "Ari", "Ari", "Ari", "Ari", "Ari", "Ari", "Can"});
-  chart.PlanetSigns[Moon] = "10 xyz 07";
-  const ChartState state = Evaluated(chart);
-  EXPECT_EQ(state.PlanetHouses[Moon], "");
+TEST(HousesTest, PlanetOfUnknownSignHasNoHouseAndCountsFromAries) {
+  const EvaluatedChart state =
+      Evaluated(MakeChart("Ari", {"Ari", "xyz", "Ari", "Ari", "Ari", "Ari", "Ari", "Ari", "Can"}));
+  EXPECT_EQ(state.houses[Moon], "");
   // Counted from Aries, the Moon's 4th position is Cancer, where the S Node stands.
-  EXPECT_TRUE(Contains(state.ArgalaList, "S Node/Primary Argala (Paap Argala) on Moon (House )"));
-  EXPECT_TRUE(CastBy(state.ArgalaList, "Moon").empty());
+  EXPECT_TRUE(Contains(state.argala, "S Node/Primary Argala (Paap Argala) on Moon (House )"));
+  EXPECT_TRUE(CastBy(state.argala, "Moon").empty());
 }
 
 TEST(ArgalaListTest, MoonOneSignAfterSunCastsOnItButNotTheOtherWay) {
-  const ChartState state =
+  const EvaluatedChart state =
       Evaluated(MakeChart("Sco", {"Gem", "Can", "Lib", "Lib", "Lib", "Lib", "Lib", "Lib", "Sco"}));
-  EXPECT_TRUE(Contains(state.ArgalaList, "Moon/Primary Argala (Shubha Argala) on Sun (House 8)"));
-  EXPECT_TRUE(CastBy(state.ArgalaList, "Sun").empty());
+  EXPECT_TRUE(Contains(state.argala, "Moon/Primary Argala (Shubha Argala) on Sun (House 8)"));
+  EXPECT_TRUE(CastBy(state.argala, "Sun").empty());
 }
 
 TEST(ArgalaListTest, SaturnInMarssFifthCastsSecondaryPaap) {
-  const ChartState state =
+  const EvaluatedChart state =
       Evaluated(MakeChart("Ari", {"Ari", "Ari", "Ari", "Ari", "Tau", "Ari", "Vir", "Ari", "Ari"}));
   EXPECT_TRUE(
-      Contains(state.ArgalaList, "Saturn/Secondary Argala (Paap Argala) on Mars (House 2)"));
+      Contains(state.argala, "Saturn/Secondary Argala (Paap Argala) on Mars (House 2)"));
 }
 
 TEST(ArgalaListTest, EighthPositionGivesSecondaryArgalaByNature) {
   // Mars and Jupiter stand in the 8th from the Sun in Aries.
-  const ChartState state =
+  const EvaluatedChart state =
       Evaluated(MakeChart("Ari", {"Ari", "Ari", "Ari", "Ari", "Sco", "Sco", "Ari", "Ari", "Ari"}));
-  EXPECT_TRUE(Contains(state.ArgalaList, "Mars/Secondary Argala (Paap Argala) on Sun (House 1)"));
+  EXPECT_TRUE(Contains(state.argala, "Mars/Secondary Argala (Paap Argala) on Sun (House 1)"));
   EXPECT_TRUE(
-      Contains(state.ArgalaList, "Jupiter/Secondary Argala (Shubha Argala) on Sun (House 1)"));
+      Contains(state.argala, "Jupiter/Secondary Argala (Shubha Argala) on Sun (House 1)"));
 }
 
 TEST(ArgalaListTest, CastersInOneSignFollowPlanetIndexOrder) {
   // Saturn, Mercury and Venus share the Sun's 2nd sign; every other planet is in the Sun's sign.
-  const ChartState state =
+  const EvaluatedChart state =
       Evaluated(MakeChart("Gem", {"Gem", "Gem", "Can", "Can", "Gem", "Gem", "Can", "Gem", "Gem"}));
   std::vector<std::string> onSun;
-  for (const std::string& entry : state.ArgalaList) {
+  for (const std::string& entry : state.argala) {
     if (entry.ends_with(" on Sun (House 1)")) onSun.push_back(entry);
   }
   EXPECT_EQ(onSun, (std::vector<std::string>{
@@ -143,29 +120,29 @@ TEST(ArgalaListTest, CastersInOneSignFollowPlanetIndexOrder) {
 }
 
 TEST(ArgalaListTest, NineIndividualPlanetsInOneSignCastNothing) {
-  const ChartState state =
+  const EvaluatedChart state =
       Evaluated(MakeChart("Leo", {"Leo", "Leo", "Leo", "Leo", "Leo", "Leo", "Leo", "Leo", "Leo"}));
-  EXPECT_TRUE(state.ArgalaList.empty());
-  EXPECT_TRUE(state.VirodhargalaList.empty());
+  EXPECT_TRUE(state.argala.empty());
+  EXPECT_TRUE(state.virodhargala.empty());
 }
 
 // Jupiter in Gemini is the 3rd from the planets in Aries. The S Node in Leo has Aries in its
 // positions but not Gemini; in Cancer its 2nd position is Gemini, so Jupiter casts Argala.
 TEST(VirodhargalaListTest, PlanetThatCastsNothingNeverObstructs) {
-  const ChartState state =
+  const EvaluatedChart state =
       Evaluated(MakeChart("Ari", {"Ari", "Ari", "Ari", "Ari", "Ari", "Gem", "Ari", "Ari", "Leo"}));
-  EXPECT_TRUE(CastBy(state.ArgalaList, "Jupiter").empty());
-  EXPECT_TRUE(CastBy(state.VirodhargalaList, "Jupiter").empty());
-  EXPECT_FALSE(state.VirodhargalaList.empty());
+  EXPECT_TRUE(CastBy(state.argala, "Jupiter").empty());
+  EXPECT_TRUE(CastBy(state.virodhargala, "Jupiter").empty());
+  EXPECT_FALSE(state.virodhargala.empty());
 }
 
 TEST(VirodhargalaListTest, SamePlanetObstructsOnceItCastsArgala) {
-  const ChartState state =
+  const EvaluatedChart state =
       Evaluated(MakeChart("Ari", {"Ari", "Ari", "Ari", "Ari", "Ari", "Gem", "Ari", "Ari", "Can"}));
   EXPECT_EQ(
-      CastBy(state.ArgalaList, "Jupiter"),
+      CastBy(state.argala, "Jupiter"),
       (std::vector<std::string>{"Jupiter/Primary Argala (Shubha Argala) on S Node (House 4)"}));
-  EXPECT_TRUE(Contains(state.VirodhargalaList, "Jupiter/Virodhargala (Malefic) on Sun (House 1)"));
+  EXPECT_TRUE(Contains(state.virodhargala, "Jupiter/Virodhargala (Malefic) on Sun (House 1)"));
 }
 
 struct LabelCase {
@@ -191,39 +168,61 @@ constexpr LabelCase kLabelCases[] = {
 
 class VirodhargalaLabelTest : public ::testing::TestWithParam<LabelCase> {};
 
-TEST_P(VirodhargalaLabelTest, DependsOnTheRecipientsHouse) {
-  EXPECT_EQ(VirodhargalaLabel(false, GetParam().house), GetParam().benefic);
-  EXPECT_EQ(VirodhargalaLabel(true, GetParam().house), GetParam().malefic);
-}
-
 // The Sun in Aries is obstructed from Gemini by the Moon and Mars, which cast on Mercury in
 // Taurus; the ascendant moves the Sun through all twelve houses.
 TEST_P(VirodhargalaLabelTest, ChartWithTheRecipientInThatHouse) {
   const int ascendant = (kSignCount + 1 - GetParam().house) % kSignCount;
   const std::string ascendantSign(kSignAbbrevs.substr(3 * ascendant, 3));
-  const ChartState state = Evaluated(
+  const EvaluatedChart state = Evaluated(
       MakeChart(ascendantSign, {"Ari", "Gem", "Tau", "Ari", "Gem", "Ari", "Ari", "Ari", "Ari"}));
   const std::string onSun = "Sun (House " + std::to_string(GetParam().house) + ")";
-  EXPECT_TRUE(Contains(state.VirodhargalaList, "Moon" + std::string(GetParam().benefic) + onSun));
-  EXPECT_TRUE(Contains(state.VirodhargalaList, "Mars" + std::string(GetParam().malefic) + onSun));
+  EXPECT_TRUE(Contains(state.virodhargala, "Moon" + std::string(GetParam().benefic) + onSun));
+  EXPECT_TRUE(Contains(state.virodhargala, "Mars" + std::string(GetParam().malefic) + onSun));
 }
 
 INSTANTIATE_TEST_SUITE_P(AllHouses, VirodhargalaLabelTest, ::testing::ValuesIn(kLabelCases));
 
-TEST(PlanetNatureTest, MaleficGroupIsDecidedByName) {
-  for (const char* name : {"Sun", "Saturn", "Mars", "N Node", "S Node"}) {
-    EXPECT_TRUE(IsMalefic(name)) << name;
+TEST(PlanetNatureTest, MaleficGroup) {
+  for (const PlanetIndex planet : {Sun, Saturn, Mars, NNode, SNode}) {
+    EXPECT_TRUE(IsMalefic(planet)) << planet;
   }
-  for (const char* name : {"Moon", "Mercury", "Venus", "Jupiter", "sun", ""}) {
-    EXPECT_FALSE(IsMalefic(name)) << name;
+  for (const PlanetIndex planet : {Moon, Mercury, Venus, Jupiter}) {
+    EXPECT_FALSE(IsMalefic(planet)) << planet;
   }
 }
 
-TEST(ArgalaLabelTest, KindAndNature) {
-  EXPECT_EQ(ArgalaLabel(true, true), "/Primary Argala (Paap Argala) on ");
-  EXPECT_EQ(ArgalaLabel(true, false), "/Secondary Argala (Paap Argala) on ");
-  EXPECT_EQ(ArgalaLabel(false, true), "/Primary Argala (Shubha Argala) on ");
-  EXPECT_EQ(ArgalaLabel(false, false), "/Secondary Argala (Shubha Argala) on ");
+TEST(EntryTextTest, EveryLabelByKindStrengthAndNature) {
+  struct LabelText {
+    ArgalaEntry entry;
+    const char* label;
+  };
+  using enum ArgalaKind;
+  using enum ArgalaStrength;
+  using enum ArgalaNature;
+  const LabelText cases[] = {
+      {{Argala, Mars, Sun, Primary, Paap, 1}, "/Primary Argala (Paap Argala) on "},
+      {{Argala, Mars, Sun, Secondary, Paap, 1}, "/Secondary Argala (Paap Argala) on "},
+      {{Argala, Moon, Sun, Primary, Shubha, 1}, "/Primary Argala (Shubha Argala) on "},
+      {{Argala, Moon, Sun, Secondary, Shubha, 1}, "/Secondary Argala (Shubha Argala) on "},
+      {{Virodhargala, Moon, Sun, Primary, Benefic, 3}, "/Primary Virodhargala (Benefic) on "},
+      {{Virodhargala, Moon, Sun, Secondary, Benefic, 9}, "/Secondary Virodhargala (Benefic) on "},
+      {{Virodhargala, Mars, Sun, Plain, Benefic, 1}, "/Virodhargala (Benefic) on "},
+      {{Virodhargala, Moon, Sun, Plain, Malefic, 1}, "/Virodhargala (Malefic) on "},
+  };
+  for (const LabelText& c : cases) {
+    std::string label;
+    AppendEntryLabel(label, c.entry);
+    EXPECT_EQ(label, c.label);
+    EXPECT_EQ(EntryText(c.entry), std::string(kPlanetNames[c.entry.caster]) + c.label +
+                                      "Sun (House " + std::to_string(*c.entry.recipientHouse) +
+                                      ")");
+  }
+}
+
+TEST(EntryTextTest, UnknownHouseIsLeftEmpty) {
+  const ArgalaEntry entry{ArgalaKind::Argala, SNode, Moon, ArgalaStrength::Primary,
+                          ArgalaNature::Paap, std::nullopt};
+  EXPECT_EQ(EntryText(entry), "S Node/Primary Argala (Paap Argala) on Moon (House )");
 }
 
 }  // namespace

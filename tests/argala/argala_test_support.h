@@ -1,56 +1,62 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "argala/result_view.h"
-#include "ephemeris/chart_state.h"
+#include "argala/argala.h"
+#include "argala/argala_text.h"
+#include "base/signs.h"
 
 namespace tarvel::testing {
 
-/// Records every call the evaluation makes on its view, in order.
-class RecordingResultView : public ResultView {
- public:
-  void ShowChart(const ChartCaptions& captions) override {
-    calls.emplace_back("ShowChart");
-    charts.push_back(captions);
+/// The sign number of a three-letter abbreviation ("Ari" to "Pis"); none for anything else.
+inline std::optional<int> SignNamed(std::string_view abbrev) {
+  for (int sign = 0; sign < kSignCount; ++sign) {
+    if (SignAbbrev(sign) == abbrev) return sign;
   }
-  void ShowReading(const Reading& reading) override {
-    calls.emplace_back("ShowReading");
-    readings.push_back(reading);
-  }
-  void BringResultViewToFront() override { calls.emplace_back("BringResultViewToFront"); }
+  return std::nullopt;
+}
 
-  std::vector<std::string> calls;
-  std::vector<ChartCaptions> charts;
-  std::vector<Reading> readings;
-};
-
-inline const PlanetTable kPlanetNames = {"Sun",     "Moon",   "Mercury", "Venus",  "Mars",
-                                         "Jupiter", "Saturn", "N Node",  "S Node", ""};
-inline const PlanetTable kGrahaNames = {"Surya", "Chandra", "Budha", "Shukra", "Mangala",
-                                        "Guru",  "Shani",   "Rahu",  "Ketu",   ""};
-
-/// A chart state with the nine names, the ascendant in `ascendantSign` and planet p in
-/// `planetSigns`[p], each as a short position "1p <sign> 07" (degrees differ by planet).
-inline ChartState MakeChart(std::string_view ascendantSign,
+/// The signs of a chart with the ascendant and planet p in the signs their abbreviations name;
+/// anything else leaves the sign unknown.
+inline ChartSigns MakeChart(std::string_view ascendantSign,
                             const std::array<std::string_view, kPlanetCount>& planetSigns) {
-  ChartState state;
-  state.AscendantPosition = "12\u00b0 34' 56\" " + std::string(ascendantSign);
-  state.PlanetNames = kPlanetNames;
-  state.GrahaNames = kGrahaNames;
-  for (int p = 0; p < kPlanetCount; ++p) {
-    state.PlanetSigns[p] = "1" + std::to_string(p) + " " + std::string(planetSigns[p]) + " 07";
-  }
-  return state;
+  ChartSigns signs;
+  signs.ascendant = SignNamed(ascendantSign);
+  for (int p = 0; p < kPlanetCount; ++p) signs.grahas[p] = SignNamed(planetSigns[p]);
+  return signs;
 }
 
 /// Ascendant in Aries; Sun and Mercury in Aries, Moon in Taurus, Mars in Cancer, N Node in
 /// Virgo, Jupiter in Sagittarius, Saturn in Capricorn, Venus and S Node in Pisces.
-inline ChartState WorkedChart() {
+inline ChartSigns WorkedChart() {
   return MakeChart("Ari", {"Ari", "Tau", "Ari", "Pis", "Can", "Sag", "Cap", "Vir", "Pis"});
+}
+
+/// An evaluated chart with its lists and houses as the lists show them.
+struct EvaluatedChart {
+  ArgalaResult result;
+  std::vector<std::string> argala;
+  std::vector<std::string> virodhargala;
+  std::array<std::string, kPlanetCount> houses;
+};
+
+inline std::vector<std::string> Texts(const std::vector<ArgalaEntry>& entries) {
+  std::vector<std::string> texts;
+  for (const ArgalaEntry& entry : entries) texts.push_back(EntryText(entry));
+  return texts;
+}
+
+inline EvaluatedChart Evaluated(const ChartSigns& signs) {
+  EvaluatedChart chart;
+  chart.result = EvaluateArgala(signs);
+  chart.argala = Texts(chart.result.argala);
+  chart.virodhargala = Texts(chart.result.virodhargala);
+  for (int p = 0; p < kPlanetCount; ++p) chart.houses[p] = HouseText(chart.result.houses[p]);
+  return chart;
 }
 
 }  // namespace tarvel::testing

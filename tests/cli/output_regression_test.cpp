@@ -11,10 +11,11 @@
 #include <nlohmann/json.hpp>
 
 #include "app/calculation_driver.h"
+#include "positions/classic_sky.h"
 #include "app/reading_file_writer.h"
 #include "app/scramble.h"
-#include "cli/birth_options.h"
-#include "cli/captured_result_view.h"
+#include "argala/chart_captions.h"
+#include "cli/chart/birth_options.h"
 #include "cli_test_support.h"
 
 namespace tarvel {
@@ -93,17 +94,21 @@ cli::BirthOptions OptionsOf(const nlohmann::json& birth) {
 
 // What the window shows of a chart: the captions, then each reading run with its colour and
 // emphases.
-std::string ViewDump(const ChartCaptions& captions, const Reading& reading) {
+std::string ViewDump(const ChartResult& chart) {
+  const ChartCaptions captions = BuildChartCaptions(chart.signs, chart.positions.grahaDeg);
   std::string dump;
   for (const std::string& caption : captions.lblSign) dump += caption + "\n";
   for (const auto* captionArray :
        {&captions.lblPlanet, &captions.lblPlanets_Name, &captions.lblPlanets_Position}) {
     for (const std::string& caption : *captionArray) dump += caption + "\n";
   }
-  for (const ReadingRun& run : reading) {
-    dump += std::to_string(run.colour.red) + " " + std::to_string(run.colour.green) + " " +
-            std::to_string(run.colour.blue) + " " + (run.heading ? "H" : "-") +
-            (run.line ? "L" : "-") + "|" + run.text + "\n";
+  for (const ReadingRun& run : chart.reading) {
+    const TextStyle style = RunStyle(run.kind);
+    dump += std::to_string(style.colour.red) + " " + std::to_string(style.colour.green) + " " +
+            std::to_string(style.colour.blue) + " " + (style.heading ? "H" : "-") +
+            (style.line ? "L" : "-") + "|";
+    AppendRunText(dump, run, chart.argala);
+    dump += "\n";
   }
   return dump;
 }
@@ -117,10 +122,8 @@ CoreOutputs CoreOutputsOf(const cli::BirthOptions& options) {
   const BirthForm form = std::get<BirthForm>(cli::BuildBirthForm(options));
   ChartState state;
   ReadBirthData(form, state);
-  cli::CapturedResultView view;
-  RunCalculationChain(state, view);
-  return {ReadingFileBytes(state.BirthData, form.cboTimeZone),
-          ViewDump(view.captions, view.reading)};
+  RunCalculationChain(state, ClassicSky());
+  return {ReadingFileBytes(state.BirthData, form.cboTimeZone), ViewDump(state.Chart)};
 }
 
 TEST(OutputRegressionTest, EveryBirthGivesTheRecordedTextJsonFileAndView) {

@@ -84,14 +84,5 @@ TEST(BirthInstantTest, UsesTheDayNumberOfTheCivilDate) {
   EXPECT_DOUBLE_EQ(instant.utHours, -5.5);
 }
 
-TEST(CenturiesSinceJ2000Test, CountsFromNoonOfFirstJanuary2000) {
-  EXPECT_EQ(CenturiesSinceJ2000(2451545, 12), 0);
-  EXPECT_DOUBLE_EQ(CenturiesSinceJ2000(2451545, 0), -0.5 / 36525);
-  // A negative universal time enters unchanged: -9 h is 0.375 days before midnight.
-  EXPECT_DOUBLE_EQ(CenturiesSinceJ2000(2451545, -9), -0.875 / 36525);
-  EXPECT_NEAR(CenturiesSinceJ2000(2448725, 0), -0.0772210815, 1e-10);
-  EXPECT_NEAR(CenturiesSinceJ2000(2432413, -5.5), -0.5238255761, 1e-10);
-}
-
 }  // namespace
 }  // namespace tarvel

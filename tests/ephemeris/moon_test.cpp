@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/position_text.h"
+#include "base/time_scales.h"
 #include "ephemeris/ayanamsa.h"
 #include "ephemeris/birth_instant.h"
 #include "ephemeris/moon_longitude.h"
@@ -53,11 +55,10 @@ TEST_P(MoonTest, SiderealLongitude) {
               GetParam().siderealDeg, 1e-7);
 }
 
-TEST_P(MoonTest, PositionText) {
-  ChartState state;
-  state.BirthData = GetParam().birth;
-  CalculateMoon(state);
-  EXPECT_EQ(state.MoonPosition, GetParam().position);
+TEST_P(MoonTest, CalculateMoonGivesTheSiderealLongitudeAndItsText) {
+  const double longitudeDeg = CalculateMoon(GetParam().birth);
+  EXPECT_NEAR(longitudeDeg, GetParam().siderealDeg, 1e-7);
+  EXPECT_EQ(FormatPosition(longitudeDeg), GetParam().position);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -69,17 +70,6 @@ INSTANTIATE_TEST_SUITE_P(
                       MoonCase{"August1947", Birth(8, 15, 1947, 5, 30, 77, true), 117.1096557,
                                93.9878232, "3\xC2\xB0 59' 16\" Can"}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(MoonStateTest, SetsConstantsAndReplacesThePreviousPosition) {
-  ChartState state;
-  state.BirthData = J2000Noon();
-  state.SignAbbrevs = "stale";
-  state.MoonPosition = "stale";
-  CalculateMoon(state);
-  EXPECT_EQ(state.SignAbbrevs, "AriTauGemCanLeoVirLibScoSagCapAquPis");
-  EXPECT_EQ(state.DegToRad, 0.0174532925199433);
-  EXPECT_EQ(state.MoonPosition, "19\xC2\xB0 27' 44\" Lib");
-}
 
 TEST(SiderealLongitudeTest, WrapsOnceBelowZero) {
   EXPECT_NEAR(SiderealLongitude(10, -23.85), 346.15, 1e-9);

@@ -52,20 +52,6 @@ BirthForm ExampleForm() {
   return form;
 }
 
-// What the core shows for a form, computed on a chart state of its own.
-CapturingView CoreResult(BirthForm form) {
-  ChartState state;
-  RecordingSink silent;
-  CapturingView view;
-  EXPECT_FALSE(CalculateReading(form, state, silent, view).has_value());
-  return view;
-}
-
-QString PlainReading(const Reading& reading) {
-  QString text;
-  for (const ReadingRun& run : reading) text += QString::fromStdString(run.text);
-  return text.replace("\r\n", "\n");
-}
 
 template <std::size_t N>
 void ExpectLabelTexts(const std::array<QLabel*, N>& labels,
@@ -83,9 +69,9 @@ void ExpectChartShows(const RasiChartControls& chart, const ChartCaptions& capti
 }
 
 // Each stretch of the box's text in the colour and emphases of its run.
-void ExpectRunFormats(const QTextEdit& box, const Reading& reading) {
+void ExpectRunFormats(const QTextEdit& box, const std::vector<StyledRun>& runs) {
   QTextCursor cursor(box.document());
-  for (const ReadingRun& run : reading) {
+  for (const StyledRun& run : runs) {
     const QString text = QString::fromStdString(run.text).replace("\r\n", "\n");
     const int start = cursor.position();
     cursor.setPosition(start + static_cast<int>(text.size()), QTextCursor::KeepAnchor);
@@ -97,11 +83,11 @@ void ExpectRunFormats(const QTextEdit& box, const Reading& reading) {
     QTextCursor probe(box.document());
     probe.setPosition(start + (text.startsWith('\n') ? 2 : 1));
     const QTextCharFormat format = probe.charFormat();
-    EXPECT_EQ(format.foreground().color(),
-              QColor(run.colour.red, run.colour.green, run.colour.blue))
+    const Rgb& colour = run.style.colour;
+    EXPECT_EQ(format.foreground().color(), QColor(colour.red, colour.green, colour.blue))
         << run.text;
-    EXPECT_EQ(format.fontWeight() == QFont::Bold, run.heading) << run.text;
-    EXPECT_EQ(format.fontUnderline(), run.line) << run.text;
+    EXPECT_EQ(format.fontWeight() == QFont::Bold, run.style.heading) << run.text;
+    EXPECT_EQ(format.fontUnderline(), run.style.line) << run.text;
     cursor.clearSelection();
   }
 }
@@ -114,11 +100,10 @@ TEST_F(CalculationWindowTest, TheResultViewShowsWhatTheCoreComputes) {
   in.cmdCalculate->click();
   EXPECT_TRUE(sink.messages.empty());
   EXPECT_EQ(window.FrontView(), out.Frame2);
-  const CapturingView expected = CoreResult(ExampleForm());
-  ASSERT_EQ(expected.broughtToFront, 1);
+  const ExpectedView expected = CoreView(ExampleForm());
   ExpectChartShows(out.chart, expected.captions);
-  EXPECT_EQ(out.RTB->toPlainText(), PlainReading(expected.reading));
-  ExpectRunFormats(*out.RTB, expected.reading);
+  EXPECT_EQ(out.RTB->toPlainText(), PlainReading(expected.runs));
+  ExpectRunFormats(*out.RTB, expected.runs);
 }
 
 TEST_F(CalculationWindowTest, LegendListAndHeadingsReadAsTheyShould) {
@@ -197,7 +182,7 @@ TEST_F(CalculationWindowTest, BackKeepsEveryEntryAndRecalculatesTheSame) {
   EXPECT_EQ(window.FrontView(), out.Frame2);
   EXPECT_EQ(out.RTB->toPlainText(), reading);
   EXPECT_EQ(out.chart.lblSign[0]->text(), firstBox);
-  ExpectChartShows(out.chart, CoreResult(before).captions);
+  ExpectChartShows(out.chart, CoreView(before).captions);
 }
 
 TEST_F(CalculationWindowTest, ASecondCalculationReplacesTheFirst) {
@@ -211,9 +196,9 @@ TEST_F(CalculationWindowTest, ASecondCalculationReplacesTheFirst) {
   second.cboYear = 50;
   second.cboMonth = 2;
   in.cmdCalculate->click();
-  const CapturingView expected = CoreResult(second);
-  ASSERT_NE(PlainReading(expected.reading), firstReading);
-  EXPECT_EQ(out.RTB->toPlainText(), PlainReading(expected.reading));
+  const ExpectedView expected = CoreView(second);
+  ASSERT_NE(PlainReading(expected.runs), firstReading);
+  EXPECT_EQ(out.RTB->toPlainText(), PlainReading(expected.runs));
   ExpectChartShows(out.chart, expected.captions);
 }
 

@@ -1,8 +1,30 @@
 #include "window_fixture.h"
 
+#include "app/calculation_driver.h"
+#include "positions/classic_sky.h"
+
 #include <QTest>
 
 namespace tarvel::testing {
+
+ExpectedView CoreView(BirthForm form) {
+  ChartState state;
+  RecordingSink silent;
+  EXPECT_FALSE(CalculateReading(form, state, silent, ClassicSky()).has_value());
+  const ChartResult& chart = state.Chart;
+  ExpectedView view{BuildChartCaptions(chart.signs, chart.positions.grahaDeg), {}};
+  for (const ReadingRun& run : chart.reading) {
+    StyledRun& styled = view.runs.emplace_back(StyledRun{{}, RunStyle(run.kind)});
+    AppendRunText(styled.text, run, chart.argala);
+  }
+  return view;
+}
+
+QString PlainReading(const std::vector<StyledRun>& runs) {
+  QString text;
+  for (const StyledRun& run : runs) text += QString::fromStdString(run.text);
+  return text.replace("\r\n", "\n");
+}
 
 WindowTest::WindowTest() {
   window.show();

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/birth_form.h"
 #include "app/message_sink.h"
 #include "app/window/frm_main.h"
 #include "web/about/mod_help.h"
@@ -28,16 +29,23 @@ class RecordingSink : public MessageSink {
   std::vector<ShownMessage> messages;
 };
 
-/// Keeps what a calculation shows, for comparison with the window.
-class CapturingView : public ResultView {
- public:
-  void ShowChart(const ChartCaptions& shown) override { captions = shown; }
-  void ShowReading(const Reading& shown) override { reading = shown; }
-  void BringResultViewToFront() override { ++broughtToFront; }
-  ChartCaptions captions;
-  Reading reading;
-  int broughtToFront = 0;
+/// A reading run with its text and style, as the window should show it.
+struct StyledRun {
+  std::string text;
+  TextStyle style;
 };
+
+/// What the window should show for a chart: its captions and its reading.
+struct ExpectedView {
+  ChartCaptions captions;
+  std::vector<StyledRun> runs;
+};
+
+/// What the core computes for a form in the classic sky, on a chart state of its own.
+ExpectedView CoreView(BirthForm form);
+
+/// The runs' text joined, with the window's line breaks.
+QString PlainReading(const std::vector<StyledRun>& runs);
 
 /// Selects the list entry with exactly this text; fails the test if there is none.
 void Choose(QComboBox* list, const QString& text);

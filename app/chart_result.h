@@ -1,0 +1,24 @@
+#pragma once
+
+#include "argala/argala.h"
+#include "argala/reading.h"
+#include "base/birth_data.h"
+#include "positions/sky.h"
+
+namespace tarvel {
+
+/// One computed chart: where the sky put the points, the signs and houses they stand in, the
+/// Argala and Virodhargala, and the reading. Texts are made from it by whoever shows it.
+struct ChartResult {
+  SkySettings sky;          ///< the choices of the sky that computed it
+  SkyPositions positions;   ///< sidereal longitudes and the chart's correction
+  ChartSigns signs;         ///< the sign of the ascendant and of each graha
+  ArgalaResult argala;      ///< houses and both lists
+  Reading reading;          ///< the reading as runs over the lists
+  bool operator==(const ChartResult&) const = default;
+};
+
+/// Computes the chart of a birth in a sky; `zoneRow` (0-70) is the zone's row in the list.
+ChartResult ComputeChart(const BirthData& birth, int zoneRow, const Sky& sky);
+
+}  // namespace tarvel

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "app/chart_result.h"
+#include "base/birth_data.h"
+
+namespace tarvel {
+
+/// What a front end keeps between commands: the birth data of the last calculation, the zone
+/// row it was read with, and its chart. Each calculation overwrites all three and resets
+/// nothing, so a state that is not refilled computes from what the last run left.
+struct ChartState {
+  tarvel::BirthData BirthData;
+  int ZoneRow = 0;  ///< the row BirthData's zone offset was read from
+  ChartResult Chart;
+};
+
+}  // namespace tarvel

@@ -1,0 +1,103 @@
+#include "argala/argala.h"
+
+#include <bit>
+#include <cstdint>
+
+namespace tarvel {
+
+namespace {
+
+// Argala positions in evaluation order: 2nd, 4th and 11th are primary, 5th and 8th secondary.
+constexpr std::array<int, 5> kArgalaPositions = {2, 4, 11, 5, 8};
+constexpr std::size_t kPrimaryArgalaPositions = 3;
+// Obstruction positions in evaluation order.
+constexpr std::array<int, 4> kObstructionPositions = {3, 10, 12, 9};
+
+// The most entries a list can hold: each recipient meets each other planet at most once.
+constexpr std::size_t kMaxEntries = kPlanetCount * (kPlanetCount - 1);
+
+std::array<std::optional<int>, kPlanetCount> Houses(const ChartSigns& signs) {
+  const int ascendant = signs.ascendant.value_or(0);
+  std::array<std::optional<int>, kPlanetCount> houses;
+  for (int p = 0; p < kPlanetCount; ++p) {
+    if (signs.grahas[p]) houses[p] = SignAfter(*signs.grahas[p], -ascendant) + 1;
+  }
+  return houses;
+}
+
+// Which planets stand in each sign, one bit per planet index.
+using SignOccupants = std::array<std::uint16_t, kSignCount>;
+
+SignOccupants Occupants(const ChartSigns& signs) {
+  SignOccupants occupants{};
+  for (int p = 0; p < kPlanetCount; ++p) {
+    if (signs.grahas[p]) occupants[*signs.grahas[p]] |= static_cast<std::uint16_t>(1u << p);
+  }
+  return occupants;
+}
+
+// Calls visit(caster, recipient, positionOrder) for every planet standing in one of the
+// positions of every recipient, in recipient, position, caster order.
+template <std::size_t N, typename Visit>
+void ForEachPlanetInPositions(const ChartSigns& signs, const SignOccupants& occupants,
+                              const std::array<int, N>& positions, Visit visit) {
+  for (int r = 0; r < kPlanetCount; ++r) {
+    const auto recipient = static_cast<PlanetIndex>(r);
+    const int recipientSign = signs.grahas[r].value_or(0);
+    for (std::size_t order = 0; order < N; ++order) {
+      // The lowest bit first: casters come in planet-index order.
+      for (unsigned casters = occupants[SignAtPosition(recipient, recipientSign, positions[order])];
+           casters != 0; casters &= casters - 1) {
+        visit(static_cast<PlanetIndex>(std::countr_zero(casters)), recipient, order);
+      }
+    }
+  }
+}
+
+// The label follows the recipient's house, not the position the obstruction comes from.
+ArgalaEntry Obstruction(PlanetIndex caster, PlanetIndex recipient, std::optional<int> house) {
+  ArgalaEntry entry{ArgalaKind::Virodhargala, caster, recipient, ArgalaStrength::Plain,
+                    IsMalefic(caster) ? ArgalaNature::Benefic : ArgalaNature::Malefic, house};
+  const int h = house.value_or(0);
+  if (h == 3 || h == 10 || h == 12 || h == 9) {
+    entry.strength = h == 9 ? ArgalaStrength::Secondary : ArgalaStrength::Primary;
+    entry.nature = ArgalaNature::Benefic;
+  }
+  return entry;
+}
+
+}  // namespace
+
+int SignAtPosition(PlanetIndex planet, int sign, int position) {
+  // Positions run 1 to 12 and signs 0 to 11, so one turn at most needs taking back.
+  const int steps = planet == SNode ? 1 - position : position - 1;
+  int at = sign + steps;
+  if (at < 0) at += kSignCount;
+  if (at >= kSignCount) at -= kSignCount;
+  return at;
+}
+
+ArgalaResult EvaluateArgala(const ChartSigns& signs) {
+  ArgalaResult result;
+  result.houses = Houses(signs);
+  const SignOccupants occupants = Occupants(signs);
+  result.argala.reserve(kMaxEntries);
+  std::array<bool, kPlanetCount> castsArgala{};
+  ForEachPlanetInPositions(signs, occupants, kArgalaPositions, [&](PlanetIndex c, PlanetIndex r,
+                                                                  auto order) {
+    castsArgala[c] = true;
+    result.argala.push_back(
+        {ArgalaKind::Argala, c, r,
+         order < kPrimaryArgalaPositions ? ArgalaStrength::Primary : ArgalaStrength::Secondary,
+         IsMalefic(c) ? ArgalaNature::Paap : ArgalaNature::Shubha, result.houses[r]});
+  });
+  // Obstruction needs to know every caster, so the Argala list is complete first.
+  result.virodhargala.reserve(kMaxEntries);
+  ForEachPlanetInPositions(signs, occupants, kObstructionPositions, [&](PlanetIndex c,
+                                                                       PlanetIndex r, auto) {
+    if (castsArgala[c]) result.virodhargala.push_back(Obstruction(c, r, result.houses[r]));
+  });
+  return result;
+}
+
+}  // namespace tarvel

@@ -1,0 +1,103 @@
+#include "base/position_text.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <string_view>
+
+#include "base/signs.h"
+
+namespace tarvel {
+
+namespace {
+
+// The degree sign U+00B0 in UTF-8, then a space.
+constexpr std::string_view kDegreeSign = "\xC2\xB0 ";
+// Below 2^53 every whole double converts to an integer exactly.
+constexpr double kExactWholeLimit = 9007199254740992.0;
+// The longest whole number a double writes: 309 digits and a sign.
+constexpr std::size_t kMaxWholeChars = 320;
+
+// A longitude split as its position text shows it, each part truncated.
+struct ArcParts {
+  double degrees;  // within the sign
+  double minutes;
+  double seconds;
+  double sign;  // 0 for Aries; 12 and more past the zodiac
+};
+
+ArcParts Split(double longitudeDeg) {
+  const double x = std::fabs(longitudeDeg);
+  const double deg = std::floor(x);
+  const double minutes = 60 * (x - deg);
+  const double wholeMinutes = std::floor(minutes);
+  // The remainder by 30 is exact, the same as taking 30 away while deg reaches 30.
+  return {std::fmod(deg, 30.0), wholeMinutes, std::floor(60 * (minutes - wholeMinutes)),
+          std::floor(deg / 30)};
+}
+
+// The sign's abbreviation; empty from sign 12 on, which lies past the end of the table.
+std::string_view AbbrevOf(double sign) {
+  if (!(sign < kSignCount)) return {};
+  return SignAbbrev(static_cast<int>(sign));
+}
+
+// Writes a whole-valued double as a plain decimal integer at `to`; returns the end. The
+// values a chart writes are small and take the integer conversion, which gives the same
+// digits far more cheaply; any other value (negative zero, huge, not a number) is written as
+// the double it is.
+char* WriteWhole(char* to, double wholeValue) {
+  if (wholeValue >= 0 && wholeValue < kExactWholeLimit && !std::signbit(wholeValue)) {
+    return std::to_chars(to, to + kMaxWholeChars, static_cast<std::uint64_t>(wholeValue)).ptr;
+  }
+  return std::to_chars(to, to + kMaxWholeChars, wholeValue, std::chars_format::fixed, 0).ptr;
+}
+
+// Two digits at least: a single digit gets a leading 0.
+char* WriteTwoDigits(char* to, double wholeValue) {
+  char* const start = to;
+  to = WriteWhole(to, wholeValue);
+  if (to - start > 1) return to;
+  to[0] = start[0];
+  start[0] = '0';
+  return to + 1;
+}
+
+char* WriteText(char* to, std::string_view text) {
+  return std::copy(text.begin(), text.end(), to);
+}
+
+}  // namespace
+
+std::optional<int> SignOfLongitude(double longitudeDeg) {
+  const double sign = std::floor(std::floor(std::fabs(longitudeDeg)) / 30);
+  if (!(sign < kSignCount)) return std::nullopt;
+  return static_cast<int>(sign);
+}
+
+std::string FormatPosition(double longitudeDeg) {
+  const ArcParts parts = Split(longitudeDeg);
+  char text[3 * kMaxWholeChars + 16];
+  char* to = WriteWhole(text, parts.degrees);
+  to = WriteText(to, kDegreeSign);
+  to = WriteWhole(to, parts.minutes);
+  to = WriteText(to, "' ");
+  to = WriteWhole(to, parts.seconds);
+  to = WriteText(to, "\" ");
+  to = WriteText(to, AbbrevOf(parts.sign));
+  return std::string(text, to);
+}
+
+std::string ShortPosition(double longitudeDeg) {
+  const ArcParts parts = Split(longitudeDeg);
+  char text[2 * kMaxWholeChars + 16];
+  char* to = WriteTwoDigits(text, parts.degrees);
+  *to++ = ' ';
+  to = WriteText(to, AbbrevOf(parts.sign));
+  *to++ = ' ';
+  to = WriteTwoDigits(to, parts.minutes);
+  return std::string(text, to);
+}
+
+}  // namespace tarvel

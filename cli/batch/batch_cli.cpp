@@ -1,0 +1,50 @@
+#include "cli/batch/batch_cli.h"
+
+#include <unistd.h>
+
+#include <iostream>
+#include <thread>
+
+namespace tarvel::cli {
+namespace {
+
+constexpr const char* kBatchFooter =
+    "Input: one birth per line, as JSON lines\n"
+    "  {\"date\": \"1980-03-05\", \"time\": \"14:07\", \"zone\": 34, \"lat\": \"18:58N\", "
+    "\"lon\": \"72:49E\", \"dst\": false, \"name\": \"Asha Rao\"}\n"
+    "or as CSV whose first line names the columns\n"
+    "  date,time,zone,lat,lon,dst,name,city,state,country\n"
+    "Output: one JSON line per input line, in order: the chart as 'chart --json' prints it,\n"
+    "or {\"line\": N, \"error\": \"...\"}. Exit status 0 when every line gave a chart, else 1.\n";
+
+std::size_t DefaultJobs() {
+  const unsigned processors = std::thread::hardware_concurrency();
+  return processors == 0 ? 1 : processors;
+}
+
+}  // namespace
+
+CLI::App* AddBatchSubcommand(CLI::App& app, BatchCommandLine& line) {
+  CLI::App* batch = app.add_subcommand(
+      "batch", "Calculate one chart per input line and print one JSON line for each");
+  batch->add_option("FILE", line.request.inputPath,
+                    "JSON lines or CSV; - or nothing for the standard input");
+  batch
+      ->add_option("--format", line.formatName,
+                   "json or csv; when left out, an input starting with '{' is JSON lines")
+      ->check(CLI::IsMember({"json", "csv"}));
+  line.request.jobs = DefaultJobs();
+  batch->add_option("--jobs", line.request.jobs, "Worker threads (default: one per processor)")
+      ->check(CLI::Range(1, 256));
+  batch->footer(kBatchFooter);
+  return batch;
+}
+
+int RunBatchSubcommand(BatchCommandLine& line, std::ostream& out, std::ostream& err) {
+  if (line.formatName == "json") line.request.format = BatchFormat::JsonLines;
+  if (line.formatName == "csv") line.request.format = BatchFormat::Csv;
+  line.request.showProgress = &err == &std::cerr && isatty(STDERR_FILENO) == 1;
+  return RunBatchCommand(line.request, std::cin, out, err);
+}
+
+}  // namespace tarvel::cli

@@ -1,0 +1,131 @@
+#include "cli/batch/batch_command.h"
+
+#include <fstream>
+#include <variant>
+#include <vector>
+
+#include "cli/batch/batch_fields.h"
+#include "cli/batch/batch_pipeline.h"
+#include "cli/batch/batch_progress.h"
+#include "cli/chart/exit_status.h"
+#include "positions/classic_sky.h"
+
+namespace tarvel::cli {
+namespace {
+
+// Enough lines that handing a job to a worker costs nothing next to computing it.
+constexpr std::size_t kLinesPerJob = 64;
+
+std::variant<CsvHeader, std::string> ReadHeader(std::string_view text, const LineShape& shape) {
+  const auto checked = CheckLine(text, shape);
+  if (const auto* refusal = std::get_if<std::string>(&checked)) {
+    return Joined({"CSV header: ", *refusal});
+  }
+  return CsvHeader::Parse(std::get<std::string_view>(checked));
+}
+
+// Reads lines into a job, numbering them on.
+bool FillJob(LineReader& reader, std::uint64_t& nextNumber, BatchJob& job) {
+  while (job.lines.size() < kLinesPerJob) {
+    JobLine line{.number = nextNumber, .offset = job.text.size(), .shape = {}};
+    const auto shape = reader.AppendNextLine(job.text);
+    if (!shape) return false;
+    line.shape = *shape;
+    job.lines.push_back(line);
+    ++nextNumber;
+  }
+  return true;
+}
+
+void ComputeJob(BatchLineProcessor& processor, BatchJob& job) {
+  job.output.clear();
+  job.allSucceeded = true;
+  for (const JobLine& line : job.lines) {
+    const bool succeeded =
+        processor.AppendOutput(line.number, job.LineText(line), line.shape, job.output);
+    job.allSucceeded = job.allSucceeded && succeeded;
+  }
+}
+
+int Finish(bool allSucceeded, const LineReader& reader, std::ostream& out, std::ostream& err) {
+  out.flush();
+  if (!out) {
+    err << "tarvel-cli: could not write the output\n";
+    return kExitFailed;
+  }
+  if (reader.Failed()) {
+    err << "tarvel-cli: could not read the input\n";
+    return kExitFailed;
+  }
+  return allSucceeded ? kExitOk : kExitFailed;
+}
+
+// Computes every line from `firstNumber` on, one processor per job, and writes the output in
+// input order as it comes.
+int ComputeLines(LineReader& reader, BatchFormat format, const CsvHeader* header,
+                 std::uint64_t firstNumber, const BatchRequest& request, std::ostream& out,
+                 std::ostream& err) {
+  const ClassicSky classic;
+  const Sky& sky = request.sky != nullptr ? *request.sky : classic;
+  std::vector<BatchLineProcessor> processors;
+  processors.reserve(request.jobs);
+  for (std::size_t job = 0; job < request.jobs; ++job) {
+    processors.emplace_back(format, header, sky);
+  }
+  BatchProgress progress(err, request.showProgress);
+  std::uint64_t nextNumber = firstNumber;
+  std::uint64_t linesDone = firstNumber - 1;
+  bool allSucceeded = true;
+  const auto write = [&](const BatchJob& job) {
+    out.write(job.output.data(), static_cast<std::streamsize>(job.output.size()));
+    out.flush();
+    allSucceeded = allSucceeded && job.allSucceeded;
+    linesDone += job.lines.size();
+    progress.Update(linesDone);
+    return static_cast<bool>(out);
+  };
+  RunOrderedPipeline(
+      request.jobs,
+      {.read = [&](BatchJob& job) { return FillJob(reader, nextNumber, job); },
+       .compute = [&](BatchJob& job, std::size_t worker) { ComputeJob(processors[worker], job); },
+       .write = write});
+  progress.Finish(linesDone);
+  return Finish(allSucceeded, reader, out, err);
+}
+
+}  // namespace
+
+BatchFormat DetectFormat(std::optional<char> firstNonBlank) {
+  return firstNonBlank == '{' ? BatchFormat::JsonLines : BatchFormat::Csv;
+}
+
+int RunBatch(std::istream& in, const BatchRequest& request, std::ostream& out, std::ostream& err) {
+  LineReader reader(in, kMaxBatchLineBytes);
+  const BatchFormat format = request.format.value_or(DetectFormat(reader.FirstNonBlankByte()));
+  if (format == BatchFormat::JsonLines) {
+    return ComputeLines(reader, format, nullptr, 1, request, out, err);
+  }
+  std::string text;
+  const auto shape = reader.AppendNextLine(text);
+  if (!shape) return Finish(true, reader, out, err);
+  const auto header = ReadHeader(text, *shape);
+  if (const auto* refusal = std::get_if<std::string>(&header)) {
+    // Without its header no line of a CSV input can be read.
+    out << LineErrorJson(1, *refusal) << '\n';
+    return Finish(false, reader, out, err);
+  }
+  return ComputeLines(reader, format, &std::get<CsvHeader>(header), 2, request, out, err);
+}
+
+int RunBatchCommand(const BatchRequest& request, std::istream& standardInput, std::ostream& out,
+                    std::ostream& err) {
+  if (request.inputPath == "-") return RunBatch(standardInput, request, out, err);
+  std::ifstream file(request.inputPath, std::ios::binary);
+  if (!file) {
+    err << "tarvel-cli: cannot open '" << request.inputPath << "'\n";
+    return kExitBadInput;
+  }
+  return RunBatch(file, request, out, err);
+}
+
+}  // namespace tarvel::cli

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstddef>
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "cli/batch/batch_line.h"
+#include "positions/sky.h"
+
+namespace tarvel::cli {
+
+/// What `tarvel-cli batch` was asked for.
+struct BatchRequest {
+  std::string inputPath = "-";        ///< a file, or "-" for the standard input
+  std::optional<BatchFormat> format;  ///< detected from the input when not given
+  std::size_t jobs = 1;               ///< worker threads, at least 1
+  bool showProgress = false;          ///< keep a progress line on the error output
+  const Sky* sky = nullptr;           ///< the sky every chart is computed in; classic if none
+};
+
+/// The format of an input that starts with `firstNonBlank`: '{' means JSON lines.
+BatchFormat DetectFormat(std::optional<char> firstNonBlank);
+
+/// Computes one chart per input line and writes one JSON line per input line, in input
+/// order. Returns 0 when every line gave a chart, 1 otherwise (also when the output failed).
+int RunBatch(std::istream& in, const BatchRequest& request, std::ostream& out, std::ostream& err);
+
+/// `tarvel-cli batch`: RunBatch on the named file or on `standardInput`; a file that cannot
+/// be opened is refused with exit status 2.
+int RunBatchCommand(const BatchRequest& request, std::istream& standardInput, std::ostream& out,
+                    std::ostream& err);
+
+}  // namespace tarvel::cli

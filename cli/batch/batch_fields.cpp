@@ -1,0 +1,134 @@
+#include "cli/batch/batch_fields.h"
+
+#include <algorithm>
+#include <charconv>
+#include <limits>
+
+#include <nlohmann/json.hpp>
+
+namespace tarvel::cli {
+namespace {
+
+constexpr std::array<BatchField, 5> kRequiredFields = {
+    BatchField::Date, BatchField::Time, BatchField::Zone, BatchField::Lat, BatchField::Lon};
+
+std::string Quoted(std::string_view text) {
+  return Joined({"'", text, "'"});
+}
+
+bool EqualsIgnoringCase(std::string_view text, std::string_view lowerWord) {
+  return std::equal(text.begin(), text.end(), lowerWord.begin(), lowerWord.end(),
+                    [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a + 32 : a) == b; });
+}
+
+std::optional<bool> ParseTruth(std::string_view text) {
+  if (text.empty() || text == "0" || EqualsIgnoringCase(text, "false")) return false;
+  if (text == "1" || EqualsIgnoringCase(text, "true")) return true;
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<BatchField> FindBatchField(std::string_view name) {
+  const auto at = std::find(kBatchFieldNames.begin(), kBatchFieldNames.end(), name);
+  if (at == kBatchFieldNames.end()) return std::nullopt;
+  return static_cast<BatchField>(at - kBatchFieldNames.begin());
+}
+
+std::string_view FieldName(BatchField field) {
+  return kBatchFieldNames[static_cast<std::size_t>(field)];
+}
+
+std::optional<std::string> BirthFields::MarkGiven(BatchField field) {
+  const auto bit = static_cast<std::size_t>(field);
+  if (given_.test(bit)) return Joined({"field ", Quoted(FieldName(field)), " is given twice"});
+  given_.set(bit);
+  return std::nullopt;
+}
+
+std::optional<std::string> BirthFields::SetFromText(BatchField field, std::string_view text) {
+  if (field == BatchField::Zone) {
+    auto row = ParseZoneRow(text);
+    if (auto* error = std::get_if<OptionError>(&row)) return std::move(error->message);
+    return SetZone(std::get<int>(row));
+  }
+  if (field == BatchField::Dst) {
+    const auto dst = ParseTruth(text);
+    if (!dst) return Joined({"dst ", Quoted(text), " is not true or false"});
+    SetDst(*dst);
+    return std::nullopt;
+  }
+  const bool optional = field >= BatchField::Name;
+  if (!(optional && text.empty())) SetText(field, std::string(text));
+  return std::nullopt;
+}
+
+void BirthFields::SetText(BatchField field, std::string text) {
+  switch (field) {
+    case BatchField::Date:
+      options_.date = std::move(text);
+      break;
+    case BatchField::Time:
+      options_.time = std::move(text);
+      break;
+    case BatchField::Lat:
+      options_.latitude = std::move(text);
+      break;
+    case BatchField::Lon:
+      options_.longitude = std::move(text);
+      break;
+    case BatchField::Name:
+      options_.name = std::move(text);
+      break;
+    case BatchField::City:
+      options_.city = std::move(text);
+      break;
+    case BatchField::State:
+      options_.state = std::move(text);
+      break;
+    case BatchField::Country:
+      options_.country = std::move(text);
+      break;
+    case BatchField::Zone:
+    case BatchField::Dst:
+      break;
+  }
+}
+
+std::optional<std::string> BirthFields::SetZone(std::int64_t zone) {
+  if (zone < std::numeric_limits<int>::min() || zone > std::numeric_limits<int>::max()) {
+    return ZoneOutsideMessage(std::to_string(zone));
+  }
+  options_.zone = static_cast<int>(zone);
+  return std::nullopt;
+}
+
+std::optional<std::string> BirthFields::Finish() {
+  for (BatchField field : kRequiredFields) {
+    if (!given_.test(static_cast<std::size_t>(field))) {
+      return Joined({"field ", Quoted(FieldName(field)), " is missing"});
+    }
+  }
+  return std::nullopt;
+}
+
+std::string Joined(std::initializer_list<std::string_view> pieces) {
+  std::size_t length = 0;
+  for (std::string_view piece : pieces) length += piece.size();
+  std::string joined;
+  joined.reserve(length);
+  for (std::string_view piece : pieces) joined.append(piece);
+  return joined;
+}
+
+std::string ZoneOutsideMessage(std::string_view number) {
+  return Joined({"zone row ", number, " is outside 0-70"});
+}
+
+std::string LineErrorJson(std::uint64_t lineNumber, std::string_view message) {
+  const nlohmann::json text(message);
+  return Joined({"{\"line\":", std::to_string(lineNumber), ",\"error\":",
+                 text.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace), "}"});
+}
+
+}  // namespace tarvel::cli

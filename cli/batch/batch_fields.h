@@ -1,0 +1,62 @@
+#pragma once
+
+#include <array>
+#include <bitset>
+#include <cstdint>
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "cli/chart/birth_options.h"
+
+namespace tarvel::cli {
+
+/// The fields of a birth line, named as the chart command's options (without the dashes).
+enum class BatchField { Date, Time, Zone, Lat, Lon, Dst, Name, City, State, Country };
+inline constexpr int kBatchFieldCount = 10;
+
+/// The field names in BatchField order.
+inline constexpr std::array<std::string_view, kBatchFieldCount> kBatchFieldNames = {
+    "date", "time", "zone", "lat", "lon", "dst", "name", "city", "state", "country"};
+
+/// The field called `name` exactly, if any.
+std::optional<BatchField> FindBatchField(std::string_view name);
+
+std::string_view FieldName(BatchField field);
+
+/// Collects the fields of one birth line, each at most once.
+class BirthFields {
+ public:
+  /// The refusal when the field was given before.
+  std::optional<std::string> MarkGiven(BatchField field);
+
+  /// Sets a field from its text as a CSV cell holds it: the zone as a decimal whole number,
+  /// daylight saving as true/false/1/0 (empty is false), an empty name or place as absent.
+  std::optional<std::string> SetFromText(BatchField field, std::string_view text);
+
+  void SetText(BatchField field, std::string text);
+  void SetDst(bool dst) { options_.dst = dst; }
+  /// The zone row; a number outside the int range is refused as a row outside the list.
+  std::optional<std::string> SetZone(std::int64_t zone);
+
+  /// The options once every required field was given; the refusal names the first missing.
+  std::optional<std::string> Finish();
+
+  BirthOptions& Options() { return options_; }
+
+ private:
+  BirthOptions options_;
+  std::bitset<kBatchFieldCount> given_;
+};
+
+/// The pieces one after another: messages are put together this way rather than with `+`.
+std::string Joined(std::initializer_list<std::string_view> pieces);
+
+/// The refusal of a zone row outside the list, for the row's number as text.
+std::string ZoneOutsideMessage(std::string_view number);
+
+/// `{"line":N,"error":"message"}`, the output of a refused line.
+std::string LineErrorJson(std::uint64_t lineNumber, std::string_view message);
+
+}  // namespace tarvel::cli

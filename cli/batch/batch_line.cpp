@@ -1,0 +1,46 @@
+#include "cli/batch/batch_line.h"
+
+#include "cli/batch/batch_fields.h"
+#include "cli/batch/batch_json_line.h"
+#include "cli/chart/utf8.h"
+
+namespace tarvel::cli {
+
+std::variant<std::string_view, std::string> CheckLine(std::string_view text,
+                                                      const LineShape& shape) {
+  if (shape.tooLong) {
+    return Joined({"line is longer than ", std::to_string(kMaxBatchLineBytes), " bytes"});
+  }
+  if (!shape.endsInNewline) return std::string("truncated line: the input ends inside it");
+  if (text.ends_with('\r')) text.remove_suffix(1);
+  if (const auto invalid = FindInvalidUtf8(text)) {
+    return Joined({"invalid UTF-8 at byte ", std::to_string(*invalid + 1)});
+  }
+  return text;
+}
+
+std::optional<std::string> BatchLineProcessor::AppendChart(std::string_view text,
+                                                           const LineShape& shape,
+                                                           std::string& output) {
+  const auto checked = CheckLine(text, shape);
+  if (const auto* refusal = std::get_if<std::string>(&checked)) return *refusal;
+  const std::string_view line = std::get<std::string_view>(checked);
+  if (line.find_first_not_of(" \t") == std::string_view::npos) return "empty line";
+  auto parsed = format_ == BatchFormat::JsonLines ? ParseJsonBirthLine(line)
+                                                  : header_->ParseLine(line, cells_);
+  if (auto* refusal = std::get_if<std::string>(&parsed)) return std::move(*refusal);
+  if (auto error = worker_.AppendChartJson(std::get<BirthOptions>(parsed), output)) {
+    return std::move(error->message);
+  }
+  return std::nullopt;
+}
+
+bool BatchLineProcessor::AppendOutput(std::uint64_t lineNumber, std::string_view text,
+                                      const LineShape& shape, std::string& output) {
+  const auto refusal = AppendChart(text, shape, output);
+  if (refusal) output += LineErrorJson(lineNumber, *refusal);
+  output += '\n';
+  return !refusal;
+}
+
+}  // namespace tarvel::cli

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "cli/batch/batch_csv.h"
+#include "cli/batch/batch_lines.h"
+#include "cli/batch/chart_worker.h"
+
+namespace tarvel::cli {
+
+/// How the lines of a batch describe their births.
+enum class BatchFormat { JsonLines, Csv };
+
+/// The longest line a batch reads; a birth takes a few hundred bytes.
+inline constexpr std::size_t kMaxBatchLineBytes = 16 * 1024;
+
+/// The text of a line fit for parsing, without a final CR; the refusal of a line that is too
+/// long, cut off at the end of the input or not UTF-8.
+std::variant<std::string_view, std::string> CheckLine(std::string_view text,
+                                                      const LineShape& shape);
+
+/// Turns input lines into output lines. Each worker thread has its own, with its own chart
+/// state; the CSV header, when there is one, is shared and never changes.
+class BatchLineProcessor {
+ public:
+  BatchLineProcessor(BatchFormat format, const CsvHeader* header, const Sky& sky)
+      : format_(format), header_(header), worker_(sky) {}
+
+  /// Appends the output of one input line and a line feed to `output`: the chart as
+  /// `chart --json` prints it, or {"line":N,"error":"..."}; an empty line is refused too.
+  /// False for a refused line.
+  bool AppendOutput(std::uint64_t lineNumber, std::string_view text, const LineShape& shape,
+                    std::string& output);
+
+ private:
+  // Appends the chart of a line to `output`; the refusal otherwise.
+  std::optional<std::string> AppendChart(std::string_view text, const LineShape& shape,
+                                         std::string& output);
+
+  BatchFormat format_;
+  const CsvHeader* header_;
+  ChartWorker worker_;
+  std::vector<std::string> cells_;
+};
+
+}  // namespace tarvel::cli

@@ -1,0 +1,167 @@
+#include "cli/chart/birth_options.h"
+
+#include <charconv>
+#include <string_view>
+
+#include "app/key_classes.h"
+#include "app/validation.h"
+
+namespace tarvel::cli {
+namespace {
+
+std::string ZoneOutside(std::string_view number) {
+  return "zone row " + std::string(number) + " is outside 0-70";
+}
+
+// Reads a text left to right: digit runs of bounded length and single characters.
+class Scanner {
+ public:
+  explicit Scanner(std::string_view text) : rest_(text) {}
+
+  std::optional<std::string_view> Digits(std::size_t minLength, std::size_t maxLength) {
+    std::size_t length = 0;
+    while (length < rest_.size() && length < maxLength && IsDigit(rest_[length])) ++length;
+    if (length < minLength) return std::nullopt;
+    const std::string_view digits = rest_.substr(0, length);
+    rest_.remove_prefix(length);
+    return digits;
+  }
+
+  std::optional<char> OneOf(std::string_view accepted) {
+    if (rest_.empty() || accepted.find(rest_.front()) == std::string_view::npos)
+      return std::nullopt;
+    const char c = rest_.front();
+    rest_.remove_prefix(1);
+    return c;
+  }
+
+  bool AtEnd() const { return rest_.empty(); }
+
+ private:
+  static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+  std::string_view rest_;
+};
+
+int ToInt(std::string_view digits) {
+  int value = 0;
+  std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  return value;
+}
+
+std::optional<OptionError> ReadDate(std::string_view text, BirthForm& form) {
+  Scanner scan(text);
+  const auto year = scan.Digits(4, 4);
+  const auto dash1 = scan.OneOf("-");
+  const auto month = scan.Digits(2, 2);
+  const auto dash2 = scan.OneOf("-");
+  const auto day = scan.Digits(2, 2);
+  if (!year || !dash1 || !month || !dash2 || !day || !scan.AtEnd()) {
+    return OptionError{"malformed date '" + std::string(text) + "': expected YYYY-MM-DD"};
+  }
+  if (ToInt(*year) < kFirstYear || ToInt(*year) > kLastYear) {
+    return OptionError{"year " + std::string(*year) + " is outside 1900-2050"};
+  }
+  if (ToInt(*month) < 1 || ToInt(*month) > 12 || ToInt(*day) < 1 || ToInt(*day) > 31) {
+    return OptionError{"malformed date '" + std::string(text) + "': no such month or day"};
+  }
+  form.cboYear = ToInt(*year) - kFirstYear;
+  form.cboMonth = ToInt(*month) - 1;
+  form.cboDate = ToInt(*day) - 1;
+  return std::nullopt;
+}
+
+std::optional<OptionError> ReadTime(std::string_view text, BirthForm& form) {
+  Scanner scan(text);
+  const auto hour = scan.Digits(1, 2);
+  const auto colon = scan.OneOf(":");
+  const auto minute = scan.Digits(2, 2);
+  if (!hour || !colon || !minute || !scan.AtEnd() || ToInt(*hour) > 23 || ToInt(*minute) > 59) {
+    return OptionError{"malformed time '" + std::string(text) +
+                       "': expected HH:MM, 00:00 to 23:59"};
+  }
+  form.cboHour = ToInt(*hour);
+  form.cboMinute = ToInt(*minute);
+  return std::nullopt;
+}
+
+// "DD:MM" and a direction letter; the degrees and minutes go into the digits boxes as
+// typed, so the window's coordinate rules judge them.
+std::optional<OptionError> ReadCoordinate(std::string_view text, std::string_view what,
+                                          std::string_view directions, DigitText& degrees,
+                                          DigitText& minutes, bool& isSecondDirection) {
+  Scanner scan(text);
+  const auto deg = scan.Digits(1, DigitText::kMaxLength);
+  const auto colon = scan.OneOf(":");
+  const auto min = scan.Digits(1, DigitText::kMaxLength);
+  const auto direction = scan.OneOf(directions);
+  if (!deg || !colon || !min || !direction || !scan.AtEnd()) {
+    return OptionError{"malformed " + std::string(what) + " '" + std::string(text) +
+                       "': expected degrees:minutes followed by " + directions[0] + " or " +
+                       directions[1]};
+  }
+  degrees = *DigitText::Parse(*deg);
+  minutes = *DigitText::Parse(*min);
+  isSecondDirection = *direction == directions[1];
+  return std::nullopt;
+}
+
+std::optional<OptionError> ReadText(const std::optional<std::string>& given, std::string& box) {
+  if (!given) return std::nullopt;
+  if (!AcceptsText(KeyClass::Letters, *given)) {
+    return OptionError{std::string(RefusalMessage(KeyClass::Letters)) + ": '" + *given + "'"};
+  }
+  box = *given;
+  return std::nullopt;
+}
+
+std::optional<OptionError> FillForm(const BirthOptions& options, BirthForm& form) {
+  if (auto error = ReadDate(options.date, form)) return error;
+  if (auto error = ReadTime(options.time, form)) return error;
+  if (options.zone < 0 || options.zone >= ListSize(FormList::cboTimeZone)) {
+    return OptionError{ZoneOutside(std::to_string(options.zone))};
+  }
+  form.cboTimeZone = options.zone;
+  bool south = false;
+  bool west = false;
+  if (auto error = ReadCoordinate(options.latitude, "latitude", "NS", form.txtLatDeg,
+                                  form.txtLatMin, south)) {
+    return error;
+  }
+  if (auto error = ReadCoordinate(options.longitude, "longitude", "EW", form.txtLonDeg,
+                                  form.txtLonMin, west)) {
+    return error;
+  }
+  form.optLat = south ? LatitudeChoice::South : LatitudeChoice::North;
+  form.optLong = west ? LongitudeChoice::West : LongitudeChoice::East;
+  form.chkDST = options.dst;
+  for (auto [given, box] :
+       {std::pair{&options.name, &form.txtName}, std::pair{&options.city, &form.txtCity},
+        std::pair{&options.state, &form.txtState}, std::pair{&options.country, &form.txtCountry}}) {
+    if (auto error = ReadText(*given, *box)) return error;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::variant<int, OptionError> ParseZoneRow(std::string_view text) {
+  int row = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, row);
+  if (error == std::errc::result_out_of_range) return OptionError{ZoneOutside(text)};
+  if (text.empty() || error != std::errc() || stop != end) {
+    return OptionError{"zone '" + std::string(text) + "' is not a whole number"};
+  }
+  return row;
+}
+
+std::variant<BirthForm, OptionError> BuildBirthForm(const BirthOptions& options) {
+  BirthForm form;
+  if (auto error = FillForm(options, form)) return *error;
+  if (auto refusal = FindRefusal(form, RequiredBoxes::CoordinatesOnly)) {
+    return OptionError{std::string(refusal->message)};
+  }
+  return form;
+}
+
+}  // namespace tarvel::cli

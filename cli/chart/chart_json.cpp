@@ -1,0 +1,114 @@
+#include "cli/chart/chart_json.h"
+
+#include <charconv>
+
+#include "argala/argala_text.h"
+#include "argala/chart_captions.h"
+#include "base/position_text.h"
+#include "cli/chart/json_text.h"
+
+namespace tarvel::cli {
+namespace {
+
+void BirthDataJson(const BirthData& birth, JsonText& json) {
+  json.BeginObject();
+  json.Key("BirthName");
+  json.String(birth.BirthName);
+  const std::pair<std::string_view, std::int16_t> numbers[] = {
+      {"BirthMonth", birth.BirthMonth},   {"BirthDay", birth.BirthDay},
+      {"BirthYear", birth.BirthYear},     {"BirthHour", birth.BirthHour},
+      {"BirthMinute", birth.BirthMinute}, {"ZoneHours", birth.ZoneHours},
+      {"ZoneMinutes", birth.ZoneMinutes}, {"LonDeg", birth.LonDeg},
+      {"LonMin", birth.LonMin},           {"LatDeg", birth.LatDeg},
+      {"LatMin", birth.LatMin},           {"IsEast", birth.IsEast},
+      {"IsSouth", birth.IsSouth},         {"IsDST", birth.IsDST}};
+  for (const auto& [key, value] : numbers) {
+    json.Key(key);
+    json.Number(value);
+  }
+  json.Key("BirthCity");
+  json.String(birth.BirthCity);
+  json.Key("BirthState");
+  json.String(birth.BirthState);
+  json.Key("BirthCountry");
+  json.String(birth.BirthCountry);
+  json.EndObject();
+}
+
+// An array of one text per item, each made by `write(item, scratch)` into an emptied scratch
+// string, so no text needs a string of its own.
+template <typename Items, typename Write>
+void TextArray(std::string_view key, const Items& items, JsonText& json, std::string& scratch,
+               Write write) {
+  json.Key(key);
+  json.BeginArray();
+  for (const auto& item : items) {
+    scratch.clear();
+    write(item, scratch);
+    json.String(scratch);
+  }
+  json.EndArray();
+}
+
+// The chart correction is promised with 17 significant digits, more than the shortest text
+// that reads back to the same double; to_chars with a precision writes what printf's %.17g
+// writes.
+void SeventeenDigits(std::string_view key, double value, JsonText& json) {
+  char text[32];
+  const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 17);
+  json.Key(key);
+  json.RawNumber(std::string_view(text, static_cast<std::size_t>(end.ptr - text)));
+}
+
+constexpr std::array<int, kPlanetCount> kPlanetIndices = {0, 1, 2, 3, 4, 5, 6, 7, 8};
+constexpr std::array<int, kSignCount> kSignNumbers = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+
+void PlanetArrays(const ChartResult& chart, JsonText& json, std::string& scratch) {
+  const auto name = [](int p, std::string& text) { text.append(kPlanetNames[p]); };
+  TextArray("PlanetNames", kPlanetIndices, json, scratch, name);
+  TextArray("GrahaNames", kPlanetIndices, json, scratch,
+            [](int p, std::string& text) { text.append(kGrahaNames[p]); });
+  TextArray("PlanetSigns", chart.positions.grahaDeg, json, scratch,
+            [](double longitudeDeg, std::string& text) { text = ShortPosition(longitudeDeg); });
+  TextArray("PlanetHouses", chart.argala.houses, json, scratch,
+            [](std::optional<int> house, std::string& text) { text = HouseText(house); });
+}
+
+void ArgalaArrays(const ChartResult& chart, JsonText& json, std::string& scratch) {
+  const auto entry = [](const ArgalaEntry& e, std::string& text) { AppendEntryText(text, e); };
+  TextArray("ArgalaList", chart.argala.argala, json, scratch, entry);
+  TextArray("VirodhargalaList", chart.argala.virodhargala, json, scratch, entry);
+  TextArray("SignContents", kSignNumbers, json, scratch,
+            [&](int sign, std::string& text) { text = SignBoxText(chart.signs, sign); });
+}
+
+}  // namespace
+
+void AppendChartJson(const ChartState& state, std::string& out) {
+  const ChartResult& chart = state.Chart;
+  std::string scratch;
+  JsonText json(out);
+  json.BeginObject();
+  json.Key("BirthData");
+  BirthDataJson(state.BirthData, json);
+  json.Key("ZoneRow");
+  json.Number(state.ZoneRow);
+  json.Key("AscendantPosition");
+  json.String(FormatPosition(chart.positions.ascendantDeg));
+  json.Key("MoonPosition");
+  json.String(FormatPosition(chart.positions.grahaDeg[Moon]));
+  SeventeenDigits("ChartCorrection", chart.positions.chartCorrection, json);
+  PlanetArrays(chart, json, scratch);
+  ArgalaArrays(chart, json, scratch);
+  json.Key("Reading");
+  json.String(ReadingPlainText(chart.reading, chart.argala));
+  json.EndObject();
+}
+
+std::string ChartJson(const ChartState& state) {
+  std::string text;
+  AppendChartJson(state, text);
+  return text;
+}
+
+}  // namespace tarvel::cli

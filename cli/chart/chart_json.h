@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+#include "app/chart_state.h"
+
+namespace tarvel::cli {
+
+/// The chart of the state's last calculation as one line of JSON: the birth data, the zone
+/// row, every position, both Argala lists, the sign boxes and the reading as plain text (CR LF
+/// line breaks kept). Texts are UTF-8; bytes that are not are replaced, so the output always
+/// parses.
+std::string ChartJson(const ChartState& state);
+
+/// ChartJson appended to `out`, without a string of its own.
+void AppendChartJson(const ChartState& state, std::string& out);
+
+}  // namespace tarvel::cli

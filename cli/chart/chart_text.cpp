@@ -1,0 +1,145 @@
+#include "cli/chart/chart_text.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+#include <vector>
+
+#include "argala/rasi_chart_layout.h"
+#include "cli/chart/text_canvas.h"
+
+namespace tarvel {
+
+namespace {
+
+constexpr int kBoxWidth = 14;  // columns inside a box
+constexpr int kBoxPadding = 1;
+constexpr int kBoxTextWidth = kBoxWidth - 2 * kBoxPadding;
+constexpr int kMinBoxHeight = 5;  // lines inside a box, its sign number's line included
+constexpr int kCentreWidth = 2 * kBoxWidth + 1;
+constexpr int kCentreTextWidth = kCentreWidth - 2 * kBoxPadding;
+constexpr int kListGap = 2;
+
+using Lines = std::vector<std::string>;
+
+// Where the rules run: columnX[i] is the column of the i-th vertical rule, rowY[i] the line
+// of the i-th horizontal rule.
+struct Grid {
+  std::array<int, kChartGridSize + 1> columnX{};
+  std::array<int, kChartGridSize + 1> rowY{};
+};
+
+Lines WrapCaption(std::string_view caption, int width) {
+  Lines lines = WrapText(caption, width);
+  if (lines.empty()) lines.emplace_back();
+  return lines;
+}
+
+Lines LegendLines(const ChartCaptions& captions) {
+  Lines legend;
+  for (const std::string& caption : captions.lblPlanet) {
+    for (std::string& line : WrapCaption(caption, kCentreTextWidth)) legend.push_back(line);
+  }
+  return legend;
+}
+
+// Each row is as high as its fullest box needs; the two middle rows also hold the legend
+// with a blank line above and below it.
+std::array<int, kChartGridSize> RowHeights(const std::array<Lines, kSignCount>& boxLines,
+                                           int legendLineCount) {
+  std::array<int, kChartGridSize> heights;
+  heights.fill(kMinBoxHeight);
+  for (int sign = 0; sign < kSignCount; ++sign) {
+    const int needed = static_cast<int>(boxLines[sign].size()) + 1;
+    int& height = heights[kSignBoxCells[sign].row];
+    height = std::max(height, needed);
+  }
+  while (heights[1] + heights[2] + 1 < legendLineCount + 2) {
+    ++heights[heights[1] <= heights[2] ? 1 : 2];
+  }
+  return heights;
+}
+
+Grid MakeGrid(const std::array<int, kChartGridSize>& rowHeights) {
+  Grid grid;
+  for (int i = 1; i <= kChartGridSize; ++i) {
+    grid.columnX[i] = grid.columnX[i - 1] + kBoxWidth + 1;
+    grid.rowY[i] = grid.rowY[i - 1] + rowHeights[i - 1] + 1;
+  }
+  return grid;
+}
+
+void DrawSignBox(TextCanvas& canvas, const Grid& grid, int sign, const Lines& lines) {
+  const GridCell cell = kSignBoxCells[sign];
+  const int left = grid.columnX[cell.column];
+  const int right = grid.columnX[cell.column + 1];
+  const int top = grid.rowY[cell.row];
+  const int bottom = grid.rowY[cell.row + 1];
+  canvas.RuleHorizontal(top, left, right);
+  canvas.RuleHorizontal(bottom, left, right);
+  canvas.RuleVertical(left, top, bottom);
+  canvas.RuleVertical(right, top, bottom);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    canvas.Put(left + 1 + kBoxPadding, top + 1 + static_cast<int>(i), lines[i]);
+  }
+  const std::string_view number = kSignNumberLabels[sign].caption;
+  canvas.Put(right - kBoxPadding - DisplayWidth(number), bottom - 1, number);
+}
+
+void DrawLegend(TextCanvas& canvas, const Grid& grid, const Lines& legend) {
+  int blockWidth = 0;
+  for (const std::string& line : legend) blockWidth = std::max(blockWidth, DisplayWidth(line));
+  const int centreHeight = grid.rowY[3] - grid.rowY[1] - 1;
+  const int left = grid.columnX[1] + 1 + (kCentreWidth - blockWidth) / 2;
+  const int top = grid.rowY[1] + 1 + (centreHeight - static_cast<int>(legend.size())) / 2;
+  for (std::size_t i = 0; i < legend.size(); ++i) {
+    canvas.Put(left, top + static_cast<int>(i), legend[i]);
+  }
+}
+
+int NameColumnWidth(const ChartCaptions& captions) {
+  int width = 0;
+  for (const std::string& name : captions.lblPlanets_Name) {
+    width = std::max(width, DisplayWidth(name));
+  }
+  return width;
+}
+
+int PositionColumnWidth(const ChartCaptions& captions) {
+  int width = 0;
+  for (const std::string& position : captions.lblPlanets_Position) {
+    width = std::max(width, DisplayWidth(position));
+  }
+  return width;
+}
+
+// The names and positions, one planet a line, from the first line inside the boxes.
+void DrawPositionList(TextCanvas& canvas, const ChartCaptions& captions, int left) {
+  const int positionLeft = left + NameColumnWidth(captions) + 1;
+  for (int p = 0; p < kPlanetCount; ++p) {
+    canvas.Put(left, 1 + p, captions.lblPlanets_Name[p]);
+    canvas.Put(positionLeft, 1 + p, captions.lblPlanets_Position[p]);
+  }
+}
+
+}  // namespace
+
+std::string RenderChartText(const ChartCaptions& captions) {
+  std::array<Lines, kSignCount> boxLines;
+  for (int sign = 0; sign < kSignCount; ++sign) {
+    boxLines[sign] = WrapText(captions.lblSign[sign], kBoxTextWidth);
+  }
+  const Lines legend = LegendLines(captions);
+  const Grid grid = MakeGrid(RowHeights(boxLines, static_cast<int>(legend.size())));
+
+  const int chartWidth = grid.columnX.back() + 1;
+  const int listLeft = chartWidth + kListGap;
+  const int width = listLeft + NameColumnWidth(captions) + 1 + PositionColumnWidth(captions);
+  TextCanvas canvas(width, std::max(grid.rowY.back() + 1, kPlanetCount + 1));
+  for (int sign = 0; sign < kSignCount; ++sign) DrawSignBox(canvas, grid, sign, boxLines[sign]);
+  DrawLegend(canvas, grid, legend);
+  DrawPositionList(canvas, captions, listLeft);
+  return canvas.Render();
+}
+
+}  // namespace tarvel

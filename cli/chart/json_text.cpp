@@ -1,0 +1,190 @@
+#include "cli/chart/json_text.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cstring>
+#include <optional>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+#include <nlohmann/json.hpp>
+
+#include "cli/chart/utf8.h"
+
+namespace tarvel::cli {
+namespace {
+
+// The escape of each byte below 0x80 that needs one, as nlohmann writes it: the short forms
+// where JSON has them, \u00xx (lower-case hex) for the other control characters.
+constexpr std::array<std::string_view, 0x80> kEscapes = [] {
+  std::array<std::string_view, 0x80> escapes{};
+  constexpr std::string_view kControl[0x20] = {
+      "\\u0000", "\\u0001", "\\u0002", "\\u0003", "\\u0004", "\\u0005", "\\u0006", "\\u0007",
+      "\\b",     "\\t",     "\\n",     "\\u000b", "\\f",     "\\r",     "\\u000e", "\\u000f",
+      "\\u0010", "\\u0011", "\\u0012", "\\u0013", "\\u0014", "\\u0015", "\\u0016", "\\u0017",
+      "\\u0018", "\\u0019", "\\u001a", "\\u001b", "\\u001c", "\\u001d", "\\u001e", "\\u001f"};
+  for (int c = 0; c < 0x20; ++c) escapes[c] = kControl[c];
+  escapes['"'] = "\\\"";
+  escapes['\\'] = "\\\\";
+  return escapes;
+}();
+
+// Bytes that JSON writes in more than one byte need at most six ("\u001f").
+constexpr std::size_t kMaxEscapedBytes = 6;
+
+// True for the bytes written as they are: ASCII, neither a control character, a quote nor a
+// backslash. Every other byte needs a look of its own.
+constexpr std::array<bool, 0x100> kPlainBytes = [] {
+  std::array<bool, 0x100> plain{};
+  for (int c = 0x20; c < 0x80; ++c) plain[c] = c != '"' && c != '\\';
+  return plain;
+}();
+
+bool IsPlain(char c) {
+  return kPlainBytes[static_cast<unsigned char>(c)];
+}
+
+#if defined(__SSE2__)
+constexpr std::size_t kBlockBytes = 16;
+
+// How many of the block's leading bytes are plain (kBlockBytes when all are). As signed bytes,
+// the control characters and every byte from 0x80 on are below 0x20.
+std::size_t PlainPrefix(const char* bytes) {
+  const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes));
+  const __m128i special = _mm_or_si128(_mm_cmplt_epi8(block, _mm_set1_epi8(0x20)),
+                                       _mm_or_si128(_mm_cmpeq_epi8(block, _mm_set1_epi8('"')),
+                                                    _mm_cmpeq_epi8(block, _mm_set1_epi8('\\'))));
+  const int mask = _mm_movemask_epi8(special);
+  return mask == 0 ? kBlockBytes : static_cast<std::size_t>(__builtin_ctz(mask));
+}
+#else
+constexpr std::size_t kBlockBytes = 8;
+
+std::size_t PlainPrefix(const char* bytes) {
+  std::size_t plain = 0;
+  while (plain < kBlockBytes && IsPlain(bytes[plain])) ++plain;
+  return plain;
+}
+#endif
+
+// Writes the byte at `from` that is not plain, escaped or, with the rest of its UTF-8
+// sequence, as it is; moves both past what was done. False when the text is not UTF-8 there.
+bool WriteSpecial(const char*& from, const char* end, char*& to) {
+  const auto byte = static_cast<unsigned char>(*from);
+  if (byte < 0x80) {
+    for (const char c : kEscapes[byte]) *to++ = c;
+    ++from;
+    return true;
+  }
+  const std::size_t length =
+      Utf8SequenceLength(std::string_view(from, static_cast<std::size_t>(end - from)));
+  for (std::size_t i = 0; i < length; ++i) *to++ = *from++;
+  return length != 0;
+}
+
+}  // namespace
+
+std::size_t JsonText::MaxEscapedLength(std::string_view text) {
+  return kMaxEscapedBytes * text.size();
+}
+
+// Whole blocks are copied before they are examined: the room is six bytes for every byte
+// still to write, so a block always fits, and bytes copied past the plain prefix are
+// overwritten by what follows.
+char* JsonText::WriteEscaped(std::string_view text, char* to) {
+  const char* from = text.data();
+  const char* const end = from + text.size();
+  while (end - from >= static_cast<std::ptrdiff_t>(kBlockBytes)) {
+    std::memcpy(to, from, kBlockBytes);
+    const std::size_t plain = PlainPrefix(from);
+    from += plain;
+    to += plain;
+    if (plain < kBlockBytes && !WriteSpecial(from, end, to)) return nullptr;
+  }
+  const std::size_t rest = static_cast<std::size_t>(end - from);
+  if (rest != 0 && text.size() >= kBlockBytes && PlainPrefix(end - kBlockBytes) == kBlockBytes) {
+    // The last block overlaps bytes already copied as they are: copying them again ends the
+    // text in one step.
+    std::memcpy(to - (kBlockBytes - rest), end - kBlockBytes, kBlockBytes);
+    return to + rest;
+  }
+  while (from < end) {
+    if (IsPlain(*from)) {
+      *to++ = *from++;
+    } else if (!WriteSpecial(from, end, to)) {
+      return nullptr;
+    }
+  }
+  return to;
+}
+
+char* JsonText::Room(std::size_t bytes) {
+  // Growing in large steps keeps the string's own bookkeeping out of the per-value cost.
+  constexpr std::size_t kStepBytes = 4096;
+  if (out_.size() - used_ < bytes) out_.resize(used_ + std::max(bytes, kStepBytes));
+  return out_.data() + used_;
+}
+
+void JsonText::Put(std::string_view bytes) {
+  Advance(std::copy(bytes.begin(), bytes.end(), Room(bytes.size())));
+}
+
+void JsonText::Open(char bracket) {
+  BeginValue();
+  Put(std::string_view(&bracket, 1));
+  valueEnded_ = false;
+}
+
+void JsonText::Close(char bracket) {
+  Put(std::string_view(&bracket, 1));
+  valueEnded_ = true;
+}
+
+void JsonText::Key(std::string_view name) {
+  BeginValue();
+  char* to = Room(name.size() + 3);
+  *to++ = '"';
+  to = std::copy(name.begin(), name.end(), to);
+  *to++ = '"';
+  *to++ = ':';
+  Advance(to);
+  valueEnded_ = false;
+}
+
+void JsonText::Number(std::int64_t value) {
+  char digits[24];
+  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  RawNumber(std::string_view(digits, static_cast<std::size_t>(end - digits)));
+}
+
+void JsonText::RawNumber(std::string_view digits) {
+  BeginValue();
+  Put(digits);
+}
+
+void JsonText::String(std::string_view text) {
+  BeginValue();
+  StringValue(text);
+}
+
+void JsonText::StringValue(std::string_view text) {
+  char* to = Room(MaxEscapedLength(text) + 2);
+  *to++ = '"';
+  to = WriteEscaped(text, to);
+  if (to == nullptr) {
+    ReplacedString(text);
+    return;
+  }
+  *to++ = '"';
+  Advance(to);
+}
+
+void JsonText::ReplacedString(std::string_view text) {
+  // Broken UTF-8 is rare; the library decides what replaces it.
+  Put(nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace));
+}
+
+}  // namespace tarvel::cli

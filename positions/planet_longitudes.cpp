@@ -1,0 +1,48 @@
+#include "positions/planet_longitudes.h"
+
+#include <cmath>
+#include <utility>
+
+#include "positions/days_from_j2000.h"
+#include "positions/geocentric_longitude.h"
+#include "positions/lunar_nodes.h"
+#include "positions/orbital_elements.h"
+#include "positions/universal_date.h"
+
+namespace tarvel {
+
+namespace {
+
+/// The element set of each graha placed by orbital elements.
+constexpr std::array<std::pair<PlanetIndex, ElementSet>, kElementSetCount> kOrbitGrahas{{
+    {Sun, EarthElements},
+    {Mercury, MercuryElements},
+    {Venus, VenusElements},
+    {Mars, MarsElements},
+    {Jupiter, JupiterElements},
+    {Saturn, SaturnElements},
+}};
+
+}  // namespace
+
+double ChartSiderealLongitude(double tropicalDeg, double chartCorrection) {
+  double siderealDeg = tropicalDeg - std::fabs(chartCorrection);
+  while (siderealDeg < 0) siderealDeg += 360;
+  return siderealDeg;
+}
+
+std::array<double, kPlanetCount> CalculatePlanets(const BirthData& birth, double chartCorrection) {
+  const CivilDateTime ut = UniversalDateTime(birth);
+  const double days = DaysFromJ2000(ut.year, ut.month, ut.day, ut.hour, ut.minute);
+  const std::array<double, kElementSetCount> tropicalDeg = GeocentricLongitudes(days);
+  std::array<double, kPlanetCount> longitudes{};
+  for (const auto& [planet, elementSet] : kOrbitGrahas) {
+    longitudes[planet] = ChartSiderealLongitude(tropicalDeg[elementSet], chartCorrection);
+  }
+  const LunarNodes nodes = MeanLunarNodes(days, chartCorrection);
+  longitudes[NNode] = nodes.rahuDeg;
+  longitudes[SNode] = nodes.ketuDeg;
+  return longitudes;
+}
+
+}  // namespace tarvel

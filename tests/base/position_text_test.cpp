@@ -1,0 +1,80 @@
+#include "base/position_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+namespace tarvel {
+namespace {
+
+struct PositionCase {
+  double longitudeDeg;
+  const char* text;
+};
+
+class FormatPositionTest : public ::testing::TestWithParam<PositionCase> {};
+
+TEST_P(FormatPositionTest, WritesDegreesMinutesSecondsAndSign) {
+  EXPECT_EQ(FormatPosition(GetParam().longitudeDeg), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(KnownLongitudes, FormatPositionTest,
+                         ::testing::Values(PositionCase{45.5125, "15\xC2\xB0 30' 45\" Tau"},
+                                           PositionCase{0, "0\xC2\xB0 0' 0\" Ari"},
+                                           // Truncated, so no carry into the next sign.
+                                           PositionCase{29.99999, "29\xC2\xB0 59' 59\" Ari"},
+                                           PositionCase{30, "0\xC2\xB0 0' 0\" Tau"},
+                                           PositionCase{45.5, "15\xC2\xB0 30' 0\" Tau"},
+                                           PositionCase{-45.5, "15\xC2\xB0 30' 0\" Tau"},
+                                           // Sign 12 lies past the end of the abbreviations.
+                                           PositionCase{360, "0\xC2\xB0 0' 0\" "},
+                                           PositionCase{400, "10\xC2\xB0 0' 0\" "}));
+
+TEST(FormatPositionSignsTest, EachSignHasItsAbbreviation) {
+  const char* const abbrevs[] = {"Ari", "Tau", "Gem", "Can", "Leo", "Vir",
+                                 "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis"};
+  for (int sign = 0; sign < 12; ++sign) {
+    EXPECT_EQ(FormatPosition(30 * sign + 12.25), std::string("12\xC2\xB0 15' 0\" ") + abbrevs[sign])
+        << "sign " << sign;
+  }
+}
+
+TEST(FormatPositionSignsTest, DegreeSignIsTwoBytesOfUtf8) {
+  const std::string text = FormatPosition(0);
+  ASSERT_EQ(text.size(), 13u);
+  EXPECT_EQ(static_cast<unsigned char>(text[1]), 0xC2);
+  EXPECT_EQ(static_cast<unsigned char>(text[2]), 0xB0);
+}
+
+// Degrees, minutes and seconds of arc, with half a second more so that no case sits on the
+// edge of a truncated second.
+double Dms(int sign, int degrees, int minutes, int seconds) {
+  return 30 * sign + degrees + minutes / 60.0 + (seconds + 0.5) / 3600;
+}
+
+TEST(ShortPositionTest, TwoDigitDegreesSignAndTwoDigitMinutes) {
+  struct ShortCase {
+    double longitudeDeg;
+    const char* text;
+  };
+  const ShortCase cases[] = {
+      {Dms(0, 5, 7, 3), "05 Ari 07"},    {0, "00 Ari 00"},
+      {Dms(11, 29, 59, 59), "29 Pis 59"}, {Dms(8, 16, 31, 59), "16 Sag 31"},
+      {Dms(3, 10, 5, 0), "10 Can 05"},    {Dms(1, 15, 30, 45), "15 Tau 30"},
+  };
+  for (const ShortCase& c : cases) EXPECT_EQ(ShortPosition(c.longitudeDeg), c.text) << c.text;
+}
+
+TEST(SignOfLongitudeTest, FollowsThePositionText) {
+  EXPECT_EQ(SignOfLongitude(0), 0);
+  EXPECT_EQ(SignOfLongitude(29.99999), 0);
+  EXPECT_EQ(SignOfLongitude(30), 1);
+  EXPECT_EQ(SignOfLongitude(359.9), 11);
+  EXPECT_EQ(SignOfLongitude(-45.5), 1);
+  EXPECT_EQ(SignOfLongitude(360), std::nullopt);
+  EXPECT_EQ(SignOfLongitude(std::nan("")), std::nullopt);
+}
+
+}  // namespace
+}  // namespace tarvel
