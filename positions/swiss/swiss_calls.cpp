@@ -25,6 +25,10 @@ void UseSiderealMode(int siderealMode) {
   swe_set_sid_mode(siderealMode, 0, 0);
 }
 
+void ReleaseThreadState() {
+  swe_close();
+}
+
 SwissAngle SiderealLongitude(double jdUt, int body) {
   std::array<double, 6> place{};
   std::array<char, AS_MAXCH> message{};

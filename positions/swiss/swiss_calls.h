@@ -18,6 +18,11 @@ struct SwissAngle {
 /// another, would measure from the wrong ayanamsa.
 void UseSiderealMode(int siderealMode);
 
+/// Closes the data files and frees the memory the library holds for the calling thread, and
+/// forgets its sidereal mode. A worker thread calls it before it ends, or its files stay open;
+/// a later call on the same thread opens them again.
+void ReleaseThreadState();
+
 /// Geocentric sidereal longitude of `body` (an SE_ planet number) at `jdUt` (Julian day,
 /// universal time), in the calling thread's sidereal mode, from the data files where the
 /// library finds them.

@@ -18,7 +18,8 @@ struct SwissSkyResult {
 /// ayanamsa, Rahu at the mean or true node, the ascendant from the library's houses. Uses the
 /// Swiss Ephemeris data files where the library finds them, else its built-in Moshier
 /// ephemeris, and says which in each result. Immutable: one instance serves many threads at
-/// once, each call setting the library's per-thread state it depends on.
+/// once, each call setting the library's per-thread state it depends on. A worker thread
+/// that ends calls ReleaseThreadState() (swiss_calls.h) to close its files.
 class SwissSky final : public Sky {
  public:
   /// `settings.kind` is not read: building this class is the choice of the precise sky.

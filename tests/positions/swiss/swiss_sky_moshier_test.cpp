@@ -8,6 +8,7 @@
 #include <string>
 #include <thread>
 
+#include "positions/swiss/swiss_calls.h"
 #include "positions/swiss/swiss_sky.h"
 #include "tests/positions/swiss/reference_charts.h"
 
@@ -43,7 +44,7 @@ template <typename Work>
 void OnOwnThread(Work work) {
   std::thread thread([&work] {
     work();
-    swe_close();
+    ReleaseThreadState();
   });
   thread.join();
 }
