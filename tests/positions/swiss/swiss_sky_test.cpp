@@ -89,8 +89,9 @@ TEST(SwissSkyTest, ChartCorrectionIsMinusTheMeanLahiriAyanamsa) {
 
 // Published zero points: at 1900.0 Lahiri 22.46047, Raman 21.01444, Krishnamurti 22.363889,
 // Yukteshwar 21.082222 degrees (R. Hand; D. Cochrane); Fagan/Bradley 24.042044 at 1950.0,
-// against Lahiri's 22.46047 + 50 years of precession. True Chitrapaksha, like Lahiri, puts
-// Spica at 0 Libra, so the two stay within an arc-minute.
+// against Lahiri's 22.46047 + 50 years of precession. True Chitrapaksha and Lahiri both put
+// Spica at 0 Libra, the one at each instant, the other by a zero point fixed in 1956: they
+// part only by the star's aberration (some 20") and the slack of that fit.
 TEST(SwissSkyTest, EachAyanamsaShiftsThePlacesByItsPublishedOffset) {
   struct Case {
     AyanamsaKind kind;
