@@ -5,79 +5,54 @@
 namespace tarvel {
 namespace {
 
-struct AyanamsaNames {
-  AyanamsaKind kind;
-  const char* command;
-  const char* display;
-};
-
-constexpr AyanamsaNames kAyanamsas[] = {
-    {AyanamsaKind::Lahiri, "lahiri", "Lahiri"},
-    {AyanamsaKind::Raman, "raman", "Raman"},
-    {AyanamsaKind::Krishnamurti, "krishnamurti", "Krishnamurti"},
-    {AyanamsaKind::FaganBradley, "fagan-bradley", "Fagan/Bradley"},
-    {AyanamsaKind::TrueChitrapaksha, "true-chitrapaksha", "True Chitrapaksha"},
-    {AyanamsaKind::Yukteshwar, "yukteshwar", "Yukteshwar"},
-};
-
-TEST(SkySettingsNamesTest, EachAyanamsaHasItsNamesAndParsesBack) {
-  for (const AyanamsaNames& a : kAyanamsas) {
-    EXPECT_EQ(AyanamsaCommandName(a.kind), a.command);
-    EXPECT_EQ(AyanamsaDisplayName(a.kind), a.display);
-    EXPECT_EQ(ParseAyanamsa(a.command), a.kind) << a.command;
+TEST(SkySettingsNamesTest, EachAyanamsaHasItsNamesAndParsesBackInAnyCase) {
+  struct Case {
+    AyanamsaKind kind;
+    const char *command, *display, *shouted;
+  };
+  const Case cases[] = {
+      {AyanamsaKind::Lahiri, "lahiri", "Lahiri", "LAHIRI"},
+      {AyanamsaKind::Raman, "raman", "Raman", "Raman"},
+      {AyanamsaKind::Krishnamurti, "krishnamurti", "Krishnamurti", "KrishnaMurti"},
+      {AyanamsaKind::FaganBradley, "fagan-bradley", "Fagan/Bradley", "Fagan-Bradley"},
+      {AyanamsaKind::TrueChitrapaksha, "true-chitrapaksha", "True Chitrapaksha",
+       "TRUE-chitrapaksha"},
+      {AyanamsaKind::Yukteshwar, "yukteshwar", "Yukteshwar", "YUKTESHWAR"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(AyanamsaCommandName(c.kind), c.command);
+    EXPECT_EQ(AyanamsaDisplayName(c.kind), c.display);
+    EXPECT_EQ(ParseAyanamsa(c.command), c.kind);
+    EXPECT_EQ(ParseAyanamsa(c.shouted), c.kind);
+  }
+  for (const char* unknown : {"", "lahir", "lahiri ", "fagan bradley", "Fagan/Bradley", "kp"}) {
+    EXPECT_FALSE(ParseAyanamsa(unknown).has_value()) << '"' << unknown << '"';
   }
 }
 
-TEST(SkySettingsNamesTest, ParsingIgnoresLetterCase) {
-  EXPECT_EQ(ParseAyanamsa("LAHIRI"), AyanamsaKind::Lahiri);
-  EXPECT_EQ(ParseAyanamsa("Fagan-Bradley"), AyanamsaKind::FaganBradley);
-  EXPECT_EQ(ParseAyanamsa("True-ChitraPaksha"), AyanamsaKind::TrueChitrapaksha);
+TEST(SkySettingsNamesTest, NodeAndSkyNamesParseBackInAnyCase) {
+  EXPECT_EQ(NodeName(NodeKind::Mean), "mean");
+  EXPECT_EQ(NodeName(NodeKind::True), "true");
   EXPECT_EQ(ParseNode("Mean"), NodeKind::Mean);
   EXPECT_EQ(ParseNode("TRUE"), NodeKind::True);
+  EXPECT_FALSE(ParseNode("osculating").has_value());
+  EXPECT_EQ(SkyCommandName(SkyKind::Classic), "classic");
+  EXPECT_EQ(SkyCommandName(SkyKind::Swiss), "swiss");
   EXPECT_EQ(ParseSky("Swiss"), SkyKind::Swiss);
   EXPECT_EQ(ParseSky("CLASSIC"), SkyKind::Classic);
-}
-
-TEST(SkySettingsNamesTest, UnknownNamesAreRefused) {
-  for (const char* name : {"", "lahir", "lahiri ", "fagan bradley", "chitrapaksha", "kp"}) {
-    EXPECT_FALSE(ParseAyanamsa(name).has_value()) << '"' << name << '"';
-  }
-  EXPECT_FALSE(ParseNode("osculating").has_value());
-  EXPECT_FALSE(ParseNode("").has_value());
-  EXPECT_FALSE(ParseSky("swiss-ephemeris").has_value());
   EXPECT_FALSE(ParseSky("").has_value());
 }
 
-TEST(SkySettingsNamesTest, NodeAndSkyNames) {
-  EXPECT_EQ(NodeName(NodeKind::Mean), "mean");
-  EXPECT_EQ(NodeName(NodeKind::True), "true");
-  EXPECT_EQ(SkyCommandName(SkyKind::Classic), "classic");
-  EXPECT_EQ(SkyCommandName(SkyKind::Swiss), "swiss");
-}
-
 TEST(SkyLabelTest, SaysWhichEphemerisAyanamsaAndNode) {
-  struct Case {
-    SkySettings settings;
-    SkyEphemeris ephemeris;
-    const char* label;
-  };
-  const Case cases[] = {
-      {{SkyKind::Swiss, AyanamsaKind::Lahiri, NodeKind::Mean},
-       SkyEphemeris::SwissFiles,
-       "Swiss Ephemeris, Lahiri ayanamsa, mean node"},
-      {{SkyKind::Swiss, AyanamsaKind::FaganBradley, NodeKind::True},
-       SkyEphemeris::SwissFiles,
-       "Swiss Ephemeris, Fagan/Bradley ayanamsa, true node"},
-      {{SkyKind::Swiss, AyanamsaKind::Raman, NodeKind::True},
-       SkyEphemeris::Moshier,
-       "Moshier ephemeris, Raman ayanamsa, true node"},
-      {{SkyKind::Classic, AyanamsaKind::Yukteshwar, NodeKind::True},
-       SkyEphemeris::ClassicFormulas,
-       "Classic formulas"},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(SkyLabel(c.settings, c.ephemeris), c.label);
-  }
+  const SkySettings lahiriMean{SkyKind::Swiss, AyanamsaKind::Lahiri, NodeKind::Mean};
+  const SkySettings faganTrue{SkyKind::Swiss, AyanamsaKind::FaganBradley, NodeKind::True};
+  EXPECT_EQ(SkyLabel(lahiriMean, SkyEphemeris::SwissFiles),
+            "Swiss Ephemeris, Lahiri ayanamsa, mean node");
+  EXPECT_EQ(SkyLabel(faganTrue, SkyEphemeris::SwissFiles),
+            "Swiss Ephemeris, Fagan/Bradley ayanamsa, true node");
+  EXPECT_EQ(SkyLabel(faganTrue, SkyEphemeris::Moshier),
+            "Moshier ephemeris, Fagan/Bradley ayanamsa, true node");
+  EXPECT_EQ(SkyLabel(SkySettings{}, SkyEphemeris::ClassicFormulas), "Classic formulas");
 }
 
 }  // namespace
