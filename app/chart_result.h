@@ -10,11 +10,11 @@ namespace tarvel {
 /// One computed chart: where the sky put the points, the signs and houses they stand in, the
 /// Argala and Virodhargala, and the reading. Texts are made from it by whoever shows it.
 struct ChartResult {
-  SkySettings sky;          ///< the choices of the sky that computed it
-  SkyPositions positions;   ///< sidereal longitudes and the chart's correction
-  ChartSigns signs;         ///< the sign of the ascendant and of each graha
-  ArgalaResult argala;      ///< houses and both lists
-  Reading reading;          ///< the reading as runs over the lists
+  SkySettings sky;         ///< the choices of the sky that computed it
+  SkyPositions positions;  ///< sidereal longitudes and the chart's correction
+  ChartSigns signs;        ///< the sign of the ascendant and of each graha
+  ArgalaResult argala;     ///< houses and both lists
+  Reading reading;         ///< the reading as runs over the lists
   bool operator==(const ChartResult&) const = default;
 };
 

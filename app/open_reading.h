@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "app/birth_form.h"
-#include "app/reading_file.h"
 #include "app/chart_state.h"
+#include "app/reading_file.h"
 #include "positions/sky.h"
 
 namespace tarvel {

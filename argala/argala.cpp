@@ -56,8 +56,12 @@ void ForEachPlanetInPositions(const ChartSigns& signs, const SignOccupants& occu
 
 // The label follows the recipient's house, not the position the obstruction comes from.
 ArgalaEntry Obstruction(PlanetIndex caster, PlanetIndex recipient, std::optional<int> house) {
-  ArgalaEntry entry{ArgalaKind::Virodhargala, caster, recipient, ArgalaStrength::Plain,
-                    IsMalefic(caster) ? ArgalaNature::Benefic : ArgalaNature::Malefic, house};
+  ArgalaEntry entry{ArgalaKind::Virodhargala,
+                    caster,
+                    recipient,
+                    ArgalaStrength::Plain,
+                    IsMalefic(caster) ? ArgalaNature::Benefic : ArgalaNature::Malefic,
+                    house};
   const int h = house.value_or(0);
   if (h == 3 || h == 10 || h == 12 || h == 9) {
     entry.strength = h == 9 ? ArgalaStrength::Secondary : ArgalaStrength::Primary;
@@ -83,20 +87,21 @@ ArgalaResult EvaluateArgala(const ChartSigns& signs) {
   const SignOccupants occupants = Occupants(signs);
   result.argala.reserve(kMaxEntries);
   std::array<bool, kPlanetCount> castsArgala{};
-  ForEachPlanetInPositions(signs, occupants, kArgalaPositions, [&](PlanetIndex c, PlanetIndex r,
-                                                                  auto order) {
-    castsArgala[c] = true;
-    result.argala.push_back(
-        {ArgalaKind::Argala, c, r,
-         order < kPrimaryArgalaPositions ? ArgalaStrength::Primary : ArgalaStrength::Secondary,
-         IsMalefic(c) ? ArgalaNature::Paap : ArgalaNature::Shubha, result.houses[r]});
-  });
+  ForEachPlanetInPositions(
+      signs, occupants, kArgalaPositions, [&](PlanetIndex c, PlanetIndex r, auto order) {
+        castsArgala[c] = true;
+        result.argala.push_back(
+            {ArgalaKind::Argala, c, r,
+             order < kPrimaryArgalaPositions ? ArgalaStrength::Primary : ArgalaStrength::Secondary,
+             IsMalefic(c) ? ArgalaNature::Paap : ArgalaNature::Shubha, result.houses[r]});
+      });
   // Obstruction needs to know every caster, so the Argala list is complete first.
   result.virodhargala.reserve(kMaxEntries);
-  ForEachPlanetInPositions(signs, occupants, kObstructionPositions, [&](PlanetIndex c,
-                                                                       PlanetIndex r, auto) {
-    if (castsArgala[c]) result.virodhargala.push_back(Obstruction(c, r, result.houses[r]));
-  });
+  ForEachPlanetInPositions(signs, occupants, kObstructionPositions,
+                           [&](PlanetIndex c, PlanetIndex r, auto) {
+                             if (castsArgala[c])
+                               result.virodhargala.push_back(Obstruction(c, r, result.houses[r]));
+                           });
   return result;
 }
 

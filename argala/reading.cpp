@@ -12,7 +12,7 @@ namespace {
 // The entries of a list grouped by caster, each group in list order: entry indices, and where
 // each caster's group starts (its end is the next caster's start).
 struct ByCaster {
-  std::array<std::uint16_t, kPlanetCount * (kPlanetCount - 1)> entries{};
+  std::array<std::uint16_t, kPlanetCount*(kPlanetCount - 1)> entries{};
   std::array<std::uint16_t, kPlanetCount + 1> start{};
 };
 

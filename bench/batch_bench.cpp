@@ -7,8 +7,8 @@
 #include "cli/batch/batch_command.h"
 #include "cli/batch/batch_csv.h"
 #include "cli/batch/batch_json_line.h"
-#include "cli/chart/chart_json.h"
 #include "cli/batch/chart_worker.h"
+#include "cli/chart/chart_json.h"
 #include "positions/classic_sky.h"
 
 namespace tarvel::bench {

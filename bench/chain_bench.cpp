@@ -41,9 +41,8 @@ void BM_ClassicSky(benchmark::State& run) {
 BENCHMARK(BM_ClassicSky);
 
 void BM_ComputeAscendant(benchmark::State& run) {
-  RunOnSamples(run, [](ChartState& state) {
-    benchmark::DoNotOptimize(ComputeAscendant(state.BirthData));
-  });
+  RunOnSamples(
+      run, [](ChartState& state) { benchmark::DoNotOptimize(ComputeAscendant(state.BirthData)); });
 }
 BENCHMARK(BM_ComputeAscendant);
 
@@ -62,9 +61,8 @@ void BM_CalculatePlanets(benchmark::State& run) {
 BENCHMARK(BM_CalculatePlanets);
 
 void BM_EvaluateArgala(benchmark::State& run) {
-  RunOnSamples(run, [](ChartState& state) {
-    benchmark::DoNotOptimize(EvaluateArgala(state.Chart.signs));
-  });
+  RunOnSamples(
+      run, [](ChartState& state) { benchmark::DoNotOptimize(EvaluateArgala(state.Chart.signs)); });
 }
 BENCHMARK(BM_EvaluateArgala);
 

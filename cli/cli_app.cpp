@@ -2,9 +2,9 @@
 
 #include <CLI/CLI.hpp>
 
+#include "base/time_zones.h"
 #include "cli/batch/batch_cli.h"
 #include "cli/chart/chart_command.h"
-#include "base/time_zones.h"
 
 namespace tarvel::cli {
 namespace {

@@ -8,9 +8,6 @@
 
 namespace tarvel {
 
-/// Which ephemeris gave a chart's places.
-enum class SkyEphemeris { ClassicFormulas, SwissFiles, Moshier };
-
 /// The sidereal places of one birth.
 struct SkyPositions {
   double ascendantDeg = 0;                      ///< sidereal ascendant, degrees in 0-360

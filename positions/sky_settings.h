@@ -1,6 +1,14 @@
 #pragma once
 
+#include <optional>
+#include <string>
+#include <string_view>
+
+
 namespace tarvel {
+
+/// Which ephemeris gave a chart's places.
+enum class SkyEphemeris { ClassicFormulas, SwissFiles, Moshier };
 
 /// Which implementation places the planets.
 enum class SkyKind { Classic, Swiss };
@@ -18,5 +26,31 @@ struct SkySettings {
   NodeKind node = NodeKind::Mean;
   bool operator==(const SkySettings&) const = default;
 };
+
+/// The sky's name on the command line: "classic" or "swiss".
+std::string_view SkyCommandName(SkyKind kind);
+
+/// The sky named on the command line, in any letter case; empty for an unknown name.
+std::optional<SkyKind> ParseSky(std::string_view name);
+
+/// The ayanamsa's name on the command line, e.g. "lahiri", "fagan-bradley".
+std::string_view AyanamsaCommandName(AyanamsaKind kind);
+
+/// The ayanamsa's name in JSON and in the window, e.g. "Lahiri", "Fagan/Bradley".
+std::string_view AyanamsaDisplayName(AyanamsaKind kind);
+
+/// The ayanamsa named on the command line, in any letter case; empty for an unknown name.
+std::optional<AyanamsaKind> ParseAyanamsa(std::string_view name);
+
+/// The node's name on the command line, in JSON and in the window: "mean" or "true".
+std::string_view NodeName(NodeKind kind);
+
+/// The node named on the command line, in any letter case; empty for an unknown name.
+std::optional<NodeKind> ParseNode(std::string_view name);
+
+/// One line saying what placed a chart, e.g. "Swiss Ephemeris, Lahiri ayanamsa, mean node",
+/// "Moshier ephemeris, Raman ayanamsa, true node" or "Classic formulas". `ephemeris` is the
+/// one the chart's places came from, which may be the fallback rather than the one chosen.
+std::string SkyLabel(const SkySettings& settings, SkyEphemeris ephemeris);
 
 }  // namespace tarvel

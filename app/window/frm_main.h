@@ -3,13 +3,13 @@
 #include <QMainWindow>
 #include <functional>
 
+#include "app/chart_state.h"
 #include "app/message_sink.h"
 #include "app/window/file_dialogs.h"
 #include "app/window/input_view.h"
 #include "app/window/main_menu.h"
 #include "app/window/promotions.h"
 #include "app/window/result_panel.h"
-#include "app/chart_state.h"
 #include "positions/classic_sky.h"
 
 class QStackedWidget;

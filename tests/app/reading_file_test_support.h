@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "app/birth_form.h"
-#include "app/scramble.h"
 #include "app/chart_state.h"
+#include "app/scramble.h"
 #include "form_test_support.h"
 
 namespace tarvel::testing {

@@ -9,8 +9,8 @@
 namespace tarvel {
 namespace {
 
-using testing::EvaluatedChart;
 using testing::Evaluated;
+using testing::EvaluatedChart;
 using testing::MakeChart;
 
 bool Contains(const std::vector<std::string>& list, const std::string& entry) {
@@ -91,8 +91,7 @@ TEST(ArgalaListTest, MoonOneSignAfterSunCastsOnItButNotTheOtherWay) {
 TEST(ArgalaListTest, SaturnInMarssFifthCastsSecondaryPaap) {
   const EvaluatedChart state =
       Evaluated(MakeChart("Ari", {"Ari", "Ari", "Ari", "Ari", "Tau", "Ari", "Vir", "Ari", "Ari"}));
-  EXPECT_TRUE(
-      Contains(state.argala, "Saturn/Secondary Argala (Paap Argala) on Mars (House 2)"));
+  EXPECT_TRUE(Contains(state.argala, "Saturn/Secondary Argala (Paap Argala) on Mars (House 2)"));
 }
 
 TEST(ArgalaListTest, EighthPositionGivesSecondaryArgalaByNature) {
@@ -100,8 +99,7 @@ TEST(ArgalaListTest, EighthPositionGivesSecondaryArgalaByNature) {
   const EvaluatedChart state =
       Evaluated(MakeChart("Ari", {"Ari", "Ari", "Ari", "Ari", "Sco", "Sco", "Ari", "Ari", "Ari"}));
   EXPECT_TRUE(Contains(state.argala, "Mars/Secondary Argala (Paap Argala) on Sun (House 1)"));
-  EXPECT_TRUE(
-      Contains(state.argala, "Jupiter/Secondary Argala (Shubha Argala) on Sun (House 1)"));
+  EXPECT_TRUE(Contains(state.argala, "Jupiter/Secondary Argala (Shubha Argala) on Sun (House 1)"));
 }
 
 TEST(ArgalaListTest, CastersInOneSignFollowPlanetIndexOrder) {
@@ -220,7 +218,7 @@ TEST(EntryTextTest, EveryLabelByKindStrengthAndNature) {
 }
 
 TEST(EntryTextTest, UnknownHouseIsLeftEmpty) {
-  const ArgalaEntry entry{ArgalaKind::Argala, SNode, Moon, ArgalaStrength::Primary,
+  const ArgalaEntry entry{ArgalaKind::Argala, SNode,       Moon, ArgalaStrength::Primary,
                           ArgalaNature::Paap, std::nullopt};
   EXPECT_EQ(EntryText(entry), "S Node/Primary Argala (Paap Argala) on Moon (House )");
 }

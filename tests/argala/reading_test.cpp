@@ -83,8 +83,8 @@ TEST(ReadingTest, ArgalaLinesComeBeforeVirodhargalaLines) {
 }
 
 TEST(ReadingTest, ChartWithoutArgalaReadsNoArgalaForEveryPlanet) {
-  const ArgalaResult argala =
-      EvaluateArgala(MakeChart("Can", {"Can", "Can", "Can", "Can", "Can", "Can", "Can", "Can", "Can"}));
+  const ArgalaResult argala = EvaluateArgala(
+      MakeChart("Can", {"Can", "Can", "Can", "Can", "Can", "Can", "Can", "Can", "Can"}));
   std::string expected;
   for (const std::string_view name : kPlanetNames) {
     expected += std::string(name) + "\r\nNo Argala Associated with this Planet\r\n\r\n";

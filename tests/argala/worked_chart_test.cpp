@@ -82,7 +82,6 @@ const std::vector<std::string> kWorkedVirodhargalaList = {
 
 class WorkedChartTest : public ::testing::Test {
  protected:
-
   // The entries of a list whose recipient part ends the entry with " on <name> (House ...".
   static std::vector<std::string> ForRecipient(const std::vector<std::string>& list,
                                                const std::string& recipientAndHouse) {

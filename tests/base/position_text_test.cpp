@@ -59,7 +59,7 @@ TEST(ShortPositionTest, TwoDigitDegreesSignAndTwoDigitMinutes) {
     const char* text;
   };
   const ShortCase cases[] = {
-      {Dms(0, 5, 7, 3), "05 Ari 07"},    {0, "00 Ari 00"},
+      {Dms(0, 5, 7, 3), "05 Ari 07"},     {0, "00 Ari 00"},
       {Dms(11, 29, 59, 59), "29 Pis 59"}, {Dms(8, 16, 31, 59), "16 Sag 31"},
       {Dms(3, 10, 5, 0), "10 Can 05"},    {Dms(1, 15, 30, 45), "15 Tau 30"},
   };

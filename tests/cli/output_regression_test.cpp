@@ -11,12 +11,12 @@
 #include <nlohmann/json.hpp>
 
 #include "app/calculation_driver.h"
-#include "positions/classic_sky.h"
 #include "app/reading_file_writer.h"
 #include "app/scramble.h"
 #include "argala/chart_captions.h"
 #include "cli/chart/birth_options.h"
 #include "cli_test_support.h"
+#include "positions/classic_sky.h"
 
 namespace tarvel {
 namespace {

@@ -52,7 +52,6 @@ BirthForm ExampleForm() {
   return form;
 }
 
-
 template <std::size_t N>
 void ExpectLabelTexts(const std::array<QLabel*, N>& labels,
                       const std::array<std::string, N>& expected, const char* name) {

@@ -42,8 +42,7 @@ TEST(ChartJsonTextTest, EscapesEveryTextAsTheJsonLibraryDoes) {
     const std::string json = cli::ChartJson(state);
     const std::string name = "{\"BirthData\":{\"BirthName\":" + LibraryText(text) + ",";
     EXPECT_EQ(json.rfind(name, 0), 0u) << json;
-    EXPECT_NE(json.find("\"BirthCountry\":" + LibraryText(text) + "},"), std::string::npos)
-        << json;
+    EXPECT_NE(json.find("\"BirthCountry\":" + LibraryText(text) + "},"), std::string::npos) << json;
     EXPECT_TRUE(nlohmann::json::accept(json)) << json;
   }
 }

@@ -1,0 +1,99 @@
+#include "positions/sky_settings.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+
+namespace tarvel {
+namespace {
+
+template <typename Kind>
+struct Names {
+  Kind kind;
+  std::string_view command;
+  std::string_view display;
+};
+
+constexpr std::array<Names<SkyKind>, 2> kSkyNames{{
+    {SkyKind::Classic, "classic", "Classic formulas"},
+    {SkyKind::Swiss, "swiss", "Swiss Ephemeris"},
+}};
+
+constexpr std::array<Names<AyanamsaKind>, 6> kAyanamsaNames{{
+    {AyanamsaKind::Lahiri, "lahiri", "Lahiri"},
+    {AyanamsaKind::Raman, "raman", "Raman"},
+    {AyanamsaKind::Krishnamurti, "krishnamurti", "Krishnamurti"},
+    {AyanamsaKind::FaganBradley, "fagan-bradley", "Fagan/Bradley"},
+    {AyanamsaKind::TrueChitrapaksha, "true-chitrapaksha", "True Chitrapaksha"},
+    {AyanamsaKind::Yukteshwar, "yukteshwar", "Yukteshwar"},
+}};
+
+constexpr std::array<Names<NodeKind>, 2> kNodeNames{{
+    {NodeKind::Mean, "mean", "mean"},
+    {NodeKind::True, "true", "true"},
+}};
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+  return std::ranges::equal(a, b, [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) ==
+           std::tolower(static_cast<unsigned char>(y));
+  });
+}
+
+// Every enumerator has a row, so the search always finds one.
+template <typename Kind, std::size_t N>
+const Names<Kind>& RowOf(const std::array<Names<Kind>, N>& table, Kind kind) {
+  return *std::ranges::find(table, kind, &Names<Kind>::kind);
+}
+
+template <typename Kind, std::size_t N>
+std::optional<Kind> ParseCommandName(const std::array<Names<Kind>, N>& table,
+                                     std::string_view name) {
+  const auto row = std::ranges::find_if(
+      table, [name](const Names<Kind>& r) { return EqualIgnoringCase(r.command, name); });
+  if (row == table.end()) return std::nullopt;
+  return row->kind;
+}
+
+}  // namespace
+
+std::string_view SkyCommandName(SkyKind kind) {
+  return RowOf(kSkyNames, kind).command;
+}
+
+std::optional<SkyKind> ParseSky(std::string_view name) {
+  return ParseCommandName(kSkyNames, name);
+}
+
+std::string_view AyanamsaCommandName(AyanamsaKind kind) {
+  return RowOf(kAyanamsaNames, kind).command;
+}
+
+std::string_view AyanamsaDisplayName(AyanamsaKind kind) {
+  return RowOf(kAyanamsaNames, kind).display;
+}
+
+std::optional<AyanamsaKind> ParseAyanamsa(std::string_view name) {
+  return ParseCommandName(kAyanamsaNames, name);
+}
+
+std::string_view NodeName(NodeKind kind) {
+  return RowOf(kNodeNames, kind).command;
+}
+
+std::optional<NodeKind> ParseNode(std::string_view name) {
+  return ParseCommandName(kNodeNames, name);
+}
+
+std::string SkyLabel(const SkySettings& settings, SkyEphemeris ephemeris) {
+  if (ephemeris == SkyEphemeris::ClassicFormulas) {
+    return std::string(RowOf(kSkyNames, SkyKind::Classic).display);
+  }
+  const std::string_view source = ephemeris == SkyEphemeris::Moshier
+                                      ? "Moshier ephemeris"
+                                      : RowOf(kSkyNames, SkyKind::Swiss).display;
+  return std::string(source) + ", " + std::string(AyanamsaDisplayName(settings.ayanamsa)) +
+         " ayanamsa, " + std::string(NodeName(settings.node)) + " node";
+}
+
+}  // namespace tarvel

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+
+#include "positions/swiss/birth_coordinates.h"
+
+namespace tarvel {
+
+/// One angle from the Swiss Ephemeris, or the library's reason for refusing it.
+struct SwissAngle {
+  double deg = 0;            ///< degrees in 0-360; 0 when refused
+  bool fromMoshier = false;  ///< the data files were missing, so the built-in ephemeris served
+  std::string error;         ///< empty unless refused
+};
+
+/// Sets the sidereal mode (an SE_SIDM_ number) of the library's state for the calling thread.
+/// The library keeps that state per thread, so a thread that has never set it, or last set
+/// another, would measure from the wrong ayanamsa.
+void UseSiderealMode(int siderealMode);
+
+/// Closes the data files and frees the memory the library holds for the calling thread, and
+/// forgets its sidereal mode. A worker thread calls it before it ends, or its files stay open;
+/// a later call on the same thread opens them again.
+void ReleaseThreadState();
+
+/// Geocentric sidereal longitude of `body` (an SE_ planet number) at `jdUt` (Julian day,
+/// universal time), in the calling thread's sidereal mode, from the data files where the
+/// library finds them.
+SwissAngle SiderealLongitude(double jdUt, int body);
+
+/// Sidereal ascendant at `jdUt` for a place, in the calling thread's sidereal mode.
+SwissAngle SiderealAscendant(double jdUt, const BirthCoordinates& place);
+
+/// The ayanamsa at `jdUt` in the calling thread's sidereal mode, measured from the mean
+/// equinox of date like the sidereal longitudes, so without nutation.
+SwissAngle MeanAyanamsa(double jdUt);
+
+}  // namespace tarvel

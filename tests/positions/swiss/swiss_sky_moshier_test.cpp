@@ -1,0 +1,60 @@
+#include <swephexp.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <thread>
+
+#include "positions/swiss/swiss_calls.h"
+#include "positions/swiss/swiss_sky.h"
+#include "tests/positions/swiss/reference_charts.h"
+
+namespace tarvel {
+namespace {
+
+using swiss_test::ArcGapDeg;
+using swiss_test::kArcSecondDeg;
+
+// Runs `work` on a thread of its own, so the library state it changes dies with it.
+template <typename Work>
+void OnOwnThread(Work work) {
+  std::thread([&work] {
+    work();
+    ReleaseThreadState();
+  }).join();
+}
+
+TEST(SwissSkyMoshierTest, MissingDataFilesAreReportedAsMoshier) {
+  if (std::getenv("SE_EPHE_PATH") != nullptr) {
+    GTEST_SKIP() << "SE_EPHE_PATH overrides the folder this test points the library at";
+  }
+  const swiss_test::ReferenceChart chart = swiss_test::ReferenceCharts()[0];
+  const SwissSky sky({SkyKind::Swiss, AyanamsaKind::Lahiri, NodeKind::Mean});
+  const std::filesystem::path empty = std::filesystem::temp_directory_path() /
+                                      ("tarvel-no-ephemeris-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(empty);
+  SwissSkyResult result;
+  OnOwnThread([&] {
+    swe_set_ephe_path((empty.string() + "/").c_str());
+    result = sky.TryPositions(chart.birth, chart.zoneRow);
+  });
+  std::filesystem::remove_all(empty);
+  ASSERT_TRUE(result.positions.has_value()) << result.error;
+  EXPECT_EQ(result.positions->ephemeris, SkyEphemeris::Moshier);
+  // Moshier's ephemeris follows JPL's within an arc-second for the planets and a few for the
+  // Moon (Swiss Ephemeris documentation, 2.1.1.2).
+  for (int planet = Sun; planet <= Saturn; ++planet) {
+    EXPECT_LE(ArcGapDeg(result.positions->grahaDeg[planet], chart.planetDeg[planet]),
+              5 * kArcSecondDeg)
+        << kPlanetNames[planet];
+  }
+  // A thread that never pointed the library elsewhere still finds the data files.
+  SkyEphemeris elsewhere = SkyEphemeris::ClassicFormulas;
+  OnOwnThread([&] { elsewhere = sky.Positions(chart.birth, chart.zoneRow).ephemeris; });
+  EXPECT_EQ(elsewhere, SkyEphemeris::SwissFiles);
+}
+
+}  // namespace
+}  // namespace tarvel
