@@ -3,7 +3,8 @@
 # Usage: install-deps.sh [build|test|run] ... (several groups may be named)
 set -euo pipefail
 
-build=(g++ cmake ninja-build libcli11-dev nlohmann-json3-dev qt6-base-dev qt6-webengine-dev)
+build=(g++ cmake ninja-build pkg-config libcli11-dev nlohmann-json3-dev qt6-base-dev
+       qt6-webengine-dev libgeonames-dev libhowardhinnant-date-dev tzdata)
 test=(libgtest-dev libgmock-dev)
 run=(xvfb xauth)
 
