@@ -63,6 +63,14 @@ std::vector<std::uint32_t> Atlas::PlacesWithWordPrefix(std::string_view foldedPr
   return found;
 }
 
+std::vector<std::uint32_t> Atlas::PlacesNamed(std::string_view foldedCity) const {
+  std::vector<std::uint32_t> found;
+  for (std::uint32_t place : PlacesWithWordPrefix(foldedCity)) {
+    if (places_[place].foldedCity == foldedCity) found.push_back(place);
+  }
+  return found;
+}
+
 void Atlas::KeepMostPopulous(std::vector<std::uint32_t>& indices, std::size_t maxCount) const {
   const std::size_t kept = std::min(maxCount, indices.size());
   // Equal populations fall back to the name, then to the atlas's order, so the order of

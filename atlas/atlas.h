@@ -4,12 +4,31 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "atlas/indexed_place.h"
 #include "atlas/place.h"
 
 namespace tarvel {
+
+/// A written place the atlas found.
+struct ResolvedPlace {
+  Place place;                 ///< the most populous of the matching places
+  std::size_t matchCount = 1;  ///< how many places matched what was written, at least 1
+};
+
+/// A written place the atlas could not find.
+struct UnresolvedPlace {
+  std::string message;            ///< one line for the user, naming the nearest candidates
+  std::vector<Place> candidates;  ///< nearest names, most populous first, at most 5
+};
+
+using PlaceResolution = std::variant<ResolvedPlace, UnresolvedPlace>;
+
+/// The found place as the user reads it, saying how it was chosen when several matched:
+/// "Springfield, Missouri, United States of America (most populous of 8 matches)".
+std::string ResolutionText(const ResolvedPlace& resolved);
 
 /// The offline atlas: cities with their coordinates and time zones, searched by name.
 /// Built once (about a tenth of a second for libgeonames' cities) and then only read, so
@@ -36,6 +55,12 @@ class Atlas {
   /// offer nothing.
   std::vector<Place> Complete(std::string_view typed, std::size_t maxCount = 10) const;
 
+  /// The place a written "City", "City, Country" (or "City, State"), or "City, State,
+  /// Country" names. The city name must match in full; the country may be its name, its
+  /// two-letter code or a common name ("USA", "UK", "UAE"); case and accents do not
+  /// matter. Where several places match, the most populous is taken and the count kept.
+  PlaceResolution Resolve(std::string_view written) const;
+
  private:
   /// Where a word of a folded city name starts: the index is sorted by the name from there.
   struct WordStart {
@@ -45,6 +70,8 @@ class Atlas {
 
   std::string_view KeyOf(const WordStart& start) const;
   std::vector<std::uint32_t> PlacesWithWordPrefix(std::string_view foldedPrefix) const;
+  std::vector<std::uint32_t> PlacesNamed(std::string_view foldedCity) const;
+  std::vector<std::uint32_t> NearestNames(std::string_view foldedCity) const;
   void KeepMostPopulous(std::vector<std::uint32_t>& indices, std::size_t maxCount) const;
   std::vector<Place> PlacesAt(const std::vector<std::uint32_t>& indices) const;
 
