@@ -3,8 +3,9 @@
 # Usage: install-deps.sh [build|test|run] ... (several groups may be named)
 set -euo pipefail
 
-build=(g++ cmake ninja-build pkg-config libcli11-dev nlohmann-json3-dev qt6-base-dev qt6-webengine-dev
-       libswe-dev swe-basic-data)
+build=(g++ cmake ninja-build pkg-config libcli11-dev nlohmann-json3-dev qt6-base-dev
+       qt6-webengine-dev libswe-dev swe-basic-data libgeonames-dev libhowardhinnant-date-dev
+       tzdata)
 test=(libgtest-dev libgmock-dev)
 run=(xvfb xauth)
 

@@ -57,7 +57,9 @@ SwissSkyResult PositionsAt(double jdUt, const BirthCoordinates& place, NodeKind 
 
 }  // namespace
 
-SwissSky::SwissSky(const SkySettings& settings) : settings_(settings) {}
+SwissSky::SwissSky(const SkySettings& settings) : settings_(settings) {
+  settings_.kind = SkyKind::Swiss;
+}
 
 SkyPositions SwissSky::Positions(const BirthData& birth, int zoneRow) const {
   return TryPositions(birth, zoneRow).positions.value_or(SkyPositions{});

@@ -22,7 +22,8 @@ struct SwissSkyResult {
 /// that ends calls ReleaseThreadState() (swiss_calls.h) to close its files.
 class SwissSky final : public Sky {
  public:
-  /// `settings.kind` is not read: building this class is the choice of the precise sky.
+  /// `settings.kind` is not read: building this class is the choice of the precise sky, and
+  /// Settings() says so.
   explicit SwissSky(const SkySettings& settings);
 
   /// The places, or a default (all-zero) SkyPositions when TryPositions refuses: the Sky

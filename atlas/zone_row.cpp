@@ -1,0 +1,112 @@
+#include "atlas/zone_row.h"
+
+#include <string_view>
+
+#include "atlas/zone_text.h"
+
+namespace tarvel {
+namespace {
+
+std::string_view Trimmed(std::string_view text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// A row's text is "Name,Abbreviation,Offset": field 0 or 1, trimmed.
+std::string_view RowField(const TimeZoneRow& row, int field) {
+  std::string_view text = row.name;
+  for (int i = 0; i < field; ++i) {
+    const auto comma = text.find(',');
+    if (comma == std::string_view::npos) return {};
+    text.remove_prefix(comma + 1);
+  }
+  return Trimmed(text.substr(0, text.find(',')));
+}
+
+std::optional<int> BestRow(std::span<const TimeZoneRow> rows, int minutesAhead,
+                           std::string_view abbreviation) {
+  std::optional<int> lowest;
+  for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+    if (MinutesAheadOfUniversalTime(rows[i]) != minutesAhead) continue;
+    if (!abbreviation.empty() && RowField(rows[i], 1) == abbreviation) return i;
+    if (!lowest) lowest = i;
+  }
+  return lowest;
+}
+
+ZoneRowChoice PickRow(const ZoneState& state, std::span<const TimeZoneRow> rows) {
+  if (state.offsetSeconds % 60 != 0) return {};
+  const int minutesAhead = state.offsetSeconds / 60;
+  if (state.isDaylightSaving) {
+    if (auto row = BestRow(rows, minutesAhead - 60, state.standardAbbreviation)) {
+      return {row, true, {}};
+    }
+  }
+  return {BestRow(rows, minutesAhead, state.abbreviation), false, {}};
+}
+
+std::string InForceText(const ZoneState& state) {
+  std::string text = state.zoneId + " on " + CivilDateText(state.localTime) + ": " +
+                     UtcOffsetText(state.offsetSeconds) + ", ";
+  text += state.isDaylightSaving ? "daylight saving in force" : "no daylight saving";
+  std::string detail = state.abbreviation;
+  const auto saving = state.daylightSavingMinutes;
+  if (state.isDaylightSaving && saving && *saving != 60) {
+    detail += (detail.empty() ? "" : ", ") + MinutesText(*saving) + " ahead of standard time";
+  }
+  if (!detail.empty()) text += " (" + detail + ")";
+  return text;
+}
+
+std::string KindText(const ZoneState& state) {
+  const std::string clock = ClockText(state.localTime);
+  const std::string other = UtcOffsetText(state.otherOffsetSeconds.value_or(0));
+  switch (state.kind) {
+    case LocalTimeKind::Skipped:
+      return "; " + clock + " did not exist that day (the clocks went forward to " + other +
+             "), so it is read as if they had not yet changed";
+    case LocalTimeKind::Repeated:
+      return "; " + clock + " happened twice that day (the clocks went back to " + other +
+             "), so the first is taken";
+    case LocalTimeKind::Ordinary:
+      break;
+  }
+  return {};
+}
+
+std::string ChoiceText(const ZoneState& state, const ZoneRowChoice& choice,
+                       std::span<const TimeZoneRow> rows) {
+  if (!choice.row) {
+    return "; no row of the list has " + UtcOffsetText(state.offsetSeconds) +
+           ": choose the zone yourself";
+  }
+  std::string text = "; chosen: " + std::string(RowField(rows[*choice.row], 0));
+  if (choice.daylightSavingTicked) return text + " with daylight saving ticked";
+  if (state.isDaylightSaving) return text + ", box unticked as no row is one hour behind";
+  return text;
+}
+
+}  // namespace
+
+ZoneRowChoice ChooseZoneRow(const ZoneState& state, std::span<const TimeZoneRow> rows) {
+  ZoneRowChoice choice = PickRow(state, rows);
+  choice.note = InForceText(state) + KindText(state) + ChoiceText(state, choice, rows);
+  return choice;
+}
+
+std::optional<std::string> ZoneDirectionWarning(int minutesAheadOfUt, double longitudeDeg) {
+  if (minutesAheadOfUt > 0 && longitudeDeg < 0) {
+    return "This place lies West of Greenwich on a clock ahead of UT: the classic sky "
+           "applies the zone in the longitude's direction, as if behind UT; the precise sky "
+           "applies it as it is.";
+  }
+  if (minutesAheadOfUt < 0 && longitudeDeg > 0) {
+    return "This place lies East of Greenwich on a clock behind UT: the classic sky "
+           "applies the zone in the longitude's direction, as if ahead of UT; the precise sky "
+           "applies it as it is.";
+  }
+  return std::nullopt;
+}
+
+}  // namespace tarvel

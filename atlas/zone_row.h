@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+
+#include "atlas/zone_history.h"
+#include "base/time_zones.h"
+
+namespace tarvel {
+
+/// The row of the zone list and the daylight-saving box that give the offset in force.
+struct ZoneRowChoice {
+  std::optional<int> row;             ///< index in the list (0-70 in kTimeZones); empty when
+                                      ///< no row gives the offset: the user must choose
+  bool daylightSavingTicked = false;  ///< the box adds one hour ahead of the row's offset
+  std::string note;                   ///< one line for the window: what was in force and
+                                      ///< what was chosen, or why nothing was
+};
+
+/// Minutes ahead of universal time that a row and the daylight-saving box give together.
+constexpr int MinutesAheadWithBox(const TimeZoneRow& row, bool daylightSavingTicked) {
+  return MinutesAheadOfUniversalTime(row) + (daylightSavingTicked ? 60 : 0);
+}
+
+/// The row and box giving exactly the offset in force. Under daylight saving the row one
+/// hour behind the offset is taken with the box ticked; otherwise, or when the list has no
+/// such row, the row of the whole offset with the box unticked (so war time or double
+/// summer time may come as a row of its own or as a row with the box). Among rows of equal
+/// offset, the one whose abbreviation (the text's second field) is the zone's wins (the
+/// standard one, "EST", under a ticked box), else the lowest row. An offset with seconds,
+/// or one no row has (local mean time before standard zones), gives no row.
+ZoneRowChoice ChooseZoneRow(const ZoneState& state, std::span<const TimeZoneRow> rows = kTimeZones);
+
+/// An extra sentence when the zone and the longitude point different ways: a place West of
+/// Greenwich on a clock ahead of universal time (Madrid, Lisbon in summer), or East of it on
+/// a clock behind. `minutesAheadOfUt` as the row and box give it; `longitudeDeg` East
+/// positive. Nothing when they agree, or when either is zero.
+std::optional<std::string> ZoneDirectionWarning(int minutesAheadOfUt, double longitudeDeg);
+
+}  // namespace tarvel
