@@ -4,9 +4,9 @@
 set -euo pipefail
 
 build=(g++ cmake ninja-build pkg-config libcli11-dev nlohmann-json3-dev qt6-base-dev
-       qt6-webengine-dev libswe-dev swe-basic-data libgeonames-dev libhowardhinnant-date-dev
-       tzdata)
-test=(libgtest-dev libgmock-dev)
+       qt6-svg-dev qt6-webengine-dev libswe-dev swe-basic-data libgeonames-dev
+       libhowardhinnant-date-dev tzdata)
+test=(libgtest-dev libgmock-dev poppler-utils)
 run=(xvfb xauth)
 
 pkgs=()
