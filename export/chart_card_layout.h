@@ -4,16 +4,12 @@
 #include <array>
 
 #include "argala/chart_captions.h"
+#include "export/picture_geometry.h"
 #include "export/placed_text.h"
 
 class QPaintDevice;
 
 namespace tarvel {
-
-/// The chart card: the position list and the chart square beside it, as the result view
-/// shows them, in twips: the square's place and a margin right of and below it.
-inline constexpr int kChartCardWidthTwips = kChartPicture.left + kChartPicture.width + 45;
-inline constexpr int kChartCardHeightTwips = kChartPicture.top + kChartPicture.height + 45;
 
 /// Preferred text sizes in twips (15 to the window's pixel): captions 11 pixels, sign
 /// numbers 9, as the window has always shown them where they fit.

@@ -54,14 +54,14 @@ std::string PlaceText(const BirthData& birth) {
   return text;
 }
 
-ReadingLineKind LineKind(ReadingRunKind kind) {
+DocumentLineKind LineKind(ReadingRunKind kind) {
   switch (kind) {
     case ReadingRunKind::PlanetHeading:
-      return ReadingLineKind::Heading;
+      return DocumentLineKind::Heading;
     case ReadingRunKind::BlockEnd:
-      return ReadingLineKind::Blank;
+      return DocumentLineKind::Blank;
     default:
-      return ReadingLineKind::Entry;
+      return DocumentLineKind::Entry;
   }
 }
 
@@ -73,16 +73,16 @@ ChartHeader MakeChartHeader(const ChartState& state) {
           PlaceText(state.BirthData), SkyLabel(state.Chart.sky, state.Chart.positions.ephemeris)};
 }
 
-std::vector<ReadingLine> MakeReadingLines(const ChartResult& chart) {
-  std::vector<ReadingLine> lines;
+std::vector<DocumentLine> MakeDocumentLines(const ChartResult& chart) {
+  std::vector<DocumentLine> lines;
   lines.reserve(chart.reading.size());
   std::string text;
   for (const ReadingRun& run : chart.reading) {
     text.clear();
     AppendRunText(text, run, chart.argala);
-    const ReadingLineKind kind = LineKind(run.kind);
+    const DocumentLineKind kind = LineKind(run.kind);
     // Every run but a heading starts on a new line; a block end is one empty line.
-    if (kind == ReadingLineKind::Blank) {
+    if (kind == DocumentLineKind::Blank) {
       lines.push_back({kind, {}});
     } else {
       const std::string_view body = std::string_view(text).substr(
@@ -96,7 +96,7 @@ std::vector<ReadingLine> MakeReadingLines(const ChartResult& chart) {
 ChartDocument MakeChartDocument(const ChartState& state) {
   const ChartResult& chart = state.Chart;
   return {MakeChartHeader(state), BuildChartCaptions(chart.signs, chart.positions.grahaDeg),
-          MakeReadingLines(chart)};
+          MakeDocumentLines(chart)};
 }
 
 std::string HeaderLine(const ChartHeader& header) {

@@ -9,17 +9,17 @@
 namespace tarvel {
 
 /// What a reading line is, which decides how it is shown.
-enum class ReadingLineKind {
+enum class DocumentLineKind {
   Heading,  ///< a planet's name, heading emphasis
   Entry,    ///< an Argala, a Virodhargala or the no-Argala line, line emphasis
   Blank,    ///< the empty line that ends a planet's block
 };
 
 /// One line of the reading, without its line break.
-struct ReadingLine {
-  ReadingLineKind kind = ReadingLineKind::Entry;
+struct DocumentLine {
+  DocumentLineKind kind = DocumentLineKind::Entry;
   std::string text;  ///< UTF-8; empty for a blank line
-  bool operator==(const ReadingLine&) const = default;
+  bool operator==(const DocumentLine&) const = default;
 };
 
 /// The lines above a chart that say whose it is and how it was computed, UTF-8.
@@ -36,7 +36,7 @@ struct ChartHeader {
 struct ChartDocument {
   ChartHeader header;
   ChartCaptions captions;            ///< sign boxes, legend and position list
-  std::vector<ReadingLine> reading;  ///< in order, a blank line after each planet's block
+  std::vector<DocumentLine> reading;  ///< in order, a blank line after each planet's block
   bool operator==(const ChartDocument&) const = default;
 };
 
@@ -44,7 +44,7 @@ struct ChartDocument {
 ChartHeader MakeChartHeader(const ChartState& state);
 
 /// The reading of a chart as lines: the window's text split at its line breaks.
-std::vector<ReadingLine> MakeReadingLines(const ChartResult& chart);
+std::vector<DocumentLine> MakeDocumentLines(const ChartResult& chart);
 
 /// The document of the state's last calculation.
 ChartDocument MakeChartDocument(const ChartState& state);

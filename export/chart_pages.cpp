@@ -43,13 +43,13 @@ QFont WidthFitted(QFont font, int textTwips, double pxPerTwip, double width,
   });
 }
 
-ReadingStyle FitReading(const std::vector<ReadingLine>& lines, double width, double pxPerTwip,
+ReadingStyle FitReading(const std::vector<DocumentLine>& lines, double width, double pxPerTwip,
                         const QPaintDevice* device, const QFont& base) {
   std::vector<QString> headings;
   std::vector<QString> entries;
-  for (const ReadingLine& line : lines) {
-    if (line.kind == ReadingLineKind::Heading) headings.push_back(FromUtf8(line.text));
-    if (line.kind == ReadingLineKind::Entry) entries.push_back(FromUtf8(line.text));
+  for (const DocumentLine& line : lines) {
+    if (line.kind == DocumentLineKind::Heading) headings.push_back(FromUtf8(line.text));
+    if (line.kind == DocumentLineKind::Entry) entries.push_back(FromUtf8(line.text));
   }
   ReadingStyle style;
   style.indent = kEntryIndentTwips * pxPerTwip;
@@ -64,23 +64,23 @@ ReadingStyle FitReading(const std::vector<ReadingLine>& lines, double width, dou
   return style;
 }
 
-std::vector<FlowLine> FlowOf(const std::vector<ReadingLine>& lines, const ReadingStyle& style) {
+std::vector<FlowLine> FlowOf(const std::vector<DocumentLine>& lines, const ReadingStyle& style) {
   std::vector<FlowLine> flow;
-  for (const ReadingLine& line : lines) {
+  for (const DocumentLine& line : lines) {
     const double height =
-        line.kind == ReadingLineKind::Heading ? style.headingSlot : style.entrySlot;
+        line.kind == DocumentLineKind::Heading ? style.headingSlot : style.entrySlot;
     flow.push_back({line.kind, height});
   }
   return flow;
 }
 
-void PlaceReading(const std::vector<ReadingLine>& lines, PageSpan span, double top, double width,
+void PlaceReading(const std::vector<DocumentLine>& lines, PageSpan span, double top, double width,
                   const ReadingStyle& style, std::vector<PlacedText>& texts) {
   for (std::size_t index = span.first; index < span.end; ++index) {
-    const ReadingLine& line = lines[index];
-    const bool heading = line.kind == ReadingLineKind::Heading;
+    const DocumentLine& line = lines[index];
+    const bool heading = line.kind == DocumentLineKind::Heading;
     const double slot = heading ? style.headingSlot : style.entrySlot;
-    if (line.kind != ReadingLineKind::Blank) {
+    if (line.kind != DocumentLineKind::Blank) {
       const double indent = heading ? 0 : style.indent;
       texts.push_back({heading ? TextRole::ReadingHeading : TextRole::ReadingEntry,
                        {FromUtf8(line.text)},

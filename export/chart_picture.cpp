@@ -8,11 +8,6 @@
 #include "export/header_layout.h"
 
 namespace tarvel {
-int PictureHeightFor(int widthPx) {
-  return std::max(1, static_cast<int>(std::lround(static_cast<double>(widthPx) *
-                                                  kPictureHeightTwips / kPictureWidthTwips)));
-}
-
 ChartPictureLayout LayOutChartPicture(const ChartDocument& document, const QRectF& target,
                                       const QPaintDevice* device, const QFont& base) {
   const double pxPerTwip =

@@ -11,17 +11,6 @@ class QPainter;
 
 namespace tarvel {
 
-/// The picture of a chart: a margin, the header, a small gap and the chart card; its natural
-/// size in twips.
-inline constexpr int kHeaderGapTwips = 120;
-inline constexpr int kPictureMarginTwips = 240;
-inline constexpr int kPictureWidthTwips = kChartCardWidthTwips + 2 * kPictureMarginTwips;
-inline constexpr int kPictureHeightTwips =
-    2 * kPictureMarginTwips + kHeaderHeightTwips + kHeaderGapTwips + kChartCardHeightTwips;
-
-/// The height in pixels of a picture `widthPx` wide in its natural proportions.
-int PictureHeightFor(int widthPx);
-
 /// The picture laid out on one device: the header and the card.
 struct ChartPictureLayout {
   QRectF area;  ///< the whole target, filled with the ground colour

@@ -6,13 +6,9 @@
 #include <string>
 
 #include "export/chart_document.h"
+#include "export/picture_geometry.h"
 
 namespace tarvel {
-
-/// The picture's width when none is asked for, in pixels.
-inline constexpr int kDefaultPictureWidthPx = 1200;
-/// The largest picture side exports accept, in pixels.
-inline constexpr int kMaxPictureSidePx = 16384;
 
 /// Writes the document as a PDF of A4 pages with 15 mm margins. Like every export here, the
 /// file is written whole or not at all (an existing file is replaced only once the new one is

@@ -4,14 +4,12 @@
 #include <vector>
 
 #include "export/chart_document.h"
+#include "export/picture_geometry.h"
 #include "export/placed_text.h"
 
 class QPaintDevice;
 
 namespace tarvel {
-
-/// The header's height in twips: a line for the name and three below it.
-inline constexpr int kHeaderHeightTwips = 420 + 3 * 260;
 
 /// Lays out the header's lines one below the other from `origin`, each in a font that keeps
 /// it within `width` device units; `pxPerTwip` device units to a twip. Empty lines are left

@@ -4,7 +4,7 @@ namespace tarvel {
 namespace {
 
 bool IsBlank(const FlowLine& line) {
-  return line.kind == ReadingLineKind::Blank;
+  return line.kind == DocumentLineKind::Blank;
 }
 
 // The end of the page that starts at `first`: as many lines as fit `room`, less a heading
@@ -15,7 +15,7 @@ std::size_t PageEnd(std::span<const FlowLine> lines, std::size_t first, double r
   std::size_t end = first;
   while (end < lines.size() && used + lines[end].height <= room) used += lines[end++].height;
   if (end == first) return mayBeEmpty ? first : first + 1;
-  const bool headingLast = lines[end - 1].kind == ReadingLineKind::Heading;
+  const bool headingLast = lines[end - 1].kind == DocumentLineKind::Heading;
   // Only worth moving when the heading then meets its first line on the next page.
   if (headingLast && end < lines.size() && end - 1 > first) return end - 1;
   if (headingLast && end < lines.size() && mayBeEmpty) return end - 1;

@@ -10,7 +10,7 @@ namespace tarvel {
 
 /// A reading line as the page breaker sees it: its kind and its height in device units.
 struct FlowLine {
-  ReadingLineKind kind = ReadingLineKind::Entry;
+  DocumentLineKind kind = DocumentLineKind::Entry;
   double height = 0;
 };
 

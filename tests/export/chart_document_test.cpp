@@ -72,29 +72,29 @@ TEST(ChartDocumentTest, HeaderCases) {
 
 TEST(ChartDocumentTest, ReadingLinesAreTheWindowsTextSplitAtItsLineBreaks) {
   for (const ChartState& state : {AshaState(), LongestReadingState()}) {
-    const std::vector<ReadingLine> lines = MakeReadingLines(state.Chart);
+    const std::vector<DocumentLine> lines = MakeDocumentLines(state.Chart);
     std::string joined;
-    for (const ReadingLine& line : lines) joined += line.text + "\r\n";
+    for (const DocumentLine& line : lines) joined += line.text + "\r\n";
     EXPECT_EQ(joined, ReadingPlainText(state.Chart.reading, state.Chart.argala));
   }
 }
 
 TEST(ChartDocumentTest, EveryPlanetHasAHeadingItsLinesAndABlankLine) {
-  const std::vector<ReadingLine> lines = MakeReadingLines(LongestReadingState().Chart);
+  const std::vector<DocumentLine> lines = MakeDocumentLines(LongestReadingState().Chart);
   std::size_t at = 0;
   for (const std::string_view name : kPlanetNames) {
     ASSERT_LT(at, lines.size());
-    EXPECT_EQ(lines[at].kind, ReadingLineKind::Heading);
+    EXPECT_EQ(lines[at].kind, DocumentLineKind::Heading);
     EXPECT_EQ(lines[at].text, name);
     ++at;
     const std::size_t firstEntry = at;
-    while (at < lines.size() && lines[at].kind == ReadingLineKind::Entry) {
+    while (at < lines.size() && lines[at].kind == DocumentLineKind::Entry) {
       EXPECT_FALSE(lines[at].text.empty());
       ++at;
     }
     EXPECT_GT(at, firstEntry) << name;
     ASSERT_LT(at, lines.size());
-    EXPECT_EQ(lines[at], (ReadingLine{ReadingLineKind::Blank, ""}));
+    EXPECT_EQ(lines[at], (DocumentLine{DocumentLineKind::Blank, ""}));
     ++at;
   }
   EXPECT_EQ(at, lines.size());
@@ -113,7 +113,7 @@ TEST(ChartDocumentTest, TheDocumentCarriesTheChartsCaptions) {
   EXPECT_EQ(document.captions,
             BuildChartCaptions(state.Chart.signs, state.Chart.positions.grahaDeg));
   EXPECT_EQ(document.header, kAshaHeader);
-  EXPECT_EQ(document.reading, MakeReadingLines(state.Chart));
+  EXPECT_EQ(document.reading, MakeDocumentLines(state.Chart));
 }
 
 }  // namespace

@@ -51,8 +51,8 @@ TEST_F(ChartPagesTest, ALongReadingFlowsOverPagesInOrderAndWhole) {
     }
   }
   std::vector<std::string> expected;
-  for (const ReadingLine& line : document.reading) {
-    if (line.kind != ReadingLineKind::Blank) expected.push_back(line.text);
+  for (const DocumentLine& line : document.reading) {
+    if (line.kind != DocumentLineKind::Blank) expected.push_back(line.text);
   }
   EXPECT_EQ(shown, expected);
 }

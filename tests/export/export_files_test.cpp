@@ -48,8 +48,8 @@ TEST_F(ExportFilesTest, ThePdfHoldsTheNameEveryPositionAndEveryReadingLine) {
   for (const std::string& position : document.captions.lblPlanets_Position) {
     EXPECT_TRUE(text.out.contains(Q(position))) << position;
   }
-  for (const ReadingLine& line : document.reading) {
-    if (line.kind != ReadingLineKind::Blank) {
+  for (const DocumentLine& line : document.reading) {
+    if (line.kind != DocumentLineKind::Blank) {
       EXPECT_TRUE(lines.contains(Q(line.text))) << line.text;
     }
   }
@@ -70,8 +70,8 @@ TEST_F(ExportFilesTest, ALongReadingBreaksCleanlyAcrossPages) {
     for (const QString& line : TextLines(text.out)) ++onPages[line];
   }
   QMap<QString, int> inReading;
-  for (const ReadingLine& line : document.reading) {
-    if (line.kind == ReadingLineKind::Entry) ++inReading[Q(line.text)];
+  for (const DocumentLine& line : document.reading) {
+    if (line.kind == DocumentLineKind::Entry) ++inReading[Q(line.text)];
   }
   for (auto line = inReading.cbegin(); line != inReading.cend(); ++line) {
     EXPECT_EQ(onPages.value(line.key()), line.value()) << line.key().toStdString();

@@ -5,21 +5,14 @@
 #include <string>
 #include <vector>
 
-#include "../app/example_birth.h"
 #include "app/chart_state.h"
 #include "argala/chart_captions.h"
+#include "asha_state.h"
 #include "base/time_zones.h"
 #include "export/chart_document.h"
 #include "positions/classic_sky.h"
 
 namespace tarvel::testing {
-
-/// The example birth (Asha Rao, Mumbai, 5 March 1980) computed in the classic sky.
-inline ChartState AshaState() {
-  ChartState state{AshaBirth(), kAshaZoneRow, {}};
-  state.Chart = ComputeChart(state.BirthData, state.ZoneRow, ClassicSky());
-  return state;
-}
 
 /// A small deterministic generator (a 64-bit LCG), the same on every platform.
 class Lcg {

@@ -13,9 +13,9 @@ namespace {
 std::vector<FlowLine> Lines(std::string_view kinds) {
   std::vector<FlowLine> lines;
   for (const char kind : kinds) {
-    const ReadingLineKind line = kind == 'H'   ? ReadingLineKind::Heading
-                                 : kind == 'B' ? ReadingLineKind::Blank
-                                               : ReadingLineKind::Entry;
+    const DocumentLineKind line = kind == 'H'   ? DocumentLineKind::Heading
+                                 : kind == 'B' ? DocumentLineKind::Blank
+                                               : DocumentLineKind::Entry;
     lines.push_back({line, 1});
   }
   return lines;
@@ -61,13 +61,13 @@ void ExpectCleanBreaks(const std::vector<FlowLine>& lines, double firstRoom, dou
   for (std::size_t page = 0; page < pages.size(); ++page) {
     const PageSpan span = pages[page];
     // Pages follow each other, skipping only blank lines.
-    for (; next < span.first; ++next) EXPECT_EQ(lines[next].kind, ReadingLineKind::Blank);
+    for (; next < span.first; ++next) EXPECT_EQ(lines[next].kind, DocumentLineKind::Blank);
     next = span.end;
     if (span.first == span.end) {
       EXPECT_EQ(page, 0u) << "only the first page may be empty";
       continue;
     }
-    EXPECT_NE(lines[span.first].kind, ReadingLineKind::Blank) << "page " << page;
+    EXPECT_NE(lines[span.first].kind, DocumentLineKind::Blank) << "page " << page;
     double height = 0;
     for (std::size_t line = span.first; line < span.end; ++line) height += lines[line].height;
     const bool alone = span.end - span.first == 1;
@@ -76,10 +76,10 @@ void ExpectCleanBreaks(const std::vector<FlowLine>& lines, double firstRoom, dou
     }
     const bool last = page + 1 == pages.size();
     if (!last && span.end - span.first > 1) {
-      EXPECT_NE(lines[span.end - 1].kind, ReadingLineKind::Heading) << "page " << page;
+      EXPECT_NE(lines[span.end - 1].kind, DocumentLineKind::Heading) << "page " << page;
     }
   }
-  for (; next < lines.size(); ++next) EXPECT_EQ(lines[next].kind, ReadingLineKind::Blank);
+  for (; next < lines.size(); ++next) EXPECT_EQ(lines[next].kind, DocumentLineKind::Blank);
 }
 
 TEST(ReadingPagesTest, RandomReadingsBreakCleanly) {
@@ -87,11 +87,11 @@ TEST(ReadingPagesTest, RandomReadingsBreakCleanly) {
   for (int reading = 0; reading < 300; ++reading) {
     std::vector<FlowLine> lines;
     for (int block = random.Between(0, 9); block > 0; --block) {
-      lines.push_back({ReadingLineKind::Heading, random.Between(10, 14) / 10.0});
+      lines.push_back({DocumentLineKind::Heading, random.Between(10, 14) / 10.0});
       for (int entry = random.Between(1, 12); entry > 0; --entry) {
-        lines.push_back({ReadingLineKind::Entry, random.Between(8, 12) / 10.0});
+        lines.push_back({DocumentLineKind::Entry, random.Between(8, 12) / 10.0});
       }
-      lines.push_back({ReadingLineKind::Blank, 1});
+      lines.push_back({DocumentLineKind::Blank, 1});
     }
     ExpectCleanBreaks(lines, random.Between(0, 30), random.Between(3, 40));
   }
