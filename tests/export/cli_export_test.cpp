@@ -111,5 +111,26 @@ TEST_F(CliExportTest, WithoutItsModuleTheProgramSaysItCannotExport) {
   EXPECT_EQ(RunTarvelCli(kAsha, copy).status, 0) << "charts need no module";
 }
 
+TEST_F(CliExportTest, BatchWritesAPdfForEachLineThatGaveAChart) {
+  QFile input(PathTo("births.csv"));
+  ASSERT_TRUE(input.open(QIODevice::WriteOnly));
+  input.write(
+      "date,time,zone,lat,lon,name\n"
+      "1980-03-05,14:07,34,18:58N,72:49E,Asha Rao\n"
+      "1980-13-05,14:07,34,18:58N,72:49E,Ravi\n"
+      "1990-01-05,04:07,29,51:30N,0:07W,Meera Iyer\n");
+  input.close();
+  const CliProcess run =
+      RunTarvelCli({"batch", "--jobs", "2", "--pdf-dir", PathTo("pdfs"), PathTo("births.csv")});
+  EXPECT_EQ(run.status, 1) << "line 3 gives no chart";
+  EXPECT_EQ(run.out.count('\n'), 3);
+  EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+  EXPECT_EQ(QDir(PathTo("pdfs")).entryList(QDir::Files),
+            (QStringList{"0002-Asha-Rao.pdf", "0004-Meera-Iyer.pdf"}));
+  const ToolRun text = PdfText(PathTo("pdfs/0004-Meera-Iyer.pdf"));
+  ASSERT_TRUE(text.ok);
+  EXPECT_TRUE(text.out.contains("Meera Iyer"));
+}
+
 }  // namespace
 }  // namespace tarvel::testing
