@@ -56,6 +56,9 @@ int main(int argc, char* argv[]) {
   defaultHandler = qInstallMessageHandler(StartupMessageHandler);
   QApplication app(argc, argv);
   qInstallMessageHandler(defaultHandler);
+  // Where the chosen sky is remembered between runs.
+  QCoreApplication::setOrganizationName("Tarvel");
+  QCoreApplication::setApplicationName("Tarvel");
 
   tarvel::MessageBoxSink sink;
   const tarvel::modHelp help;
