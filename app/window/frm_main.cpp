@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QResizeEvent>
 #include <QSettings>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -17,6 +18,7 @@
 #include "app/window/reading_files.h"
 #include "app/window/reading_text.h"
 #include "app/window/sky_preference.h"
+#include "export/chart_document.h"
 #include "web/about/frm_about.h"
 #include "web/about/mod_help.h"
 #include "web/about/named.h"
@@ -214,7 +216,11 @@ void frmMain::OpenSavedReading() {
 }
 
 void frmMain::ShowChart(const ChartResult& chart) {
-  ShowChartCaptions(BuildChartCaptions(chart.signs, chart.positions.grahaDeg), result_.chart);
+  result_.chart->ShowCaptions(BuildChartCaptions(chart.signs, chart.positions.grahaDeg));
+  // The sky has a line of its own beside the reading.
+  ChartHeader header = MakeChartHeader(state_);
+  header.sky.clear();
+  result_.lblHeader->setText(QString::fromStdString(HeaderLine(header)));
   ShowReadingText(chart, *result_.RTB);
   result_.lblSky->setText(
       QString::fromStdString("Sky: " + SkyLabel(chart.sky, chart.positions.ephemeris)));
@@ -223,6 +229,14 @@ void frmMain::ShowChart(const ChartResult& chart) {
 
 void frmMain::BringResultViewToFront() {
   views_->setCurrentWidget(result_.Frame2);
+}
+
+// The chart grows with the window beyond its first size, as far as both sides allow.
+void frmMain::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  const double zoom = std::min(static_cast<double>(width()) / kInitialWidthPx,
+                               static_cast<double>(height()) / kInitialHeightPx);
+  result_.chart->SetPreferredZoom(zoom);
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

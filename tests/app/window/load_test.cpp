@@ -102,8 +102,8 @@ TEST_F(LoadTest, ControlsCarryTheirNames) {
   EXPECT_EQ(window.findChild<QPushButton*>("Command1"), in.Command1);
   EXPECT_EQ(window.findChild<QRadioButton*>("optLat_1"), in.optLat[1]);
   EXPECT_EQ(window.findChild<QTextEdit*>("RTB"), out.RTB);
-  EXPECT_EQ(window.findChild<QLabel*>("lblSign_11"), out.chart.lblSign[11]);
-  EXPECT_EQ(window.findChild<QLabel*>("lblPlanets_Position_8"), out.chart.lblPlanets_Position[8]);
+  EXPECT_EQ(window.findChild<RasiChartView*>("picDisplay"), out.chart);
+  EXPECT_EQ(window.findChild<QLabel*>("lblHeader"), out.lblHeader);
 }
 
 TEST_F(LoadTest, TabOrderFollowsTheForm) {
