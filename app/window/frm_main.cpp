@@ -44,6 +44,7 @@ frmMain::frmMain(MessageSink& sink, const modHelp& help, QWidget* parent)
   ConnectMenusAndLinks();
   ConnectSkyMenu();
   ConnectAtlas();
+  ConnectChartCommands();
   resize(kInitialWidthPx, kInitialHeightPx);
 }
 
@@ -151,12 +152,35 @@ void frmMain::ForgetAtlasPlace() {
   input_.lblZoneNote->clear();
 }
 
+// Print and export act on the chart on show, so they are open only while it is.
+void frmMain::ConnectChartCommands() {
+  connect(views_, &QStackedWidget::currentChanged, this, &frmMain::EnableChartCommands);
+  EnableChartCommands();
+  connect(menu_.mnuPrint, &QAction::triggered, this,
+          [this] { PrintChartCommand(*printer_, sink_, MakeChartDocument(state_)); });
+  connect(menu_.mnuExportPdf, &QAction::triggered, this,
+          [this] { ExportPdfCommand(*chooser_, sink_, MakeChartDocument(state_)); });
+  connect(menu_.mnuExportImage, &QAction::triggered, this,
+          [this] { ExportImageCommand(*chooser_, sink_, MakeChartDocument(state_)); });
+}
+
+void frmMain::EnableChartCommands() {
+  const bool showsChart = FrontView() == result_.Frame2;
+  for (QAction* action : {menu_.mnuPrint, menu_.mnuExportPdf, menu_.mnuExportImage}) {
+    action->setEnabled(showsChart);
+  }
+}
+
 void frmMain::SetFinderHooks(FinderHooks hooks) {
   finder_ = std::move(hooks);
 }
 
 void frmMain::SetFileChooser(FileChooser& chooser) {
   chooser_ = &chooser;
+}
+
+void frmMain::SetChartPrinter(ChartPrinter& printer) {
+  printer_ = &printer;
 }
 
 QWidget* frmMain::FrontView() const {

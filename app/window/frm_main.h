@@ -6,6 +6,7 @@
 #include "app/chart_state.h"
 #include "app/message_sink.h"
 #include "app/skies.h"
+#include "app/window/chart_exports.h"
 #include "app/window/city_completer.h"
 #include "app/window/file_dialogs.h"
 #include "app/window/input_view.h"
@@ -46,6 +47,9 @@ class frmMain : public QMainWindow {
 
   /// Answers the save and open commands in place of the file dialogs; must outlive the window.
   void SetFileChooser(FileChooser& chooser);
+
+  /// Prints in place of the print dialog; must outlive the window.
+  void SetChartPrinter(ChartPrinter& printer);
 
   /// Set by the finder button once city, state and country are filled; tells the finder to
   /// search for that place. Never set back.
@@ -92,6 +96,8 @@ class frmMain : public QMainWindow {
   void ShowAbout();
   void SaveCurrentReading();
   void OpenSavedReading();
+  void ConnectChartCommands();
+  void EnableChartCommands();
 
   MessageSink& sink_;
   const modHelp& help_;
@@ -103,6 +109,8 @@ class frmMain : public QMainWindow {
   FinderHooks finder_;
   FileDialogs fileDialogs_{this};
   FileChooser* chooser_ = &fileDialogs_;
+  PrintPreviewDialogs printDialogs_{this};
+  ChartPrinter* printer_ = &printDialogs_;
   QStackedWidget* views_ = nullptr;
   InputControls input_;
   ResultControls result_;

@@ -132,7 +132,8 @@ TEST_F(LoadTest, MenusAsOnTheForm) {
   for (const QAction* action : menu.mnuFile->actions()) {
     file << (action->isSeparator() ? "-" : action->text());
   }
-  EXPECT_EQ(file, (QStringList{"Get My &Rasi Chart", "-", "&Exit"}));
+  EXPECT_EQ(file, (QStringList{"Get My &Rasi Chart", "-", "&Print...", "Export P&DF...",
+                               "Export &Image...", "-", "&Exit"}));
   QStringList help;
   for (const QAction* action : menu.mnuHelp->actions()) {
     help << (action->isSeparator() ? "-" : action->text());
