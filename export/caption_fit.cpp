@@ -1,31 +1,35 @@
 #include "export/caption_fit.h"
 
+#include <algorithm>
+
 #include "argala/chart_captions.h"
 
 namespace tarvel {
 namespace {
 
-bool FitsAt(QFont& font, int pixels, const QPaintDevice* device, const FitTest& fits) {
+double NeedAt(QFont& font, int pixels, const QPaintDevice* device, const FitMeasure& need) {
   font.setPixelSize(pixels);
-  return fits(QFontMetricsF(font, device));
+  return need(QFontMetricsF(font, device));
 }
 
 }  // namespace
 
-QFont FittedFont(QFont font, int preferredPx, const QPaintDevice* device, const FitTest& fits) {
+QFont FittedFont(QFont font, int preferredPx, const QPaintDevice* device, const FitMeasure& need) {
   // Ligatures would put "ﬁ" for "fi" into a PDF's text, which then reads back and searches
   // differently from what was written.
   font.setStyleStrategy(QFont::PreferNoShaping);
-  int high = std::max(preferredPx, 1);
-  if (FitsAt(font, high, device, fits)) return font;
-  // Widths grow with the size, but hinting can break that by a pixel: search, then make sure.
-  int low = 1;
-  while (high - low > 1) {
-    const int middle = (low + high) / 2;
-    (FitsAt(font, middle, device, fits) ? low : high) = middle;
+  int size = std::max(preferredPx, 1);
+  double share = NeedAt(font, size, device, need);
+  if (share <= 1) return font;
+  // Widths grow about in proportion to the size, so the share says where the fit lies; each
+  // size measured loads the font anew, so few are tried. Hinting and wrapping bend the
+  // proportion by a pixel or so, which the steps after it put right.
+  while (size > 1 && share > 1) {
+    size = std::clamp(static_cast<int>(size / share), 1, size - 1);
+    share = NeedAt(font, size, device, need);
   }
-  while (low > 1 && !FitsAt(font, low, device, fits)) --low;
-  font.setPixelSize(low);
+  while (size + 1 < preferredPx && NeedAt(font, size + 1, device, need) <= 1) ++size;
+  font.setPixelSize(size);
   return font;
 }
 
@@ -34,11 +38,10 @@ double LinesHeight(const QFontMetricsF& metrics, qsizetype lineCount) {
   return metrics.height() + static_cast<double>(lineCount - 1) * metrics.lineSpacing();
 }
 
-bool LinesFit(const QFontMetricsF& metrics, const QStringList& lines, const QSizeF& box) {
-  for (const QString& line : lines) {
-    if (metrics.horizontalAdvance(line) > box.width()) return false;
-  }
-  return LinesHeight(metrics, lines.size()) <= box.height();
+double LinesNeed(const QFontMetricsF& metrics, const QStringList& lines, const QSizeF& box) {
+  double widest = 0;
+  for (const QString& line : lines) widest = std::max(widest, metrics.horizontalAdvance(line));
+  return std::max(widest / box.width(), LinesHeight(metrics, lines.size()) / box.height());
 }
 
 QStringList WrapSignItems(const QString& caption, const QFontMetricsF& metrics, double width) {

@@ -10,20 +10,21 @@ class QPaintDevice;
 
 namespace tarvel {
 
-/// Whether texts measured in a font stay inside their place.
-using FitTest = std::function<bool(const QFontMetricsF& metrics)>;
+/// How much room texts measured in a font need, as a share of the room they have: the largest
+/// of their widths and heights each divided by its room's; 1 or less fits.
+using FitMeasure = std::function<double(const QFontMetricsF& metrics)>;
 
-/// `font` at the largest whole pixel size from 1 to `preferredPx` at which `fits` holds when
-/// measured on `device`; at 1 pixel when none does. The font draws no ligatures.
-QFont FittedFont(QFont font, int preferredPx, const QPaintDevice* device, const FitTest& fits);
+/// `font` at the largest whole pixel size from 1 to `preferredPx` at which the texts `need`
+/// measures fit, measured on `device`; at 1 pixel when none does. The font draws no
+/// ligatures.
+QFont FittedFont(QFont font, int preferredPx, const QPaintDevice* device, const FitMeasure& need);
 
 /// The height lines take, one below the other: the last one's height and the line spacing
 /// above it, in the metrics' units.
 double LinesHeight(const QFontMetricsF& metrics, qsizetype lineCount);
 
-/// True when every line is at most `box.width()` wide and all of them, one below the other,
-/// at most `box.height()` high.
-bool LinesFit(const QFontMetricsF& metrics, const QStringList& lines, const QSizeF& box);
+/// The room lines need in `box`, one below the other, as a share of it (see FitMeasure).
+double LinesNeed(const QFontMetricsF& metrics, const QStringList& lines, const QSizeF& box);
 
 /// A sign box's caption ("Asc / S / Mo") in lines at most `width` wide: as many items as fit
 /// on each line, a line with more to come ending in " /", so that the lines joined by spaces

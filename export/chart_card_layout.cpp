@@ -37,10 +37,11 @@ struct BoxedText {
 QFont FitOneLiners(const QFont& base, int preferredPx, const QPaintDevice* device,
                    const std::vector<BoxedText>& texts) {
   return FittedFont(base, preferredPx, device, [&texts](const QFontMetricsF& metrics) {
+    double need = 0;
     for (const BoxedText& text : texts) {
-      if (!LinesFit(metrics, {text.text}, text.box)) return false;
+      need = std::max(need, LinesNeed(metrics, {text.text}, text.box));
     }
-    return true;
+    return need;
   });
 }
 
@@ -93,15 +94,16 @@ void PlaceSignTexts(const ChartCaptions& captions, ChartCardLayout& card,
                     const QPaintDevice* device, const QFont& base) {
   std::array<QRectF, kSignCount> areas;
   for (int sign = 0; sign < kSignCount; ++sign) areas[sign] = SignTextArea(card, sign);
-  const auto fits = [&](const QFontMetricsF& metrics) {
+  const auto need = [&](const QFontMetricsF& metrics) {
+    double most = 0;
     for (int sign = 0; sign < kSignCount; ++sign) {
       const QString caption = FromUtf8(captions.lblSign[sign]);
       const QStringList lines = WrapSignItems(caption, metrics, areas[sign].width());
-      if (!LinesFit(metrics, lines, areas[sign].size())) return false;
+      most = std::max(most, LinesNeed(metrics, lines, areas[sign].size()));
     }
-    return true;
+    return most;
   };
-  const QFont font = FittedFont(base, PreferredPx(kCaptionTwips, card.pxPerTwip), device, fits);
+  const QFont font = FittedFont(base, PreferredPx(kCaptionTwips, card.pxPerTwip), device, need);
   const QFontMetricsF metrics(font, device);
   for (int sign = 0; sign < kSignCount; ++sign) {
     const QString caption = FromUtf8(captions.lblSign[sign]);

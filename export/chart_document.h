@@ -35,7 +35,7 @@ struct ChartHeader {
 /// state, then drawn by whichever device shows it. It holds no reference to the state.
 struct ChartDocument {
   ChartHeader header;
-  ChartCaptions captions;            ///< sign boxes, legend and position list
+  ChartCaptions captions;             ///< sign boxes, legend and position list
   std::vector<DocumentLine> reading;  ///< in order, a blank line after each planet's block
   bool operator==(const ChartDocument&) const = default;
 };

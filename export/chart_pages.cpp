@@ -37,9 +37,9 @@ QFont WidthFitted(QFont font, int textTwips, double pxPerTwip, double width,
                   const std::vector<QString>& texts, const QPaintDevice* device) {
   const int preferredPx = std::max(1, static_cast<int>(std::floor(textTwips * pxPerTwip)));
   return FittedFont(std::move(font), preferredPx, device, [&](const QFontMetricsF& metrics) {
-    return std::all_of(texts.begin(), texts.end(), [&](const QString& text) {
-      return metrics.horizontalAdvance(text) <= width;
-    });
+    double widest = 0;
+    for (const QString& text : texts) widest = std::max(widest, metrics.horizontalAdvance(text));
+    return widest / width;
   });
 }
 
@@ -150,7 +150,11 @@ std::optional<std::string> PrintChartDocument(QPagedPaintDevice& device,
   QPainter painter;
   if (!painter.begin(&device)) return "the page could not be started";
   const QSizeF pageSize(device.width(), device.height());
-  const std::vector<ChartPage> pages = LayOutChartPages(document, pageSize, &device, base);
+  // On paper glyphs are fine enough that hinting them to a pixel grid gains nothing, and
+  // running the fonts' hinting programs at each size tried costs most of a PDF's time.
+  QFont unhinted = base;
+  unhinted.setHintingPreference(QFont::PreferNoHinting);
+  const std::vector<ChartPage> pages = LayOutChartPages(document, pageSize, &device, unhinted);
   for (std::size_t page = 0; page < pages.size(); ++page) {
     if (page > 0 && !device.newPage()) return "a new page could not be started";
     PaintChartPage(painter, pages[page], kPrintPalette);

@@ -31,7 +31,7 @@ std::vector<ChartPage> LayOutChartPages(const ChartDocument& document, QSizeF pa
 void PaintChartPage(QPainter& painter, const ChartPage& page, const ChartPalette& palette);
 
 /// Draws a document on a paged device (a printer or a PDF writer) in the print colours, one
-/// page after another. The reason when drawing cannot start.
+/// page after another, its glyphs not hinted. The reason when drawing cannot start.
 std::optional<std::string> PrintChartDocument(QPagedPaintDevice& device,
                                               const ChartDocument& document, const QFont& base);
 

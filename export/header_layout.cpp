@@ -48,7 +48,7 @@ std::vector<PlacedText> LayOutHeader(const ChartHeader& header, QPointF origin, 
     const int preferredPx = std::max(1, static_cast<int>(std::floor(slot.textTwips * pxPerTwip)));
     const QFont font =
         FittedFont(SlotFont(base, slot.role), preferredPx, device,
-                   [&](const QFontMetricsF& m) { return LinesFit(m, {text}, box.size()); });
+                   [&](const QFontMetricsF& m) { return LinesNeed(m, {text}, box.size()); });
     placed.push_back({slot.role, {text}, box, font, Qt::AlignLeft | Qt::AlignVCenter});
   }
   return placed;

@@ -11,12 +11,13 @@ LinePdf KeepForPdf(std::uint64_t line, const ChartState& state) {
 }
 
 std::optional<std::string> PrepareFolder(const std::filesystem::path& folder) {
+  // Built by appending: GCC 12 warns falsely about "'" + string in optimised builds.
+  std::string quoted = "'";
+  quoted.append(folder.string()).append("'");
   std::error_code error;
   std::filesystem::create_directories(folder, error);
-  if (error) return "cannot make the folder '" + folder.string() + "': " + error.message();
-  if (!std::filesystem::is_directory(folder, error)) {
-    return "'" + folder.string() + "' is not a folder";
-  }
+  if (error) return "cannot make the folder " + quoted + ": " + error.message();
+  if (!std::filesystem::is_directory(folder, error)) return quoted + " is not a folder";
   return std::nullopt;
 }
 

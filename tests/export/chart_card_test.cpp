@@ -161,10 +161,11 @@ TEST(CaptionFitTest, TheChosenSizeIsTheLargestThatFits) {
   const QImage device = Device(1, 1);
   const QString text = "29 Gem 59";
   for (const double width : {20.0, 44.0, 60.0, 300.0}) {
-    const auto fits = [&](const QFontMetricsF& metrics) {
-      return metrics.horizontalAdvance(text) <= width;
+    const auto need = [&](const QFontMetricsF& metrics) {
+      return metrics.horizontalAdvance(text) / width;
     };
-    const QFont font = FittedFont(QGuiApplication::font(), 40, &device, fits);
+    const auto fits = [&](const QFontMetricsF& metrics) { return need(metrics) <= 1; };
+    const QFont font = FittedFont(QGuiApplication::font(), 40, &device, need);
     const int size = font.pixelSize();
     EXPECT_TRUE(size == 1 || fits(QFontMetricsF(font, &device))) << width;
     if (size < 40) {

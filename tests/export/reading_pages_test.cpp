@@ -14,8 +14,8 @@ std::vector<FlowLine> Lines(std::string_view kinds) {
   std::vector<FlowLine> lines;
   for (const char kind : kinds) {
     const DocumentLineKind line = kind == 'H'   ? DocumentLineKind::Heading
-                                 : kind == 'B' ? DocumentLineKind::Blank
-                                               : DocumentLineKind::Entry;
+                                  : kind == 'B' ? DocumentLineKind::Blank
+                                                : DocumentLineKind::Entry;
     lines.push_back({line, 1});
   }
   return lines;
