@@ -97,6 +97,18 @@ TEST_F(ReadingFileDiskTest, FailedSaveIsReportedAndLeavesEverythingAsItWas) {
   EXPECT_TRUE(fs::is_empty(folder / "dir.tvl"));
 }
 
+TEST_F(ReadingFileDiskTest, ATextAFileCannotHoldIsRefusedNamedAndNotSaved) {
+  BirthData birth = AshaBirth();
+  birth.BirthCity = "Z\u00FCrich";
+  const fs::path path = folder / "asha.tvl";
+  WriteAll(path, "old reading");
+  EXPECT_EQ(SaveReading(path, birth, kAshaZoneRow),
+            FileError{"Could not save \"" + path.string() +
+                      "\": the city holds \"\u00FC\" (U+00FC), which a reading file cannot hold."});
+  EXPECT_EQ(ReadAll(path), "old reading");
+  EXPECT_EQ(FolderEntries(), std::set<std::string>{"asha.tvl"});
+}
+
 TEST(HasReadingFileEndingTest, OnlyTheExactLowerCaseEndingPasses) {
   struct Case {
     std::string_view name;
