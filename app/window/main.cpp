@@ -64,6 +64,7 @@ int main(int argc, char* argv[]) {
   // Declared before the window, so it outlives it: no web view survives the application.
   tarvel::FinderLauncher finder(std::move(finderOptions));
   tarvel::frmMain window(sink, help);
+  sink.SetParent(&window);
   window.SetFinderHooks({[&finder, &window] { finder.OpenFresh(PlaceQuery(window)); },
                          [&finder] { finder.Close(); }});
   window.show();
