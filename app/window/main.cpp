@@ -58,7 +58,9 @@ int main(int argc, char* argv[]) {
   qInstallMessageHandler(defaultHandler);
 
   tarvel::MessageBoxSink sink;
-  const tarvel::modHelp help;
+  const tarvel::modHelp help(tarvel::OpenInDesktopBrowser, [&sink](std::string_view message) {
+    sink.ShowMessage(message, tarvel::MessageIcon::Error);
+  });
   tarvel::FinderOptions finderOptions;
   finderOptions.openHomePage = [&help] { help.OpenHomePage(); };
   // Declared before the window, so it outlives it: no web view survives the application.
