@@ -1,14 +1,12 @@
-#include <unistd.h>
-
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
-#include <utility>
+#include <string_view>
 
 #include "app/window/frm_main.h"
 #include "app/window/message_box_sink.h"
 #include "web/about/mod_help.h"
-#include "web/finder/finder_launcher.h"
+#include "web/finder/finder_process.h"
 
 namespace {
 
@@ -43,6 +41,19 @@ tarvel::FinderQuery PlaceQuery(const tarvel::frmMain& window) {
           in.txtCountry->text().toStdString()};
 }
 
+// The finder program lies beside this one in a build, in its own folder once installed.
+QString FinderProgram() {
+  return tarvel::FindFinderProgram(QCoreApplication::applicationDirPath(),
+                                   QStringLiteral(TARVEL_FINDER_INSTALL_DIR));
+}
+
+void OpenFinder(tarvel::FinderProcess& finder, const tarvel::frmMain& window,
+                tarvel::MessageSink& sink) {
+  if (auto error = finder.OpenFresh(PlaceQuery(window))) {
+    sink.ShowMessage(*error, tarvel::MessageIcon::Error);
+  }
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -51,8 +62,6 @@ int main(int argc, char* argv[]) {
     std::fputs(kNoDisplayHint, stderr);
     return EXIT_FAILURE;
   }
-  // The finder's embedded browser will not start as root with its sandbox on.
-  if (geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
   defaultHandler = qInstallMessageHandler(StartupMessageHandler);
   QApplication app(argc, argv);
   qInstallMessageHandler(defaultHandler);
@@ -61,13 +70,14 @@ int main(int argc, char* argv[]) {
   QCoreApplication::setApplicationName("Tarvel");
 
   tarvel::MessageBoxSink sink;
-  const tarvel::modHelp help;
-  tarvel::FinderOptions finderOptions;
-  finderOptions.openHomePage = [&help] { help.OpenHomePage(); };
-  // Declared before the window, so it outlives it: no web view survives the application.
-  tarvel::FinderLauncher finder(std::move(finderOptions));
+  const tarvel::modHelp help(tarvel::OpenInDesktopBrowser, [&sink](std::string_view message) {
+    sink.ShowMessage(message, tarvel::MessageIcon::Error);
+  });
+  // Declared before the window, so it outlives it and closes the finder last.
+  tarvel::FinderProcess finder(FinderProgram());
   tarvel::frmMain window(sink, help);
-  window.SetFinderHooks({[&finder, &window] { finder.OpenFresh(PlaceQuery(window)); },
+  sink.SetParent(&window);
+  window.SetFinderHooks({[&finder, &window, &sink] { OpenFinder(finder, window, sink); },
                          [&finder] { finder.Close(); }});
   window.show();
   return app.exec();
