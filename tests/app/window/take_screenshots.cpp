@@ -1,11 +1,15 @@
-// Saves pictures of the two views of the main window, for the documentation:
+// Saves pictures of the main window for the documentation:
 //   take_screenshots <folder>  writes <folder>/screenshot-input.png, screenshot-result.png,
-//   screenshot-result-large.png (the window enlarged) and screenshot-printed.png (the first
-//   printed page, drawn by pdftoppm from what Print... gives)
+//   screenshot-atlas.png (the City box's completions), screenshot-result-large.png (the
+//   window enlarged) and screenshot-printed.png (the first printed page, drawn by pdftoppm
+//   from what Print... gives)
 // Run it under a real X server (xvfb-run) to see what a user sees.
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDir>
+#include <QPainter>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -81,6 +85,27 @@ bool Save(QWidget& window, const QString& path) {
   return saved;
 }
 
+// The window with the completion popup drawn where it stands: the popup is a window of its
+// own, which a grab of the main window leaves out.
+bool SaveWithCompletions(tarvel::frmMain& window, const QString& path) {
+  tarvel::FilteredLineEdit* city = window.Input().txtCity;
+  city->clear();
+  city->setFocus();
+  QTest::keyClicks(city, "Mumb");
+  QTest::qWait(400);
+  QPixmap picture = window.grab();
+  QAbstractItemView* popup = window.Cities().Completer()->popup();
+  QPainter painter(&picture);
+  painter.drawPixmap(window.mapFromGlobal(popup->mapToGlobal(QPoint(0, 0))), popup->grab());
+  painter.end();
+  const bool saved = picture.save(path);
+  std::fprintf(stderr, "%s %s\n", saved ? "saved" : "could not save", qPrintable(path));
+  popup->hide();
+  // The example form types its own city after this.
+  city->clear();
+  return saved;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -91,11 +116,13 @@ int main(int argc, char* argv[]) {
   }
   const QDir folder(QString::fromLocal8Bit(argv[1]));
   StderrSink sink;
-  const tarvel::modHelp help([](std::string_view) {});
+  const tarvel::modHelp help([](std::string_view) { return true; }, {});
   tarvel::frmMain window(sink, help);
   window.show();
+  bool saved = SaveWithCompletions(window, folder.filePath("screenshot-atlas.png"));
   FillExampleForm(window.Input());
-  bool saved = Save(window, folder.filePath("screenshot-input.png"));
+  window.Cities().Completer()->popup()->hide();
+  saved = Save(window, folder.filePath("screenshot-input.png")) && saved;
   window.Input().cmdCalculate->click();
   saved = Save(window, folder.filePath("screenshot-result.png")) && saved;
   window.resize(window.size() * 8 / 5);
