@@ -17,10 +17,6 @@ QColor ToQColor(Rgb colour) {
   return {colour.red, colour.green, colour.blue};
 }
 
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 void PaintText(QPainter& painter, const PlacedText& text, const ChartPalette& palette) {
   painter.setFont(text.font);
   painter.setPen(ToQColor(palette.Of(text.role)));

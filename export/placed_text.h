@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QRectF>
 #include <QStringList>
+#include <string_view>
 
 #include "export/chart_palette.h"
 
@@ -19,6 +20,8 @@ struct PlacedText {
 };
 
 /// QString of a UTF-8 text.
-QString FromUtf8(std::string_view text);
+inline QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 }  // namespace tarvel
