@@ -139,6 +139,12 @@ void frmMain::OpenSavedReading() {
   if (OpenReadingCommand(*chooser_, sink_, input_, state_, sky_)) ShowChart(state_.Chart);
 }
 
+bool frmMain::OpenReadingFile(const QString& path) {
+  if (!OpenReadingPath(path, sink_, input_, state_, sky_)) return false;
+  ShowChart(state_.Chart);
+  return true;
+}
+
 void frmMain::ShowChart(const ChartResult& chart) {
   ShowChartCaptions(BuildChartCaptions(chart.signs, chart.positions.grahaDeg), result_.chart);
   ShowReadingText(chart, *result_.RTB);

@@ -7,6 +7,7 @@
 
 #include "app/window/frm_main.h"
 #include "app/window/message_box_sink.h"
+#include "app/window/window_arguments.h"
 #include "web/about/mod_help.h"
 #include "web/finder/finder_launcher.h"
 
@@ -43,9 +44,25 @@ tarvel::FinderQuery PlaceQuery(const tarvel::frmMain& window) {
           in.txtCountry->text().toStdString()};
 }
 
+QStringList ArgumentsAfterName(int argc, char* argv[]) {
+  QStringList arguments;
+  for (int index = 1; index < argc; ++index) arguments << QString::fromLocal8Bit(argv[index]);
+  return arguments;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  // Help and version need no display, so they are answered before Qt starts.
+  const tarvel::WindowArguments early = tarvel::ReadWindowArguments(ArgumentsAfterName(argc, argv));
+  if (early.action == tarvel::WindowArguments::Action::Help) {
+    std::fputs(tarvel::WindowUsage().toLocal8Bit().constData(), stdout);
+    return EXIT_SUCCESS;
+  }
+  if (early.action == tarvel::WindowArguments::Action::Version) {
+    std::fputs(tarvel::WindowVersionLine().toLocal8Bit().constData(), stdout);
+    return EXIT_SUCCESS;
+  }
   if (!HasDisplay()) {
     std::fputs("tarvel: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set).\n", stderr);
     std::fputs(kNoDisplayHint, stderr);
@@ -56,6 +73,13 @@ int main(int argc, char* argv[]) {
   defaultHandler = qInstallMessageHandler(StartupMessageHandler);
   QApplication app(argc, argv);
   qInstallMessageHandler(defaultHandler);
+  // Qt has taken its own options (-platform, -style, ...) out of the arguments by now.
+  const tarvel::WindowArguments arguments =
+      tarvel::ReadWindowArguments(QApplication::arguments().mid(1));
+  if (arguments.action == tarvel::WindowArguments::Action::Refuse) {
+    std::fputs(("tarvel: " + arguments.refusal + '\n').toLocal8Bit().constData(), stderr);
+    return 2;
+  }
 
   tarvel::MessageBoxSink sink;
   const tarvel::modHelp help;
@@ -67,5 +91,6 @@ int main(int argc, char* argv[]) {
   window.SetFinderHooks({[&finder, &window] { finder.OpenFresh(PlaceQuery(window)); },
                          [&finder] { finder.Close(); }});
   window.show();
+  if (!arguments.readingFile.isEmpty()) window.OpenReadingFile(arguments.readingFile);
   return app.exec();
 }
