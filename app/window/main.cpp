@@ -8,6 +8,7 @@
 #include "app/window/frm_main.h"
 #include "app/window/message_box_sink.h"
 #include "app/window/window_arguments.h"
+#include "tarvel_version.h"
 #include "web/about/mod_help.h"
 #include "web/finder/finder_launcher.h"
 
@@ -73,6 +74,9 @@ int main(int argc, char* argv[]) {
   defaultHandler = qInstallMessageHandler(StartupMessageHandler);
   QApplication app(argc, argv);
   qInstallMessageHandler(defaultHandler);
+  // Desktops match the window to its menu entry and icon by this name.
+  QGuiApplication::setDesktopFileName(QString::fromUtf8(
+      tarvel::kApplicationId.data(), static_cast<qsizetype>(tarvel::kApplicationId.size())));
   // Qt has taken its own options (-platform, -style, ...) out of the arguments by now.
   const tarvel::WindowArguments arguments =
       tarvel::ReadWindowArguments(QApplication::arguments().mid(1));
