@@ -83,32 +83,48 @@ bool IsWordByte(unsigned char byte) {
   return g_ascii_isalnum(static_cast<gchar>(byte)) || byte >= 0x80;
 }
 
-std::string NormaliseSpacing(std::string_view transliterated) {
+// Keeps the bytes `isWordByte` accepts, each passed through `spell`; apostrophes and full
+// stops are dropped, any other run of bytes becomes one space, with none at either end.
+template <typename IsWordByte, typename Spell>
+std::string NormaliseSpacing(std::string_view transliterated, IsWordByte isWordByte, Spell spell) {
   std::string out;
   out.reserve(transliterated.size());
   bool pendingSpace = false;
   for (const char c : transliterated) {
     const auto byte = static_cast<unsigned char>(c);
     if (c == '\'' || c == '.' || c == '`') continue;
-    if (!IsWordByte(byte)) {
+    if (!isWordByte(byte)) {
       pendingSpace = !out.empty();
       continue;
     }
     if (pendingSpace) out += ' ';
     pendingSpace = false;
-    out += g_ascii_tolower(c);
+    out += spell(c);
   }
   return out;
+}
+
+// Valid UTF-8, composed, so "u" followed by a combining diaeresis folds like "ü".
+std::string Composed(std::string_view utf8) {
+  const GText valid(g_utf8_make_valid(utf8.data(), static_cast<gssize>(utf8.size())));
+  const GText composed(g_utf8_normalize(valid.get(), -1, G_NORMALIZE_DEFAULT_COMPOSE));
+  return composed.get();
 }
 
 }  // namespace
 
 std::string FoldForSearch(std::string_view utf8) {
   if (utf8.empty()) return {};
-  const GText valid(g_utf8_make_valid(utf8.data(), static_cast<gssize>(utf8.size())));
-  // Composed first, so "u" followed by a combining diaeresis folds like "ü".
-  const GText composed(g_utf8_normalize(valid.get(), -1, G_NORMALIZE_DEFAULT_COMPOSE));
-  return NormaliseSpacing(Transliterate(composed.get()));
+  return NormaliseSpacing(Transliterate(Composed(utf8)), IsWordByte,
+                          [](char c) { return g_ascii_tolower(c); });
+}
+
+std::string FormLetters(std::string_view utf8) {
+  if (utf8.empty()) return {};
+  return NormaliseSpacing(
+      Transliterate(Composed(utf8)),
+      [](unsigned char byte) { return g_ascii_isalpha(static_cast<gchar>(byte)); },
+      [](char c) { return c; });
 }
 
 int FoldedLetterCount(std::string_view folded) {

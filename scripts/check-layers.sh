@@ -20,7 +20,7 @@ declare -A allowed=(
   [app/window]="base ephemeris positions positions/swiss argala atlas app export web web/about web/finder"
   [cli/chart]="base ephemeris positions positions/swiss argala atlas app export"
   [cli/batch]="base ephemeris positions positions/swiss argala atlas app cli/chart"
-  [cli]="base app cli/chart cli/batch"
+  [cli]="base positions atlas app cli/chart cli/batch"
 )
 
 violations=0

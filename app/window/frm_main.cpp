@@ -1,17 +1,22 @@
 #include "app/window/frm_main.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QMenuBar>
+#include <QRadioButton>
+#include <QSettings>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 #include <utility>
 
+#include "app/atlas_form.h"
 #include "app/calculation_driver.h"
 #include "app/key_classes.h"
 #include "app/window/form_mapping.h"
 #include "app/window/reading_files.h"
 #include "app/window/reading_text.h"
+#include "app/window/sky_preference.h"
 #include "web/about/frm_about.h"
 #include "web/about/mod_help.h"
 #include "web/about/named.h"
@@ -31,9 +36,12 @@ frmMain::frmMain(MessageSink& sink, const modHelp& help, QWidget* parent)
   setWindowTitle("Tarvel v1.0");
   setWindowIcon(ProgramIcon());
   menu_ = BuildMainMenu(menuBar());
+  skyMenu_ = BuildSkyMenu(menuBar(), menu_.mnuHelp->menuAction());
   CreateViews();
   ConnectInputView();
   ConnectMenusAndLinks();
+  ConnectSkyMenu();
+  ConnectAtlas();
   resize(kInitialWidthPx, kInitialHeightPx);
 }
 
@@ -78,6 +86,69 @@ void frmMain::ConnectMenusAndLinks() {
   connect(promotions_.lblFullBrand, &LinkLabel::clicked, this, [&help] { help.OpenFullBrand(); });
 }
 
+void frmMain::ConnectSkyMenu() {
+  sky_ = LoadSkySettings(QSettings());
+  ShowSkySettings(skyMenu_, sky_);
+  for (QAction* action : skyMenu_.mnuSky->findChildren<QAction*>()) {
+    if (action->isCheckable()) connect(action, &QAction::triggered, this, &frmMain::ChooseSky);
+  }
+}
+
+// A new sky is remembered for the next run; a chart on show is computed again in it.
+void frmMain::ChooseSky() {
+  sky_ = ChosenSkySettings(skyMenu_);
+  ShowSkySettings(skyMenu_, sky_);
+  QSettings settings;
+  SaveSkySettings(settings, sky_);
+  if (FrontView() != result_.Frame2) return;
+  RunCalculationChain(state_, CurrentSky());
+  ShowChart(state_.Chart);
+}
+
+void frmMain::ConnectAtlas() {
+  cities_ = new CityCompleter(input_.txtCity, atlas_,
+                              [this](const Place& place) { FillFromAtlas(place); });
+  // The user's own hand on the place or the zone ends the atlas's say over them.
+  for (FilteredLineEdit* box :
+       {input_.txtCity, input_.txtState, input_.txtCountry, input_.txtLatDeg, input_.txtLatMin,
+        input_.txtLonDeg, input_.txtLonMin}) {
+    connect(box, &QLineEdit::textEdited, this, &frmMain::ForgetAtlasPlace);
+  }
+  connect(input_.cboTimeZone, &QComboBox::activated, this, &frmMain::ForgetAtlasPlace);
+  connect(input_.chkDST, &QCheckBox::clicked, this, &frmMain::ForgetAtlasPlace);
+  for (QRadioButton* option :
+       {input_.optLat[0], input_.optLat[1], input_.optLong[0], input_.optLong[1]}) {
+    connect(option, &QRadioButton::clicked, this, &frmMain::ForgetAtlasPlace);
+  }
+  // A new date or time may bring another offset or daylight saving.
+  for (QComboBox* list :
+       {input_.cboDate, input_.cboMonth, input_.cboYear, input_.cboHour, input_.cboMinute}) {
+    connect(list, &QComboBox::currentIndexChanged, this, &frmMain::RefillZoneFromAtlas);
+  }
+}
+
+void frmMain::FillFromAtlas(const Place& place) {
+  BirthForm form = ReadForm(input_);
+  FillPlace(place, form);
+  WriteForm(form, input_);
+  atlasPlace_ = place;
+  RefillZoneFromAtlas();
+}
+
+void frmMain::RefillZoneFromAtlas() {
+  if (!atlasPlace_) return;
+  BirthForm form = ReadForm(input_);
+  const std::string note = FillZone(*atlasPlace_, form);
+  input_.cboTimeZone->setCurrentIndex(form.cboTimeZone);
+  input_.chkDST->setChecked(form.chkDST);
+  input_.lblZoneNote->setText(QString::fromStdString(note));
+}
+
+void frmMain::ForgetAtlasPlace() {
+  atlasPlace_.reset();
+  input_.lblZoneNote->clear();
+}
+
 void frmMain::SetFinderHooks(FinderHooks hooks) {
   finder_ = std::move(hooks);
 }
@@ -92,7 +163,7 @@ QWidget* frmMain::FrontView() const {
 
 void frmMain::Calculate() {
   BirthForm form = ReadForm(input_);
-  const std::optional<Refusal> refusal = CalculateReading(form, state_, sink_, sky_);
+  const std::optional<Refusal> refusal = CalculateReading(form, state_, sink_, CurrentSky());
   if (!refusal) {
     ShowChart(state_.Chart);
     return;
@@ -136,11 +207,15 @@ void frmMain::SaveCurrentReading() {
 }
 
 void frmMain::OpenSavedReading() {
-  if (OpenReadingCommand(*chooser_, sink_, input_, state_, sky_)) ShowChart(state_.Chart);
+  if (OpenReadingCommand(*chooser_, sink_, input_, state_, CurrentSky())) {
+    ForgetAtlasPlace();
+    ShowChart(state_.Chart);
+  }
 }
 
 bool frmMain::OpenReadingFile(const QString& path) {
-  if (!OpenReadingPath(path, sink_, input_, state_, sky_)) return false;
+  if (!OpenReadingPath(path, sink_, input_, state_, CurrentSky())) return false;
+  ForgetAtlasPlace();
   ShowChart(state_.Chart);
   return true;
 }
@@ -148,6 +223,8 @@ bool frmMain::OpenReadingFile(const QString& path) {
 void frmMain::ShowChart(const ChartResult& chart) {
   ShowChartCaptions(BuildChartCaptions(chart.signs, chart.positions.grahaDeg), result_.chart);
   ShowReadingText(chart, *result_.RTB);
+  result_.lblSky->setText(
+      QString::fromStdString("Sky: " + SkyLabel(chart.sky, chart.positions.ephemeris)));
   BringResultViewToFront();
 }
 

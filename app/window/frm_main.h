@@ -5,12 +5,15 @@
 
 #include "app/chart_state.h"
 #include "app/message_sink.h"
+#include "app/skies.h"
+#include "app/window/city_completer.h"
 #include "app/window/file_dialogs.h"
 #include "app/window/input_view.h"
 #include "app/window/main_menu.h"
 #include "app/window/promotions.h"
 #include "app/window/result_panel.h"
-#include "positions/classic_sky.h"
+#include "app/window/sky_menu.h"
+#include "atlas/lazy_atlas.h"
 
 class QStackedWidget;
 
@@ -54,6 +57,9 @@ class frmMain : public QMainWindow {
   const InputControls& Input() const { return input_; }
   const ResultControls& Result() const { return result_; }
   const MenuActions& Menu() const { return menu_; }
+  const SkyMenuActions& SkyMenu() const { return skyMenu_; }
+  /// The completions offered under txtCity.
+  const CityCompleter& Cities() const { return *cities_; }
   const PromotionControls& Promotions() const { return promotions_; }
   /// Frame1 or Frame2, whichever is in front.
   QWidget* FrontView() const;
@@ -67,6 +73,8 @@ class frmMain : public QMainWindow {
   /// result view to the front.
   void ShowChart(const ChartResult& chart);
   void BringResultViewToFront();
+  /// The sky charts are computed in, as the Sky menu shows it.
+  SkySettings ChosenSky() const { return sky_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -75,6 +83,13 @@ class frmMain : public QMainWindow {
   void CreateViews();
   void ConnectInputView();
   void ConnectMenusAndLinks();
+  void ConnectSkyMenu();
+  void ConnectAtlas();
+  void ChooseSky();
+  void FillFromAtlas(const Place& place);
+  void RefillZoneFromAtlas();
+  void ForgetAtlasPlace();
+  const Sky& CurrentSky() const { return skies_.For(sky_); }
   void Calculate();
   void FindLatitudeLongitude();
   void RefuseKey(FilteredLineEdit& box);
@@ -84,7 +99,10 @@ class frmMain : public QMainWindow {
 
   MessageSink& sink_;
   const modHelp& help_;
-  ClassicSky sky_;
+  Skies skies_;
+  SkySettings sky_;
+  LazyAtlas atlas_;
+  std::optional<Place> atlasPlace_;  ///< the atlas's place while the form still holds it
   ChartState state_;
   FinderHooks finder_;
   FileDialogs fileDialogs_{this};
@@ -93,6 +111,8 @@ class frmMain : public QMainWindow {
   InputControls input_;
   ResultControls result_;
   MenuActions menu_;
+  SkyMenuActions skyMenu_;
+  CityCompleter* cities_ = nullptr;
   PromotionControls promotions_;
 };
 

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
 #include "web/about/named.h"
 
@@ -106,6 +107,11 @@ void CreateButtonsAndLabels(InputControls& c, QWidget* frame) {
   italic.setItalic(true);
   description->setFont(italic);
   c.Label16 = Named(new QLabel("HH/MM", frame), "Label16");
+  c.lblZoneNote = Named(new QLabel(frame), "lblZoneNote");
+  c.lblZoneNote->setWordWrap(true);
+  QFont small = c.lblZoneNote->font();
+  small.setPointSizeF(small.pointSizeF() * 0.9);
+  c.lblZoneNote->setFont(small);
 }
 
 QHBoxLayout* Row(std::initializer_list<QWidget*> widgets) {
@@ -128,7 +134,11 @@ void ArrangeFieldRows(const InputControls& c, QGridLayout& grid) {
   grid.addWidget(l[2], 3, 0);
   grid.addLayout(Row({c.cboHour, c.cboMinute, c.Label16, c.chkDST}), 3, 1);
   grid.addWidget(l[10], 4, 0);
-  grid.addWidget(c.cboTimeZone, 4, 1);
+  auto* zone = new QVBoxLayout;
+  zone->setSpacing(2);
+  zone->addWidget(c.cboTimeZone);
+  zone->addWidget(c.lblZoneNote);
+  grid.addLayout(zone, 4, 1);
   grid.addWidget(l[3], 5, 0);
   grid.addLayout(Row({c.txtLatDeg, c.txtLatMin, l[5], latFrame}), 5, 1);
   grid.addWidget(l[4], 6, 0);

@@ -39,6 +39,7 @@ struct InputControls {
   QPushButton* Command1 = nullptr;
   std::array<QLabel*, 12> lblLabel{};
   QLabel* Label16 = nullptr;
+  QLabel* lblZoneNote = nullptr;  ///< what the atlas chose for the zone, and why
 };
 
 /// Creates the input view inside `parent`, every list filled and every control at its load

@@ -74,6 +74,9 @@ int main(int argc, char* argv[]) {
   defaultHandler = qInstallMessageHandler(StartupMessageHandler);
   QApplication app(argc, argv);
   qInstallMessageHandler(defaultHandler);
+  // Where the chosen sky is remembered between runs.
+  QCoreApplication::setOrganizationName("Tarvel");
+  QCoreApplication::setApplicationName("Tarvel");
   // Desktops match the window to its menu entry and icon by this name.
   QGuiApplication::setDesktopFileName(QString::fromUtf8(
       tarvel::kApplicationId.data(), static_cast<qsizetype>(tarvel::kApplicationId.size())));

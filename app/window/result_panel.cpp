@@ -43,6 +43,7 @@ ResultControls BuildResultView(QWidget* parent) {
   auto* chartArea = new QWidget(controls.Frame2);
   controls.chart = BuildRasiChart(chartArea);
   controls.RTB = CreateReadingBox(controls.Frame2);
+  controls.lblSky = Named(new QLabel(controls.Frame2), "lblSky");
   controls.cmdSave = Named(new QPushButton("&Save", controls.Frame2), "cmdSave");
   controls.cmdBack = Named(new QPushButton("&Back", controls.Frame2), "cmdBack");
 
@@ -54,9 +55,12 @@ ResultControls BuildResultView(QWidget* parent) {
   chartColumn->addWidget(chartArea);
   chartColumn->addStretch();
   chartColumn->addLayout(buttons);
+  auto* readingColumn = new QVBoxLayout;
+  readingColumn->addWidget(controls.lblSky);
+  readingColumn->addWidget(controls.RTB, 1);
   auto* layout = new QHBoxLayout(controls.Frame2);
   layout->addLayout(chartColumn);
-  layout->addWidget(controls.RTB, 1);
+  layout->addLayout(readingColumn, 1);
   return controls;
 }
 

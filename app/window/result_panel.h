@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTextEdit>
 
@@ -12,6 +13,7 @@ namespace tarvel {
 struct ResultControls {
   QGroupBox* Frame2 = nullptr;
   QTextEdit* RTB = nullptr;  ///< the reading, read-only
+  QLabel* lblSky = nullptr;  ///< which sky computed the chart
   RasiChartControls chart;   ///< picDisplay and the position list
   QPushButton* cmdSave = nullptr;
   QPushButton* cmdBack = nullptr;

@@ -5,6 +5,8 @@
 #include <iostream>
 #include <thread>
 
+#include "cli/chart/exit_status.h"
+
 namespace tarvel::cli {
 namespace {
 
@@ -14,6 +16,8 @@ constexpr const char* kBatchFooter =
     "\"lon\": \"72:49E\", \"dst\": false, \"name\": \"Asha Rao\"}\n"
     "or as CSV whose first line names the columns\n"
     "  date,time,zone,lat,lon,dst,name,city,state,country\n"
+    "A line may name a place instead of the zone and coordinates (\"place\": \"Mumbai, India\")\n"
+    "and its own sky (\"sky\", \"ayanamsa\", \"node\", as the options below).\n"
     "Output: one JSON line per input line, in order: the chart as 'chart --json' prints it,\n"
     "or {\"line\": N, \"error\": \"...\"}. Exit status 0 when every line gave a chart, else 1.\n";
 
@@ -36,6 +40,7 @@ CLI::App* AddBatchSubcommand(CLI::App& app, BatchCommandLine& line) {
   line.request.jobs = DefaultJobs();
   batch->add_option("--jobs", line.request.jobs, "Worker threads (default: one per processor)")
       ->check(CLI::Range(1, 256));
+  AddSkyOptions(*batch, line.sky);
   batch->footer(kBatchFooter);
   return batch;
 }
@@ -44,6 +49,12 @@ int RunBatchSubcommand(BatchCommandLine& line, std::ostream& out, std::ostream& 
   if (line.formatName == "json") line.request.format = BatchFormat::JsonLines;
   if (line.formatName == "csv") line.request.format = BatchFormat::Csv;
   line.request.showProgress = &err == &std::cerr && isatty(STDERR_FILENO) == 1;
+  const auto sky = ReadSkyOptions(line.sky);
+  if (const auto* refusal = std::get_if<std::string>(&sky)) {
+    err << "tarvel-cli: " << *refusal << '\n';
+    return kExitBadInput;
+  }
+  line.request.sky = std::get<SkyChoice>(sky);
   return RunBatchCommand(line.request, std::cin, out, err);
 }
 

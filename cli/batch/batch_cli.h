@@ -5,6 +5,7 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/batch/batch_command.h"
+#include "cli/chart/sky_command_options.h"
 
 namespace tarvel::cli {
 
@@ -12,9 +13,11 @@ namespace tarvel::cli {
 struct BatchCommandLine {
   BatchRequest request;
   std::string formatName;  ///< "json", "csv" or empty
+  SkyOptionTexts sky;      ///< the sky of lines that name none
 };
 
-/// Adds `batch [FILE|-] [--format json|csv] [--jobs N]` to the command line.
+/// Adds `batch [FILE|-] [--format json|csv] [--jobs N]` and the sky options to the command
+/// line.
 CLI::App* AddBatchSubcommand(CLI::App& app, BatchCommandLine& line);
 
 /// Runs the parsed batch subcommand on the file or the standard input. The progress line is

@@ -4,11 +4,13 @@
 #include <variant>
 #include <vector>
 
+#include "app/skies.h"
+#include "atlas/lazy_atlas.h"
 #include "cli/batch/batch_fields.h"
 #include "cli/batch/batch_pipeline.h"
 #include "cli/batch/batch_progress.h"
 #include "cli/chart/exit_status.h"
-#include "positions/classic_sky.h"
+#include "positions/swiss/swiss_calls.h"
 
 namespace tarvel::cli {
 namespace {
@@ -65,12 +67,13 @@ int Finish(bool allSucceeded, const LineReader& reader, std::ostream& out, std::
 int ComputeLines(LineReader& reader, BatchFormat format, const CsvHeader* header,
                  std::uint64_t firstNumber, const BatchRequest& request, std::ostream& out,
                  std::ostream& err) {
-  const ClassicSky classic;
-  const Sky& sky = request.sky != nullptr ? *request.sky : classic;
+  const Skies skies;
+  const LazyAtlas atlas;
+  const ChartContext context{skies, atlas, request.sky};
   std::vector<BatchLineProcessor> processors;
   processors.reserve(request.jobs);
   for (std::size_t job = 0; job < request.jobs; ++job) {
-    processors.emplace_back(format, header, sky);
+    processors.emplace_back(format, header, context);
   }
   BatchProgress progress(err, request.showProgress);
   std::uint64_t nextNumber = firstNumber;
@@ -88,7 +91,9 @@ int ComputeLines(LineReader& reader, BatchFormat format, const CsvHeader* header
       request.jobs,
       {.read = [&](BatchJob& job) { return FillJob(reader, nextNumber, job); },
        .compute = [&](BatchJob& job, std::size_t worker) { ComputeJob(processors[worker], job); },
-       .write = write});
+       .write = write,
+       // The precise sky keeps its files open per thread.
+       .workerEnds = ReleaseThreadState});
   progress.Finish(linesDone);
   return Finish(allSucceeded, reader, out, err);
 }

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "cli/batch/batch_line.h"
-#include "positions/sky.h"
+#include "cli/chart/sky_options.h"
 
 namespace tarvel::cli {
 
@@ -17,7 +17,7 @@ struct BatchRequest {
   std::optional<BatchFormat> format;  ///< detected from the input when not given
   std::size_t jobs = 1;               ///< worker threads, at least 1
   bool showProgress = false;          ///< keep a progress line on the error output
-  const Sky* sky = nullptr;           ///< the sky every chart is computed in; classic if none
+  SkyChoice sky;                      ///< the sky of every line that names none
 };
 
 /// The format of an input that starts with `firstNonBlank`: '{' means JSON lines.

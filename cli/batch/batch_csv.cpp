@@ -85,7 +85,12 @@ std::variant<BirthOptions, std::string> CsvHeader::ParseLine(
                    std::to_string(columns_.size())});
   }
   BirthFields fields;
+  const auto place = std::find(columns_.begin(), columns_.end(), BatchField::Place);
+  // With a place, an empty zone, coordinate or daylight-saving cell is left to the atlas.
+  const bool placeGiven =
+      place != columns_.end() && !cells[static_cast<std::size_t>(place - columns_.begin())].empty();
   for (std::size_t column = 0; column < columns_.size(); ++column) {
+    if (placeGiven && PlaceCanFill(columns_[column]) && cells[column].empty()) continue;
     if (auto refusal = fields.SetFromText(columns_[column], cells[column])) return *refusal;
   }
   return std::move(fields.Options());

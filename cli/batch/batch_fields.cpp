@@ -12,6 +12,15 @@ namespace {
 constexpr std::array<BatchField, 5> kRequiredFields = {
     BatchField::Date, BatchField::Time, BatchField::Zone, BatchField::Lat, BatchField::Lon};
 
+// Reads a choice of the sky; an empty text leaves it out.
+std::optional<std::string> SetSkyChoice(BatchField field, std::string_view text,
+                                        SkyChoice& choice) {
+  if (text.empty()) return std::nullopt;
+  if (field == BatchField::Sky) return ReadSkyKind(text, choice);
+  if (field == BatchField::Ayanamsa) return ReadAyanamsa(text, choice);
+  return ReadNode(text, choice);
+}
+
 std::string Quoted(std::string_view text) {
   return Joined({"'", text, "'"});
 }
@@ -33,6 +42,11 @@ std::optional<BatchField> FindBatchField(std::string_view name) {
   const auto at = std::find(kBatchFieldNames.begin(), kBatchFieldNames.end(), name);
   if (at == kBatchFieldNames.end()) return std::nullopt;
   return static_cast<BatchField>(at - kBatchFieldNames.begin());
+}
+
+bool PlaceCanFill(BatchField field) {
+  return field == BatchField::Zone || field == BatchField::Lat || field == BatchField::Lon ||
+         field == BatchField::Dst;
 }
 
 std::string_view FieldName(BatchField field) {
@@ -58,6 +72,7 @@ std::optional<std::string> BirthFields::SetFromText(BatchField field, std::strin
     SetDst(*dst);
     return std::nullopt;
   }
+  if (field >= BatchField::Sky) return SetSkyChoice(field, text, options_.sky);
   const bool optional = field >= BatchField::Name;
   if (!(optional && text.empty())) SetText(field, std::string(text));
   return std::nullopt;
@@ -89,8 +104,14 @@ void BirthFields::SetText(BatchField field, std::string text) {
     case BatchField::Country:
       options_.country = std::move(text);
       break;
+    case BatchField::Place:
+      options_.place = std::move(text);
+      break;
     case BatchField::Zone:
     case BatchField::Dst:
+    case BatchField::Sky:
+    case BatchField::Ayanamsa:
+    case BatchField::Node:
       break;
   }
 }
@@ -104,7 +125,9 @@ std::optional<std::string> BirthFields::SetZone(std::int64_t zone) {
 }
 
 std::optional<std::string> BirthFields::Finish() {
+  const bool placeGiven = given_.test(static_cast<std::size_t>(BatchField::Place));
   for (BatchField field : kRequiredFields) {
+    if (placeGiven && PlaceCanFill(field)) continue;
     if (!given_.test(static_cast<std::size_t>(field))) {
       return Joined({"field ", Quoted(FieldName(field)), " is missing"});
     }

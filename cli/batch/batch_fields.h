@@ -13,12 +13,33 @@
 namespace tarvel::cli {
 
 /// The fields of a birth line, named as the chart command's options (without the dashes).
-enum class BatchField { Date, Time, Zone, Lat, Lon, Dst, Name, City, State, Country };
-inline constexpr int kBatchFieldCount = 10;
+/// Every field from Name on may be left out; the zone and the coordinates too when a place is
+/// given.
+enum class BatchField {
+  Date,
+  Time,
+  Zone,
+  Lat,
+  Lon,
+  Dst,
+  Name,
+  City,
+  State,
+  Country,
+  Place,
+  Sky,
+  Ayanamsa,
+  Node
+};
+inline constexpr int kBatchFieldCount = 14;
 
 /// The field names in BatchField order.
 inline constexpr std::array<std::string_view, kBatchFieldCount> kBatchFieldNames = {
-    "date", "time", "zone", "lat", "lon", "dst", "name", "city", "state", "country"};
+    "date", "time",  "zone",    "lat",   "lon", "dst",      "name",
+    "city", "state", "country", "place", "sky", "ayanamsa", "node"};
+
+/// True for the fields a place can stand in for: the zone, the coordinates and daylight saving.
+bool PlaceCanFill(BatchField field);
 
 /// The field called `name` exactly, if any.
 std::optional<BatchField> FindBatchField(std::string_view name);
@@ -32,7 +53,8 @@ class BirthFields {
   std::optional<std::string> MarkGiven(BatchField field);
 
   /// Sets a field from its text as a CSV cell holds it: the zone as a decimal whole number,
-  /// daylight saving as true/false/1/0 (empty is false), an empty name or place as absent.
+  /// daylight saving as true/false/1/0 (empty is false), the sky's choices by name, an empty
+  /// name, place or sky choice as absent.
   std::optional<std::string> SetFromText(BatchField field, std::string_view text);
 
   void SetText(BatchField field, std::string text);
@@ -40,7 +62,8 @@ class BirthFields {
   /// The zone row; a number outside the int range is refused as a row outside the list.
   std::optional<std::string> SetZone(std::int64_t zone);
 
-  /// The options once every required field was given; the refusal names the first missing.
+  /// The options once every required field was given (the zone and the coordinates need not be
+  /// where a place is); the refusal names the first missing.
   std::optional<std::string> Finish();
 
   BirthOptions& Options() { return options_; }

@@ -41,6 +41,7 @@ class BirthLineHandler {
   bool string(std::string& value) {
     return Value([&](BatchField field) -> std::optional<std::string> {
       if (field == BatchField::Zone || field == BatchField::Dst) return WrongType(field);
+      if (field >= BatchField::Sky) return fields.SetFromText(field, value);
       fields.SetText(field, std::move(value));
       return std::nullopt;
     });

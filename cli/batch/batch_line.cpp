@@ -29,7 +29,7 @@ std::optional<std::string> BatchLineProcessor::AppendChart(std::string_view text
   auto parsed = format_ == BatchFormat::JsonLines ? ParseJsonBirthLine(line)
                                                   : header_->ParseLine(line, cells_);
   if (auto* refusal = std::get_if<std::string>(&parsed)) return std::move(*refusal);
-  if (auto error = worker_.AppendChartJson(std::get<BirthOptions>(parsed), output)) {
+  if (auto error = worker_.AppendChartJson(std::move(std::get<BirthOptions>(parsed)), output)) {
     return std::move(error->message);
   }
   return std::nullopt;

@@ -28,8 +28,8 @@ std::variant<std::string_view, std::string> CheckLine(std::string_view text,
 /// state; the CSV header, when there is one, is shared and never changes.
 class BatchLineProcessor {
  public:
-  BatchLineProcessor(BatchFormat format, const CsvHeader* header, const Sky& sky)
-      : format_(format), header_(header), worker_(sky) {}
+  BatchLineProcessor(BatchFormat format, const CsvHeader* header, const ChartContext& context)
+      : format_(format), header_(header), worker_(context) {}
 
   /// Appends the output of one input line and a line feed to `output`: the chart as
   /// `chart --json` prints it, or {"line":N,"error":"..."}; an empty line is refused too.

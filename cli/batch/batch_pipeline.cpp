@@ -112,6 +112,7 @@ bool RunOrderedPipeline(std::size_t workers, const PipelineStages& stages) {
         stages.compute(ring.At(*sequence), worker);
         ring.MarkDone(*sequence);
       }
+      if (stages.workerEnds) stages.workerEnds();
     });
   }
   RingCloser closer{ring};

@@ -41,6 +41,8 @@ struct PipelineStages {
   std::function<void(BatchJob&, std::size_t worker)> compute;
   /// Writes a computed job; false stops the batch.
   std::function<bool(const BatchJob&)> write;
+  /// Called on each worker thread as it ends, to let go of what the thread holds; may be empty.
+  std::function<void()> workerEnds;
 };
 
 /// Runs the stages with `workers` threads computing. Jobs are written in the order they were

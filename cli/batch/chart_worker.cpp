@@ -1,14 +1,13 @@
 #include "cli/batch/chart_worker.h"
 
-#include "cli/chart/chart_from_options.h"
 #include "cli/chart/chart_json.h"
 
 namespace tarvel::cli {
 
-std::optional<OptionError> ChartWorker::AppendChartJson(const BirthOptions& options,
-                                                        std::string& out) {
-  if (auto error = CalculateFromOptions(options, form_, state_, sky_)) return error;
-  cli::AppendChartJson(state_, out);
+std::optional<OptionError> ChartWorker::AppendChartJson(BirthOptions options, std::string& out) {
+  auto calculated = CalculateFromOptions(std::move(options), form_, state_, context_);
+  if (auto* error = std::get_if<OptionError>(&calculated)) return std::move(*error);
+  cli::AppendChartJson(state_, out, std::get<std::optional<PlaceUsed>>(calculated));
   return std::nullopt;
 }
 

@@ -5,23 +5,23 @@
 
 #include "app/chart_state.h"
 #include "cli/chart/birth_options.h"
-#include "positions/sky.h"
+#include "cli/chart/chart_from_options.h"
 
 namespace tarvel::cli {
 
 /// Calculates charts one after another on one chart state, as the window does: every run
 /// refills BirthData and the chart, so no chart leaks into the next. One worker per thread;
-/// a worker is never shared, while the sky is shared by all.
+/// a worker is never shared, while the context (skies, atlas) is shared by all.
 class ChartWorker {
  public:
-  explicit ChartWorker(const Sky& sky) : sky_(sky) {}
+  explicit ChartWorker(const ChartContext& context) : context_(context) {}
 
   /// Appends the chart of one birth to `out` as the JSON line `chart --json` prints (without
   /// the line break); the refusal leaves `out` as it was.
-  std::optional<OptionError> AppendChartJson(const BirthOptions& options, std::string& out);
+  std::optional<OptionError> AppendChartJson(BirthOptions options, std::string& out);
 
  private:
-  const Sky& sky_;
+  const ChartContext& context_;
   BirthForm form_;
   ChartState state_;
 };

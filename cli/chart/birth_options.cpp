@@ -117,23 +117,26 @@ std::optional<OptionError> ReadText(const std::optional<std::string>& given, std
 std::optional<OptionError> FillForm(const BirthOptions& options, BirthForm& form) {
   if (auto error = ReadDate(options.date, form)) return error;
   if (auto error = ReadTime(options.time, form)) return error;
-  if (options.zone < 0 || options.zone >= ListSize(FormList::cboTimeZone)) {
-    return OptionError{ZoneOutside(std::to_string(options.zone))};
+  if (!options.zone || !options.latitude || !options.longitude) {
+    return OptionError{"the zone, latitude and longitude are needed, or a place to find them"};
   }
-  form.cboTimeZone = options.zone;
+  if (*options.zone < 0 || *options.zone >= ListSize(FormList::cboTimeZone)) {
+    return OptionError{ZoneOutside(std::to_string(*options.zone))};
+  }
+  form.cboTimeZone = *options.zone;
   bool south = false;
   bool west = false;
-  if (auto error = ReadCoordinate(options.latitude, "latitude", "NS", form.txtLatDeg,
+  if (auto error = ReadCoordinate(*options.latitude, "latitude", "NS", form.txtLatDeg,
                                   form.txtLatMin, south)) {
     return error;
   }
-  if (auto error = ReadCoordinate(options.longitude, "longitude", "EW", form.txtLonDeg,
+  if (auto error = ReadCoordinate(*options.longitude, "longitude", "EW", form.txtLonDeg,
                                   form.txtLonMin, west)) {
     return error;
   }
   form.optLat = south ? LatitudeChoice::South : LatitudeChoice::North;
   form.optLong = west ? LongitudeChoice::West : LongitudeChoice::East;
-  form.chkDST = options.dst;
+  form.chkDST = options.dst.value_or(false);
   for (auto [given, box] :
        {std::pair{&options.name, &form.txtName}, std::pair{&options.city, &form.txtCity},
         std::pair{&options.state, &form.txtState}, std::pair{&options.country, &form.txtCountry}}) {

@@ -6,21 +6,25 @@
 #include <variant>
 
 #include "app/birth_form.h"
+#include "cli/chart/sky_options.h"
 
 namespace tarvel::cli {
 
-/// One birth as the command line (and the batch input) gives it, before any checking.
+/// One birth as the command line (and the batch input) gives it, before any checking. The
+/// zone, the coordinates and daylight saving may be left to the atlas when a place is given.
 struct BirthOptions {
-  std::string date;       ///< YYYY-MM-DD
-  std::string time;       ///< HH:MM, local clock time
-  int zone = 0;           ///< time-zone row, 0-70
-  std::string latitude;   ///< DD:MM followed by N or S
-  std::string longitude;  ///< DDD:MM followed by E or W
-  bool dst = false;
+  std::string date;                      ///< YYYY-MM-DD
+  std::string time;                      ///< HH:MM, local clock time
+  std::optional<int> zone;               ///< time-zone row, 0-70
+  std::optional<std::string> latitude;   ///< DD:MM followed by N or S
+  std::optional<std::string> longitude;  ///< DDD:MM followed by E or W
+  std::optional<bool> dst;               ///< daylight saving; none given reads as none in force
   std::optional<std::string> name;
   std::optional<std::string> city;
   std::optional<std::string> state;
   std::optional<std::string> country;
+  std::optional<std::string> place;  ///< "City", "City, Country" or "City, State, Country"
+  SkyChoice sky;
 };
 
 /// The message of a refused birth, one line, meant for a person.
@@ -34,7 +38,8 @@ std::variant<int, OptionError> ParseZoneRow(std::string_view text);
 
 /// Turns the options into a form that the calculation may read: every text is checked
 /// against its box's class, and the form passes the window's validation rules (the name and
-/// the place may be left out). Refusals carry the same messages the window shows.
+/// the place may be left out). Refusals carry the same messages the window shows. The zone
+/// and the coordinates must be there (a place is resolved into them beforehand).
 std::variant<BirthForm, OptionError> BuildBirthForm(const BirthOptions& options);
 
 }  // namespace tarvel::cli

@@ -5,11 +5,9 @@
 #include "app/open_reading.h"
 #include "app/reading_file_writer.h"
 #include "argala/chart_captions.h"
-#include "cli/chart/chart_from_options.h"
 #include "cli/chart/chart_json.h"
 #include "cli/chart/chart_text.h"
 #include "cli/chart/exit_status.h"
-#include "positions/classic_sky.h"
 
 namespace tarvel::cli {
 namespace {
@@ -21,35 +19,51 @@ std::string WithUnixLineBreaks(std::string text) {
   return text;
 }
 
-// Fills the form and the chart from the options or from a saved reading; the message of a
-// refusal otherwise.
-std::optional<std::string> Calculate(const ChartRequest& request, BirthForm& form,
-                                     ChartState& state, const Sky& sky) {
+using Calculated = std::variant<std::optional<PlaceUsed>, std::string>;
+
+// Fills the form and the chart from the options or from a saved reading; what the atlas made
+// of a place, or the message of a refusal.
+Calculated Calculate(const ChartRequest& request, const ChartContext& context, BirthForm& form,
+                     ChartState& state) {
   if (request.openPath) {
-    if (auto error = OpenReading(*request.openPath, form, state, sky)) {
+    const auto sky = ChosenSky(request.sky);
+    if (const auto* refusal = std::get_if<std::string>(&sky)) return *refusal;
+    const Sky& chosen = context.skies.For(std::get<SkySettings>(sky));
+    if (auto error = OpenReading(*request.openPath, form, state, chosen)) {
       return error->message + " (" + *request.openPath + ")";
     }
-    return std::nullopt;
+    return std::optional<PlaceUsed>();
   }
-  if (auto error = CalculateFromOptions(*request.birth, form, state, sky)) return error->message;
-  return std::nullopt;
+  BirthOptions birth = *request.birth;
+  birth.sky = request.sky;
+  auto result = CalculateFromOptions(std::move(birth), form, state, context);
+  if (auto* error = std::get_if<OptionError>(&result)) return std::move(error->message);
+  return std::move(std::get<std::optional<PlaceUsed>>(result));
 }
 
-std::string ChartText(const ChartResult& chart) {
-  return WithUnixLineBreaks(ReadingPlainText(chart.reading, chart.argala)) +
-         RenderChartText(BuildChartCaptions(chart.signs, chart.positions.grahaDeg));
+std::string ChartText(const ChartResult& chart, const std::optional<PlaceUsed>& place) {
+  std::string text = WithUnixLineBreaks(ReadingPlainText(chart.reading, chart.argala)) +
+                     RenderChartText(BuildChartCaptions(chart.signs, chart.positions.grahaDeg));
+  text += "Sky: " + SkyLabel(chart.sky, chart.positions.ephemeris) + "\n";
+  if (place) {
+    text += "Place: " + place->place + "\n";
+    if (!place->zoneNote.empty()) text += "Zone: " + place->zoneNote + "\n";
+  }
+  return text;
 }
 
 }  // namespace
 
-int RunChartCommand(const ChartRequest& request, std::ostream& out, std::ostream& err) {
-  const ClassicSky sky;
+int RunChartCommand(const ChartRequest& request, const ChartContext& context, std::ostream& out,
+                    std::ostream& err) {
   BirthForm form;
   ChartState state;
-  if (auto refusal = Calculate(request, form, state, sky)) {
+  Calculated calculated = Calculate(request, context, form, state);
+  if (const auto* refusal = std::get_if<std::string>(&calculated)) {
     err << "tarvel-cli: " << *refusal << '\n';
     return kExitBadInput;
   }
+  const auto& place = std::get<std::optional<PlaceUsed>>(calculated);
   if (request.savePath) {
     if (auto error = SaveReading(*request.savePath, state.BirthData, form.cboTimeZone)) {
       err << "tarvel-cli: " << error->message << '\n';
@@ -57,9 +71,9 @@ int RunChartCommand(const ChartRequest& request, std::ostream& out, std::ostream
     }
   }
   if (request.format == ChartFormat::Json) {
-    out << ChartJson(state) << '\n';
+    out << ChartJson(state, place) << '\n';
   } else {
-    out << ChartText(state.Chart);
+    out << ChartText(state.Chart, place);
   }
   return kExitOk;
 }

@@ -4,14 +4,23 @@
 
 namespace tarvel::cli {
 
-std::optional<OptionError> CalculateFromOptions(const BirthOptions& options, BirthForm& form,
-                                                ChartState& state, const Sky& sky) {
+std::variant<std::optional<PlaceUsed>, OptionError> CalculateFromOptions(
+    BirthOptions options, BirthForm& form, ChartState& state, const ChartContext& context) {
+  const auto sky = ChosenSky(options.sky, context.defaultSky);
+  if (const auto* refusal = std::get_if<std::string>(&sky)) return OptionError{*refusal};
+  std::optional<PlaceUsed> placeUsed;
+  if (options.place) {
+    // The atlas is built only for a birth that names a place.
+    auto place = FillFromPlace(options, context.atlas.Get());
+    if (auto* error = std::get_if<OptionError>(&place)) return std::move(*error);
+    placeUsed = std::move(std::get<std::optional<PlaceUsed>>(place));
+  }
   auto built = BuildBirthForm(options);
   if (auto* error = std::get_if<OptionError>(&built)) return std::move(*error);
   form = std::move(std::get<BirthForm>(built));
   ReadBirthData(form, state);
-  RunCalculationChain(state, sky);
-  return std::nullopt;
+  RunCalculationChain(state, context.skies.For(std::get<SkySettings>(sky)));
+  return placeUsed;
 }
 
 }  // namespace tarvel::cli

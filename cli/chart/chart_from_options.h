@@ -1,17 +1,29 @@
 #pragma once
 
 #include <optional>
+#include <variant>
 
 #include "app/chart_state.h"
+#include "app/skies.h"
+#include "atlas/lazy_atlas.h"
 #include "cli/chart/birth_options.h"
-#include "positions/sky.h"
+#include "cli/chart/place_options.h"
 
 namespace tarvel::cli {
 
-/// Calculates the chart of a birth given as options: the form is built and checked, then
-/// copied into the state's BirthData and the chain runs in `sky`. A refusal carries the
-/// command line's message and changes nothing.
-std::optional<OptionError> CalculateFromOptions(const BirthOptions& options, BirthForm& form,
-                                                ChartState& state, const Sky& sky);
+/// What computing a chart from options needs besides the birth: every sky, the atlas, and the
+/// sky a birth takes when it names none. Shared by all the threads of a batch.
+struct ChartContext {
+  const Skies& skies;
+  const LazyAtlas& atlas;
+  SkyChoice defaultSky;
+};
+
+/// Calculates the chart of a birth given as options: the sky is chosen, a place is looked up
+/// in the atlas, the form is built and checked, then copied into the state's BirthData and
+/// the chain runs. Returns what the atlas made of the place, if one was given. A refusal
+/// carries the command line's message and changes nothing.
+std::variant<std::optional<PlaceUsed>, OptionError> CalculateFromOptions(
+    BirthOptions options, BirthForm& form, ChartState& state, const ChartContext& context);
 
 }  // namespace tarvel::cli

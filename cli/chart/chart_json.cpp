@@ -6,6 +6,7 @@
 #include "argala/chart_captions.h"
 #include "base/position_text.h"
 #include "cli/chart/json_text.h"
+#include "positions/sky_settings.h"
 
 namespace tarvel::cli {
 namespace {
@@ -50,9 +51,8 @@ void TextArray(std::string_view key, const Items& items, JsonText& json, std::st
   json.EndArray();
 }
 
-// The chart correction is promised with 17 significant digits, more than the shortest text
-// that reads back to the same double; to_chars with a precision writes what printf's %.17g
-// writes.
+// Numbers are promised with 17 significant digits, more than the shortest text that reads
+// back to the same double; to_chars with a precision writes what printf's %.17g writes.
 void SeventeenDigits(std::string_view key, double value, JsonText& json) {
   char text[32];
   const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 17);
@@ -82,9 +82,59 @@ void ArgalaArrays(const ChartResult& chart, JsonText& json, std::string& scratch
             [&](int sign, std::string& text) { text = SignBoxText(chart.signs, sign); });
 }
 
+std::string_view EphemerisName(SkyEphemeris ephemeris) {
+  switch (ephemeris) {
+    case SkyEphemeris::ClassicFormulas:
+      return "classic formulas";
+    case SkyEphemeris::SwissFiles:
+      return "Swiss Ephemeris files";
+    case SkyEphemeris::Moshier:
+      break;
+  }
+  return "Moshier";
+}
+
+void SkyJson(const ChartResult& chart, JsonText& json) {
+  const bool classic = chart.sky.kind == SkyKind::Classic;
+  json.Key("Sky");
+  json.BeginObject();
+  json.Key("Name");
+  json.String(SkyCommandName(chart.sky.kind));
+  json.Key("Ephemeris");
+  json.String(EphemerisName(chart.positions.ephemeris));
+  json.Key("Ayanamsa");
+  json.String(classic ? "Classic" : AyanamsaDisplayName(chart.sky.ayanamsa));
+  SeventeenDigits("AyanamsaDegrees", -chart.positions.chartCorrection, json);
+  json.Key("Node");
+  json.String(NodeName(classic ? NodeKind::Mean : chart.sky.node));
+  json.EndObject();
+}
+
+void LongitudesJson(const SkyPositions& positions, JsonText& json) {
+  json.Key("Longitudes");
+  json.BeginObject();
+  SeventeenDigits("Ascendant", positions.ascendantDeg, json);
+  for (int p = 0; p < kPlanetCount; ++p)
+    SeventeenDigits(kPlanetNames[p], positions.grahaDeg[p], json);
+  json.EndObject();
+}
+
+void PlaceJson(const PlaceUsed& place, JsonText& json) {
+  json.Key("Place");
+  json.BeginObject();
+  json.Key("Name");
+  json.String(place.place);
+  json.Key("ZoneId");
+  json.String(place.zoneId);
+  json.Key("ZoneNote");
+  json.String(place.zoneNote);
+  json.EndObject();
+}
+
 }  // namespace
 
-void AppendChartJson(const ChartState& state, std::string& out) {
+void AppendChartJson(const ChartState& state, std::string& out,
+                     const std::optional<PlaceUsed>& place) {
   const ChartResult& chart = state.Chart;
   std::string scratch;
   JsonText json(out);
@@ -102,12 +152,16 @@ void AppendChartJson(const ChartState& state, std::string& out) {
   ArgalaArrays(chart, json, scratch);
   json.Key("Reading");
   json.String(ReadingPlainText(chart.reading, chart.argala));
+  // Keys added since the first release come last, so that every earlier byte stays put.
+  SkyJson(chart, json);
+  LongitudesJson(chart.positions, json);
+  if (place) PlaceJson(*place, json);
   json.EndObject();
 }
 
-std::string ChartJson(const ChartState& state) {
+std::string ChartJson(const ChartState& state, const std::optional<PlaceUsed>& place) {
   std::string text;
-  AppendChartJson(state, text);
+  AppendChartJson(state, text, place);
   return text;
 }
 

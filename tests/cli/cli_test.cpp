@@ -99,10 +99,9 @@ TEST(CliChartTest, JsonHoldsEveryKeyInOrder) {
   std::vector<std::string> keys;
   for (const auto& item : chart.items()) keys.push_back(item.key());
   const std::vector<std::string> expected = {
-      "BirthData",       "ZoneRow",     "AscendantPosition", "MoonPosition",
-      "ChartCorrection", "PlanetNames", "GrahaNames",        "PlanetSigns",
-      "PlanetHouses",    "ArgalaList",  "VirodhargalaList",  "SignContents",
-      "Reading"};
+      "BirthData",        "ZoneRow",      "AscendantPosition", "MoonPosition", "ChartCorrection",
+      "PlanetNames",      "GrahaNames",   "PlanetSigns",       "PlanetHouses", "ArgalaList",
+      "VirodhargalaList", "SignContents", "Reading",           "Sky",          "Longitudes"};
   EXPECT_EQ(keys, expected);
   std::vector<std::string> birthKeys;
   for (const auto& item : chart["BirthData"].items()) birthKeys.push_back(item.key());

@@ -55,6 +55,13 @@ std::string WithoutAddedKeys(const std::string& json) {
   return json.substr(0, added) + "}\n";
 }
 
+// The line naming the sky was added after the recording, at the end of the chart's text.
+std::string WithoutAddedLines(const std::string& text) {
+  const std::size_t added = text.rfind("Sky: ");
+  if (added == std::string::npos || text.find('\n', added) != text.size() - 1) return text;
+  return text.substr(0, added);
+}
+
 std::vector<std::string> ChartArgs(const nlohmann::json& birth) {
   std::vector<std::string> args{"chart",
                                 "--date",
@@ -140,7 +147,8 @@ TEST(OutputRegressionTest, EveryBirthGivesTheRecordedTextJsonFileAndView) {
     args.emplace_back("--json");
     const testing::CliRun json = testing::RunCli(args);
     EXPECT_EQ(std::to_string(text.status), expected[0]);
-    EXPECT_EQ(Fnv1a(text.out + "\x1f" + text.err), expected[1]) << text.out << text.err;
+    EXPECT_EQ(Fnv1a(WithoutAddedLines(text.out) + "\x1f" + text.err), expected[1])
+        << text.out << text.err;
     EXPECT_EQ(std::to_string(json.status), expected[2]);
     EXPECT_EQ(Fnv1a(WithoutAddedKeys(json.out) + "\x1f" + json.err), expected[3]) << json.out;
     if (text.status != 0) continue;

@@ -57,7 +57,7 @@ for command in $commands; do
   expect_offered "$options" tarvel-cli "$command" --
 done
 expect_offered "--sky --ayanamsa --node --place --pdf --svg --png --size" tarvel-cli chart --
-expect_offered "--pdf-dir" tarvel-cli batch --
+expect_offered "--sky --ayanamsa --node --pdf-dir" tarvel-cli batch --
 expect_offers 'chart' _tarvel_cli tarvel-cli cha
 
 # Values of the options that take a fixed set, after a space or an "=".
@@ -68,6 +68,8 @@ expect_offers $'fagan-bradley\nkrishnamurti\nlahiri\nraman\ntrue-chitrapaksha\ny
 expect_offers 'krishnamurti' _tarvel_cli tarvel-cli chart --ayanamsa = k
 expect_offers $'classic\nswiss' _tarvel_cli tarvel-cli chart --sky =
 expect_offers $'csv\njson' _tarvel_cli tarvel-cli batch --format ''
+expect_offers $'mean\ntrue' _tarvel_cli tarvel-cli batch --node ''
+expect_offers '' _tarvel_cli tarvel-cli places --limit ''
 # Zone rows as the program lists them: 7 and 70.
 expect_offers $'7\n70' _tarvel_cli "$program" chart --zone 7
 # A value typed freely gets no file names.

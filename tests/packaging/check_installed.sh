@@ -125,7 +125,7 @@ check_man_pages() {
     "tarvel-cli(1)" "tarvel $version"
   check_page tarvel-cli.1 "tarvel-cli [OPTIONS] SUBCOMMAND" "COMMANDS" \
     "tarvel-cli chart [OPTIONS]" "--date" "tarvel-cli batch [OPTIONS] [FILE]" "--jobs" \
-    "tarvel-cli zones" "EXIT STATUS" "tarvel(1)" "tarvel-cli $version"
+    "tarvel-cli zones" "tarvel-cli places [OPTIONS] QUERY" "--place" "EXIT STATUS" "tarvel(1)" "tarvel-cli $version"
 }
 
 check_mime_type() {

@@ -5,6 +5,7 @@
 #include "../example_birth.h"
 #include "app/scramble.h"
 #include "app/window/form_mapping.h"
+#include "positions/swiss/swiss_sky.h"
 #include "window_fixture.h"
 
 namespace tarvel::testing {
@@ -31,15 +32,21 @@ TEST_F(OpenReadingFileTest, RestoresTheFormAndShowsTheChart) {
   EXPECT_TRUE(sink.messages.empty());
   EXPECT_EQ(ReadForm(in), AshaForm());
   const ExpectedView expected = CoreView(AshaForm());
+  EXPECT_EQ(ShownCaptions(out.chart), expected.captions);
   EXPECT_EQ(out.RTB->toPlainText(), PlainReading(expected.runs));
-  for (std::size_t sign = 0; sign < expected.captions.lblSign.size(); ++sign) {
-    EXPECT_EQ(out.chart.lblSign[sign]->text().toStdString(), expected.captions.lblSign[sign]);
-  }
-  for (std::size_t planet = 0; planet < expected.captions.lblPlanets_Position.size(); ++planet) {
-    EXPECT_EQ(out.chart.lblPlanets_Position[planet]->text().toStdString(),
-              expected.captions.lblPlanets_Position[planet]);
-  }
+  EXPECT_EQ(out.lblSky->text(), "Sky: Classic formulas");
   EXPECT_EQ(window.FrontView(), out.Frame2);
+}
+
+// The sky chosen in the menu, remembered from the last run, places the reading's planets.
+TEST_F(OpenReadingFileTest, TheChosenSkyComputesTheChart) {
+  window.SkyMenu().mnuSwiss->trigger();
+  EXPECT_TRUE(window.OpenReadingFile(Write("asha.tvl", FileOf(AshaLines()))));
+  const ExpectedView swiss =
+      CoreView(AshaForm(), SwissSky({SkyKind::Swiss, AyanamsaKind::Lahiri, NodeKind::Mean}));
+  EXPECT_EQ(ShownCaptions(out.chart), swiss.captions);
+  EXPECT_EQ(out.RTB->toPlainText(), PlainReading(swiss.runs));
+  EXPECT_EQ(out.lblSky->text(), "Sky: Swiss Ephemeris, Lahiri ayanamsa, mean node");
 }
 
 TEST_F(OpenReadingFileTest, ANameOutsideAsciiOpensToo) {

@@ -76,18 +76,6 @@ void WriteBytes(const QString& path, std::string_view bytes) {
   std::ofstream(QFile::encodeName(path).toStdString(), std::ios::binary) << bytes;
 }
 
-ChartCaptions ShownCaptions(const RasiChartControls& chart) {
-  const auto texts = [](const auto& labels) {
-    std::array<std::string, std::tuple_size_v<std::decay_t<decltype(labels)>>> shown;
-    for (std::size_t index = 0; index < labels.size(); ++index) {
-      shown[index] = labels[index]->text().toStdString();
-    }
-    return shown;
-  };
-  return {texts(chart.lblSign), texts(chart.lblPlanet), texts(chart.lblPlanets_Name),
-          texts(chart.lblPlanets_Position)};
-}
-
 // What the core shows for the example, calculated on a chart state of its own.
 ExpectedView ExampleResult() {
   return CoreView(AshaForm());

@@ -7,11 +7,18 @@
 
 namespace tarvel::testing {
 
-ExpectedView CoreView(BirthForm form) {
+ExpectedView CoreView(BirthForm form, const Sky& sky) {
   ChartState state;
   RecordingSink silent;
-  EXPECT_FALSE(CalculateReading(form, state, silent, ClassicSky()).has_value());
-  const ChartResult& chart = state.Chart;
+  EXPECT_FALSE(CalculateReading(form, state, silent, sky).has_value());
+  return ViewOf(state.Chart);
+}
+
+ExpectedView CoreView(BirthForm form) {
+  return CoreView(std::move(form), ClassicSky());
+}
+
+ExpectedView ViewOf(const ChartResult& chart) {
   ExpectedView view{BuildChartCaptions(chart.signs, chart.positions.grahaDeg), {}};
   for (const ReadingRun& run : chart.reading) {
     StyledRun& styled = view.runs.emplace_back(StyledRun{{}, RunStyle(run.kind)});
@@ -24,6 +31,18 @@ QString PlainReading(const std::vector<StyledRun>& runs) {
   QString text;
   for (const StyledRun& run : runs) text += QString::fromStdString(run.text);
   return text.replace("\r\n", "\n");
+}
+
+ChartCaptions ShownCaptions(const RasiChartControls& chart) {
+  const auto texts = [](const auto& labels) {
+    std::array<std::string, std::tuple_size_v<std::decay_t<decltype(labels)>>> shown;
+    for (std::size_t index = 0; index < labels.size(); ++index) {
+      shown[index] = labels[index]->text().toStdString();
+    }
+    return shown;
+  };
+  return {texts(chart.lblSign), texts(chart.lblPlanet), texts(chart.lblPlanets_Name),
+          texts(chart.lblPlanets_Position)};
 }
 
 WindowTest::WindowTest() {

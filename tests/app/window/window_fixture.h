@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/birth_form.h"
+#include "app/chart_result.h"
 #include "app/message_sink.h"
 #include "app/window/frm_main.h"
 #include "web/about/mod_help.h"
@@ -41,8 +42,16 @@ struct ExpectedView {
   std::vector<StyledRun> runs;
 };
 
-/// What the core computes for a form in the classic sky, on a chart state of its own.
+/// What the window should show for a chart.
+ExpectedView ViewOf(const ChartResult& chart);
+
+/// What the core computes for a form in a sky (the classic one unless named), on a chart
+/// state of its own.
+ExpectedView CoreView(BirthForm form, const Sky& sky);
 ExpectedView CoreView(BirthForm form);
+
+/// The texts the chart's labels show.
+ChartCaptions ShownCaptions(const RasiChartControls& chart);
 
 /// The runs' text joined, with the window's line breaks.
 QString PlainReading(const std::vector<StyledRun>& runs);

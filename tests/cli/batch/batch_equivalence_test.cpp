@@ -120,3 +120,49 @@ TEST(BatchMatchesChartTest, ReferenceChartComesThroughBothFormats) {
 
 }  // namespace
 }  // namespace tarvel
+
+namespace tarvel {
+namespace {
+
+// A place and a sky named in a line give what the chart command gives for the same options,
+// in JSON lines and in CSV (where an empty zone or coordinate cell is left to the place).
+TEST(BatchEquivalenceTest, PlaceAndSkyFieldsGiveTheChartCommandsChart) {
+  const auto chart = RunCli({"chart", "--json", "--date", "1980-03-05", "--time", "14:07",
+                             "--place", "Mumbai, India", "--sky", "swiss", "--ayanamsa", "raman"});
+  ASSERT_EQ(chart.status, 0) << chart.err;
+  const std::string expected = chart.out.substr(0, chart.out.size() - 1);
+  const BatchRun json = RunBatchOn(
+      R"({"date": "1980-03-05", "time": "14:07", "place": "Mumbai, India", "sky": "swiss", )"
+      R"("ayanamsa": "raman"})"
+      "\n");
+  ASSERT_EQ(json.lines.size(), 1u);
+  EXPECT_EQ(json.lines[0], expected);
+  const BatchRun csv = RunBatchOn(
+      "date,time,zone,lat,lon,dst,place,sky,ayanamsa\n"
+      "1980-03-05,14:07,,,,,\"Mumbai, India\",swiss,raman\n");
+  ASSERT_EQ(csv.lines.size(), 1u);
+  EXPECT_EQ(csv.lines[0], expected);
+  const BatchRun defaults = [] {
+    std::istringstream in(R"({"date": "1980-03-05", "time": "14:07", "place": "Mumbai, India"})"
+                          "\n");
+    std::ostringstream out, err;
+    cli::BatchRequest request;
+    request.sky = {SkyKind::Swiss, AyanamsaKind::Raman, std::nullopt};
+    BatchRun run;
+    run.status = cli::RunBatch(in, request, out, err);
+    run.lines = testing::SplitLines(out.str());
+    return run;
+  }();
+  ASSERT_EQ(defaults.lines.size(), 1u);
+  EXPECT_EQ(defaults.lines[0], expected);
+}
+
+TEST(BatchEquivalenceTest, ALineWithoutZoneOrPlaceIsRefused) {
+  const BatchRun run = RunBatchOn(R"({"date": "1980-03-05", "time": "14:07", "lat": "1:00N"})"
+                                  "\n");
+  ASSERT_EQ(run.lines.size(), 1u);
+  EXPECT_EQ(run.lines[0], ErrorLine(1, "field 'zone' is missing"));
+}
+
+}  // namespace
+}  // namespace tarvel

@@ -149,9 +149,10 @@ TEST(LineReaderTest, SkipsAByteOrderMarkAndFindsTheFirstNonBlankByte) {
 
 // A pipeline whose jobs carry their sequence number as text, computed after a delay that
 // varies, so that workers finish out of order.
-TEST(OrderedPipelineTest, WritesJobsInTheOrderTheyWereRead) {
+TEST(OrderedPipelineTest, WritesJobsInTheOrderTheyWereReadAndEndsEveryWorker) {
   for (std::size_t workers : {1, 2, 5}) {
     int nextJob = 0;
+    std::atomic<std::size_t> workersEnded = 0;
     std::vector<std::string> written;
     const cli::PipelineStages stages{
         .read =
@@ -170,8 +171,10 @@ TEST(OrderedPipelineTest, WritesJobsInTheOrderTheyWereRead) {
               written.push_back(job.output);
               return true;
             },
+        .workerEnds = [&] { ++workersEnded; },
     };
     EXPECT_TRUE(cli::RunOrderedPipeline(workers, stages));
+    EXPECT_EQ(workersEnded, workers);
     ASSERT_EQ(written.size(), 200u) << workers;
     for (std::size_t i = 0; i < written.size(); ++i)
       EXPECT_EQ(written[i], "job " + std::to_string(i));
@@ -196,6 +199,7 @@ TEST(OrderedPipelineTest, StopsWhenWritingFailsAndNeverComputesOnOneWorkerTwice)
             --busy[worker];
           },
       .write = [&](const cli::BatchJob&) { return ++writes < 10; },
+      .workerEnds = {},
   };
   EXPECT_FALSE(cli::RunOrderedPipeline(2, stages));
   EXPECT_EQ(writes, 10);

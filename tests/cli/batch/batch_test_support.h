@@ -33,7 +33,10 @@ inline BatchRun RunBatchOn(const std::string& input, std::size_t jobs = 1,
   std::ostringstream out;
   std::ostringstream err;
   BatchRun run;
-  run.status = cli::RunBatch(in, {.inputPath = "-", .format = format, .jobs = jobs}, out, err);
+  cli::BatchRequest request;
+  request.format = format;
+  request.jobs = jobs;
+  run.status = cli::RunBatch(in, request, out, err);
   run.lines = SplitLines(out.str());
   run.err = err.str();
   return run;
@@ -89,10 +92,10 @@ inline cli::BirthOptions RandomBirth(Lcg& random) {
 
 /// The chart command's arguments for a birth.
 inline std::vector<std::string> ChartArgs(const cli::BirthOptions& birth) {
-  std::vector<std::string> args = {"chart",  "--json",       "--date", birth.date,
-                                   "--time", birth.time,     "--zone", std::to_string(birth.zone),
-                                   "--lat",  birth.latitude, "--lon",  birth.longitude};
-  if (birth.dst) args.push_back("--dst");
+  std::vector<std::string> args = {"chart",  "--json",        "--date", birth.date,
+                                   "--time", birth.time,      "--zone", std::to_string(*birth.zone),
+                                   "--lat",  *birth.latitude, "--lon",  *birth.longitude};
+  if (birth.dst.value_or(false)) args.push_back("--dst");
   const std::pair<const char*, const std::optional<std::string>*> texts[] = {
       {"--name", &birth.name},
       {"--city", &birth.city},
@@ -108,10 +111,10 @@ inline std::vector<std::string> ChartArgs(const cli::BirthOptions& birth) {
 inline std::string JsonLine(const cli::BirthOptions& birth) {
   nlohmann::ordered_json line{{"date", birth.date},
                               {"time", birth.time},
-                              {"zone", birth.zone},
-                              {"lat", birth.latitude},
-                              {"lon", birth.longitude}};
-  if (birth.dst) line["dst"] = true;
+                              {"zone", *birth.zone},
+                              {"lat", *birth.latitude},
+                              {"lon", *birth.longitude}};
+  if (birth.dst.value_or(false)) line["dst"] = true;
   if (birth.name) line["name"] = *birth.name;
   if (birth.city) line["city"] = *birth.city;
   if (birth.state) line["state"] = *birth.state;
@@ -131,8 +134,8 @@ inline std::string Quoted(const std::string& text) {
 /// A birth as a line under kCsvHeader; the name is quoted, so a comma may be part of it.
 inline std::string CsvLine(const cli::BirthOptions& birth) {
   const auto text = [](const std::optional<std::string>& value) { return value.value_or(""); };
-  return birth.date + "," + birth.time + "," + std::to_string(birth.zone) + "," + birth.latitude +
-         "," + birth.longitude + "," + (birth.dst ? "true" : "false") + "," +
+  return birth.date + "," + birth.time + "," + std::to_string(*birth.zone) + "," + *birth.latitude +
+         "," + *birth.longitude + "," + (birth.dst.value_or(false) ? "true" : "false") + "," +
          Quoted(text(birth.name)) + "," + text(birth.city) + "," + text(birth.state) + "," +
          text(birth.country);
 }

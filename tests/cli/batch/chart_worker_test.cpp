@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "app/skies.h"
+#include "atlas/lazy_atlas.h"
 #include "cli/chart/birth_options.h"
-#include "positions/classic_sky.h"
 
 namespace tarvel::cli {
 namespace {
@@ -22,10 +23,12 @@ BirthOptions Birth(const char* date, const char* latitude, bool dst) {
 // A worker reuses one chart state for chart after chart: nothing of one chart may show in
 // the next, and a refused birth leaves the output as it was.
 TEST(ChartWorkerTest, EachChartIsWhatAFreshWorkerGives) {
-  const ClassicSky sky;
+  const Skies skies;
+  const LazyAtlas atlas;
+  const ChartContext context{skies, atlas, {}};
   const BirthOptions first = Birth("1980-03-05", "18:58N", false);
   const BirthOptions second = Birth("2031-11-30", "51:30S", true);
-  ChartWorker reused(sky);
+  ChartWorker reused(context);
   std::string reusedOut;
   ASSERT_FALSE(reused.AppendChartJson(first, reusedOut));
   BirthOptions refused = second;
@@ -35,7 +38,7 @@ TEST(ChartWorkerTest, EachChartIsWhatAFreshWorkerGives) {
   EXPECT_EQ(reusedOut, beforeRefusal);
   ASSERT_FALSE(reused.AppendChartJson(second, reusedOut));
 
-  ChartWorker fresh(sky);
+  ChartWorker fresh(context);
   std::string freshOut;
   ASSERT_FALSE(fresh.AppendChartJson(second, freshOut));
   EXPECT_EQ(reusedOut.substr(beforeRefusal.size()), freshOut);

@@ -1,0 +1,53 @@
+#include "app/atlas_form.h"
+
+#include "atlas/degrees_minutes.h"
+#include "atlas/search_text.h"
+#include "atlas/zone_history.h"
+#include "atlas/zone_row.h"
+
+namespace tarvel {
+
+namespace {
+
+void FillAngle(const std::optional<DegreesMinutes>& angle, DigitText& degrees, DigitText& minutes) {
+  if (!angle) return;
+  degrees = *DigitText::Parse(std::to_string(angle->degrees));
+  minutes = *DigitText::Parse(std::to_string(angle->minutes));
+}
+
+LocalCivilTime FormTime(const BirthForm& form) {
+  return {kFirstYear + form.cboYear, form.cboMonth + 1, form.cboDate + 1, form.cboHour,
+          form.cboMinute};
+}
+
+}  // namespace
+
+void FillPlace(const Place& place, BirthForm& form) {
+  form.txtCity = FormLetters(place.city);
+  form.txtState = FormLetters(place.state);
+  form.txtCountry = FormLetters(place.country);
+  const auto latitude = LatitudeDegreesMinutes(place.latitudeDeg);
+  const auto longitude = LongitudeDegreesMinutes(place.longitudeDeg);
+  FillAngle(latitude, form.txtLatDeg, form.txtLatMin);
+  FillAngle(longitude, form.txtLonDeg, form.txtLonMin);
+  if (latitude)
+    form.optLat = latitude->direction == 'S' ? LatitudeChoice::South : LatitudeChoice::North;
+  if (longitude) {
+    form.optLong = longitude->direction == 'W' ? LongitudeChoice::West : LongitudeChoice::East;
+  }
+}
+
+std::string FillZone(const Place& place, BirthForm& form) {
+  const auto state = ZoneStateAt(place.timeZoneId, FormTime(form));
+  if (const auto* error = std::get_if<ZoneError>(&state)) return error->message;
+  const ZoneRowChoice choice = ChooseZoneRow(std::get<ZoneState>(state));
+  if (!choice.row) return choice.note;
+  form.cboTimeZone = *choice.row;
+  form.chkDST = choice.daylightSavingTicked;
+  const auto warning = ZoneDirectionWarning(
+      MinutesAheadWithBox(kTimeZones[*choice.row], choice.daylightSavingTicked),
+      place.longitudeDeg);
+  return warning ? choice.note + " " + *warning : choice.note;
+}
+
+}  // namespace tarvel

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+#include "app/birth_form.h"
+#include "atlas/place.h"
+
+namespace tarvel {
+
+/// Writes a place the atlas found into the form: the city, state and country as the letters
+/// boxes hold them ("São Paulo" as "Sao Paulo"), the latitude and longitude to the nearest
+/// arc-minute with their directions.
+void FillPlace(const Place& place, BirthForm& form);
+
+/// Sets the zone row and the daylight-saving box to what was in force at the place at the
+/// form's birth date and time, and returns the one-line note that says so. Where no row of
+/// the list gives that offset (local mean time before standard zones) the zone is left as it
+/// was and the note says what the offset was. Where the zone runs the other way from the
+/// longitude (Madrid: West of Greenwich, ahead of universal time) the note adds how the two
+/// skies take that.
+std::string FillZone(const Place& place, BirthForm& form);
+
+}  // namespace tarvel

@@ -1,0 +1,97 @@
+#include "cli/chart/place_options.h"
+
+#include <charconv>
+
+#include "atlas/degrees_minutes.h"
+#include "atlas/search_text.h"
+#include "atlas/zone_history.h"
+#include "atlas/zone_row.h"
+
+namespace tarvel::cli {
+namespace {
+
+// The number at `text[from, from + length)`, if it is all digits.
+std::optional<int> NumberAt(std::string_view text, std::size_t from, std::size_t length) {
+  if (text.size() < from + length) return std::nullopt;
+  int value = 0;
+  const char* begin = text.data() + from;
+  const auto [end, error] = std::from_chars(begin, begin + length, value);
+  if (error != std::errc() || end != begin + length) return std::nullopt;
+  return value;
+}
+
+// The local birth date and time, when the options write them as they should: anything else
+// is left for the date and time checks to refuse.
+std::optional<LocalCivilTime> LocalTimeOf(const BirthOptions& options) {
+  const std::string_view date = options.date;
+  const std::string_view time = options.time;
+  const std::size_t colon = time.find(':');
+  if (date.size() != 10 || date[4] != '-' || date[7] != '-' || colon == std::string_view::npos) {
+    return std::nullopt;
+  }
+  const auto year = NumberAt(date, 0, 4), month = NumberAt(date, 5, 2), day = NumberAt(date, 8, 2);
+  const auto hour = NumberAt(time, 0, colon), minute = NumberAt(time, colon + 1, 2);
+  if (!year || !month || !day || !hour || !minute) return std::nullopt;
+  return LocalCivilTime{*year, *month, *day, *hour, *minute};
+}
+
+std::string CoordinateText(const DegreesMinutes& angle) {
+  std::string text = std::to_string(angle.degrees) + ":";
+  if (angle.minutes < 10) text += '0';
+  return text + std::to_string(angle.minutes) + angle.direction;
+}
+
+void FillCoordinates(const Place& place, BirthOptions& options) {
+  const auto latitude = LatitudeDegreesMinutes(place.latitudeDeg);
+  const auto longitude = LongitudeDegreesMinutes(place.longitudeDeg);
+  if (!options.latitude && latitude) options.latitude = CoordinateText(*latitude);
+  if (!options.longitude && longitude) options.longitude = CoordinateText(*longitude);
+}
+
+// An empty name (one with no letters the boxes take) is left out rather than filled.
+void FillText(std::optional<std::string>& box, const std::string& name) {
+  const std::string letters = FormLetters(name);
+  if (!box && !letters.empty()) box = letters;
+}
+
+// The zone row and daylight saving in force; the refusal when no row gives the offset.
+std::optional<OptionError> FillZone(const Place& place, BirthOptions& options,
+                                    std::string& zoneNote) {
+  const auto localTime = LocalTimeOf(options);
+  if (!localTime || (options.zone && options.dst)) return std::nullopt;
+  const auto state = ZoneStateAt(place.timeZoneId, *localTime);
+  // An impossible date is left for the date check to refuse in its own words.
+  if (std::holds_alternative<ZoneError>(state)) return std::nullopt;
+  const ZoneState& zone = std::get<ZoneState>(state);
+  const ZoneRowChoice choice = ChooseZoneRow(zone);
+  zoneNote = choice.note;
+  if (options.zone) {
+    options.dst = zone.isDaylightSaving;
+    return std::nullopt;
+  }
+  if (!choice.row) return OptionError{choice.note + ", with --zone"};
+  options.zone = *choice.row;
+  if (!options.dst) options.dst = choice.daylightSavingTicked;
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::variant<std::optional<PlaceUsed>, OptionError> FillFromPlace(BirthOptions& options,
+                                                                  const Atlas& atlas) {
+  if (!options.place) return std::optional<PlaceUsed>();
+  const PlaceResolution resolution = atlas.Resolve(*options.place);
+  if (const auto* unknown = std::get_if<UnresolvedPlace>(&resolution)) {
+    return OptionError{unknown->message};
+  }
+  const ResolvedPlace& found = std::get<ResolvedPlace>(resolution);
+  PlaceUsed used{ResolutionText(found), found.place.timeZoneId, {}};
+  if (auto error = FillZone(found.place, options, used.zoneNote)) return *error;
+  FillCoordinates(found.place, options);
+  FillText(options.city, found.place.city);
+  FillText(options.state, found.place.state);
+  FillText(options.country, found.place.country);
+  return std::optional<PlaceUsed>(std::move(used));
+}
+
+}  // namespace tarvel::cli

@@ -1,0 +1,92 @@
+#include "cli/chart_command_line.h"
+
+namespace tarvel::cli {
+namespace {
+
+constexpr const char* kChartExample =
+    "Examples:\n"
+    "  tarvel-cli chart --date 1980-03-05 --time 14:07 --zone 34 --lat 18:58N --lon 72:49E \\\n"
+    "    --name \"Asha Rao\" --city Mumbai --state Maharashtra --country India\n"
+    "  tarvel-cli chart --date 1980-03-05 --time 14:07 --place \"Mumbai, India\" --sky swiss\n"
+    "  tarvel-cli chart --open asha.tvl --json\n";
+
+void AddBirthOptions(CLI::App& command, ChartCommandLine& line, CLI::Option* open) {
+  BirthOptions& birth = line.birth;
+  line.required = {
+      command.add_option("--date", birth.date, "Date of birth, YYYY-MM-DD (1900 to 2050)"),
+      command.add_option("--time", birth.time, "Local clock time of birth, HH:MM (24 hours)"),
+      command.add_option("--zone", line.zone, "Time-zone row, 0 to 70 (see 'tarvel-cli zones')"),
+      command.add_option("--lat", line.latitude, "Latitude, DD:MM followed by N or S, e.g. 18:58N"),
+      command.add_option("--lon", line.longitude,
+                         "Longitude, DDD:MM followed by E or W, e.g. 72:49E")};
+  std::vector<CLI::Option*> all = line.required;
+  all.push_back(command.add_flag("--dst", line.dst, "Daylight-saving time was in force"));
+  all.push_back(command.add_option(
+      "--place", birth.place,
+      "Birth place from the atlas, \"City\", \"City, Country\" or \"City, State, Country\": "
+      "fills the coordinates, the zone and daylight saving not given (see 'tarvel-cli places')"));
+  all.push_back(
+      command.add_option("--name", birth.name, "Name of the person (letters and spaces)"));
+  all.push_back(command.add_option("--city", birth.city, "City of birth (letters and spaces)"));
+  all.push_back(
+      command.add_option("--state", birth.state, "State or province (letters and spaces)"));
+  all.push_back(command.add_option("--country", birth.country, "Country (letters and spaces)"));
+  for (CLI::Option* option : all) option->excludes(open);
+}
+
+// The first required option missing; with a place only the date and time are required.
+std::optional<std::string> MissingBirthOption(const ChartCommandLine& line) {
+  const bool place = line.birth.place.has_value();
+  for (std::size_t i = 0; i < line.required.size(); ++i) {
+    if (place && i >= 2) break;
+    if (line.required[i]->count() == 0) {
+      return line.required[i]->get_name() +
+             (place ? " is required" : " is required (or --place, or --open FILE.tvl)");
+    }
+  }
+  return std::nullopt;
+}
+
+// The birth from the options: the zone row read as decimal, the texts given kept as given.
+std::variant<BirthOptions, std::string> BirthOf(const ChartCommandLine& line) {
+  BirthOptions birth = line.birth;
+  if (line.required[2]->count() != 0) {
+    auto zone = ParseZoneRow(line.zone);
+    if (auto* error = std::get_if<OptionError>(&zone)) return error->message;
+    birth.zone = std::get<int>(zone);
+  }
+  if (line.required[3]->count() != 0) birth.latitude = line.latitude;
+  if (line.required[4]->count() != 0) birth.longitude = line.longitude;
+  if (line.dst) birth.dst = true;
+  return birth;
+}
+
+}  // namespace
+
+CLI::App* AddChartSubcommand(CLI::App& app, ChartCommandLine& line) {
+  CLI::App* chart = app.add_subcommand("chart", "Calculate a chart and print its Argala reading");
+  CLI::Option* open =
+      chart->add_option("--open", line.request.openPath, "Compute from a saved reading (FILE.tvl)");
+  AddBirthOptions(*chart, line, open);
+  AddSkyOptions(*chart, line.sky);
+  chart->add_option("--save", line.request.savePath, "Save the reading of this birth to FILE.tvl");
+  chart->add_flag("--json", line.json, "Print one JSON object instead of text");
+  chart->footer(kChartExample);
+  return chart;
+}
+
+std::variant<ChartRequest, std::string> ReadChartCommandLine(const ChartCommandLine& line) {
+  ChartRequest request = line.request;
+  request.format = line.json ? ChartFormat::Json : ChartFormat::Text;
+  const auto sky = ReadSkyOptions(line.sky);
+  if (const auto* refusal = std::get_if<std::string>(&sky)) return *refusal;
+  request.sky = std::get<SkyChoice>(sky);
+  if (request.openPath) return request;
+  if (auto missing = MissingBirthOption(line)) return *missing;
+  auto birth = BirthOf(line);
+  if (auto* refusal = std::get_if<std::string>(&birth)) return std::move(*refusal);
+  request.birth = std::move(std::get<BirthOptions>(birth));
+  return request;
+}
+
+}  // namespace tarvel::cli

@@ -1,0 +1,63 @@
+#include "cli/places_command.h"
+
+#include <nlohmann/json.hpp>
+
+#include "atlas/degrees_minutes.h"
+#include "cli/chart/exit_status.h"
+
+namespace tarvel::cli {
+namespace {
+
+std::string AngleText(const std::optional<DegreesMinutes>& angle) {
+  if (!angle) return "?";
+  std::string text = std::to_string(angle->degrees) + ":";
+  if (angle->minutes < 10) text += '0';
+  return text + std::to_string(angle->minutes) + angle->direction;
+}
+
+void WriteText(const std::vector<Place>& places, std::ostream& out) {
+  for (const Place& place : places) {
+    out << DisplayText(place) << '\t' << AngleText(LatitudeDegreesMinutes(place.latitudeDeg))
+        << '\t' << AngleText(LongitudeDegreesMinutes(place.longitudeDeg)) << '\t'
+        << place.timeZoneId << '\t' << place.population << '\n';
+  }
+}
+
+void WriteJson(const std::vector<Place>& places, std::ostream& out) {
+  nlohmann::ordered_json list = nlohmann::ordered_json::array();
+  for (const Place& place : places) {
+    list.push_back({{"Name", DisplayText(place)},
+                    {"City", place.city},
+                    {"State", place.state},
+                    {"Country", place.country},
+                    {"CountryCode", place.countryCode},
+                    {"Latitude", place.latitudeDeg},
+                    {"Longitude", place.longitudeDeg},
+                    {"ZoneId", place.timeZoneId},
+                    {"Population", place.population}});
+  }
+  out << list.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+}
+
+}  // namespace
+
+int RunPlacesCommand(const PlacesRequest& request, const LazyAtlas& atlas, std::ostream& out,
+                     std::ostream& err) {
+  const std::vector<Place> places = atlas.Get().Complete(request.query, request.limit);
+  if (places.empty()) {
+    const auto resolution = atlas.Get().Resolve(request.query);
+    const auto* unknown = std::get_if<UnresolvedPlace>(&resolution);
+    err << "tarvel-cli: "
+        << (unknown != nullptr ? unknown->message : "no city starts with '" + request.query + "'")
+        << '\n';
+    return kExitFailed;
+  }
+  if (request.json) {
+    WriteJson(places, out);
+  } else {
+    WriteText(places, out);
+  }
+  return kExitOk;
+}
+
+}  // namespace tarvel::cli

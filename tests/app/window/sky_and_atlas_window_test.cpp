@@ -1,0 +1,143 @@
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QCompleter>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTest>
+#include <nlohmann/json.hpp>
+
+#include "app/window/form_mapping.h"
+#include "cli/cli_app.h"
+#include "positions/swiss/swiss_sky.h"
+#include "window_fixture.h"
+
+namespace tarvel::testing {
+namespace {
+
+using SkyWindowTest = WindowTest;
+
+TEST_F(SkyWindowTest, TheClassicSkyComesFirstAndTheSwissSkyOpensItsChoices) {
+  const SkyMenuActions& sky = window.SkyMenu();
+  EXPECT_TRUE(sky.mnuClassic->isChecked());
+  EXPECT_FALSE(sky.mnuAyanamsa->isEnabled());
+  EXPECT_FALSE(sky.mnuNode->isEnabled());
+  sky.mnuSwiss->trigger();
+  EXPECT_TRUE(sky.mnuAyanamsa->isEnabled());
+  EXPECT_TRUE(sky.ayanamsa[0]->isChecked());  // Lahiri
+  sky.ayanamsa[static_cast<std::size_t>(AyanamsaKind::Raman)]->trigger();
+  sky.node[1]->trigger();
+  EXPECT_EQ(window.ChosenSky(), (SkySettings{SkyKind::Swiss, AyanamsaKind::Raman, NodeKind::True}));
+}
+
+TEST_F(SkyWindowTest, TheResultViewSaysWhichSkyComputedTheChartAndAChangeRecomputesIt) {
+  FillRequiredBoxes();
+  in.cmdCalculate->click();
+  EXPECT_EQ(out.lblSky->text(), "Sky: Classic formulas");
+  const BirthForm form = ReadForm(in);
+  EXPECT_EQ(ShownCaptions(out.chart), CoreView(form).captions);
+
+  window.SkyMenu().mnuSwiss->trigger();
+  EXPECT_EQ(window.FrontView(), out.Frame2);
+  EXPECT_EQ(out.lblSky->text(), "Sky: Swiss Ephemeris, Lahiri ayanamsa, mean node");
+  const ExpectedView swiss =
+      CoreView(form, SwissSky({SkyKind::Swiss, AyanamsaKind::Lahiri, NodeKind::Mean}));
+  EXPECT_EQ(ShownCaptions(out.chart), swiss.captions);
+  EXPECT_EQ(out.RTB->toPlainText(), PlainReading(swiss.runs));
+}
+
+TEST_F(SkyWindowTest, TheChosenSkySurvivesARestart) {
+  window.SkyMenu().mnuSwiss->trigger();
+  window.SkyMenu().node[1]->trigger();
+  frmMain restarted(sink, help);
+  EXPECT_TRUE(restarted.SkyMenu().mnuSwiss->isChecked());
+  EXPECT_TRUE(restarted.SkyMenu().node[1]->isChecked());
+  EXPECT_EQ(restarted.ChosenSky(),
+            (SkySettings{SkyKind::Swiss, AyanamsaKind::Lahiri, NodeKind::True}));
+}
+
+class AtlasWindowTest : public WindowTest {
+ protected:
+  // Types into the City box as a user does and picks the first city offered with the keyboard.
+  QString TypeAndPickFirst(const QString& typed) {
+    in.txtCity->setFocus();
+    QTest::keyClicks(in.txtCity, typed);
+    QAbstractItemView* popup = window.Cities().Completer()->popup();
+    EXPECT_TRUE(popup->isVisible());
+    const QString first = popup->model()->index(0, 0).data().toString();
+    QTest::keyClick(popup, Qt::Key_Down);
+    QTest::keyClick(popup, Qt::Key_Return);
+    return first;
+  }
+
+  void ChooseDate(const char* day, const char* month, const char* year) {
+    Choose(in.cboDate, day);
+    Choose(in.cboMonth, month);
+    Choose(in.cboYear, year);
+  }
+};
+
+TEST_F(AtlasWindowTest, PickingMumbaiFillsThePlaceAndTheZoneAndTheChartIsTheCommandLines) {
+  in.txtName->setText("Asha Rao");
+  ChooseDate("5", "March", "1980");
+  Choose(in.cboHour, "14");
+  Choose(in.cboMinute, "7");
+  EXPECT_EQ(TypeAndPickFirst("Mumb"), "Mumbai, Maharashtra, India");
+  EXPECT_EQ(in.txtCity->text(), "Mumbai");
+  EXPECT_EQ(in.txtState->text(), "Maharashtra");
+  EXPECT_EQ(in.txtCountry->text(), "India");
+  EXPECT_EQ(in.cboTimeZone->currentText(), "Indian Time, IST, -5.3");
+  EXPECT_FALSE(in.chkDST->isChecked());
+  EXPECT_TRUE(in.lblZoneNote->text().startsWith("Asia/Kolkata on 5 March 1980: UTC+05:30"))
+      << in.lblZoneNote->text().toStdString();
+  in.cmdCalculate->click();
+  ASSERT_TRUE(sink.messages.empty()) << sink.messages[0].text;
+
+  std::ostringstream cliOut, cliErr;
+  const char* args[] = {"tarvel-cli", "chart",   "--json",        "--date", "1980-03-05", "--time",
+                        "14:07",      "--place", "Mumbai, India", "--name", "Asha Rao"};
+  ASSERT_EQ(cli::RunTarvelCli(std::size(args), args, cliOut, cliErr), 0) << cliErr.str();
+  const auto cli = nlohmann::json::parse(cliOut.str());
+  const ChartCaptions shown = ShownCaptions(out.chart);
+  for (std::size_t sign = 0; sign < shown.lblSign.size(); ++sign) {
+    EXPECT_EQ(shown.lblSign[sign], cli["SignContents"][sign]) << sign;
+  }
+  for (std::size_t planet = 0; planet < shown.lblPlanets_Position.size(); ++planet) {
+    EXPECT_EQ(shown.lblPlanets_Position[planet], cli["PlanetSigns"][planet]) << planet;
+  }
+  EXPECT_EQ(out.RTB->toPlainText(),
+            QString::fromStdString(cli["Reading"].get<std::string>()).replace("\r\n", "\n"));
+}
+
+TEST_F(AtlasWindowTest, ANewDateMovesTheZoneWhileThePlaceIsTheAtlassAndNotAfterward) {
+  ChooseDate("1", "July", "1980");
+  Choose(in.cboHour, "12");
+  EXPECT_EQ(TypeAndPickFirst("New Yo"), "New York, New York, United States of America");
+  EXPECT_EQ(in.cboTimeZone->currentText(), "Eastern Standard Time,EST,5.0");
+  EXPECT_TRUE(in.chkDST->isChecked());
+  EXPECT_TRUE(in.optLong[1]->isChecked());  // West
+  Choose(in.cboMonth, "January");
+  EXPECT_FALSE(in.chkDST->isChecked());
+  EXPECT_EQ(in.cboTimeZone->currentText(), "Eastern Standard Time,EST,5.0");
+
+  // Once the user types the place, the atlas has no more say over the zone.
+  QTest::keyClicks(in.txtLatMin, "1");
+  EXPECT_TRUE(in.lblZoneNote->text().isEmpty());
+  Choose(in.cboMonth, "July");
+  EXPECT_FALSE(in.chkDST->isChecked());
+}
+
+TEST_F(AtlasWindowTest, OneLetterOffersNothingAndAPlaceWithNoRowLeavesTheZoneToTheUser) {
+  in.txtCity->setFocus();
+  QTest::keyClicks(in.txtCity, "K");
+  EXPECT_FALSE(window.Cities().Completer()->popup()->isVisible());
+  in.txtCity->clear();
+  Choose(in.cboTimeZone, "Greenwich Mean Time,GMT,0.0");
+  ChooseDate("1", "January", "1900");
+  TypeAndPickFirst("Kolkat");
+  EXPECT_EQ(in.cboTimeZone->currentText(), "Greenwich Mean Time,GMT,0.0");
+  EXPECT_TRUE(in.lblZoneNote->text().contains("UTC+05:21:10"))
+      << in.lblZoneNote->text().toStdString();
+}
+
+}  // namespace
+}  // namespace tarvel::testing

@@ -1,0 +1,172 @@
+// The precise sky and the atlas as the command line offers them.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "cli_test_support.h"
+
+namespace tarvel {
+namespace {
+
+using testing::RunCli;
+using Json = nlohmann::ordered_json;
+
+constexpr double kArcSecondDeg = 1.0 / 3600;
+
+struct ReferenceChart {
+  std::vector<std::string> birth;
+  std::array<double, 7> planetDeg;  // the Sun to Saturn
+  double meanRahuDeg;
+  double trueRahuDeg;
+  double ascendantDeg;
+};
+
+// Swiss Ephemeris 2.10.03 with its data files, Lahiri ayanamsa, the ascendant from the houses.
+const ReferenceChart kReferenceCharts[] = {
+    {{"--date", "1980-03-05", "--time", "14:07", "--zone", "34", "--lat", "18:58N", "--lon",
+      "72:49E"},
+     {321.35303, 179.09188, 323.10575, 4.80725, 128.66254, 130.46206, 150.75752},
+     124.91012,
+     125.64953,
+     78.97336},
+    {{"--date", "1975-10-15", "--time", "10:30", "--zone", "27", "--dst", "--lat", "40:43N",
+      "--lon", "74:00W"},
+     {178.09250, 307.88466, 166.30191, 133.83701, 66.02135, 355.86385, 98.61382},
+     209.84336,
+     208.68218,
+     217.09087},
+    {{"--date", "2001-06-21", "--time", "23:50", "--zone", "8", "--lat", "33:52S", "--lon",
+      "151:13E"},
+     {66.37395, 67.42644, 58.96777, 21.16064, 236.35540, 61.26641, 43.93518},
+     72.72667,
+     72.47206,
+     334.89521},
+};
+
+Json ChartJson(std::vector<std::string> args) {
+  args.insert(args.begin(), "chart");
+  args.push_back("--json");
+  const auto run = RunCli(args);
+  EXPECT_EQ(run.status, 0) << run.err;
+  return run.status == 0 ? Json::parse(run.out) : Json();
+}
+
+std::vector<std::string> Plus(std::vector<std::string> args, const std::vector<std::string>& more) {
+  args.insert(args.end(), more.begin(), more.end());
+  return args;
+}
+
+TEST(SkyCliTest, PreciseSkyGivesTheReferencePlacesInTheJson) {
+  const char* const planets[] = {"Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn"};
+  for (const ReferenceChart& chart : kReferenceCharts) {
+    SCOPED_TRACE(chart.birth[1]);
+    const Json mean = ChartJson(Plus(chart.birth, {"--sky", "swiss"}));
+    const Json& longitudes = mean["Longitudes"];
+    for (int p = 0; p < 7; ++p) {
+      EXPECT_NEAR(longitudes[planets[p]].get<double>(), chart.planetDeg[p], kArcSecondDeg);
+    }
+    EXPECT_NEAR(longitudes["N Node"].get<double>(), chart.meanRahuDeg, kArcSecondDeg);
+    EXPECT_NEAR(longitudes["Ascendant"].get<double>(), chart.ascendantDeg, kArcSecondDeg);
+    EXPECT_EQ(mean["Sky"], (Json{{"Name", "swiss"},
+                                 {"Ephemeris", "Swiss Ephemeris files"},
+                                 {"Ayanamsa", "Lahiri"},
+                                 {"AyanamsaDegrees", mean["Sky"]["AyanamsaDegrees"]},
+                                 {"Node", "mean"}}));
+    const Json trueNode = ChartJson(Plus(chart.birth, {"--sky", "swiss", "--node", "true"}));
+    EXPECT_NEAR(trueNode["Longitudes"]["N Node"].get<double>(), chart.trueRahuDeg, kArcSecondDeg);
+    EXPECT_EQ(trueNode["Sky"]["Node"], "true");
+  }
+  EXPECT_NEAR(
+      ChartJson(Plus(kReferenceCharts[0].birth, {"--sky", "swiss"}))["Sky"]["AyanamsaDegrees"]
+          .get<double>(),
+      23.5801691, kArcSecondDeg);
+}
+
+TEST(SkyCliTest, TheTextSaysWhichSkyComputedTheChart) {
+  const std::vector<std::string> birth = Plus({"chart"}, kReferenceCharts[0].birth);
+  EXPECT_TRUE(RunCli(birth).out.ends_with("\nSky: Classic formulas\n"));
+  EXPECT_TRUE(RunCli(Plus(birth, {"--sky", "SWISS", "--ayanamsa", "Fagan-Bradley"}))
+                  .out.ends_with("\nSky: Swiss Ephemeris, Fagan/Bradley ayanamsa, mean node\n"));
+}
+
+TEST(SkyCliTest, UnknownNamesAndAnAyanamsaForTheClassicSkyAreRefused) {
+  const std::vector<std::string> birth = Plus({"chart"}, kReferenceCharts[0].birth);
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"--sky", "precise"}, "sky 'precise' is not classic or swiss"},
+      {{"--sky", "swiss", "--ayanamsa", "lahiry"}, "ayanamsa 'lahiry' is not lahiri"},
+      {{"--sky", "swiss", "--node", "osculating"}, "node 'osculating' is not mean or true"},
+      {{"--ayanamsa", "raman"}, "the classic sky has its own"},
+  };
+  for (const auto& [more, message] : cases) {
+    const auto run = RunCli(Plus(birth, more));
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
+    EXPECT_TRUE(run.out.empty());
+  }
+}
+
+TEST(PlaceCliTest, APlaceGivesTheChartOfItsCoordinatesAndZoneTypedByHand) {
+  const Json byPlace = ChartJson(
+      {"--date", "1980-07-01", "--time", "12:00", "--place", "new york, usa", "--sky", "swiss"});
+  EXPECT_EQ(byPlace["Place"]["Name"], "New York, New York, United States of America");
+  EXPECT_EQ(byPlace["Place"]["ZoneId"], "America/New_York");
+  // Eastern Standard Time with daylight saving: the row of EST and the box.
+  EXPECT_EQ(byPlace["ZoneRow"], 27);
+  EXPECT_EQ(byPlace["BirthData"]["IsDST"], -1);
+  const Json& birth = byPlace["BirthData"];
+  const auto coordinate = [](const Json& degrees, const Json& minutes, const char* direction) {
+    return std::to_string(degrees.get<int>()) + ":" + std::to_string(minutes.get<int>()) +
+           direction;
+  };
+  Json byHand = ChartJson(
+      {"--date", "1980-07-01", "--time", "12:00", "--zone", "27", "--dst", "--lat",
+       coordinate(birth["LatDeg"], birth["LatMin"], birth["IsSouth"] == 0 ? "N" : "S"), "--lon",
+       coordinate(birth["LonDeg"], birth["LonMin"], birth["IsEast"] == 0 ? "W" : "E"), "--city",
+       birth["BirthCity"], "--state", birth["BirthState"], "--country", birth["BirthCountry"],
+       "--sky", "swiss"});
+  Json withoutPlace = byPlace;
+  withoutPlace.erase("Place");
+  EXPECT_EQ(withoutPlace, byHand);
+}
+
+TEST(PlaceCliTest, GivenOptionsWinOverThePlaceAndAnUnknownPlaceNamesCandidates) {
+  const Json chart = ChartJson({"--date", "1980-03-05", "--time", "14:07", "--place",
+                                "Mumbai, India", "--lat", "10:00S", "--city", "Bombay"});
+  EXPECT_EQ(chart["BirthData"]["LatDeg"], 10);
+  EXPECT_EQ(chart["BirthData"]["IsSouth"], -1);
+  EXPECT_EQ(chart["BirthData"]["BirthCity"], "Bombay");
+  EXPECT_EQ(chart["BirthData"]["BirthState"], "Maharashtra");
+  EXPECT_EQ(chart["ZoneRow"], 34);
+  const auto unknown =
+      RunCli({"chart", "--date", "1980-03-05", "--time", "14:07", "--place", "Mumbaii"});
+  EXPECT_EQ(unknown.status, 2);
+  EXPECT_NE(unknown.err.find("Mumbai, Maharashtra, India"), std::string::npos) << unknown.err;
+}
+
+TEST(PlaceCliTest, AZoneNoRowHasMustBeGivenByHand) {
+  const auto run =
+      RunCli({"chart", "--date", "1900-01-01", "--time", "10:00", "--place", "Kolkata, India"});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("UTC+05:21:10"), std::string::npos) << run.err;
+  EXPECT_EQ(RunCli({"chart", "--date", "1900-01-01", "--time", "10:00", "--place", "Kolkata, India",
+                    "--zone", "34"})
+                .status,
+            0);
+}
+
+TEST(PlacesCliTest, ListsCitiesMostPopulousFirst) {
+  const auto run = RunCli({"places", "Mumb"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_TRUE(run.out.starts_with("Mumbai, Maharashtra, India\t19:04N\t72:53E\tAsia/Kolkata\t"))
+      << run.out;
+  const Json list = Json::parse(RunCli({"places", "Springfield", "--json", "--limit", "3"}).out);
+  ASSERT_EQ(list.size(), 3u);
+  EXPECT_GE(list[0]["Population"].get<int>(), list[1]["Population"].get<int>());
+  EXPECT_EQ(list[0]["City"], "Springfield");
+  const auto none = RunCli({"places", "Xqzzv"});
+  EXPECT_EQ(none.status, 1);
+  EXPECT_FALSE(none.err.empty());
+}
+
+}  // namespace
+}  // namespace tarvel
