@@ -1,11 +1,12 @@
 #include "app/open_reading.h"
 
 #include <cstddef>
-#include <fstream>
 #include <string>
+#include <variant>
 
 #include "app/calculation_driver.h"
 #include "app/reading_file_reader.h"
+#include "app/small_file.h"
 
 namespace tarvel {
 namespace {
@@ -15,17 +16,6 @@ constexpr std::size_t kMaxReadingFileBytes = std::size_t{1} << 20;
 
 FileError CheckFileError() {
   return FileError{std::string(kCheckFileMessage)};
-}
-
-std::optional<std::string> ReadReadingFile(const std::filesystem::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return std::nullopt;
-  std::string bytes(kMaxReadingFileBytes + 1, '\0');
-  file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (file.bad()) return std::nullopt;
-  bytes.resize(static_cast<std::size_t>(file.gcount()));
-  if (bytes.size() > kMaxReadingFileBytes) return std::nullopt;
-  return bytes;
 }
 
 }  // namespace
@@ -47,8 +37,9 @@ std::optional<FileError> OpenReadingBytes(std::string_view bytes, BirthForm& for
 std::optional<FileError> OpenReading(const std::filesystem::path& path, BirthForm& form,
                                      ChartState& state, const Sky& sky) {
   if (!HasReadingFileEnding(path.string())) return CheckFileError();
-  const auto bytes = ReadReadingFile(path);
-  if (!bytes) return CheckFileError();
+  const auto read = ReadSmallRegularFile(path, kMaxReadingFileBytes);
+  const auto* bytes = std::get_if<std::string>(&read);
+  if (bytes == nullptr) return CheckFileError();
   return OpenReadingBytes(*bytes, form, state, sky);
 }
 

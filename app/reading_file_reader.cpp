@@ -4,10 +4,11 @@
 #include <array>
 #include <charconv>
 #include <string>
+#include <utility>
 
-#include "app/key_classes.h"
 #include "app/reading_file.h"
 #include "app/scramble.h"
+#include "app/windows_1252.h"
 
 namespace tarvel {
 namespace {
@@ -50,10 +51,12 @@ std::optional<bool> TruthValue(std::string_view text) {
   return NumberTruth(text);
 }
 
-// The names and places can only hold what their boxes let through.
-bool RestoreLetters(std::string_view text, std::string& box) {
-  if (!AcceptsText(KeyClass::Letters, text)) return false;
-  box = std::string(text);
+// A name or place comes back as it stands, spaces around it too: a save trims them, but a
+// line with them is not damaged. Only a byte no save writes makes it so (see windows_1252.h).
+bool RestoreText(std::string_view text, std::string& box) {
+  auto decoded = DecodeReadingText(text);
+  if (!decoded) return false;
+  box = std::move(*decoded);
   return true;
 }
 
@@ -104,10 +107,10 @@ bool RestoreCoordinates(const ReadingTexts& texts, BirthForm& form) {
 }
 
 bool RestoreTexts(const ReadingTexts& texts, BirthForm& form) {
-  return RestoreLetters(texts[kLineName], form.txtName) &&
-         RestoreLetters(texts[kLineCity], form.txtCity) &&
-         RestoreLetters(texts[kLineState], form.txtState) &&
-         RestoreLetters(texts[kLineCountry], form.txtCountry);
+  return RestoreText(texts[kLineName], form.txtName) &&
+         RestoreText(texts[kLineCity], form.txtCity) &&
+         RestoreText(texts[kLineState], form.txtState) &&
+         RestoreText(texts[kLineCountry], form.txtCountry);
 }
 
 }  // namespace

@@ -4,60 +4,55 @@ namespace tarvel {
 
 namespace {
 
-std::string_view StrengthWord(ArgalaStrength strength) {
-  switch (strength) {
-    case ArgalaStrength::Primary:
-      return "Primary ";
-    case ArgalaStrength::Secondary:
-      return "Secondary ";
-    case ArgalaStrength::Plain:
-      break;
-  }
-  return {};
+// Every label, by kind, strength (primary, secondary, plain) and nature (Shubha or Benefic
+// first, Paap or Malefic second). An Argala's nature names the Argala again.
+constexpr std::string_view kLabels[2][3][2] = {
+    {{"/Primary Argala (Shubha Argala) on ", "/Primary Argala (Paap Argala) on "},
+     {"/Secondary Argala (Shubha Argala) on ", "/Secondary Argala (Paap Argala) on "},
+     {"/Argala (Shubha Argala) on ", "/Argala (Paap Argala) on "}},
+    {{"/Primary Virodhargala (Benefic) on ", "/Primary Virodhargala (Malefic) on "},
+     {"/Secondary Virodhargala (Benefic) on ", "/Secondary Virodhargala (Malefic) on "},
+     {"/Virodhargala (Benefic) on ", "/Virodhargala (Malefic) on "}},
+};
+
+// What follows the recipient, by house (0 for an unknown one).
+constexpr std::array<std::string_view, 13> kHouseEnds = {
+    " (House )",   " (House 1)",  " (House 2)", " (House 3)", " (House 4)",
+    " (House 5)",  " (House 6)",  " (House 7)", " (House 8)", " (House 9)",
+    " (House 10)", " (House 11)", " (House 12)"};
+
+// The number inside a house end: between " (House " and ")".
+constexpr std::size_t kHouseNumberStart = 8;
+
+std::size_t HouseIndex(std::optional<int> house) {
+  return house && *house >= 1 && *house <= 12 ? static_cast<std::size_t>(*house) : 0;
 }
 
-// An Argala's nature names the Argala again: "(Paap Argala)"; an obstruction's does not.
-std::string_view NatureWords(ArgalaNature nature) {
-  switch (nature) {
-    case ArgalaNature::Shubha:
-      return " (Shubha Argala) on ";
-    case ArgalaNature::Paap:
-      return " (Paap Argala) on ";
-    case ArgalaNature::Benefic:
-      return " (Benefic) on ";
-    case ArgalaNature::Malefic:
-      break;
-  }
-  return " (Malefic) on ";
-}
-
-// The label without its leading "/".
-void AppendLabelWords(std::string& text, const ArgalaEntry& entry) {
-  text.append(StrengthWord(entry.strength));
-  text.append(entry.kind == ArgalaKind::Argala ? "Argala" : "Virodhargala");
-  text.append(NatureWords(entry.nature));
-}
-
-void AppendAfterCaster(std::string& text, const ArgalaEntry& entry) {
-  AppendLabelWords(text, entry);
-  text.append(kPlanetNames[entry.recipient]).append(" (House ");
-  text.append(HouseText(entry.recipientHouse)).append(")");
+std::string_view Label(const ArgalaEntry& entry) {
+  const bool harmful = entry.nature == ArgalaNature::Paap || entry.nature == ArgalaNature::Malefic;
+  return kLabels[entry.kind == ArgalaKind::Argala ? 0 : 1][static_cast<int>(entry.strength)]
+                [harmful ? 1 : 0];
 }
 
 }  // namespace
 
-std::string HouseText(std::optional<int> house) {
-  return house ? std::to_string(*house) : std::string();
+std::string_view HouseText(std::optional<int> house) {
+  const std::string_view end = kHouseEnds[HouseIndex(house)];
+  return end.substr(kHouseNumberStart, end.size() - kHouseNumberStart - 1);
+}
+
+EntryPieces PiecesOfEntry(const ArgalaEntry& entry) {
+  const std::string_view label = Label(entry);
+  return {kPlanetNames[entry.caster], label.substr(0, 1), label.substr(1),
+          kPlanetNames[entry.recipient], kHouseEnds[HouseIndex(entry.recipientHouse)]};
 }
 
 void AppendEntryLabel(std::string& text, const ArgalaEntry& entry) {
-  text.append("/");
-  AppendLabelWords(text, entry);
+  text.append(Label(entry));
 }
 
 void AppendEntryText(std::string& text, const ArgalaEntry& entry) {
-  text.append(kPlanetNames[entry.caster]).append("/");
-  AppendAfterCaster(text, entry);
+  for (const std::string_view piece : PiecesOfEntry(entry)) text.append(piece);
 }
 
 std::string EntryText(const ArgalaEntry& entry) {
@@ -67,7 +62,8 @@ std::string EntryText(const ArgalaEntry& entry) {
 }
 
 void AppendEntryLine(std::string& text, const ArgalaEntry& entry) {
-  AppendAfterCaster(text, entry);
+  const EntryPieces pieces = PiecesOfEntry(entry);
+  for (std::size_t i = kEntryLineFirstPiece; i < pieces.size(); ++i) text.append(pieces[i]);
 }
 
 }  // namespace tarvel

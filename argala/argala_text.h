@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -8,7 +9,16 @@
 namespace tarvel {
 
 /// A house as the lists show it: "1" to "12", or nothing when it is unknown.
-std::string HouseText(std::optional<int> house);
+std::string_view HouseText(std::optional<int> house);
+
+/// The pieces an entry's text is made of, in order: the caster, "/", the rest of the label
+/// up to " on ", the recipient and " (House n)". Each is a view of a constant, so an entry can
+/// be written anywhere without a string of its own.
+using EntryPieces = std::array<std::string_view, 5>;
+EntryPieces PiecesOfEntry(const ArgalaEntry& entry);
+
+/// Where the reading's line for an entry starts among its pieces: after the caster and "/".
+inline constexpr std::size_t kEntryLineFirstPiece = 2;
 
 /// Appends an entry's label, from "/" to " on ", e.g. "/Primary Argala (Paap Argala) on " or
 /// "/Virodhargala (Malefic) on ".

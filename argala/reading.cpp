@@ -68,23 +68,7 @@ TextStyle RunStyle(ReadingRunKind kind) {
 }
 
 void AppendRunText(std::string& text, const ReadingRun& run, const ArgalaResult& argala) {
-  switch (run.kind) {
-    case ReadingRunKind::PlanetHeading:
-      text.append(kPlanetNames[run.planet]);
-      return;
-    case ReadingRunKind::ArgalaLine:
-      AppendEntryLine(text.append(kReadingLineBreak), argala.argala[run.entry]);
-      return;
-    case ReadingRunKind::VirodhargalaLine:
-      AppendEntryLine(text.append(kReadingLineBreak), argala.virodhargala[run.entry]);
-      return;
-    case ReadingRunKind::NoArgalaLine:
-      text.append(kReadingLineBreak).append(kNoArgalaText);
-      return;
-    case ReadingRunKind::BlockEnd:
-      text.append(kReadingLineBreak).append(kReadingLineBreak);
-      return;
-  }
+  ForEachPieceOfRun(run, argala, [&](std::string_view piece) { text.append(piece); });
 }
 
 std::string ReadingPlainText(const Reading& reading, const ArgalaResult& argala) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "argala/argala.h"
+#include "argala/argala_text.h"
 #include "base/text_style.h"
 
 namespace tarvel {
@@ -43,6 +44,36 @@ Reading BuildReading(const ArgalaResult& argala);
 /// The style of a run: headings light cyan with the heading emphasis, lines yellow with the
 /// line emphasis, block ends yellow without emphasis.
 TextStyle RunStyle(ReadingRunKind kind);
+
+/// Calls `piece(text)` for each piece of a run's text, in order: views of constants, with each
+/// line break (kReadingLineBreak) a piece of its own.
+template <typename Piece>
+void ForEachPieceOfRun(const ReadingRun& run, const ArgalaResult& argala, Piece piece) {
+  const auto entryLine = [&](const ArgalaEntry& entry) {
+    piece(kReadingLineBreak);
+    const EntryPieces pieces = PiecesOfEntry(entry);
+    for (std::size_t i = kEntryLineFirstPiece; i < pieces.size(); ++i) piece(pieces[i]);
+  };
+  switch (run.kind) {
+    case ReadingRunKind::PlanetHeading:
+      piece(kPlanetNames[run.planet]);
+      return;
+    case ReadingRunKind::ArgalaLine:
+      entryLine(argala.argala[run.entry]);
+      return;
+    case ReadingRunKind::VirodhargalaLine:
+      entryLine(argala.virodhargala[run.entry]);
+      return;
+    case ReadingRunKind::NoArgalaLine:
+      piece(kReadingLineBreak);
+      piece(kNoArgalaText);
+      return;
+    case ReadingRunKind::BlockEnd:
+      piece(kReadingLineBreak);
+      piece(kReadingLineBreak);
+      return;
+  }
+}
 
 /// Appends a run's text (UTF-8; line breaks CR LF).
 void AppendRunText(std::string& text, const ReadingRun& run, const ArgalaResult& argala);

@@ -3,13 +3,14 @@
 #include <sstream>
 #include <streambuf>
 
+#include "app/skies.h"
+#include "atlas/lazy_atlas.h"
 #include "bench_births.h"
 #include "cli/batch/batch_command.h"
 #include "cli/batch/batch_csv.h"
 #include "cli/batch/batch_json_line.h"
 #include "cli/batch/chart_worker.h"
 #include "cli/chart/chart_json.h"
-#include "positions/classic_sky.h"
 
 namespace tarvel::bench {
 namespace {
@@ -60,11 +61,15 @@ class CountingBuffer : public std::streambuf {
   }
 };
 
-// The whole batch on an in-memory input; Args: format (0 JSON lines, 1 CSV) and jobs.
+// The whole batch on an in-memory input; Args: format (0 JSON lines, 1 CSV), jobs and sky
+// (0 classic, 1 the Swiss Ephemeris).
 void BM_Batch(benchmark::State& run) {
   const auto format = run.range(0) == 0 ? cli::BatchFormat::JsonLines : cli::BatchFormat::Csv;
   const std::string input = BatchInput(format);
-  const cli::BatchRequest request{.format = format, .jobs = static_cast<std::size_t>(run.range(1))};
+  cli::BatchRequest request;
+  request.format = format;
+  request.jobs = static_cast<std::size_t>(run.range(1));
+  if (run.range(2) == 1) request.sky.kind = SkyKind::Swiss;
   for (auto _ : run) {
     std::istringstream in(input);
     CountingBuffer sink;
@@ -75,11 +80,13 @@ void BM_Batch(benchmark::State& run) {
   run.SetItemsProcessed(run.iterations() * kBatchLines);
 }
 BENCHMARK(BM_Batch)
-    ->ArgNames({"csv", "jobs"})
-    ->Args({0, 1})
-    ->Args({0, 2})
-    ->Args({1, 1})
-    ->Args({1, 2})
+    ->ArgNames({"csv", "jobs", "swiss"})
+    ->Args({0, 1, 0})
+    ->Args({0, 2, 0})
+    ->Args({1, 1, 0})
+    ->Args({1, 2, 0})
+    ->Args({0, 1, 1})
+    ->Args({0, 2, 1})
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
 
@@ -111,8 +118,10 @@ BENCHMARK(BM_ChartJson);
 void BM_ChartJsonFromOptions(benchmark::State& run) {
   std::vector<cli::BirthOptions> births;
   for (const SampleBirth& birth : kSampleBirths) births.push_back(SampleOptions(birth));
-  const ClassicSky sky;
-  cli::ChartWorker worker(sky);
+  const Skies skies;
+  const LazyAtlas atlas;
+  const cli::ChartContext context{skies, atlas, {}};
+  cli::ChartWorker worker(context);
   std::size_t next = 0;
   std::string json;
   for (auto _ : run) {

@@ -7,6 +7,7 @@
 #include "positions/ascendant.h"
 #include "positions/classic_sky.h"
 #include "positions/planet_longitudes.h"
+#include "positions/swiss/swiss_sky.h"
 
 namespace tarvel::bench {
 namespace {
@@ -31,6 +32,21 @@ void BM_RunCalculationChain(benchmark::State& run) {
   RunOnSamples(run, [&](ChartState& state) { RunCalculationChain(state, sky); });
 }
 BENCHMARK(BM_RunCalculationChain);
+
+// The whole chain in the precise sky (Lahiri, mean node).
+void BM_RunCalculationChainSwiss(benchmark::State& run) {
+  const SwissSky sky(SkySettings{SkyKind::Swiss, AyanamsaKind::Lahiri, NodeKind::Mean});
+  RunOnSamples(run, [&](ChartState& state) { RunCalculationChain(state, sky); });
+}
+BENCHMARK(BM_RunCalculationChainSwiss);
+
+void BM_SwissSky(benchmark::State& run) {
+  const SwissSky sky(SkySettings{SkyKind::Swiss, AyanamsaKind::Lahiri, NodeKind::Mean});
+  RunOnSamples(run, [&](ChartState& state) {
+    benchmark::DoNotOptimize(sky.Positions(state.BirthData, state.ZoneRow));
+  });
+}
+BENCHMARK(BM_SwissSky);
 
 void BM_ClassicSky(benchmark::State& run) {
   const ClassicSky sky;

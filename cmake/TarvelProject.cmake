@@ -11,7 +11,3 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/tarvel_version.h.in
                ${PROJECT_BINARY_DIR}/generated/tarvel_version.h @ONLY)
 add_library(tarvel_version INTERFACE)
 target_include_directories(tarvel_version INTERFACE ${PROJECT_BINARY_DIR}/generated)
-
-# Where a plugin that the desktop program loads at run time is installed, below the prefix.
-set(TARVEL_INSTALL_PLUGINDIR ${CMAKE_INSTALL_LIBDIR}/tarvel
-    CACHE PATH "Folder of the plugins the desktop program loads, below the install prefix")

@@ -1,16 +1,14 @@
-#include <unistd.h>
-
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
-#include <utility>
+#include <string_view>
 
 #include "app/window/frm_main.h"
 #include "app/window/message_box_sink.h"
 #include "app/window/window_arguments.h"
 #include "tarvel_version.h"
 #include "web/about/mod_help.h"
-#include "web/finder/finder_launcher.h"
+#include "web/finder/finder_process.h"
 
 namespace {
 
@@ -51,6 +49,19 @@ QStringList ArgumentsAfterName(int argc, char* argv[]) {
   return arguments;
 }
 
+// The finder program lies beside this one in a build, in its own folder once installed.
+QString FinderProgram() {
+  return tarvel::FindFinderProgram(QCoreApplication::applicationDirPath(),
+                                   QStringLiteral(TARVEL_FINDER_INSTALL_DIR));
+}
+
+void OpenFinder(tarvel::FinderProcess& finder, const tarvel::frmMain& window,
+                tarvel::MessageSink& sink) {
+  if (auto error = finder.OpenFresh(PlaceQuery(window))) {
+    sink.ShowMessage(*error, tarvel::MessageIcon::Error);
+  }
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -69,8 +80,6 @@ int main(int argc, char* argv[]) {
     std::fputs(kNoDisplayHint, stderr);
     return EXIT_FAILURE;
   }
-  // The finder's embedded browser will not start as root with its sandbox on.
-  if (geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
   defaultHandler = qInstallMessageHandler(StartupMessageHandler);
   QApplication app(argc, argv);
   qInstallMessageHandler(defaultHandler);
@@ -89,13 +98,14 @@ int main(int argc, char* argv[]) {
   }
 
   tarvel::MessageBoxSink sink;
-  const tarvel::modHelp help;
-  tarvel::FinderOptions finderOptions;
-  finderOptions.openHomePage = [&help] { help.OpenHomePage(); };
-  // Declared before the window, so it outlives it: no web view survives the application.
-  tarvel::FinderLauncher finder(std::move(finderOptions));
+  const tarvel::modHelp help(tarvel::OpenInDesktopBrowser, [&sink](std::string_view message) {
+    sink.ShowMessage(message, tarvel::MessageIcon::Error);
+  });
+  // Declared before the window, so it outlives it and closes the finder last.
+  tarvel::FinderProcess finder(FinderProgram());
   tarvel::frmMain window(sink, help);
-  window.SetFinderHooks({[&finder, &window] { finder.OpenFresh(PlaceQuery(window)); },
+  sink.SetParent(&window);
+  window.SetFinderHooks({[&finder, &window, &sink] { OpenFinder(finder, window, sink); },
                          [&finder] { finder.Close(); }});
   window.show();
   if (!arguments.readingFile.isEmpty()) window.OpenReadingFile(arguments.readingFile);

@@ -1,6 +1,5 @@
 #include "app/window/message_box_sink.h"
 
-#include <QApplication>
 #include <QMessageBox>
 
 namespace tarvel {
@@ -10,7 +9,7 @@ void MessageBoxSink::ShowMessage(std::string_view text, MessageIcon icon) {
       icon == MessageIcon::Information ? QMessageBox::Information : QMessageBox::Critical;
   QMessageBox box(boxIcon, "Tarvel",
                   QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
-                  QMessageBox::Ok, QApplication::activeWindow());
+                  QMessageBox::Ok, parent_);
   box.exec();
 }
 

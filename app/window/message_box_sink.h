@@ -1,14 +1,27 @@
 #pragma once
 
+#include <QPointer>
+#include <QWidget>
+
 #include "app/message_sink.h"
 
 namespace tarvel {
 
-/// Shows each message in a modal message box titled "Tarvel" with one OK button, over
-/// whichever window of the program is active.
+/// Shows each message in a modal message box titled "Tarvel" with one OK button, belonging
+/// to the main window: it is centred over it and stays with it, whichever window is active.
 class MessageBoxSink : public MessageSink {
  public:
+  /// `parent` is the main window; it may be given later (the window is made after its sink),
+  /// and until then, or once it is gone, a box has no parent.
+  explicit MessageBoxSink(QWidget* parent = nullptr) : parent_(parent) {}
+
+  void SetParent(QWidget* parent) { parent_ = parent; }
+  QWidget* Parent() const { return parent_; }
+
   void ShowMessage(std::string_view text, MessageIcon icon) override;
+
+ private:
+  QPointer<QWidget> parent_;
 };
 
 }  // namespace tarvel

@@ -36,17 +36,16 @@ void BirthDataJson(const BirthData& birth, JsonText& json) {
   json.EndObject();
 }
 
-// An array of one text per item, each made by `write(item, scratch)` into an emptied scratch
-// string, so no text needs a string of its own.
+// An array of one text per item, each written by `write(item, json)` between BeginString and
+// EndString.
 template <typename Items, typename Write>
-void TextArray(std::string_view key, const Items& items, JsonText& json, std::string& scratch,
-               Write write) {
+void TextArray(std::string_view key, const Items& items, JsonText& json, Write write) {
   json.Key(key);
   json.BeginArray();
   for (const auto& item : items) {
-    scratch.clear();
-    write(item, scratch);
-    json.String(scratch);
+    json.BeginString();
+    write(item, json);
+    json.EndString();
   }
   json.EndArray();
 }
@@ -63,23 +62,40 @@ void SeventeenDigits(std::string_view key, double value, JsonText& json) {
 constexpr std::array<int, kPlanetCount> kPlanetIndices = {0, 1, 2, 3, 4, 5, 6, 7, 8};
 constexpr std::array<int, kSignCount> kSignNumbers = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
 
-void PlanetArrays(const ChartResult& chart, JsonText& json, std::string& scratch) {
-  const auto name = [](int p, std::string& text) { text.append(kPlanetNames[p]); };
-  TextArray("PlanetNames", kPlanetIndices, json, scratch, name);
-  TextArray("GrahaNames", kPlanetIndices, json, scratch,
-            [](int p, std::string& text) { text.append(kGrahaNames[p]); });
-  TextArray("PlanetSigns", chart.positions.grahaDeg, json, scratch,
-            [](double longitudeDeg, std::string& text) { text = ShortPosition(longitudeDeg); });
-  TextArray("PlanetHouses", chart.argala.houses, json, scratch,
-            [](std::optional<int> house, std::string& text) { text = HouseText(house); });
+void PlanetArrays(const ChartResult& chart, JsonText& json) {
+  TextArray("PlanetNames", kPlanetIndices, json,
+            [](int p, JsonText& out) { out.PlainPiece(kPlanetNames[p]); });
+  TextArray("GrahaNames", kPlanetIndices, json,
+            [](int p, JsonText& out) { out.PlainPiece(kGrahaNames[p]); });
+  TextArray("PlanetSigns", chart.positions.grahaDeg, json, [](double longitudeDeg, JsonText& out) {
+    out.EscapedPiece(ShortPosition(longitudeDeg));
+  });
+  TextArray("PlanetHouses", chart.argala.houses, json,
+            [](std::optional<int> house, JsonText& out) { out.PlainPiece(HouseText(house)); });
 }
 
-void ArgalaArrays(const ChartResult& chart, JsonText& json, std::string& scratch) {
-  const auto entry = [](const ArgalaEntry& e, std::string& text) { AppendEntryText(text, e); };
-  TextArray("ArgalaList", chart.argala.argala, json, scratch, entry);
-  TextArray("VirodhargalaList", chart.argala.virodhargala, json, scratch, entry);
-  TextArray("SignContents", kSignNumbers, json, scratch,
-            [&](int sign, std::string& text) { text = SignBoxText(chart.signs, sign); });
+void ArgalaArrays(const ChartResult& chart, JsonText& json) {
+  const auto entry = [](const ArgalaEntry& e, JsonText& out) {
+    for (const std::string_view piece : PiecesOfEntry(e)) out.PlainPiece(piece);
+  };
+  TextArray("ArgalaList", chart.argala.argala, json, entry);
+  TextArray("VirodhargalaList", chart.argala.virodhargala, json, entry);
+  TextArray("SignContents", kSignNumbers, json,
+            [&](int sign, JsonText& out) { out.PlainPiece(SignBoxText(chart.signs, sign)); });
+}
+
+// The reading's runs joined are its plain text; only its line breaks need escaping, always
+// the same way.
+void ReadingJson(const ChartResult& chart, JsonText& json) {
+  static_assert(kReadingLineBreak == "\r\n");
+  json.Key("Reading");
+  json.BeginString();
+  for (const ReadingRun& run : chart.reading) {
+    ForEachPieceOfRun(run, chart.argala, [&](std::string_view piece) {
+      json.PlainPiece(piece == kReadingLineBreak ? "\\r\\n" : piece);
+    });
+  }
+  json.EndString();
 }
 
 std::string_view EphemerisName(SkyEphemeris ephemeris) {
@@ -136,7 +152,6 @@ void PlaceJson(const PlaceUsed& place, JsonText& json) {
 void AppendChartJson(const ChartState& state, std::string& out,
                      const std::optional<PlaceUsed>& place) {
   const ChartResult& chart = state.Chart;
-  std::string scratch;
   JsonText json(out);
   json.BeginObject();
   json.Key("BirthData");
@@ -148,10 +163,9 @@ void AppendChartJson(const ChartState& state, std::string& out,
   json.Key("MoonPosition");
   json.String(FormatPosition(chart.positions.grahaDeg[Moon]));
   SeventeenDigits("ChartCorrection", chart.positions.chartCorrection, json);
-  PlanetArrays(chart, json, scratch);
-  ArgalaArrays(chart, json, scratch);
-  json.Key("Reading");
-  json.String(ReadingPlainText(chart.reading, chart.argala));
+  PlanetArrays(chart, json);
+  ArgalaArrays(chart, json);
+  ReadingJson(chart, json);
   // Keys added since the first release come last, so that every earlier byte stays put.
   SkyJson(chart, json);
   LongitudesJson(chart.positions, json);

@@ -128,10 +128,6 @@ char* JsonText::Room(std::size_t bytes) {
   return out_.data() + used_;
 }
 
-void JsonText::Put(std::string_view bytes) {
-  Advance(std::copy(bytes.begin(), bytes.end(), Room(bytes.size())));
-}
-
 void JsonText::Open(char bracket) {
   BeginValue();
   Put(std::string_view(&bracket, 1));
@@ -163,6 +159,16 @@ void JsonText::Number(std::int64_t value) {
 void JsonText::RawNumber(std::string_view digits) {
   BeginValue();
   Put(digits);
+}
+
+void JsonText::BeginString() {
+  BeginValue();
+  Put("\"");
+}
+
+void JsonText::EscapedPiece(std::string_view piece) {
+  char* to = WriteEscaped(piece, Room(MaxEscapedLength(piece)));
+  if (to != nullptr) Advance(to);
 }
 
 void JsonText::String(std::string_view text) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,14 @@ class JsonText {
   /// A number written as it stands, e.g. with more digits than the shortest form.
   void RawNumber(std::string_view digits);
   void String(std::string_view text);
+  /// One string written piece by piece, as if the pieces were joined first: BeginString, then
+  /// any pieces, then EndString.
+  void BeginString();
+  /// A piece that needs no escaping (printable ASCII, no quote, no backslash): copied as it is.
+  void PlainPiece(std::string_view piece) { Put(piece); }
+  /// A piece escaped as String escapes it; UTF-8 only.
+  void EscapedPiece(std::string_view piece);
+  void EndString() { Put("\""); }
 
  private:
   // Writes the comma before a member or an element, unless it is the first; what follows
@@ -38,8 +47,12 @@ class JsonText {
   }
   void Open(char bracket);
   void Close(char bracket);
-  // Writes bytes that need no escaping.
-  void Put(std::string_view bytes);
+  // Writes bytes that need no escaping; most are short and fit the room already there.
+  void Put(std::string_view bytes) {
+    if (out_.size() - used_ < bytes.size()) Room(bytes.size());
+    std::memcpy(out_.data() + used_, bytes.data(), bytes.size());
+    used_ += bytes.size();
+  }
   // Room for at least `bytes` more after what was written; returns where it starts.
   char* Room(std::size_t bytes);
   void Advance(char* to) { used_ = static_cast<std::size_t>(to - out_.data()); }

@@ -1,10 +1,12 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
-#include <fstream>
+#include <future>
 #include <set>
-#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -12,6 +14,7 @@
 #include "app/reading_file_writer.h"
 #include "positions/classic_sky.h"
 #include "reading_file_test_support.h"
+#include "temp_folder.h"
 
 namespace tarvel {
 namespace {
@@ -23,42 +26,13 @@ using testing::AshaLines;
 using testing::FileOf;
 using testing::kAshaZoneRow;
 
-std::string ReadAll(const fs::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << file.rdbuf();
-  return bytes.str();
-}
+using testing::ReadAll;
+using testing::WriteAll;
 
-void WriteAll(const fs::path& path, std::string_view bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
-// Each test works in a folder of its own, removed afterwards.
-class ReadingFileDiskTest : public ::testing::Test {
+class ReadingFileDiskTest : public testing::TempFolderTest {
  protected:
-  void SetUp() override {
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    folder = fs::temp_directory_path() /
-             ("tvl_" + std::string(test->name()) + "_" + std::to_string(::getpid()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add, ignored);
-    fs::remove_all(folder, ignored);
-  }
+  std::set<std::string> FolderEntries() const { return Entries(); }
 
-  std::set<std::string> FolderEntries() const {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-      names.insert(entry.path().filename().string());
-    }
-    return names;
-  }
-
-  fs::path folder;
   BirthForm form;
   const ClassicSky sky;
   ChartState state;
@@ -123,6 +97,18 @@ TEST_F(ReadingFileDiskTest, FailedSaveIsReportedAndLeavesEverythingAsItWas) {
   EXPECT_TRUE(fs::is_empty(folder / "dir.tvl"));
 }
 
+TEST_F(ReadingFileDiskTest, ATextAFileCannotHoldIsRefusedNamedAndNotSaved) {
+  BirthData birth = AshaBirth();
+  birth.BirthCity = "Z\u00FCrich";
+  const fs::path path = folder / "asha.tvl";
+  WriteAll(path, "old reading");
+  EXPECT_EQ(SaveReading(path, birth, kAshaZoneRow),
+            FileError{"Could not save \"" + path.string() +
+                      "\": the city holds \"\u00FC\" (U+00FC), which a reading file cannot hold."});
+  EXPECT_EQ(ReadAll(path), "old reading");
+  EXPECT_EQ(FolderEntries(), std::set<std::string>{"asha.tvl"});
+}
+
 TEST(HasReadingFileEndingTest, OnlyTheExactLowerCaseEndingPasses) {
   struct Case {
     std::string_view name;
@@ -148,6 +134,26 @@ TEST_F(ReadingFileDiskTest, RefusedOpenChangesNothing) {
         << name;
     EXPECT_EQ(form, formBefore) << name;
     EXPECT_EQ(state.BirthData, BirthData{}) << name;
+    EXPECT_TRUE(state.Chart.reading.empty()) << name;
+  }
+}
+
+TEST_F(ReadingFileDiskTest, APipeFolderOrDeviceIsRefusedAtOnce) {
+  ASSERT_EQ(::mkfifo((folder / "pipe.tvl").c_str(), 0644), 0);
+  fs::create_directory(folder / "dir.tvl");
+  fs::create_symlink("/dev/zero", folder / "zero.tvl");
+  fs::create_symlink("/dev/null", folder / "null.tvl");
+  const BirthForm formBefore = form;
+  for (std::string_view name : {"pipe.tvl", "dir.tvl", "zero.tvl", "null.tvl"}) {
+    const fs::path path = folder / name;
+    auto answer = std::async(std::launch::async,
+                             [this, &path] { return OpenReading(path, form, state, sky); });
+    const bool answered = answer.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+    // A reader stuck on the pipe is let go, so that the test ends.
+    if (!answered) ::close(::open(path.c_str(), O_WRONLY | O_NONBLOCK));
+    EXPECT_TRUE(answered) << name << " blocked the open";
+    EXPECT_EQ(answer.get(), FileError{"Please Check The File."}) << name;
+    EXPECT_EQ(form, formBefore) << name;
     EXPECT_TRUE(state.Chart.reading.empty()) << name;
   }
 }

@@ -57,6 +57,46 @@ TEST(ReadingFileBytesTest, ValuesLoseTheirSurroundingSpaces) {
   EXPECT_EQ(DecodedLines(ReadingFileBytes(birth, kAshaZoneRow)), Lines(AshaLines()));
 }
 
+TEST(ReadingFileBytesTest, NamesAndPlacesAreWrittenInWindows1252) {
+  BirthData birth = AshaBirth();
+  birth.BirthName = "\u0160ar\u00AA";      // Windows-1252 8A 61 72 AA
+  birth.BirthCity = "\u20AC\u00A0\u2122";  // 80 A0 99
+  const auto lines = SplitCrLf(ReadingFileBytes(birth, kAshaZoneRow));
+  ASSERT_EQ(lines.size(), 17u);
+  // Each byte shifted by 85: 8A -> DF, 61 -> B6, 72 -> C7, AA -> FF; 80 -> D5, A0 -> F5, 99 -> EE.
+  EXPECT_EQ(lines[0], "\xDF\xB6\xC7\xFF");
+  EXPECT_EQ(lines[14], "\xD5\xF5\xEE");
+}
+
+struct UnsavableCase {
+  std::string BirthData::*text;
+  std::string_view value;
+  std::string_view message;
+};
+
+// Above code 170 a shifted byte would pass 255; a control character is never saved.
+const UnsavableCase kUnsavableCases[] = {
+    {&BirthData::BirthName, "Zo\u00EB",
+     "the name holds \"\u00EB\" (U+00EB), which a reading file cannot hold"},
+    {&BirthData::BirthCity, "Z\u00FCrich",
+     "the city holds \"\u00FC\" (U+00FC), which a reading file cannot hold"},
+    {&BirthData::BirthState, "\u6771\u4EAC",
+     "the state holds \"\u6771\" (U+6771), which a reading file cannot hold"},
+    {&BirthData::BirthName, "Asha\tRao",
+     "the name holds the control character U+0009, which a reading file cannot hold"},
+    {&BirthData::BirthCountry, "\u0081",
+     "the country holds the control character U+0081, which a reading file cannot hold"},
+};
+
+TEST(ReadingFileBytesTest, TextsAFileCannotHoldAreNamedNotSaved) {
+  EXPECT_EQ(UnsavableText(AshaBirth()), std::nullopt);
+  for (const auto& [text, value, message] : kUnsavableCases) {
+    BirthData birth = AshaBirth();
+    birth.*text = value;
+    EXPECT_EQ(UnsavableText(birth), std::string(message)) << value;
+  }
+}
+
 TEST(ReadingFileBytesTest, FlagsAreTrueWhenNonzero) {
   BirthData birth = AshaBirth();
   birth.IsEast = kFalse;
@@ -149,18 +189,54 @@ struct DamageCase {
   std::string_view text;
 };
 
+// Name and place lines are damaged only by what no save writes: a control character (line
+// breaks and tabs among them) or a code Windows-1252 leaves undefined.
 constexpr DamageCase kDamageCases[] = {
-    {0, "R2D2"},    {0, "O'Brien"}, {1, "0"},           {1, "13"},
-    {1, ""},        {1, "March"},   {1, "3.0"},         {1, " 3"},
-    {2, "0"},       {2, "32"},      {2, "05"},          {2, ""},
-    {3, "1899"},    {3, "2051"},    {3, "80"},          {4, "24"},
-    {4, "-1"},      {5, "60"},      {5, "07"},          {6, "71"},
-    {6, "-1"},      {6, ""},        {6, "99999999999"}, {7, ""},
-    {7, "1234"},    {8, "4a"},      {9, "-18"},         {10, "5 8"},
-    {11, "yes"},    {11, ""},       {12, "Tru"},        {12, "True "},
-    {13, "."},      {13, "1x"},     {14, "Mumbai1"},    {15, "Maha-rashtra"},
-    {16, "India."}, {16, "\t"},
+    {1, "0"},         {1, "13"},         {1, ""},
+    {1, "March"},     {1, "3.0"},        {1, " 3"},
+    {2, "0"},         {2, "32"},         {2, "05"},
+    {2, ""},          {3, "1899"},       {3, "2051"},
+    {3, "80"},        {4, "24"},         {4, "-1"},
+    {5, "60"},        {5, "07"},         {6, "71"},
+    {6, "-1"},        {6, ""},           {6, "99999999999"},
+    {7, ""},          {7, "1234"},       {8, "4a"},
+    {9, "-18"},       {10, "5 8"},       {11, "yes"},
+    {11, ""},         {12, "Tru"},       {12, "True "},
+    {13, "."},        {13, "1x"},        {0, "Asha\tRao"},
+    {0, "Asha\nRao"}, {0, "\x01"},       {14, "Mumbai\r"},
+    {14, "Mum\x7F"},  {15, "\x81"},      {15, "Maha\x8Drashtra"},
+    {16, "\x8F"},     {16, "India\x90"}, {16, "\x9D"},
+    {16, "\t"},
 };
+
+struct TextLineCase {
+  int line;
+  std::string BirthForm::*box;
+  std::string_view text;  ///< Windows-1252
+  std::string_view form;  ///< UTF-8
+};
+
+// Texts pasted into the boxes of the program the format comes from, saved there.
+const TextLineCase kTextLineCases[] = {
+    {kLineName, &BirthForm::txtName, "O'Brien", "O'Brien"},
+    {kLineName, &BirthForm::txtName, "Mary-Jane", "Mary-Jane"},
+    {kLineName, &BirthForm::txtName, " Asha Rao  ", " Asha Rao  "},
+    {kLineCity, &BirthForm::txtCity, "St Louis 2", "St Louis 2"},
+    {kLineState, &BirthForm::txtState, "\x8Akoda", "\u0160koda"},
+    {kLineCountry, &BirthForm::txtCountry, "\x80\x93x\x94\xAA", "\u20AC\u201Cx\u201D\u00AA"},
+};
+
+TEST(ParseReadingFileTest, NamesAndPlacesOpenAsTheyStandInUtf8) {
+  for (const auto& [line, box, text, shown] : kTextLineCases) {
+    LineTexts texts = AshaLines();
+    texts[line] = text;
+    const auto form = ParseReadingFile(FileOf(texts));
+    ASSERT_TRUE(form.has_value()) << "line " << line << ": " << text;
+    BirthForm expected = AshaForm();
+    expected.*box = shown;
+    EXPECT_EQ(*form, expected) << "line " << line << ": " << text;
+  }
+}
 
 TEST(ParseReadingFileTest, RefusesDamagedLines) {
   for (const auto& [line, text] : kDamageCases) {
@@ -225,6 +301,22 @@ TEST_F(OpenReadingBytesTest, DamagedFileIsRefusedAndChangesNothing) {
     EXPECT_EQ(state.BirthData, stateBefore.BirthData);
     EXPECT_EQ(state.Chart, stateBefore.Chart);
   }
+}
+
+TEST_F(OpenReadingBytesTest, SavingThenOpeningGivesBackTheTexts) {
+  BirthData birth = AshaBirth();
+  birth.BirthName = "O'Brien \u0160\u0152 \u201Cx\u201D";
+  birth.BirthCity = "St Louis 2";
+  birth.BirthState = "Mary-Jane's";
+  birth.BirthCountry = "\u20AC\u00A0\u2122\u00AA ~!";
+  ASSERT_EQ(UnsavableText(birth), std::nullopt);
+  ASSERT_EQ(OpenReadingBytes(ReadingFileBytes(birth, kAshaZoneRow), form, state, sky),
+            std::nullopt);
+  EXPECT_EQ(form.txtName, birth.BirthName);
+  EXPECT_EQ(form.txtCity, birth.BirthCity);
+  EXPECT_EQ(form.txtState, birth.BirthState);
+  EXPECT_EQ(form.txtCountry, birth.BirthCountry);
+  EXPECT_EQ(state.BirthData, birth);
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ png_size() {
 
 check_files() {
   local file
-  for file in bin/tarvel bin/tarvel-cli; do
+  for file in bin/tarvel bin/tarvel-cli libexec/tarvel/tarvel-finder; do
     [ -x "$prefix/$file" ] || fail "$file is missing or not executable"
   done
   for file in share/applications/$id.desktop share/mime/packages/$id.xml \
@@ -38,11 +38,11 @@ check_files() {
   tr -s ' \n' ' ' <"$prefix/share/doc/tarvel/copyright" |
     grep -q "either version 3 of the License, or (at your option) any later version" ||
     fail "the copyright file lacks the notice"
-  # Only programs, plugins and shared files: no static libraries, headers or build leftovers.
+  # Only programs and shared files: no static libraries, headers or build leftovers.
   local stray
   stray=$(cd "$prefix" && find . -type f ! -path './bin/*' ! -path './share/*' \
-    ! -path './lib/*/tarvel/*' ! -path './lib/tarvel/*')
-  [ -z "$stray" ] || fail "files outside bin/, share/ and the plugin folder: $stray"
+    ! -path './libexec/tarvel/*')
+  [ -z "$stray" ] || fail "files outside bin/, libexec/tarvel/ and share/: $stray"
   [ -z "$(cd "$prefix" && find . -name '*.a' -o -name '*.h')" ] || fail "static libraries or headers installed"
 }
 
@@ -68,6 +68,13 @@ check_programs() {
   out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/tarvel" --version) ||
     fail "tarvel --version failed"
   [ "$out" = "tarvel $version" ] || fail "tarvel --version printed '$out'"
+  # The finder program, which the window starts from there, runs and reads its arguments.
+  local status=0
+  out=$(QT_QPA_PLATFORM=offscreen QTWEBENGINE_DISABLE_SANDBOX=1 \
+    "$prefix/libexec/tarvel/tarvel-finder" --colour=red 2>&1) || status=$?
+  if [ "$status" -ne 2 ] || [[ $out != *"tarvel-finder: "* ]]; then
+    fail "the installed finder did not refuse an unknown argument (status $status): '$out'"
+  fi
   local chart=(chart --date 1980-03-05 --time 14:07 --zone 34 --lat 18:58N --lon 72:49E
     --name "Asha Rao" --city Mumbai --state Maharashtra --country India --json)
   out=$("$prefix/bin/tarvel-cli" "${chart[@]}") || fail "the installed tarvel-cli gave no chart"

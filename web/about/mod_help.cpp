@@ -9,35 +9,45 @@
 
 namespace tarvel {
 
-void OpenInDesktopBrowser(std::string_view url) {
+bool OpenInDesktopBrowser(std::string_view url) {
   const QString address = QString::fromUtf8(url.data(), static_cast<qsizetype>(url.size()));
-  QDesktopServices::openUrl(QUrl(address));
+  return QDesktopServices::openUrl(QUrl(address));
 }
 
-modHelp::modHelp(UrlOpener opener) : opener_(std::move(opener)) {}
+std::string LinkFailureMessage(std::string_view url) {
+  std::string message = "No web browser could be started to show ";
+  return message.append(url);
+}
+
+modHelp::modHelp(UrlOpener opener, LinkFailureNotice notice)
+    : opener_(std::move(opener)), notice_(std::move(notice)) {}
+
+void modHelp::Open(std::string_view url) const {
+  if (!opener_(url) && notice_) notice_(LinkFailureMessage(url));
+}
 
 void modHelp::OpenOnlineHelp() const {
-  opener_(links::kOnlineHelp);
+  Open(links::kOnlineHelp);
 }
 
 void modHelp::OpenHomePage() const {
-  opener_(links::kHomePage);
+  Open(links::kHomePage);
 }
 
 void modHelp::OpenUpdate() const {
-  opener_(links::kUpdate);
+  Open(links::kUpdate);
 }
 
 void modHelp::OpenDonation() const {
-  opener_(links::kDonation);
+  Open(links::kDonation);
 }
 
 void modHelp::OpenFullBrand() const {
-  opener_(links::kFullBrand);
+  Open(links::kFullBrand);
 }
 
 void modHelp::OpenCoBrand() const {
-  opener_(links::kCoBrand);
+  Open(links::kCoBrand);
 }
 
 }  // namespace tarvel

@@ -1,23 +1,33 @@
 #pragma once
 
 #include <functional>
+#include <string>
 #include <string_view>
 
 namespace tarvel {
 
-/// Hands a web address to something that shows it; the desktop's browser in the program,
-/// a recorder in tests.
-using UrlOpener = std::function<void(std::string_view url)>;
+/// Hands a web address to something that shows it: the desktop's browser in the program, a
+/// recorder in tests. False when nothing could be started to show it.
+using UrlOpener = std::function<bool(std::string_view url)>;
 
-/// Asks the desktop to open the address in the user's default browser, without waiting.
-/// Whether a browser could be started is not reported: a link that fails does nothing.
-void OpenInDesktopBrowser(std::string_view url);
+/// Tells the user that a link could not be opened: a message box titled "Tarvel" in the
+/// program, a recorder in tests.
+using LinkFailureNotice = std::function<void(std::string_view message)>;
+
+/// Asks the desktop to open the address in the user's default browser, without waiting for
+/// it. False when no browser could be started (none is set up, say).
+bool OpenInDesktopBrowser(std::string_view url);
+
+/// What the user is told when no browser could be started for `url`: the address, so that
+/// it can be opened by hand.
+std::string LinkFailureMessage(std::string_view url);
 
 /// The link routines: one per page of the maker's web site. The object keeps no state
-/// beyond its opener, so choosing a link twice opens the page twice.
+/// beyond its opener and notice, so choosing a link twice opens the page twice. A link that
+/// cannot be opened is not silently lost: the notice tells of it (LinkFailureMessage).
 class modHelp {
  public:
-  explicit modHelp(UrlOpener opener = OpenInDesktopBrowser);
+  modHelp(UrlOpener opener, LinkFailureNotice notice);
 
   void OpenOnlineHelp() const;
   void OpenHomePage() const;
@@ -27,7 +37,10 @@ class modHelp {
   void OpenCoBrand() const;
 
  private:
+  void Open(std::string_view url) const;
+
   UrlOpener opener_;
+  LinkFailureNotice notice_;
 };
 
 }  // namespace tarvel

@@ -14,6 +14,10 @@ class BrowserListener {
 
   /// A navigation ended, whether it succeeded, failed or was stopped.
   virtual void DownloadComplete() = 0;
+
+  /// The navigation to `address` failed (no connection, no such host, a refused request);
+  /// DownloadComplete follows or has come.
+  virtual void NavigateError(const std::string& address) = 0;
 };
 
 /// The embedded web browser as the finder window uses it. Addresses and texts are UTF-8.

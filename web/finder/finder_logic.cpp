@@ -49,6 +49,11 @@ void FinderLogic::DownloadComplete() {
   ShowLocationName();
 }
 
+void FinderLogic::NavigateError(const std::string& address) {
+  if (address.empty() || address.find(kBlankPage) != std::string::npos) return;
+  PutFirstAddress(address);
+}
+
 void FinderLogic::AddressChosen(const std::string& address) {
   if (addressListUpdating_) return;
   view_.SetTimerEnabled(true);

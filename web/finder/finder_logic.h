@@ -41,6 +41,9 @@ class FinderLogic : public BrowserListener {
 
   void DocumentComplete(bool topLevel, const std::string& address) override;
   void DownloadComplete() override;
+  /// Puts the address that failed at the head of the address list, as a completed page's
+  /// would be, so the user sees what was tried and can try it again.
+  void NavigateError(const std::string& address) override;
 
   /// The user chose `address` in the address bar (from its list or by Enter).
   void AddressChosen(const std::string& address);

@@ -10,6 +10,7 @@ struct FinderQuery {
   std::string city;
   std::string state;
   std::string country;
+  bool operator==(const FinderQuery&) const = default;
 };
 
 /// The web-search service behind the finder's search form.
@@ -17,6 +18,7 @@ struct SearchService {
   std::string endpoint;  ///< form action; takes the query in the GET field `q`
   std::string homePage;  ///< the service's front page: the logo's link and the search page
   std::string logo;      ///< address of the logo image shown on the form
+  bool operator==(const SearchService&) const = default;
 };
 
 /// The service the program uses, from the link constants.

@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QString>
 #include <QUrl>
+#include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
 #include <QWebEngineView>
@@ -22,6 +23,9 @@ class WebEngineBrowser final : public EmbeddedBrowser {
   explicit WebEngineBrowser(BrowserPages pages) : pages_(std::move(pages)) {
     QObject::connect(view_, &QWebEngineView::loadFinished, view_,
                      [this](bool ok) { LoadFinished(ok); });
+    // The loading info names the address whose load failed; loadFinished does not.
+    QObject::connect(view_->page(), &QWebEnginePage::loadingChanged, view_,
+                     [this](const QWebEngineLoadingInfo& info) { LoadingChanged(info); });
   }
 
   ~WebEngineBrowser() override {
@@ -73,6 +77,11 @@ class WebEngineBrowser final : public EmbeddedBrowser {
   void LoadFinished(bool ok) {
     if (listener_ != nullptr) listener_->DownloadComplete();
     if (ok && listener_ != nullptr) listener_->DocumentComplete(true, LocationUrl());
+  }
+
+  void LoadingChanged(const QWebEngineLoadingInfo& info) {
+    if (info.status() != QWebEngineLoadingInfo::LoadFailedStatus || listener_ == nullptr) return;
+    listener_->NavigateError(info.url().toString().toStdString());
   }
 
   BrowserPages pages_;

@@ -10,7 +10,7 @@ namespace tarvel::testing {
 namespace {
 
 TEST(AboutVersionTest, TheVersionStandsOnALineOfItsOwnBelowTheFixedTitle) {
-  const modHelp help([](std::string_view) {});
+  const modHelp help([](std::string_view) { return true; }, {});
   frmAbout about(help);
   about.layout()->activate();
   EXPECT_EQ(about.lblVersion->text(), "Version " TARVEL_EXPECTED_VERSION);

@@ -25,24 +25,23 @@ TEST_F(LinksTest, MenuItemsOpenTheirLinks) {
     action->trigger();
     EXPECT_EQ(opened, std::vector<std::string>{std::string(link)}) << action->text().toStdString();
   }
+  EXPECT_TRUE(sink.messages.empty());
 }
 
-TEST_F(LinksTest, PromotionalLabelsOpenTheirLinksEveryTime) {
-  const PromotionControls& promo = window.Promotions();
-  QTest::mouseClick(promo.Label8, Qt::LeftButton);
-  QTest::mouseClick(promo.lblCobrand, Qt::LeftButton);
-  QTest::mouseClick(promo.lblFullBrand, Qt::LeftButton);
-  QTest::mouseClick(promo.lblFullBrand, Qt::LeftButton);
-  QTest::mouseClick(promo.Label8, Qt::RightButton);
-  EXPECT_EQ(opened, (std::vector<std::string>{
-                        std::string(links::kHomePage), std::string(links::kCoBrand),
-                        std::string(links::kFullBrand), std::string(links::kFullBrand)}));
-  EXPECT_EQ(promo.lblCobrand->parentWidget(), promo.fraFullBrand);
-  EXPECT_EQ(promo.lblFullBrand->parentWidget(), promo.fraFullBrand);
+TEST_F(LinksTest, ALinkNoBrowserCanShowIsReportedWithItsAddress) {
+  browserStarts = false;
+  window.Menu().mnuOnline->trigger();
+  QTest::mouseClick(window.Promotions().lblCobrand, Qt::LeftButton);
+  EXPECT_EQ(sink.messages,
+            (std::vector<ShownMessage>{
+                {"No web browser could be started to show https://tarvel.example.com/help/",
+                 MessageIcon::Error},
+                {"No web browser could be started to show https://tarvel.example.com/co-brand/",
+                 MessageIcon::Error}}));
 }
 
 TEST(AboutBoxTest, TextsAsWritten) {
-  const modHelp help([](std::string_view) {});
+  const modHelp help([](std::string_view) { return true; }, {});
   const frmAbout about(help);
   EXPECT_EQ(about.windowTitle(), "Tarvel v1.0");
   EXPECT_EQ(about.Label2->text(), "Tarvel v1.0");
@@ -62,7 +61,12 @@ TEST(AboutBoxTest, TextsAsWritten) {
 
 TEST(AboutBoxTest, LinksOpenFullBrandAndHomePage) {
   std::vector<std::string> opened;
-  const modHelp help([&opened](std::string_view url) { opened.emplace_back(url); });
+  const modHelp help(
+      [&opened](std::string_view url) {
+        opened.emplace_back(url);
+        return true;
+      },
+      {});
   frmAbout about(help);
   about.show();
   QTest::mouseClick(about.lblCoBrand, Qt::LeftButton);

@@ -201,6 +201,25 @@ TEST_F(ReadingFilesTest, OpeningThenSavingUnderAnotherNameGivesTheSameBytes) {
   EXPECT_EQ(ReadBytes(PathTo("copy.tvl")), FileOf(lines));
 }
 
+TEST_F(ReadingFilesTest, NamesAndPlacesBeyondLettersOpenAndSaveAsTheyWere) {
+  LineTexts lines = AshaLines();
+  lines[0] = "O'Brien";
+  lines[14] = "St Louis 2";
+  lines[15] = "\x8Akoda";  // Windows-1252 S caron
+  lines[16] = "Mary-Jane";
+  WriteBytes(PathTo("obrien.tvl"), FileOf(lines));
+  Open("obrien.tvl");
+  EXPECT_TRUE(sink.messages.empty());
+  EXPECT_EQ(in.txtName->text(), "O'Brien");
+  EXPECT_EQ(in.txtCity->text(), "St Louis 2");
+  EXPECT_EQ(in.txtState->text(), QString::fromUtf8("\u0160koda"));
+  EXPECT_EQ(in.txtCountry->text(), "Mary-Jane");
+  EXPECT_EQ(window.FrontView(), out.Frame2);
+  Save("copy.tvl");
+  EXPECT_TRUE(sink.messages.empty());
+  EXPECT_EQ(ReadBytes(PathTo("copy.tvl")), FileOf(lines));
+}
+
 TEST_F(ReadingFilesTest, ANameSavedWithSurroundingSpacesComesBackWithout) {
   EnterExample(in);
   in.cmdCalculate->click();

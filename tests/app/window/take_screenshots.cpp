@@ -54,7 +54,7 @@ int main(int argc, char* argv[]) {
   }
   const QDir folder(QString::fromLocal8Bit(argv[1]));
   StderrSink sink;
-  const tarvel::modHelp help([](std::string_view) {});
+  const tarvel::modHelp help([](std::string_view) { return true; }, {});
   tarvel::frmMain window(sink, help);
   window.show();
   FillExampleForm(window.Input());

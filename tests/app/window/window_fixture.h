@@ -71,7 +71,13 @@ class WindowTest : public ::testing::Test {
 
   RecordingSink sink;
   std::vector<std::string> opened;
-  modHelp help{[this](std::string_view url) { opened.emplace_back(url); }};
+  /// Whether the fake desktop has a browser that takes the links.
+  bool browserStarts = true;
+  modHelp help{[this](std::string_view url) {
+                 opened.emplace_back(url);
+                 return browserStarts;
+               },
+               [this](std::string_view message) { sink.ShowMessage(message, MessageIcon::Error); }};
   frmMain window{sink, help};
   const InputControls& in = window.Input();
   const ResultControls& out = window.Result();

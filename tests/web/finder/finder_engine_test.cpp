@@ -1,5 +1,6 @@
 #include <QComboBox>
 #include <QPointer>
+#include <QTcpServer>
 #include <QTest>
 #include <QUrlQuery>
 #include <string>
@@ -60,6 +61,31 @@ TEST(FinderEngineTest, BlankPageSubmitsTheSearchFormToTheService) {
 
   launcher.Close();
   EXPECT_TRUE(finder.isNull());
+}
+
+// An address on 127.0.0.1 where nothing listens, so connecting to it is refused.
+QString RefusingBaseUrl() {
+  QTcpServer server;
+  if (!server.listen(QHostAddress::LocalHost)) return {};
+  return QString("http://127.0.0.1:%1").arg(server.serverPort());
+}
+
+TEST(FinderEngineTest, AFailedSearchShowsTheAddressItTriedInTheAddressBar) {
+  const QString base = RefusingBaseUrl();
+  ASSERT_FALSE(base.isEmpty());
+  FinderOptions options;
+  options.service = {(base + "/search").toStdString(), (base + "/").toStdString(),
+                     (base + "/logo.png").toStdString()};
+  FinderLauncher launcher(options);
+  QPointer<frmBrowser> finder = launcher.OpenFresh({true, "Pune", "Maharashtra", "India"});
+  auto* addresses = finder->findChild<QComboBox*>("cboAddress");
+  ASSERT_NE(addresses, nullptr);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return addresses->count() > 0; }, kEngineWaitMs));
+  EXPECT_TRUE(addresses->itemText(0).startsWith(base + "/search?"))
+      << addresses->itemText(0).toStdString();
+  EXPECT_TRUE(addresses->itemText(0).contains("Pune")) << addresses->itemText(0).toStdString();
+  EXPECT_EQ(addresses->currentIndex(), 0);
+  launcher.Close();
 }
 
 }  // namespace

@@ -169,6 +169,37 @@ TEST_F(FinderLogicTest, ChoosingAnAddressStartsThePollAndNavigates) {
   EXPECT_THAT(browser.calls, ElementsAre("Navigate http://b.example/"));
 }
 
+TEST_F(FinderLogicTest, AFailedSearchHeadsTheAddressListSoItCanBeTriedAgain) {
+  Load();
+  logic.DocumentComplete(true, "about:blank");
+  browser.calls.clear();
+  logic.NavigateError("https://search.example/html/?q=Latitude+Longitude+Pune");
+  browser.locationName = "search.example";
+  logic.DownloadComplete();
+  EXPECT_THAT(view.addresses,
+              ElementsAre("https://search.example/html/?q=Latitude+Longitude+Pune"));
+  EXPECT_EQ(view.selected, 0);
+  EXPECT_EQ(view.caption, "search.example");
+  logic.AddressChosen(view.addresses[0]);
+  EXPECT_THAT(browser.calls,
+              ElementsAre("Navigate https://search.example/html/?q=Latitude+Longitude+Pune"));
+}
+
+TEST_F(FinderLogicTest, AFailedAddressMovesToTheTopOfTheList) {
+  Load();
+  Visit("http://a.example/", "A");
+  Visit("http://b.example/", "B");
+  logic.NavigateError("http://a.example/");
+  EXPECT_THAT(view.addresses, ElementsAre("http://a.example/", "http://b.example/"));
+}
+
+TEST_F(FinderLogicTest, AFailedBlankPageIsNotListed) {
+  Load();
+  logic.NavigateError("about:blank");
+  logic.NavigateError("");
+  EXPECT_THAT(view.addresses, IsEmpty());
+}
+
 TEST_F(FinderLogicTest, DownloadCompleteShowsTheLocationName) {
   Load();
   browser.locationName = "Results";

@@ -139,6 +139,20 @@ TEST_F(FinderWindowTest, CompletedPagesFillTheAddressBarMostRecentFirst) {
   EXPECT_THAT(browser.calls, ElementsAre("Navigate about:blank"));
 }
 
+TEST_F(FinderWindowTest, AFailedSearchShowsItsAddressInTheAddressBar) {
+  browser.listener->DocumentComplete(true, "about:blank");
+  browser.listener->NavigateError("http://127.0.0.1:1/find?q=Latitude+Longitude+Pune");
+  browser.listener->DownloadComplete();
+  auto* combo = Child<QComboBox>("cboAddress");
+  ASSERT_EQ(combo->count(), 1);
+  EXPECT_EQ(combo->currentText(), "http://127.0.0.1:1/find?q=Latitude+Longitude+Pune");
+  // Enter tries it again.
+  browser.calls.clear();
+  QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+  EXPECT_THAT(browser.calls,
+              ElementsAre("Navigate http://127.0.0.1:1/find?q=Latitude+Longitude+Pune"));
+}
+
 TEST_F(FinderWindowTest, EnterInTheAddressBarNavigatesOnce) {
   auto* combo = Child<QComboBox>("cboAddress");
   browser.calls.clear();
