@@ -8,6 +8,7 @@
 #include "cli/batch/batch_cli.h"
 #include "cli/chart_command_line.h"
 #include "cli/places_command.h"
+#include "tarvel_version.h"
 
 namespace tarvel::cli {
 namespace {
@@ -41,6 +42,8 @@ int RunTarvelCli(int argc, const char* const* argv, std::ostream& out, std::ostr
   CLI::App app{"Tarvel: Vedic Argala (planetary intervention) charts from birth data."};
   app.name("tarvel-cli");
   app.require_subcommand(1);
+  app.set_version_flag("--version", "tarvel-cli " + std::string(kVersion),
+                       "Print the program's name and version, and exit");
 
   CLI::App* zones =
       app.add_subcommand("zones", "List the 71 time zones: ROW, TEXT, HOURS, MINUTES");
@@ -55,6 +58,9 @@ int RunTarvelCli(int argc, const char* const* argv, std::ostream& out, std::ostr
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp&) {
     out << app.help();
+    return kExitOk;
+  } catch (const CLI::CallForVersion& version) {
+    out << version.what() << '\n';
     return kExitOk;
   } catch (const CLI::ParseError& error) {
     return Refused(err, std::string(error.what()) + " (see 'tarvel-cli --help')");

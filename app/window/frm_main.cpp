@@ -239,6 +239,13 @@ void frmMain::OpenSavedReading() {
   }
 }
 
+bool frmMain::OpenReadingFile(const QString& path) {
+  if (!OpenReadingPath(path, sink_, input_, state_, CurrentSky())) return false;
+  ForgetAtlasPlace();
+  ShowChart(state_.Chart);
+  return true;
+}
+
 void frmMain::ShowChart(const ChartResult& chart) {
   result_.chart->ShowCaptions(BuildChartCaptions(chart.signs, chart.positions.grahaDeg));
   // The sky has a line of its own beside the reading.

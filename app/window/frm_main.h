@@ -68,6 +68,11 @@ class frmMain : public QMainWindow {
   /// Frame1 or Frame2, whichever is in front.
   QWidget* FrontView() const;
 
+  /// Opens the saved reading at `path` as "Open Previously Saved Reading" does once a file is
+  /// chosen: restores the form and shows its chart, or tells the user "Please Check The File."
+  /// and changes nothing. For a reading named on the command line; true when it opened.
+  bool OpenReadingFile(const QString& path);
+
   /// Shows a chart in the result view (chart, position list and reading) and brings the
   /// result view to the front.
   void ShowChart(const ChartResult& chart);
