@@ -24,7 +24,9 @@ std::vector<std::filesystem::path> ModuleCandidates() {
   const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
   if (!error) candidates.push_back(program.parent_path() / kExportModuleFile);
 #ifdef TARVEL_EXPORT_MODULE_DIR
-  candidates.push_back(std::filesystem::path(TARVEL_EXPORT_MODULE_DIR) / kExportModuleFile);
+  if (!error) {
+    candidates.push_back(program.parent_path() / TARVEL_EXPORT_MODULE_DIR / kExportModuleFile);
+  }
 #endif
   return candidates;
 }

@@ -58,9 +58,9 @@ inline constexpr const char* kExporterFactorySymbol = "TarvelChartExporterV1";
 /// The export module's file name.
 inline constexpr const char* kExportModuleFile = "tarvel-cli-export.so";
 
-/// Loads the export module from the running program's folder or, for an installed program,
-/// from the library folder it was built for, and makes its exporter; the reason when it
-/// cannot.
+/// Loads the export module from the running program's folder (as built) or from the folder
+/// it is installed in relative to the program's (libexec/tarvel), and makes its exporter;
+/// the reason when it cannot.
 std::variant<std::unique_ptr<ChartExporter>, std::string> LoadChartExporter();
 
 /// Writes every file the targets name, PDF first; the first failure as
