@@ -84,5 +84,16 @@ TEST(BirthInstantTest, UsesTheDayNumberOfTheCivilDate) {
   EXPECT_DOUBLE_EQ(instant.utHours, -5.5);
 }
 
+// Madrid, 3°42' W, keeps Central European Time, one hour ahead of universal time: the classic
+// sky applies the zone in the longitude's direction, so noon on 1 February 1980 is 13:00 UT
+// there (the precise sky makes it 11:00).
+TEST(UniversalTimeTest, AWestPlaceOnAClockAheadOfUtIsTakenAsBehindIt) {
+  BirthData madrid = Birth(12, 0, 1, 0, {3, false}, false);
+  madrid.LonMin = 42;
+  madrid.BirthMonth = 2;
+  madrid.BirthYear = 1980;
+  EXPECT_DOUBLE_EQ(UniversalTime(madrid).utHours, 13);
+}
+
 }  // namespace
 }  // namespace tarvel
