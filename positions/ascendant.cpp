@@ -4,7 +4,7 @@
 
 #include "base/time_scales.h"
 #include "ephemeris/birth_instant.h"
-#include "positions/angles.h"
+#include "base/angles.h"
 #include "positions/chart_ayanamsa.h"
 
 namespace tarvel {

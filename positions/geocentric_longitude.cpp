@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "positions/angles.h"
+#include "base/angles.h"
 #include "positions/kepler.h"
 #include "positions/orbital_elements.h"
 

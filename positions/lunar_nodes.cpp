@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "positions/angles.h"
+#include "base/angles.h"
 
 namespace tarvel {
 

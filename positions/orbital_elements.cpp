@@ -3,7 +3,7 @@
 #include <array>
 
 #include "base/time_scales.h"
-#include "positions/angles.h"
+#include "base/angles.h"
 
 namespace tarvel {
 

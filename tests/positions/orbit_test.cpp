@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "positions/angles.h"
+#include "base/angles.h"
 #include "positions/days_from_j2000.h"
 #include "positions/geocentric_longitude.h"
 #include "positions/kepler.h"

@@ -1,4 +1,4 @@
-#include "positions/angles.h"
+#include "base/angles.h"
 
 #include <cmath>
 
