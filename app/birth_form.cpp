@@ -2,16 +2,10 @@
 
 #include <array>
 
+#include "base/month_names.h"
 #include "base/time_zones.h"
 
 namespace tarvel {
-namespace {
-
-constexpr std::array<std::string_view, 12> kMonthNames{
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
-
-}  // namespace
 
 int ListSize(FormList list) {
   switch (list) {

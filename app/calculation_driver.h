@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "app/birth_form.h"
-#include "app/chart_state.h"
+#include "chart/chart_state.h"
 #include "app/message_sink.h"
 #include "app/validation.h"
 #include "positions/sky.h"

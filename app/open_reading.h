@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "app/birth_form.h"
-#include "app/chart_state.h"
+#include "chart/chart_state.h"
 #include "app/reading_file.h"
 #include "positions/sky.h"
 

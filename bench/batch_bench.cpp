@@ -3,7 +3,7 @@
 #include <sstream>
 #include <streambuf>
 
-#include "app/skies.h"
+#include "chart/skies.h"
 #include "atlas/lazy_atlas.h"
 #include "bench_births.h"
 #include "cli/batch/batch_command.h"

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/chart_state.h"
+#include "chart/chart_state.h"
 #include "cli/chart/birth_options.h"
 
 namespace tarvel::bench {

@@ -2,7 +2,7 @@
 
 #include <CLI/CLI.hpp>
 
-#include "app/skies.h"
+#include "chart/skies.h"
 #include "atlas/lazy_atlas.h"
 #include "base/time_zones.h"
 #include "cli/batch/batch_cli.h"

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "app/birth_form.h"
+#include "base/month_names.h"
 #include "base/text.h"
 #include "base/time_zones.h"
 
@@ -21,8 +21,9 @@ std::string TwoDigits(int value) {
 // "14 November 1987 at 06:45"; a month outside 1-12 is written as its number.
 std::string BirthMoment(const BirthData& birth) {
   const int month = birth.BirthMonth;
-  const std::string monthName =
-      month >= 1 && month <= 12 ? ListEntry(FormList::cboMonth, month - 1) : std::to_string(month);
+  const std::string monthName = month >= 1 && month <= 12
+                                    ? std::string(kMonthNames[static_cast<std::size_t>(month - 1)])
+                                    : std::to_string(month);
   return std::to_string(birth.BirthDay) + " " + monthName + " " + std::to_string(birth.BirthYear) +
          " at " + TwoDigits(birth.BirthHour) + ":" + TwoDigits(birth.BirthMinute);
 }

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/chart_state.h"
+#include "chart/chart_state.h"
 #include "argala/chart_captions.h"
 
 namespace tarvel {

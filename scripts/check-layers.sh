@@ -12,15 +12,16 @@ declare -A allowed=(
   [positions/swiss]="base ephemeris positions"
   [argala]="base"
   [atlas]="base"
-  [app]="base ephemeris positions positions/swiss argala atlas"
-  [export]="base ephemeris positions argala atlas app"
+  [chart]="base ephemeris positions positions/swiss argala"
+  [app]="base ephemeris positions positions/swiss argala chart atlas"
+  [export]="base ephemeris positions argala chart atlas"
   [web]=""
   [web/about]="web"
   [web/finder]="web web/about"
-  [app/window]="base ephemeris positions positions/swiss argala atlas app export web web/about web/finder"
-  [cli/chart]="base ephemeris positions positions/swiss argala atlas app export"
-  [cli/batch]="base ephemeris positions positions/swiss argala atlas app export cli/chart"
-  [cli]="base positions atlas app cli/chart cli/batch"
+  [app/window]="base ephemeris positions positions/swiss argala chart atlas app export web web/about web/finder"
+  [cli/chart]="base ephemeris positions positions/swiss argala chart atlas app export"
+  [cli/batch]="base ephemeris positions positions/swiss argala chart atlas app export cli/chart"
+  [cli]="base positions chart atlas app cli/chart cli/batch"
 )
 
 violations=0

@@ -3,9 +3,9 @@
 #include <QMainWindow>
 #include <functional>
 
-#include "app/chart_state.h"
+#include "chart/chart_state.h"
 #include "app/message_sink.h"
-#include "app/skies.h"
+#include "chart/skies.h"
 #include "app/window/chart_exports.h"
 #include "app/window/city_completer.h"
 #include "app/window/file_dialogs.h"

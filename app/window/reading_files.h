@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "app/chart_state.h"
+#include "chart/chart_state.h"
 #include "app/message_sink.h"
 #include "app/window/file_chooser.h"
 #include "app/window/input_view.h"

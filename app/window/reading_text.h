@@ -2,7 +2,7 @@
 
 #include <QTextEdit>
 
-#include "app/chart_result.h"
+#include "chart/chart_result.h"
 
 namespace tarvel {
 

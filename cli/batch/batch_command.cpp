@@ -4,7 +4,7 @@
 #include <variant>
 #include <vector>
 
-#include "app/skies.h"
+#include "chart/skies.h"
 #include "atlas/lazy_atlas.h"
 #include "cli/batch/batch_fields.h"
 #include "cli/batch/batch_pipeline.h"

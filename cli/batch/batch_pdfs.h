@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/chart_state.h"
+#include "chart/chart_state.h"
 #include "cli/chart/chart_exporter.h"
 #include "export/chart_document.h"
 

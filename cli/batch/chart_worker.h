@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "app/chart_state.h"
+#include "chart/chart_state.h"
 #include "cli/chart/birth_options.h"
 #include "cli/chart/chart_from_options.h"
 

@@ -3,8 +3,8 @@
 #include <optional>
 #include <variant>
 
-#include "app/chart_state.h"
-#include "app/skies.h"
+#include "chart/chart_state.h"
+#include "chart/skies.h"
 #include "atlas/lazy_atlas.h"
 #include "cli/chart/birth_options.h"
 #include "cli/chart/place_options.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/chart_state.h"
+#include "chart/chart_state.h"
 #include "cli/chart/place_options.h"
 
 namespace tarvel::cli {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/birth_form.h"
-#include "app/chart_state.h"
+#include "chart/chart_state.h"
 #include "app/scramble.h"
 #include "form_test_support.h"
 

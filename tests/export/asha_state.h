@@ -1,7 +1,7 @@
 #pragma once
 
 #include "../app/example_birth.h"
-#include "app/chart_state.h"
+#include "chart/chart_state.h"
 #include "positions/classic_sky.h"
 
 namespace tarvel::testing {

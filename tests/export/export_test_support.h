@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/chart_state.h"
+#include "chart/chart_state.h"
 #include "argala/chart_captions.h"
 #include "asha_state.h"
 #include "base/time_zones.h"

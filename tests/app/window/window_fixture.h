@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/birth_form.h"
-#include "app/chart_result.h"
+#include "chart/chart_result.h"
 #include "app/message_sink.h"
 #include "app/window/frm_main.h"
 #include "web/about/mod_help.h"

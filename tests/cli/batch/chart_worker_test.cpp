@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/skies.h"
+#include "chart/skies.h"
 #include "atlas/lazy_atlas.h"
 #include "cli/chart/birth_options.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/chart_result.h"
 #include "base/birth_data.h"
+#include "chart/chart_result.h"
 
 namespace tarvel {
 

@@ -1,4 +1,4 @@
-#include "app/chart_result.h"
+#include "chart/chart_result.h"
 
 #include "base/position_text.h"
 

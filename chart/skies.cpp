@@ -1,4 +1,4 @@
-#include "app/skies.h"
+#include "chart/skies.h"
 
 #include "positions/classic_sky.h"
 #include "positions/swiss/swiss_sky.h"
