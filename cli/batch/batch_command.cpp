@@ -52,7 +52,7 @@ void ComputeJob(BatchLineProcessor& processor, BatchJob& job) {
 int Finish(bool allSucceeded, const LineReader& reader, std::ostream& out, std::ostream& err) {
   out.flush();
   if (!out) {
-    err << "tarvel-cli: could not write the output\n";
+    err << "tarvel-cli: " << kOutputFailure << '\n';
     return kExitFailed;
   }
   if (reader.Failed()) {
