@@ -73,6 +73,40 @@ TEST(BatchInputTest, BytesThatAreNotUtf8AreRefusedAndTheOutputStaysUtf8) {
   EXPECT_EQ(csv.lines[0], ErrorLine(2, "invalid UTF-8 at byte 32"));
 }
 
+// The JSON library stops reading at a NUL byte, so nothing after one may pass unread.
+TEST(BatchInputTest, ANulByteAnywhereInALineIsThatLinesError) {
+  struct Case {
+    std::string input;
+    std::vector<std::string> lines;
+  };
+  const std::string nul(1, '\0');
+  const std::string cutDate = R"({"date": "2000-01-01)";
+  const Case cases[] = {
+      {kGood + nul + "junk {{{\n" + kGood + "\n",
+       {ErrorLine(1, "NUL byte at byte " + std::to_string(kGood.size() + 1)), "chart"}},
+      {cutDate + nul + kGood.substr(cutDate.size()) + "\n", {ErrorLine(1, "NUL byte at byte 21")}},
+      {"{" + nul + kGood.substr(1) + "\r\n", {ErrorLine(1, "NUL byte at byte 2")}},
+      {kShortHeader + "\n" + kGoodCsv + nul + "\n" + kGoodCsv + "\n",
+       {ErrorLine(2, "NUL byte at byte 30"), "chart"}},
+      {kShortHeader + ",name\n" + kGoodCsv + ",Asha" + nul + "Rao\n",
+       {ErrorLine(2, "NUL byte at byte 35")}},
+      {"date" + nul + ",time,zone,lat,lon\n" + kGoodCsv + "\n",
+       {ErrorLine(1, "CSV header: NUL byte at byte 5")}},
+  };
+  for (const Case& c : cases) {
+    const BatchRun run = RunBatchOn(c.input);
+    ASSERT_EQ(run.lines.size(), c.lines.size()) << c.input;
+    for (std::size_t i = 0; i < c.lines.size(); ++i) {
+      if (c.lines[i] == "chart") {
+        EXPECT_TRUE(IsChart(run.lines[i])) << run.lines[i];
+      } else {
+        EXPECT_EQ(run.lines[i], c.lines[i]);
+      }
+    }
+    EXPECT_EQ(run.status, 1);
+  }
+}
+
 TEST(BatchInputTest, ValidUtf8ThatIsNoLetterGetsTheChartCommandsMessage) {
   const BatchRun run = RunBatchOn(kShortHeader + ",city\n" + kGoodCsv + ",Zürich\n");
   ASSERT_EQ(run.lines.size(), 1u);
