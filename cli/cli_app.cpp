@@ -6,6 +6,7 @@
 #include "atlas/lazy_atlas.h"
 #include "base/time_zones.h"
 #include "cli/batch/batch_cli.h"
+#include "cli/chart/quoted_input.h"
 #include "cli/chart_command_line.h"
 #include "cli/places_command.h"
 
@@ -66,7 +67,8 @@ int RunTarvelCli(int argc, const char* const* argv, std::ostream& out, std::ostr
     out << app.help();
     return Written(kExitOk, out, err);
   } catch (const CLI::ParseError& error) {
-    return Refused(err, std::string(error.what()) + " (see 'tarvel-cli --help')");
+    // The parser's message may quote the arguments, line breaks and all.
+    return Refused(err, EscapedForMessage(error.what()) + " (see 'tarvel-cli --help')");
   }
   if (zones->parsed()) {
     PrintZones(out);

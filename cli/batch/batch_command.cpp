@@ -10,6 +10,7 @@
 #include "cli/batch/batch_pipeline.h"
 #include "cli/batch/batch_progress.h"
 #include "cli/chart/exit_status.h"
+#include "cli/chart/quoted_input.h"
 #include "positions/swiss/swiss_calls.h"
 
 namespace tarvel::cli {
@@ -127,7 +128,7 @@ int RunBatchCommand(const BatchRequest& request, std::istream& standardInput, st
   if (request.inputPath == "-") return RunBatch(standardInput, request, out, err);
   std::ifstream file(request.inputPath, std::ios::binary);
   if (!file) {
-    err << "tarvel-cli: cannot open '" << request.inputPath << "'\n";
+    err << "tarvel-cli: cannot open " << QuotedForMessage(request.inputPath) << '\n';
     return kExitBadInput;
   }
   return RunBatch(file, request, out, err);

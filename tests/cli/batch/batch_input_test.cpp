@@ -107,6 +107,29 @@ TEST(BatchInputTest, ANulByteAnywhereInALineIsThatLinesError) {
   }
 }
 
+// A refusal quotes the input escaped, so the message stays one readable line in its JSON.
+TEST(BatchInputTest, RefusalsQuoteTheInputEscaped) {
+  const std::string rest = R"(, "time": "12:00", "zone": 29, "lat": "0:0N", "lon": "0:0W"})";
+  const std::string csvHeader = kShortHeader + ",dst\n";
+  const std::pair<std::string, std::string> cases[] = {
+      {R"({"date": "2000\n01-01")" + rest, "malformed date '2000\\n01-01': expected YYYY-MM-DD"},
+      {R"({"\u001b[31m": 1})", "unknown field '\\e[31m'"},
+      {R"({"\u0000": 1})", "unknown field '\\x00'"},
+      {R"({"sky": "\u2028", "date": "2000-01-01")" + rest, "sky '\\u2028' is not classic or swiss"},
+      {R"({"date": "2000-01-01", "city": "A\u0085B")" + rest,
+       "Please enter only letters: 'A\\u0085B'"},
+      {csvHeader + kGoodCsv + ",maybe\x7f", "dst 'maybe\\x7f' is not true or false"},
+      {"date,ti\x01me,zone,lat,lon", "CSV header: unknown field 'ti\\x01me' (the first line"},
+  };
+  for (const auto& [input, message] : cases) {
+    const BatchRun run = RunBatchOn(input + "\n");
+    ASSERT_FALSE(run.lines.empty()) << message;
+    const auto error = nlohmann::json::parse(run.lines.back())["error"].get<std::string>();
+    EXPECT_EQ(error.substr(0, message.size()), message);
+    EXPECT_EQ(error.find_first_of("\n\r\x1b"), std::string::npos) << error;
+  }
+}
+
 TEST(BatchInputTest, ValidUtf8ThatIsNoLetterGetsTheChartCommandsMessage) {
   const BatchRun run = RunBatchOn(kShortHeader + ",city\n" + kGoodCsv + ",Zürich\n");
   ASSERT_EQ(run.lines.size(), 1u);
@@ -323,6 +346,12 @@ TEST_F(BatchCommandLineTest, RefusesBadOptionsAndMissingFiles) {
     EXPECT_TRUE(run.out.empty());
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
   }
+}
+
+TEST_F(BatchCommandLineTest, AFileThatCannotBeOpenedIsNamedOnOneLine) {
+  const auto run = testing::RunCli({"batch", path_.string() + "\n\x1b"});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err, "tarvel-cli: cannot open '" + path_.string() + "\\n\\e'\n");
 }
 
 TEST_F(BatchCommandLineTest, HelpDescribesTheInput) {
