@@ -63,7 +63,10 @@ bool OpenReadingCommand(FileChooser& chooser, MessageSink& sink, const InputCont
     if (!chosen) return false;
     BirthForm form = ReadForm(input);
     if (auto error = OpenReading(PathOf(*chosen), form, state, sky)) {
+      // Coordinates off the globe stay on show for the user to correct, as typed ones would.
+      if (error->focus) WriteForm(form, input);
       sink.ShowMessage(error->message, MessageIcon::Error);
+      if (error->focus) TextBox(input, *error->focus)->setFocus();
       return false;
     }
     WriteForm(form, input);
