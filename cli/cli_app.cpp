@@ -48,6 +48,12 @@ int Written(int status, std::ostream& out, std::ostream& err) {
 }  // namespace
 
 int RunTarvelCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+  const LazyAtlas atlas;
+  return RunTarvelCli(argc, argv, atlas, out, err);
+}
+
+int RunTarvelCli(int argc, const char* const* argv, const LazyAtlas& atlas, std::ostream& out,
+                 std::ostream& err) {
   CLI::App app{"Tarvel: Vedic Argala (planetary intervention) charts from birth data."};
   app.name("tarvel-cli");
   app.require_subcommand(1);
@@ -74,10 +80,12 @@ int RunTarvelCli(int argc, const char* const* argv, std::ostream& out, std::ostr
     PrintZones(out);
     return Written(kExitOk, out, err);
   }
-  const LazyAtlas atlas;
   if (places->parsed()) return Written(RunPlacesCommand(placesRequest, atlas, out, err), out, err);
   // A batch checks its output as it goes and says so itself.
-  if (batch->parsed()) return RunBatchSubcommand(batchLine, out, err);
+  if (batch->parsed()) {
+    batchLine.request.atlas = &atlas;
+    return RunBatchSubcommand(batchLine, out, err);
+  }
   if (!chart->parsed()) return kExitBadInput;
   auto request = ReadChartCommandLine(chartLine);
   if (const auto* refusal = std::get_if<std::string>(&request)) return Refused(err, *refusal);

@@ -69,8 +69,9 @@ int ComputeLines(LineReader& reader, BatchFormat format, const CsvHeader* header
                  std::uint64_t firstNumber, const BatchRequest& request, std::ostream& out,
                  std::ostream& err) {
   const Skies skies;
-  const LazyAtlas atlas;
-  const ChartContext context{skies, atlas, request.sky};
+  const LazyAtlas ownAtlas;
+  const ChartContext context{skies, request.atlas != nullptr ? *request.atlas : ownAtlas,
+                             request.sky};
   std::vector<BatchLineProcessor> processors;
   processors.reserve(request.jobs);
   for (std::size_t job = 0; job < request.jobs; ++job) {

@@ -6,6 +6,7 @@
 #include <ostream>
 #include <string>
 
+#include "atlas/lazy_atlas.h"
 #include "cli/batch/batch_line.h"
 #include "cli/chart/sky_options.h"
 
@@ -18,6 +19,9 @@ struct BatchRequest {
   std::size_t jobs = 1;               ///< worker threads, at least 1
   bool showProgress = false;          ///< keep a progress line on the error output
   SkyChoice sky;                      ///< the sky of every line that names none
+  /// An atlas that outlives the batch, shared with other work; none: the batch builds its own
+  /// should a line name a place.
+  const LazyAtlas* atlas = nullptr;
 };
 
 /// The format of an input that starts with `firstNonBlank`: '{' means JSON lines.
