@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <deque>
+#include <random>
+#include <string>
+
+class QWidget;
+
+namespace tarvel::testing {
+
+/// Random user input on a window and whatever it opens: keys, typing, clicks, wheel turns,
+/// pastes, drops, menu items and resizes, each one event. The same seed gives the same
+/// events, so a finding can be replayed.
+class Monkey {
+ public:
+  Monkey(QWidget& window, std::uint64_t seed) : window_(window), random_(seed) {}
+
+  /// Sends one random event and lets the window answer it.
+  void Act();
+
+  /// The last events sent, oldest first, to say how a finding came about.
+  const std::deque<std::string>& Recent() const { return recent_; }
+
+ private:
+  int Below(int bound);
+  bool OneIn(int chances) { return Below(chances) == 0; }
+  QWidget* AnyVisibleWidget();
+  QWidget* KeyTarget();
+  QString AnyText();
+  void Note(std::string event);
+
+  void PressKey();
+  void TypeText();
+  void Click();
+  void TurnWheel();
+  void Paste();
+  void Drop();
+  void TriggerMenuItem();
+  void FocusAnyWidget();
+  void Resize();
+
+  QWidget& window_;
+  std::mt19937_64 random_;
+  std::deque<std::string> recent_;
+};
+
+}  // namespace tarvel::testing
