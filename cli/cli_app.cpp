@@ -9,6 +9,7 @@
 #include "cli/chart/quoted_input.h"
 #include "cli/chart_command_line.h"
 #include "cli/places_command.h"
+#include "tarvel_version.h"
 
 namespace tarvel::cli {
 namespace {
@@ -57,6 +58,8 @@ int RunTarvelCli(int argc, const char* const* argv, const LazyAtlas& atlas, std:
   CLI::App app{"Tarvel: Vedic Argala (planetary intervention) charts from birth data."};
   app.name("tarvel-cli");
   app.require_subcommand(1);
+  app.set_version_flag("--version", "tarvel-cli " + std::string(kVersion),
+                       "Print the program's name and version, and exit");
 
   CLI::App* zones =
       app.add_subcommand("zones", "List the 71 time zones: ROW, TEXT, HOURS, MINUTES");
@@ -71,6 +74,9 @@ int RunTarvelCli(int argc, const char* const* argv, const LazyAtlas& atlas, std:
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp&) {
     out << app.help();
+    return Written(kExitOk, out, err);
+  } catch (const CLI::CallForVersion& version) {
+    out << version.what() << '\n';
     return Written(kExitOk, out, err);
   } catch (const CLI::ParseError& error) {
     // The parser's message may quote the arguments, line breaks and all.

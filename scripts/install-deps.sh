@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Tarvel needs, skipping those already present.
-# Usage: install-deps.sh [build|test|run|bench|fuzz] ... (several groups may be named)
+# Usage: install-deps.sh [build|test|run|bench|package|fuzz] ... (several groups may be named)
 set -euo pipefail
 
 build=(g++ cmake ninja-build pkg-config libcli11-dev nlohmann-json3-dev qt6-base-dev
        qt6-webengine-dev libswe-dev swe-basic-data libgeonames-dev libhowardhinnant-date-dev
-       tzdata)
-test=(libgtest-dev libgmock-dev)
+       tzdata help2man librsvg2-bin)
+test=(libgtest-dev libgmock-dev desktop-file-utils appstream man-db shared-mime-info)
 run=(xvfb xauth)
 
 pkgs=()
@@ -16,6 +16,7 @@ for group in "$@"; do
     test) pkgs+=("${test[@]}") ;;
     run) pkgs+=("${run[@]}") ;;
     bench) pkgs+=(libbenchmark-dev valgrind) ;;
+    package) pkgs+=(dpkg-dev file) ;;
     fuzz) pkgs+=(clang-14 libclang-rt-14-dev) ;;
     *) echo "install-deps.sh: unknown group '$group'" >&2; exit 2 ;;
   esac

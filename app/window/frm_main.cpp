@@ -214,6 +214,13 @@ void frmMain::OpenSavedReading() {
   if (opened) ShowChart(state_.Chart);
 }
 
+bool frmMain::OpenReadingFile(const QString& path) {
+  if (!OpenReadingPath(path, sink_, input_, state_, CurrentSky())) return false;
+  ForgetAtlasPlace();
+  ShowChart(state_.Chart);
+  return true;
+}
+
 void frmMain::ShowChart(const ChartResult& chart) {
   ShowChartCaptions(BuildChartCaptions(chart.signs, chart.positions.grahaDeg), result_.chart);
   ShowReadingText(chart, *result_.RTB);

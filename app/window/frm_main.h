@@ -64,6 +64,11 @@ class frmMain : public QMainWindow {
   /// Frame1 or Frame2, whichever is in front.
   QWidget* FrontView() const;
 
+  /// Opens the saved reading at `path` as "Open Previously Saved Reading" does once a file is
+  /// chosen: restores the form and shows its chart, or says why not (see OpenReadingPath). For
+  /// a reading named on the command line; true when it opened.
+  bool OpenReadingFile(const QString& path);
+
   /// Shows a chart in the result view (chart, position list and reading) and brings the
   /// result view to the front.
   void ShowChart(const ChartResult& chart);

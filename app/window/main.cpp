@@ -5,6 +5,8 @@
 
 #include "app/window/frm_main.h"
 #include "app/window/message_box_sink.h"
+#include "app/window/window_arguments.h"
+#include "tarvel_version.h"
 #include "web/about/mod_help.h"
 #include "web/finder/finder_process.h"
 
@@ -41,6 +43,12 @@ tarvel::FinderQuery PlaceQuery(const tarvel::frmMain& window) {
           in.txtCountry->text().toStdString()};
 }
 
+QStringList ArgumentsAfterName(int argc, char* argv[]) {
+  QStringList arguments;
+  for (int index = 1; index < argc; ++index) arguments << QString::fromLocal8Bit(argv[index]);
+  return arguments;
+}
+
 // The finder program lies beside this one in a build, in its own folder once installed.
 QString FinderProgram() {
   return tarvel::FindFinderProgram(QCoreApplication::applicationDirPath(),
@@ -57,6 +65,16 @@ void OpenFinder(tarvel::FinderProcess& finder, const tarvel::frmMain& window,
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  // Help and version need no display, so they are answered before Qt starts.
+  const tarvel::WindowArguments early = tarvel::ReadWindowArguments(ArgumentsAfterName(argc, argv));
+  if (early.action == tarvel::WindowArguments::Action::Help) {
+    std::fputs(tarvel::WindowUsage().toLocal8Bit().constData(), stdout);
+    return EXIT_SUCCESS;
+  }
+  if (early.action == tarvel::WindowArguments::Action::Version) {
+    std::fputs(tarvel::WindowVersionLine().toLocal8Bit().constData(), stdout);
+    return EXIT_SUCCESS;
+  }
   if (!HasDisplay()) {
     std::fputs("tarvel: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set).\n", stderr);
     std::fputs(kNoDisplayHint, stderr);
@@ -68,6 +86,16 @@ int main(int argc, char* argv[]) {
   // Where the chosen sky is remembered between runs.
   QCoreApplication::setOrganizationName("Tarvel");
   QCoreApplication::setApplicationName("Tarvel");
+  // Desktops match the window to its menu entry and icon by this name.
+  QGuiApplication::setDesktopFileName(QString::fromUtf8(
+      tarvel::kApplicationId.data(), static_cast<qsizetype>(tarvel::kApplicationId.size())));
+  // Qt has taken its own options (-platform, -style, ...) out of the arguments by now.
+  const tarvel::WindowArguments arguments =
+      tarvel::ReadWindowArguments(QApplication::arguments().mid(1));
+  if (arguments.action == tarvel::WindowArguments::Action::Refuse) {
+    std::fputs(("tarvel: " + arguments.refusal + '\n').toLocal8Bit().constData(), stderr);
+    return 2;
+  }
 
   tarvel::MessageBoxSink sink;
   const tarvel::modHelp help(tarvel::OpenInDesktopBrowser, [&sink](std::string_view message) {
@@ -80,5 +108,6 @@ int main(int argc, char* argv[]) {
   window.SetFinderHooks({[&finder, &window, &sink] { OpenFinder(finder, window, sink); },
                          [&finder] { finder.Close(); }});
   window.show();
+  if (!arguments.readingFile.isEmpty()) window.OpenReadingFile(arguments.readingFile);
   return app.exec();
 }

@@ -60,9 +60,17 @@ bool OpenReadingCommand(FileChooser& chooser, MessageSink& sink, const InputCont
                         ChartState& state, const Sky& sky) {
   try {
     const std::optional<QString> chosen = chooser.ChooseOpenFile(OpenReadingRequest());
-    if (!chosen) return false;
+    return chosen && OpenReadingPath(*chosen, sink, input, state, sky);
+  } catch (...) {
+  }
+  return false;
+}
+
+bool OpenReadingPath(const QString& path, MessageSink& sink, const InputControls& input,
+                     ChartState& state, const Sky& sky) {
+  try {
     BirthForm form = ReadForm(input);
-    if (auto error = OpenReading(PathOf(*chosen), form, state, sky)) {
+    if (auto error = OpenReading(PathOf(path), form, state, sky)) {
       // Coordinates off the globe stay on show for the user to correct, as typed ones would.
       if (error->focus) WriteForm(form, input);
       sink.ShowMessage(error->message, MessageIcon::Error);

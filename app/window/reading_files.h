@@ -33,4 +33,11 @@ void SaveReadingCommand(FileChooser& chooser, MessageSink& sink, const BirthData
 bool OpenReadingCommand(FileChooser& chooser, MessageSink& sink, const InputControls& input,
                         ChartState& state, const Sky& sky);
 
+/// Opens the reading file at `path` as the open command does once a file is chosen: restores
+/// the form and calculates its chart on `state`; true when the state holds the new chart.
+/// Coordinates off the globe fill the form, get the form's message and the cursor, and give
+/// no chart. A damaged file shows "Please Check The File." and changes nothing. Never throws.
+bool OpenReadingPath(const QString& path, MessageSink& sink, const InputControls& input,
+                     ChartState& state, const Sky& sky);
+
 }  // namespace tarvel

@@ -121,11 +121,11 @@ char* JsonText::WriteEscaped(std::string_view text, char* to) {
   return to;
 }
 
-char* JsonText::Room(std::size_t bytes) {
-  // Growing in large steps keeps the string's own bookkeeping out of the per-value cost.
-  constexpr std::size_t kStepBytes = 4096;
-  if (out_.size() - used_ < bytes) out_.resize(used_ + std::max(bytes, kStepBytes));
-  return out_.data() + used_;
+void JsonText::Grow(std::size_t bytes) {
+  capacity_ = std::max(2 * capacity_, used_ + bytes);
+  std::unique_ptr<char[]> larger(new char[capacity_]);
+  std::memcpy(larger.get(), buffer_.get(), used_);
+  buffer_ = std::move(larger);
 }
 
 void JsonText::Open(char bracket) {
@@ -141,12 +141,9 @@ void JsonText::Close(char bracket) {
 
 void JsonText::Key(std::string_view name) {
   BeginValue();
-  char* to = Room(name.size() + 3);
-  *to++ = '"';
-  to = std::copy(name.begin(), name.end(), to);
-  *to++ = '"';
-  *to++ = ':';
-  Advance(to);
+  Put("\"");
+  Put(name);
+  Put("\":");
   valueEnded_ = false;
 }
 
@@ -167,7 +164,8 @@ void JsonText::BeginString() {
 }
 
 void JsonText::EscapedPiece(std::string_view piece) {
-  char* to = WriteEscaped(piece, Room(MaxEscapedLength(piece)));
+  char* const start = Room(MaxEscapedLength(piece));
+  const char* const to = WriteEscaped(piece, start);
   if (to != nullptr) Advance(to);
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -9,13 +10,13 @@ namespace tarvel::cli {
 
 /// Appends compact JSON to a string, byte for byte as nlohmann's dump(-1) writes it with
 /// non-ASCII kept and invalid UTF-8 replaced, but without building a document first. The
-/// string grows in large steps while writing; the JSON is complete once the writer is gone.
+/// value is put together in a buffer of its own, which is never cleared before use, and
+/// appended to the string in one piece once the writer is gone.
 class JsonText {
  public:
   /// Writes one JSON value after what `out` already holds.
-  explicit JsonText(std::string& out) : out_(out), used_(out.size()) {}
-  /// Trims the string to what was written.
-  ~JsonText() { out_.resize(used_); }
+  explicit JsonText(std::string& out) : out_(out), buffer_(new char[kFirstCapacity]) {}
+  ~JsonText() { out_.append(buffer_.get(), used_); }
   JsonText(const JsonText&) = delete;
   JsonText& operator=(const JsonText&) = delete;
 
@@ -47,15 +48,21 @@ class JsonText {
   }
   void Open(char bracket);
   void Close(char bracket);
-  // Writes bytes that need no escaping; most are short and fit the room already there.
+  // A chart's JSON takes some 7 KB, so the first room nearly always suffices.
+  static constexpr std::size_t kFirstCapacity = 16 * 1024;
+
+  // Writes bytes that need no escaping.
   void Put(std::string_view bytes) {
-    if (out_.size() - used_ < bytes.size()) Room(bytes.size());
-    std::memcpy(out_.data() + used_, bytes.data(), bytes.size());
+    std::memcpy(Room(bytes.size()), bytes.data(), bytes.size());
     used_ += bytes.size();
   }
-  // Room for at least `bytes` more after what was written; returns where it starts.
-  char* Room(std::size_t bytes);
-  void Advance(char* to) { used_ = static_cast<std::size_t>(to - out_.data()); }
+  // Room for `bytes` more after what was written; returns where it starts.
+  char* Room(std::size_t bytes) {
+    if (capacity_ - used_ < bytes) Grow(bytes);
+    return buffer_.get() + used_;
+  }
+  void Grow(std::size_t bytes);
+  void Advance(const char* to) { used_ = static_cast<std::size_t>(to - buffer_.get()); }
   // A string's quoted text, without the comma before it.
   void StringValue(std::string_view text);
   // The library's text for a string that is not UTF-8.
@@ -67,7 +74,9 @@ class JsonText {
   static char* WriteEscaped(std::string_view text, char* to);
 
   std::string& out_;
-  std::size_t used_;
+  std::unique_ptr<char[]> buffer_;
+  std::size_t capacity_ = kFirstCapacity;
+  std::size_t used_ = 0;
   // True right after a value, where the next member or element needs a comma.
   bool valueEnded_ = false;
 };

@@ -34,7 +34,7 @@ class ReadingFileDiskTest : public testing::TempFolderTest {
   std::set<std::string> FolderEntries() const { return Entries(); }
 
   BirthForm form;
-  const ClassicSky sky;
+  const ClassicSky sky{};
   ChartState state;
 };
 

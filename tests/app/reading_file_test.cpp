@@ -264,7 +264,7 @@ class OpenReadingBytesTest : public ::testing::Test {
     RunCalculationChain(state, sky);
   }
 
-  const ClassicSky sky;
+  const ClassicSky sky{};
   BirthForm form;
   ChartState state;
 };

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "tarvel_version.h"
 #include "web/about/link_label.h"
 #include "web/about/mod_help.h"
 #include "web/about/named.h"
@@ -64,6 +65,10 @@ void frmAbout::CreateControls() {
   titleFont.setBold(true);
   titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
   Label2->setFont(titleFont);
+  // The title's text is fixed, so the release is named on a line of its own.
+  lblVersion =
+      Named(new QLabel("Version " + QString::fromUtf8(kVersion.data(), kVersion.size()), this),
+            "lblVersion");
   Label1 = Named(WrappedLabel(kDescription, this), "Label1");
   Line1 = SeparatorLine("Line1", this);
   Label3 = Named(WrappedLabel(kOffer, this), "Label3");
@@ -84,6 +89,7 @@ void frmAbout::ArrangeControls() {
   buttons->addWidget(cmdOK);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(title);
+  layout->addWidget(lblVersion);
   layout->addWidget(Label1);
   layout->addWidget(Line1);
   layout->addWidget(Label3);

@@ -29,6 +29,8 @@ class frmAbout : public QDialog {
   QFrame* Line2 = nullptr;
   LinkLabel* lblHomePage = nullptr;
   QPushButton* cmdOK = nullptr;
+  /// "Version" and the program's version, on a line of its own below the title.
+  QLabel* lblVersion = nullptr;
 
  private:
   void CreateControls();

@@ -1,9 +1,13 @@
-// Saves pictures of the two views of the main window, for the documentation:
-//   take_screenshots <folder>  writes <folder>/screenshot-input.png and screenshot-result.png
+// Saves pictures of the main window for the documentation:
+//   take_screenshots <folder>  writes <folder>/screenshot-input.png, screenshot-result.png and
+//   screenshot-atlas.png (the City box's completions)
 // Run it under a real X server (xvfb-run) to see what a user sees.
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDir>
+#include <QPainter>
 #include <QTest>
 #include <cstdio>
 #include <string_view>
@@ -44,6 +48,25 @@ bool Save(QWidget& window, const QString& path) {
   return saved;
 }
 
+// The window with the completion popup drawn where it stands: the popup is a window of its
+// own, which a grab of the main window leaves out.
+bool SaveWithCompletions(tarvel::frmMain& window, const QString& path) {
+  tarvel::FilteredLineEdit* city = window.Input().txtCity;
+  city->clear();
+  city->setFocus();
+  QTest::keyClicks(city, "Mumb");
+  QTest::qWait(400);
+  QPixmap picture = window.grab();
+  QAbstractItemView* popup = window.Cities().Completer()->popup();
+  QPainter painter(&picture);
+  painter.drawPixmap(window.mapFromGlobal(popup->mapToGlobal(QPoint(0, 0))), popup->grab());
+  painter.end();
+  const bool saved = picture.save(path);
+  std::fprintf(stderr, "%s %s\n", saved ? "saved" : "could not save", qPrintable(path));
+  popup->hide();
+  return saved;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -57,8 +80,10 @@ int main(int argc, char* argv[]) {
   const tarvel::modHelp help([](std::string_view) { return true; }, {});
   tarvel::frmMain window(sink, help);
   window.show();
+  bool saved = SaveWithCompletions(window, folder.filePath("screenshot-atlas.png"));
   FillExampleForm(window.Input());
-  bool saved = Save(window, folder.filePath("screenshot-input.png"));
+  window.Cities().Completer()->popup()->hide();
+  saved = Save(window, folder.filePath("screenshot-input.png")) && saved;
   window.Input().cmdCalculate->click();
   saved = Save(window, folder.filePath("screenshot-result.png")) && saved;
   return saved ? 0 : 1;

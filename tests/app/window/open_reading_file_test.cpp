@@ -1,0 +1,79 @@
+#include <QDir>
+#include <QTemporaryDir>
+#include <fstream>
+
+#include "../example_birth.h"
+#include "app/scramble.h"
+#include "app/window/form_mapping.h"
+#include "positions/swiss/swiss_sky.h"
+#include "window_fixture.h"
+
+namespace tarvel::testing {
+namespace {
+
+const ShownMessage kCheckTheFile{"Please Check The File.", MessageIcon::Error};
+
+// A reading named on the command line, as `tarvel FILE.tvl` opens it at start.
+class OpenReadingFileTest : public WindowTest {
+ protected:
+  QString Write(const QString& name, const std::string& bytes) {
+    const QString path = folder.filePath(name);
+    std::ofstream(QFile::encodeName(path).toStdString(), std::ios::binary) << bytes;
+    return path;
+  }
+
+  QTemporaryDir folder;
+};
+
+TEST_F(OpenReadingFileTest, RestoresTheFormAndShowsTheChart) {
+  // A file manager passes the full path, spaces and all.
+  const QString path = Write("Asha Rao, Mumbai.tvl", FileOf(AshaLines()));
+  EXPECT_TRUE(window.OpenReadingFile(path));
+  EXPECT_TRUE(sink.messages.empty());
+  EXPECT_EQ(ReadForm(in), AshaForm());
+  const ExpectedView expected = CoreView(AshaForm());
+  EXPECT_EQ(ShownCaptions(out.chart), expected.captions);
+  EXPECT_EQ(out.RTB->toPlainText(), PlainReading(expected.runs));
+  EXPECT_EQ(out.lblSky->text(), "Sky: Classic formulas");
+  EXPECT_EQ(window.FrontView(), out.Frame2);
+}
+
+// The sky chosen in the menu, remembered from the last run, places the reading's planets.
+TEST_F(OpenReadingFileTest, TheChosenSkyComputesTheChart) {
+  window.SkyMenu().mnuSwiss->trigger();
+  EXPECT_TRUE(window.OpenReadingFile(Write("asha.tvl", FileOf(AshaLines()))));
+  const ExpectedView swiss =
+      CoreView(AshaForm(), SwissSky({SkyKind::Swiss, AyanamsaKind::Lahiri, NodeKind::Mean}));
+  EXPECT_EQ(ShownCaptions(out.chart), swiss.captions);
+  EXPECT_EQ(out.RTB->toPlainText(), PlainReading(swiss.runs));
+  EXPECT_EQ(out.lblSky->text(), "Sky: Swiss Ephemeris, Lahiri ayanamsa, mean node");
+}
+
+TEST_F(OpenReadingFileTest, ANameOutsideAsciiOpensToo) {
+  const QString path = Write(QString::fromUtf8("Āśā.tvl"), FileOf(AshaLines()));
+  EXPECT_TRUE(window.OpenReadingFile(path));
+  EXPECT_TRUE(sink.messages.empty());
+  EXPECT_EQ(ReadForm(in), AshaForm());
+}
+
+TEST_F(OpenReadingFileTest, AFileTheOpenButtonWouldRefuseIsRefusedTheSameWay) {
+  FillRequiredBoxes();
+  const BirthForm typed = ReadForm(in);
+  std::string fiveLines;
+  for (int line = 0; line < 5; ++line) fiveLines += ScrambleText(AshaLines()[line]) + "\r\n";
+  const QString refused[] = {
+      Write("asha.TVL", FileOf(AshaLines())),  // the ending's letter case counts
+      Write("damaged.tvl", fiveLines), folder.filePath("missing.tvl"),
+      folder.path(),  // a folder
+  };
+  for (const QString& path : refused) {
+    sink.messages.clear();
+    EXPECT_FALSE(window.OpenReadingFile(path)) << path.toStdString();
+    EXPECT_EQ(sink.messages, std::vector{kCheckTheFile}) << path.toStdString();
+    EXPECT_EQ(ReadForm(in), typed) << path.toStdString();
+    EXPECT_EQ(window.FrontView(), in.Frame1) << path.toStdString();
+  }
+}
+
+}  // namespace
+}  // namespace tarvel::testing
