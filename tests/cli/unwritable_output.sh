@@ -28,6 +28,7 @@ check() {
 for sink in full closed; do
   check zones "$sink" zones
   check help "$sink" --help
+  check version "$sink" --version
   check "chart help" "$sink" chart --help
   check places "$sink" places Mumb
   check chart "$sink" "${chart[@]}"
