@@ -172,6 +172,7 @@ void Monkey::Resize() {
 void Monkey::Act() {
   // Clicks and keys are what a user does most; the rest come now and then.
   const int roll = Below(100);
+  sending_ = true;
   if (roll < 30) {
     Click();
   } else if (roll < 55) {
@@ -191,6 +192,7 @@ void Monkey::Act() {
   } else {
     Resize();
   }
+  sending_ = false;
   QCoreApplication::processEvents();
 }
 
