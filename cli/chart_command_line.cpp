@@ -8,7 +8,8 @@ constexpr const char* kChartExample =
     "  tarvel-cli chart --date 1980-03-05 --time 14:07 --zone 34 --lat 18:58N --lon 72:49E \\\n"
     "    --name \"Asha Rao\" --city Mumbai --state Maharashtra --country India\n"
     "  tarvel-cli chart --date 1980-03-05 --time 14:07 --place \"Mumbai, India\" --sky swiss\n"
-    "  tarvel-cli chart --open asha.tvl --json\n";
+    "  tarvel-cli chart --open asha.tvl --json\n"
+    "  tarvel-cli chart --open asha.tvl --pdf asha.pdf --png asha.png --size 800\n";
 
 void AddBirthOptions(CLI::App& command, ChartCommandLine& line, CLI::Option* open) {
   BirthOptions& birth = line.birth;
@@ -61,6 +62,27 @@ std::variant<BirthOptions, std::string> BirthOf(const ChartCommandLine& line) {
   return birth;
 }
 
+void AddExportOptions(CLI::App& command, ChartCommandLine& line) {
+  ExportTargets& exports = line.request.exports;
+  command.add_option("--pdf", exports.pdfPath,
+                     "Also write the chart and its whole reading to FILE.pdf (A4 pages)");
+  command.add_option("--svg", exports.svgPath, "Also draw the chart in FILE.svg");
+  command.add_option("--png", exports.pngPath, "Also draw the chart in FILE.png");
+  command.add_option("--size", line.size,
+                     "Size of the SVG or PNG picture in pixels: WIDTHxHEIGHT, or a width for "
+                     "the picture's own proportions (default 1200)");
+}
+
+// The picture's size, when one is given; a size for no picture is refused.
+std::optional<std::string> ReadPictureSize(const ChartCommandLine& line, ExportTargets& exports) {
+  if (line.size.empty()) return std::nullopt;
+  if (!exports.svgPath && !exports.pngPath) return "--size is for --svg or --png";
+  auto size = ParsePictureSize(line.size);
+  if (const auto* refusal = std::get_if<std::string>(&size)) return *refusal;
+  exports.size = std::get<PictureSize>(size);
+  return std::nullopt;
+}
+
 }  // namespace
 
 CLI::App* AddChartSubcommand(CLI::App& app, ChartCommandLine& line) {
@@ -71,6 +93,7 @@ CLI::App* AddChartSubcommand(CLI::App& app, ChartCommandLine& line) {
   AddSkyOptions(*chart, line.sky);
   chart->add_option("--save", line.request.savePath, "Save the reading of this birth to FILE.tvl");
   chart->add_flag("--json", line.json, "Print one JSON object instead of text");
+  AddExportOptions(*chart, line);
   chart->footer(kChartExample);
   return chart;
 }
@@ -81,6 +104,7 @@ std::variant<ChartRequest, std::string> ReadChartCommandLine(const ChartCommandL
   const auto sky = ReadSkyOptions(line.sky);
   if (const auto* refusal = std::get_if<std::string>(&sky)) return *refusal;
   request.sky = std::get<SkyChoice>(sky);
+  if (auto refusal = ReadPictureSize(line, request.exports)) return *refusal;
   if (request.openPath) return request;
   if (auto missing = MissingBirthOption(line)) return *missing;
   auto birth = BirthOf(line);

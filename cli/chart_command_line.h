@@ -19,12 +19,14 @@ struct ChartCommandLine {
   std::string longitude;
   bool dst = false;
   bool json = false;
+  std::string size;  ///< --size as typed
   SkyOptionTexts sky;
   ChartRequest request;
   std::vector<CLI::Option*> required;  // --date, --time, --zone, --lat, --lon
 };
 
-/// Adds `chart` with its options (birth, place, sky, --open, --save, --json).
+/// Adds `chart` with its options (birth, place, sky, --open, --save, --json, and the files
+/// --pdf, --svg, --png with --size).
 CLI::App* AddChartSubcommand(CLI::App& app, ChartCommandLine& line);
 
 /// The request the parsed options make; the refusal of a missing or malformed option.

@@ -19,7 +19,7 @@ declare -A allowed=(
   [web/finder]="web web/about"
   [app/window]="base ephemeris positions positions/swiss argala atlas app export web web/about web/finder"
   [cli/chart]="base ephemeris positions positions/swiss argala atlas app export"
-  [cli/batch]="base ephemeris positions positions/swiss argala atlas app cli/chart"
+  [cli/batch]="base ephemeris positions positions/swiss argala atlas app export cli/chart"
   [cli]="base positions atlas app cli/chart cli/batch"
 )
 

@@ -1,14 +1,25 @@
 #include "app/window/file_dialogs.h"
 
 #include <QFileDialog>
+#include <QRegularExpression>
 
 namespace tarvel {
 namespace {
+
+// A name typed without an ending gets the one of the file type chosen, so that choosing "SVG
+// drawing (*.svg)" and typing "chart" gives chart.svg.
+void FollowChosenFileType(QFileDialog& dialog) {
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& type) {
+    const QRegularExpressionMatch ending = QRegularExpression("\\*\\.([A-Za-z0-9]+)").match(type);
+    if (ending.hasMatch()) dialog.setDefaultSuffix(ending.captured(1));
+  });
+}
 
 std::optional<QString> Choose(QFileDialog& dialog, const FileDialogRequest& request) {
   dialog.setWindowTitle(request.title);
   dialog.setNameFilter(request.nameFilter);
   dialog.setDefaultSuffix(request.defaultSuffix);
+  if (!request.defaultSuffix.isEmpty()) FollowChosenFileType(dialog);
   if (!request.initialName.isEmpty()) dialog.selectFile(request.initialName);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const QStringList chosen = dialog.selectedFiles();

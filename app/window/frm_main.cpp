@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QResizeEvent>
 #include <QSettings>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -17,6 +18,7 @@
 #include "app/window/reading_files.h"
 #include "app/window/reading_text.h"
 #include "app/window/sky_preference.h"
+#include "export/chart_document.h"
 #include "web/about/frm_about.h"
 #include "web/about/mod_help.h"
 #include "web/about/named.h"
@@ -42,6 +44,7 @@ frmMain::frmMain(MessageSink& sink, const modHelp& help, QWidget* parent)
   ConnectMenusAndLinks();
   ConnectSkyMenu();
   ConnectAtlas();
+  ConnectChartCommands();
   resize(kInitialWidthPx, kInitialHeightPx);
 }
 
@@ -149,12 +152,35 @@ void frmMain::ForgetAtlasPlace() {
   input_.lblZoneNote->clear();
 }
 
+// Print and export act on the chart on show, so they are open only while it is.
+void frmMain::ConnectChartCommands() {
+  connect(views_, &QStackedWidget::currentChanged, this, &frmMain::EnableChartCommands);
+  EnableChartCommands();
+  connect(menu_.mnuPrint, &QAction::triggered, this,
+          [this] { PrintChartCommand(*printer_, sink_, MakeChartDocument(state_)); });
+  connect(menu_.mnuExportPdf, &QAction::triggered, this,
+          [this] { ExportPdfCommand(*chooser_, sink_, MakeChartDocument(state_)); });
+  connect(menu_.mnuExportImage, &QAction::triggered, this,
+          [this] { ExportImageCommand(*chooser_, sink_, MakeChartDocument(state_)); });
+}
+
+void frmMain::EnableChartCommands() {
+  const bool showsChart = FrontView() == result_.Frame2;
+  for (QAction* action : {menu_.mnuPrint, menu_.mnuExportPdf, menu_.mnuExportImage}) {
+    action->setEnabled(showsChart);
+  }
+}
+
 void frmMain::SetFinderHooks(FinderHooks hooks) {
   finder_ = std::move(hooks);
 }
 
 void frmMain::SetFileChooser(FileChooser& chooser) {
   chooser_ = &chooser;
+}
+
+void frmMain::SetChartPrinter(ChartPrinter& printer) {
+  printer_ = &printer;
 }
 
 QWidget* frmMain::FrontView() const {
@@ -222,7 +248,11 @@ bool frmMain::OpenReadingFile(const QString& path) {
 }
 
 void frmMain::ShowChart(const ChartResult& chart) {
-  ShowChartCaptions(BuildChartCaptions(chart.signs, chart.positions.grahaDeg), result_.chart);
+  result_.chart->ShowCaptions(BuildChartCaptions(chart.signs, chart.positions.grahaDeg));
+  // The sky has a line of its own beside the reading.
+  ChartHeader header = MakeChartHeader(state_);
+  header.sky.clear();
+  result_.lblHeader->setText(QString::fromStdString(HeaderLine(header)));
   ShowReadingText(chart, *result_.RTB);
   result_.lblSky->setText(
       QString::fromStdString("Sky: " + SkyLabel(chart.sky, chart.positions.ephemeris)));
@@ -231,6 +261,14 @@ void frmMain::ShowChart(const ChartResult& chart) {
 
 void frmMain::BringResultViewToFront() {
   views_->setCurrentWidget(result_.Frame2);
+}
+
+// The chart grows with the window beyond its first size, as far as both sides allow.
+void frmMain::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  const double zoom = std::min(static_cast<double>(width()) / kInitialWidthPx,
+                               static_cast<double>(height()) / kInitialHeightPx);
+  result_.chart->SetPreferredZoom(zoom);
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -6,6 +6,7 @@
 #include "app/chart_state.h"
 #include "app/message_sink.h"
 #include "app/skies.h"
+#include "app/window/chart_exports.h"
 #include "app/window/city_completer.h"
 #include "app/window/file_dialogs.h"
 #include "app/window/input_view.h"
@@ -47,6 +48,9 @@ class frmMain : public QMainWindow {
   /// Answers the save and open commands in place of the file dialogs; must outlive the window.
   void SetFileChooser(FileChooser& chooser);
 
+  /// Prints in place of the print dialog; must outlive the window.
+  void SetChartPrinter(ChartPrinter& printer);
+
   /// Set by the finder button once city, state and country are filled; tells the finder to
   /// search for that place. Never set back.
   bool bMaleSearch = false;
@@ -78,6 +82,7 @@ class frmMain : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void CreateViews();
@@ -96,6 +101,8 @@ class frmMain : public QMainWindow {
   void ShowAbout();
   void SaveCurrentReading();
   void OpenSavedReading();
+  void ConnectChartCommands();
+  void EnableChartCommands();
 
   MessageSink& sink_;
   const modHelp& help_;
@@ -107,6 +114,8 @@ class frmMain : public QMainWindow {
   FinderHooks finder_;
   FileDialogs fileDialogs_{this};
   FileChooser* chooser_ = &fileDialogs_;
+  PrintPreviewDialogs printDialogs_{this};
+  ChartPrinter* printer_ = &printDialogs_;
   QStackedWidget* views_ = nullptr;
   InputControls input_;
   ResultControls result_;

@@ -11,6 +11,11 @@ MenuActions BuildMainMenu(QMenuBar* bar) {
   menu.mnuFile = Named(bar->addMenu("&File"), "mnuFile");
   menu.mnuCalculate = Named(menu.mnuFile->addAction("Get My &Rasi Chart"), "mnuCalculate");
   menu.mnuFile->addSeparator();
+  menu.mnuPrint = Named(menu.mnuFile->addAction("&Print..."), "mnuPrint");
+  menu.mnuPrint->setShortcut(QKeySequence::Print);
+  menu.mnuExportPdf = Named(menu.mnuFile->addAction("Export P&DF..."), "mnuExportPdf");
+  menu.mnuExportImage = Named(menu.mnuFile->addAction("Export &Image..."), "mnuExportImage");
+  menu.mnuFile->addSeparator();
   menu.mnuExit = Named(menu.mnuFile->addAction("&Exit"), "mnuExit");
 
   menu.mnuHelp = Named(bar->addMenu("&Help"), "mnuHelp");

@@ -11,6 +11,9 @@ namespace tarvel {
 struct MenuActions {
   QMenu* mnuFile = nullptr;
   QAction* mnuCalculate = nullptr;
+  QAction* mnuPrint = nullptr;        ///< "Print...", Ctrl+P: the chart on show
+  QAction* mnuExportPdf = nullptr;    ///< "Export PDF...": the chart on show
+  QAction* mnuExportImage = nullptr;  ///< "Export Image...": PNG or SVG
   QAction* mnuExit = nullptr;
   QMenu* mnuHelp = nullptr;
   QAction* mnuOnline = nullptr;
@@ -20,8 +23,8 @@ struct MenuActions {
   QAction* mnuDonate = nullptr;  ///< a menu-bar item of its own, with no items under it
 };
 
-/// Fills the menu bar: "&File", "&Help" and "Donate". Connecting the items is the window's
-/// business.
+/// Fills the menu bar: "&File", "&Help" and "Donate". Connecting the items, and opening the
+/// print and export items while a chart is on show, is the window's business.
 MenuActions BuildMainMenu(QMenuBar* bar);
 
 }  // namespace tarvel

@@ -1,34 +1,54 @@
 #pragma once
 
-#include <QFrame>
-#include <QLabel>
-#include <array>
+#include <QWidget>
 
 #include "argala/chart_captions.h"
+#include "export/chart_card_layout.h"
 
 namespace tarvel {
 
-/// The chart square and the position list beside it, by their names on the form.
-struct RasiChartControls {
-  QFrame* picDisplay = nullptr;
-  std::array<QLabel*, kSignCount> lblSign{};    ///< by sign number
-  std::array<QLabel*, kSignCount> lblSignNo{};  ///< by sign number
-  std::array<QLabel*, kPlanetCount> lblPlanet{};
-  std::array<QLabel*, kPlanetCount> lblPlanets_Name{};
-  std::array<QLabel*, kPlanetCount> lblPlanets_Position{};
+/// The chart square and the position list beside it, drawn by the same painter as printed
+/// and exported charts. At its natural size it stands as the form placed its labels (15 twips
+/// to the pixel); given more room it grows, keeping its shape, with every caption's font
+/// chosen anew to fit its box.
+class RasiChartView : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit RasiChartView(QWidget* parent = nullptr);
+
+  /// Shows every caption of a calculation: sign boxes, legend and position list.
+  void ShowCaptions(const ChartCaptions& captions);
+
+  /// The captions and where they are drawn, in the view's coordinates, with their fonts.
+  const ChartCardLayout& Layout() const { return layout_; }
+
+  /// The colours the view draws in.
+  const ChartPalette& Palette() const { return palette_; }
+
+  /// How much larger than its natural size the view asks to be (at least 1); the window
+  /// grows it with its own size.
+  void SetPreferredZoom(double zoom);
+
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void LayOut();
+
+  ChartCaptions captions_;
+  ChartCardLayout layout_;
+  ChartPalette palette_;
+  double preferredZoom_ = 1;
 };
 
 /// Logical pixels of a length in twips, at the usual 15 twips to the pixel.
 constexpr int TwipsToPx(int twips) {
   return twips / 15;
 }
-
-/// Creates the chart and the position list inside `area`, placed as on the form. The
-/// chart's sign boxes keep the system's window colours, so the legend's dark red stays
-/// readable whatever background the result view has.
-RasiChartControls BuildRasiChart(QWidget* area);
-
-/// Writes every caption of a calculation: sign boxes, legend and position list.
-void ShowChartCaptions(const ChartCaptions& captions, const RasiChartControls& controls);
 
 }  // namespace tarvel

@@ -40,8 +40,9 @@ ResultControls BuildResultView(QWidget* parent) {
   ResultControls controls;
   controls.Frame2 = Named(new QGroupBox("Vedic Argala Planetary Intervention", parent), "Frame2");
   UseDarkColours(controls.Frame2);
-  auto* chartArea = new QWidget(controls.Frame2);
-  controls.chart = BuildRasiChart(chartArea);
+  controls.lblHeader = Named(new QLabel(controls.Frame2), "lblHeader");
+  controls.lblHeader->setWordWrap(true);
+  controls.chart = new RasiChartView(controls.Frame2);
   controls.RTB = CreateReadingBox(controls.Frame2);
   controls.lblSky = Named(new QLabel(controls.Frame2), "lblSky");
   controls.cmdSave = Named(new QPushButton("&Save", controls.Frame2), "cmdSave");
@@ -52,15 +53,18 @@ ResultControls BuildResultView(QWidget* parent) {
   buttons->addStretch();
   buttons->addWidget(controls.cmdSave);
   auto* chartColumn = new QVBoxLayout;
-  chartColumn->addWidget(chartArea);
+  chartColumn->addWidget(controls.chart);
   chartColumn->addStretch();
   chartColumn->addLayout(buttons);
   auto* readingColumn = new QVBoxLayout;
   readingColumn->addWidget(controls.lblSky);
   readingColumn->addWidget(controls.RTB, 1);
-  auto* layout = new QHBoxLayout(controls.Frame2);
-  layout->addLayout(chartColumn);
-  layout->addLayout(readingColumn, 1);
+  auto* columns = new QHBoxLayout;
+  columns->addLayout(chartColumn);
+  columns->addLayout(readingColumn, 1);
+  auto* layout = new QVBoxLayout(controls.Frame2);
+  layout->addWidget(controls.lblHeader);
+  layout->addLayout(columns, 1);
   return controls;
 }
 

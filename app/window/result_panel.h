@@ -12,16 +12,17 @@ namespace tarvel {
 /// The controls of the result view, by their names on the form.
 struct ResultControls {
   QGroupBox* Frame2 = nullptr;
-  QTextEdit* RTB = nullptr;  ///< the reading, read-only
-  QLabel* lblSky = nullptr;  ///< which sky computed the chart
-  RasiChartControls chart;   ///< picDisplay and the position list
+  QTextEdit* RTB = nullptr;        ///< the reading, read-only
+  QLabel* lblSky = nullptr;        ///< which sky computed the chart
+  QLabel* lblHeader = nullptr;     ///< whose chart: name, birth, place and coordinates
+  RasiChartView* chart = nullptr;  ///< picDisplay: the chart square and the position list
   QPushButton* cmdSave = nullptr;
   QPushButton* cmdBack = nullptr;
 };
 
-/// Creates the result view inside `parent`: the chart with its position list, the reading
-/// box and the two buttons, on a dark background on which the reading's light colours
-/// stand out.
+/// Creates the result view inside `parent`: the header line above all, the chart with its
+/// position list, the reading box and the two buttons, on a dark background on which the
+/// reading's light colours stand out.
 ResultControls BuildResultView(QWidget* parent);
 
 }  // namespace tarvel

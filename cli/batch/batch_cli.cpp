@@ -40,6 +40,9 @@ CLI::App* AddBatchSubcommand(CLI::App& app, BatchCommandLine& line) {
   line.request.jobs = DefaultJobs();
   batch->add_option("--jobs", line.request.jobs, "Worker threads (default: one per processor)")
       ->check(CLI::Range(1, 256));
+  batch->add_option("--pdf-dir", line.request.pdfDir,
+                    "Also write one PDF per line that gives a chart into this folder, named "
+                    "from the line number and the name, e.g. 0004-Asha-Rao.pdf");
   AddSkyOptions(*batch, line.sky);
   batch->footer(kBatchFooter);
   return batch;

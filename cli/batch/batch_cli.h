@@ -16,8 +16,8 @@ struct BatchCommandLine {
   SkyOptionTexts sky;      ///< the sky of lines that name none
 };
 
-/// Adds `batch [FILE|-] [--format json|csv] [--jobs N]` and the sky options to the command
-/// line.
+/// Adds `batch [FILE|-] [--format json|csv] [--jobs N] [--pdf-dir DIR]` and the sky options to the
+/// command line.
 CLI::App* AddBatchSubcommand(CLI::App& app, BatchCommandLine& line);
 
 /// Runs the parsed batch subcommand on the file or the standard input. The progress line is

@@ -40,13 +40,15 @@ bool FillJob(LineReader& reader, std::uint64_t& nextNumber, BatchJob& job) {
   return true;
 }
 
-void ComputeJob(BatchLineProcessor& processor, BatchJob& job) {
+void ComputeJob(BatchLineProcessor& processor, bool keepPdfs, BatchJob& job) {
   job.output.clear();
+  job.pdfs.clear();
   job.allSucceeded = true;
   for (const JobLine& line : job.lines) {
     const bool succeeded =
         processor.AppendOutput(line.number, job.LineText(line), line.shape, job.output);
     job.allSucceeded = job.allSucceeded && succeeded;
+    if (succeeded && keepPdfs) job.pdfs.push_back(KeepForPdf(line.number, processor.LastChart()));
   }
 }
 
@@ -81,7 +83,12 @@ int ComputeLines(LineReader& reader, BatchFormat format, const CsvHeader* header
   std::uint64_t nextNumber = firstNumber;
   std::uint64_t linesDone = firstNumber - 1;
   bool allSucceeded = true;
+  std::optional<BatchPdfWriter> pdfs;
+  if (request.pdfDir && request.exporter) pdfs.emplace(*request.exporter, *request.pdfDir);
   const auto write = [&](const BatchJob& job) {
+    // Qt draws text on the thread that started it, so the PDFs are drawn here, not on the
+    // workers.
+    if (pdfs) pdfs->Write(job.pdfs);
     out.write(job.output.data(), static_cast<std::streamsize>(job.output.size()));
     out.flush();
     allSucceeded = allSucceeded && job.allSucceeded;
@@ -89,14 +96,20 @@ int ComputeLines(LineReader& reader, BatchFormat format, const CsvHeader* header
     progress.Update(linesDone);
     return static_cast<bool>(out);
   };
-  RunOrderedPipeline(
-      request.jobs,
-      {.read = [&](BatchJob& job) { return FillJob(reader, nextNumber, job); },
-       .compute = [&](BatchJob& job, std::size_t worker) { ComputeJob(processors[worker], job); },
-       .write = write,
-       // The precise sky keeps its files open per thread.
-       .workerEnds = ReleaseThreadState});
+  const auto compute = [&](BatchJob& job, std::size_t worker) {
+    ComputeJob(processors[worker], pdfs.has_value(), job);
+  };
+  RunOrderedPipeline(request.jobs,
+                     {.read = [&](BatchJob& job) { return FillJob(reader, nextNumber, job); },
+                      .compute = compute,
+                      .write = write,
+                      // The precise sky keeps its files open per thread.
+                      .workerEnds = ReleaseThreadState});
   progress.Finish(linesDone);
+  if (pdfs && pdfs->Failure()) {
+    err << "tarvel-cli: " << *pdfs->Failure() << " (no more PDFs were written)\n";
+    allSucceeded = false;
+  }
   return Finish(allSucceeded, reader, out, err);
 }
 
@@ -107,6 +120,12 @@ BatchFormat DetectFormat(std::optional<char> firstNonBlank) {
 }
 
 int RunBatch(std::istream& in, const BatchRequest& request, std::ostream& out, std::ostream& err) {
+  if (request.pdfDir) {
+    if (auto refusal = PrepareFolder(*request.pdfDir)) {
+      err << "tarvel-cli: " << *refusal << '\n';
+      return kExitFailed;
+    }
+  }
   LineReader reader(in, kMaxBatchLineBytes);
   const BatchFormat format = request.format.value_or(DetectFormat(reader.FirstNonBlankByte()));
   if (format == BatchFormat::JsonLines) {
@@ -124,8 +143,19 @@ int RunBatch(std::istream& in, const BatchRequest& request, std::ostream& out, s
   return ComputeLines(reader, format, &std::get<CsvHeader>(header), 2, request, out, err);
 }
 
-int RunBatchCommand(const BatchRequest& request, std::istream& standardInput, std::ostream& out,
+int RunBatchCommand(const BatchRequest& given, std::istream& standardInput, std::ostream& out,
                     std::ostream& err) {
+  BatchRequest request = given;
+  std::unique_ptr<ChartExporter> loaded;
+  if (request.pdfDir && request.exporter == nullptr) {
+    auto exporter = LoadChartExporter();
+    if (const auto* refusal = std::get_if<std::string>(&exporter)) {
+      err << "tarvel-cli: " << *refusal << '\n';
+      return kExitFailed;
+    }
+    loaded = std::move(std::get<std::unique_ptr<ChartExporter>>(exporter));
+    request.exporter = loaded.get();
+  }
   if (request.inputPath == "-") return RunBatch(standardInput, request, out, err);
   std::ifstream file(request.inputPath, std::ios::binary);
   if (!file) {

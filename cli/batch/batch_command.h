@@ -8,6 +8,7 @@
 
 #include "atlas/lazy_atlas.h"
 #include "cli/batch/batch_line.h"
+#include "cli/chart/chart_exporter.h"
 #include "cli/chart/sky_options.h"
 
 namespace tarvel::cli {
@@ -19,6 +20,8 @@ struct BatchRequest {
   std::size_t jobs = 1;               ///< worker threads, at least 1
   bool showProgress = false;          ///< keep a progress line on the error output
   SkyChoice sky;                      ///< the sky of every line that names none
+  std::optional<std::string> pdfDir;  ///< a folder for one PDF per line that gives a chart
+  ChartExporter* exporter = nullptr;  ///< draws the PDFs; RunBatchCommand loads one if none
   /// An atlas that outlives the batch, shared with other work; none: the batch builds its own
   /// should a line name a place.
   const LazyAtlas* atlas = nullptr;
@@ -28,11 +31,15 @@ struct BatchRequest {
 BatchFormat DetectFormat(std::optional<char> firstNonBlank);
 
 /// Computes one chart per input line and writes one JSON line per input line, in input
-/// order. Returns 0 when every line gave a chart, 1 otherwise (also when the output failed).
+/// order; with a PDF folder (made when missing) and an exporter, also one PDF per line that
+/// gives a chart, drawn on the calling thread as its line is written. Returns 0 when every
+/// line gave a chart, 1 otherwise (also when the output, the folder or a PDF failed, each
+/// told in one line on `err`; after a PDF failed no more are written).
 int RunBatch(std::istream& in, const BatchRequest& request, std::ostream& out, std::ostream& err);
 
 /// `tarvel-cli batch`: RunBatch on the named file or on `standardInput`; a file that cannot
-/// be opened is refused with exit status 2.
+/// be opened is refused with exit status 2. For PDFs without an exporter it loads the export
+/// module, and fails with 1 when that cannot be done.
 int RunBatchCommand(const BatchRequest& request, std::istream& standardInput, std::ostream& out,
                     std::ostream& err);
 

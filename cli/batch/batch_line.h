@@ -37,6 +37,9 @@ class BatchLineProcessor {
   bool AppendOutput(std::uint64_t lineNumber, std::string_view text, const LineShape& shape,
                     std::string& output);
 
+  /// The state of the last line that gave a chart.
+  const ChartState& LastChart() const { return worker_.State(); }
+
  private:
   // Appends the chart of a line to `output`; the refusal otherwise.
   std::optional<std::string> AppendChart(std::string_view text, const LineShape& shape,

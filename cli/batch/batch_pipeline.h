@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/batch/batch_lines.h"
+#include "cli/batch/batch_pdfs.h"
 
 namespace tarvel::cli {
 
@@ -23,6 +24,7 @@ struct BatchJob {
   std::string text;
   std::vector<JobLine> lines;
   std::string output;
+  std::vector<LinePdf> pdfs;  ///< the charts to draw, when the batch writes PDFs
   bool allSucceeded = true;
 
   std::string_view LineText(const JobLine& line) const {

@@ -20,6 +20,9 @@ class ChartWorker {
   /// the line break); the refusal leaves `out` as it was.
   std::optional<OptionError> AppendChartJson(BirthOptions options, std::string& out);
 
+  /// The state of the last chart computed.
+  const ChartState& State() const { return state_; }
+
  private:
   const ChartContext& context_;
   BirthForm form_;

@@ -9,6 +9,7 @@
 #include "cli/chart/chart_text.h"
 #include "cli/chart/exit_status.h"
 #include "cli/chart/quoted_input.h"
+#include "export/chart_document.h"
 
 namespace tarvel::cli {
 namespace {
@@ -53,6 +54,14 @@ std::string ChartText(const ChartResult& chart, const std::optional<PlaceUsed>& 
   return text;
 }
 
+// Loads the export module and writes the files; the message of a failure.
+std::optional<std::string> WriteExports(const ExportTargets& targets, const ChartState& state) {
+  auto loaded = LoadChartExporter();
+  if (const auto* refusal = std::get_if<std::string>(&loaded)) return *refusal;
+  ChartExporter& exporter = *std::get<std::unique_ptr<ChartExporter>>(loaded);
+  return ExportChart(exporter, MakeChartDocument(state), targets);
+}
+
 }  // namespace
 
 int RunChartCommand(const ChartRequest& request, const ChartContext& context, std::ostream& out,
@@ -69,6 +78,12 @@ int RunChartCommand(const ChartRequest& request, const ChartContext& context, st
     if (auto error = SaveReading(*request.savePath, state.BirthData, form.cboTimeZone)) {
       // The message names the file as given.
       err << "tarvel-cli: " << EscapedForMessage(error->message) << '\n';
+      return kExitFailed;
+    }
+  }
+  if (request.exports.Any()) {
+    if (auto error = WriteExports(request.exports, state)) {
+      err << "tarvel-cli: " << *error << '\n';
       return kExitFailed;
     }
   }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/chart/birth_options.h"
+#include "cli/chart/chart_exporter.h"
 #include "cli/chart/chart_from_options.h"
 
 namespace tarvel::cli {
@@ -12,18 +13,22 @@ namespace tarvel::cli {
 enum class ChartFormat { Text, Json };
 
 /// What `tarvel-cli chart` was asked for: a birth from the options or from a saved reading,
-/// the sky, the output format, and where to save the reading afterwards.
+/// the sky, the output format, where to save the reading afterwards and the files to draw
+/// it in.
 struct ChartRequest {
   std::optional<BirthOptions> birth;    ///< the birth from the options, unless opened
   std::optional<std::string> openPath;  ///< a saved reading (.tvl) to compute from
   std::optional<std::string> savePath;  ///< where to save the reading of this birth
   SkyChoice sky;                        ///< the sky, for a saved reading too
   ChartFormat format = ChartFormat::Text;
+  ExportTargets exports;  ///< PDF, SVG and PNG files, written after the reading is saved
 };
 
 /// Calculates one chart and prints it: the reading and the chart square as text, then a line
-/// naming the sky (and the place the atlas found), or one JSON object. Returns the exit
-/// status; a refusal prints one line to `err` and nothing to `out`.
+/// naming the sky (and the place the atlas found), or one JSON object. Files to export are
+/// written first, with the export module loaded only then. Returns the exit status; a
+/// refusal, or a file that cannot be saved or written, prints one line to `err` and nothing
+/// to `out`.
 int RunChartCommand(const ChartRequest& request, const ChartContext& context, std::ostream& out,
                     std::ostream& err);
 

@@ -26,6 +26,9 @@ check_files() {
   for file in bin/tarvel bin/tarvel-cli libexec/tarvel/tarvel-finder; do
     [ -x "$prefix/$file" ] || fail "$file is missing or not executable"
   done
+  # tarvel-cli's drawing of files: a library, so not executable, as Debian wants them.
+  [ -s "$prefix/libexec/tarvel/tarvel-cli-export.so" ] ||
+    fail "tarvel-cli's export module is missing"
   for file in share/applications/$id.desktop share/mime/packages/$id.xml \
     share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg \
     share/man/man1/tarvel.1 share/man/man1/tarvel-cli.1 \
@@ -80,6 +83,16 @@ check_programs() {
   out=$("$prefix/bin/tarvel-cli" "${chart[@]}") || fail "the installed tarvel-cli gave no chart"
   [ "$out" = "$("$builtCli" "${chart[@]}")" ] ||
     fail "the installed tarvel-cli gives another chart than the one built"
+  # Files are drawn by a module the installed program finds in libexec/tarvel, with no display.
+  local pictures
+  pictures=$(mktemp -d)
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/tarvel-cli" "${chart[@]}" \
+    --pdf "$pictures/chart.pdf" --png "$pictures/chart.png" --size 300x200 >/dev/null ||
+    fail "the installed tarvel-cli could not write a PDF and a PNG"
+  [ -s "$pictures/chart.pdf" ] || fail "the installed tarvel-cli wrote no PDF"
+  [ "$(png_size "$pictures/chart.png")" = "300x200" ] ||
+    fail "the installed tarvel-cli's PNG is not 300x200"
+  rm -rf "$pictures"
 }
 
 check_desktop_entry() {

@@ -1,5 +1,7 @@
-#include <QLabel>
+#include <QTest>
 
+#include "../../export/export_test_support.h"
+#include "export/chart_palette.h"
 #include "window_fixture.h"
 
 namespace tarvel::testing {
@@ -7,17 +9,24 @@ namespace {
 
 using ChartViewTest = WindowTest;
 
-QColor TextColour(const QLabel* label) {
-  return label->palette().color(QPalette::WindowText);
+QColor Colour(Rgb rgb) {
+  return {rgb.red, rgb.green, rgb.blue};
 }
 
-// Twips at 15 to the pixel: the square is 4200 twips, so 280 pixels.
+QRectF InSquare(const ChartCardLayout& layout, const QRectF& box) {
+  return box.translated(-layout.square.topLeft());
+}
+
+// Twips at 15 to the pixel: the square is 4200 twips, so 280 pixels, 72 from the list's left.
 TEST_F(ChartViewTest, SquareAndSignBoxesStandWhereTheFormPutsThem) {
-  const RasiChartControls& chart = out.chart;
-  EXPECT_EQ(chart.picDisplay->geometry(), QRect(72, 3, 280, 280));
+  window.BringResultViewToFront();
+  QTest::qWait(0);
+  const ChartCardLayout& layout = out.chart->Layout();
+  EXPECT_EQ(out.chart->size(), QSize(355, 286)) << "at the window's first size";
+  EXPECT_EQ(layout.square, QRectF(72, 3, 280, 280));
   struct Box {
     int sign;
-    QRect rect;
+    QRectF rect;
   };
   const std::array<Box, 5> boxes{{{0, {70, 0, 70, 70}},     // Aries, column 1 row 0
                                   {3, {210, 70, 70, 70}},   // Cancer, column 3 row 1
@@ -25,50 +34,89 @@ TEST_F(ChartViewTest, SquareAndSignBoxesStandWhereTheFormPutsThem) {
                                   {8, {0, 210, 70, 70}},    // Sagittarius, bottom left
                                   {11, {0, 0, 70, 70}}}};   // Pisces, top left
   for (const Box& box : boxes) {
-    EXPECT_EQ(chart.lblSign[static_cast<std::size_t>(box.sign)]->geometry(), box.rect)
+    EXPECT_EQ(InSquare(layout, layout.signBoxes[static_cast<std::size_t>(box.sign)]), box.rect)
         << "sign " << box.sign;
   }
 }
 
 TEST_F(ChartViewTest, SignNumbersAreFixedInTheLowerRightCorners) {
-  const RasiChartControls& chart = out.chart;
+  const ChartCardLayout& layout = out.chart->Layout();
   for (int sign = 0; sign < kSignCount; ++sign) {
-    EXPECT_EQ(chart.lblSignNo[static_cast<std::size_t>(sign)]->text(), QString::number(sign + 1));
+    EXPECT_EQ(layout.signNumbers[static_cast<std::size_t>(sign)].lines,
+              QStringList{QString::number(sign + 1)});
   }
-  EXPECT_EQ(chart.lblSignNo[0]->geometry(), QRect(128, 48, 9, 14));
-  EXPECT_EQ(chart.lblSignNo[5]->geometry(), QRect(264, 264, 9, 14));
-  EXPECT_EQ(chart.lblSignNo[9]->geometry(), QRect(48, 192, 18, 14));
-  EXPECT_EQ(chart.lblSignNo[11]->geometry(), QRect(48, 48, 18, 14));
+  EXPECT_EQ(InSquare(layout, layout.signNumbers[0].box), QRectF(128, 48, 9, 14));
+  EXPECT_EQ(InSquare(layout, layout.signNumbers[5].box), QRectF(264, 264, 9, 14));
+  EXPECT_EQ(InSquare(layout, layout.signNumbers[9].box), QRectF(48, 192, 18, 14));
+  EXPECT_EQ(InSquare(layout, layout.signNumbers[11].box), QRectF(48, 48, 18, 14));
 }
 
 TEST_F(ChartViewTest, LegendAndPositionListPlacesAndColours) {
-  const RasiChartControls& chart = out.chart;
-  EXPECT_EQ(chart.lblPlanet[0]->geometry(), QRect(90, 72, 102, 13));
-  EXPECT_EQ(chart.lblPlanet[8]->geometry(), QRect(90, 192, 102, 13));
-  EXPECT_EQ(chart.lblPlanets_Name[2]->geometry(), QRect(8, 52, 53, 13));
-  EXPECT_EQ(chart.lblPlanets_Position[2]->geometry(), QRect(8, 65, 44, 13));
-  for (std::size_t planet = 0; planet < kPlanetCount; ++planet) {
-    EXPECT_EQ(TextColour(chart.lblPlanet[planet]), QColor(128, 0, 0));
-    EXPECT_EQ(TextColour(chart.lblPlanets_Name[planet]), QColor(0, 192, 192));
-    EXPECT_EQ(TextColour(chart.lblPlanets_Position[planet]), QColor(255, 255, 0));
-  }
-  // The legend and the list share the square's container with the sign boxes, the list
-  // stands beside the square.
-  EXPECT_EQ(chart.lblPlanet[0]->parentWidget(), chart.picDisplay);
-  EXPECT_EQ(chart.lblPlanets_Name[0]->parentWidget(), chart.picDisplay->parentWidget());
+  const ChartCardLayout& layout = out.chart->Layout();
+  EXPECT_EQ(InSquare(layout, layout.legend[0].box), QRectF(90, 72, 102, 13));
+  EXPECT_EQ(InSquare(layout, layout.legend[8].box), QRectF(90, 192, 102, 13));
+  // The list stands left of the square.
+  EXPECT_EQ(layout.names[2].box, QRectF(8, 52, 53, 13));
+  EXPECT_EQ(layout.positions[2].box, QRectF(8, 65, 44, 13));
+  const ChartPalette& palette = out.chart->Palette();
+  EXPECT_EQ(Colour(palette.Of(TextRole::Legend)), QColor(128, 0, 0));
+  EXPECT_EQ(Colour(palette.Of(TextRole::PlanetName)), QColor(0, 192, 192));
+  EXPECT_EQ(Colour(palette.Of(TextRole::PlanetPosition)), QColor(255, 255, 0));
 }
 
 // Light cyan, yellow and teal need a dark ground; the legend's dark red needs a light one.
 TEST_F(ChartViewTest, ColoursStandOnGroundsTheyCanBeReadOn) {
   const QColor readingGround = out.RTB->palette().color(QPalette::Base);
   const QColor listGround = out.Frame2->palette().color(QPalette::Window);
-  const QColor legendGround = out.chart.picDisplay->palette().color(QPalette::Window);
+  const QColor legendGround = Colour(out.chart->Palette().squareGround);
   EXPECT_LT(readingGround.lightness(), 64);
   EXPECT_LT(listGround.lightness(), 64);
   EXPECT_GT(legendGround.lightness(), 160);
   EXPECT_TRUE(out.Frame2->autoFillBackground());
-  EXPECT_TRUE(out.chart.picDisplay->autoFillBackground());
+  EXPECT_FALSE(out.chart->Palette().fillsGround) << "the list stands on the view's ground";
   EXPECT_TRUE(out.RTB->isReadOnly());
+}
+
+// Every text the view draws fits its box, measured in its font on the view itself.
+void ExpectEveryCaptionFits(const RasiChartView& chart) {
+  ForEachText(chart.Layout(), [&](const PlacedText& text) {
+    const QFontMetricsF metrics(text.font, &chart);
+    for (const QString& line : text.lines) {
+      EXPECT_LE(metrics.horizontalAdvance(line), text.box.width()) << line.toStdString();
+    }
+    EXPECT_LE(metrics.height() + (text.lines.size() - 1) * metrics.lineSpacing(), text.box.height())
+        << text.lines.join(' ').toStdString();
+  });
+}
+
+// At the window's first size the widest position of each sign keeps its last digit ("29 Gem
+// 59" once lost its 9), and the fullest box wraps inside its own.
+TEST_F(ChartViewTest, AtTheFirstSizeTheWidestCaptionsFit) {
+  for (int sign = 0; sign < kSignCount; ++sign) {
+    const ChartCaptions captions = FullestCaptions(sign);
+    out.chart->ShowCaptions(captions);
+    EXPECT_EQ(ShownCaptions(*out.chart), captions);
+    EXPECT_GE(out.chart->Layout().signTexts[sign].lines.size(), 2) << "wrapped";
+    ExpectEveryCaptionFits(*out.chart);
+  }
+}
+
+// The chart grows with the window, in its own shape, and shrinks back; at every size each
+// caption still fits.
+TEST_F(ChartViewTest, TheChartGrowsWithTheWindow) {
+  out.chart->ShowCaptions(FullestCaptions(2));
+  window.BringResultViewToFront();
+  const QSize first = window.size();
+  for (const double scale : {1.5, 2.0, 1.0}) {
+    window.resize((QSizeF(first) * scale).toSize());
+    QTest::qWait(50);
+    const double square = out.chart->Layout().square.width();
+    EXPECT_GE(square, 280 * scale * 0.9) << "scale " << scale;
+    EXPECT_LE(square, 280 * scale * 1.1) << "scale " << scale;
+    EXPECT_DOUBLE_EQ(out.chart->Layout().square.height(), square);
+    ExpectEveryCaptionFits(*out.chart);
+  }
+  EXPECT_EQ(out.chart->Layout().square, QRectF(72, 3, 280, 280));
 }
 
 }  // namespace

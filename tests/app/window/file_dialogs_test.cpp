@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
 
+#include "app/window/chart_exports.h"
 #include "app/window/reading_files.h"
 #include "window_fixture.h"
 
@@ -73,6 +75,26 @@ TEST_F(FileDialogsTest, TheSaveDialogAddsTheReadingEnding) {
   const auto chosen = Answer([&] { return dialogs.ChooseSaveFile(SaveReadingRequest("")); }, seen,
                              folder.filePath("reading"));
   EXPECT_EQ(chosen, folder.filePath("reading.tvl"));
+}
+
+// Choosing the SVG file type in the export dialog and typing a bare name gives an SVG file.
+TEST_F(FileDialogsTest, ANameWithoutEndingTakesTheChosenFileTypes) {
+  QString chosenType;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr) return;
+    auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+    if (types == nullptr) return dialog->reject();
+    // As a user's choice in the list does.
+    types->setCurrentIndex(1);
+    emit types->textActivated(types->currentText());
+    chosenType = dialog->selectedNameFilter();
+    dialog->selectFile(folder.filePath("chart"));
+    QMetaObject::invokeMethod(dialog, "accept");
+  });
+  const auto chosen = dialogs.ChooseSaveFile(ExportImageRequest("Asha Rao"));
+  EXPECT_EQ(chosenType, "SVG drawing (*.svg)");
+  EXPECT_EQ(chosen, folder.filePath("chart.svg"));
 }
 
 TEST_F(FileDialogsTest, TheOpenDialogReturnsAnExistingFile) {

@@ -102,8 +102,8 @@ TEST_F(LoadTest, ControlsCarryTheirNames) {
   EXPECT_EQ(window.findChild<QPushButton*>("Command1"), in.Command1);
   EXPECT_EQ(window.findChild<QRadioButton*>("optLat_1"), in.optLat[1]);
   EXPECT_EQ(window.findChild<QTextEdit*>("RTB"), out.RTB);
-  EXPECT_EQ(window.findChild<QLabel*>("lblSign_11"), out.chart.lblSign[11]);
-  EXPECT_EQ(window.findChild<QLabel*>("lblPlanets_Position_8"), out.chart.lblPlanets_Position[8]);
+  EXPECT_EQ(window.findChild<RasiChartView*>("picDisplay"), out.chart);
+  EXPECT_EQ(window.findChild<QLabel*>("lblHeader"), out.lblHeader);
 }
 
 TEST_F(LoadTest, TabOrderFollowsTheForm) {
@@ -132,7 +132,8 @@ TEST_F(LoadTest, MenusAsOnTheForm) {
   for (const QAction* action : menu.mnuFile->actions()) {
     file << (action->isSeparator() ? "-" : action->text());
   }
-  EXPECT_EQ(file, (QStringList{"Get My &Rasi Chart", "-", "&Exit"}));
+  EXPECT_EQ(file, (QStringList{"Get My &Rasi Chart", "-", "&Print...", "Export P&DF...",
+                               "Export &Image...", "-", "&Exit"}));
   QStringList help;
   for (const QAction* action : menu.mnuHelp->actions()) {
     help << (action->isSeparator() ? "-" : action->text());

@@ -32,7 +32,7 @@ TEST_F(OpenReadingFileTest, RestoresTheFormAndShowsTheChart) {
   EXPECT_TRUE(sink.messages.empty());
   EXPECT_EQ(ReadForm(in), AshaForm());
   const ExpectedView expected = CoreView(AshaForm());
-  EXPECT_EQ(ShownCaptions(out.chart), expected.captions);
+  EXPECT_EQ(ShownCaptions(*out.chart), expected.captions);
   EXPECT_EQ(out.RTB->toPlainText(), PlainReading(expected.runs));
   EXPECT_EQ(out.lblSky->text(), "Sky: Classic formulas");
   EXPECT_EQ(window.FrontView(), out.Frame2);
@@ -44,7 +44,7 @@ TEST_F(OpenReadingFileTest, TheChosenSkyComputesTheChart) {
   EXPECT_TRUE(window.OpenReadingFile(Write("asha.tvl", FileOf(AshaLines()))));
   const ExpectedView swiss =
       CoreView(AshaForm(), SwissSky({SkyKind::Swiss, AyanamsaKind::Lahiri, NodeKind::Mean}));
-  EXPECT_EQ(ShownCaptions(out.chart), swiss.captions);
+  EXPECT_EQ(ShownCaptions(*out.chart), swiss.captions);
   EXPECT_EQ(out.RTB->toPlainText(), PlainReading(swiss.runs));
   EXPECT_EQ(out.lblSky->text(), "Sky: Swiss Ephemeris, Lahiri ayanamsa, mean node");
 }

@@ -170,7 +170,7 @@ TEST_F(ReadingFilesTest, OpeningInAFreshWindowRestoresEveryControlAndShowsTheCha
   EXPECT_EQ(in.txtCountry->text(), "India");
   // The zone offset comes from the tables the window built at load.
   const ExpectedView expected = ExampleResult();
-  EXPECT_EQ(ShownCaptions(out.chart), expected.captions);
+  EXPECT_EQ(ShownCaptions(*out.chart), expected.captions);
   EXPECT_EQ(out.RTB->toPlainText(), PlainReading(expected.runs));
   EXPECT_EQ(window.FrontView(), out.Frame2);
 }
@@ -183,7 +183,7 @@ TEST_F(ReadingFilesTest, OpeningReplacesTheChartAndReadingOnScreen) {
   const ExpectedView expected = ExampleResult();
   ASSERT_NE(PlainReading(expected.runs), otherReading);
   EXPECT_EQ(out.RTB->toPlainText(), PlainReading(expected.runs));
-  EXPECT_EQ(ShownCaptions(out.chart), expected.captions);
+  EXPECT_EQ(ShownCaptions(*out.chart), expected.captions);
   EXPECT_EQ(ReadForm(in), AshaForm());
   EXPECT_EQ(window.FrontView(), out.Frame2);
   EXPECT_TRUE(sink.messages.empty());
@@ -260,7 +260,7 @@ TEST_F(ReadingFilesTest, CancellingTheOpenDialogChangesNothing) {
 TEST_F(ReadingFilesTest, ADamagedFileIsRefusedAndChangesNothing) {
   CalculateAnotherChart();
   const BirthForm form = ReadForm(in);
-  const ChartCaptions captions = ShownCaptions(out.chart);
+  const ChartCaptions captions = ShownCaptions(*out.chart);
   const QString reading = out.RTB->toPlainText();
   Save("before.tvl");
   std::string fiveLines;
@@ -269,7 +269,7 @@ TEST_F(ReadingFilesTest, ADamagedFileIsRefusedAndChangesNothing) {
   Open("damaged.tvl");
   EXPECT_EQ(sink.messages, std::vector{kCheckTheFile});
   EXPECT_EQ(ReadForm(in), form);
-  EXPECT_EQ(ShownCaptions(out.chart), captions);
+  EXPECT_EQ(ShownCaptions(*out.chart), captions);
   EXPECT_EQ(out.RTB->toPlainText(), reading);
   EXPECT_EQ(window.FrontView(), in.Frame1);
   // The birth data a save writes is still the last calculation's.
@@ -295,7 +295,7 @@ TEST_F(ReadingFilesTest, CoordinatesOffTheGlobeFillTheFormAndSayWhyWithoutAChart
       {8, "75", &BirthForm::txtLonMin, FormField::txtLonMin, "Please Enter Correct Longitude"},
   };
   CalculateAnotherChart();
-  const ChartCaptions captions = ShownCaptions(out.chart);
+  const ChartCaptions captions = ShownCaptions(*out.chart);
   const QString reading = out.RTB->toPlainText();
   for (const auto& [line, text, box, field, message] : cases) {
     sink.messages.clear();
@@ -310,7 +310,7 @@ TEST_F(ReadingFilesTest, CoordinatesOffTheGlobeFillTheFormAndSayWhyWithoutAChart
     EXPECT_EQ(ReadForm(in), expected) << text;
     EXPECT_EQ(window.focusWidget(), TextBox(in, field)) << text;
     EXPECT_EQ(window.FrontView(), in.Frame1) << text;
-    EXPECT_EQ(ShownCaptions(out.chart), captions) << text;
+    EXPECT_EQ(ShownCaptions(*out.chart), captions) << text;
     EXPECT_EQ(out.RTB->toPlainText(), reading) << text;
   }
 }

@@ -34,14 +34,14 @@ TEST_F(SkyWindowTest, TheResultViewSaysWhichSkyComputedTheChartAndAChangeRecompu
   in.cmdCalculate->click();
   EXPECT_EQ(out.lblSky->text(), "Sky: Classic formulas");
   const BirthForm form = ReadForm(in);
-  EXPECT_EQ(ShownCaptions(out.chart), CoreView(form).captions);
+  EXPECT_EQ(ShownCaptions(*out.chart), CoreView(form).captions);
 
   window.SkyMenu().mnuSwiss->trigger();
   EXPECT_EQ(window.FrontView(), out.Frame2);
   EXPECT_EQ(out.lblSky->text(), "Sky: Swiss Ephemeris, Lahiri ayanamsa, mean node");
   const ExpectedView swiss =
       CoreView(form, SwissSky({SkyKind::Swiss, AyanamsaKind::Lahiri, NodeKind::Mean}));
-  EXPECT_EQ(ShownCaptions(out.chart), swiss.captions);
+  EXPECT_EQ(ShownCaptions(*out.chart), swiss.captions);
   EXPECT_EQ(out.RTB->toPlainText(), PlainReading(swiss.runs));
 }
 
@@ -97,7 +97,7 @@ TEST_F(AtlasWindowTest, PickingMumbaiFillsThePlaceAndTheZoneAndTheChartIsTheComm
                         "14:07",      "--place", "Mumbai, India", "--name", "Asha Rao"};
   ASSERT_EQ(cli::RunTarvelCli(std::size(args), args, cliOut, cliErr), 0) << cliErr.str();
   const auto cli = nlohmann::json::parse(cliOut.str());
-  const ChartCaptions shown = ShownCaptions(out.chart);
+  const ChartCaptions shown = ShownCaptions(*out.chart);
   for (std::size_t sign = 0; sign < shown.lblSign.size(); ++sign) {
     EXPECT_EQ(shown.lblSign[sign], cli["SignContents"][sign]) << sign;
   }

@@ -1,6 +1,8 @@
 // Saves pictures of the main window for the documentation:
-//   take_screenshots <folder>  writes <folder>/screenshot-input.png, screenshot-result.png and
-//   screenshot-atlas.png (the City box's completions)
+//   take_screenshots <folder>  writes <folder>/screenshot-input.png, screenshot-result.png,
+//   screenshot-atlas.png (the City box's completions), screenshot-result-large.png (the
+//   window enlarged) and screenshot-printed.png (the first printed page, drawn by pdftoppm
+//   from what Print... gives)
 // Run it under a real X server (xvfb-run) to see what a user sees.
 #include <QAbstractItemView>
 #include <QApplication>
@@ -8,9 +10,13 @@
 #include <QCompleter>
 #include <QDir>
 #include <QPainter>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
 #include <string_view>
+#include <utility>
 
 #include "app/window/frm_main.h"
 #include "web/about/mod_help.h"
@@ -41,6 +47,37 @@ void FillExampleForm(const tarvel::InputControls& in) {
   QTest::keyClicks(in.txtCountry, "India");
 }
 
+// Prints to a PDF file where the print dialog would be.
+class PdfPrinter : public tarvel::ChartPrinter {
+ public:
+  explicit PdfPrinter(QString path) : path_(std::move(path)) {}
+  std::optional<std::string> Print(const QString& /*title*/,
+                                   const tarvel::PagePainter& paint) override {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setOutputFileName(path_);
+    return paint(printer);
+  }
+  const QString& Path() const { return path_; }
+
+ private:
+  QString path_;
+};
+
+bool SavePrintedPage(tarvel::frmMain& window, const QString& path) {
+  const QTemporaryDir scratch;
+  PdfPrinter printer(scratch.filePath("printed.pdf"));
+  window.SetChartPrinter(printer);
+  window.Menu().mnuPrint->trigger();
+  QString stem = path;
+  stem.chop(4);  // pdftoppm adds ".png"
+  const int status = QProcess::execute(
+      "pdftoppm", {"-png", "-r", "80", "-f", "1", "-singlefile", printer.Path(), stem});
+  std::fprintf(stderr, "%s %s\n", status == 0 ? "saved" : "could not save", qPrintable(path));
+  return status == 0;
+}
+
 bool Save(QWidget& window, const QString& path) {
   QTest::qWait(400);
   const bool saved = window.grab().save(path);
@@ -64,6 +101,8 @@ bool SaveWithCompletions(tarvel::frmMain& window, const QString& path) {
   const bool saved = picture.save(path);
   std::fprintf(stderr, "%s %s\n", saved ? "saved" : "could not save", qPrintable(path));
   popup->hide();
+  // The example form types its own city after this.
+  city->clear();
   return saved;
 }
 
@@ -86,5 +125,8 @@ int main(int argc, char* argv[]) {
   saved = Save(window, folder.filePath("screenshot-input.png")) && saved;
   window.Input().cmdCalculate->click();
   saved = Save(window, folder.filePath("screenshot-result.png")) && saved;
+  window.resize(window.size() * 8 / 5);
+  saved = Save(window, folder.filePath("screenshot-result-large.png")) && saved;
+  saved = SavePrintedPage(window, folder.filePath("screenshot-printed.png")) && saved;
   return saved ? 0 : 1;
 }

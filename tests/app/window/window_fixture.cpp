@@ -33,16 +33,18 @@ QString PlainReading(const std::vector<StyledRun>& runs) {
   return text.replace("\r\n", "\n");
 }
 
-ChartCaptions ShownCaptions(const RasiChartControls& chart) {
-  const auto texts = [](const auto& labels) {
-    std::array<std::string, std::tuple_size_v<std::decay_t<decltype(labels)>>> shown;
-    for (std::size_t index = 0; index < labels.size(); ++index) {
-      shown[index] = labels[index]->text().toStdString();
+ChartCaptions ShownCaptions(const RasiChartView& chart) {
+  // A sign box's lines, wrapped between its items, joined by spaces give its caption back.
+  const auto texts = [](const auto& placed) {
+    std::array<std::string, std::tuple_size_v<std::decay_t<decltype(placed)>>> shown;
+    for (std::size_t index = 0; index < placed.size(); ++index) {
+      shown[index] = placed[index].lines.join(' ').toStdString();
     }
     return shown;
   };
-  return {texts(chart.lblSign), texts(chart.lblPlanet), texts(chart.lblPlanets_Name),
-          texts(chart.lblPlanets_Position)};
+  const ChartCardLayout& layout = chart.Layout();
+  return {texts(layout.signTexts), texts(layout.legend), texts(layout.names),
+          texts(layout.positions)};
 }
 
 WindowTest::WindowTest() {

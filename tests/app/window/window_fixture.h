@@ -50,8 +50,8 @@ ExpectedView ViewOf(const ChartResult& chart);
 ExpectedView CoreView(BirthForm form, const Sky& sky);
 ExpectedView CoreView(BirthForm form);
 
-/// The texts the chart's labels show.
-ChartCaptions ShownCaptions(const RasiChartControls& chart);
+/// The texts the chart view draws, read from where it draws them.
+ChartCaptions ShownCaptions(const RasiChartView& chart);
 
 /// The runs' text joined, with the window's line breaks.
 QString PlainReading(const std::vector<StyledRun>& runs);

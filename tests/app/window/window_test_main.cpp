@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -19,6 +20,9 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   QStandardPaths::setTestModeEnabled(true);
+  // A folder of this run's own, so that test runs side by side never share the remembered sky.
+  const QTemporaryDir settingsFolder;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
   QCoreApplication::setOrganizationName("TarvelTests");
   QCoreApplication::setApplicationName("WindowTests");
   ::testing::InitGoogleTest(&argc, argv);

@@ -1,0 +1,86 @@
+#include "app/window/chart_exports.h"
+
+#include <QApplication>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include "export/chart_pages.h"
+#include "export/export_files.h"
+#include "export/export_names.h"
+
+namespace tarvel {
+namespace {
+
+QString FromStd(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+void TellWriteFailure(MessageSink& sink, const QString& path, const std::string& reason) {
+  sink.ShowMessage("Could not write " + path.toStdString() + ": " + reason + ".",
+                   MessageIcon::Error);
+}
+
+// Asks for a file and writes it; the user hears only of a failure.
+void ExportCommand(FileChooser& chooser, MessageSink& sink, const FileDialogRequest& request,
+                   const std::function<std::optional<std::string>(const QString&)>& write) {
+  // An event handler lets no failure through.
+  try {
+    const std::optional<QString> chosen = chooser.ChooseSaveFile(request);
+    if (!chosen) return;
+    if (auto reason = write(*chosen)) TellWriteFailure(sink, *chosen, *reason);
+  } catch (...) {
+  }
+}
+
+}  // namespace
+
+std::optional<std::string> PrintPreviewDialogs::Print(const QString& title,
+                                                      const PagePainter& paint) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(title);
+  QPrintPreviewDialog dialog(&printer, parent_);
+  std::optional<std::string> failure;
+  // The preview draws on each change of the page set-up, the print once more at the end.
+  QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
+                   [&](QPrinter* target) { failure = paint(*target); });
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return failure;
+}
+
+FileDialogRequest ExportPdfRequest(std::string_view name) {
+  return {"Export PDF", FromStd(ExportFileName(name, "pdf")), "PDF document (*.pdf)", "pdf"};
+}
+
+FileDialogRequest ExportImageRequest(std::string_view name) {
+  return {"Export Image", FromStd(ExportFileName(name, "png")),
+          "PNG image (*.png);;SVG drawing (*.svg)", "png"};
+}
+
+QSize ExportedPictureSize() {
+  return {kDefaultPictureWidthPx, PictureHeightFor(kDefaultPictureWidthPx)};
+}
+
+void PrintChartCommand(ChartPrinter& printer, MessageSink& sink, const ChartDocument& document) {
+  try {
+    const QString title = "Tarvel: " + FromStd(document.header.title);
+    const auto failure = printer.Print(title, [&document](QPrinter& target) {
+      return PrintChartDocument(target, document, QApplication::font());
+    });
+    if (failure) sink.ShowMessage("Could not print: " + *failure + ".", MessageIcon::Error);
+  } catch (...) {
+  }
+}
+
+void ExportPdfCommand(FileChooser& chooser, MessageSink& sink, const ChartDocument& document) {
+  ExportCommand(chooser, sink, ExportPdfRequest(document.header.title),
+                [&document](const QString& path) { return WritePdf(path, document); });
+}
+
+void ExportImageCommand(FileChooser& chooser, MessageSink& sink, const ChartDocument& document) {
+  ExportCommand(chooser, sink, ExportImageRequest(document.header.title),
+                [&document](const QString& path) {
+                  return WritePicture(path, document, ExportedPictureSize());
+                });
+}
+
+}  // namespace tarvel

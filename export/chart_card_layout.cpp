@@ -1,0 +1,162 @@
+#include "export/chart_card_layout.h"
+
+#include <cmath>
+#include <vector>
+
+#include "export/caption_fit.h"
+
+namespace tarvel {
+namespace {
+
+// The sign boxes' old label margin: two window pixels.
+constexpr int kSignTextInsetTwips = 30;
+
+QRectF Scaled(const TwipRect& rect, QPointF origin, double pxPerTwip) {
+  return {origin.x() + rect.left * pxPerTwip, origin.y() + rect.top * pxPerTwip,
+          rect.width * pxPerTwip, rect.height * pxPerTwip};
+}
+
+int PreferredPx(int twips, double pxPerTwip) {
+  return std::max(1, static_cast<int>(std::floor(twips * pxPerTwip + 1e-6)));
+}
+
+QFont CaptionBase(const QFont& base) {
+  QFont font = base;
+  font.setBold(false);
+  font.setItalic(false);
+  font.setUnderline(false);
+  return font;
+}
+
+struct BoxedText {
+  QString text;
+  QSizeF box;
+};
+
+// One font for a group of one-line texts, each inside its own box.
+QFont FitOneLiners(const QFont& base, int preferredPx, const QPaintDevice* device,
+                   const std::vector<BoxedText>& texts) {
+  return FittedFont(base, preferredPx, device, [&texts](const QFontMetricsF& metrics) {
+    double need = 0;
+    for (const BoxedText& text : texts) {
+      need = std::max(need, LinesNeed(metrics, {text.text}, text.box));
+    }
+    return need;
+  });
+}
+
+PlacedText OneLiner(TextRole role, const QString& text, const QRectF& box, const QFont& font,
+                    Qt::Alignment alignment) {
+  return {role, {text}, box, font, alignment};
+}
+
+// Every planet's text of one column: names, positions or the legend, each in the box `rect`
+// gives it.
+template <typename RectOf>
+std::array<PlacedText, kPlanetCount> PlanetColumn(
+    TextRole role, const std::array<std::string, kPlanetCount>& captions, RectOf rectOf,
+    QPointF origin, double pxPerTwip, const QPaintDevice* device, const QFont& base,
+    const std::vector<QString>& samples) {
+  const QSizeF box = Scaled(rectOf(0), origin, pxPerTwip).size();
+  std::vector<BoxedText> measured;
+  for (const std::string& caption : captions) measured.push_back({FromUtf8(caption), box});
+  for (const QString& sample : samples) measured.push_back({sample, box});
+  const QFont font = FitOneLiners(base, PreferredPx(kCaptionTwips, pxPerTwip), device, measured);
+  std::array<PlacedText, kPlanetCount> column;
+  for (int planet = 0; planet < kPlanetCount; ++planet) {
+    column[planet] =
+        OneLiner(role, measured[planet].text, Scaled(rectOf(planet), origin, pxPerTwip), font,
+                 Qt::AlignLeft | Qt::AlignVCenter);
+  }
+  return column;
+}
+
+// A position in every sign with two-figure degrees and minutes, so that the column's size
+// does not change with the signs a chart happens to use.
+std::vector<QString> PositionSamples() {
+  std::vector<QString> samples;
+  for (int sign = 0; sign < kSignCount; ++sign) {
+    samples.push_back("00 " + FromUtf8(SignAbbrev(sign)) + " 00");
+  }
+  return samples;
+}
+
+// A sign box less its margin and the strip from the top of its number down: the number
+// stands where the form put it, near the bottom right corner.
+QRectF SignTextArea(const ChartCardLayout& card, int sign) {
+  const double inset = kSignTextInsetTwips * card.pxPerTwip;
+  const QRectF box = card.signBoxes[sign].adjusted(inset, inset, -inset, -inset);
+  const double numberTop = card.square.top() + kSignNumberLabels[sign].rect.top * card.pxPerTwip;
+  return box.adjusted(0, 0, 0, std::min(0.0, numberTop - box.bottom()));
+}
+
+void PlaceSignTexts(const ChartCaptions& captions, ChartCardLayout& card,
+                    const QPaintDevice* device, const QFont& base) {
+  std::array<QRectF, kSignCount> areas;
+  for (int sign = 0; sign < kSignCount; ++sign) areas[sign] = SignTextArea(card, sign);
+  const auto need = [&](const QFontMetricsF& metrics) {
+    double most = 0;
+    for (int sign = 0; sign < kSignCount; ++sign) {
+      const QString caption = FromUtf8(captions.lblSign[sign]);
+      const QStringList lines = WrapSignItems(caption, metrics, areas[sign].width());
+      most = std::max(most, LinesNeed(metrics, lines, areas[sign].size()));
+    }
+    return most;
+  };
+  const QFont font = FittedFont(base, PreferredPx(kCaptionTwips, card.pxPerTwip), device, need);
+  const QFontMetricsF metrics(font, device);
+  for (int sign = 0; sign < kSignCount; ++sign) {
+    const QString caption = FromUtf8(captions.lblSign[sign]);
+    card.signTexts[sign] = {TextRole::SignBox, WrapSignItems(caption, metrics, areas[sign].width()),
+                            areas[sign], font, Qt::AlignLeft | Qt::AlignTop};
+  }
+}
+
+void PlaceSignNumbers(ChartCardLayout& card, const QPaintDevice* device, const QFont& base) {
+  std::vector<BoxedText> numbers;
+  const QPointF corner = card.square.topLeft();
+  for (const SignNumberLabel& label : kSignNumberLabels) {
+    numbers.push_back({FromUtf8(label.caption), Scaled(label.rect, corner, card.pxPerTwip).size()});
+  }
+  const QFont font =
+      FitOneLiners(base, PreferredPx(kSignNumberTwips, card.pxPerTwip), device, numbers);
+  for (int sign = 0; sign < kSignCount; ++sign) {
+    card.signNumbers[sign] = OneLiner(TextRole::SignNumber, numbers[sign].text,
+                                      Scaled(kSignNumberLabels[sign].rect, corner, card.pxPerTwip),
+                                      font, Qt::AlignRight | Qt::AlignBottom);
+  }
+}
+
+}  // namespace
+
+QFont CondensedFont(const QFont& base) {
+  QFont font = base;
+  font.setStretch(QFont::Condensed);
+  return font;
+}
+
+ChartCardLayout LayOutChartCard(const ChartCaptions& captions, QPointF origin, double pxPerTwip,
+                                const QPaintDevice* device, const QFont& base) {
+  ChartCardLayout card;
+  card.pxPerTwip = pxPerTwip;
+  card.area = Scaled({0, 0, kChartCardWidthTwips, kChartCardHeightTwips}, origin, pxPerTwip);
+  card.square = Scaled(kChartPicture, origin, pxPerTwip);
+  for (int sign = 0; sign < kSignCount; ++sign) {
+    card.signBoxes[sign] = Scaled(SignBoxRect(sign), card.square.topLeft(), pxPerTwip);
+  }
+  const QFont font = CaptionBase(base);
+  PlaceSignTexts(captions, card, device, font);
+  PlaceSignNumbers(card, device, font);
+  const auto legendRect = [](int planet) { return LegendLabelRect(planet); };
+  const auto nameRect = [](int planet) { return PlanetNameLabelRect(planet); };
+  const auto positionRect = [](int planet) { return PlanetPositionLabelRect(planet); };
+  card.legend = PlanetColumn(TextRole::Legend, captions.lblPlanet, legendRect,
+                             card.square.topLeft(), pxPerTwip, device, font, {});
+  card.names = PlanetColumn(TextRole::PlanetName, captions.lblPlanets_Name, nameRect, origin,
+                            pxPerTwip, device, font, {});
+  card.positions = PlanetColumn(TextRole::PlanetPosition, captions.lblPlanets_Position,
+                                positionRect, origin, pxPerTwip, device, font, PositionSamples());
+  return card;
+}
+
+}  // namespace tarvel

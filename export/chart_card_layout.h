@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QPointF>
+#include <array>
+
+#include "argala/chart_captions.h"
+#include "export/picture_geometry.h"
+#include "export/placed_text.h"
+
+class QPaintDevice;
+
+namespace tarvel {
+
+/// Preferred text sizes in twips (15 to the window's pixel): captions 11 pixels, sign
+/// numbers 9, as the window has always shown them where they fit.
+inline constexpr int kCaptionTwips = 165;
+inline constexpr int kSignNumberTwips = 135;
+
+/// The chart card laid out on one device. Every text has a font that keeps it inside its
+/// box; the boxes are the form's, scaled.
+struct ChartCardLayout {
+  QRectF area;    ///< the whole card
+  QRectF square;  ///< the chart picture
+  std::array<QRectF, kSignCount> signBoxes;
+  std::array<PlacedText, kSignCount> signTexts;  ///< by sign number; wrapped into lines
+  std::array<PlacedText, kSignCount> signNumbers;
+  std::array<PlacedText, kPlanetCount> legend;
+  std::array<PlacedText, kPlanetCount> names;
+  std::array<PlacedText, kPlanetCount> positions;
+  double pxPerTwip = 0;  ///< device units to a twip
+};
+
+/// Lays out the card with its top left corner at `origin`, `pxPerTwip` device units to a
+/// twip, measuring the texts on `device`. `base` gives the family and the width of the
+/// letters; sizes are chosen here.
+ChartCardLayout LayOutChartCard(const ChartCaptions& captions, QPointF origin, double pxPerTwip,
+                                const QPaintDevice* device, const QFont& base);
+
+/// `base` with narrow letters, which give the window's small boxes a readable size. Files keep
+/// the normal width: an SVG cannot ask for the narrow face, so a viewer would draw it wider.
+QFont CondensedFont(const QFont& base);
+
+/// Calls `visit` with every text of the card.
+template <typename Visit>
+void ForEachText(const ChartCardLayout& card, Visit visit) {
+  for (const auto* group : {&card.signTexts, &card.signNumbers}) {
+    for (const PlacedText& text : *group) visit(text);
+  }
+  for (const auto* group : {&card.legend, &card.names, &card.positions}) {
+    for (const PlacedText& text : *group) visit(text);
+  }
+}
+
+}  // namespace tarvel

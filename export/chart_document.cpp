@@ -1,0 +1,112 @@
+#include "export/chart_document.h"
+
+#include <cstdio>
+
+#include "app/birth_form.h"
+#include "base/text.h"
+#include "base/time_zones.h"
+
+namespace tarvel {
+namespace {
+
+constexpr std::string_view kUntitled = "Rasi chart";
+constexpr std::string_view kPartSeparator = " · ";
+
+std::string TwoDigits(int value) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%02d", value);
+  return text;
+}
+
+// "14 November 1987 at 06:45"; a month outside 1-12 is written as its number.
+std::string BirthMoment(const BirthData& birth) {
+  const int month = birth.BirthMonth;
+  const std::string monthName =
+      month >= 1 && month <= 12 ? ListEntry(FormList::cboMonth, month - 1) : std::to_string(month);
+  return std::to_string(birth.BirthDay) + " " + monthName + " " + std::to_string(birth.BirthYear) +
+         " at " + TwoDigits(birth.BirthHour) + ":" + TwoDigits(birth.BirthMinute);
+}
+
+std::string BirthText(const BirthData& birth, int zoneRow) {
+  std::string text = "Born " + BirthMoment(birth);
+  if (zoneRow >= 0 && zoneRow < kTimeZoneRows) text.append(", ").append(kTimeZones[zoneRow].name);
+  if (birth.IsDST != kFalse) text.append(", daylight-saving time");
+  return text;
+}
+
+// "18°58' N" from whole degrees and minutes and a direction letter.
+std::string Coordinate(int degrees, int minutes, char direction) {
+  return std::to_string(degrees) + "°" + TwoDigits(minutes) + "' " + direction;
+}
+
+std::string PlaceText(const BirthData& birth) {
+  std::string text;
+  for (const std::string& part : {birth.BirthCity, birth.BirthState, birth.BirthCountry}) {
+    const std::string_view trimmed = TrimSpaces(part);
+    if (trimmed.empty()) continue;
+    if (!text.empty()) text.append(", ");
+    text.append(trimmed);
+  }
+  if (!text.empty()) text.append(", ");
+  text.append(Coordinate(birth.LatDeg, birth.LatMin, birth.IsSouth != kFalse ? 'S' : 'N'));
+  text.append(", ");
+  text.append(Coordinate(birth.LonDeg, birth.LonMin, birth.IsEast != kFalse ? 'E' : 'W'));
+  return text;
+}
+
+DocumentLineKind LineKind(ReadingRunKind kind) {
+  switch (kind) {
+    case ReadingRunKind::PlanetHeading:
+      return DocumentLineKind::Heading;
+    case ReadingRunKind::BlockEnd:
+      return DocumentLineKind::Blank;
+    default:
+      return DocumentLineKind::Entry;
+  }
+}
+
+}  // namespace
+
+ChartHeader MakeChartHeader(const ChartState& state) {
+  const std::string_view name = TrimSpaces(state.BirthData.BirthName);
+  return {std::string(name.empty() ? kUntitled : name), BirthText(state.BirthData, state.ZoneRow),
+          PlaceText(state.BirthData), SkyLabel(state.Chart.sky, state.Chart.positions.ephemeris)};
+}
+
+std::vector<DocumentLine> MakeDocumentLines(const ChartResult& chart) {
+  std::vector<DocumentLine> lines;
+  lines.reserve(chart.reading.size());
+  std::string text;
+  for (const ReadingRun& run : chart.reading) {
+    text.clear();
+    AppendRunText(text, run, chart.argala);
+    const DocumentLineKind kind = LineKind(run.kind);
+    // Every run but a heading starts on a new line; a block end is one empty line.
+    if (kind == DocumentLineKind::Blank) {
+      lines.push_back({kind, {}});
+    } else {
+      const std::string_view body = std::string_view(text).substr(
+          text.starts_with(kReadingLineBreak) ? kReadingLineBreak.size() : 0);
+      lines.push_back({kind, std::string(body)});
+    }
+  }
+  return lines;
+}
+
+ChartDocument MakeChartDocument(const ChartState& state) {
+  const ChartResult& chart = state.Chart;
+  return {MakeChartHeader(state), BuildChartCaptions(chart.signs, chart.positions.grahaDeg),
+          MakeDocumentLines(chart)};
+}
+
+std::string HeaderLine(const ChartHeader& header) {
+  std::string line;
+  for (const std::string* part : {&header.title, &header.birth, &header.place, &header.sky}) {
+    if (part->empty()) continue;
+    if (!line.empty()) line.append(kPartSeparator);
+    line.append(*part);
+  }
+  return line;
+}
+
+}  // namespace tarvel

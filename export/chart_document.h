@@ -1,0 +1,56 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/chart_state.h"
+#include "argala/chart_captions.h"
+
+namespace tarvel {
+
+/// What a reading line is, which decides how it is shown.
+enum class DocumentLineKind {
+  Heading,  ///< a planet's name, heading emphasis
+  Entry,    ///< an Argala, a Virodhargala or the no-Argala line, line emphasis
+  Blank,    ///< the empty line that ends a planet's block
+};
+
+/// One line of the reading, without its line break.
+struct DocumentLine {
+  DocumentLineKind kind = DocumentLineKind::Entry;
+  std::string text;  ///< UTF-8; empty for a blank line
+  bool operator==(const DocumentLine&) const = default;
+};
+
+/// The lines above a chart that say whose it is and how it was computed, UTF-8.
+struct ChartHeader {
+  std::string title;  ///< the name, trimmed, or "Rasi chart" when there is none
+  std::string birth;  ///< e.g. "Born 14 November 1987 at 06:45, Indian Time, IST, -5.3"
+  std::string place;  ///< city, state, country and coordinates, e.g. "Mumbai, India, 18°58' N ..."
+  std::string sky;    ///< which sky computed the places, e.g. "Classic formulas"
+  bool operator==(const ChartHeader&) const = default;
+};
+
+/// Everything a printed or exported chart shows, as plain texts: made once from a chart
+/// state, then drawn by whichever device shows it. It holds no reference to the state.
+struct ChartDocument {
+  ChartHeader header;
+  ChartCaptions captions;             ///< sign boxes, legend and position list
+  std::vector<DocumentLine> reading;  ///< in order, a blank line after each planet's block
+  bool operator==(const ChartDocument&) const = default;
+};
+
+/// The header of the state's last calculation.
+ChartHeader MakeChartHeader(const ChartState& state);
+
+/// The reading of a chart as lines: the window's text split at its line breaks.
+std::vector<DocumentLine> MakeDocumentLines(const ChartResult& chart);
+
+/// The document of the state's last calculation.
+ChartDocument MakeChartDocument(const ChartState& state);
+
+/// The header as one line for a narrow place such as the window's result view: its four
+/// parts joined by " · ", the empty ones left out.
+std::string HeaderLine(const ChartHeader& header);
+
+}  // namespace tarvel

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QColor>
+
+#include "export/chart_card_layout.h"
+
+class QPainter;
+
+namespace tarvel {
+
+/// The Qt colour of an RGB triple.
+QColor ToQColor(Rgb colour);
+
+/// Draws a placed text in its role's colour, line below line from the top of its box, or
+/// aligned in its box when it has one line.
+void PaintText(QPainter& painter, const PlacedText& text, const ChartPalette& palette);
+
+/// Draws the chart card: the ground (when the palette fills it), the square with its twelve
+/// boxes, and every text.
+void PaintChartCard(QPainter& painter, const ChartCardLayout& card, const ChartPalette& palette);
+
+}  // namespace tarvel

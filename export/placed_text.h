@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QFont>
+#include <QRectF>
+#include <QStringList>
+#include <string_view>
+
+#include "export/chart_palette.h"
+
+namespace tarvel {
+
+/// A text laid out on one device: its lines, the box they stay inside and the font chosen so
+/// that they do, all in the device's units.
+struct PlacedText {
+  TextRole role = TextRole::SignBox;
+  QStringList lines;  ///< one below the other, from the top of the box (one for most texts)
+  QRectF box;
+  QFont font;  ///< sized in the device's pixels
+  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+};
+
+/// QString of a UTF-8 text.
+inline QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace tarvel

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "../app/example_birth.h"
+#include "app/chart_state.h"
+#include "positions/classic_sky.h"
+
+namespace tarvel::testing {
+
+/// The example birth (Asha Rao, Mumbai, 5 March 1980) computed in the classic sky.
+inline ChartState AshaState() {
+  ChartState state{AshaBirth(), kAshaZoneRow, {}};
+  state.Chart = ComputeChart(state.BirthData, state.ZoneRow, ClassicSky());
+  return state;
+}
+
+}  // namespace tarvel::testing

@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "export/chart_document.h"
+#include "export_test_support.h"
+
+namespace tarvel::testing {
+namespace {
+
+TEST(ChartDocumentTest, HeaderOfTheExampleBirth) {
+  const ChartHeader header = MakeChartHeader(AshaState());
+  EXPECT_EQ(header.title, "Asha Rao");
+  EXPECT_EQ(header.birth, "Born 5 March 1980 at 14:07, Indian Time, IST, -5.3");
+  EXPECT_EQ(header.place, "Mumbai, Maharashtra, India, 18°58' N, 72°49' E");
+  EXPECT_EQ(header.sky, "Classic formulas");
+}
+
+struct HeaderCase {
+  const char* what;
+  void (*change)(ChartState&);
+  ChartHeader expected;
+};
+
+const ChartHeader kAshaHeader{"Asha Rao", "Born 5 March 1980 at 14:07, Indian Time, IST, -5.3",
+                              "Mumbai, Maharashtra, India, 18°58' N, 72°49' E", "Classic formulas"};
+
+ChartHeader With(ChartHeader header, std::string ChartHeader::*part, std::string text) {
+  header.*part = std::move(text);
+  return header;
+}
+
+const HeaderCase kHeaderCases[] = {
+    {"spaces around the name go", [](ChartState& s) { s.BirthData.BirthName = "  Asha Rao "; },
+     kAshaHeader},
+    {"no name gives a title still", [](ChartState& s) { s.BirthData.BirthName = "   "; },
+     With(kAshaHeader, &ChartHeader::title, "Rasi chart")},
+    {"daylight saving is said", [](ChartState& s) { s.BirthData.IsDST = kTrue; },
+     With(kAshaHeader, &ChartHeader::birth,
+          "Born 5 March 1980 at 14:07, Indian Time, IST, -5.3, daylight-saving time")},
+    {"south and west",
+     [](ChartState& s) {
+       s.BirthData.IsSouth = kTrue;
+       s.BirthData.IsEast = kFalse;
+     },
+     With(kAshaHeader, &ChartHeader::place, "Mumbai, Maharashtra, India, 18°58' S, 72°49' W")},
+    {"empty place names are left out",
+     [](ChartState& s) {
+       s.BirthData.BirthState.clear();
+       s.BirthData.BirthCity.clear();
+     },
+     With(kAshaHeader, &ChartHeader::place, "India, 18°58' N, 72°49' E")},
+    {"minutes and hours in two figures",
+     [](ChartState& s) {
+       s.BirthData.BirthHour = 6;
+       s.BirthData.BirthMinute = 5;
+       s.BirthData.LatMin = 3;
+       s.ZoneRow = 29;
+     },
+     With(With(kAshaHeader, &ChartHeader::birth,
+               "Born 5 March 1980 at 06:05, Greenwich Mean Time,GMT,0.0"),
+          &ChartHeader::place, "Mumbai, Maharashtra, India, 18°03' N, 72°49' E")},
+};
+
+TEST(ChartDocumentTest, HeaderCases) {
+  for (const HeaderCase& test : kHeaderCases) {
+    ChartState state = AshaState();
+    test.change(state);
+    EXPECT_EQ(MakeChartHeader(state), test.expected) << test.what;
+  }
+}
+
+TEST(ChartDocumentTest, ReadingLinesAreTheWindowsTextSplitAtItsLineBreaks) {
+  for (const ChartState& state : {AshaState(), LongestReadingState()}) {
+    const std::vector<DocumentLine> lines = MakeDocumentLines(state.Chart);
+    std::string joined;
+    for (const DocumentLine& line : lines) joined += line.text + "\r\n";
+    EXPECT_EQ(joined, ReadingPlainText(state.Chart.reading, state.Chart.argala));
+  }
+}
+
+TEST(ChartDocumentTest, EveryPlanetHasAHeadingItsLinesAndABlankLine) {
+  const std::vector<DocumentLine> lines = MakeDocumentLines(LongestReadingState().Chart);
+  std::size_t at = 0;
+  for (const std::string_view name : kPlanetNames) {
+    ASSERT_LT(at, lines.size());
+    EXPECT_EQ(lines[at].kind, DocumentLineKind::Heading);
+    EXPECT_EQ(lines[at].text, name);
+    ++at;
+    const std::size_t firstEntry = at;
+    while (at < lines.size() && lines[at].kind == DocumentLineKind::Entry) {
+      EXPECT_FALSE(lines[at].text.empty());
+      ++at;
+    }
+    EXPECT_GT(at, firstEntry) << name;
+    ASSERT_LT(at, lines.size());
+    EXPECT_EQ(lines[at], (DocumentLine{DocumentLineKind::Blank, ""}));
+    ++at;
+  }
+  EXPECT_EQ(at, lines.size());
+}
+
+TEST(ChartDocumentTest, HeaderLineLeavesOutEmptyParts) {
+  EXPECT_EQ(HeaderLine(kAshaHeader),
+            "Asha Rao · Born 5 March 1980 at 14:07, Indian Time, IST, -5.3 · Mumbai, "
+            "Maharashtra, India, 18°58' N, 72°49' E · Classic formulas");
+  EXPECT_EQ(HeaderLine({"Ravi", "", "Pune", ""}), "Ravi · Pune");
+}
+
+TEST(ChartDocumentTest, TheDocumentCarriesTheChartsCaptions) {
+  const ChartState state = AshaState();
+  const ChartDocument document = MakeChartDocument(state);
+  EXPECT_EQ(document.captions,
+            BuildChartCaptions(state.Chart.signs, state.Chart.positions.grahaDeg));
+  EXPECT_EQ(document.header, kAshaHeader);
+  EXPECT_EQ(document.reading, MakeDocumentLines(state.Chart));
+}
+
+}  // namespace
+}  // namespace tarvel::testing
