@@ -15,12 +15,13 @@
 namespace tarvel::fuzz {
 namespace {
 
-// Arguments that would write files (--save) or read beyond the run's empty work folder (a
-// path, /dev/zero among them) are left out: the run must not change the machine or wait on
-// endless input.
+// Arguments that would write files (a reading, a PDF or a picture) or read beyond the run's
+// empty work folder (a path, /dev/zero among them) are left out: the run must not change the
+// machine or wait on endless input.
 bool StaysInside(const std::vector<std::string>& args) {
   return std::none_of(args.begin(), args.end(), [](const std::string& arg) {
-    return arg.find('/') != std::string::npos || arg.starts_with("--save");
+    return arg.find('/') != std::string::npos || arg.starts_with("--save") ||
+           arg.starts_with("--pdf") || arg.starts_with("--svg") || arg.starts_with("--png");
   });
 }
 

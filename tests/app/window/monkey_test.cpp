@@ -42,8 +42,14 @@ class RandomChooser : public FileChooser {
     Write("damaged.tvl", "\xB6\xB7\r\n");
     Write("asha.txt", FileOf(AshaLines()));
   }
-  std::optional<QString> ChooseSaveFile(const FileDialogRequest&) override {
+  // Readings are saved among the readings; a chart is exported beside them, as a picture
+  // of the kind asked for or of another.
+  std::optional<QString> ChooseSaveFile(const FileDialogRequest& request) override {
     ++asked;
+    if (request.defaultSuffix != "tvl") {
+      const QString picture = "chart." + request.defaultSuffix;
+      return Next({picture, "chart.svg", "missing/" + picture, ""});
+    }
     return Next({"saved.tvl", "asha.tvl", "missing/saved.tvl", ""});
   }
   std::optional<QString> ChooseOpenFile(const FileDialogRequest&) override {
