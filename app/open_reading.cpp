@@ -7,6 +7,7 @@
 #include "app/calculation_driver.h"
 #include "app/reading_file_reader.h"
 #include "app/small_file.h"
+#include "app/validation.h"
 
 namespace tarvel {
 namespace {
@@ -29,6 +30,10 @@ std::optional<FileError> OpenReadingBytes(std::string_view bytes, BirthForm& for
   auto restored = ParseReadingFile(bytes);
   if (!restored) return CheckFileError();
   form = std::move(*restored);
+  // A file may hold any digits; a place off the globe gets the message typing it would get.
+  if (auto refusal = FindImpossibleCoordinates(form)) {
+    return FileError{std::string(refusal->message), refusal->focus};
+  }
   ReadBirthData(form, state);
   RunCalculationChain(state, sky);
   return std::nullopt;

@@ -16,8 +16,10 @@ namespace tarvel {
 bool HasReadingFileEnding(std::string_view fileName);
 
 /// Opens a reading from the bytes of its file: restores the form, copies it into BirthData
-/// and runs the calculation chain in `sky`. The form's validation is not run. A damaged file
-/// is refused with "Please Check The File." and changes nothing.
+/// and runs the calculation chain in `sky`. Of the form's validation only the coordinate rules
+/// are run: coordinates off the globe fill the form and are refused with the form's own
+/// message and the box for the cursor, computing nothing. A damaged file is refused with
+/// "Please Check The File." and changes nothing.
 std::optional<FileError> OpenReadingBytes(std::string_view bytes, BirthForm& form,
                                           ChartState& state, const Sky& sky);
 

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "app/birth_form.h"
 
 namespace tarvel {
 
@@ -46,6 +49,9 @@ inline constexpr std::string_view kCheckFileMessage = "Please Check The File.";
 /// the error icon, or a line on the command line's error output.
 struct FileError {
   std::string message;
+  /// Set when an opened file filled the form but the form is refused: the box that takes the
+  /// cursor, as after the same refusal of typed input.
+  std::optional<FormField> focus = std::nullopt;
   bool operator==(const FileError&) const = default;
 };
 

@@ -89,17 +89,18 @@ std::optional<Refusal> FindRefusal(const BirthForm& form, RequiredBoxes required
   if (form.optLong == LongitudeChoice::Neither) {
     return Refusal{kLongitudeDirectionMessage, MessageIcon::Error, std::nullopt};
   }
+  if (auto refusal = FindImpossibleCoordinates(form)) return refusal;
+  return FindImpossibleDate(form);
+}
+
+std::optional<Refusal> FindImpossibleCoordinates(const BirthForm& form) {
   if (auto refusal =
           FindImpossibleCoordinate(form.txtLatDeg, form.txtLatMin, 90, FormField::txtLatDeg,
                                    FormField::txtLatMin, "Please Enter Correct Latitude")) {
     return refusal;
   }
-  if (auto refusal =
-          FindImpossibleCoordinate(form.txtLonDeg, form.txtLonMin, 180, FormField::txtLonDeg,
-                                   FormField::txtLonMin, "Please Enter Correct Longitude")) {
-    return refusal;
-  }
-  return FindImpossibleDate(form);
+  return FindImpossibleCoordinate(form.txtLonDeg, form.txtLonMin, 180, FormField::txtLonDeg,
+                                  FormField::txtLonMin, "Please Enter Correct Longitude");
 }
 
 std::optional<Refusal> ValidateInput(BirthForm& form, MessageSink& sink) {

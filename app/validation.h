@@ -25,6 +25,11 @@ enum class RequiredBoxes { All, CoordinatesOnly };
 std::optional<Refusal> FindRefusal(const BirthForm& form,
                                    RequiredBoxes required = RequiredBoxes::All);
 
+/// The coordinate rules alone: a latitude beyond 90 degrees (or 90 with minutes), a longitude
+/// beyond 180 (or 180 with minutes), or minutes beyond 59 lie off the globe. The degrees box
+/// takes the cursor when the degrees are wrong, the minutes box when only the minutes are.
+std::optional<Refusal> FindImpossibleCoordinates(const BirthForm& form);
+
 /// Checks the form before a calculation. On a refusal it shows the message through the sink,
 /// selects "North" or "East" when a direction was missing, and returns the refusal so the
 /// caller can put the cursor into its box. Nothing else changes.

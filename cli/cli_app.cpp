@@ -6,6 +6,7 @@
 #include "atlas/lazy_atlas.h"
 #include "base/time_zones.h"
 #include "cli/batch/batch_cli.h"
+#include "cli/chart/quoted_input.h"
 #include "cli/chart_command_line.h"
 #include "cli/places_command.h"
 #include "tarvel_version.h"
@@ -36,9 +37,24 @@ int Refused(std::ostream& err, const std::string& message) {
   return kExitBadInput;
 }
 
+// What was printed must have reached its device: a full disk or a closed output is a failure,
+// not a silent success.
+int Written(int status, std::ostream& out, std::ostream& err) {
+  out.flush();
+  if (out) return status;
+  err << "tarvel-cli: " << kOutputFailure << '\n';
+  return kExitFailed;
+}
+
 }  // namespace
 
 int RunTarvelCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+  const LazyAtlas atlas;
+  return RunTarvelCli(argc, argv, atlas, out, err);
+}
+
+int RunTarvelCli(int argc, const char* const* argv, const LazyAtlas& atlas, std::ostream& out,
+                 std::ostream& err) {
   CLI::App app{"Tarvel: Vedic Argala (planetary intervention) charts from birth data."};
   app.name("tarvel-cli");
   app.require_subcommand(1);
@@ -58,25 +74,30 @@ int RunTarvelCli(int argc, const char* const* argv, std::ostream& out, std::ostr
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp&) {
     out << app.help();
-    return kExitOk;
+    return Written(kExitOk, out, err);
   } catch (const CLI::CallForVersion& version) {
     out << version.what() << '\n';
-    return kExitOk;
+    return Written(kExitOk, out, err);
   } catch (const CLI::ParseError& error) {
-    return Refused(err, std::string(error.what()) + " (see 'tarvel-cli --help')");
+    // The parser's message may quote the arguments, line breaks and all.
+    return Refused(err, EscapedForMessage(error.what()) + " (see 'tarvel-cli --help')");
   }
   if (zones->parsed()) {
     PrintZones(out);
-    return kExitOk;
+    return Written(kExitOk, out, err);
   }
-  const LazyAtlas atlas;
-  if (places->parsed()) return RunPlacesCommand(placesRequest, atlas, out, err);
-  if (batch->parsed()) return RunBatchSubcommand(batchLine, out, err);
+  if (places->parsed()) return Written(RunPlacesCommand(placesRequest, atlas, out, err), out, err);
+  // A batch checks its output as it goes and says so itself.
+  if (batch->parsed()) {
+    batchLine.request.atlas = &atlas;
+    return RunBatchSubcommand(batchLine, out, err);
+  }
   if (!chart->parsed()) return kExitBadInput;
   auto request = ReadChartCommandLine(chartLine);
   if (const auto* refusal = std::get_if<std::string>(&request)) return Refused(err, *refusal);
   const Skies skies;
-  return RunChartCommand(std::get<ChartRequest>(request), {skies, atlas, {}}, out, err);
+  return Written(RunChartCommand(std::get<ChartRequest>(request), {skies, atlas, {}}, out, err),
+                 out, err);
 }
 
 }  // namespace tarvel::cli

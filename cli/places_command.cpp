@@ -4,6 +4,7 @@
 
 #include "atlas/degrees_minutes.h"
 #include "cli/chart/exit_status.h"
+#include "cli/chart/quoted_input.h"
 
 namespace tarvel::cli {
 namespace {
@@ -47,8 +48,10 @@ int RunPlacesCommand(const PlacesRequest& request, const LazyAtlas& atlas, std::
   if (places.empty()) {
     const auto resolution = atlas.Get().Resolve(request.query);
     const auto* unknown = std::get_if<UnresolvedPlace>(&resolution);
+    // The atlas's message quotes the query as written.
     err << "tarvel-cli: "
-        << (unknown != nullptr ? unknown->message : "no city starts with '" + request.query + "'")
+        << (unknown != nullptr ? EscapedForMessage(unknown->message)
+                               : "no city starts with " + QuotedForMessage(request.query))
         << '\n';
     return kExitFailed;
   }

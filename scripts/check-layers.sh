@@ -22,6 +22,7 @@ declare -A allowed=(
   [cli/chart]="base ephemeris positions positions/swiss argala chart atlas app export"
   [cli/batch]="base ephemeris positions positions/swiss argala chart atlas app export cli/chart"
   [cli]="base positions chart atlas app cli/chart cli/batch"
+  [fuzz]="base ephemeris positions argala chart atlas app cli/chart cli/batch cli"
 )
 
 violations=0

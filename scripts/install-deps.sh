@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Tarvel needs, skipping those already present.
-# Usage: install-deps.sh [build|test|run|bench|package] ... (several groups may be named)
+# Usage: install-deps.sh [build|test|run|bench|package|fuzz] ... (several groups may be named)
 set -euo pipefail
 
 build=(g++ cmake ninja-build pkg-config libcli11-dev nlohmann-json3-dev qt6-base-dev
@@ -18,6 +18,7 @@ for group in "$@"; do
     run) pkgs+=("${run[@]}") ;;
     bench) pkgs+=(libbenchmark-dev valgrind) ;;
     package) pkgs+=(dpkg-dev file) ;;
+    fuzz) pkgs+=(clang-14 libclang-rt-14-dev) ;;
     *) echo "install-deps.sh: unknown group '$group'" >&2; exit 2 ;;
   esac
 done

@@ -10,3 +10,6 @@ cmake --build build/test
 # Widgets and the web engine run without a display in the tests.
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build/test --output-on-failure --timeout 120
+# A short run of every fuzz target keeps them building and their properties holding; a long
+# one goes by hand (scripts/fuzz.sh 600).
+bash scripts/fuzz.sh 12

@@ -233,10 +233,11 @@ void frmMain::SaveCurrentReading() {
 }
 
 void frmMain::OpenSavedReading() {
-  if (OpenReadingCommand(*chooser_, sink_, input_, state_, CurrentSky())) {
-    ForgetAtlasPlace();
-    ShowChart(state_.Chart);
-  }
+  const BirthForm before = ReadForm(input_);
+  const bool opened = OpenReadingCommand(*chooser_, sink_, input_, state_, CurrentSky());
+  // The file's place replaces the atlas's, whether or not it gave a chart.
+  if (opened || ReadForm(input_) != before) ForgetAtlasPlace();
+  if (opened) ShowChart(state_.Chart);
 }
 
 bool frmMain::OpenReadingFile(const QString& path) {

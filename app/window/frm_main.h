@@ -69,8 +69,8 @@ class frmMain : public QMainWindow {
   QWidget* FrontView() const;
 
   /// Opens the saved reading at `path` as "Open Previously Saved Reading" does once a file is
-  /// chosen: restores the form and shows its chart, or tells the user "Please Check The File."
-  /// and changes nothing. For a reading named on the command line; true when it opened.
+  /// chosen: restores the form and shows its chart, or says why not (see OpenReadingPath). For
+  /// a reading named on the command line; true when it opened.
   bool OpenReadingFile(const QString& path);
 
   /// Shows a chart in the result view (chart, position list and reading) and brings the

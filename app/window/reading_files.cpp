@@ -71,7 +71,10 @@ bool OpenReadingPath(const QString& path, MessageSink& sink, const InputControls
   try {
     BirthForm form = ReadForm(input);
     if (auto error = OpenReading(PathOf(path), form, state, sky)) {
+      // Coordinates off the globe stay on show for the user to correct, as typed ones would.
+      if (error->focus) WriteForm(form, input);
       sink.ShowMessage(error->message, MessageIcon::Error);
+      if (error->focus) TextBox(input, *error->focus)->setFocus();
       return false;
     }
     WriteForm(form, input);

@@ -10,6 +10,7 @@
 #include "cli/batch/batch_pipeline.h"
 #include "cli/batch/batch_progress.h"
 #include "cli/chart/exit_status.h"
+#include "cli/chart/quoted_input.h"
 #include "positions/swiss/swiss_calls.h"
 
 namespace tarvel::cli {
@@ -54,7 +55,7 @@ void ComputeJob(BatchLineProcessor& processor, bool keepPdfs, BatchJob& job) {
 int Finish(bool allSucceeded, const LineReader& reader, std::ostream& out, std::ostream& err) {
   out.flush();
   if (!out) {
-    err << "tarvel-cli: could not write the output\n";
+    err << "tarvel-cli: " << kOutputFailure << '\n';
     return kExitFailed;
   }
   if (reader.Failed()) {
@@ -70,8 +71,9 @@ int ComputeLines(LineReader& reader, BatchFormat format, const CsvHeader* header
                  std::uint64_t firstNumber, const BatchRequest& request, std::ostream& out,
                  std::ostream& err) {
   const Skies skies;
-  const LazyAtlas atlas;
-  const ChartContext context{skies, atlas, request.sky};
+  const LazyAtlas ownAtlas;
+  const ChartContext context{skies, request.atlas != nullptr ? *request.atlas : ownAtlas,
+                             request.sky};
   std::vector<BatchLineProcessor> processors;
   processors.reserve(request.jobs);
   for (std::size_t job = 0; job < request.jobs; ++job) {
@@ -157,7 +159,7 @@ int RunBatchCommand(const BatchRequest& given, std::istream& standardInput, std:
   if (request.inputPath == "-") return RunBatch(standardInput, request, out, err);
   std::ifstream file(request.inputPath, std::ios::binary);
   if (!file) {
-    err << "tarvel-cli: cannot open '" << request.inputPath << "'\n";
+    err << "tarvel-cli: cannot open " << QuotedForMessage(request.inputPath) << '\n';
     return kExitBadInput;
   }
   return RunBatch(file, request, out, err);

@@ -6,6 +6,7 @@
 #include <ostream>
 #include <string>
 
+#include "atlas/lazy_atlas.h"
 #include "cli/batch/batch_line.h"
 #include "cli/chart/chart_exporter.h"
 #include "cli/chart/sky_options.h"
@@ -21,6 +22,9 @@ struct BatchRequest {
   SkyChoice sky;                      ///< the sky of every line that names none
   std::optional<std::string> pdfDir;  ///< a folder for one PDF per line that gives a chart
   ChartExporter* exporter = nullptr;  ///< draws the PDFs; RunBatchCommand loads one if none
+  /// An atlas that outlives the batch, shared with other work; none: the batch builds its own
+  /// should a line name a place.
+  const LazyAtlas* atlas = nullptr;
 };
 
 /// The format of an input that starts with `firstNonBlank`: '{' means JSON lines.

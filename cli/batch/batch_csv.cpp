@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "cli/chart/quoted_input.h"
+
 namespace tarvel::cli {
 namespace {
 
@@ -69,7 +71,7 @@ std::variant<CsvHeader, std::string> CsvHeader::Parse(std::string_view line) {
   BirthFields seen;
   for (const std::string& cell : cells) {
     const auto field = FindBatchField(cell);
-    if (!field) return Joined({"CSV header: unknown field '", cell, "'", HeaderHelp()});
+    if (!field) return Joined({"CSV header: unknown field ", QuotedForMessage(cell), HeaderHelp()});
     if (auto twice = seen.MarkGiven(*field)) return Joined({"CSV header: ", *twice});
     header.columns_.push_back(*field);
   }

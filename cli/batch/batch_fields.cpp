@@ -6,6 +6,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/chart/quoted_input.h"
+
 namespace tarvel::cli {
 namespace {
 
@@ -19,10 +21,6 @@ std::optional<std::string> SetSkyChoice(BatchField field, std::string_view text,
   if (field == BatchField::Sky) return ReadSkyKind(text, choice);
   if (field == BatchField::Ayanamsa) return ReadAyanamsa(text, choice);
   return ReadNode(text, choice);
-}
-
-std::string Quoted(std::string_view text) {
-  return Joined({"'", text, "'"});
 }
 
 bool EqualsIgnoringCase(std::string_view text, std::string_view lowerWord) {
@@ -55,7 +53,8 @@ std::string_view FieldName(BatchField field) {
 
 std::optional<std::string> BirthFields::MarkGiven(BatchField field) {
   const auto bit = static_cast<std::size_t>(field);
-  if (given_.test(bit)) return Joined({"field ", Quoted(FieldName(field)), " is given twice"});
+  if (given_.test(bit))
+    return Joined({"field ", QuotedForMessage(FieldName(field)), " is given twice"});
   given_.set(bit);
   return std::nullopt;
 }
@@ -68,7 +67,7 @@ std::optional<std::string> BirthFields::SetFromText(BatchField field, std::strin
   }
   if (field == BatchField::Dst) {
     const auto dst = ParseTruth(text);
-    if (!dst) return Joined({"dst ", Quoted(text), " is not true or false"});
+    if (!dst) return Joined({"dst ", QuotedForMessage(text), " is not true or false"});
     SetDst(*dst);
     return std::nullopt;
   }
@@ -129,7 +128,7 @@ std::optional<std::string> BirthFields::Finish() {
   for (BatchField field : kRequiredFields) {
     if (placeGiven && PlaceCanFill(field)) continue;
     if (!given_.test(static_cast<std::size_t>(field))) {
-      return Joined({"field ", Quoted(FieldName(field)), " is missing"});
+      return Joined({"field ", QuotedForMessage(FieldName(field)), " is missing"});
     }
   }
   return std::nullopt;

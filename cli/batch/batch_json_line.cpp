@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/batch/batch_fields.h"
+#include "cli/chart/quoted_input.h"
 
 namespace tarvel::cli {
 namespace {
@@ -56,7 +57,7 @@ class BirthLineHandler {
   bool end_array() { return Close(); }
   bool key(std::string& name) {
     current_ = FindBatchField(name);
-    if (!current_) return Fail(Joined({"unknown field '", name, "'"}));
+    if (!current_) return Fail("unknown field " + QuotedForMessage(name));
     return Check(fields.MarkGiven(*current_));
   }
   bool parse_error(std::size_t position, const std::string&, const nlohmann::detail::exception& e) {
@@ -64,8 +65,9 @@ class BirthLineHandler {
     // column 7: syntax error ..."; only its reason is worth showing.
     const std::string_view what = e.what();
     const std::size_t reason = what.find(": ");
+    // The reason quotes the last token read.
     return Fail(Joined({"malformed JSON at byte ", std::to_string(position), ": ",
-                        what.substr(reason == what.npos ? 0 : reason + 2)}));
+                        EscapedForMessage(what.substr(reason == what.npos ? 0 : reason + 2))}));
   }
 
   BirthFields fields;

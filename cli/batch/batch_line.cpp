@@ -13,6 +13,10 @@ std::variant<std::string_view, std::string> CheckLine(std::string_view text,
   }
   if (!shape.endsInNewline) return std::string("truncated line: the input ends inside it");
   if (text.ends_with('\r')) text.remove_suffix(1);
+  // The JSON reader would stop at a NUL byte and take the line for what stands before it.
+  if (const auto nul = text.find('\0'); nul != std::string_view::npos) {
+    return Joined({"NUL byte at byte ", std::to_string(nul + 1)});
+  }
   if (const auto invalid = FindInvalidUtf8(text)) {
     return Joined({"invalid UTF-8 at byte ", std::to_string(*invalid + 1)});
   }

@@ -20,7 +20,7 @@ enum class BatchFormat { JsonLines, Csv };
 inline constexpr std::size_t kMaxBatchLineBytes = 16 * 1024;
 
 /// The text of a line fit for parsing, without a final CR; the refusal of a line that is too
-/// long, cut off at the end of the input or not UTF-8.
+/// long, cut off at the end of the input, holds a NUL byte or is not UTF-8.
 std::variant<std::string_view, std::string> CheckLine(std::string_view text,
                                                       const LineShape& shape);
 

@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "cli/chart/quoted_input.h"
 #include "export/export_names.h"
 
 namespace tarvel::cli {
@@ -11,9 +12,7 @@ LinePdf KeepForPdf(std::uint64_t line, const ChartState& state) {
 }
 
 std::optional<std::string> PrepareFolder(const std::filesystem::path& folder) {
-  // Built by appending: GCC 12 warns falsely about "'" + string in optimised builds.
-  std::string quoted = "'";
-  quoted.append(folder.string()).append("'");
+  const std::string quoted = QuotedForMessage(folder.string());
   std::error_code error;
   std::filesystem::create_directories(folder, error);
   if (error) return "cannot make the folder " + quoted + ": " + error.message();
@@ -26,7 +25,9 @@ void BatchPdfWriter::Write(const std::vector<LinePdf>& pdfs) {
     if (failure_) return;
     const std::string path = (folder_ / BatchPdfName(pdf.line, pdf.name)).string();
     if (auto reason = exporter_.WritePdf(path, pdf.document)) {
-      failure_ = "cannot write '" + path + "': " + *reason;
+      // Built by appending: GCC 12 warns falsely about "..." + string in optimised builds.
+      failure_ = "cannot write ";
+      failure_->append(QuotedForMessage(path)).append(": ").append(*reason);
     }
   }
 }

@@ -5,6 +5,7 @@
 
 #include "app/key_classes.h"
 #include "app/validation.h"
+#include "cli/chart/quoted_input.h"
 
 namespace tarvel::cli {
 namespace {
@@ -56,13 +57,13 @@ std::optional<OptionError> ReadDate(std::string_view text, BirthForm& form) {
   const auto dash2 = scan.OneOf("-");
   const auto day = scan.Digits(2, 2);
   if (!year || !dash1 || !month || !dash2 || !day || !scan.AtEnd()) {
-    return OptionError{"malformed date '" + std::string(text) + "': expected YYYY-MM-DD"};
+    return OptionError{"malformed date " + QuotedForMessage(text) + ": expected YYYY-MM-DD"};
   }
   if (ToInt(*year) < kFirstYear || ToInt(*year) > kLastYear) {
     return OptionError{"year " + std::string(*year) + " is outside 1900-2050"};
   }
   if (ToInt(*month) < 1 || ToInt(*month) > 12 || ToInt(*day) < 1 || ToInt(*day) > 31) {
-    return OptionError{"malformed date '" + std::string(text) + "': no such month or day"};
+    return OptionError{"malformed date " + QuotedForMessage(text) + ": no such month or day"};
   }
   form.cboYear = ToInt(*year) - kFirstYear;
   form.cboMonth = ToInt(*month) - 1;
@@ -76,8 +77,8 @@ std::optional<OptionError> ReadTime(std::string_view text, BirthForm& form) {
   const auto colon = scan.OneOf(":");
   const auto minute = scan.Digits(2, 2);
   if (!hour || !colon || !minute || !scan.AtEnd() || ToInt(*hour) > 23 || ToInt(*minute) > 59) {
-    return OptionError{"malformed time '" + std::string(text) +
-                       "': expected HH:MM, 00:00 to 23:59"};
+    return OptionError{"malformed time " + QuotedForMessage(text) +
+                       ": expected HH:MM, 00:00 to 23:59"};
   }
   form.cboHour = ToInt(*hour);
   form.cboMinute = ToInt(*minute);
@@ -95,8 +96,8 @@ std::optional<OptionError> ReadCoordinate(std::string_view text, std::string_vie
   const auto min = scan.Digits(1, DigitText::kMaxLength);
   const auto direction = scan.OneOf(directions);
   if (!deg || !colon || !min || !direction || !scan.AtEnd()) {
-    return OptionError{"malformed " + std::string(what) + " '" + std::string(text) +
-                       "': expected degrees:minutes followed by " + directions[0] + " or " +
+    return OptionError{"malformed " + std::string(what) + " " + QuotedForMessage(text) +
+                       ": expected degrees:minutes followed by " + directions[0] + " or " +
                        directions[1]};
   }
   degrees = *DigitText::Parse(*deg);
@@ -108,7 +109,8 @@ std::optional<OptionError> ReadCoordinate(std::string_view text, std::string_vie
 std::optional<OptionError> ReadText(const std::optional<std::string>& given, std::string& box) {
   if (!given) return std::nullopt;
   if (!AcceptsText(KeyClass::Letters, *given)) {
-    return OptionError{std::string(RefusalMessage(KeyClass::Letters)) + ": '" + *given + "'"};
+    return OptionError{std::string(RefusalMessage(KeyClass::Letters)) + ": " +
+                       QuotedForMessage(*given)};
   }
   box = *given;
   return std::nullopt;
@@ -151,10 +153,12 @@ std::variant<int, OptionError> ParseZoneRow(std::string_view text) {
   int row = 0;
   const char* end = text.data() + text.size();
   const auto [stop, error] = std::from_chars(text.data(), end, row);
-  if (error == std::errc::result_out_of_range) return OptionError{ZoneOutside(text)};
-  if (text.empty() || error != std::errc() || stop != end) {
-    return OptionError{"zone '" + std::string(text) + "' is not a whole number"};
+  if (text.empty() || stop != end ||
+      (error != std::errc() && error != std::errc::result_out_of_range)) {
+    return OptionError{"zone " + QuotedForMessage(text) + " is not a whole number"};
   }
+  // Only digits, perhaps after a minus sign, are left: the number is shown as it is.
+  if (error == std::errc::result_out_of_range) return OptionError{ZoneOutside(text)};
   return row;
 }
 

@@ -8,6 +8,7 @@
 #include "cli/chart/chart_json.h"
 #include "cli/chart/chart_text.h"
 #include "cli/chart/exit_status.h"
+#include "cli/chart/quoted_input.h"
 #include "export/chart_document.h"
 
 namespace tarvel::cli {
@@ -31,7 +32,7 @@ Calculated Calculate(const ChartRequest& request, const ChartContext& context, B
     if (const auto* refusal = std::get_if<std::string>(&sky)) return *refusal;
     const Sky& chosen = context.skies.For(std::get<SkySettings>(sky));
     if (auto error = OpenReading(*request.openPath, form, state, chosen)) {
-      return error->message + " (" + *request.openPath + ")";
+      return error->message + " (" + EscapedForMessage(*request.openPath) + ")";
     }
     return std::optional<PlaceUsed>();
   }
@@ -75,7 +76,8 @@ int RunChartCommand(const ChartRequest& request, const ChartContext& context, st
   const auto& place = std::get<std::optional<PlaceUsed>>(calculated);
   if (request.savePath) {
     if (auto error = SaveReading(*request.savePath, state.BirthData, form.cboTimeZone)) {
-      err << "tarvel-cli: " << error->message << '\n';
+      // The message names the file as given.
+      err << "tarvel-cli: " << EscapedForMessage(error->message) << '\n';
       return kExitFailed;
     }
   }

@@ -7,6 +7,8 @@
 #include <system_error>
 #include <vector>
 
+#include "cli/chart/quoted_input.h"
+
 namespace tarvel::cli {
 namespace {
 
@@ -43,7 +45,9 @@ std::variant<std::unique_ptr<ChartExporter>, std::string> Load(const std::filesy
 }
 
 std::string CannotWrite(const std::string& path, const std::string& reason) {
-  return "cannot write '" + path + "': " + reason;
+  // Built by appending: GCC 12 warns falsely about "..." + string in optimised builds.
+  std::string message = "cannot write ";
+  return message.append(QuotedForMessage(path)).append(": ").append(reason);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "atlas/search_text.h"
 #include "atlas/zone_history.h"
 #include "atlas/zone_row.h"
+#include "cli/chart/quoted_input.h"
 
 namespace tarvel::cli {
 namespace {
@@ -82,7 +83,8 @@ std::variant<std::optional<PlaceUsed>, OptionError> FillFromPlace(BirthOptions& 
   if (!options.place) return std::optional<PlaceUsed>();
   const PlaceResolution resolution = atlas.Resolve(*options.place);
   if (const auto* unknown = std::get_if<UnresolvedPlace>(&resolution)) {
-    return OptionError{unknown->message};
+    // The atlas's message quotes the place as written.
+    return OptionError{EscapedForMessage(unknown->message)};
   }
   const ResolvedPlace& found = std::get<ResolvedPlace>(resolution);
   PlaceUsed used{ResolutionText(found), found.place.timeZoneId, {}};

@@ -1,5 +1,7 @@
 #include "cli/chart/sky_options.h"
 
+#include "cli/chart/quoted_input.h"
+
 namespace tarvel::cli {
 
 namespace {
@@ -9,7 +11,7 @@ constexpr std::string_view kAyanamsaNames =
 
 std::string Refusal(std::string_view what, std::string_view text, std::string_view accepted) {
   std::string message(what);
-  message.append(" '").append(text).append("' is not ").append(accepted);
+  message.append(" ").append(QuotedForMessage(text)).append(" is not ").append(accepted);
   return message;
 }
 

@@ -303,6 +303,51 @@ TEST_F(OpenReadingBytesTest, DamagedFileIsRefusedAndChangesNothing) {
   }
 }
 
+struct OffGlobeCase {
+  std::string_view latDeg, latMin, lonDeg, lonMin;
+  std::string_view message;  ///< empty for a place on the globe
+  FormField focus;
+};
+
+// Off the globe: beyond the poles, minutes of a full hour, beyond the antimeridian.
+constexpr OffGlobeCase kOffGlobeCases[] = {
+    {"91", "0", "72", "49", "Please Enter Correct Latitude", FormField::txtLatDeg},
+    {"999", "999", "999", "999", "Please Enter Correct Latitude", FormField::txtLatDeg},
+    {"90", "1", "72", "49", "Please Enter Correct Latitude", FormField::txtLatMin},
+    {"18", "60", "72", "49", "Please Enter Correct Latitude", FormField::txtLatMin},
+    {"18", "58", "181", "0", "Please Enter Correct Longitude", FormField::txtLonDeg},
+    {"18", "58", "180", "1", "Please Enter Correct Longitude", FormField::txtLonMin},
+    {"18", "58", "72", "60", "Please Enter Correct Longitude", FormField::txtLonMin},
+    {"90", "0", "180", "0", "", FormField::txtLatDeg},
+    {"0", "59", "0", "59", "", FormField::txtLatDeg},
+};
+
+TEST_F(OpenReadingBytesTest, CoordinatesOffTheGlobeFillTheFormButComputeNothing) {
+  const ChartState stateBefore = state;
+  for (const OffGlobeCase& c : kOffGlobeCases) {
+    LineTexts texts = AshaLines();
+    texts[kLineLatDeg] = c.latDeg;
+    texts[kLineLatMin] = c.latMin;
+    texts[kLineLonDeg] = c.lonDeg;
+    texts[kLineLonMin] = c.lonMin;
+    BirthForm expected = AshaForm();
+    expected.txtLatDeg = *DigitText::Parse(c.latDeg);
+    expected.txtLatMin = *DigitText::Parse(c.latMin);
+    expected.txtLonDeg = *DigitText::Parse(c.lonDeg);
+    expected.txtLonMin = *DigitText::Parse(c.lonMin);
+    const auto error = OpenReadingBytes(FileOf(texts), form, state, sky);
+    EXPECT_EQ(form, expected) << c.latDeg << " " << c.latMin << " " << c.lonDeg << " " << c.lonMin;
+    if (c.message.empty()) {
+      EXPECT_EQ(error, std::nullopt);
+      EXPECT_EQ(state.BirthData.LatDeg, expected.txtLatDeg.Value());
+      continue;
+    }
+    EXPECT_EQ(error, (FileError{std::string(c.message), c.focus})) << c.latDeg << " " << c.lonDeg;
+    EXPECT_EQ(state.BirthData, stateBefore.BirthData);
+    EXPECT_EQ(state.Chart, stateBefore.Chart);
+  }
+}
+
 TEST_F(OpenReadingBytesTest, SavingThenOpeningGivesBackTheTexts) {
   BirthData birth = AshaBirth();
   birth.BirthName = "O'Brien \u0160\u0152 \u201Cx\u201D";

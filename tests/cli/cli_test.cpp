@@ -7,6 +7,7 @@
 #include <fstream>
 #include <nlohmann/json.hpp>
 
+#include "../app/example_birth.h"
 #include "cli_test_support.h"
 
 namespace tarvel {
@@ -212,6 +213,23 @@ TEST_F(CliReadingFileTest, DamagedOrMisnamedFilesAreRefused) {
     EXPECT_EQ(run.status, 2) << path;
     EXPECT_TRUE(run.out.empty()) << path;
     EXPECT_NE(run.err.find("Please Check The File."), std::string::npos) << run.err;
+  }
+}
+
+// A file may hold any digits; coordinates no place has are refused as the options would be.
+TEST_F(CliReadingFileTest, CoordinatesOffTheGlobeAreRefused) {
+  const std::pair<int, std::string> cases[] = {{9, "91"}, {10, "60"}, {7, "181"}, {8, "60"}};
+  for (const auto& [line, text] : cases) {
+    testing::LineTexts lines = testing::AshaLines();
+    lines[static_cast<std::size_t>(line)] = text;
+    const std::string path = PathOf("far.tvl");
+    std::ofstream(path, std::ios::binary) << testing::FileOf(lines);
+    const auto run = RunCli({"chart", "--open", path});
+    const std::string message =
+        line >= 9 ? "Please Enter Correct Latitude" : "Please Enter Correct Longitude";
+    EXPECT_EQ(run.status, 2) << text;
+    EXPECT_TRUE(run.out.empty()) << text;
+    EXPECT_EQ(run.err, "tarvel-cli: " + message + " (" + path + ")\n");
   }
 }
 

@@ -84,6 +84,15 @@ TEST(ExportChartTest, TheFirstFailureStopsAndNamesItsFile) {
   EXPECT_EQ(exporter.calls.size(), 2u);
 }
 
+// The file is named as given, on one line whatever it holds.
+TEST(ExportChartTest, AFileThatCannotBeWrittenIsNamedEscaped) {
+  RecordingExporter exporter;
+  exporter.failAt = 0;
+  const cli::ExportTargets targets{"a\nb\x1b.pdf", {}, {}, {}};
+  EXPECT_EQ(cli::ExportChart(exporter, kDocument, targets),
+            "cannot write 'a\\nb\\e.pdf': Disk full");
+}
+
 const std::vector<std::string> kAsha = {"chart",  "--date", "1980-03-05", "--time",
                                         "14:07",  "--zone", "34",         "--lat",
                                         "18:58N", "--lon",  "72:49E"};

@@ -75,5 +75,18 @@ TEST_F(OpenReadingFileTest, AFileTheOpenButtonWouldRefuseIsRefusedTheSameWay) {
   }
 }
 
+TEST_F(OpenReadingFileTest, CoordinatesOffTheGlobeFillTheFormAndSayWhy) {
+  LineTexts lines = AshaLines();
+  lines[7] = "200";  // degrees of longitude
+  EXPECT_FALSE(window.OpenReadingFile(Write("far.tvl", FileOf(lines))));
+  EXPECT_EQ(sink.messages,
+            (std::vector{ShownMessage{"Please Enter Correct Longitude", MessageIcon::Error}}));
+  BirthForm expected = AshaForm();
+  expected.txtLonDeg = *DigitText::Parse("200");
+  EXPECT_EQ(ReadForm(in), expected);
+  EXPECT_EQ(window.focusWidget(), in.txtLonDeg);
+  EXPECT_EQ(window.FrontView(), in.Frame1);
+}
+
 }  // namespace
 }  // namespace tarvel::testing

@@ -277,6 +277,44 @@ TEST_F(ReadingFilesTest, ADamagedFileIsRefusedAndChangesNothing) {
   EXPECT_EQ(ReadBytes(PathTo("after.tvl")), ReadBytes(PathTo("before.tvl")));
 }
 
+struct OffGlobeCase {
+  int line;
+  std::string text;
+  DigitText BirthForm::*box;
+  FormField field;
+  std::string message;
+};
+
+// A file may hold any digits; coordinates no place has get the form's own message, the file's
+// values stay on show for the user to correct, and no chart is drawn.
+TEST_F(ReadingFilesTest, CoordinatesOffTheGlobeFillTheFormAndSayWhyWithoutAChart) {
+  const OffGlobeCase cases[] = {
+      {9, "91", &BirthForm::txtLatDeg, FormField::txtLatDeg, "Please Enter Correct Latitude"},
+      {10, "60", &BirthForm::txtLatMin, FormField::txtLatMin, "Please Enter Correct Latitude"},
+      {7, "181", &BirthForm::txtLonDeg, FormField::txtLonDeg, "Please Enter Correct Longitude"},
+      {8, "75", &BirthForm::txtLonMin, FormField::txtLonMin, "Please Enter Correct Longitude"},
+  };
+  CalculateAnotherChart();
+  const ChartCaptions captions = ShownCaptions(*out.chart);
+  const QString reading = out.RTB->toPlainText();
+  for (const auto& [line, text, box, field, message] : cases) {
+    sink.messages.clear();
+    in.cmdOpen->setFocus();
+    LineTexts lines = AshaLines();
+    lines[static_cast<std::size_t>(line)] = text;
+    WriteBytes(PathTo("far.tvl"), FileOf(lines));
+    Open("far.tvl");
+    EXPECT_EQ(sink.messages, (std::vector{ShownMessage{message, MessageIcon::Error}})) << text;
+    BirthForm expected = AshaForm();
+    expected.*box = *DigitText::Parse(text);
+    EXPECT_EQ(ReadForm(in), expected) << text;
+    EXPECT_EQ(window.focusWidget(), TextBox(in, field)) << text;
+    EXPECT_EQ(window.FrontView(), in.Frame1) << text;
+    EXPECT_EQ(ShownCaptions(*out.chart), captions) << text;
+    EXPECT_EQ(out.RTB->toPlainText(), reading) << text;
+  }
+}
+
 struct FailedSave {
   QString name;
   std::string reason;

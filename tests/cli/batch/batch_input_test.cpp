@@ -73,6 +73,63 @@ TEST(BatchInputTest, BytesThatAreNotUtf8AreRefusedAndTheOutputStaysUtf8) {
   EXPECT_EQ(csv.lines[0], ErrorLine(2, "invalid UTF-8 at byte 32"));
 }
 
+// The JSON library stops reading at a NUL byte, so nothing after one may pass unread.
+TEST(BatchInputTest, ANulByteAnywhereInALineIsThatLinesError) {
+  struct Case {
+    std::string input;
+    std::vector<std::string> lines;
+  };
+  const std::string nul(1, '\0');
+  const std::string cutDate = R"({"date": "2000-01-01)";
+  const Case cases[] = {
+      {kGood + nul + "junk {{{\n" + kGood + "\n",
+       {ErrorLine(1, "NUL byte at byte " + std::to_string(kGood.size() + 1)), "chart"}},
+      {cutDate + nul + kGood.substr(cutDate.size()) + "\n", {ErrorLine(1, "NUL byte at byte 21")}},
+      {"{" + nul + kGood.substr(1) + "\r\n", {ErrorLine(1, "NUL byte at byte 2")}},
+      {kShortHeader + "\n" + kGoodCsv + nul + "\n" + kGoodCsv + "\n",
+       {ErrorLine(2, "NUL byte at byte 30"), "chart"}},
+      {kShortHeader + ",name\n" + kGoodCsv + ",Asha" + nul + "Rao\n",
+       {ErrorLine(2, "NUL byte at byte 35")}},
+      {"date" + nul + ",time,zone,lat,lon\n" + kGoodCsv + "\n",
+       {ErrorLine(1, "CSV header: NUL byte at byte 5")}},
+  };
+  for (const Case& c : cases) {
+    const BatchRun run = RunBatchOn(c.input);
+    ASSERT_EQ(run.lines.size(), c.lines.size()) << c.input;
+    for (std::size_t i = 0; i < c.lines.size(); ++i) {
+      if (c.lines[i] == "chart") {
+        EXPECT_TRUE(IsChart(run.lines[i])) << run.lines[i];
+      } else {
+        EXPECT_EQ(run.lines[i], c.lines[i]);
+      }
+    }
+    EXPECT_EQ(run.status, 1);
+  }
+}
+
+// A refusal quotes the input escaped, so the message stays one readable line in its JSON.
+TEST(BatchInputTest, RefusalsQuoteTheInputEscaped) {
+  const std::string rest = R"(, "time": "12:00", "zone": 29, "lat": "0:0N", "lon": "0:0W"})";
+  const std::string csvHeader = kShortHeader + ",dst\n";
+  const std::pair<std::string, std::string> cases[] = {
+      {R"({"date": "2000\n01-01")" + rest, "malformed date '2000\\n01-01': expected YYYY-MM-DD"},
+      {R"({"\u001b[31m": 1})", "unknown field '\\e[31m'"},
+      {R"({"\u0000": 1})", "unknown field '\\x00'"},
+      {R"({"sky": "\u2028", "date": "2000-01-01")" + rest, "sky '\\u2028' is not classic or swiss"},
+      {R"({"date": "2000-01-01", "city": "A\u0085B")" + rest,
+       "Please enter only letters: 'A\\u0085B'"},
+      {csvHeader + kGoodCsv + ",maybe\x7f", "dst 'maybe\\x7f' is not true or false"},
+      {"date,ti\x01me,zone,lat,lon", "CSV header: unknown field 'ti\\x01me' (the first line"},
+  };
+  for (const auto& [input, message] : cases) {
+    const BatchRun run = RunBatchOn(input + "\n");
+    ASSERT_FALSE(run.lines.empty()) << message;
+    const auto error = nlohmann::json::parse(run.lines.back())["error"].get<std::string>();
+    EXPECT_EQ(error.substr(0, message.size()), message);
+    EXPECT_EQ(error.find_first_of("\n\r\x1b"), std::string::npos) << error;
+  }
+}
+
 TEST(BatchInputTest, ValidUtf8ThatIsNoLetterGetsTheChartCommandsMessage) {
   const BatchRun run = RunBatchOn(kShortHeader + ",city\n" + kGoodCsv + ",Zürich\n");
   ASSERT_EQ(run.lines.size(), 1u);
@@ -289,6 +346,12 @@ TEST_F(BatchCommandLineTest, RefusesBadOptionsAndMissingFiles) {
     EXPECT_TRUE(run.out.empty());
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
   }
+}
+
+TEST_F(BatchCommandLineTest, AFileThatCannotBeOpenedIsNamedOnOneLine) {
+  const auto run = testing::RunCli({"batch", path_.string() + "\n\x1b"});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err, "tarvel-cli: cannot open '" + path_.string() + "\\n\\e'\n");
 }
 
 TEST_F(BatchCommandLineTest, HelpDescribesTheInput) {

@@ -93,6 +93,14 @@ TEST_F(BatchPdfsTest, AFolderThatCannotBeMadeStopsTheBatchBeforeItStarts) {
   EXPECT_TRUE(exporter.calls.empty());
 }
 
+TEST_F(BatchPdfsTest, AFolderIsNamedEscapedOnOneLine) {
+  std::filesystem::create_directories(folder);
+  std::ofstream(folder / "taken") << "a file, not a folder";
+  const BatchRun run = Run(1, folder / "taken" / "a\nb");
+  EXPECT_EQ(run.err, "tarvel-cli: cannot make the folder '" + (folder / "taken").string() +
+                         "/a\\nb': Not a directory\n");
+}
+
 TEST(BatchPdfNamesTest, KeptChartsCarryTheirLineAndName) {
   const ChartState state = AshaState();
   const cli::LinePdf kept = cli::KeepForPdf(12, state);
