@@ -3,9 +3,9 @@
 #include <optional>
 
 #include "app/birth_form.h"
-#include "chart/chart_state.h"
 #include "app/message_sink.h"
 #include "app/validation.h"
+#include "chart/chart_state.h"
 #include "positions/sky.h"
 
 namespace tarvel {

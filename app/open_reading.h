@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "app/birth_form.h"
-#include "chart/chart_state.h"
 #include "app/reading_file.h"
+#include "chart/chart_state.h"
 #include "positions/sky.h"
 
 namespace tarvel {

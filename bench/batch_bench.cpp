@@ -3,9 +3,9 @@
 #include <sstream>
 #include <streambuf>
 
-#include "chart/skies.h"
 #include "atlas/lazy_atlas.h"
 #include "bench_births.h"
+#include "chart/skies.h"
 #include "cli/batch/batch_command.h"
 #include "cli/batch/batch_csv.h"
 #include "cli/batch/batch_json_line.h"

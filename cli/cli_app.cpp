@@ -2,9 +2,9 @@
 
 #include <CLI/CLI.hpp>
 
-#include "chart/skies.h"
 #include "atlas/lazy_atlas.h"
 #include "base/time_zones.h"
+#include "chart/skies.h"
 #include "cli/batch/batch_cli.h"
 #include "cli/chart/quoted_input.h"
 #include "cli/chart_command_line.h"

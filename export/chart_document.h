@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "chart/chart_state.h"
 #include "argala/chart_captions.h"
+#include "chart/chart_state.h"
 
 namespace tarvel {
 

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
+#include "base/angles.h"
 #include "base/time_scales.h"
 #include "ephemeris/birth_instant.h"
-#include "base/angles.h"
 #include "positions/chart_ayanamsa.h"
 
 namespace tarvel {

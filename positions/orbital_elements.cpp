@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "base/time_scales.h"
 #include "base/angles.h"
+#include "base/time_scales.h"
 
 namespace tarvel {
 

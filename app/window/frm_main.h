@@ -3,9 +3,7 @@
 #include <QMainWindow>
 #include <functional>
 
-#include "chart/chart_state.h"
 #include "app/message_sink.h"
-#include "chart/skies.h"
 #include "app/window/chart_exports.h"
 #include "app/window/city_completer.h"
 #include "app/window/file_dialogs.h"
@@ -15,6 +13,8 @@
 #include "app/window/result_panel.h"
 #include "app/window/sky_menu.h"
 #include "atlas/lazy_atlas.h"
+#include "chart/chart_state.h"
+#include "chart/skies.h"
 
 class QStackedWidget;
 

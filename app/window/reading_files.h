@@ -2,10 +2,10 @@
 
 #include <QString>
 
-#include "chart/chart_state.h"
 #include "app/message_sink.h"
 #include "app/window/file_chooser.h"
 #include "app/window/input_view.h"
+#include "chart/chart_state.h"
 #include "positions/sky.h"
 
 namespace tarvel {

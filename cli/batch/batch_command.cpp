@@ -4,8 +4,8 @@
 #include <variant>
 #include <vector>
 
-#include "chart/skies.h"
 #include "atlas/lazy_atlas.h"
+#include "chart/skies.h"
 #include "cli/batch/batch_fields.h"
 #include "cli/batch/batch_pipeline.h"
 #include "cli/batch/batch_progress.h"

@@ -3,9 +3,9 @@
 #include <optional>
 #include <variant>
 
+#include "atlas/lazy_atlas.h"
 #include "chart/chart_state.h"
 #include "chart/skies.h"
-#include "atlas/lazy_atlas.h"
 #include "cli/chart/birth_options.h"
 #include "cli/chart/place_options.h"
 

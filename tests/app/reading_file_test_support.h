@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "app/birth_form.h"
-#include "chart/chart_state.h"
 #include "app/scramble.h"
+#include "chart/chart_state.h"
 #include "form_test_support.h"
 
 namespace tarvel::testing {

@@ -5,28 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "chart/chart_state.h"
 #include "argala/chart_captions.h"
 #include "asha_state.h"
 #include "base/time_zones.h"
+#include "chart/chart_state.h"
 #include "export/chart_document.h"
 #include "positions/classic_sky.h"
+#include "tests/support/seeded_random.h"
 
 namespace tarvel::testing {
-
-/// A small deterministic generator (a 64-bit LCG), the same on every platform.
-class Lcg {
- public:
-  explicit Lcg(std::uint64_t seed) : state_(seed) {}
-  /// A number from `low` to `high`, both included.
-  int Between(int low, int high) {
-    state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
-    return low + static_cast<int>((state_ >> 33) % static_cast<std::uint64_t>(high - low + 1));
-  }
-
- private:
-  std::uint64_t state_;
-};
 
 /// A birth the form accepts: any year it offers, any zone row, any coordinates.
 inline ChartState RandomBirth(Lcg& random) {

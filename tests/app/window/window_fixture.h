@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "app/birth_form.h"
-#include "chart/chart_result.h"
 #include "app/message_sink.h"
 #include "app/window/frm_main.h"
+#include "chart/chart_result.h"
 #include "web/about/mod_help.h"
 
 namespace tarvel::testing {

@@ -9,6 +9,7 @@
 
 #include "cli/batch/batch_command.h"
 #include "cli/chart/birth_options.h"
+#include "tests/support/seeded_random.h"
 
 namespace tarvel::testing {
 
@@ -46,20 +47,6 @@ inline BatchRun RunBatchOn(const std::string& input, std::size_t jobs = 1,
 inline std::string ErrorLine(std::uint64_t lineNumber, const std::string& message) {
   return nlohmann::ordered_json{{"line", lineNumber}, {"error", message}}.dump();
 }
-
-/// A small deterministic generator (a 64-bit LCG), the same on every platform.
-class Lcg {
- public:
-  explicit Lcg(std::uint64_t seed) : state_(seed) {}
-  /// A number from `low` to `high`, both included.
-  int Between(int low, int high) {
-    state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
-    return low + static_cast<int>((state_ >> 33) % static_cast<std::uint64_t>(high - low + 1));
-  }
-
- private:
-  std::uint64_t state_;
-};
 
 inline std::string TwoDigits(int value) {
   return (value < 10 ? "0" : "") + std::to_string(value);

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "chart/skies.h"
 #include "atlas/lazy_atlas.h"
+#include "chart/skies.h"
 #include "cli/chart/birth_options.h"
 
 namespace tarvel::cli {
