@@ -1,9 +1,12 @@
 // The precise sky and the atlas as the command line offers them.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include <nlohmann/json.hpp>
 
 #include "cli_test_support.h"
+#include "tests/positions/swiss/reference_charts.h"
 
 namespace tarvel {
 namespace {
@@ -11,37 +14,23 @@ namespace {
 using testing::RunCli;
 using Json = nlohmann::ordered_json;
 
-constexpr double kArcSecondDeg = 1.0 / 3600;
+using swiss_test::kArcSecondDeg;
+using swiss_test::ReferenceChart;
 
-struct ReferenceChart {
-  std::vector<std::string> birth;
-  std::array<double, 7> planetDeg;  // the Sun to Saturn
-  double meanRahuDeg;
-  double trueRahuDeg;
-  double ascendantDeg;
-};
-
-// Swiss Ephemeris 2.10.03 with its data files, Lahiri ayanamsa, the ascendant from the houses.
-const ReferenceChart kReferenceCharts[] = {
-    {{"--date", "1980-03-05", "--time", "14:07", "--zone", "34", "--lat", "18:58N", "--lon",
-      "72:49E"},
-     {321.35303, 179.09188, 323.10575, 4.80725, 128.66254, 130.46206, 150.75752},
-     124.91012,
-     125.64953,
-     78.97336},
-    {{"--date", "1975-10-15", "--time", "10:30", "--zone", "27", "--dst", "--lat", "40:43N",
-      "--lon", "74:00W"},
-     {178.09250, 307.88466, 166.30191, 133.83701, 66.02135, 355.86385, 98.61382},
-     209.84336,
-     208.68218,
-     217.09087},
-    {{"--date", "2001-06-21", "--time", "23:50", "--zone", "8", "--lat", "33:52S", "--lon",
-      "151:13E"},
-     {66.37395, 67.42644, 58.96777, 21.16064, 236.35540, 61.26641, 43.93518},
-     72.72667,
-     72.47206,
-     334.89521},
-};
+// The reference birth as a user types it on the command line.
+std::vector<std::string> BirthArgs(const ReferenceChart& chart) {
+  const BirthData& b = chart.birth;
+  char date[32], time[16], lat[24], lon[24];
+  std::snprintf(date, sizeof date, "%04d-%02d-%02d", b.BirthYear, b.BirthMonth, b.BirthDay);
+  std::snprintf(time, sizeof time, "%02d:%02d", b.BirthHour, b.BirthMinute);
+  std::snprintf(lat, sizeof lat, "%02d:%02d%c", b.LatDeg, b.LatMin, b.IsSouth ? 'S' : 'N');
+  std::snprintf(lon, sizeof lon, "%02d:%02d%c", b.LonDeg, b.LonMin, b.IsEast ? 'E' : 'W');
+  std::vector<std::string> args = {
+      "--date", date, "--time", time, "--zone", std::to_string(chart.zoneRow),
+      "--lat",  lat,  "--lon",  lon};
+  if (b.IsDST) args.push_back("--dst");
+  return args;
+}
 
 Json ChartJson(std::vector<std::string> args) {
   args.insert(args.begin(), "chart");
@@ -58,9 +47,10 @@ std::vector<std::string> Plus(std::vector<std::string> args, const std::vector<s
 
 TEST(SkyCliTest, PreciseSkyGivesTheReferencePlacesInTheJson) {
   const char* const planets[] = {"Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn"};
-  for (const ReferenceChart& chart : kReferenceCharts) {
-    SCOPED_TRACE(chart.birth[1]);
-    const Json mean = ChartJson(Plus(chart.birth, {"--sky", "swiss"}));
+  for (const ReferenceChart& chart : swiss_test::ReferenceCharts()) {
+    SCOPED_TRACE(chart.name);
+    const std::vector<std::string> birth = BirthArgs(chart);
+    const Json mean = ChartJson(Plus(birth, {"--sky", "swiss"}));
     const Json& longitudes = mean["Longitudes"];
     for (int p = 0; p < 7; ++p) {
       EXPECT_NEAR(longitudes[planets[p]].get<double>(), chart.planetDeg[p], kArcSecondDeg);
@@ -72,25 +62,27 @@ TEST(SkyCliTest, PreciseSkyGivesTheReferencePlacesInTheJson) {
                                  {"Ayanamsa", "Lahiri"},
                                  {"AyanamsaDegrees", mean["Sky"]["AyanamsaDegrees"]},
                                  {"Node", "mean"}}));
-    const Json trueNode = ChartJson(Plus(chart.birth, {"--sky", "swiss", "--node", "true"}));
+    const Json trueNode = ChartJson(Plus(birth, {"--sky", "swiss", "--node", "true"}));
     EXPECT_NEAR(trueNode["Longitudes"]["N Node"].get<double>(), chart.trueRahuDeg, kArcSecondDeg);
     EXPECT_EQ(trueNode["Sky"]["Node"], "true");
   }
-  EXPECT_NEAR(
-      ChartJson(Plus(kReferenceCharts[0].birth, {"--sky", "swiss"}))["Sky"]["AyanamsaDegrees"]
-          .get<double>(),
-      23.5801691, kArcSecondDeg);
+  EXPECT_NEAR(ChartJson(Plus(BirthArgs(swiss_test::ReferenceCharts()[0]),
+                             {"--sky", "swiss"}))["Sky"]["AyanamsaDegrees"]
+                  .get<double>(),
+              23.5801691, kArcSecondDeg);
 }
 
 TEST(SkyCliTest, TheTextSaysWhichSkyComputedTheChart) {
-  const std::vector<std::string> birth = Plus({"chart"}, kReferenceCharts[0].birth);
+  const std::vector<std::string> birth =
+      Plus({"chart"}, BirthArgs(swiss_test::ReferenceCharts()[0]));
   EXPECT_TRUE(RunCli(birth).out.ends_with("\nSky: Classic formulas\n"));
   EXPECT_TRUE(RunCli(Plus(birth, {"--sky", "SWISS", "--ayanamsa", "Fagan-Bradley"}))
                   .out.ends_with("\nSky: Swiss Ephemeris, Fagan/Bradley ayanamsa, mean node\n"));
 }
 
 TEST(SkyCliTest, UnknownNamesAndAnAyanamsaForTheClassicSkyAreRefused) {
-  const std::vector<std::string> birth = Plus({"chart"}, kReferenceCharts[0].birth);
+  const std::vector<std::string> birth =
+      Plus({"chart"}, BirthArgs(swiss_test::ReferenceCharts()[0]));
   const std::pair<std::vector<std::string>, std::string> cases[] = {
       {{"--sky", "precise"}, "sky 'precise' is not classic or swiss"},
       {{"--sky", "swiss", "--ayanamsa", "lahiry"}, "ayanamsa 'lahiry' is not lahiri"},
