@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "base/month_names.h"
+#include "base/date_text.h"
 #include "base/time_zones.h"
 
 namespace tarvel {

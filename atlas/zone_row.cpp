@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "atlas/zone_text.h"
+#include "base/date_text.h"
 
 namespace tarvel {
 namespace {
@@ -47,8 +48,9 @@ ZoneRowChoice PickRow(const ZoneState& state, std::span<const TimeZoneRow> rows)
 }
 
 std::string InForceText(const ZoneState& state) {
-  std::string text = state.zoneId + " on " + CivilDateText(state.localTime) + ": " +
-                     UtcOffsetText(state.offsetSeconds) + ", ";
+  std::string text = state.zoneId + " on " +
+                     DateText(state.localTime.year, state.localTime.month, state.localTime.day) +
+                     ": " + UtcOffsetText(state.offsetSeconds) + ", ";
   text += state.isDaylightSaving ? "daylight saving in force" : "no daylight saving";
   std::string detail = state.abbreviation;
   const auto saving = state.daylightSavingMinutes;
@@ -60,7 +62,7 @@ std::string InForceText(const ZoneState& state) {
 }
 
 std::string KindText(const ZoneState& state) {
-  const std::string clock = ClockText(state.localTime);
+  const std::string clock = ClockText(state.localTime.hour, state.localTime.minute);
   const std::string other = UtcOffsetText(state.otherOffsetSeconds.value_or(0));
   switch (state.kind) {
     case LocalTimeKind::Skipped:

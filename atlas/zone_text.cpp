@@ -7,10 +7,6 @@
 namespace tarvel {
 namespace {
 
-constexpr std::array<const char*, 12> kMonthNames{"January",   "February", "March",    "April",
-                                                  "May",       "June",     "July",     "August",
-                                                  "September", "October",  "November", "December"};
-
 void AppendPlural(std::string& text, int count, const char* unit) {
   text += std::to_string(count);
   text += ' ';
@@ -32,26 +28,6 @@ std::string UtcOffsetText(int offsetSeconds) {
   } else {
     std::snprintf(text.data(), text.size(), "UTC%c%02d:%02d:%02d", sign, hours, minutes, seconds);
   }
-  return text.data();
-}
-
-std::string CivilDateText(const LocalCivilTime& time) {
-  std::string text = std::to_string(time.day);
-  text += ' ';
-  if (time.month >= 1 && time.month <= 12) {
-    text += kMonthNames[static_cast<std::size_t>(time.month - 1)];
-  } else {
-    text += "month ";
-    text += std::to_string(time.month);
-  }
-  text += ' ';
-  text += std::to_string(time.year);
-  return text;
-}
-
-std::string ClockText(const LocalCivilTime& time) {
-  std::array<char, 16> text{};
-  std::snprintf(text.data(), text.size(), "%02d:%02d", time.hour, time.minute);
   return text.data();
 }
 

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "base/month_names.h"
+#include "base/date_text.h"
 #include "base/text.h"
 #include "base/time_zones.h"
 
@@ -12,24 +12,9 @@ namespace {
 constexpr std::string_view kUntitled = "Rasi chart";
 constexpr std::string_view kPartSeparator = " · ";
 
-std::string TwoDigits(int value) {
-  char text[8];
-  std::snprintf(text, sizeof text, "%02d", value);
-  return text;
-}
-
-// "14 November 1987 at 06:45"; a month outside 1-12 is written as its number.
-std::string BirthMoment(const BirthData& birth) {
-  const int month = birth.BirthMonth;
-  const std::string monthName = month >= 1 && month <= 12
-                                    ? std::string(kMonthNames[static_cast<std::size_t>(month - 1)])
-                                    : std::to_string(month);
-  return std::to_string(birth.BirthDay) + " " + monthName + " " + std::to_string(birth.BirthYear) +
-         " at " + TwoDigits(birth.BirthHour) + ":" + TwoDigits(birth.BirthMinute);
-}
-
 std::string BirthText(const BirthData& birth, int zoneRow) {
-  std::string text = "Born " + BirthMoment(birth);
+  std::string text = "Born " + DateText(birth.BirthYear, birth.BirthMonth, birth.BirthDay) +
+                     " at " + ClockText(birth.BirthHour, birth.BirthMinute);
   if (zoneRow >= 0 && zoneRow < kTimeZoneRows) text.append(", ").append(kTimeZones[zoneRow].name);
   if (birth.IsDST != kFalse) text.append(", daylight-saving time");
   return text;
@@ -37,7 +22,9 @@ std::string BirthText(const BirthData& birth, int zoneRow) {
 
 // "18°58' N" from whole degrees and minutes and a direction letter.
 std::string Coordinate(int degrees, int minutes, char direction) {
-  return std::to_string(degrees) + "°" + TwoDigits(minutes) + "' " + direction;
+  char text[32];
+  std::snprintf(text, sizeof text, "%d°%02d' %c", degrees, minutes, direction);
+  return text;
 }
 
 std::string PlaceText(const BirthData& birth) {
