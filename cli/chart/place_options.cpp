@@ -61,15 +61,19 @@ std::optional<OptionError> FillZone(const Place& place, BirthOptions& options,
   const auto localTime = LocalTimeOf(options);
   if (!localTime || (options.zone && options.dst)) return std::nullopt;
   const auto state = ZoneStateAt(place.timeZoneId, *localTime);
-  // An impossible date is left for the date check to refuse in its own words.
-  if (std::holds_alternative<ZoneError>(state)) return std::nullopt;
+  if (const auto* error = std::get_if<ZoneError>(&state)) {
+    // With a zone given, an impossible date is left for the date check to refuse in its own
+    // words; without one, the zone cannot be found and this says why.
+    if (options.zone) return std::nullopt;
+    return OptionError{"no zone for " + QuotedForMessage(*options.place) + ": " + error->message};
+  }
   const ZoneState& zone = std::get<ZoneState>(state);
-  const ZoneRowChoice choice = ChooseZoneRow(zone);
-  zoneNote = choice.note;
   if (options.zone) {
     options.dst = zone.isDaylightSaving;
     return std::nullopt;
   }
+  const ZoneRowChoice choice = ChooseZoneRow(zone);
+  zoneNote = choice.note;
   if (!choice.row) return OptionError{choice.note + ", with --zone"};
   options.zone = *choice.row;
   if (!options.dst) options.dst = choice.daylightSavingTicked;

@@ -146,6 +146,18 @@ TEST(PlaceCliTest, AZoneNoRowHasMustBeGivenByHand) {
             0);
 }
 
+TEST(PlaceCliTest, AnImpossibleDateIsNamedAndAGivenZoneGetsNoNoteOfAnotherRow) {
+  const auto impossible =
+      RunCli({"chart", "--date", "1980-04-31", "--time", "12:00", "--place", "Mumbai, India"});
+  EXPECT_EQ(impossible.status, 2);
+  EXPECT_NE(impossible.err.find("There is no such day in that month"), std::string::npos)
+      << impossible.err;
+  const Json given = ChartJson(
+      {"--date", "1980-03-05", "--time", "14:07", "--place", "Mumbai, India", "--zone", "3"});
+  EXPECT_EQ(given["ZoneRow"], 3);
+  EXPECT_EQ(given["Place"]["ZoneNote"], "");
+}
+
 TEST(PlacesCliTest, ListsCitiesMostPopulousFirst) {
   const auto run = RunCli({"places", "Mumb"});
   EXPECT_EQ(run.status, 0);
