@@ -61,9 +61,4 @@ std::string EntryText(const ArgalaEntry& entry) {
   return text;
 }
 
-void AppendEntryLine(std::string& text, const ArgalaEntry& entry) {
-  const EntryPieces pieces = PiecesOfEntry(entry);
-  for (std::size_t i = kEntryLineFirstPiece; i < pieces.size(); ++i) text.append(pieces[i]);
-}
-
 }  // namespace tarvel

@@ -31,8 +31,4 @@ void AppendEntryText(std::string& text, const ArgalaEntry& entry);
 /// An entry as the lists show it.
 std::string EntryText(const ArgalaEntry& entry);
 
-/// Appends an entry as the reading shows it under its caster: the entry without the caster
-/// and the slash after it, e.g. "Primary Argala (Shubha Argala) on Sun (House 5)".
-void AppendEntryLine(std::string& text, const ArgalaEntry& entry);
-
 }  // namespace tarvel

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "argala/chart_captions.h"
+#include "export/placed_text.h"
 
 namespace tarvel {
 namespace {
@@ -45,8 +46,7 @@ double LinesNeed(const QFontMetricsF& metrics, const QStringList& lines, const Q
 }
 
 QStringList WrapSignItems(const QString& caption, const QFontMetricsF& metrics, double width) {
-  const QString separator = QString::fromUtf8(kSignItemSeparator.data(),
-                                              static_cast<qsizetype>(kSignItemSeparator.size()));
+  const QString separator = FromUtf8(kSignItemSeparator);
   const QString lineEnd = separator.trimmed().prepend(' ');
   const QStringList items = caption.split(separator, Qt::SkipEmptyParts);
   QStringList lines;

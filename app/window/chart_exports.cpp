@@ -7,13 +7,10 @@
 #include "export/chart_pages.h"
 #include "export/export_files.h"
 #include "export/export_names.h"
+#include "export/placed_text.h"
 
 namespace tarvel {
 namespace {
-
-QString FromStd(const std::string& text) {
-  return QString::fromStdString(text);
-}
 
 void TellWriteFailure(MessageSink& sink, const QString& path, const std::string& reason) {
   sink.ShowMessage("Could not write " + path.toStdString() + ": " + reason + ".",
@@ -48,11 +45,11 @@ std::optional<std::string> PrintPreviewDialogs::Print(const QString& title,
 }
 
 FileDialogRequest ExportPdfRequest(std::string_view name) {
-  return {"Export PDF", FromStd(ExportFileName(name, "pdf")), "PDF document (*.pdf)", "pdf"};
+  return {"Export PDF", FromUtf8(ExportFileName(name, "pdf")), "PDF document (*.pdf)", "pdf"};
 }
 
 FileDialogRequest ExportImageRequest(std::string_view name) {
-  return {"Export Image", FromStd(ExportFileName(name, "png")),
+  return {"Export Image", FromUtf8(ExportFileName(name, "png")),
           "PNG image (*.png);;SVG drawing (*.svg)", "png"};
 }
 
@@ -62,7 +59,7 @@ QSize ExportedPictureSize() {
 
 void PrintChartCommand(ChartPrinter& printer, MessageSink& sink, const ChartDocument& document) {
   try {
-    const QString title = "Tarvel: " + FromStd(document.header.title);
+    const QString title = "Tarvel: " + FromUtf8(document.header.title);
     const auto failure = printer.Print(title, [&document](QPrinter& target) {
       return PrintChartDocument(target, document, QApplication::font());
     });

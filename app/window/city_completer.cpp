@@ -17,7 +17,6 @@ constexpr std::size_t kMostOffered = 12;
 CityCompleter::CityCompleter(QLineEdit* box, const LazyAtlas& atlas,
                              std::function<void(const Place&)> chosen)
     : QObject(box),
-      box_(box),
       atlas_(atlas),
       chosen_(std::move(chosen)),
       completer_(new QCompleter(this)),

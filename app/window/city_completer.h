@@ -32,7 +32,6 @@ class CityCompleter : public QObject {
   void Offer(const QString& typed);
   void Choose(int row);
 
-  QLineEdit* box_;
   const LazyAtlas& atlas_;
   std::function<void(const Place&)> chosen_;
   QCompleter* completer_;

@@ -99,7 +99,9 @@ void frmMain::ConnectSkyMenu() {
 
 // A new sky is remembered for the next run; a chart on show is computed again in it.
 void frmMain::ChooseSky() {
-  sky_ = ChosenSkySettings(skyMenu_);
+  const SkySettings chosen = ChosenSkySettings(skyMenu_);
+  if (chosen == sky_) return;  // the ticked item again
+  sky_ = chosen;
   ShowSkySettings(skyMenu_, sky_);
   QSettings settings;
   SaveSkySettings(settings, sky_);
@@ -233,29 +235,37 @@ void frmMain::SaveCurrentReading() {
 }
 
 void frmMain::OpenSavedReading() {
-  const BirthForm before = ReadForm(input_);
-  const bool opened = OpenReadingCommand(*chooser_, sink_, input_, state_, CurrentSky());
-  // The file's place replaces the atlas's, whether or not it gave a chart.
-  if (opened || ReadForm(input_) != before) ForgetAtlasPlace();
-  if (opened) ShowChart(state_.Chart);
+  OpenWith([&] { return OpenReadingCommand(*chooser_, sink_, input_, state_, CurrentSky()); });
 }
 
 bool frmMain::OpenReadingFile(const QString& path) {
-  if (!OpenReadingPath(path, sink_, input_, state_, CurrentSky())) return false;
-  ForgetAtlasPlace();
-  ShowChart(state_.Chart);
-  return true;
+  return OpenWith([&] { return OpenReadingPath(path, sink_, input_, state_, CurrentSky()); });
+}
+
+bool frmMain::OpenWith(const std::function<bool()>& open) {
+  const BirthForm before = ReadForm(input_);
+  // The file's date lists are written one by one: no zone is looked up for the half-written
+  // dates between them.
+  std::optional<Place> kept = std::exchange(atlasPlace_, std::nullopt);
+  const bool opened = open();
+  // The file's place replaces the atlas's, whether or not it gave a chart.
+  if (opened || ReadForm(input_) != before) {
+    ForgetAtlasPlace();
+  } else {
+    atlasPlace_ = std::move(kept);
+  }
+  if (opened) ShowChart(state_.Chart);
+  return opened;
 }
 
 void frmMain::ShowChart(const ChartResult& chart) {
   result_.chart->ShowCaptions(BuildChartCaptions(chart.signs, chart.positions.grahaDeg));
   // The sky has a line of its own beside the reading.
   ChartHeader header = MakeChartHeader(state_);
-  header.sky.clear();
+  const std::string sky = std::exchange(header.sky, {});
   result_.lblHeader->setText(QString::fromStdString(HeaderLine(header)));
   ShowReadingText(chart, *result_.RTB);
-  result_.lblSky->setText(
-      QString::fromStdString("Sky: " + SkyLabel(chart.sky, chart.positions.ephemeris)));
+  result_.lblSky->setText(QString::fromStdString("Sky: " + sky));
   BringResultViewToFront();
 }
 

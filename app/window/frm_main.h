@@ -101,6 +101,8 @@ class frmMain : public QMainWindow {
   void ShowAbout();
   void SaveCurrentReading();
   void OpenSavedReading();
+  /// Runs `open`, which fills the form from a reading file, and shows its chart if it gave one.
+  bool OpenWith(const std::function<bool()>& open);
   void ConnectChartCommands();
   void EnableChartCommands();
 

@@ -11,12 +11,9 @@ namespace tarvel {
 /// to the main window: it is centred over it and stays with it, whichever window is active.
 class MessageBoxSink : public MessageSink {
  public:
-  /// `parent` is the main window; it may be given later (the window is made after its sink),
-  /// and until then, or once it is gone, a box has no parent.
-  explicit MessageBoxSink(QWidget* parent = nullptr) : parent_(parent) {}
-
+  /// `parent` is the main window, given once it is made (after its sink); until then, or
+  /// once it is gone, a box has no parent.
   void SetParent(QWidget* parent) { parent_ = parent; }
-  QWidget* Parent() const { return parent_; }
 
   void ShowMessage(std::string_view text, MessageIcon icon) override;
 

@@ -25,6 +25,11 @@ ChartPalette SystemPalette() {
                        ToRgb(system.color(QPalette::WindowText)));
 }
 
+// Whole logical pixels of a length in twips, at the usual 15 twips to the pixel.
+constexpr int TwipsToPx(int twips) {
+  return twips / 15;
+}
+
 QSize NaturalSize(double zoom) {
   return {static_cast<int>(std::ceil(TwipsToPx(kChartCardWidthTwips) * zoom)),
           static_cast<int>(std::ceil(TwipsToPx(kChartCardHeightTwips) * zoom))};

@@ -46,9 +46,4 @@ class RasiChartView : public QWidget {
   double preferredZoom_ = 1;
 };
 
-/// Logical pixels of a length in twips, at the usual 15 twips to the pixel.
-constexpr int TwipsToPx(int twips) {
-  return twips / 15;
-}
-
 }  // namespace tarvel

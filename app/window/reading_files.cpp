@@ -7,25 +7,22 @@
 #include "app/reading_file.h"
 #include "app/reading_file_writer.h"
 #include "app/window/form_mapping.h"
+#include "export/placed_text.h"
 
 namespace tarvel {
 namespace {
-
-QString FromView(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Qt reads a filter's patterns from the parentheses of its description, so the
 // "description|patterns" pairs of the reading file filter keep only their descriptions.
 QString NameFilter() {
   QStringList descriptions;
-  const QStringList parts = FromView(kReadingFileFilter).split('|');
+  const QStringList parts = FromUtf8(kReadingFileFilter).split('|');
   for (qsizetype index = 0; index < parts.size(); index += 2) descriptions << parts[index];
   return descriptions.join(";;");
 }
 
 FileDialogRequest ReadingRequest(const QString& title, const QString& initialName) {
-  return {title, initialName, NameFilter(), FromView(kReadingFileExtension)};
+  return {title, initialName, NameFilter(), FromUtf8(kReadingFileExtension)};
 }
 
 std::filesystem::path PathOf(const QString& fileName) {

@@ -3,6 +3,7 @@
 #include <QActionGroup>
 #include <QMenuBar>
 
+#include "export/placed_text.h"
 #include "web/about/named.h"
 
 namespace tarvel {
@@ -39,9 +40,7 @@ SkyMenuActions BuildSkyMenu(QMenuBar* bar, QAction* before) {
   auto* ayanamsas = new QActionGroup(menu.mnuAyanamsa);
   for (std::size_t index = 0; index < kAyanamsaCount; ++index) {
     const std::string_view name = AyanamsaDisplayName(static_cast<AyanamsaKind>(index));
-    menu.ayanamsa[index] =
-        Choice(menu.mnuAyanamsa, ayanamsas,
-               QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    menu.ayanamsa[index] = Choice(menu.mnuAyanamsa, ayanamsas, FromUtf8(name));
   }
   menu.mnuNode = Named(menu.mnuSky->addMenu("&Rahu"), "mnuNode");
   auto* nodes = new QActionGroup(menu.mnuNode);

@@ -1,4 +1,5 @@
 #include "app/window/sky_preference.h"
+#include "export/placed_text.h"
 
 namespace tarvel {
 
@@ -7,10 +8,6 @@ namespace {
 constexpr const char* kSkyKey = "sky/kind";
 constexpr const char* kAyanamsaKey = "sky/ayanamsa";
 constexpr const char* kNodeKey = "sky/node";
-
-QString Text(std::string_view name) {
-  return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-}
 
 std::string Stored(const QSettings& settings, const char* key) {
   return settings.value(key).toString().toStdString();
@@ -27,9 +24,9 @@ SkySettings LoadSkySettings(const QSettings& settings) {
 }
 
 void SaveSkySettings(QSettings& settings, const SkySettings& sky) {
-  settings.setValue(kSkyKey, Text(SkyCommandName(sky.kind)));
-  settings.setValue(kAyanamsaKey, Text(AyanamsaCommandName(sky.ayanamsa)));
-  settings.setValue(kNodeKey, Text(NodeName(sky.node)));
+  settings.setValue(kSkyKey, FromUtf8(SkyCommandName(sky.kind)));
+  settings.setValue(kAyanamsaKey, FromUtf8(AyanamsaCommandName(sky.ayanamsa)));
+  settings.setValue(kNodeKey, FromUtf8(NodeName(sky.node)));
 }
 
 }  // namespace tarvel

@@ -1,5 +1,6 @@
 #include "app/window/window_arguments.h"
 
+#include "export/placed_text.h"
 #include "tarvel_version.h"
 
 namespace tarvel {
@@ -54,8 +55,7 @@ QString WindowUsage() {
 }
 
 QString WindowVersionLine() {
-  return "tarvel " + QString::fromUtf8(kVersion.data(), static_cast<qsizetype>(kVersion.size())) +
-         '\n';
+  return "tarvel " + FromUtf8(kVersion) + '\n';
 }
 
 }  // namespace tarvel
