@@ -7,15 +7,22 @@ namespace tarvel {
 
 namespace {
 
-constexpr AyanamsaKind kAyanamsas[] = {AyanamsaKind::Lahiri,           AyanamsaKind::Raman,
-                                       AyanamsaKind::Krishnamurti,     AyanamsaKind::FaganBradley,
-                                       AyanamsaKind::TrueChitrapaksha, AyanamsaKind::Yukteshwar};
-constexpr NodeKind kNodes[] = {NodeKind::Mean, NodeKind::True};
+// A kind's value is its place in the lists, which IndexOf counts on.
+constexpr bool KindsInOrder() {
+  for (std::size_t i = 0; i < kAyanamsaKinds.size(); ++i) {
+    if (static_cast<std::size_t>(kAyanamsaKinds[i]) != i) return false;
+  }
+  for (std::size_t i = 0; i < kNodeKinds.size(); ++i) {
+    if (static_cast<std::size_t>(kNodeKinds[i]) != i) return false;
+  }
+  return true;
+}
+static_assert(KindsInOrder());
 
 // The precise skies follow the classic one, by ayanamsa, then node.
 std::size_t IndexOf(const SkySettings& settings) {
   if (settings.kind == SkyKind::Classic) return 0;
-  return 1 + static_cast<std::size_t>(settings.ayanamsa) * std::size(kNodes) +
+  return 1 + static_cast<std::size_t>(settings.ayanamsa) * kNodeKinds.size() +
          static_cast<std::size_t>(settings.node);
 }
 
@@ -23,8 +30,8 @@ std::size_t IndexOf(const SkySettings& settings) {
 
 Skies::Skies() {
   skies_.push_back(std::make_unique<ClassicSky>());
-  for (const AyanamsaKind ayanamsa : kAyanamsas) {
-    for (const NodeKind node : kNodes) {
+  for (const AyanamsaKind ayanamsa : kAyanamsaKinds) {
+    for (const NodeKind node : kNodeKinds) {
       skies_.push_back(std::make_unique<SwissSky>(SkySettings{SkyKind::Swiss, ayanamsa, node}));
     }
   }

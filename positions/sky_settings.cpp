@@ -19,7 +19,7 @@ constexpr std::array<Names<SkyKind>, 2> kSkyNames{{
     {SkyKind::Swiss, "swiss", "Swiss Ephemeris"},
 }};
 
-constexpr std::array<Names<AyanamsaKind>, 6> kAyanamsaNames{{
+constexpr std::array<Names<AyanamsaKind>, kAyanamsaKinds.size()> kAyanamsaNames{{
     {AyanamsaKind::Lahiri, "lahiri", "Lahiri"},
     {AyanamsaKind::Raman, "raman", "Raman"},
     {AyanamsaKind::Krishnamurti, "krishnamurti", "Krishnamurti"},
@@ -28,7 +28,7 @@ constexpr std::array<Names<AyanamsaKind>, 6> kAyanamsaNames{{
     {AyanamsaKind::Yukteshwar, "yukteshwar", "Yukteshwar"},
 }};
 
-constexpr std::array<Names<NodeKind>, 2> kNodeNames{{
+constexpr std::array<Names<NodeKind>, kNodeKinds.size()> kNodeNames{{
     {NodeKind::Mean, "mean", "mean"},
     {NodeKind::True, "true", "true"},
 }};
@@ -67,6 +67,15 @@ std::optional<SkyKind> ParseSky(std::string_view name) {
 
 std::string_view AyanamsaCommandName(AyanamsaKind kind) {
   return RowOf(kAyanamsaNames, kind).command;
+}
+
+std::string AyanamsaCommandNames() {
+  std::string list;
+  for (std::size_t i = 0; i < kAyanamsaNames.size(); ++i) {
+    if (i > 0) list += i + 1 == kAyanamsaNames.size() ? " or " : ", ";
+    list += kAyanamsaNames[i].command;
+  }
+  return list;
 }
 
 std::string_view AyanamsaDisplayName(AyanamsaKind kind) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,6 +19,13 @@ enum class AyanamsaKind { Lahiri, Raman, Krishnamurti, FaganBradley, TrueChitrap
 /// Rahu at the Moon's mean or true ascending node; Ketu stands opposite.
 enum class NodeKind { Mean, True };
 
+/// Every ayanamsa and node the precise sky offers, in the order of their kinds.
+inline constexpr std::array kAyanamsaKinds{
+    AyanamsaKind::Lahiri,           AyanamsaKind::Raman,
+    AyanamsaKind::Krishnamurti,     AyanamsaKind::FaganBradley,
+    AyanamsaKind::TrueChitrapaksha, AyanamsaKind::Yukteshwar};
+inline constexpr std::array kNodeKinds{NodeKind::Mean, NodeKind::True};
+
 /// The user's choice of sky. The default is the classic sky, which ignores the other two.
 struct SkySettings {
   SkyKind kind = SkyKind::Classic;
@@ -34,6 +42,9 @@ std::optional<SkyKind> ParseSky(std::string_view name);
 
 /// The ayanamsa's name on the command line, e.g. "lahiri", "fagan-bradley".
 std::string_view AyanamsaCommandName(AyanamsaKind kind);
+
+/// Every ayanamsa's command-line name, as a list: "lahiri, raman, ... or yukteshwar".
+std::string AyanamsaCommandNames();
 
 /// The ayanamsa's name in JSON and in the window, e.g. "Lahiri", "Fagan/Bradley".
 std::string_view AyanamsaDisplayName(AyanamsaKind kind);

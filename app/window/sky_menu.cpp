@@ -38,8 +38,8 @@ SkyMenuActions BuildSkyMenu(QMenuBar* bar, QAction* before) {
   menu.mnuSky->addSeparator();
   menu.mnuAyanamsa = Named(menu.mnuSky->addMenu("&Ayanamsa"), "mnuAyanamsa");
   auto* ayanamsas = new QActionGroup(menu.mnuAyanamsa);
-  for (std::size_t index = 0; index < kAyanamsaCount; ++index) {
-    const std::string_view name = AyanamsaDisplayName(static_cast<AyanamsaKind>(index));
+  for (std::size_t index = 0; index < kAyanamsaKinds.size(); ++index) {
+    const std::string_view name = AyanamsaDisplayName(kAyanamsaKinds[index]);
     menu.ayanamsa[index] = Choice(menu.mnuAyanamsa, ayanamsas, FromUtf8(name));
   }
   menu.mnuNode = Named(menu.mnuSky->addMenu("&Rahu"), "mnuNode");

@@ -10,17 +10,15 @@ class QMenuBar;
 
 namespace tarvel {
 
-inline constexpr std::size_t kAyanamsaCount = 6;
-
 /// The "&Sky" menu: which sky places the planets, and the precise sky's ayanamsa and node.
 struct SkyMenuActions {
   QMenu* mnuSky = nullptr;
   QAction* mnuClassic = nullptr;  ///< "Classic formulas"
   QAction* mnuSwiss = nullptr;    ///< "Swiss Ephemeris"
   QMenu* mnuAyanamsa = nullptr;
-  std::array<QAction*, kAyanamsaCount> ayanamsa{};  ///< by AyanamsaKind
+  std::array<QAction*, kAyanamsaKinds.size()> ayanamsa{};  ///< by AyanamsaKind
   QMenu* mnuNode = nullptr;
-  std::array<QAction*, 2> node{};  ///< by NodeKind
+  std::array<QAction*, kNodeKinds.size()> node{};  ///< by NodeKind
 };
 
 /// Adds the sky menu to the menu bar, before `before` (the Help menu); each group's items

@@ -7,8 +7,7 @@ void AddSkyOptions(CLI::App& command, SkyOptionTexts& texts) {
                      "Where the planets come from: classic (the default) or swiss (the Swiss "
                      "Ephemeris)");
   command.add_option("--ayanamsa", texts.ayanamsa,
-                     "Ayanamsa of the swiss sky: lahiri (the default), raman, krishnamurti, "
-                     "fagan-bradley, true-chitrapaksha or yukteshwar");
+                     "Ayanamsa of the swiss sky (lahiri by default): " + AyanamsaCommandNames());
   command.add_option("--node", texts.node, "Rahu of the swiss sky: mean (the default) or true");
 }
 

@@ -6,9 +6,6 @@ namespace tarvel::cli {
 
 namespace {
 
-constexpr std::string_view kAyanamsaNames =
-    "lahiri, raman, krishnamurti, fagan-bradley, true-chitrapaksha or yukteshwar";
-
 std::string Refusal(std::string_view what, std::string_view text, std::string_view accepted) {
   std::string message(what);
   message.append(" ").append(QuotedForMessage(text)).append(" is not ").append(accepted);
@@ -25,7 +22,7 @@ std::optional<std::string> ReadSkyKind(std::string_view text, SkyChoice& choice)
 
 std::optional<std::string> ReadAyanamsa(std::string_view text, SkyChoice& choice) {
   choice.ayanamsa = ParseAyanamsa(text);
-  if (!choice.ayanamsa) return Refusal("ayanamsa", text, kAyanamsaNames);
+  if (!choice.ayanamsa) return Refusal("ayanamsa", text, AyanamsaCommandNames());
   return std::nullopt;
 }
 
