@@ -23,7 +23,12 @@ class FuzzBytes {
     return byte;
   }
 
-  std::int16_t Int16() { return static_cast<std::int16_t>(Byte() | (Byte() << 8)); }
+  // The two bytes are read in turn: the order of calls within one expression is unspecified.
+  std::int16_t Int16() {
+    const int low = Byte();
+    const int high = Byte();
+    return static_cast<std::int16_t>(low | (high << 8));
+  }
 
   std::int32_t Int32() {
     const auto low = static_cast<std::uint16_t>(Int16());

@@ -24,11 +24,7 @@ void BatchPdfWriter::Write(const std::vector<LinePdf>& pdfs) {
   for (const LinePdf& pdf : pdfs) {
     if (failure_) return;
     const std::string path = (folder_ / BatchPdfName(pdf.line, pdf.name)).string();
-    if (auto reason = exporter_.WritePdf(path, pdf.document)) {
-      // Built by appending: GCC 12 warns falsely about "..." + string in optimised builds.
-      failure_ = "cannot write ";
-      failure_->append(QuotedForMessage(path)).append(": ").append(*reason);
-    }
+    if (auto reason = exporter_.WritePdf(path, pdf.document)) failure_ = CannotWrite(path, *reason);
   }
 }
 

@@ -12,6 +12,8 @@
 namespace tarvel::cli {
 namespace {
 
+constexpr std::string_view kCannotExport = "this program cannot write PDF, SVG or PNG files: ";
+
 std::optional<int> Side(std::string_view text) {
   int value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -38,11 +40,14 @@ using Factory = ChartExporter* (*)();
 std::variant<std::unique_ptr<ChartExporter>, std::string> Load(const std::filesystem::path& file) {
   // The module stays loaded for the rest of the process: Qt does not expect to be unloaded.
   void* module = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
-  if (module == nullptr) return std::string(dlerror());
+  if (module == nullptr) return std::string(kCannotExport) + dlerror();
   const auto factory = reinterpret_cast<Factory>(dlsym(module, kExporterFactorySymbol));
-  if (factory == nullptr) return file.string() + " is not Tarvel's export module";
+  if (factory == nullptr)
+    return std::string(kCannotExport) + file.string() + " is not Tarvel's export module";
   return std::unique_ptr<ChartExporter>(factory());
 }
+
+}  // namespace
 
 std::string CannotWrite(const std::string& path, const std::string& reason) {
   // Built by appending: GCC 12 warns falsely about "..." + string in optimised builds.
@@ -50,11 +55,9 @@ std::string CannotWrite(const std::string& path, const std::string& reason) {
   return message.append(QuotedForMessage(path)).append(": ").append(reason);
 }
 
-}  // namespace
-
 std::variant<PictureSize, std::string> ParsePictureSize(std::string_view text) {
-  const std::string refusal = "malformed size '" + std::string(text) +
-                              "': give WIDTHxHEIGHT or a width, in pixels from 1 to " +
+  const std::string refusal = "malformed size " + QuotedForMessage(text) +
+                              ": give WIDTHxHEIGHT or a width, in pixels from 1 to " +
                               std::to_string(kMaxPictureSidePx);
   const std::size_t by = text.find('x');
   const auto width = Side(text.substr(0, by));
@@ -75,8 +78,7 @@ std::variant<std::unique_ptr<ChartExporter>, std::string> LoadChartExporter() {
     }
     return Load(candidate);
   }
-  return std::string("this program cannot write PDF, SVG or PNG files: ") + kExportModuleFile +
-         " is missing (looked for " + tried + ")";
+  return std::string(kCannotExport) + kExportModuleFile + " is missing (looked for " + tried + ")";
 }
 
 std::optional<std::string> ExportChart(ChartExporter& exporter, const ChartDocument& document,

@@ -63,6 +63,9 @@ inline constexpr const char* kExportModuleFile = "tarvel-cli-export.so";
 /// the reason when it cannot.
 std::variant<std::unique_ptr<ChartExporter>, std::string> LoadChartExporter();
 
+/// "cannot write 'PATH': REASON", the path quoted as every echoed input is.
+std::string CannotWrite(const std::string& path, const std::string& reason);
+
 /// Writes every file the targets name, PDF first; the first failure as
 /// "cannot write 'PATH': REASON", after which nothing more is written.
 std::optional<std::string> ExportChart(ChartExporter& exporter, const ChartDocument& document,
