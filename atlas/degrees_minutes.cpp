@@ -30,4 +30,10 @@ std::optional<DegreesMinutes> LongitudeDegreesMinutes(double longitudeDeg) {
   return Split(longitudeDeg, 180.0, 'E', 'W');
 }
 
+std::string DegreesMinutesText(const DegreesMinutes& angle) {
+  std::string text = std::to_string(angle.degrees) + ":";
+  if (angle.minutes < 10) text += '0';
+  return text + std::to_string(angle.minutes) + angle.direction;
+}
+
 }  // namespace tarvel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 namespace tarvel {
 
@@ -21,5 +22,8 @@ std::optional<DegreesMinutes> LatitudeDegreesMinutes(double latitudeDeg);
 /// A longitude in degrees (-180 to 180, East positive) rounded like a latitude; 0°00' is
 /// East. Nothing outside -180 to 180 or for a value that is not a number.
 std::optional<DegreesMinutes> LongitudeDegreesMinutes(double longitudeDeg);
+
+/// The angle as the command line writes it: "18:58N", "72:05E".
+std::string DegreesMinutesText(const DegreesMinutes& angle);
 
 }  // namespace tarvel

@@ -10,10 +10,7 @@ namespace tarvel::cli {
 namespace {
 
 std::string AngleText(const std::optional<DegreesMinutes>& angle) {
-  if (!angle) return "?";
-  std::string text = std::to_string(angle->degrees) + ":";
-  if (angle->minutes < 10) text += '0';
-  return text + std::to_string(angle->minutes) + angle->direction;
+  return angle ? DegreesMinutesText(*angle) : "?";
 }
 
 void WriteText(const std::vector<Place>& places, std::ostream& out) {

@@ -36,17 +36,11 @@ std::optional<LocalCivilTime> LocalTimeOf(const BirthOptions& options) {
   return LocalCivilTime{*year, *month, *day, *hour, *minute};
 }
 
-std::string CoordinateText(const DegreesMinutes& angle) {
-  std::string text = std::to_string(angle.degrees) + ":";
-  if (angle.minutes < 10) text += '0';
-  return text + std::to_string(angle.minutes) + angle.direction;
-}
-
 void FillCoordinates(const Place& place, BirthOptions& options) {
   const auto latitude = LatitudeDegreesMinutes(place.latitudeDeg);
   const auto longitude = LongitudeDegreesMinutes(place.longitudeDeg);
-  if (!options.latitude && latitude) options.latitude = CoordinateText(*latitude);
-  if (!options.longitude && longitude) options.longitude = CoordinateText(*longitude);
+  if (!options.latitude && latitude) options.latitude = DegreesMinutesText(*latitude);
+  if (!options.longitude && longitude) options.longitude = DegreesMinutesText(*longitude);
 }
 
 // An empty name (one with no letters the boxes take) is left out rather than filled.
