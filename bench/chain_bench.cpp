@@ -43,7 +43,7 @@ BENCHMARK(BM_RunCalculationChainSwiss);
 void BM_SwissSky(benchmark::State& run) {
   const SwissSky sky(SkySettings{SkyKind::Swiss, AyanamsaKind::Lahiri, NodeKind::Mean});
   RunOnSamples(run, [&](ChartState& state) {
-    benchmark::DoNotOptimize(sky.Positions(state.BirthData, state.ZoneRow));
+    benchmark::DoNotOptimize(sky.Positions(state.Chart.instant));
   });
 }
 BENCHMARK(BM_SwissSky);
@@ -51,27 +51,37 @@ BENCHMARK(BM_SwissSky);
 void BM_ClassicSky(benchmark::State& run) {
   const ClassicSky sky;
   RunOnSamples(run, [&](ChartState& state) {
-    benchmark::DoNotOptimize(sky.Positions(state.BirthData, state.ZoneRow));
+    benchmark::DoNotOptimize(sky.Positions(state.Chart.instant));
   });
 }
 BENCHMARK(BM_ClassicSky);
 
+void BM_InstantOf(benchmark::State& run) {
+  RunOnSamples(run, [](ChartState& state) {
+    benchmark::DoNotOptimize(InstantOf(state.BirthData, state.ZoneRow, ZoneDirection::ByLongitude));
+  });
+}
+BENCHMARK(BM_InstantOf);
+
 void BM_ComputeAscendant(benchmark::State& run) {
-  RunOnSamples(
-      run, [](ChartState& state) { benchmark::DoNotOptimize(ComputeAscendant(state.BirthData)); });
+  RunOnSamples(run, [](ChartState& state) {
+    benchmark::DoNotOptimize(
+        ComputeAscendant(ClassicInstantOf(state.Chart.instant), state.Chart.instant));
+  });
 }
 BENCHMARK(BM_ComputeAscendant);
 
 void BM_CalculateMoon(benchmark::State& run) {
-  RunOnSamples(run,
-               [](ChartState& state) { benchmark::DoNotOptimize(CalculateMoon(state.BirthData)); });
+  RunOnSamples(run, [](ChartState& state) {
+    benchmark::DoNotOptimize(CalculateMoon(ClassicInstantOf(state.Chart.instant)));
+  });
 }
 BENCHMARK(BM_CalculateMoon);
 
 void BM_CalculatePlanets(benchmark::State& run) {
   RunOnSamples(run, [](ChartState& state) {
-    benchmark::DoNotOptimize(
-        CalculatePlanets(state.BirthData, state.Chart.positions.chartCorrection));
+    benchmark::DoNotOptimize(CalculatePlanets(UniversalCivilTime(state.Chart.instant),
+                                              state.Chart.positions.chartCorrection));
   });
 }
 BENCHMARK(BM_CalculatePlanets);

@@ -8,8 +8,7 @@
 #include <vector>
 
 #include "base/time_zones.h"
-#include "positions/swiss/birth_coordinates.h"
-#include "positions/swiss/precise_universal_time.h"
+#include "positions/swiss/julian_day.h"
 #include "positions/swiss/swiss_sky.h"
 
 namespace tarvel::bench {
@@ -47,18 +46,23 @@ std::vector<SampleBirth> SampleBirths() {
   return births;
 }
 
+BirthInstant InstantFor(const SampleBirth& sample) {
+  return *InstantOf(sample.birth, sample.zoneRow, ZoneDirection::ByRow).instant;
+}
+
 void CountCharts(benchmark::State& run) {
   run.counters["charts/s"] =
       benchmark::Counter(static_cast<double>(run.iterations()), benchmark::Counter::kIsRate);
 }
 
 void BM_SwissSkyPositions(benchmark::State& run) {
-  const std::vector<SampleBirth> births = SampleBirths();
+  std::vector<BirthInstant> instants;
+  for (const SampleBirth& sample : SampleBirths()) instants.push_back(InstantFor(sample));
   const SwissSky sky({SkyKind::Swiss, AyanamsaKind::Lahiri, NodeKind::Mean});
   std::size_t next = 0;
   for (auto _ : run) {
-    benchmark::DoNotOptimize(sky.Positions(births[next].birth, births[next].zoneRow));
-    next = (next + 1) % births.size();
+    benchmark::DoNotOptimize(sky.Positions(instants[next]));
+    next = (next + 1) % instants.size();
   }
   CountCharts(run);
 }
@@ -66,7 +70,7 @@ BENCHMARK(BM_SwissSkyPositions);
 
 struct Instant {
   double jdUt;
-  BirthCoordinates place;
+  BirthInstant place;
 };
 
 // The same charts as bare library calls: instants and places prepared beforehand, the
@@ -74,8 +78,8 @@ struct Instant {
 void BM_LibraryCallsAlone(benchmark::State& run) {
   std::vector<Instant> instants;
   for (const SampleBirth& sample : SampleBirths()) {
-    instants.push_back({JulianDayUt(*PreciseUniversalTime(sample.birth, sample.zoneRow)),
-                        *SignedCoordinates(sample.birth)});
+    const BirthInstant instant = InstantFor(sample);
+    instants.push_back({JulianDayUt(UniversalCivilTime(instant)), instant});
   }
   constexpr std::array<int, 8> kBodies = {SE_SUN,  SE_MOON,    SE_MERCURY, SE_VENUS,
                                           SE_MARS, SE_JUPITER, SE_SATURN,  SE_MEAN_NODE};

@@ -1,5 +1,7 @@
 #include "chart/chart_result.h"
 
+#include <utility>
+
 #include "base/position_text.h"
 
 namespace tarvel {
@@ -18,7 +20,18 @@ ChartSigns SignsOf(const SkyPositions& positions) {
 ChartResult ComputeChart(const BirthData& birth, int zoneRow, const Sky& sky) {
   ChartResult chart;
   chart.sky = sky.Settings();
-  chart.positions = sky.Positions(birth, zoneRow);
+  InstantResult instant = InstantOf(birth, zoneRow, sky.ZoneRule());
+  if (!instant.instant) {
+    chart.error = std::move(instant.error);
+    return chart;
+  }
+  chart.instant = *instant.instant;
+  SkyResult places = sky.Positions(chart.instant);
+  if (!places.error.empty()) {
+    chart.error = std::move(places.error);
+    return chart;
+  }
+  chart.positions = places.positions;
   chart.signs = SignsOf(chart.positions);
   chart.argala = EvaluateArgala(chart.signs);
   chart.reading = BuildReading(chart.argala);

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <string>
+
 #include "argala/argala.h"
 #include "argala/reading.h"
 #include "base/birth_data.h"
+#include "base/birth_instant.h"
 #include "positions/sky.h"
 
 namespace tarvel {
@@ -11,6 +14,8 @@ namespace tarvel {
 /// Argala and Virodhargala, and the reading. Texts are made from it by whoever shows it.
 struct ChartResult {
   SkySettings sky;         ///< the choices of the sky that computed it
+  std::string error;       ///< why no chart could be computed; empty when it was
+  BirthInstant instant;    ///< the instant and place it was computed for
   SkyPositions positions;  ///< sidereal longitudes and the chart's correction
   ChartSigns signs;        ///< the sign of the ascendant and of each graha
   ArgalaResult argala;     ///< houses and both lists
@@ -19,6 +24,8 @@ struct ChartResult {
 };
 
 /// Computes the chart of a birth in a sky; `zoneRow` (0-70) is the zone's row in the list.
+/// When the birth has no instant or the sky refuses it, the result holds the sky's settings
+/// and the error, and nothing else.
 ChartResult ComputeChart(const BirthData& birth, int zoneRow, const Sky& sky);
 
 }  // namespace tarvel

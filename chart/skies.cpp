@@ -37,6 +37,10 @@ Skies::Skies() {
   }
 }
 
+void Skies::ReleaseThread() const {
+  for (const auto& sky : skies_) sky->ReleaseThread();
+}
+
 const Sky& Skies::For(const SkySettings& settings) const {
   return *skies_.at(IndexOf(settings));
 }

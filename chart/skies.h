@@ -17,6 +17,10 @@ class Skies {
   /// The sky of a choice; the classic sky for every choice of the classic kind.
   const Sky& For(const SkySettings& settings) const;
 
+  /// Frees what every sky holds for the calling thread; a worker thread calls it before it
+  /// ends.
+  void ReleaseThread() const;
+
  private:
   std::vector<std::unique_ptr<Sky>> skies_;
 };

@@ -2,13 +2,11 @@
 
 #include "base/time_scales.h"
 #include "ephemeris/ayanamsa.h"
-#include "ephemeris/birth_instant.h"
 #include "ephemeris/moon_longitude.h"
 
 namespace tarvel {
 
-double CalculateMoon(const BirthData& birth) {
-  const BirthInstant instant = UniversalTime(birth);
+double CalculateMoon(const ClassicInstant& instant) {
   const double centuries = CenturiesSinceJ2000(instant.dayNumber, instant.utHours);
   return SiderealLongitude(MoonLongitude(centuries), Ayanamsa(centuries));
 }

@@ -1,5 +1,6 @@
-// The calculation chain on any birth data and zone row, in every sky: no crash, every place
-// a finite number, and a reading that runs through every planet to the S Node's block.
+// The calculation chain on any birth data and zone row, in every sky: no crash, and either a
+// refusal with no reading, or every place a finite number and a reading that runs through
+// every planet to the S Node's block.
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -76,6 +77,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   state.ZoneRow = bytes.Int32();
   const SkySettings settings = AnySky(bytes);
   RunCalculationChain(state, skies.For(settings));
+  if (!state.Chart.error.empty()) {
+    Require(state.Chart.reading.empty(), "a refused chart has no reading");
+    return 0;
+  }
   CheckPositions(state.Chart.positions);
   CheckReading(state.Chart);
   return 0;

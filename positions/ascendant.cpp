@@ -4,16 +4,9 @@
 
 #include "base/angles.h"
 #include "base/time_scales.h"
-#include "ephemeris/birth_instant.h"
 #include "positions/chart_ayanamsa.h"
 
 namespace tarvel {
-
-double SignedLatitude(const BirthData& birth) {
-  double latitudeDeg = birth.LatDeg + birth.LatMin / 60.0;
-  if (birth.IsSouth != kFalse) latitudeDeg = -latitudeDeg;
-  return latitudeDeg;
-}
 
 double LocalSiderealTime(double centuriesSince1900, double utHours, double signedLongitudeDeg) {
   const double t = centuriesSince1900;
@@ -41,15 +34,14 @@ double TropicalAscendant(double siderealTimeDeg, double centuriesSince1900, doub
   return longitudeDeg;
 }
 
-AscendantFigures ComputeAscendant(const BirthData& birth) {
-  const BirthInstant instant = UniversalTime(birth);
+AscendantFigures ComputeAscendant(const ClassicInstant& instant, const BirthInstant& birthInstant) {
   AscendantFigures figures{};
   figures.centuriesSince1900 = CenturiesSince1900(instant.dayNumber, instant.utHours);
   figures.chartCorrection = ChartAyanamsa(figures.centuriesSince1900);
   figures.siderealTimeDeg =
-      LocalSiderealTime(figures.centuriesSince1900, instant.utHours, SignedLongitude(birth));
-  figures.tropicalDeg =
-      TropicalAscendant(figures.siderealTimeDeg, figures.centuriesSince1900, SignedLatitude(birth));
+      LocalSiderealTime(figures.centuriesSince1900, instant.utHours, -birthInstant.longitudeDeg);
+  figures.tropicalDeg = TropicalAscendant(figures.siderealTimeDeg, figures.centuriesSince1900,
+                                          birthInstant.latitudeDeg);
   figures.siderealDeg = WrapOnce(figures.tropicalDeg + figures.chartCorrection);
   return figures;
 }

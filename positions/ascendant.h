@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/birth_data.h"
+#include "ephemeris/classic_instant.h"
 
 namespace tarvel {
 
@@ -13,9 +13,6 @@ struct AscendantFigures {
   double siderealDeg;         ///< sidereal ascendant, degrees in 0-360
 };
 
-/// Geographic latitude, degrees: LatDeg + LatMin / 60, negated when IsSouth.
-double SignedLatitude(const BirthData& birth);
-
 /// Local sidereal time as an angle in degrees, for centuries since 1900, universal time in
 /// hours and the signed longitude in degrees (East negative). Reduced below 360 only: a
 /// negative angle stays negative.
@@ -25,7 +22,8 @@ double LocalSiderealTime(double centuriesSince1900, double utHours, double signe
 /// since 1900 (for the obliquity) and the signed latitude in degrees (South negative).
 double TropicalAscendant(double siderealTimeDeg, double centuriesSince1900, double latitudeDeg);
 
-/// All figures of the ascendant of a birth.
-AscendantFigures ComputeAscendant(const BirthData& birth);
+/// All figures of the ascendant at an instant, for the place of `birthInstant` (whose longitude
+/// is East positive; the sidereal time takes it East negative).
+AscendantFigures ComputeAscendant(const ClassicInstant& instant, const BirthInstant& birthInstant);
 
 }  // namespace tarvel

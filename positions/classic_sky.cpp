@@ -6,16 +6,18 @@
 
 namespace tarvel {
 
-SkyPositions ClassicSky::Positions(const BirthData& birth, int /*zoneRow*/) const {
+SkyResult ClassicSky::Positions(const BirthInstant& instant) const {
+  const ClassicInstant classic = ClassicInstantOf(instant);
   // The ascendant comes first: it gives the correction the Sun, the planets and the nodes use.
-  const AscendantFigures ascendant = ComputeAscendant(birth);
-  SkyPositions sky;
+  const AscendantFigures ascendant = ComputeAscendant(classic, instant);
+  SkyResult result;
+  SkyPositions& sky = result.positions;
   sky.ascendantDeg = ascendant.siderealDeg;
   sky.chartCorrection = ascendant.chartCorrection;
-  sky.grahaDeg = CalculatePlanets(birth, ascendant.chartCorrection);
-  sky.grahaDeg[Moon] = CalculateMoon(birth);
+  sky.grahaDeg = CalculatePlanets(UniversalCivilTime(instant), ascendant.chartCorrection);
+  sky.grahaDeg[Moon] = CalculateMoon(classic);
   sky.ephemeris = SkyEphemeris::ClassicFormulas;
-  return sky;
+  return result;
 }
 
 }  // namespace tarvel

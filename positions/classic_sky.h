@@ -11,8 +11,9 @@ namespace tarvel {
 /// every saved reading keeps giving the chart it gave.
 class ClassicSky final : public Sky {
  public:
-  SkyPositions Positions(const BirthData& birth, int zoneRow) const override;
+  SkyResult Positions(const BirthInstant& instant) const override;
   SkySettings Settings() const override { return {}; }
+  ZoneDirection ZoneRule() const override { return ZoneDirection::ByLongitude; }
 };
 
 }  // namespace tarvel

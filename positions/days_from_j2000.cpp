@@ -12,8 +12,8 @@ double FloorDiv(int numerator, int denominator) {
   return std::floor(static_cast<double>(numerator) / denominator);
 }
 
-double DayFraction(int hour, int minute) {
-  return (hour + minute / 60.0) / 24;
+double DayFraction(const CivilTime& t) {
+  return (t.hour + t.minute / 60.0 + t.second / 3600.0) / 24;
 }
 
 // The short count takes every fourth year as a leap year, which holds from 1 March 1900 to
@@ -23,20 +23,20 @@ bool WithinShortCountSpan(int year, int month) {
   return monthIndex >= 1900 * 12 + 3 && monthIndex <= 2100 * 12 + 2;
 }
 
-double ShortCount(int year, int month, int day, int hour, int minute) {
-  return 367.0 * year - FloorDiv(7 * (year + static_cast<int>(FloorDiv(month + 9, 12))), 4) +
-         FloorDiv(275 * month, 9) + day - 730531.5 + DayFraction(hour, minute);
+double ShortCount(const CivilTime& t) {
+  return 367.0 * t.year - FloorDiv(7 * (t.year + static_cast<int>(FloorDiv(t.month + 9, 12))), 4) +
+         FloorDiv(275 * t.month, 9) + t.day - 730531.5 + DayFraction(t);
 }
 
-double CalendarCount(int year, int month, int day, int hour, int minute) {
-  return JulianDayNumber(month, day, year) - kJ2000DayNumber - 0.5 + DayFraction(hour, minute);
+double CalendarCount(const CivilTime& t) {
+  return JulianDayNumber(t.month, t.day, t.year) - kJ2000DayNumber - 0.5 + DayFraction(t);
 }
 
 }  // namespace
 
-double DaysFromJ2000(int year, int month, int day, int hour, int minute) {
-  if (WithinShortCountSpan(year, month)) return ShortCount(year, month, day, hour, minute);
-  return CalendarCount(year, month, day, hour, minute);
+double DaysFromJ2000(const CivilTime& universal) {
+  if (WithinShortCountSpan(universal.year, universal.month)) return ShortCount(universal);
+  return CalendarCount(universal);
 }
 
 }  // namespace tarvel

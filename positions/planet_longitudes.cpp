@@ -7,7 +7,6 @@
 #include "positions/geocentric_longitude.h"
 #include "positions/lunar_nodes.h"
 #include "positions/orbital_elements.h"
-#include "positions/universal_date.h"
 
 namespace tarvel {
 
@@ -31,9 +30,9 @@ double ChartSiderealLongitude(double tropicalDeg, double chartCorrection) {
   return siderealDeg;
 }
 
-std::array<double, kPlanetCount> CalculatePlanets(const BirthData& birth, double chartCorrection) {
-  const CivilDateTime ut = UniversalDateTime(birth);
-  const double days = DaysFromJ2000(ut.year, ut.month, ut.day, ut.hour, ut.minute);
+std::array<double, kPlanetCount> CalculatePlanets(const CivilTime& universal,
+                                                  double chartCorrection) {
+  const double days = DaysFromJ2000(universal);
   const std::array<double, kElementSetCount> tropicalDeg = GeocentricLongitudes(days);
   std::array<double, kPlanetCount> longitudes{};
   for (const auto& [planet, elementSet] : kOrbitGrahas) {

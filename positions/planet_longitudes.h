@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "base/birth_data.h"
+#include "base/birth_instant.h"
 #include "base/planets.h"
 
 namespace tarvel {
@@ -11,9 +11,11 @@ namespace tarvel {
 /// (degrees, negative) and brought back above 0 by whole turns.
 double ChartSiderealLongitude(double tropicalDeg, double chartCorrection);
 
-/// The classic sidereal longitudes at the birth instant, degrees in 0-360, by PlanetIndex: the
-/// Sun and the five planets from orbital elements and the mean nodes, all made sidereal with
-/// the chart's correction. The Moon is the ephemeris' own (see CalculateMoon); its slot is 0.
-std::array<double, kPlanetCount> CalculatePlanets(const BirthData& birth, double chartCorrection);
+/// The classic sidereal longitudes at an instant of universal time, degrees in 0-360, by
+/// PlanetIndex: the Sun and the five planets from orbital elements and the mean nodes, all made
+/// sidereal with the chart's correction. The Moon is the ephemeris' own (see CalculateMoon); its
+/// slot is 0.
+std::array<double, kPlanetCount> CalculatePlanets(const CivilTime& universal,
+                                                  double chartCorrection);
 
 }  // namespace tarvel

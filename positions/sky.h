@@ -1,8 +1,9 @@
 #pragma once
 
 #include <array>
+#include <string>
 
-#include "base/birth_data.h"
+#include "base/birth_instant.h"
 #include "base/planets.h"
 #include "positions/sky_settings.h"
 
@@ -17,17 +18,28 @@ struct SkyPositions {
   bool operator==(const SkyPositions&) const = default;
 };
 
-/// Turns a birth into sidereal places: the one thing that differs between the classic
-/// formulas and the Swiss Ephemeris. An implementation is immutable once built, so one
-/// instance serves many threads at once.
+/// What a sky answers: the places, or why it could not compute them.
+struct SkyResult {
+  SkyPositions positions;  ///< all zero when refused
+  std::string error;       ///< empty when the places were computed
+  bool operator==(const SkyResult&) const = default;
+};
+
+/// Turns a birth instant into sidereal places: the one thing that differs between the
+/// classic formulas and the Swiss Ephemeris. An implementation is immutable once built, so
+/// one instance serves many threads at once.
 class Sky {
  public:
   virtual ~Sky() = default;
-  /// The places at the birth's instant and place. `zoneRow` (0-70) is the zone's row in the
-  /// time-zone list, whose own sign tells whether the zone is ahead of universal time.
-  virtual SkyPositions Positions(const BirthData& birth, int zoneRow) const = 0;
+  /// The places at the instant and place.
+  virtual SkyResult Positions(const BirthInstant& instant) const = 0;
   /// The choices this sky computes with.
   virtual SkySettings Settings() const = 0;
+  /// How this sky reads a zone row's offset from the birth data.
+  virtual ZoneDirection ZoneRule() const = 0;
+  /// Frees what the sky holds for the calling thread (open files, caches); a worker thread
+  /// calls it before it ends. A later call on the same thread takes them again.
+  virtual void ReleaseThread() const {}
 };
 
 }  // namespace tarvel

@@ -11,7 +11,6 @@
 #include "cli/batch/batch_progress.h"
 #include "cli/chart/exit_status.h"
 #include "cli/chart/quoted_input.h"
-#include "positions/swiss/swiss_calls.h"
 
 namespace tarvel::cli {
 namespace {
@@ -104,7 +103,7 @@ int ComputeLines(LineReader& reader, BatchFormat format, const CsvHeader* header
                       .compute = compute,
                       .write = write,
                       // The precise sky keeps its files open per thread.
-                      .workerEnds = ReleaseThreadState});
+                      .workerEnds = [&] { skies.ReleaseThread(); }});
   progress.Finish(linesDone);
   if (pdfs && pdfs->Failure()) {
     err << "tarvel-cli: " << *pdfs->Failure() << " (no more PDFs were written)\n";

@@ -38,12 +38,12 @@ SwissAngle SiderealLongitude(double jdUt, int body) {
   return Accepted(place[0], flags);
 }
 
-SwissAngle SiderealAscendant(double jdUt, const BirthCoordinates& place) {
+SwissAngle SiderealAscendant(double jdUt, double latitudeDeg, double longitudeDeg) {
   std::array<double, 13> cusps{};
   std::array<double, 10> angles{};
   // Whole-sign houses ('W'): only the ascendant is read, and this system never fails near
   // the poles as quadrant systems can.
-  const int result = swe_houses_ex(jdUt, SEFLG_SIDEREAL, place.latitudeDeg, place.longitudeDeg, 'W',
+  const int result = swe_houses_ex(jdUt, SEFLG_SIDEREAL, latitudeDeg, longitudeDeg, 'W',
                                    cusps.data(), angles.data());
   if (result < 0) return Refused("the houses could not be computed");
   return Accepted(angles[0], 0);

@@ -2,8 +2,6 @@
 
 #include <string>
 
-#include "positions/swiss/birth_coordinates.h"
-
 namespace tarvel {
 
 /// One angle from the Swiss Ephemeris, or the library's reason for refusing it.
@@ -28,8 +26,9 @@ void ReleaseThreadState();
 /// library finds them.
 SwissAngle SiderealLongitude(double jdUt, int body);
 
-/// Sidereal ascendant at `jdUt` for a place, in the calling thread's sidereal mode.
-SwissAngle SiderealAscendant(double jdUt, const BirthCoordinates& place);
+/// Sidereal ascendant at `jdUt` for a place (latitude North positive, longitude East positive,
+/// degrees), in the calling thread's sidereal mode.
+SwissAngle SiderealAscendant(double jdUt, double latitudeDeg, double longitudeDeg);
 
 /// The ayanamsa at `jdUt` in the calling thread's sidereal mode, measured from the mean
 /// equinox of date like the sidereal longitudes, so without nutation.

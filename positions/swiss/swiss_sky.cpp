@@ -4,8 +4,7 @@
 #include <cmath>
 #include <utility>
 
-#include "positions/swiss/birth_coordinates.h"
-#include "positions/swiss/precise_universal_time.h"
+#include "positions/swiss/julian_day.h"
 #include "positions/swiss/swiss_calls.h"
 #include "positions/swiss/swiss_modes.h"
 
@@ -21,8 +20,8 @@ struct GrahaPlaces {
   std::string error;
 };
 
-SwissSkyResult Refusal(std::string why) {
-  return SwissSkyResult{std::nullopt, std::move(why)};
+SkyResult Refusal(std::string why) {
+  return SkyResult{SkyPositions{}, std::move(why)};
 }
 
 double Opposite(double longitudeDeg) {
@@ -42,14 +41,14 @@ GrahaPlaces SiderealGrahas(double jdUt, NodeKind node) {
 }
 
 // Expects the thread's sidereal mode to be set already.
-SwissSkyResult PositionsAt(double jdUt, const BirthCoordinates& place, NodeKind node) {
+SkyResult PositionsAt(double jdUt, const BirthInstant& place, NodeKind node) {
   GrahaPlaces grahas = SiderealGrahas(jdUt, node);
   if (!grahas.error.empty()) return Refusal(std::move(grahas.error));
-  SwissAngle ascendant = SiderealAscendant(jdUt, place);
+  SwissAngle ascendant = SiderealAscendant(jdUt, place.latitudeDeg, place.longitudeDeg);
   if (!ascendant.error.empty()) return Refusal(std::move(ascendant.error));
   SwissAngle ayanamsa = MeanAyanamsa(jdUt);
   if (!ayanamsa.error.empty()) return Refusal(std::move(ayanamsa.error));
-  return SwissSkyResult{
+  return SkyResult{
       SkyPositions{ascendant.deg, grahas.deg, -ayanamsa.deg,
                    grahas.fromMoshier ? SkyEphemeris::Moshier : SkyEphemeris::SwissFiles},
       {}};
@@ -61,19 +60,15 @@ SwissSky::SwissSky(const SkySettings& settings) : settings_(settings) {
   settings_.kind = SkyKind::Swiss;
 }
 
-SkyPositions SwissSky::Positions(const BirthData& birth, int zoneRow) const {
-  return TryPositions(birth, zoneRow).positions.value_or(SkyPositions{});
-}
-
-SwissSkyResult SwissSky::TryPositions(const BirthData& birth, int zoneRow) const {
-  const std::optional<UtDateTime> ut = PreciseUniversalTime(birth, zoneRow);
-  if (!ut) return Refusal("The birth's date, time or zone row is out of range.");
-  const std::optional<BirthCoordinates> place = SignedCoordinates(birth);
-  if (!place) return Refusal("The birth's latitude or longitude is out of range.");
+SkyResult SwissSky::Positions(const BirthInstant& instant) const {
   // Set on every call: the mode lives in the library's per-thread state, which another
   // instance with another ayanamsa may have changed on this thread since.
   UseSiderealMode(SwissSiderealMode(settings_.ayanamsa));
-  return PositionsAt(JulianDayUt(*ut), *place, settings_.node);
+  return PositionsAt(JulianDayUt(UniversalCivilTime(instant)), instant, settings_.node);
+}
+
+void SwissSky::ReleaseThread() const {
+  ReleaseThreadState();
 }
 
 }  // namespace tarvel

@@ -5,7 +5,7 @@
 #include "base/position_text.h"
 #include "base/time_scales.h"
 #include "ephemeris/ayanamsa.h"
-#include "ephemeris/birth_instant.h"
+#include "ephemeris/classic_instant.h"
 #include "ephemeris/moon_longitude.h"
 
 namespace tarvel {
@@ -38,8 +38,12 @@ BirthData J2000Noon() {
   return birth;
 }
 
+ClassicInstant ClassicOf(const BirthData& birth) {
+  return ClassicInstantOf(*InstantOf(birth, 0, ZoneDirection::ByLongitude).instant);
+}
+
 double CenturiesOf(const BirthData& birth) {
-  const BirthInstant instant = UniversalTime(birth);
+  const ClassicInstant instant = ClassicOf(birth);
   return CenturiesSinceJ2000(instant.dayNumber, instant.utHours);
 }
 
@@ -56,7 +60,7 @@ TEST_P(MoonTest, SiderealLongitude) {
 }
 
 TEST_P(MoonTest, CalculateMoonGivesTheSiderealLongitudeAndItsText) {
-  const double longitudeDeg = CalculateMoon(GetParam().birth);
+  const double longitudeDeg = CalculateMoon(ClassicOf(GetParam().birth));
   EXPECT_NEAR(longitudeDeg, GetParam().siderealDeg, 1e-7);
   EXPECT_EQ(FormatPosition(longitudeDeg), GetParam().position);
 }

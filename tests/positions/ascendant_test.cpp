@@ -66,6 +66,11 @@ BirthData NewYork1990() {
 
 constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
 
+AscendantFigures AscendantOf(const BirthData& birth) {
+  const BirthInstant instant = *InstantOf(birth, 0, ZoneDirection::ByLongitude).instant;
+  return ComputeAscendant(ClassicInstantOf(instant), instant);
+}
+
 const AscendantCase kCases[] = {
     {"Greenwich2000", Greenwich2000(), 1, 0, -23.8539909, 280.460871, 11.3781488, 347.5241579,
      "17\u00B0 31' 26\" Pis"},
@@ -78,7 +83,7 @@ const AscendantCase kCases[] = {
 TEST(AscendantTest, FiguresOfTheReferenceBirths) {
   for (const AscendantCase& c : kCases) {
     SCOPED_TRACE(c.name);
-    const AscendantFigures figures = ComputeAscendant(c.birth);
+    const AscendantFigures figures = AscendantOf(c.birth);
     EXPECT_NEAR(figures.centuriesSince1900, c.centuries, c.centuriesTolerance);
     EXPECT_NEAR(figures.chartCorrection, c.correction, 1e-7);
     if (!std::isnan(c.siderealTime)) {
@@ -92,7 +97,7 @@ TEST(AscendantTest, FiguresOfTheReferenceBirths) {
 TEST(AscendantTest, PositionTextOfTheReferenceBirths) {
   for (const AscendantCase& c : kCases) {
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(FormatPosition(ComputeAscendant(c.birth).siderealDeg), c.position);
+    EXPECT_EQ(FormatPosition(AscendantOf(c.birth).siderealDeg), c.position);
   }
 }
 
@@ -112,10 +117,6 @@ TEST(AscendantTest, AtTheEquatorTheAscendantIsAQuarterTurnAheadOfTheSiderealTime
 }
 
 TEST(AscendantTest, SouthernLatitudeTurnsTheSign) {
-  BirthData birth = NewYork1990();
-  EXPECT_NEAR(SignedLatitude(birth), 40 + 43 / 60.0, 1e-12);
-  birth.IsSouth = kTrue;
-  EXPECT_NEAR(SignedLatitude(birth), -(40 + 43 / 60.0), 1e-12);
   const double north = TropicalAscendant(300, 0.9, 40);
   const double south = TropicalAscendant(300, 0.9, -40);
   EXPECT_GT(std::abs(north - south), 1);
@@ -124,7 +125,7 @@ TEST(AscendantTest, SouthernLatitudeTurnsTheSign) {
 TEST(AscendantTest, EquatorGivesTheSameAscendantNorthAndSouth) {
   BirthData south = Greenwich2000();
   south.IsSouth = kTrue;
-  EXPECT_EQ(ComputeAscendant(south).siderealDeg, ComputeAscendant(Greenwich2000()).siderealDeg);
+  EXPECT_EQ(AscendantOf(south).siderealDeg, AscendantOf(Greenwich2000()).siderealDeg);
 }
 
 TEST(AscendantTest, TropicalAscendantStaysWithinOneTurn) {

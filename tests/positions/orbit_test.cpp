@@ -82,7 +82,7 @@ TEST(GeocentricLongitudeTest, ReferenceLongitudes) {
       {VenusElements, 241.5780684, 197.7400488},  {MarsElements, 327.9828017, 74.5019391},
       {JupiterElements, 25.3611344, 130.5765897}, {SaturnElements, 40.2146616, 289.1537400},
   };
-  const double days1990 = DaysFromJ2000(1990, 10, 15, 14, 30);
+  const double days1990 = DaysFromJ2000({1990, 10, 15, 14, 30, 0});
   for (const LongitudeCase& c : cases) {
     EXPECT_NEAR(GeocentricLongitude(c.body, 0), c.atJ2000, 1e-7) << c.body;
     EXPECT_NEAR(GeocentricLongitude(c.body, days1990), c.at1990, 1e-7) << c.body;

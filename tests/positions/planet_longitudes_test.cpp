@@ -38,7 +38,7 @@ BirthData MakeBirth(const BirthSpec& s) {
 }
 
 SkyPositions RunChain(const BirthData& birth) {
-  return ClassicSky().Positions(birth, 0);
+  return ClassicSky().Positions(*InstantOf(birth, 0, ZoneDirection::ByLongitude).instant).positions;
 }
 
 struct ChainCase {

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "base/birth_data.h"
+#include "base/birth_instant.h"
 #include "base/time_zones.h"
-#include "positions/swiss/precise_universal_time.h"
 
 namespace tarvel::swiss_test {
 
@@ -23,7 +23,7 @@ struct Place {
 };
 
 /// A birth as the form hands it over: the zone magnitudes copied from the zone's row.
-inline BirthData Birth(UtDateTime localClock, int zoneRow, bool dst, Place place) {
+inline BirthData Birth(CivilTime localClock, int zoneRow, bool dst, Place place) {
   BirthData birth;
   birth.BirthYear = static_cast<std::int16_t>(localClock.year);
   birth.BirthMonth = static_cast<std::int16_t>(localClock.month);
@@ -40,6 +40,11 @@ inline BirthData Birth(UtDateTime localClock, int zoneRow, bool dst, Place place
   birth.IsEast = ToFlag16(place.east);
   birth.IsDST = ToFlag16(dst);
   return birth;
+}
+
+/// The instant of a birth, its zone row read with the row's own sign.
+inline BirthInstant InstantFor(const BirthData& birth, int zoneRow) {
+  return *InstantOf(birth, zoneRow, ZoneDirection::ByRow).instant;
 }
 
 /// A birth with its places as Swiss Ephemeris 2.10.03 gives them from its data files: Lahiri

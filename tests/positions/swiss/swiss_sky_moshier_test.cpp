@@ -35,24 +35,25 @@ TEST(SwissSkyMoshierTest, MissingDataFilesAreReportedAsMoshier) {
   const std::filesystem::path empty = std::filesystem::temp_directory_path() /
                                       ("tarvel-no-ephemeris-" + std::to_string(::getpid()));
   std::filesystem::create_directories(empty);
-  SwissSkyResult result;
+  const BirthInstant instant = swiss_test::InstantFor(chart.birth, chart.zoneRow);
+  SkyResult result;
   OnOwnThread([&] {
     swe_set_ephe_path((empty.string() + "/").c_str());
-    result = sky.TryPositions(chart.birth, chart.zoneRow);
+    result = sky.Positions(instant);
   });
   std::filesystem::remove_all(empty);
-  ASSERT_TRUE(result.positions.has_value()) << result.error;
-  EXPECT_EQ(result.positions->ephemeris, SkyEphemeris::Moshier);
+  ASSERT_EQ(result.error, "");
+  EXPECT_EQ(result.positions.ephemeris, SkyEphemeris::Moshier);
   // Moshier's ephemeris follows JPL's within an arc-second for the planets and a few for the
   // Moon (Swiss Ephemeris documentation, 2.1.1.2).
   for (int planet = Sun; planet <= Saturn; ++planet) {
-    EXPECT_LE(ArcGapDeg(result.positions->grahaDeg[planet], chart.planetDeg[planet]),
+    EXPECT_LE(ArcGapDeg(result.positions.grahaDeg[planet], chart.planetDeg[planet]),
               5 * kArcSecondDeg)
         << kPlanetNames[planet];
   }
   // A thread that never pointed the library elsewhere still finds the data files.
   SkyEphemeris elsewhere = SkyEphemeris::ClassicFormulas;
-  OnOwnThread([&] { elsewhere = sky.Positions(chart.birth, chart.zoneRow).ephemeris; });
+  OnOwnThread([&] { elsewhere = sky.Positions(instant).positions.ephemeris; });
   EXPECT_EQ(elsewhere, SkyEphemeris::SwissFiles);
 }
 

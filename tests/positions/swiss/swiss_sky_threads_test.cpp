@@ -4,7 +4,6 @@
 #include <thread>
 #include <vector>
 
-#include "positions/swiss/swiss_calls.h"
 #include "positions/swiss/swiss_sky.h"
 #include "tests/positions/swiss/reference_charts.h"
 
@@ -18,8 +17,7 @@ using swiss_test::ReferenceCharts;
 
 struct Job {
   const SwissSky* sky;
-  BirthData birth;
-  int zoneRow;
+  BirthInstant instant;
 };
 
 // The reference births first, then births spread over 1900-2050, the zones and the globe;
@@ -27,8 +25,8 @@ struct Job {
 std::vector<Job> Jobs(const SwissSky& lahiri, const SwissSky& fagan) {
   std::vector<Job> jobs;
   auto add = [&](const BirthData& birth, int zoneRow) {
-    jobs.push_back({&lahiri, birth, zoneRow});
-    jobs.push_back({&fagan, birth, zoneRow});
+    jobs.push_back({&lahiri, swiss_test::InstantFor(birth, zoneRow)});
+    jobs.push_back({&fagan, swiss_test::InstantFor(birth, zoneRow)});
   };
   for (const ReferenceChart& chart : ReferenceCharts()) add(chart.birth, chart.zoneRow);
   for (int i = 0; i < 24; ++i) {
@@ -61,11 +59,11 @@ ThreadRun RunJobs(const std::vector<Job>& jobs, std::size_t start) {
   ThreadRun run{std::vector<SkyPositions>(jobs.size()), {}};
   for (std::size_t k = 0; k < jobs.size(); ++k) {
     const Job& job = jobs[(k + start) % jobs.size()];
-    run.places[(k + start) % jobs.size()] = job.sky->Positions(job.birth, job.zoneRow);
+    run.places[(k + start) % jobs.size()] = job.sky->Positions(job.instant).positions;
   }
-  ReleaseThreadState();
-  run.afterRelease = jobs[0].sky->Positions(jobs[0].birth, jobs[0].zoneRow);
-  ReleaseThreadState();
+  jobs[0].sky->ReleaseThread();
+  run.afterRelease = jobs[0].sky->Positions(jobs[0].instant).positions;
+  jobs[0].sky->ReleaseThread();
   return run;
 }
 

@@ -1,4 +1,4 @@
-#include "ephemeris/birth_instant.h"
+#include "ephemeris/classic_instant.h"
 
 #include <gtest/gtest.h>
 
@@ -25,6 +25,11 @@ BirthData Birth(int hour, int minute, int zoneHours, int zoneMinutes, Place plac
   return birth;
 }
 
+// The classic count of a birth, with its zone in the longitude's direction.
+ClassicInstant UniversalTime(const BirthData& birth) {
+  return ClassicInstantOf(*InstantOf(birth, 0, ZoneDirection::ByLongitude).instant);
+}
+
 constexpr Place kEast{77, true};
 constexpr Place kWest{77, false};
 constexpr Place kGreenwichEast{0, true};
@@ -39,7 +44,7 @@ struct UtCase {
 class UniversalTimeTest : public ::testing::TestWithParam<UtCase> {};
 
 TEST_P(UniversalTimeTest, AppliesTheZoneInTheLongitudesDirection) {
-  const BirthInstant instant = UniversalTime(GetParam().birth);
+  const ClassicInstant instant = UniversalTime(GetParam().birth);
   EXPECT_DOUBLE_EQ(instant.utHours, GetParam().utHours);
   EXPECT_EQ(instant.dayNumber, 2451545);
 }
@@ -60,25 +65,17 @@ INSTANTIATE_TEST_SUITE_P(
                       UtCase{"NegativeUt", Birth(1, 0, 10, 0, kEast, false), -9}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(BirthInstantTest, ClockTimeAddsMinutesAsFractionOfAnHour) {
-  EXPECT_DOUBLE_EQ(ClockTime(Birth(10, 30, 0, 0, kWest, false)), 10.5);
-  EXPECT_DOUBLE_EQ(ClockTime(Birth(23, 45, 0, 0, kWest, false)), 23.75);
+TEST(ClassicInstantTest, ClockTimeAddsMinutesAsFractionOfAnHour) {
+  EXPECT_DOUBLE_EQ(UniversalTime(Birth(10, 30, 0, 0, kWest, false)).utHours, 10.5);
+  EXPECT_DOUBLE_EQ(UniversalTime(Birth(23, 45, 0, 0, kWest, false)).utHours, 23.75);
 }
 
-TEST(BirthInstantTest, SignedLongitudeIsNegativeEast) {
-  BirthData birth = Birth(0, 0, 0, 0, kEast, false);
-  birth.LonMin = 30;
-  EXPECT_DOUBLE_EQ(SignedLongitude(birth), -77.5);
-  birth.IsEast = kFalse;
-  EXPECT_DOUBLE_EQ(SignedLongitude(birth), 77.5);
-}
-
-TEST(BirthInstantTest, UsesTheDayNumberOfTheCivilDate) {
+TEST(ClassicInstantTest, UsesTheDayNumberOfTheCivilDate) {
   BirthData birth = Birth(0, 0, 5, 30, kEast, false);
   birth.BirthMonth = 8;
   birth.BirthDay = 15;
   birth.BirthYear = 1947;
-  const BirthInstant instant = UniversalTime(birth);
+  const ClassicInstant instant = UniversalTime(birth);
   // The day stays the civil one even though universal time falls on the day before.
   EXPECT_EQ(instant.dayNumber, 2432413);
   EXPECT_DOUBLE_EQ(instant.utHours, -5.5);

@@ -1,0 +1,103 @@
+#include "base/birth_instant.h"
+
+#include <chrono>
+
+#include "base/time_zones.h"
+
+namespace tarvel {
+namespace {
+
+using std::chrono::days;
+using std::chrono::hours;
+using std::chrono::minutes;
+using std::chrono::seconds;
+using std::chrono::sys_days;
+using std::chrono::sys_seconds;
+
+constexpr int kSecondsPerMinute = 60;
+constexpr int kSecondsPerHour = 3600;
+constexpr double kMinutesPerDegree = 60.0;
+
+bool InRange(int value, int low, int high) {
+  return value >= low && value <= high;
+}
+
+bool IsValidClock(const BirthData& birth, int zoneRow) {
+  return InRange(birth.BirthYear, 1, 9999) && InRange(birth.BirthMonth, 1, 12) &&
+         InRange(birth.BirthDay, 1, 31) && InRange(birth.BirthHour, 0, 23) &&
+         InRange(birth.BirthMinute, 0, 59) && InRange(zoneRow, 0, kTimeZoneRows - 1);
+}
+
+// Degrees and arc-minutes as one magnitude, or empty when it passes `limitDeg`.
+std::optional<double> Magnitude(int degrees, int arcMinutes, double limitDeg) {
+  if (degrees < 0 || arcMinutes < 0 || arcMinutes >= kMinutesPerDegree) return std::nullopt;
+  const double magnitudeDeg = degrees + arcMinutes / kMinutesPerDegree;
+  if (magnitudeDeg > limitDeg) return std::nullopt;
+  return magnitudeDeg;
+}
+
+// The classic rule: the birth's own zone magnitude, ahead East of Greenwich and behind West;
+// daylight saving always one hour further ahead.
+int OffsetByLongitude(const BirthData& birth, double longitudeDeg) {
+  const int magnitude = birth.ZoneHours * kSecondsPerHour + birth.ZoneMinutes * kSecondsPerMinute;
+  return longitudeDeg > 0 ? magnitude : -magnitude;
+}
+
+int OffsetOf(const BirthData& birth, int zoneRow, ZoneDirection direction, double longitudeDeg) {
+  const int daylightSaving = birth.IsDST != kFalse ? kSecondsPerHour : 0;
+  const int standard = direction == ZoneDirection::ByRow
+                           ? MinutesAheadOfUniversalTime(kTimeZones[zoneRow]) * kSecondsPerMinute
+                           : OffsetByLongitude(birth, longitudeDeg);
+  return standard + daylightSaving;
+}
+
+sys_seconds LocalClock(const BirthData& birth) {
+  // Counting from the first of the month adds the day linearly: 31 April is 1 May.
+  const sys_days firstOfMonth{std::chrono::year{birth.BirthYear} /
+                              std::chrono::month{static_cast<unsigned>(birth.BirthMonth)} /
+                              std::chrono::day{1}};
+  return firstOfMonth + days{birth.BirthDay - 1} + hours{birth.BirthHour} +
+         minutes{birth.BirthMinute};
+}
+
+CivilTime CivilTimeAt(sys_seconds instant) {
+  const sys_days day = std::chrono::floor<days>(instant);
+  const std::chrono::year_month_day date{day};
+  const std::chrono::hh_mm_ss<seconds> clock{instant - day};
+  return {static_cast<int>(date.year()),
+          static_cast<int>(unsigned{date.month()}),
+          static_cast<int>(unsigned{date.day()}),
+          static_cast<int>(clock.hours().count()),
+          static_cast<int>(clock.minutes().count()),
+          static_cast<int>(clock.seconds().count())};
+}
+
+}  // namespace
+
+CivilTime UniversalCivilTime(const BirthInstant& instant) {
+  return CivilTimeAt(sys_seconds{seconds{instant.universalSeconds}});
+}
+
+CivilTime LocalCivilTime(const BirthInstant& instant) {
+  return CivilTimeAt(sys_seconds{seconds{instant.universalSeconds + instant.offsetSeconds}});
+}
+
+InstantResult InstantOf(const BirthData& birth, int zoneRow, ZoneDirection direction) {
+  if (!IsValidClock(birth, zoneRow)) {
+    return {std::nullopt, "The birth's date, time or zone row is out of range."};
+  }
+  const std::optional<double> latitudeDeg = Magnitude(birth.LatDeg, birth.LatMin, 90);
+  const std::optional<double> longitudeDeg = Magnitude(birth.LonDeg, birth.LonMin, 180);
+  if (!latitudeDeg || !longitudeDeg) {
+    return {std::nullopt, "The birth's latitude or longitude is out of range."};
+  }
+  BirthInstant instant;
+  instant.latitudeDeg = birth.IsSouth != kFalse ? -*latitudeDeg : *latitudeDeg;
+  instant.longitudeDeg = birth.IsEast != kFalse ? *longitudeDeg : -*longitudeDeg;
+  instant.offsetSeconds = OffsetOf(birth, zoneRow, direction, instant.longitudeDeg);
+  instant.universalSeconds =
+      LocalClock(birth).time_since_epoch().count() - std::int64_t{instant.offsetSeconds};
+  return {instant, {}};
+}
+
+}  // namespace tarvel

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "base/birth_data.h"
+
+namespace tarvel {
+
+/// The instant and place a chart is computed for: what every sky takes. Made once per chart
+/// from the birth data, so no formula reads the local clock or the zone again.
+struct BirthInstant {
+  std::int64_t universalSeconds = 0;  ///< universal time, seconds since 1970-01-01 00:00:00
+  std::int32_t offsetSeconds = 0;     ///< local clock minus universal time, daylight saving in
+  double latitudeDeg = 0;             ///< North positive, -90 to 90
+  double longitudeDeg = 0;            ///< East positive, -180 to 180
+  bool operator==(const BirthInstant&) const = default;
+};
+
+/// A proleptic Gregorian date and a clock time to the second.
+struct CivilTime {
+  int year = 0;
+  int month = 0;   ///< 1-12
+  int day = 0;     ///< 1-31
+  int hour = 0;    ///< 0-23
+  int minute = 0;  ///< 0-59
+  int second = 0;  ///< 0-59
+  bool operator==(const CivilTime&) const = default;
+};
+
+/// The instant's date and time on the universal time scale.
+CivilTime UniversalCivilTime(const BirthInstant& instant);
+
+/// The instant's date and time on the birth's local clock.
+CivilTime LocalCivilTime(const BirthInstant& instant);
+
+/// Which way a zone's offset is applied to the local clock.
+enum class ZoneDirection {
+  /// The offset's magnitude ahead of universal time East of Greenwich and behind it West
+  /// (0°00′ counts as West): the classic sky's rule, kept so that saved readings keep their
+  /// charts.
+  ByLongitude,
+  /// The zone row's own sign: rows with negative hours are ahead of universal time.
+  ByRow,
+};
+
+/// The birth instant of a birth, or why there is none.
+struct InstantResult {
+  std::optional<BirthInstant> instant;
+  std::string error;  ///< empty when `instant` is set
+};
+
+/// The instant of a birth whose zone is row `zoneRow` (0-70) of the time-zone list; daylight
+/// saving puts the clock one hour further ahead. A day past the month's end (31 April) runs
+/// on into the next month. Refused when the year leaves 1-9999, the month, day, hour, minute or row
+/// leaves its range, or the coordinates leave the globe (over 90° of latitude, 180° of longitude,
+/// 59′).
+InstantResult InstantOf(const BirthData& birth, int zoneRow, ZoneDirection direction);
+
+}  // namespace tarvel
