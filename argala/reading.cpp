@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <array>
 
-#include "argala/argala_text.h"
-
 namespace tarvel {
 
 namespace {
@@ -54,27 +52,6 @@ Reading BuildReading(const ArgalaResult& argala) {
     reading.push_back({ReadingRunKind::BlockEnd, planet, 0});
   }
   return reading;
-}
-
-TextStyle RunStyle(ReadingRunKind kind) {
-  switch (kind) {
-    case ReadingRunKind::PlanetHeading:
-      return {kReadingHeadingColour, true, false};
-    case ReadingRunKind::BlockEnd:
-      return {kReadingLineColour, false, false};
-    default:
-      return {kReadingLineColour, false, true};
-  }
-}
-
-void AppendRunText(std::string& text, const ReadingRun& run, const ArgalaResult& argala) {
-  ForEachPieceOfRun(run, argala, [&](std::string_view piece) { text.append(piece); });
-}
-
-std::string ReadingPlainText(const Reading& reading, const ArgalaResult& argala) {
-  std::string text;
-  for (const ReadingRun& run : reading) AppendRunText(text, run, argala);
-  return text;
 }
 
 }  // namespace tarvel

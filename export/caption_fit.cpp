@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "argala/chart_captions.h"
+#include "document/chart_captions.h"
 #include "export/placed_text.h"
 
 namespace tarvel {

@@ -3,7 +3,7 @@
 #include <QPointF>
 #include <array>
 
-#include "argala/chart_captions.h"
+#include "document/chart_captions.h"
 #include "export/picture_geometry.h"
 #include "export/placed_text.h"
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "document/chart_document.h"
 #include "export/chart_card_layout.h"
-#include "export/chart_document.h"
 
 class QPagedPaintDevice;
 class QPainter;

@@ -3,9 +3,9 @@
 #include <array>
 #include <cstddef>
 
-#include "argala/rasi_chart_layout.h"
-#include "argala/reading.h"
 #include "base/text_style.h"
+#include "document/rasi_chart_layout.h"
+#include "document/reading_lines.h"
 
 namespace tarvel {
 

@@ -3,8 +3,8 @@
 #include <QRectF>
 #include <vector>
 
+#include "document/chart_document.h"
 #include "export/chart_card_layout.h"
-#include "export/chart_document.h"
 #include "export/header_layout.h"
 
 class QPainter;

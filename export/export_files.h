@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "export/chart_document.h"
+#include "document/chart_document.h"
 #include "export/picture_geometry.h"
 
 namespace tarvel {

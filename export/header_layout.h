@@ -3,7 +3,7 @@
 #include <QPointF>
 #include <vector>
 
-#include "export/chart_document.h"
+#include "document/chart_document.h"
 #include "export/picture_geometry.h"
 #include "export/placed_text.h"
 

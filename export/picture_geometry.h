@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "argala/rasi_chart_layout.h"
+#include "document/rasi_chart_layout.h"
 
 namespace tarvel {
 

@@ -4,7 +4,7 @@
 #include <span>
 #include <vector>
 
-#include "export/chart_document.h"
+#include "document/chart_document.h"
 
 namespace tarvel {
 

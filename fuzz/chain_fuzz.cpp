@@ -8,8 +8,8 @@
 #include <iterator>
 
 #include "app/calculation_driver.h"
-#include "argala/reading.h"
 #include "chart/skies.h"
+#include "document/reading_lines.h"
 #include "fuzz/fuzz_bytes.h"
 
 namespace tarvel::fuzz {
@@ -56,11 +56,12 @@ void CheckReading(const ChartResult& chart) {
           "the last block is the S Node's");
   std::string lastBlock;
   for (auto run = std::prev(heading.base()); run != chart.reading.end(); ++run) {
-    AppendRunText(lastBlock, *run, chart.argala);
+    AppendLineText(lastBlock, *run, chart.argala);
+    lastBlock.append("\r\n");
   }
   Require(lastBlock.starts_with(kPlanetNames[SNode]) && lastBlock.ends_with("\r\n\r\n"),
           "the S Node's block is its name, its lines and an empty line");
-  Require(ReadingPlainText(chart.reading, chart.argala).ends_with(lastBlock),
+  Require(ReadingText(chart.reading, chart.argala, "\r\n").ends_with(lastBlock),
           "the reading's text ends with the S Node's block");
 }
 

@@ -13,16 +13,17 @@ declare -A allowed=(
   [argala]="base"
   [atlas]="base"
   [chart]="base ephemeris positions positions/swiss argala"
+  [document]="base ephemeris positions argala chart"
   [app]="base ephemeris positions positions/swiss argala chart atlas"
-  [export]="base ephemeris positions argala chart atlas"
+  [export]="base ephemeris positions argala chart document atlas"
   [web]=""
   [web/about]="web"
   [web/finder]="web web/about"
-  [app/window]="base ephemeris positions positions/swiss argala chart atlas app export web web/about web/finder"
-  [cli/chart]="base ephemeris positions positions/swiss argala chart atlas app export"
-  [cli/batch]="base ephemeris positions positions/swiss argala chart atlas app export cli/chart"
-  [cli]="base positions chart atlas app cli/chart cli/batch"
-  [fuzz]="base ephemeris positions argala chart atlas app cli/chart cli/batch cli"
+  [app/window]="base ephemeris positions positions/swiss argala chart document atlas app export web web/about web/finder"
+  [cli/chart]="base ephemeris positions positions/swiss argala chart document atlas app export"
+  [cli/batch]="base ephemeris positions positions/swiss argala chart document atlas app export cli/chart"
+  [cli]="base positions chart document atlas app cli/chart cli/batch"
+  [fuzz]="base ephemeris positions argala chart document atlas app cli/chart cli/batch cli"
 )
 
 violations=0

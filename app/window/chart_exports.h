@@ -8,7 +8,7 @@
 
 #include "app/message_sink.h"
 #include "app/window/file_chooser.h"
-#include "export/chart_document.h"
+#include "document/chart_document.h"
 
 class QPrinter;
 class QWidget;

@@ -18,7 +18,7 @@
 #include "app/window/reading_files.h"
 #include "app/window/reading_text.h"
 #include "app/window/sky_preference.h"
-#include "export/chart_document.h"
+#include "document/chart_document.h"
 #include "web/about/frm_about.h"
 #include "web/about/mod_help.h"
 #include "web/about/named.h"
@@ -107,7 +107,7 @@ void frmMain::ChooseSky() {
   SaveSkySettings(settings, sky_);
   if (FrontView() != result_.Frame2) return;
   RunCalculationChain(state_, CurrentSky());
-  ShowChart(state_.Chart);
+  ShowChart(MakeChartDocument(state_));
 }
 
 void frmMain::ConnectAtlas() {
@@ -193,7 +193,7 @@ void frmMain::Calculate() {
   BirthForm form = ReadForm(input_);
   const std::optional<Refusal> refusal = CalculateReading(form, state_, sink_, CurrentSky());
   if (!refusal) {
-    ShowChart(state_.Chart);
+    ShowChart(MakeChartDocument(state_));
     return;
   }
   // A refusal for a missing direction has selected "North" or "East" in the form.
@@ -254,17 +254,17 @@ bool frmMain::OpenWith(const std::function<bool()>& open) {
   } else {
     atlasPlace_ = std::move(kept);
   }
-  if (opened) ShowChart(state_.Chart);
+  if (opened) ShowChart(MakeChartDocument(state_));
   return opened;
 }
 
-void frmMain::ShowChart(const ChartResult& chart) {
-  result_.chart->ShowCaptions(BuildChartCaptions(chart.signs, chart.positions.grahaDeg));
+void frmMain::ShowChart(const ChartDocument& document) {
+  result_.chart->ShowCaptions(document.captions);
   // The sky has a line of its own beside the reading.
-  ChartHeader header = MakeChartHeader(state_);
+  ChartHeader header = document.header;
   const std::string sky = std::exchange(header.sky, {});
   result_.lblHeader->setText(QString::fromStdString(HeaderLine(header)));
-  ShowReadingText(chart, *result_.RTB);
+  ShowReadingText(document.reading, *result_.RTB);
   result_.lblSky->setText(QString::fromStdString("Sky: " + sky));
   BringResultViewToFront();
 }

@@ -15,6 +15,7 @@
 #include "atlas/lazy_atlas.h"
 #include "chart/chart_state.h"
 #include "chart/skies.h"
+#include "document/chart_document.h"
 
 class QStackedWidget;
 
@@ -75,7 +76,7 @@ class frmMain : public QMainWindow {
 
   /// Shows a chart in the result view (chart, position list and reading) and brings the
   /// result view to the front.
-  void ShowChart(const ChartResult& chart);
+  void ShowChart(const ChartDocument& document);
   void BringResultViewToFront();
   /// The sky charts are computed in, as the Sky menu shows it.
   SkySettings ChosenSky() const { return sky_; }

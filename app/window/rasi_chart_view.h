@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "argala/chart_captions.h"
+#include "document/chart_captions.h"
 #include "export/chart_card_layout.h"
 
 namespace tarvel {

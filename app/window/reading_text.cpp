@@ -6,8 +6,8 @@
 namespace tarvel {
 namespace {
 
-QTextCharFormat RunFormat(const ReadingRun& run) {
-  const TextStyle style = RunStyle(run.kind);
+QTextCharFormat LineFormat(DocumentLineKind kind) {
+  const TextStyle style = LineStyle(kind);
   QTextCharFormat format;
   format.setForeground(QColor(style.colour.red, style.colour.green, style.colour.blue));
   format.setFontWeight(style.heading ? QFont::Bold : QFont::Normal);
@@ -17,15 +17,13 @@ QTextCharFormat RunFormat(const ReadingRun& run) {
 
 }  // namespace
 
-void ShowReadingText(const ChartResult& chart, QTextEdit& box) {
+void ShowReadingText(const std::vector<DocumentLine>& reading, QTextEdit& box) {
   box.clear();
   QTextCursor cursor(box.document());
-  std::string text;
-  for (const ReadingRun& run : chart.reading) {
-    text.clear();
-    AppendRunText(text, run, chart.argala);
-    // A CR LF pair becomes one paragraph break.
-    cursor.insertText(QString::fromStdString(text), RunFormat(run));
+  for (const DocumentLine& line : reading) {
+    // Each line ends in a paragraph break of its own format, so a blank line keeps the
+    // reading's line height.
+    cursor.insertText(QString::fromStdString(line.text) + '\n', LineFormat(line.kind));
   }
   box.moveCursor(QTextCursor::Start);
 }

@@ -2,12 +2,14 @@
 
 #include <QTextEdit>
 
-#include "chart/chart_result.h"
+#include <vector>
+
+#include "document/chart_document.h"
 
 namespace tarvel {
 
-/// Replaces the text of the box with the chart's reading: each run in its colour, headings
-/// bold, reading lines underlined. The box scrolls back to the top.
-void ShowReadingText(const ChartResult& chart, QTextEdit& box);
+/// Replaces the text of the box with a document's reading: each line in its colour, headings
+/// bold, entries underlined. The box scrolls back to the top.
+void ShowReadingText(const std::vector<DocumentLine>& reading, QTextEdit& box);
 
 }  // namespace tarvel

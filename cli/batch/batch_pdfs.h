@@ -8,7 +8,7 @@
 
 #include "chart/chart_state.h"
 #include "cli/chart/chart_exporter.h"
-#include "export/chart_document.h"
+#include "document/chart_document.h"
 
 namespace tarvel::cli {
 

@@ -4,22 +4,14 @@
 
 #include "app/open_reading.h"
 #include "app/reading_file_writer.h"
-#include "argala/chart_captions.h"
 #include "cli/chart/chart_json.h"
 #include "cli/chart/chart_text.h"
 #include "cli/chart/exit_status.h"
 #include "cli/chart/quoted_input.h"
-#include "export/chart_document.h"
+#include "document/chart_document.h"
 
 namespace tarvel::cli {
 namespace {
-
-// The reading's line breaks are CR LF; a terminal wants LF alone.
-std::string WithUnixLineBreaks(std::string text) {
-  std::string::size_type at = 0;
-  while ((at = text.find("\r\n", at)) != std::string::npos) text.erase(at, 1);
-  return text;
-}
 
 using Calculated = std::variant<std::optional<PlaceUsed>, std::string>;
 
@@ -43,10 +35,11 @@ Calculated Calculate(const ChartRequest& request, const ChartContext& context, B
   return std::move(std::get<std::optional<PlaceUsed>>(result));
 }
 
-std::string ChartText(const ChartResult& chart, const std::optional<PlaceUsed>& place) {
-  std::string text = WithUnixLineBreaks(ReadingPlainText(chart.reading, chart.argala)) +
-                     RenderChartText(BuildChartCaptions(chart.signs, chart.positions.grahaDeg));
-  text += "Sky: " + SkyLabel(chart.sky, chart.positions.ephemeris) + "\n";
+std::string ChartText(const ChartDocument& document, const std::optional<PlaceUsed>& place) {
+  std::string text;
+  for (const DocumentLine& line : document.reading) text.append(line.text).append("\n");
+  text += RenderChartText(document.captions);
+  text += "Sky: " + document.header.sky + "\n";
   if (place) {
     text += "Place: " + place->place + "\n";
     if (!place->zoneNote.empty()) text += "Zone: " + place->zoneNote + "\n";
@@ -55,11 +48,12 @@ std::string ChartText(const ChartResult& chart, const std::optional<PlaceUsed>& 
 }
 
 // Loads the export module and writes the files; the message of a failure.
-std::optional<std::string> WriteExports(const ExportTargets& targets, const ChartState& state) {
+std::optional<std::string> WriteExports(const ExportTargets& targets,
+                                        const ChartDocument& document) {
   auto loaded = LoadChartExporter();
   if (const auto* refusal = std::get_if<std::string>(&loaded)) return *refusal;
   ChartExporter& exporter = *std::get<std::unique_ptr<ChartExporter>>(loaded);
-  return ExportChart(exporter, MakeChartDocument(state), targets);
+  return ExportChart(exporter, document, targets);
 }
 
 }  // namespace
@@ -81,8 +75,12 @@ int RunChartCommand(const ChartRequest& request, const ChartContext& context, st
       return kExitFailed;
     }
   }
+  // JSON takes the reading and the captions straight from the chart, so only text and
+  // exports need the document.
+  const bool needsDocument = request.exports.Any() || request.format != ChartFormat::Json;
+  const ChartDocument document = needsDocument ? MakeChartDocument(state) : ChartDocument{};
   if (request.exports.Any()) {
-    if (auto error = WriteExports(request.exports, state)) {
+    if (auto error = WriteExports(request.exports, document)) {
       err << "tarvel-cli: " << *error << '\n';
       return kExitFailed;
     }
@@ -90,7 +88,7 @@ int RunChartCommand(const ChartRequest& request, const ChartContext& context, st
   if (request.format == ChartFormat::Json) {
     out << ChartJson(state, place) << '\n';
   } else {
-    out << ChartText(state.Chart, place);
+    out << ChartText(document, place);
   }
   return kExitOk;
 }

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <variant>
 
-#include "export/chart_document.h"
+#include "document/chart_document.h"
 #include "export/picture_geometry.h"
 
 namespace tarvel::cli {

@@ -3,9 +3,10 @@
 #include <charconv>
 
 #include "argala/argala_text.h"
-#include "argala/chart_captions.h"
 #include "base/position_text.h"
 #include "cli/chart/json_text.h"
+#include "document/chart_captions.h"
+#include "document/reading_lines.h"
 #include "positions/sky_settings.h"
 
 namespace tarvel::cli {
@@ -84,16 +85,14 @@ void ArgalaArrays(const ChartResult& chart, JsonText& json) {
             [&](int sign, JsonText& out) { out.PlainPiece(SignBoxText(chart.signs, sign)); });
 }
 
-// The reading's runs joined are its plain text; only its line breaks need escaping, always
-// the same way.
+// The reading's lines, each ended by CR LF as a saved text would have them; the lines' texts
+// need no escaping.
 void ReadingJson(const ChartResult& chart, JsonText& json) {
-  static_assert(kReadingLineBreak == "\r\n");
   json.Key("Reading");
   json.BeginString();
   for (const ReadingRun& run : chart.reading) {
-    ForEachPieceOfRun(run, chart.argala, [&](std::string_view piece) {
-      json.PlainPiece(piece == kReadingLineBreak ? "\\r\\n" : piece);
-    });
+    ForEachPieceOfLine(run, chart.argala, [&](std::string_view piece) { json.PlainPiece(piece); });
+    json.PlainPiece("\\r\\n");
   }
   json.EndString();
 }

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "argala/rasi_chart_layout.h"
 #include "cli/chart/text_canvas.h"
+#include "document/rasi_chart_layout.h"
 
 namespace tarvel {
 

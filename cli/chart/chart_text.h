@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "argala/chart_captions.h"
+#include "document/chart_captions.h"
 
 namespace tarvel {
 

@@ -6,6 +6,7 @@
 
 #include "argala/reading.h"
 #include "argala_test_support.h"
+#include "document/reading_lines.h"
 
 namespace tarvel {
 namespace {
@@ -142,7 +143,7 @@ TEST_F(WorkedChartTest, ObstructionLabelsFollowTheRecipientsHouse) {
 }
 
 TEST_F(WorkedChartTest, NNodeReadingBlock) {
-  const std::string text = ReadingPlainText(BuildReading(chart_.result), chart_.result);
+  const std::string text = ReadingText(BuildReading(chart_.result), chart_.result, "\r\n");
   const std::string nNodeBlock =
       "N Node"
       "\r\nSecondary Argala (Paap Argala) on Moon (House 2)"

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "argala/chart_captions.h"
 #include "cli/chart/chart_text.h"
 #include "cli/chart/text_canvas.h"
+#include "document/chart_captions.h"
 
 namespace tarvel {
 namespace {

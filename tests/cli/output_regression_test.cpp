@@ -13,9 +13,10 @@
 #include "app/calculation_driver.h"
 #include "app/reading_file_writer.h"
 #include "app/scramble.h"
-#include "argala/chart_captions.h"
 #include "cli/chart/birth_options.h"
 #include "cli_test_support.h"
+#include "document/chart_captions.h"
+#include "document/reading_lines.h"
 #include "positions/classic_sky.h"
 
 namespace tarvel {
@@ -99,8 +100,9 @@ cli::BirthOptions OptionsOf(const nlohmann::json& birth) {
   return options;
 }
 
-// What the window shows of a chart: the captions, then each reading run with its colour and
-// emphases.
+// What the window shows of a chart: the captions, then each reading line with its colour and
+// emphases, written with the line breaks the window's text had around it when these outputs
+// were recorded (before an entry, two after a block).
 std::string ViewDump(const ChartResult& chart) {
   const ChartCaptions captions = BuildChartCaptions(chart.signs, chart.positions.grahaDeg);
   std::string dump;
@@ -110,11 +112,14 @@ std::string ViewDump(const ChartResult& chart) {
     for (const std::string& caption : *captionArray) dump += caption + "\n";
   }
   for (const ReadingRun& run : chart.reading) {
-    const TextStyle style = RunStyle(run.kind);
+    const DocumentLineKind kind = LineKindOf(run.kind);
+    const TextStyle style = LineStyle(kind);
     dump += std::to_string(style.colour.red) + " " + std::to_string(style.colour.green) + " " +
             std::to_string(style.colour.blue) + " " + (style.heading ? "H" : "-") +
             (style.line ? "L" : "-") + "|";
-    AppendRunText(dump, run, chart.argala);
+    if (kind != DocumentLineKind::Heading) dump += "\r\n";
+    AppendLineText(dump, run, chart.argala);
+    if (kind == DocumentLineKind::Blank) dump += "\r\n";
     dump += "\n";
   }
   return dump;

@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 
 #include "asha_state.h"
-#include "export/chart_document.h"
+#include "document/chart_document.h"
 #include "export/picture_geometry.h"
 #include "poppler.h"
 

@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "argala/chart_captions.h"
-#include "asha_state.h"
 #include "base/time_zones.h"
 #include "chart/chart_state.h"
-#include "export/chart_document.h"
+#include "document/chart_captions.h"
+#include "document/chart_document.h"
 #include "positions/classic_sky.h"
+#include "tests/export/asha_state.h"
 #include "tests/support/seeded_random.h"
 
 namespace tarvel::testing {

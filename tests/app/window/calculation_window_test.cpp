@@ -68,20 +68,20 @@ void ExpectChartShows(const RasiChartView& chart, const ChartCaptions& captions)
   ExpectTexts(shown.lblPlanets_Position, captions.lblPlanets_Position, "lblPlanets_Position");
 }
 
-// Each stretch of the box's text in the colour and emphases of its run.
+// Each line of the box's text in the colour and emphases of its line.
 void ExpectRunFormats(const QTextEdit& box, const std::vector<StyledRun>& runs) {
   QTextCursor cursor(box.document());
   for (const StyledRun& run : runs) {
-    const QString text = QString::fromStdString(run.text).replace("\r\n", "\n");
+    const QString text = QString::fromStdString(run.text) + '\n';
     const int start = cursor.position();
     cursor.setPosition(start + static_cast<int>(text.size()), QTextCursor::KeepAnchor);
     if (text.trimmed().isEmpty()) {
       cursor.clearSelection();
       continue;  // line breaks alone carry no visible format
     }
-    // The format after the first character of the run.
+    // The format after the first character of the line.
     QTextCursor probe(box.document());
-    probe.setPosition(start + (text.startsWith('\n') ? 2 : 1));
+    probe.setPosition(start + 1);
     const QTextCharFormat format = probe.charFormat();
     const Rgb& colour = run.style.colour;
     EXPECT_EQ(format.foreground().color(), QColor(colour.red, colour.green, colour.blue))

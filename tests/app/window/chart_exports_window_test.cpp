@@ -8,7 +8,7 @@
 
 #include "../../export/poppler.h"
 #include "app/window/chart_exports.h"
-#include "export/chart_document.h"
+#include "document/chart_document.h"
 #include "export/picture_geometry.h"
 #include "window_fixture.h"
 

@@ -119,5 +119,19 @@ TEST_F(ChartViewTest, TheChartGrowsWithTheWindow) {
   EXPECT_EQ(out.chart->Layout().square, QRectF(72, 3, 280, 280));
 }
 
+// The result view shows the document it is handed, not what the window last computed.
+TEST_F(ChartViewTest, ShowsTheDocumentItIsGiven) {
+  ChartDocument document = MakeChartDocument(AshaState());
+  document.header.title = "Shown From The Document";
+  document.header.sky = "A sky of its own";
+  document.captions.lblSign[4] = "Asc / J";
+  document.reading[1].text = "A line only the document has";
+  window.ShowChart(document);
+  EXPECT_TRUE(out.lblHeader->text().startsWith("Shown From The Document · Born 5 March 1980"));
+  EXPECT_EQ(out.lblSky->text(), "Sky: A sky of its own");
+  EXPECT_EQ(ShownCaptions(*out.chart), document.captions);
+  EXPECT_EQ(out.RTB->toPlainText().section('\n', 1, 1), "A line only the document has");
+}
+
 }  // namespace
 }  // namespace tarvel::testing

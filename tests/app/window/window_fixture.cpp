@@ -1,5 +1,7 @@
 #include "window_fixture.h"
 
+#include "document/reading_lines.h"
+
 #include "app/calculation_driver.h"
 #include "positions/classic_sky.h"
 
@@ -21,16 +23,17 @@ ExpectedView CoreView(BirthForm form) {
 ExpectedView ViewOf(const ChartResult& chart) {
   ExpectedView view{BuildChartCaptions(chart.signs, chart.positions.grahaDeg), {}};
   for (const ReadingRun& run : chart.reading) {
-    StyledRun& styled = view.runs.emplace_back(StyledRun{{}, RunStyle(run.kind)});
-    AppendRunText(styled.text, run, chart.argala);
+    const DocumentLineKind kind = LineKindOf(run.kind);
+    StyledRun& styled = view.runs.emplace_back(StyledRun{{}, LineStyle(kind)});
+    AppendLineText(styled.text, run, chart.argala);
   }
   return view;
 }
 
 QString PlainReading(const std::vector<StyledRun>& runs) {
   QString text;
-  for (const StyledRun& run : runs) text += QString::fromStdString(run.text);
-  return text.replace("\r\n", "\n");
+  for (const StyledRun& run : runs) text += QString::fromStdString(run.text) + '\n';
+  return text;
 }
 
 ChartCaptions ShownCaptions(const RasiChartView& chart) {

@@ -30,7 +30,7 @@ class RecordingSink : public MessageSink {
   std::vector<ShownMessage> messages;
 };
 
-/// A reading run with its text and style, as the window should show it.
+/// A reading line with its text and style, as the window should show it.
 struct StyledRun {
   std::string text;
   TextStyle style;
@@ -53,7 +53,7 @@ ExpectedView CoreView(BirthForm form);
 /// The texts the chart view draws, read from where it draws them.
 ChartCaptions ShownCaptions(const RasiChartView& chart);
 
-/// The runs' text joined, with the window's line breaks.
+/// The lines' text, each ended by the window's line break.
 QString PlainReading(const std::vector<StyledRun>& runs);
 
 /// Selects the list entry with exactly this text; fails the test if there is none.

@@ -1,4 +1,4 @@
-#include "argala/chart_captions.h"
+#include "document/chart_captions.h"
 
 #include "base/position_text.h"
 

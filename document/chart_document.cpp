@@ -1,4 +1,4 @@
-#include "export/chart_document.h"
+#include "document/chart_document.h"
 
 #include <cstdio>
 
@@ -42,17 +42,6 @@ std::string PlaceText(const BirthData& birth) {
   return text;
 }
 
-DocumentLineKind LineKind(ReadingRunKind kind) {
-  switch (kind) {
-    case ReadingRunKind::PlanetHeading:
-      return DocumentLineKind::Heading;
-    case ReadingRunKind::BlockEnd:
-      return DocumentLineKind::Blank;
-    default:
-      return DocumentLineKind::Entry;
-  }
-}
-
 }  // namespace
 
 ChartHeader MakeChartHeader(const ChartState& state) {
@@ -64,19 +53,9 @@ ChartHeader MakeChartHeader(const ChartState& state) {
 std::vector<DocumentLine> MakeDocumentLines(const ChartResult& chart) {
   std::vector<DocumentLine> lines;
   lines.reserve(chart.reading.size());
-  std::string text;
   for (const ReadingRun& run : chart.reading) {
-    text.clear();
-    AppendRunText(text, run, chart.argala);
-    const DocumentLineKind kind = LineKind(run.kind);
-    // Every run but a heading starts on a new line; a block end is one empty line.
-    if (kind == DocumentLineKind::Blank) {
-      lines.push_back({kind, {}});
-    } else {
-      const std::string_view body = std::string_view(text).substr(
-          text.starts_with(kReadingLineBreak) ? kReadingLineBreak.size() : 0);
-      lines.push_back({kind, std::string(body)});
-    }
+    DocumentLine& line = lines.emplace_back(DocumentLine{LineKindOf(run.kind), {}});
+    AppendLineText(line.text, run, chart.argala);
   }
   return lines;
 }

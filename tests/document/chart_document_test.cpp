@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "export/chart_document.h"
-#include "export_test_support.h"
+#include "document/chart_document.h"
+#include "tests/export/export_test_support.h"
 
 namespace tarvel::testing {
 namespace {
@@ -70,12 +70,17 @@ TEST(ChartDocumentTest, HeaderCases) {
   }
 }
 
-TEST(ChartDocumentTest, ReadingLinesAreTheWindowsTextSplitAtItsLineBreaks) {
+// The lines carry no line break of any front end, and joined they are the text the command
+// line and the JSON write.
+TEST(ChartDocumentTest, ReadingLinesCarryNoLineBreaks) {
   for (const ChartState& state : {AshaState(), LongestReadingState()}) {
     const std::vector<DocumentLine> lines = MakeDocumentLines(state.Chart);
     std::string joined;
-    for (const DocumentLine& line : lines) joined += line.text + "\r\n";
-    EXPECT_EQ(joined, ReadingPlainText(state.Chart.reading, state.Chart.argala));
+    for (const DocumentLine& line : lines) {
+      EXPECT_EQ(line.text.find_first_of("\r\n"), std::string::npos) << line.text;
+      joined += line.text + "\n";
+    }
+    EXPECT_EQ(joined, ReadingText(state.Chart.reading, state.Chart.argala, "\n"));
   }
 }
 

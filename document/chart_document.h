@@ -3,17 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "argala/chart_captions.h"
 #include "chart/chart_state.h"
+#include "document/chart_captions.h"
+#include "document/reading_lines.h"
 
 namespace tarvel {
-
-/// What a reading line is, which decides how it is shown.
-enum class DocumentLineKind {
-  Heading,  ///< a planet's name, heading emphasis
-  Entry,    ///< an Argala, a Virodhargala or the no-Argala line, line emphasis
-  Blank,    ///< the empty line that ends a planet's block
-};
 
 /// One line of the reading, without its line break.
 struct DocumentLine {
@@ -31,8 +25,9 @@ struct ChartHeader {
   bool operator==(const ChartHeader&) const = default;
 };
 
-/// Everything a printed or exported chart shows, as plain texts: made once from a chart
-/// state, then drawn by whichever device shows it. It holds no reference to the state.
+/// Everything a chart shows, as plain texts: made once from a chart state, then drawn by
+/// whichever front end shows it (the window, the command line's text, print, PDF, SVG and
+/// PNG). It holds no reference to the state.
 struct ChartDocument {
   ChartHeader header;
   ChartCaptions captions;             ///< sign boxes, legend and position list
@@ -43,7 +38,7 @@ struct ChartDocument {
 /// The header of the state's last calculation.
 ChartHeader MakeChartHeader(const ChartState& state);
 
-/// The reading of a chart as lines: the window's text split at its line breaks.
+/// The reading of a chart as lines, one a run.
 std::vector<DocumentLine> MakeDocumentLines(const ChartResult& chart);
 
 /// The document of the state's last calculation.

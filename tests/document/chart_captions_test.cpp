@@ -3,9 +3,9 @@
 #include <array>
 #include <string>
 
-#include "argala/chart_captions.h"
-#include "argala/rasi_chart_layout.h"
-#include "argala_test_support.h"
+#include "document/chart_captions.h"
+#include "document/rasi_chart_layout.h"
+#include "tests/argala/argala_test_support.h"
 
 namespace tarvel {
 namespace {

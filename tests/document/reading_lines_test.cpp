@@ -1,11 +1,11 @@
-#include "argala/reading.h"
+#include "document/reading_lines.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "argala_test_support.h"
+#include "tests/argala/argala_test_support.h"
 
 namespace tarvel {
 namespace {
@@ -15,7 +15,7 @@ using testing::MakeChart;
 constexpr Rgb kCyan{0, 255, 255};
 constexpr Rgb kYellow{255, 255, 0};
 
-// A run as a renderer sees it: its text and style.
+// A line as a renderer sees it: its text and style.
 struct ShownRun {
   std::string text;
   TextStyle style;
@@ -26,17 +26,17 @@ ShownRun Heading(const std::string& name) {
   return {name, {kCyan, true, false}};
 }
 ShownRun Line(const std::string& text) {
-  return {"\r\n" + text, {kYellow, false, true}};
+  return {text, {kYellow, false, true}};
 }
 ShownRun BlockEnd() {
-  return {"\r\n\r\n", {kYellow, false, false}};
+  return {"", {kYellow, false, false}};
 }
 
 std::vector<ShownRun> Shown(const ArgalaResult& argala) {
   std::vector<ShownRun> shown;
   for (const ReadingRun& run : BuildReading(argala)) {
-    ShownRun one{{}, RunStyle(run.kind)};
-    AppendRunText(one.text, run, argala);
+    ShownRun one{{}, LineStyle(LineKindOf(run.kind))};
+    AppendLineText(one.text, run, argala);
     shown.push_back(one);
   }
   return shown;
@@ -89,7 +89,7 @@ TEST(ReadingTest, ChartWithoutArgalaReadsNoArgalaForEveryPlanet) {
   for (const std::string_view name : kPlanetNames) {
     expected += std::string(name) + "\r\nNo Argala Associated with this Planet\r\n\r\n";
   }
-  EXPECT_EQ(ReadingPlainText(BuildReading(argala), argala), expected);
+  EXPECT_EQ(ReadingText(BuildReading(argala), argala, "\r\n"), expected);
 }
 
 }  // namespace

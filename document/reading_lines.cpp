@@ -1,0 +1,42 @@
+#include "document/reading_lines.h"
+
+namespace tarvel {
+
+DocumentLineKind LineKindOf(ReadingRunKind kind) {
+  switch (kind) {
+    case ReadingRunKind::PlanetHeading:
+      return DocumentLineKind::Heading;
+    case ReadingRunKind::BlockEnd:
+      return DocumentLineKind::Blank;
+    default:
+      return DocumentLineKind::Entry;
+  }
+}
+
+TextStyle LineStyle(DocumentLineKind kind) {
+  switch (kind) {
+    case DocumentLineKind::Heading:
+      return {kReadingHeadingColour, true, false};
+    case DocumentLineKind::Blank:
+      return {kReadingLineColour, false, false};
+    case DocumentLineKind::Entry:
+      return {kReadingLineColour, false, true};
+  }
+  return {};
+}
+
+void AppendLineText(std::string& text, const ReadingRun& run, const ArgalaResult& argala) {
+  ForEachPieceOfLine(run, argala, [&](std::string_view piece) { text.append(piece); });
+}
+
+std::string ReadingText(const Reading& reading, const ArgalaResult& argala,
+                        std::string_view lineBreak) {
+  std::string text;
+  for (const ReadingRun& run : reading) {
+    AppendLineText(text, run, argala);
+    text.append(lineBreak);
+  }
+  return text;
+}
+
+}  // namespace tarvel
