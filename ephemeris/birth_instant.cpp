@@ -1,5 +1,6 @@
 #include "ephemeris/birth_instant.h"
 
+#include "base/coordinates.h"
 #include "base/time_scales.h"
 
 namespace tarvel {
@@ -20,16 +21,10 @@ double ClockTime(const BirthData& birth) {
   return birth.BirthHour + birth.BirthMinute / 60.0;
 }
 
-double SignedLongitude(const BirthData& birth) {
-  double longitudeDeg = birth.LonDeg + birth.LonMin / 60.0;
-  if (birth.IsEast != kFalse) longitudeDeg = -longitudeDeg;
-  return longitudeDeg;
-}
-
 BirthInstant UniversalTime(const BirthData& birth) {
   const double clockHours = ClockTime(birth);
   // A longitude of exactly 0 follows the West rule, whichever direction was chosen.
-  const bool isEastward = SignedLongitude(birth) < 0;
+  const bool isEastward = LongitudeEastDeg(birth) > 0;
   const double zoneHours = ZoneOffset(birth, isEastward);
   const double dayNumber = JulianDayNumber(birth.BirthMonth, birth.BirthDay, birth.BirthYear);
   const double utHours = isEastward ? clockHours - zoneHours : clockHours + zoneHours;

@@ -13,10 +13,6 @@ struct BirthInstant {
 /// Local clock time of birth, hours: BirthHour + BirthMinute / 60.
 double ClockTime(const BirthData& birth);
 
-/// Geographic longitude, degrees: LonDeg + LonMin / 60, negated when IsEast (East negative,
-/// West positive).
-double SignedLongitude(const BirthData& birth);
-
 /// Universal time and day number of the birth. The zone offset is applied in the direction of
 /// the longitude (East ahead of universal time, West behind; longitude 0 counts as West), and
 /// daylight-saving time always makes universal time one hour earlier.

@@ -3,24 +3,19 @@
 #include <cmath>
 
 #include "base/angles.h"
+#include "base/coordinates.h"
 #include "base/time_scales.h"
 #include "ephemeris/birth_instant.h"
 #include "positions/chart_ayanamsa.h"
 
 namespace tarvel {
 
-double SignedLatitude(const BirthData& birth) {
-  double latitudeDeg = birth.LatDeg + birth.LatMin / 60.0;
-  if (birth.IsSouth != kFalse) latitudeDeg = -latitudeDeg;
-  return latitudeDeg;
-}
-
-double LocalSiderealTime(double centuriesSince1900, double utHours, double signedLongitudeDeg) {
+double LocalSiderealTime(double centuriesSince1900, double utHours, double longitudeWestDeg) {
   const double t = centuriesSince1900;
   // Universal time enters in plain hours: the sidereal rate is carried by the 2400.0513 T term,
   // since T already counts the time of day.
   const double angleDeg =
-      ((6.6460656 + 2400.0513 * t) + (0.0000258 * t) * t + utHours) * 15 - signedLongitudeDeg;
+      ((6.6460656 + 2400.0513 * t) + (0.0000258 * t) * t + utHours) * 15 - longitudeWestDeg;
   // Taking 360 away while the angle reaches it is exact at every step, so the remainder gives
   // the same value in one.
   return angleDeg >= 360 ? std::fmod(angleDeg, 360.0) : angleDeg;
@@ -47,9 +42,9 @@ AscendantFigures ComputeAscendant(const BirthData& birth) {
   figures.centuriesSince1900 = CenturiesSince1900(instant.dayNumber, instant.utHours);
   figures.chartCorrection = ChartAyanamsa(figures.centuriesSince1900);
   figures.siderealTimeDeg =
-      LocalSiderealTime(figures.centuriesSince1900, instant.utHours, SignedLongitude(birth));
-  figures.tropicalDeg =
-      TropicalAscendant(figures.siderealTimeDeg, figures.centuriesSince1900, SignedLatitude(birth));
+      LocalSiderealTime(figures.centuriesSince1900, instant.utHours, -LongitudeEastDeg(birth));
+  figures.tropicalDeg = TropicalAscendant(figures.siderealTimeDeg, figures.centuriesSince1900,
+                                          LatitudeNorthDeg(birth));
   figures.siderealDeg = WrapOnce(figures.tropicalDeg + figures.chartCorrection);
   return figures;
 }

@@ -13,13 +13,10 @@ struct AscendantFigures {
   double siderealDeg;         ///< sidereal ascendant, degrees in 0-360
 };
 
-/// Geographic latitude, degrees: LatDeg + LatMin / 60, negated when IsSouth.
-double SignedLatitude(const BirthData& birth);
-
 /// Local sidereal time as an angle in degrees, for centuries since 1900, universal time in
-/// hours and the signed longitude in degrees (East negative). Reduced below 360 only: a
-/// negative angle stays negative.
-double LocalSiderealTime(double centuriesSince1900, double utHours, double signedLongitudeDeg);
+/// hours and the longitude in degrees West of Greenwich (East negative). Reduced below 360
+/// only: a negative angle stays negative.
+double LocalSiderealTime(double centuriesSince1900, double utHours, double longitudeWestDeg);
 
 /// Tropical ascendant in degrees (0-360) for the local sidereal time in degrees, centuries
 /// since 1900 (for the obliquity) and the signed latitude in degrees (South negative).

@@ -32,7 +32,7 @@ double ChartSiderealLongitude(double tropicalDeg, double chartCorrection) {
 }
 
 std::array<double, kPlanetCount> CalculatePlanets(const BirthData& birth, double chartCorrection) {
-  const CivilDateTime ut = UniversalDateTime(birth);
+  const CivilTime ut = UniversalDateTime(birth);
   const double days = DaysFromJ2000(ut.year, ut.month, ut.day, ut.hour, ut.minute);
   const std::array<double, kElementSetCount> tropicalDeg = GeocentricLongitudes(days);
   std::array<double, kPlanetCount> longitudes{};

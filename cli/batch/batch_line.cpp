@@ -1,8 +1,8 @@
 #include "cli/batch/batch_line.h"
 
+#include "base/utf8.h"
 #include "cli/batch/batch_fields.h"
 #include "cli/batch/batch_json_line.h"
-#include "cli/chart/utf8.h"
 
 namespace tarvel::cli {
 

@@ -1,26 +1,23 @@
 #include "positions/swiss/birth_coordinates.h"
 
+#include "base/coordinates.h"
+
 namespace tarvel {
 namespace {
 
-constexpr double kMinutesPerDegree = 60.0;
-
-// Degrees and arc-minutes as one magnitude, or empty when it passes `limitDeg`.
-std::optional<double> Magnitude(int degrees, int arcMinutes, double limitDeg) {
-  if (degrees < 0 || arcMinutes < 0 || arcMinutes >= kMinutesPerDegree) return std::nullopt;
-  const double magnitudeDeg = degrees + arcMinutes / kMinutesPerDegree;
-  if (magnitudeDeg > limitDeg) return std::nullopt;
-  return magnitudeDeg;
+// Whether degrees and arc-minutes make a magnitude of at most `limitDeg`.
+bool IsWithin(int degrees, int arcMinutes, double limitDeg) {
+  return degrees >= 0 && arcMinutes >= 0 && arcMinutes < kArcMinutesPerDegree &&
+         SignedDegrees(degrees, arcMinutes, false) <= limitDeg;
 }
 
 }  // namespace
 
 std::optional<BirthCoordinates> SignedCoordinates(const BirthData& birth) {
-  const std::optional<double> latitudeDeg = Magnitude(birth.LatDeg, birth.LatMin, 90);
-  const std::optional<double> longitudeDeg = Magnitude(birth.LonDeg, birth.LonMin, 180);
-  if (!latitudeDeg || !longitudeDeg) return std::nullopt;
-  return BirthCoordinates{birth.IsSouth != kFalse ? -*latitudeDeg : *latitudeDeg,
-                          birth.IsEast != kFalse ? *longitudeDeg : -*longitudeDeg};
+  if (!IsWithin(birth.LatDeg, birth.LatMin, 90) || !IsWithin(birth.LonDeg, birth.LonMin, 180)) {
+    return std::nullopt;
+  }
+  return BirthCoordinates{LatitudeNorthDeg(birth), LongitudeEastDeg(birth)};
 }
 
 }  // namespace tarvel

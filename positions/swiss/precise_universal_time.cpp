@@ -2,8 +2,6 @@
 
 #include <swephexp.h>
 
-#include <chrono>
-
 #include "base/time_zones.h"
 
 namespace tarvel {
@@ -21,27 +19,22 @@ bool IsValidClock(const BirthData& birth, int zoneRow) {
 
 }  // namespace
 
-std::optional<UtDateTime> PreciseUniversalTime(const BirthData& birth, int zoneRow) {
-  using namespace std::chrono;
+std::optional<CivilTime> PreciseUniversalTime(const BirthData& birth, int zoneRow) {
   if (!IsValidClock(birth, zoneRow)) return std::nullopt;
+  constexpr int kDaylightSavingMinutes = 60;
+  constexpr long long kSecondsPerMinute = 60;
+  const int minutesAhead = MinutesAheadOfUniversalTime(kTimeZones[zoneRow]) +
+                           (birth.IsDST != kFalse ? kDaylightSavingMinutes : 0);
   // With a valid year and month, a day past the month's end counts on into the next month.
-  const sys_days localDate{year{birth.BirthYear} / month{static_cast<unsigned>(birth.BirthMonth)} /
-                           day{static_cast<unsigned>(birth.BirthDay)}};
-  const minutes ahead{MinutesAheadOfUniversalTime(kTimeZones[zoneRow])};
-  const minutes daylightSaving = birth.IsDST != kFalse ? hours{1} : minutes{0};
-  const sys_time<minutes> ut =
-      localDate + hours{birth.BirthHour} + minutes{birth.BirthMinute} - ahead - daylightSaving;
-  const sys_days utDay = floor<days>(ut);
-  const year_month_day utDate{utDay};
-  const hh_mm_ss<minutes> utClock{ut - utDay};
-  return UtDateTime{static_cast<int>(utDate.year()), static_cast<int>(unsigned(utDate.month())),
-                    static_cast<int>(unsigned(utDate.day())),
-                    static_cast<int>(utClock.hours().count()),
-                    static_cast<int>(utClock.minutes().count())};
+  return ShiftSeconds(
+      {birth.BirthYear, birth.BirthMonth, birth.BirthDay, birth.BirthHour, birth.BirthMinute},
+      -minutesAhead * kSecondsPerMinute);
 }
 
-double JulianDayUt(const UtDateTime& ut) {
-  return swe_julday(ut.year, ut.month, ut.day, ut.hour + ut.minute / 60.0, SE_GREG_CAL);
+double JulianDayUt(const CivilTime& ut) {
+  // The Julian day of Meeus, Astronomical Algorithms, ch. 7, as the Swiss Ephemeris counts it.
+  return swe_julday(ut.year, ut.month, ut.day, ut.hour + ut.minute / 60.0 + ut.second / 3600.0,
+                    SE_GREG_CAL);
 }
 
 }  // namespace tarvel

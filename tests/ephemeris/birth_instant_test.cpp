@@ -65,14 +65,6 @@ TEST(BirthInstantTest, ClockTimeAddsMinutesAsFractionOfAnHour) {
   EXPECT_DOUBLE_EQ(ClockTime(Birth(23, 45, 0, 0, kWest, false)), 23.75);
 }
 
-TEST(BirthInstantTest, SignedLongitudeIsNegativeEast) {
-  BirthData birth = Birth(0, 0, 0, 0, kEast, false);
-  birth.LonMin = 30;
-  EXPECT_DOUBLE_EQ(SignedLongitude(birth), -77.5);
-  birth.IsEast = kFalse;
-  EXPECT_DOUBLE_EQ(SignedLongitude(birth), 77.5);
-}
-
 TEST(BirthInstantTest, UsesTheDayNumberOfTheCivilDate) {
   BirthData birth = Birth(0, 0, 5, 30, kEast, false);
   birth.BirthMonth = 8;

@@ -16,11 +16,11 @@ constexpr swiss_test::Place kMumbai{18, 58, false, 72, 49, true};
 TEST(PreciseUniversalTimeTest, SubtractsTheSignedZoneAndDaylightHourAcrossTheCalendar) {
   struct Case {
     const char* name;
-    UtDateTime local;
+    CivilTime local;
     int zoneRow;
     bool dst;
     swiss_test::Place place;
-    UtDateTime expected;
+    CivilTime expected;
   };
   const Case cases[] = {
       {"MadridCentralEuropean", {1980, 2, 1, 12, 0}, 20, false, kMadrid, {1980, 2, 1, 11, 0}},

@@ -23,7 +23,7 @@ struct Place {
 };
 
 /// A birth as the form hands it over: the zone magnitudes copied from the zone's row.
-inline BirthData Birth(UtDateTime localClock, int zoneRow, bool dst, Place place) {
+inline BirthData Birth(CivilTime localClock, int zoneRow, bool dst, Place place) {
   BirthData birth;
   birth.BirthYear = static_cast<std::int16_t>(localClock.year);
   birth.BirthMonth = static_cast<std::int16_t>(localClock.month);
