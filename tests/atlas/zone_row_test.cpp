@@ -106,9 +106,9 @@ TEST(ZoneRowTest, NoteSaysWhenTheHourWasSkippedOrRepeated) {
 // A list without a row one hour behind takes the row of the whole offset, box unticked.
 TEST(ZoneRowTest, WithoutARowOneHourBehindTheWholeOffsetIsTaken) {
   constexpr std::array<TimeZoneRow, 3> rows{{
-      {"Greenwich Mean Time,GMT,0.0", 0, 0},
-      {"Double Time, DT, -2.0", -2, 0},
-      {"British Double Summer Time,BDST,-2.0", -2, 0},
+      {"Greenwich Mean Time,GMT,0.0", "GMT", 0, 0},
+      {"Double Time, DT, -2.0", "DT", -2, 0},
+      {"British Double Summer Time,BDST,-2.0", "BDST", -2, 0},
   }};
   ZoneState state;
   state.zoneId = "Europe/London";
