@@ -10,7 +10,7 @@ namespace tarvel {
 double CalculateMoon(const BirthData& birth) {
   const BirthInstant instant = UniversalTime(birth);
   const double centuries = CenturiesSinceJ2000(instant.dayNumber, instant.utHours);
-  return SiderealLongitude(MoonLongitude(centuries), Ayanamsa(centuries));
+  return SiderealLongitude(MoonLongitude(centuries), SiderealCorrectionDeg(centuries));
 }
 
 }  // namespace tarvel

@@ -12,6 +12,7 @@ namespace tarvel {
 
 double LocalSiderealTime(double centuriesSince1900, double utHours, double longitudeWestDeg) {
   const double t = centuriesSince1900;
+  // Newcomb's mean sidereal time from 1900 January 0.5 (Explanatory Supplement, 1961).
   // Universal time enters in plain hours: the sidereal rate is carried by the 2400.0513 T term,
   // since T already counts the time of day.
   const double angleDeg =
@@ -23,6 +24,7 @@ double LocalSiderealTime(double centuriesSince1900, double utHours, double longi
 
 double TropicalAscendant(double siderealTimeDeg, double centuriesSince1900, double latitudeDeg) {
   const double thetaRad = kDegToRad * siderealTimeDeg;
+  // Newcomb's mean obliquity, 23°27'08.26" - 46.845" T (Explanatory Supplement, 1961).
   const double obliquityRad = kDegToRad * (23.452294 - 0.0130125 * centuriesSince1900);
   const double y = std::cos(thetaRad);
   const double x = (-std::sin(thetaRad)) * std::cos(obliquityRad) -
@@ -40,7 +42,7 @@ AscendantFigures ComputeAscendant(const BirthData& birth) {
   const BirthInstant instant = UniversalTime(birth);
   AscendantFigures figures{};
   figures.centuriesSince1900 = CenturiesSince1900(instant.dayNumber, instant.utHours);
-  figures.chartCorrection = ChartAyanamsa(figures.centuriesSince1900);
+  figures.chartCorrection = ChartSiderealCorrectionDeg(figures.centuriesSince1900);
   figures.siderealTimeDeg =
       LocalSiderealTime(figures.centuriesSince1900, instant.utHours, -LongitudeEastDeg(birth));
   figures.tropicalDeg = TropicalAscendant(figures.siderealTimeDeg, figures.centuriesSince1900,

@@ -7,7 +7,7 @@ namespace tarvel {
 /// The figures of one ascendant computation, each kept for inspection.
 struct AscendantFigures {
   double centuriesSince1900;  ///< from day number 2415020.0 to the birth instant
-  double chartCorrection;     ///< ChartAyanamsa of those centuries, degrees (negative)
+  double chartCorrection;     ///< ChartSiderealCorrectionDeg of those centuries (negative)
   double siderealTimeDeg;     ///< local sidereal time as an angle, degrees, not reduced below 0
   double tropicalDeg;         ///< tropical ascendant, degrees in 0-360
   double siderealDeg;         ///< sidereal ascendant, degrees in 0-360

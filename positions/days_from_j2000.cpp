@@ -23,6 +23,7 @@ bool WithinShortCountSpan(int year, int month) {
   return monthIndex >= 1900 * 12 + 3 && monthIndex <= 2100 * 12 + 2;
 }
 
+// The Julian date of van Flandern and Pulkkinen (ApJS 41, 391, 1979) less J2000.0's 2451545.0.
 double ShortCount(int year, int month, int day, int hour, int minute) {
   return 367.0 * year - FloorDiv(7 * (year + static_cast<int>(FloorDiv(month + 9, 12))), 4) +
          FloorDiv(275 * month, 9) + day - 730531.5 + DayFraction(hour, minute);
