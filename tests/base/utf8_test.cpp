@@ -1,27 +1,9 @@
-#include "base/text.h"
+#include "base/utf8.h"
 
 #include <gtest/gtest.h>
 
-#include "base/utf8.h"
-
 namespace tarvel {
 namespace {
-
-TEST(TextTest, TrimTakesOnlyTheBlanksItIsGivenFromBothEnds) {
-  EXPECT_EQ(TrimSpaces("  Pune \t "), "Pune \t");
-  EXPECT_EQ(TrimSpaces("  Pune \t ", " \t"), "Pune");
-  EXPECT_EQ(TrimSpaces("   "), "");
-  EXPECT_EQ(TrimSpaces("a b"), "a b");
-}
-
-TEST(TextTest, CaseFoldsAsciiLettersOnly) {
-  EXPECT_TRUE(EqualsIgnoringCase("TRUE", "true"));
-  EXPECT_TRUE(EqualsIgnoringCase("Lahiri", "lAHIRI"));
-  EXPECT_FALSE(EqualsIgnoringCase("true", "truth"));
-  EXPECT_FALSE(EqualsIgnoringCase("tru", "true"));
-  EXPECT_FALSE(EqualsIgnoringCase("\xC3\x89", "\xC3\xA9"));  // É and é stay apart
-  EXPECT_FALSE(EqualsIgnoringCase("@", "`"));                // 0x40 and 0x60 are no letters
-}
 
 TEST(Utf8Test, DecodesEachLengthAndRefusesWhatIsNotUtf8) {
   struct Case {
