@@ -15,11 +15,6 @@ void FillAngle(const std::optional<DegreesMinutes>& angle, DigitText& degrees, D
   minutes = *DigitText::Parse(std::to_string(angle->minutes));
 }
 
-LocalCivilTime FormTime(const BirthForm& form) {
-  return {kFirstYear + form.cboYear, form.cboMonth + 1, form.cboDate + 1, form.cboHour,
-          form.cboMinute};
-}
-
 }  // namespace
 
 void FillPlace(const Place& place, BirthForm& form) {
@@ -38,7 +33,7 @@ void FillPlace(const Place& place, BirthForm& form) {
 }
 
 std::string FillZone(const Place& place, BirthForm& form) {
-  const auto state = ZoneStateAt(place.timeZoneId, FormTime(form));
+  const auto state = ZoneStateAt(place.timeZoneId, FormCivilTime(form));
   if (const auto* error = std::get_if<ZoneError>(&state)) return error->message;
   const ZoneRowChoice choice = ChooseZoneRow(std::get<ZoneState>(state));
   if (!choice.row) return choice.note;

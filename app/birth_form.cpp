@@ -7,6 +7,11 @@
 
 namespace tarvel {
 
+CivilTime FormCivilTime(const BirthForm& form) {
+  return {kFirstYear + form.cboYear, form.cboMonth + 1, form.cboDate + 1, form.cboHour,
+          form.cboMinute};
+}
+
 int ListSize(FormList list) {
   switch (list) {
     case FormList::cboDate:

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "app/digit_text.h"
+#include "base/civil_time.h"
 
 namespace tarvel {
 
@@ -53,6 +54,10 @@ struct BirthForm {
 
 inline constexpr int kFirstYear = 1900;
 inline constexpr int kLastYear = 2050;
+
+/// The local date and clock time the lists select: each index counted from its list's first
+/// entry (day 1, January, 1900, hour 0, minute 0); the seconds are 0.
+CivilTime FormCivilTime(const BirthForm& form);
 
 /// How many entries a list holds: 31 days, 12 months, 151 years, 24 hours, 60 minutes, 71 zones.
 int ListSize(FormList list);

@@ -17,12 +17,12 @@ std::int16_t Magnitude(std::int16_t value) {
 void ReadBirthData(const BirthForm& form, ChartState& state) {
   BirthData& birth = state.BirthData;
   birth.BirthName = form.txtName;
-  birth.BirthMonth = static_cast<std::int16_t>(form.cboMonth + 1);
-  // The day, year, hour and minute lists show their numbers, so each text is index + first.
-  birth.BirthDay = static_cast<std::int16_t>(form.cboDate + 1);
-  birth.BirthYear = static_cast<std::int16_t>(kFirstYear + form.cboYear);
-  birth.BirthHour = static_cast<std::int16_t>(form.cboHour);
-  birth.BirthMinute = static_cast<std::int16_t>(form.cboMinute);
+  const CivilTime local = FormCivilTime(form);
+  birth.BirthMonth = static_cast<std::int16_t>(local.month);
+  birth.BirthDay = static_cast<std::int16_t>(local.day);
+  birth.BirthYear = static_cast<std::int16_t>(local.year);
+  birth.BirthHour = static_cast<std::int16_t>(local.hour);
+  birth.BirthMinute = static_cast<std::int16_t>(local.minute);
   // The table's sign is dropped: the classic sky takes the direction from East/West alone.
   const TimeZoneRow& zone = kTimeZones.at(form.cboTimeZone);
   birth.ZoneHours = Magnitude(zone.hours);

@@ -9,6 +9,7 @@
 #include "app/reading_file.h"
 #include "app/scramble.h"
 #include "app/windows_1252.h"
+#include "base/text.h"
 
 namespace tarvel {
 namespace {
@@ -25,11 +26,6 @@ std::optional<ReadingTexts> DecodedLines(std::string_view bytes) {
     bytes.remove_prefix(std::min(end + 1, bytes.size()));
   }
   return texts;
-}
-
-bool EqualsIgnoringCase(std::string_view text, std::string_view word) {
-  const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
-  return std::ranges::equal(text, word, {}, lower, lower);
 }
 
 bool IsDigit(char c) {

@@ -61,7 +61,7 @@ std::optional<Refusal> FindImpossibleCoordinate(const DigitText& degrees, const 
 }
 
 std::optional<Refusal> FindImpossibleDate(const BirthForm& form) {
-  const int year = kFirstYear + form.cboYear;
+  const int year = FormCivilTime(form).year;
   const int month = form.cboMonth;
   const int dayIndex = form.cboDate;
   const int firstMissingDayIndex = IsLeapYear(year) ? 29 : 28;
@@ -84,10 +84,12 @@ bool IsLeapYear(int year) {
 std::optional<Refusal> FindRefusal(const BirthForm& form, RequiredBoxes required) {
   if (auto refusal = FindEmptyBox(form, required)) return refusal;
   if (form.optLat == LatitudeChoice::Neither) {
-    return Refusal{kLatitudeDirectionMessage, MessageIcon::Error, std::nullopt};
+    return Refusal{kLatitudeDirectionMessage, MessageIcon::Error, std::nullopt,
+                   MissingDirection::Latitude};
   }
   if (form.optLong == LongitudeChoice::Neither) {
-    return Refusal{kLongitudeDirectionMessage, MessageIcon::Error, std::nullopt};
+    return Refusal{kLongitudeDirectionMessage, MessageIcon::Error, std::nullopt,
+                   MissingDirection::Longitude};
   }
   if (auto refusal = FindImpossibleCoordinates(form)) return refusal;
   return FindImpossibleDate(form);
@@ -107,8 +109,8 @@ std::optional<Refusal> ValidateInput(BirthForm& form, MessageSink& sink) {
   std::optional<Refusal> refusal = FindRefusal(form);
   if (!refusal) return std::nullopt;
   sink.ShowMessage(refusal->message, refusal->icon);
-  if (refusal->message == kLatitudeDirectionMessage) form.optLat = LatitudeChoice::North;
-  if (refusal->message == kLongitudeDirectionMessage) form.optLong = LongitudeChoice::East;
+  if (refusal->missing == MissingDirection::Latitude) form.optLat = LatitudeChoice::North;
+  if (refusal->missing == MissingDirection::Longitude) form.optLong = LongitudeChoice::East;
   return refusal;
 }
 

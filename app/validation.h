@@ -9,10 +9,14 @@
 namespace tarvel {
 
 /// Why a form may not be calculated, and where the cursor goes afterwards.
+/// The option pair a refusal found with neither option chosen.
+enum class MissingDirection { None, Latitude, Longitude };
+
 struct Refusal {
   std::string_view message;
   MessageIcon icon = MessageIcon::Error;
-  std::optional<FormField> focus;  ///< the box that takes the cursor, if any
+  std::optional<FormField> focus;                     ///< the box that takes the cursor, if any
+  MissingDirection missing = MissingDirection::None;  ///< the pair ValidateInput then selects
   bool operator==(const Refusal&) const = default;
 };
 

@@ -1,7 +1,8 @@
 #include "app/windows_1252.h"
 
 #include <array>
-#include <utility>
+
+#include "base/utf8.h"
 
 namespace tarvel {
 namespace {
@@ -42,31 +43,10 @@ std::optional<char> ByteOf(char32_t codePoint) {
   return std::nullopt;
 }
 
-bool IsContinuation(unsigned char byte) {
-  return (byte & 0xC0) == 0x80;
-}
-
-// The smallest code point each length of sequence may carry; smaller ones are overlong.
-constexpr std::array<char32_t, 5> kSmallestOfLength{0, 0, 0x80, 0x800, 0x10000};
-
 // The code point at the front of `text` and the bytes it takes; U+FFFD and one byte where
 // the text is not UTF-8 (a stray byte, a cut-off, overlong or surrogate sequence).
-std::pair<char32_t, std::size_t> NextCodePoint(std::string_view text) {
-  const auto lead = static_cast<unsigned char>(text[0]);
-  if (lead < 0x80) return {lead, 1};
-  const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
-  if (length == 0 || lead > 0xF4 || text.size() < length) return {kReplacement, 1};
-  char32_t codePoint = lead & (0x7F >> length);
-  for (std::size_t index = 1; index < length; ++index) {
-    const auto byte = static_cast<unsigned char>(text[index]);
-    if (!IsContinuation(byte)) return {kReplacement, 1};
-    codePoint = (codePoint << 6) | (byte & 0x3F);
-  }
-  const bool surrogate = codePoint >= 0xD800 && codePoint <= 0xDFFF;
-  if (codePoint < kSmallestOfLength[length] || surrogate || codePoint > 0x10FFFF) {
-    return {kReplacement, 1};
-  }
-  return {codePoint, length};
+Utf8Char NextCodePoint(std::string_view text) {
+  return DecodeUtf8(text).value_or(Utf8Char{kReplacement, 1});
 }
 
 }  // namespace

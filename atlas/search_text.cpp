@@ -6,6 +6,8 @@
 #include <cstring>
 #include <memory>
 
+#include "base/text.h"
+
 namespace tarvel {
 namespace {
 
@@ -115,8 +117,7 @@ std::string Composed(std::string_view utf8) {
 
 std::string FoldForSearch(std::string_view utf8) {
   if (utf8.empty()) return {};
-  return NormaliseSpacing(Transliterate(Composed(utf8)), IsWordByte,
-                          [](char c) { return g_ascii_tolower(c); });
+  return NormaliseSpacing(Transliterate(Composed(utf8)), IsWordByte, FoldAsciiCase);
 }
 
 std::string FormLetters(std::string_view utf8) {

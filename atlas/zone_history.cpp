@@ -15,7 +15,7 @@ using std::chrono::seconds;
 // Enough to step back through a war's worth of summer and double summer times.
 constexpr int kMaxPeriodsBack = 24;
 
-std::optional<std::string> CivilTimeProblem(const LocalCivilTime& time) {
+std::optional<std::string> CivilTimeProblem(const CivilTime& time) {
   if (time.year < 1 || time.year > 9999) return "The year must be 1 to 9999";
   if (time.month < 1 || time.month > 12) return "The month must be 1 to 12";
   const date::year_month_day day{date::year{time.year}, date::month{unsigned(time.month)},
@@ -23,6 +23,7 @@ std::optional<std::string> CivilTimeProblem(const LocalCivilTime& time) {
   if (!day.ok()) return "There is no such day in that month";
   if (time.hour < 0 || time.hour > 23) return "The hour must be 0 to 23";
   if (time.minute < 0 || time.minute > 59) return "The minute must be 0 to 59";
+  if (time.second < 0 || time.second > 59) return "The second must be 0 to 59";
   return std::nullopt;
 }
 
@@ -95,11 +96,10 @@ void DescribeDaylightSaving(const date::time_zone& zone, const date::sys_info& t
   }
 }
 
-ZoneState StateAt(const date::time_zone& zone, std::string_view zoneId,
-                  const LocalCivilTime& time) {
+ZoneState StateAt(const date::time_zone& zone, std::string_view zoneId, const CivilTime& time) {
   const date::local_seconds local =
       date::local_days{date::year{time.year} / time.month / time.day} + hours{time.hour} +
-      minutes{time.minute};
+      minutes{time.minute} + seconds{time.second};
   const date::local_info info = zone.get_info(local);
   // `first` is the period before a jump, or the earlier of two readings: the one taken.
   const date::sys_info& taken = info.first;
@@ -119,7 +119,7 @@ ZoneState StateAt(const date::time_zone& zone, std::string_view zoneId,
 }  // namespace
 
 std::variant<ZoneState, ZoneError> ZoneStateAt(std::string_view zoneId,
-                                               const LocalCivilTime& localTime) {
+                                               const CivilTime& localTime) {
   if (auto problem = CivilTimeProblem(localTime)) return ZoneError{*problem};
   auto zone = FindZone(zoneId);
   if (auto* error = std::get_if<ZoneError>(&zone)) return *error;

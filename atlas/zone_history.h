@@ -5,18 +5,9 @@
 #include <string_view>
 #include <variant>
 
+#include "base/civil_time.h"
+
 namespace tarvel {
-
-/// A date and time on the local clock, as the birth form takes it.
-struct LocalCivilTime {
-  int year = 2000;  ///< 1-9999
-  int month = 1;    ///< 1-12
-  int day = 1;      ///< 1 to the month's length
-  int hour = 0;     ///< 0-23
-  int minute = 0;   ///< 0-59
-
-  bool operator==(const LocalCivilTime&) const = default;
-};
 
 /// What the local clock time was in its zone's history.
 enum class LocalTimeKind {
@@ -30,10 +21,10 @@ enum class LocalTimeKind {
 /// read as the earlier of its two instants (the daylight-saving one when the clocks went back
 /// at the end of summer). `kind` says which case occurred, so the user can be told.
 struct ZoneState {
-  std::string zoneId;        ///< as the tz database names it, e.g. "Asia/Kolkata"
-  LocalCivilTime localTime;  ///< the clock time asked about
-  int offsetSeconds = 0;     ///< ahead of universal time, negative behind; e.g. 19800 for
-                             ///< UTC+05:30, 19270 for Madras time UTC+05:21:10
+  std::string zoneId;     ///< as the tz database names it, e.g. "Asia/Kolkata"
+  CivilTime localTime;    ///< the clock time asked about
+  int offsetSeconds = 0;  ///< ahead of universal time, negative behind; e.g. 19800 for
+                          ///< UTC+05:30, 19270 for Madras time UTC+05:21:10
   /// Whether daylight saving was in force. Where tzdata counts a winter as a negative
   /// saving (Ireland since 1971, Morocco during Ramadan), the lower offset is read as
   /// standard time and the higher one as daylight saving, as people there count it.
@@ -62,7 +53,6 @@ struct ZoneError {
 /// links such as "Asia/Calcutta" too) at a local clock time, from the system's tzdata.
 /// An unknown zone, an impossible date or time, or missing tzdata give an error. Safe to call
 /// from several threads: date/tz loads each zone once, behind its own lock.
-std::variant<ZoneState, ZoneError> ZoneStateAt(std::string_view zoneId,
-                                               const LocalCivilTime& localTime);
+std::variant<ZoneState, ZoneError> ZoneStateAt(std::string_view zoneId, const CivilTime& localTime);
 
 }  // namespace tarvel

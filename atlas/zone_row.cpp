@@ -8,29 +8,12 @@
 namespace tarvel {
 namespace {
 
-std::string_view Trimmed(std::string_view text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-// A row's text is "Name,Abbreviation,Offset": field 0 or 1, trimmed.
-std::string_view RowField(const TimeZoneRow& row, int field) {
-  std::string_view text = row.name;
-  for (int i = 0; i < field; ++i) {
-    const auto comma = text.find(',');
-    if (comma == std::string_view::npos) return {};
-    text.remove_prefix(comma + 1);
-  }
-  return Trimmed(text.substr(0, text.find(',')));
-}
-
 std::optional<int> BestRow(std::span<const TimeZoneRow> rows, int minutesAhead,
                            std::string_view abbreviation) {
   std::optional<int> lowest;
   for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
     if (MinutesAheadOfUniversalTime(rows[i]) != minutesAhead) continue;
-    if (!abbreviation.empty() && RowField(rows[i], 1) == abbreviation) return i;
+    if (!abbreviation.empty() && rows[i].abbreviation == abbreviation) return i;
     if (!lowest) lowest = i;
   }
   return lowest;
@@ -83,7 +66,9 @@ std::string ChoiceText(const ZoneState& state, const ZoneRowChoice& choice,
     return "; no row of the list has " + UtcOffsetText(state.offsetSeconds) +
            ": choose the zone yourself";
   }
-  std::string text = "; chosen: " + std::string(RowField(rows[*choice.row], 0));
+  // The zone's own name is what its row shows before the abbreviation.
+  const std::string_view shown = rows[*choice.row].name;
+  std::string text = "; chosen: " + std::string(shown.substr(0, shown.find(',')));
   if (choice.daylightSavingTicked) return text + " with daylight saving ticked";
   if (state.isDaylightSaving) return text + ", box unticked as no row is one hour behind";
   return text;

@@ -27,7 +27,7 @@ constexpr int MinutesAheadWithBox(const TimeZoneRow& row, bool daylightSavingTic
 /// hour behind the offset is taken with the box ticked; otherwise, or when the list has no
 /// such row, the row of the whole offset with the box unticked (so war time or double
 /// summer time may come as a row of its own or as a row with the box). Among rows of equal
-/// offset, the one whose abbreviation (the text's second field) is the zone's wins (the
+/// offset, the one whose abbreviation column is the zone's abbreviation wins (the
 /// standard one, "EST", under a ticked box), else the lowest row. An offset with seconds,
 /// or one no row has (local mean time before standard zones), gives no row.
 ZoneRowChoice ChooseZoneRow(const ZoneState& state, std::span<const TimeZoneRow> rows = kTimeZones);

@@ -1,7 +1,9 @@
 #include "base/birth_instant.h"
 
 #include <chrono>
+#include <cmath>
 
+#include "base/coordinates.h"
 #include "base/time_zones.h"
 
 namespace tarvel {
@@ -16,7 +18,6 @@ using std::chrono::sys_seconds;
 
 constexpr int kSecondsPerMinute = 60;
 constexpr int kSecondsPerHour = 3600;
-constexpr double kMinutesPerDegree = 60.0;
 
 bool InRange(int value, int low, int high) {
   return value >= low && value <= high;
@@ -28,12 +29,12 @@ bool IsValidClock(const BirthData& birth, int zoneRow) {
          InRange(birth.BirthMinute, 0, 59) && InRange(zoneRow, 0, kTimeZoneRows - 1);
 }
 
-// Degrees and arc-minutes as one magnitude, or empty when it passes `limitDeg`.
-std::optional<double> Magnitude(int degrees, int arcMinutes, double limitDeg) {
-  if (degrees < 0 || arcMinutes < 0 || arcMinutes >= kMinutesPerDegree) return std::nullopt;
-  const double magnitudeDeg = degrees + arcMinutes / kMinutesPerDegree;
-  if (magnitudeDeg > limitDeg) return std::nullopt;
-  return magnitudeDeg;
+// Degrees and arc-minutes signed by their direction, or empty when they leave the globe.
+std::optional<double> OnTheGlobe(int degrees, int arcMinutes, bool negative, double limitDeg) {
+  if (degrees < 0 || arcMinutes < 0 || arcMinutes >= kArcMinutesPerDegree) return std::nullopt;
+  const double signedDeg = SignedDegrees(degrees, arcMinutes, negative);
+  if (std::abs(signedDeg) > limitDeg) return std::nullopt;
+  return signedDeg;
 }
 
 // The classic rule: the birth's own zone magnitude, ahead East of Greenwich and behind West;
@@ -86,14 +87,16 @@ InstantResult InstantOf(const BirthData& birth, int zoneRow, ZoneDirection direc
   if (!IsValidClock(birth, zoneRow)) {
     return {std::nullopt, "The birth's date, time or zone row is out of range."};
   }
-  const std::optional<double> latitudeDeg = Magnitude(birth.LatDeg, birth.LatMin, 90);
-  const std::optional<double> longitudeDeg = Magnitude(birth.LonDeg, birth.LonMin, 180);
+  const std::optional<double> latitudeDeg =
+      OnTheGlobe(birth.LatDeg, birth.LatMin, birth.IsSouth != kFalse, 90);
+  const std::optional<double> longitudeDeg =
+      OnTheGlobe(birth.LonDeg, birth.LonMin, birth.IsEast == kFalse, 180);
   if (!latitudeDeg || !longitudeDeg) {
     return {std::nullopt, "The birth's latitude or longitude is out of range."};
   }
   BirthInstant instant;
-  instant.latitudeDeg = birth.IsSouth != kFalse ? -*latitudeDeg : *latitudeDeg;
-  instant.longitudeDeg = birth.IsEast != kFalse ? *longitudeDeg : -*longitudeDeg;
+  instant.latitudeDeg = *latitudeDeg;
+  instant.longitudeDeg = *longitudeDeg;
   instant.offsetSeconds = OffsetOf(birth, zoneRow, direction, instant.longitudeDeg);
   instant.universalSeconds =
       LocalClock(birth).time_since_epoch().count() - std::int64_t{instant.offsetSeconds};

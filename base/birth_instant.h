@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/birth_data.h"
+#include "base/civil_time.h"
 
 namespace tarvel {
 
@@ -16,17 +17,6 @@ struct BirthInstant {
   double latitudeDeg = 0;             ///< North positive, -90 to 90
   double longitudeDeg = 0;            ///< East positive, -180 to 180
   bool operator==(const BirthInstant&) const = default;
-};
-
-/// A proleptic Gregorian date and a clock time to the second.
-struct CivilTime {
-  int year = 0;
-  int month = 0;   ///< 1-12
-  int day = 0;     ///< 1-31
-  int hour = 0;    ///< 0-23
-  int minute = 0;  ///< 0-59
-  int second = 0;  ///< 0-59
-  bool operator==(const CivilTime&) const = default;
 };
 
 /// The instant's date and time on the universal time scale.

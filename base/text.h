@@ -1,14 +1,27 @@
 #pragma once
 
+#include <algorithm>
 #include <string_view>
 
 namespace tarvel {
 
-/// `text` without its leading and trailing spaces; other characters, tabs among them, stay.
-constexpr std::string_view TrimSpaces(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(' ');
+/// `text` without the leading and trailing characters listed in `blanks`: spaces alone unless
+/// told otherwise, so tabs and other characters stay.
+constexpr std::string_view TrimSpaces(std::string_view text, std::string_view blanks = " ") {
+  const std::size_t first = text.find_first_not_of(blanks);
   if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+  return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+/// The byte with an ASCII capital letter folded to lower case; every other byte as it is.
+constexpr char FoldAsciiCase(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+/// Whether two texts are equal once ASCII letters are folded to lower case ("True", "TRUE",
+/// "true"); bytes outside ASCII must match exactly.
+constexpr bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  return std::ranges::equal(a, b, {}, FoldAsciiCase, FoldAsciiCase);
 }
 
 }  // namespace tarvel

@@ -18,6 +18,8 @@ constexpr std::int64_t kLastJulianDay = 2299171;
 
 }  // namespace
 
+// The Julian day number at noon of a civil date (Meeus, Astronomical Algorithms, ch. 7);
+// months count from March 4801 BC so that the leap day falls at a year's end.
 double JulianDayNumber(int month, int day, int year) {
   const std::int64_t m = 12 * (static_cast<std::int64_t>(year) + 4800) + month - 3;
   std::int64_t j =

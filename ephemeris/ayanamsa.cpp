@@ -6,8 +6,9 @@
 
 namespace tarvel {
 
-double Ayanamsa(double centuries) {
-  const double t = centuries;
+double SiderealCorrectionDeg(double centuriesSinceJ2000) {
+  const double t = centuriesSinceJ2000;
+  // Newcomb's precession from J2000 and nutation's two largest terms (Meeus, Astr. Alg., ch. 22).
   // Mean longitudes of the Moon's ascending node and of the Sun, degrees, deliberately not
   // reduced to 0-360 before the sine.
   const double node = 125.044555 - 1934.1361849 * t + 0.0020762 * (t * t);

@@ -8,7 +8,7 @@ namespace tarvel {
 
 double CalculateMoon(const ClassicInstant& instant) {
   const double centuries = CenturiesSinceJ2000(instant.dayNumber, instant.utHours);
-  return SiderealLongitude(MoonLongitude(centuries), Ayanamsa(centuries));
+  return SiderealLongitude(MoonLongitude(centuries), SiderealCorrectionDeg(centuries));
 }
 
 }  // namespace tarvel

@@ -8,7 +8,7 @@
 #include <iostream>
 #include <sstream>
 
-#include "cli/chart/utf8.h"
+#include "base/utf8.h"
 #include "cli/cli_app.h"
 #include "fuzz/fuzz_bytes.h"
 
@@ -33,7 +33,7 @@ void CheckErrorLine(std::string_view err) {
   Require(std::none_of(err.begin(), err.end() - 1,
                        [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }),
           "stderr holds no control character");
-  Require(!cli::FindInvalidUtf8(err), "stderr is UTF-8");
+  Require(!FindInvalidUtf8(err), "stderr is UTF-8");
 }
 
 }  // namespace

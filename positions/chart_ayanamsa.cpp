@@ -6,8 +6,9 @@
 
 namespace tarvel {
 
-double ChartAyanamsa(double centuriesSince1900) {
+double ChartSiderealCorrectionDeg(double centuriesSince1900) {
   const double t = centuriesSince1900;
+  // Newcomb's precession and Sun, Brown's node, from 1900 (Explanatory Supplement, 1961).
   // Mean longitude of the Moon's ascending node, degrees from arc-second coefficients. Only its
   // sine is used, so a negative value is left as it is.
   double nodeDeg = ((933060 - 6962911 * t) + (7.5 * t) * t) / 3600;

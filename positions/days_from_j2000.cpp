@@ -23,6 +23,7 @@ bool WithinShortCountSpan(int year, int month) {
   return monthIndex >= 1900 * 12 + 3 && monthIndex <= 2100 * 12 + 2;
 }
 
+// The Julian date of van Flandern and Pulkkinen (ApJS 41, 391, 1979) less J2000.0's 2451545.0.
 double ShortCount(const CivilTime& t) {
   return 367.0 * t.year - FloorDiv(7 * (t.year + static_cast<int>(FloorDiv(t.month + 9, 12))), 4) +
          FloorDiv(275 * t.month, 9) + t.day - 730531.5 + DayFraction(t);

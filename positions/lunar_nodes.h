@@ -8,8 +8,8 @@ struct LunarNodes {
   double ketuDeg;  ///< descending node, 180 degrees from Rahu
 };
 
-/// The mean nodes at a number of days from J2000.0, made sidereal with the chart's correction
-/// (degrees, negative).
-LunarNodes MeanLunarNodes(double daysFromJ2000, double chartCorrection);
+/// The mean nodes at a number of days from J2000.0, made sidereal by adding the chart's
+/// correction (degrees, minus the ayanamsa, so negative).
+LunarNodes MeanLunarNodes(double daysFromJ2000, double correctionDeg);
 
 }  // namespace tarvel

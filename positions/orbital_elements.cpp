@@ -21,7 +21,7 @@ struct ElementRow {
   Element a, e, i, node, perihelion, meanLongitude;
 };
 
-// The published J2000 mean elements and centennial rates for approximate planetary positions.
+// Standish's J2000 mean elements and rates (Explanatory Supplement to the Astr. Almanac, 1992).
 constexpr std::array<ElementRow, kElementSetCount> kElementRows{{
     {{0.38709893, 0.00000066},
      {0.20563069, 0.00002527},

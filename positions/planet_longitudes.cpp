@@ -1,6 +1,5 @@
 #include "positions/planet_longitudes.h"
 
-#include <cmath>
 #include <utility>
 
 #include "positions/days_from_j2000.h"
@@ -24,8 +23,8 @@ constexpr std::array<std::pair<PlanetIndex, ElementSet>, kElementSetCount> kOrbi
 
 }  // namespace
 
-double ChartSiderealLongitude(double tropicalDeg, double chartCorrection) {
-  double siderealDeg = tropicalDeg - std::fabs(chartCorrection);
+double ChartSiderealLongitude(double tropicalDeg, double correctionDeg) {
+  double siderealDeg = tropicalDeg + correctionDeg;
   while (siderealDeg < 0) siderealDeg += 360;
   return siderealDeg;
 }

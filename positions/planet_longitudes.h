@@ -7,9 +7,10 @@
 
 namespace tarvel {
 
-/// Sidereal longitude in degrees of a tropical one, made sidereal with the chart's correction
-/// (degrees, negative) and brought back above 0 by whole turns.
-double ChartSiderealLongitude(double tropicalDeg, double chartCorrection);
+/// Sidereal longitude in degrees of a tropical one, made sidereal by adding the chart's
+/// correction (degrees, minus the ayanamsa, so negative) and brought back above 0 by whole
+/// turns.
+double ChartSiderealLongitude(double tropicalDeg, double correctionDeg);
 
 /// The classic sidereal longitudes at an instant of universal time, degrees in 0-360, by
 /// PlanetIndex: the Sun and the five planets from orbital elements and the mean nodes, all made

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
+
+#include "base/text.h"
 
 namespace tarvel {
 namespace {
@@ -33,13 +34,6 @@ constexpr std::array<Names<NodeKind>, kNodeKinds.size()> kNodeNames{{
     {NodeKind::True, "true", "true"},
 }};
 
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-  return std::ranges::equal(a, b, [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) ==
-           std::tolower(static_cast<unsigned char>(y));
-  });
-}
-
 // Every enumerator has a row, so the search always finds one.
 template <typename Kind, std::size_t N>
 const Names<Kind>& RowOf(const std::array<Names<Kind>, N>& table, Kind kind) {
@@ -50,7 +44,7 @@ template <typename Kind, std::size_t N>
 std::optional<Kind> ParseCommandName(const std::array<Names<Kind>, N>& table,
                                      std::string_view name) {
   const auto row = std::ranges::find_if(
-      table, [name](const Names<Kind>& r) { return EqualIgnoringCase(r.command, name); });
+      table, [name](const Names<Kind>& r) { return EqualsIgnoringCase(r.command, name); });
   if (row == table.end()) return std::nullopt;
   return row->kind;
 }

@@ -6,6 +6,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "base/text.h"
 #include "cli/chart/quoted_input.h"
 
 namespace tarvel::cli {
@@ -21,11 +22,6 @@ std::optional<std::string> SetSkyChoice(BatchField field, std::string_view text,
   if (field == BatchField::Sky) return ReadSkyKind(text, choice);
   if (field == BatchField::Ayanamsa) return ReadAyanamsa(text, choice);
   return ReadNode(text, choice);
-}
-
-bool EqualsIgnoringCase(std::string_view text, std::string_view lowerWord) {
-  return std::equal(text.begin(), text.end(), lowerWord.begin(), lowerWord.end(),
-                    [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a + 32 : a) == b; });
 }
 
 std::optional<bool> ParseTruth(std::string_view text) {

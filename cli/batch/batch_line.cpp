@@ -1,8 +1,9 @@
 #include "cli/batch/batch_line.h"
 
+#include "base/text.h"
+#include "base/utf8.h"
 #include "cli/batch/batch_fields.h"
 #include "cli/batch/batch_json_line.h"
-#include "cli/chart/utf8.h"
 
 namespace tarvel::cli {
 
@@ -29,7 +30,7 @@ std::optional<std::string> BatchLineProcessor::AppendChart(std::string_view text
   const auto checked = CheckLine(text, shape);
   if (const auto* refusal = std::get_if<std::string>(&checked)) return *refusal;
   const std::string_view line = std::get<std::string_view>(checked);
-  if (line.find_first_not_of(" \t") == std::string_view::npos) return "empty line";
+  if (TrimSpaces(line, " \t").empty()) return "empty line";
   auto parsed = format_ == BatchFormat::JsonLines ? ParseJsonBirthLine(line)
                                                   : header_->ParseLine(line, cells_);
   if (auto* refusal = std::get_if<std::string>(&parsed)) return std::move(*refusal);

@@ -12,7 +12,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "cli/chart/utf8.h"
+#include "base/utf8.h"
 
 namespace tarvel::cli {
 namespace {

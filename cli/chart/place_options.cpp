@@ -23,7 +23,7 @@ std::optional<int> NumberAt(std::string_view text, std::size_t from, std::size_t
 
 // The local birth date and time, when the options write them as they should: anything else
 // is left for the date and time checks to refuse.
-std::optional<LocalCivilTime> LocalTimeOf(const BirthOptions& options) {
+std::optional<CivilTime> LocalTimeOf(const BirthOptions& options) {
   const std::string_view date = options.date;
   const std::string_view time = options.time;
   const std::size_t colon = time.find(':');
@@ -33,7 +33,7 @@ std::optional<LocalCivilTime> LocalTimeOf(const BirthOptions& options) {
   const auto year = NumberAt(date, 0, 4), month = NumberAt(date, 5, 2), day = NumberAt(date, 8, 2);
   const auto hour = NumberAt(time, 0, colon), minute = NumberAt(time, colon + 1, 2);
   if (!year || !month || !day || !hour || !minute) return std::nullopt;
-  return LocalCivilTime{*year, *month, *day, *hour, *minute};
+  return CivilTime{*year, *month, *day, *hour, *minute};
 }
 
 void FillCoordinates(const Place& place, BirthOptions& options) {

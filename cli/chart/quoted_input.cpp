@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "cli/chart/utf8.h"
+#include "base/utf8.h"
 
 namespace tarvel::cli {
 namespace {

@@ -12,7 +12,7 @@ using ::testing::HasSubstr;
 
 struct Case {
   const char* zoneId;
-  LocalCivilTime time;
+  CivilTime time;
   int offsetSeconds;
   bool isDaylightSaving;
   std::optional<int> savingMinutes;
@@ -91,7 +91,7 @@ TEST(ZoneHistoryTest, RepeatedHourIsReadAsTheEarlierDaylightSavingOne) {
 TEST(ZoneHistoryTest, UnknownZoneOrImpossibleTimeIsAnError) {
   struct Bad {
     const char* zoneId;
-    LocalCivilTime time;
+    CivilTime time;
     const char* inMessage;
   };
   const Bad cases[] = {

@@ -10,7 +10,7 @@ namespace {
 
 using ::testing::HasSubstr;
 
-ZoneState StateAt(const char* zoneId, const LocalCivilTime& time) {
+ZoneState StateAt(const char* zoneId, const CivilTime& time) {
   const auto result = ZoneStateAt(zoneId, time);
   EXPECT_TRUE(std::holds_alternative<ZoneState>(result)) << zoneId;
   return std::holds_alternative<ZoneState>(result) ? std::get<ZoneState>(result) : ZoneState{};
@@ -18,7 +18,7 @@ ZoneState StateAt(const char* zoneId, const LocalCivilTime& time) {
 
 struct Case {
   const char* zoneId;
-  LocalCivilTime time;
+  CivilTime time;
   int row;
   bool ticked;
 };
@@ -56,7 +56,7 @@ TEST(ZoneRowTest, RowAndBoxGiveTheOffsetInForce) {
 TEST(ZoneRowTest, OffsetNoRowHasLeavesTheChoiceToTheUser) {
   struct NoRow {
     const char* zoneId;
-    LocalCivilTime time;
+    CivilTime time;
     const char* offsetText;
   };
   const NoRow cases[] = {
@@ -106,9 +106,9 @@ TEST(ZoneRowTest, NoteSaysWhenTheHourWasSkippedOrRepeated) {
 // A list without a row one hour behind takes the row of the whole offset, box unticked.
 TEST(ZoneRowTest, WithoutARowOneHourBehindTheWholeOffsetIsTaken) {
   constexpr std::array<TimeZoneRow, 3> rows{{
-      {"Greenwich Mean Time,GMT,0.0", 0, 0},
-      {"Double Time, DT, -2.0", -2, 0},
-      {"British Double Summer Time,BDST,-2.0", -2, 0},
+      {"Greenwich Mean Time,GMT,0.0", "GMT", 0, 0},
+      {"Double Time, DT, -2.0", "DT", -2, 0},
+      {"British Double Summer Time,BDST,-2.0", "BDST", -2, 0},
   }};
   ZoneState state;
   state.zoneId = "Europe/London";

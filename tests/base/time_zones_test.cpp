@@ -2,38 +2,30 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
+#include <string>
 
 namespace tarvel {
 namespace {
 
-TEST(TimeZonesTest, RowsHoldTheirTextAndSignedOffset) {
-  struct Row {
-    int row;
-    const char* name;
-    int hours, minutes;
-  };
-  const Row rows[] = {
-      {0, "Alaska/Hawaii Daylight Time,AHDT,9.0", 9, 0},
-      {5, "Australian Central Daylight Time,ACDT,-10.5", -10, -30},
-      {11, "Azores Time, AT, 2#", 2, 0},
-      {12, "Baghdad Time, BAT, -3#", -3, 0},
-      {29, "Greenwich Mean Time,GMT,0.0", 0, 0},
-      {31, "Hawaiian Daylight Time,HDT,9.5", 9, 30},
-      {34, "Indian Time, IST, -5.3", -5, -30},
-      {35, "Int'l Date Line East,IDLE,-12.0", -12, 0},
-      {46, "New Zealand Std Summer Time,NZST,-13.0", -13, 0},
-      {50, "Newfoundland Standard Time,NST,3.5", 3, 30},
-      {52, "North Sumatra Time,NST,-6.5", -6, -30},
-      {56, "South Australia Daylight Time,SAD,-10.5", -10, -30},
-      {57, "South Australia Daylight Time,SDT,-10.5", -10, -30},
-      {61, "Universal Time, UT, 0#", 0, 0},
-      {70, "Yukon War Time,YWT,8.0", 8, 0},
-  };
-  for (const Row& r : rows) {
-    EXPECT_EQ(kTimeZones[r.row].name, r.name) << r.row;
-    EXPECT_EQ(kTimeZones[r.row].hours, r.hours) << r.row;
-    EXPECT_EQ(kTimeZones[r.row].minutes, r.minutes) << r.row;
+// The text a row shows must agree with the columns the program reads: the second field is
+// the abbreviation, the third the hours behind universal time, with any fraction (".5", or
+// ".3" in the odd style of Indian Time) standing for half an hour and "#" for whole hours.
+TEST(TimeZonesTest, EveryRowsTextAgreesWithItsAbbreviationAndOffset) {
+  for (int row = 0; row < kTimeZoneRows; ++row) {
+    const TimeZoneRow& zone = kTimeZones[row];
+    const std::string name(zone.name);
+    const std::size_t first = name.find(',');
+    const std::size_t second = name.find(',', first + 1);
+    ASSERT_NE(second, std::string::npos) << name;
+    std::string abbreviation = name.substr(first + 1, second - first - 1);
+    std::erase(abbreviation, ' ');
+    EXPECT_EQ(zone.abbreviation, abbreviation) << row;
+    const double hours = std::strtod(name.c_str() + second + 1, nullptr);
+    EXPECT_EQ(zone.hours, static_cast<int>(hours)) << name;
+    const bool half = hours != std::trunc(hours);
+    EXPECT_EQ(zone.minutes, half ? (hours < 0 ? -30 : 30) : 0) << name;
   }
 }
 
@@ -52,10 +44,26 @@ TEST(TimeZonesTest, EveryRowIsWellFormed) {
   }
 }
 
-TEST(TimeZonesTest, OffsetAheadOfUniversalTimeReversesTheTablesSign) {
-  EXPECT_EQ(MinutesAheadOfUniversalTime(kTimeZones[34]), 330);   // Indian Time
-  EXPECT_EQ(MinutesAheadOfUniversalTime(kTimeZones[50]), -210);  // Newfoundland
-  EXPECT_EQ(MinutesAheadOfUniversalTime(kTimeZones[29]), 0);     // GMT
+// Offsets of the civil zones as the world keeps them, ahead of universal time.
+TEST(TimeZonesTest, OffsetAheadOfUniversalTimeIsTheZonesCivilOffset) {
+  struct Zone {
+    int row;
+    int minutesAhead;
+  };
+  const Zone zones[] = {
+      {34, 330},   // Indian Time, UTC+05:30
+      {50, -210},  // Newfoundland, UTC-03:30
+      {29, 0},     // GMT
+      {6, 570},    // Australian Central Standard Time, UTC+09:30
+      {38, 540},   // Japan, UTC+09:00
+      {27, -300},  // Eastern Standard Time, UTC-05:00
+      {54, -480},  // Pacific Standard Time, UTC-08:00
+      {20, 60},    // Central European Time, UTC+01:00
+  };
+  for (const Zone& zone : zones) {
+    EXPECT_EQ(MinutesAheadOfUniversalTime(kTimeZones[zone.row]), zone.minutesAhead)
+        << kTimeZones[zone.row].name;
+  }
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ struct AyanamsaCase {
 class AyanamsaTest : public ::testing::TestWithParam<AyanamsaCase> {};
 
 TEST_P(AyanamsaTest, ReturnsTheNegatedAyanamsa) {
-  EXPECT_NEAR(Ayanamsa(GetParam().centuries), GetParam().correctionDeg, 1e-7);
+  EXPECT_NEAR(SiderealCorrectionDeg(GetParam().centuries), GetParam().correctionDeg, 1e-7);
 }
 
 INSTANTIATE_TEST_SUITE_P(KnownCenturies, AyanamsaTest,

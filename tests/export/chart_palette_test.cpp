@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <numbers>
 
 #include "export/chart_palette.h"
 
@@ -35,11 +37,26 @@ TEST(ChartPaletteTest, EveryPrintedTextReadsOnWhitePaper) {
   EXPECT_GE(Contrast(kPrintPalette.boxLines, kWhite), kReadableContrast);
 }
 
-// The window's list and reading colours were made for a dark ground; on paper they would not
-// read, which is why print has its own.
-TEST(ChartPaletteTest, TheWindowsLightColoursWouldNotReadOnPaper) {
-  for (const Rgb colour : {kPlanetPositionColour, kReadingHeadingColour, kPlanetNameColour}) {
-    EXPECT_LT(Contrast(colour, kWhite), kReadableContrast);
+// Hue in degrees (0-360) of a colour that is not grey.
+double Hue(Rgb colour) {
+  const double r = colour.red, g = colour.green, b = colour.blue;
+  const double hueDeg =
+      std::atan2(std::sqrt(3.0) * (g - b), 2 * r - g - b) * 180 / std::numbers::pi;
+  return hueDeg < 0 ? hueDeg + 360 : hueDeg;
+}
+
+// The window's list and reading colours were made for a dark ground and would not read on
+// paper; print must give each role a darker shade of the same colour, not another colour.
+TEST(ChartPaletteTest, PrintDarkensEachOfTheWindowsLightColoursKeepingItsHue) {
+  const ChartPalette screen = ScreenPalette(kWhite, {0, 0, 0});
+  for (const TextRole role :
+       {TextRole::PlanetPosition, TextRole::ReadingHeading, TextRole::PlanetName}) {
+    const Rgb window = screen.Of(role);
+    const Rgb print = kPrintPalette.Of(role);
+    EXPECT_LT(Contrast(window, kWhite), kReadableContrast) << static_cast<int>(role);
+    EXPECT_LT(Luminance(print), Luminance(window)) << static_cast<int>(role);
+    const double hueApart = std::abs(Hue(print) - Hue(window));
+    EXPECT_LT(std::min(hueApart, 360 - hueApart), 25) << static_cast<int>(role);
   }
 }
 

@@ -12,10 +12,10 @@
 namespace tarvel {
 namespace {
 
-TEST(ChartAyanamsaTest, ReferenceCenturies) {
-  EXPECT_NEAR(ChartAyanamsa(0), -22.4662821, 1e-7);
-  EXPECT_NEAR(ChartAyanamsa(0.9), -23.7214228, 1e-7);
-  EXPECT_NEAR(ChartAyanamsa(1), -23.8539909, 1e-7);
+TEST(ChartSiderealCorrectionTest, ReferenceCenturies) {
+  EXPECT_NEAR(ChartSiderealCorrectionDeg(0), -22.4662821, 1e-7);
+  EXPECT_NEAR(ChartSiderealCorrectionDeg(0.9), -23.7214228, 1e-7);
+  EXPECT_NEAR(ChartSiderealCorrectionDeg(1), -23.8539909, 1e-7);
 }
 
 struct AscendantCase {
@@ -116,7 +116,7 @@ TEST(AscendantTest, AtTheEquatorTheAscendantIsAQuarterTurnAheadOfTheSiderealTime
   EXPECT_NEAR(TropicalAscendant(180, 0, 0), 270, 1e-9);
 }
 
-TEST(AscendantTest, SouthernLatitudeTurnsTheSign) {
+TEST(AscendantTest, SouthernLatitudeTurnsTheAscendant) {
   const double north = TropicalAscendant(300, 0.9, 40);
   const double south = TropicalAscendant(300, 0.9, -40);
   EXPECT_GT(std::abs(north - south), 1);

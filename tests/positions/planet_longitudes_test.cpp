@@ -91,7 +91,7 @@ TEST(ClassicSkyTest, LeapDayOf1900IsTheFirstOfMarch) {
 }
 
 TEST(LunarNodesTest, RahuAtJ2000AndKetuOpposite) {
-  const LunarNodes nodes = MeanLunarNodes(0, ChartAyanamsa(1));
+  const LunarNodes nodes = MeanLunarNodes(0, ChartSiderealCorrectionDeg(1));
   EXPECT_NEAR(nodes.rahuDeg, 100.2685165, 1e-7);
   EXPECT_DOUBLE_EQ(nodes.ketuDeg, nodes.rahuDeg + 180);
 }
@@ -109,10 +109,12 @@ TEST(LunarNodesTest, KetuIsAlwaysOppositeAndBelow360) {
   }
 }
 
-TEST(ChartSiderealLongitudeTest, SubtractsTheAyanamsaAndWrapsIntoPisces) {
+// The correction is minus the ayanamsa and is always added, whatever its sign.
+TEST(ChartSiderealLongitudeTest, AddsTheCorrectionAndWrapsIntoPisces) {
   EXPECT_NEAR(ChartSiderealLongitude(10, -23.85), 346.15, 1e-12);
   EXPECT_NEAR(ChartSiderealLongitude(280.379632, -23.8539909), 256.5256411, 1e-12);
   EXPECT_NEAR(ChartSiderealLongitude(360, -23.85), 336.15, 1e-12);
+  EXPECT_NEAR(ChartSiderealLongitude(10, 1.5), 11.5, 1e-12);
 }
 
 }  // namespace

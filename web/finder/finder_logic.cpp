@@ -12,14 +12,15 @@ constexpr std::string_view kWorkingCaption = "Working...";
 using BrowserAction = void (Browser::*)();
 
 struct ToolbarAction {
-  std::string_view key;
+  FinderButton button;
   BrowserAction action;
 };
 
-// "Stop" is not here: it also stops the poll and refreshes the caption.
+// Stop is not here: it also stops the poll and refreshes the caption.
 constexpr ToolbarAction kToolbarActions[] = {
-    {"Back", &Browser::GoBack}, {"Forward", &Browser::GoForward}, {"Refresh", &Browser::Refresh},
-    {"Home", &Browser::GoHome}, {"Search", &Browser::GoSearch},
+    {FinderButton::Back, &Browser::GoBack},     {FinderButton::Forward, &Browser::GoForward},
+    {FinderButton::Refresh, &Browser::Refresh}, {FinderButton::Home, &Browser::GoHome},
+    {FinderButton::Search, &Browser::GoSearch},
 };
 
 }  // namespace
@@ -60,16 +61,16 @@ void FinderLogic::AddressChosen(const std::string& address) {
   browser_.Navigate(address);
 }
 
-void FinderLogic::ToolbarButton(std::string_view key) {
+void FinderLogic::ToolbarButton(FinderButton button) {
   view_.SetTimerEnabled(true);
-  if (key == "Stop") {
+  if (button == FinderButton::Stop) {
     view_.SetTimerEnabled(false);
     browser_.Stop();
     ShowLocationName();
     return;
   }
   for (const ToolbarAction& entry : kToolbarActions) {
-    if (entry.key == key) (browser_.*entry.action)();
+    if (entry.button == button) (browser_.*entry.action)();
   }
 }
 

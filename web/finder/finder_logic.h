@@ -8,6 +8,9 @@
 
 namespace tarvel {
 
+/// The buttons of the finder's toolbar, in toolbar order.
+enum class FinderButton { Back, Forward, Stop, Refresh, Home, Search };
+
 /// The finder window's controls as its logic drives them.
 class FinderView {
  public:
@@ -47,9 +50,8 @@ class FinderLogic : public BrowserListener {
 
   /// The user chose `address` in the address bar (from its list or by Enter).
   void AddressChosen(const std::string& address);
-  /// The toolbar button with `key` ("Back", "Forward", "Stop", "Refresh", "Home" or "Search")
-  /// was pressed; any other key only starts the poll.
-  void ToolbarButton(std::string_view key);
+  /// A toolbar button was pressed: it starts the poll and drives the browser.
+  void ToolbarButton(FinderButton button);
   /// The busy poll fired.
   void TimerTick();
 

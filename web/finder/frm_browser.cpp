@@ -21,14 +21,18 @@ namespace {
 constexpr int kBusyPollMs = 200;
 
 struct ToolbarEntry {
-  const char* key;
+  FinderButton button;
+  const char* key;  ///< the button's text and object name
   QStyle::StandardPixmap icon;
 };
 
 constexpr ToolbarEntry kToolbarButtons[] = {
-    {"Back", QStyle::SP_ArrowBack},   {"Forward", QStyle::SP_ArrowForward},
-    {"Stop", QStyle::SP_BrowserStop}, {"Refresh", QStyle::SP_BrowserReload},
-    {"Home", QStyle::SP_DirHomeIcon}, {"Search", QStyle::SP_FileDialogContentsView},
+    {FinderButton::Back, "Back", QStyle::SP_ArrowBack},
+    {FinderButton::Forward, "Forward", QStyle::SP_ArrowForward},
+    {FinderButton::Stop, "Stop", QStyle::SP_BrowserStop},
+    {FinderButton::Refresh, "Refresh", QStyle::SP_BrowserReload},
+    {FinderButton::Home, "Home", QStyle::SP_DirHomeIcon},
+    {FinderButton::Search, "Search", QStyle::SP_FileDialogContentsView},
 };
 
 constexpr const char* kPromotion = "<u>Visit our home page for more Vedic astrology software.</u>";
@@ -80,8 +84,8 @@ void frmBrowser::BuildToolbar() {
   for (const ToolbarEntry& entry : kToolbarButtons) {
     QAction* action = tbToolBar_->addAction(style()->standardIcon(entry.icon), entry.key);
     action->setObjectName(entry.key);
-    const std::string key = entry.key;
-    connect(action, &QAction::triggered, this, [this, key] { logic_.ToolbarButton(key); });
+    const FinderButton button = entry.button;
+    connect(action, &QAction::triggered, this, [this, button] { logic_.ToolbarButton(button); });
   }
   BuildPromotion();
 }

@@ -4,11 +4,11 @@
 #include <sstream>
 #include <thread>
 
+#include "base/utf8.h"
 #include "cli/batch/batch_csv.h"
 #include "cli/batch/batch_lines.h"
 #include "cli/batch/batch_pipeline.h"
 #include "cli/batch/batch_progress.h"
-#include "cli/chart/utf8.h"
 
 namespace tarvel {
 namespace {
@@ -78,7 +78,7 @@ TEST(FindInvalidUtf8Test, FindsTheFirstByteThatBreaksUtf8) {
       {"0123456789abcdef\xE2\x82", 16},  // cut off after two words
   };
   for (const auto& [text, invalid] : cases) {
-    EXPECT_EQ(cli::FindInvalidUtf8(text), invalid) << text;
+    EXPECT_EQ(FindInvalidUtf8(text), invalid) << text;
   }
 }
 

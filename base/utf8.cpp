@@ -1,9 +1,9 @@
-#include "cli/chart/utf8.h"
+#include "base/utf8.h"
 
 #include <cstdint>
 #include <cstring>
 
-namespace tarvel::cli {
+namespace tarvel {
 namespace {
 
 bool IsContinuation(unsigned char byte) {
@@ -21,9 +21,9 @@ bool IsAsciiWord(const char* bytes) {
 }  // namespace
 
 // The second byte's range rules out overlong forms, surrogates and values past U+10FFFF.
-std::size_t Utf8SequenceLength(std::string_view text) {
+std::optional<Utf8Char> DecodeUtf8(std::string_view text) {
   const auto lead = static_cast<unsigned char>(text[0]);
-  if (lead < 0x80) return 1;
+  if (lead < 0x80) return Utf8Char{lead, 1};
   std::size_t length = 0;
   unsigned char low = 0x80;
   unsigned char high = 0xBF;
@@ -38,15 +38,23 @@ std::size_t Utf8SequenceLength(std::string_view text) {
     if (lead == 0xF0) low = 0x90;
     if (lead == 0xF4) high = 0x8F;
   } else {
-    return 0;
+    return std::nullopt;
   }
-  if (text.size() < length) return 0;
+  if (text.size() < length) return std::nullopt;
   const auto second = static_cast<unsigned char>(text[1]);
-  if (second < low || second > high) return 0;
-  for (std::size_t i = 2; i < length; ++i) {
-    if (!IsContinuation(static_cast<unsigned char>(text[i]))) return 0;
+  if (second < low || second > high) return std::nullopt;
+  char32_t codePoint = lead & (0x7F >> length);
+  for (std::size_t i = 1; i < length; ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (!IsContinuation(byte)) return std::nullopt;
+    codePoint = (codePoint << 6) | (byte & 0x3F);
   }
-  return length;
+  return Utf8Char{codePoint, length};
+}
+
+std::size_t Utf8SequenceLength(std::string_view text) {
+  const std::optional<Utf8Char> decoded = DecodeUtf8(text);
+  return decoded ? decoded->bytes : 0;
 }
 
 std::optional<std::size_t> FindInvalidUtf8(std::string_view text) {
@@ -63,4 +71,4 @@ std::optional<std::size_t> FindInvalidUtf8(std::string_view text) {
   return std::nullopt;
 }
 
-}  // namespace tarvel::cli
+}  // namespace tarvel
