@@ -1,7 +1,6 @@
 #include "argala/argala.h"
 
 #include <bit>
-#include <cstdint>
 
 namespace tarvel {
 
@@ -23,17 +22,6 @@ std::array<std::optional<int>, kPlanetCount> Houses(const ChartSigns& signs) {
     if (signs.grahas[p]) houses[p] = SignAfter(*signs.grahas[p], -ascendant) + 1;
   }
   return houses;
-}
-
-// Which planets stand in each sign, one bit per planet index.
-using SignOccupants = std::array<std::uint16_t, kSignCount>;
-
-SignOccupants Occupants(const ChartSigns& signs) {
-  SignOccupants occupants{};
-  for (int p = 0; p < kPlanetCount; ++p) {
-    if (signs.grahas[p]) occupants[*signs.grahas[p]] |= static_cast<std::uint16_t>(1u << p);
-  }
-  return occupants;
 }
 
 // Calls visit(caster, recipient, positionOrder) for every planet standing in one of the
@@ -72,6 +60,14 @@ ArgalaEntry Obstruction(PlanetIndex caster, PlanetIndex recipient, std::optional
 
 }  // namespace
 
+SignOccupants OccupantsBySign(const ChartSigns& signs) {
+  SignOccupants occupants{};
+  for (int p = 0; p < kPlanetCount; ++p) {
+    if (signs.grahas[p]) occupants[*signs.grahas[p]] |= static_cast<PlanetSet>(1u << p);
+  }
+  return occupants;
+}
+
 int SignAtPosition(PlanetIndex planet, int sign, int position) {
   // Positions run 1 to 12 and signs 0 to 11, so one turn at most needs taking back.
   const int steps = planet == SNode ? 1 - position : position - 1;
@@ -84,7 +80,7 @@ int SignAtPosition(PlanetIndex planet, int sign, int position) {
 ArgalaResult EvaluateArgala(const ChartSigns& signs) {
   ArgalaResult result;
   result.houses = Houses(signs);
-  const SignOccupants occupants = Occupants(signs);
+  const SignOccupants occupants = OccupantsBySign(signs);
   result.argala.reserve(kMaxEntries);
   std::array<bool, kPlanetCount> castsArgala{};
   ForEachPlanetInPositions(

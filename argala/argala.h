@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -46,6 +47,15 @@ struct ArgalaResult {
   std::vector<ArgalaEntry> virodhargala;
   bool operator==(const ArgalaResult&) const = default;
 };
+
+/// A set of planets, one bit per planet index (bit 0 the Sun).
+using PlanetSet = std::uint16_t;
+
+/// The planets standing in each sign, by sign number (0 = Aries).
+using SignOccupants = std::array<PlanetSet, kSignCount>;
+
+/// Which planets stand in each sign; a planet of unknown sign stands in none.
+SignOccupants OccupantsBySign(const ChartSigns& signs);
 
 /// The sign `position` places (1 is the planet's own sign) from a planet in `sign`: forward
 /// through the zodiac, except for the S Node, which counts backward.

@@ -22,6 +22,7 @@ ChartResult ComputeChart(const BirthData& birth, int zoneRow, const Sky& sky) {
   chart.signs = SignsOf(chart.positions);
   chart.argala = EvaluateArgala(chart.signs);
   chart.reading = BuildReading(chart.argala);
+  chart.summary = SummariseArgala(chart.signs);
   return chart;
 }
 
