@@ -5,6 +5,7 @@
 #include "argala/argala_text.h"
 #include "argala/chart_captions.h"
 #include "base/position_text.h"
+#include "cli/chart/argala_summary_json.h"
 #include "cli/chart/json_text.h"
 #include "positions/sky_settings.h"
 
@@ -170,6 +171,7 @@ void AppendChartJson(const ChartState& state, std::string& out,
   SkyJson(chart, json);
   LongitudesJson(chart.positions, json);
   if (place) PlaceJson(*place, json);
+  ArgalaSummaryJson(chart, json);
   json.EndObject();
 }
 
