@@ -1,7 +1,5 @@
 #include "argala/argala.h"
 
-#include <bit>
-
 namespace tarvel {
 
 namespace {
@@ -33,11 +31,8 @@ void ForEachPlanetInPositions(const ChartSigns& signs, const SignOccupants& occu
     const auto recipient = static_cast<PlanetIndex>(r);
     const int recipientSign = signs.grahas[r].value_or(0);
     for (std::size_t order = 0; order < N; ++order) {
-      // The lowest bit first: casters come in planet-index order.
-      for (unsigned casters = occupants[SignAtPosition(recipient, recipientSign, positions[order])];
-           casters != 0; casters &= casters - 1) {
-        visit(static_cast<PlanetIndex>(std::countr_zero(casters)), recipient, order);
-      }
+      ForEachPlanetIn(occupants[SignAtPosition(recipient, recipientSign, positions[order])],
+                      [&](PlanetIndex caster) { visit(caster, recipient, order); });
     }
   }
 }

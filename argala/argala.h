@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -50,6 +51,14 @@ struct ArgalaResult {
 
 /// A set of planets, one bit per planet index (bit 0 the Sun).
 using PlanetSet = std::uint16_t;
+
+/// Calls `visit(planet)` for each planet of a set, in planet-index order.
+template <typename Visit>
+void ForEachPlanetIn(PlanetSet planets, Visit visit) {
+  for (unsigned rest = planets; rest != 0; rest &= rest - 1) {
+    visit(static_cast<PlanetIndex>(std::countr_zero(rest)));
+  }
+}
 
 /// The planets standing in each sign, by sign number (0 = Aries).
 using SignOccupants = std::array<PlanetSet, kSignCount>;

@@ -4,6 +4,7 @@
 
 #include "app/open_reading.h"
 #include "app/reading_file_writer.h"
+#include "argala/argala_summary_text.h"
 #include "argala/chart_captions.h"
 #include "cli/chart/chart_json.h"
 #include "cli/chart/chart_text.h"
@@ -41,6 +42,17 @@ Calculated Calculate(const ChartRequest& request, const ChartContext& context, B
   auto result = CalculateFromOptions(std::move(birth), form, state, context);
   if (auto* error = std::get_if<OptionError>(&result)) return std::move(error->message);
   return std::move(std::get<std::optional<PlaceUsed>>(result));
+}
+
+// The synthesis after a blank line and its title: each recipient's heading and lines, a blank
+// line between recipients.
+std::string SummaryText(const ChartResult& chart) {
+  std::string text = "\n" + std::string(kSummaryTitle) + "\n";
+  for (const SummaryLine& line : SummaryLines(chart.summary, chart.argala, chart.signs)) {
+    if (line.kind == SummaryLineKind::Heading) text += "\n";
+    text.append(line.text).append("\n");
+  }
+  return text;
 }
 
 std::string ChartText(const ChartResult& chart, const std::optional<PlaceUsed>& place) {
@@ -91,6 +103,7 @@ int RunChartCommand(const ChartRequest& request, const ChartContext& context, st
     out << ChartJson(state, place) << '\n';
   } else {
     out << ChartText(state.Chart, place);
+    if (request.summary) out << SummaryText(state.Chart);
   }
   return kExitOk;
 }
