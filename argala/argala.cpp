@@ -65,7 +65,7 @@ SignOccupants OccupantsBySign(const ChartSigns& signs) {
 
 int SignAtPosition(PlanetIndex planet, int sign, int position) {
   // Positions run 1 to 12 and signs 0 to 11, so one turn at most needs taking back.
-  const int steps = planet == SNode ? 1 - position : position - 1;
+  const int steps = CountsBackward(planet) ? 1 - position : position - 1;
   int at = sign + steps;
   if (at < 0) at += kSignCount;
   if (at >= kSignCount) at -= kSignCount;

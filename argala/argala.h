@@ -66,6 +66,11 @@ using SignOccupants = std::array<PlanetSet, kSignCount>;
 /// Which planets stand in each sign; a planet of unknown sign stands in none.
 SignOccupants OccupantsBySign(const ChartSigns& signs);
 
+/// True for the S Node, which counts its positions backward through the zodiac.
+constexpr bool CountsBackward(PlanetIndex planet) {
+  return planet == SNode;
+}
+
 /// The sign `position` places (1 is the planet's own sign) from a planet in `sign`: forward
 /// through the zodiac, except for the S Node, which counts backward.
 int SignAtPosition(PlanetIndex planet, int sign, int position);

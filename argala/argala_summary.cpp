@@ -1,5 +1,6 @@
 #include "argala/argala_summary.h"
 
+#include <algorithm>
 #include <bit>
 
 namespace tarvel {
@@ -32,25 +33,46 @@ constexpr PlanetSet kMalefics = [] {
   return malefics;
 }();
 
+// How many planets each set holds, by its bits.
+constexpr auto kSetSizes = [] {
+  std::array<std::uint8_t, 1u << kPlanetCount> sizes{};
+  for (unsigned set = 0; set < sizes.size(); ++set) {
+    sizes[set] = static_cast<std::uint8_t>(std::popcount(set));
+  }
+  return sizes;
+}();
+
+// Each sign's planets three times over: counted from a sign of the middle copy, forward or
+// backward, a position is one element away without wrapping round the zodiac.
+using Wheel = std::array<PlanetSet, 3 * kSignCount>;
+
+Wheel WheelOf(const SignOccupants& occupants) {
+  Wheel wheel;
+  for (std::size_t turn = 0; turn < 3; ++turn) {
+    std::copy(occupants.begin(), occupants.end(), wheel.begin() + turn * kSignCount);
+  }
+  return wheel;
+}
+
 SummaryVerdict Verdict(PlanetSet casters, PlanetSet obstructers) {
   if (obstructers == 0) return SummaryVerdict::Unobstructed;
-  const int difference = std::popcount(casters) - std::popcount(obstructers);
+  const int difference = kSetSizes[casters] - kSetSizes[obstructers];
   if (difference > 0) return SummaryVerdict::Prevails;
   return difference == 0 ? SummaryVerdict::Balanced : SummaryVerdict::Obstructed;
 }
 
-// The entries of one recipient; `signAt(position)` is the sign that position places from it.
-template <typename SignAt>
-RecipientSummary Summarise(const SignOccupants& occupants, SignAt signAt) {
-  const PlanetSet maleficsInThird = occupants[signAt(kVipareetaPosition)] & kMalefics;
+// The entries of a recipient in the sign `own` points at, counting `step` (1 forward, -1
+// backward) along the wheel.
+RecipientSummary Summarise(const PlanetSet* own, int step) {
+  const auto at = [&](int position) { return own[step * (position - 1)]; };
+  const PlanetSet maleficsInThird = at(kVipareetaPosition) & kMalefics;
   const PlanetSet vipareeta =
-      std::popcount(maleficsInThird) >= kVipareetaMalefics ? maleficsInThird : PlanetSet{0};
+      kSetSizes[maleficsInThird] >= kVipareetaMalefics ? maleficsInThird : PlanetSet{0};
   RecipientSummary summary;
   for (const PositionRule& rule : kPositionRules) {
-    const PlanetSet casters = occupants[signAt(rule.position)];
+    const PlanetSet casters = at(rule.position);
     if (casters == 0) continue;
-    PlanetSet obstructers =
-        rule.obstructing == 0 ? PlanetSet{0} : occupants[signAt(rule.obstructing)];
+    PlanetSet obstructers = rule.obstructing == 0 ? PlanetSet{0} : at(rule.obstructing);
     // Malefics giving Vipareeta Argala from the 3rd no longer obstruct the 11th.
     if (rule.obstructing == kVipareetaPosition) obstructers &= static_cast<PlanetSet>(~vipareeta);
     summary.Add({rule.position, rule.kind, Verdict(casters, obstructers), casters, obstructers});
@@ -76,18 +98,19 @@ int HouseSign(const ChartSigns& signs, int house) {
 }
 
 ArgalaSummary SummariseArgala(const ChartSigns& signs) {
-  const SignOccupants occupants = OccupantsBySign(signs);
+  const Wheel wheel = WheelOf(OccupantsBySign(signs));
+  const PlanetSet* middle = wheel.data() + kSignCount;
   ArgalaSummary summary;
+  const int ascendant = signs.ascendant.value_or(0);
+  for (int h = 0; h < kSignCount; ++h) {
+    summary.houses[h] = Summarise(middle + HouseSign(signs, h + 1), 1);
+  }
+  // A planet counting forward receives what the house of its sign receives.
   for (int p = 0; p < kPlanetCount; ++p) {
     const auto planet = static_cast<PlanetIndex>(p);
     const int sign = signs.grahas[p].value_or(0);
-    summary.planets[p] =
-        Summarise(occupants, [&](int position) { return SignAtPosition(planet, sign, position); });
-  }
-  for (int h = 0; h < kSignCount; ++h) {
-    const int sign = HouseSign(signs, h + 1);
-    summary.houses[h] =
-        Summarise(occupants, [&](int position) { return SignAfter(sign, position - 1); });
+    summary.planets[p] = CountsBackward(planet) ? Summarise(middle + sign, -1)
+                                                : summary.houses[SignAfter(sign, -ascendant)];
   }
   return summary;
 }
