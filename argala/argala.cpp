@@ -1,8 +1,5 @@
 #include "argala/argala.h"
 
-#include <bit>
-#include <cstdint>
-
 namespace tarvel {
 
 namespace {
@@ -25,17 +22,6 @@ std::array<std::optional<int>, kPlanetCount> Houses(const ChartSigns& signs) {
   return houses;
 }
 
-// Which planets stand in each sign, one bit per planet index.
-using SignOccupants = std::array<std::uint16_t, kSignCount>;
-
-SignOccupants Occupants(const ChartSigns& signs) {
-  SignOccupants occupants{};
-  for (int p = 0; p < kPlanetCount; ++p) {
-    if (signs.grahas[p]) occupants[*signs.grahas[p]] |= static_cast<std::uint16_t>(1u << p);
-  }
-  return occupants;
-}
-
 // Calls visit(caster, recipient, positionOrder) for every planet standing in one of the
 // positions of every recipient, in recipient, position, caster order.
 template <std::size_t N, typename Visit>
@@ -45,11 +31,8 @@ void ForEachPlanetInPositions(const ChartSigns& signs, const SignOccupants& occu
     const auto recipient = static_cast<PlanetIndex>(r);
     const int recipientSign = signs.grahas[r].value_or(0);
     for (std::size_t order = 0; order < N; ++order) {
-      // The lowest bit first: casters come in planet-index order.
-      for (unsigned casters = occupants[SignAtPosition(recipient, recipientSign, positions[order])];
-           casters != 0; casters &= casters - 1) {
-        visit(static_cast<PlanetIndex>(std::countr_zero(casters)), recipient, order);
-      }
+      ForEachPlanetIn(occupants[SignAtPosition(recipient, recipientSign, positions[order])],
+                      [&](PlanetIndex caster) { visit(caster, recipient, order); });
     }
   }
 }
@@ -72,9 +55,17 @@ ArgalaEntry Obstruction(PlanetIndex caster, PlanetIndex recipient, std::optional
 
 }  // namespace
 
+SignOccupants OccupantsBySign(const ChartSigns& signs) {
+  SignOccupants occupants{};
+  for (int p = 0; p < kPlanetCount; ++p) {
+    if (signs.grahas[p]) occupants[*signs.grahas[p]] |= static_cast<PlanetSet>(1u << p);
+  }
+  return occupants;
+}
+
 int SignAtPosition(PlanetIndex planet, int sign, int position) {
   // Positions run 1 to 12 and signs 0 to 11, so one turn at most needs taking back.
-  const int steps = planet == SNode ? 1 - position : position - 1;
+  const int steps = CountsBackward(planet) ? 1 - position : position - 1;
   int at = sign + steps;
   if (at < 0) at += kSignCount;
   if (at >= kSignCount) at -= kSignCount;
@@ -84,7 +75,7 @@ int SignAtPosition(PlanetIndex planet, int sign, int position) {
 ArgalaResult EvaluateArgala(const ChartSigns& signs) {
   ArgalaResult result;
   result.houses = Houses(signs);
-  const SignOccupants occupants = Occupants(signs);
+  const SignOccupants occupants = OccupantsBySign(signs);
   result.argala.reserve(kMaxEntries);
   std::array<bool, kPlanetCount> castsArgala{};
   ForEachPlanetInPositions(

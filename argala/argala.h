@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -46,6 +48,28 @@ struct ArgalaResult {
   std::vector<ArgalaEntry> virodhargala;
   bool operator==(const ArgalaResult&) const = default;
 };
+
+/// A set of planets, one bit per planet index (bit 0 the Sun).
+using PlanetSet = std::uint16_t;
+
+/// Calls `visit(planet)` for each planet of a set, in planet-index order.
+template <typename Visit>
+void ForEachPlanetIn(PlanetSet planets, Visit visit) {
+  for (unsigned rest = planets; rest != 0; rest &= rest - 1) {
+    visit(static_cast<PlanetIndex>(std::countr_zero(rest)));
+  }
+}
+
+/// The planets standing in each sign, by sign number (0 = Aries).
+using SignOccupants = std::array<PlanetSet, kSignCount>;
+
+/// Which planets stand in each sign; a planet of unknown sign stands in none.
+SignOccupants OccupantsBySign(const ChartSigns& signs);
+
+/// True for the S Node, which counts its positions backward through the zodiac.
+constexpr bool CountsBackward(PlanetIndex planet) {
+  return planet == SNode;
+}
 
 /// The sign `position` places (1 is the planet's own sign) from a planet in `sign`: forward
 /// through the zodiac, except for the S Node, which counts backward.

@@ -2,6 +2,7 @@
 
 #include "app/calculation_driver.h"
 #include "argala/argala.h"
+#include "argala/argala_summary.h"
 #include "bench_births.h"
 #include "ephemeris/moon.h"
 #include "positions/ascendant.h"
@@ -26,7 +27,7 @@ void RunOnSamples(benchmark::State& run, Step step) {
   run.SetItemsProcessed(run.iterations());
 }
 
-// The whole chain: the sky, Argala and the reading's runs.
+// The whole chain: the sky, Argala, the reading's runs and the Argala synthesis.
 void BM_RunCalculationChain(benchmark::State& run) {
   const ClassicSky sky;
   RunOnSamples(run, [&](ChartState& state) { RunCalculationChain(state, sky); });
@@ -91,6 +92,13 @@ void BM_EvaluateArgala(benchmark::State& run) {
       run, [](ChartState& state) { benchmark::DoNotOptimize(EvaluateArgala(state.Chart.signs)); });
 }
 BENCHMARK(BM_EvaluateArgala);
+
+// The synthesis alone: what it adds to the chain.
+void BM_SummariseArgala(benchmark::State& run) {
+  RunOnSamples(
+      run, [](ChartState& state) { benchmark::DoNotOptimize(SummariseArgala(state.Chart.signs)); });
+}
+BENCHMARK(BM_SummariseArgala);
 
 }  // namespace
 }  // namespace tarvel::bench

@@ -35,6 +35,7 @@ ChartResult ComputeChart(const BirthData& birth, int zoneRow, const Sky& sky) {
   chart.signs = SignsOf(chart.positions);
   chart.argala = EvaluateArgala(chart.signs);
   chart.reading = BuildReading(chart.argala);
+  chart.summary = SummariseArgala(chart.signs);
   return chart;
 }
 

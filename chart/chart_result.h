@@ -3,6 +3,7 @@
 #include <string>
 
 #include "argala/argala.h"
+#include "argala/argala_summary.h"
 #include "argala/reading.h"
 #include "base/birth_data.h"
 #include "base/birth_instant.h"
@@ -11,7 +12,8 @@
 namespace tarvel {
 
 /// One computed chart: where the sky put the points, the signs and houses they stand in, the
-/// Argala and Virodhargala, and the reading. Texts are made from it by whoever shows it.
+/// Argala and Virodhargala, the reading and the synthesis of which Argala stand. Texts are made
+/// from it by whoever shows it.
 struct ChartResult {
   SkySettings sky;         ///< the choices of the sky that computed it
   std::string error;       ///< why no chart could be computed; empty when it was
@@ -20,6 +22,7 @@ struct ChartResult {
   ChartSigns signs;        ///< the sign of the ascendant and of each graha
   ArgalaResult argala;     ///< houses and both lists
   Reading reading;         ///< the reading as runs over the lists
+  ArgalaSummary summary;   ///< verdicts on each planet and each house
   bool operator==(const ChartResult&) const = default;
 };
 

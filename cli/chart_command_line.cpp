@@ -9,6 +9,7 @@ constexpr const char* kChartExample =
     "    --name \"Asha Rao\" --city Mumbai --state Maharashtra --country India\n"
     "  tarvel-cli chart --date 1980-03-05 --time 14:07 --place \"Mumbai, India\" --sky swiss\n"
     "  tarvel-cli chart --open asha.tvl --json\n"
+    "  tarvel-cli chart --open asha.tvl --summary\n"
     "  tarvel-cli chart --open asha.tvl --pdf asha.pdf --png asha.png --size 800\n";
 
 void AddBirthOptions(CLI::App& command, ChartCommandLine& line, CLI::Option* open) {
@@ -92,7 +93,13 @@ CLI::App* AddChartSubcommand(CLI::App& app, ChartCommandLine& line) {
   AddBirthOptions(*chart, line, open);
   AddSkyOptions(*chart, line.sky);
   chart->add_option("--save", line.request.savePath, "Save the reading of this birth to FILE.tvl");
-  chart->add_flag("--json", line.json, "Print one JSON object instead of text");
+  CLI::Option* json = chart->add_flag("--json", line.json, "Print one JSON object instead of text");
+  // The JSON always carries the synthesis.
+  chart
+      ->add_flag("--summary", line.request.summary,
+                 "Also print the Argala synthesis: which Argala stand or are obstructed, on each "
+                 "planet and each house")
+      ->excludes(json);
   AddExportOptions(*chart, line);
   chart->footer(kChartExample);
   return chart;

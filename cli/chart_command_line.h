@@ -25,8 +25,8 @@ struct ChartCommandLine {
   std::vector<CLI::Option*> required;  // --date, --time, --zone, --lat, --lon
 };
 
-/// Adds `chart` with its options (birth, place, sky, --open, --save, --json, and the files
-/// --pdf, --svg, --png with --size).
+/// Adds `chart` with its options (birth, place, sky, --open, --save, --json, --summary, and the
+/// files --pdf, --svg, --png with --size).
 CLI::App* AddChartSubcommand(CLI::App& app, ChartCommandLine& line);
 
 /// The request the parsed options make; the refusal of a missing or malformed option.

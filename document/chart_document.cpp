@@ -5,6 +5,7 @@
 #include "base/date_text.h"
 #include "base/text.h"
 #include "base/time_zones.h"
+#include "document/summary_text.h"
 
 namespace tarvel {
 namespace {
@@ -60,10 +61,22 @@ std::vector<DocumentLine> MakeDocumentLines(const ChartResult& chart) {
   return lines;
 }
 
+std::vector<DocumentLine> MakeSummaryLines(const ChartResult& chart) {
+  std::vector<DocumentLine> lines = {{DocumentLineKind::Heading, std::string(kSummaryTitle)}};
+  for (SummaryLine& line : SummaryLines(chart.summary, chart.argala, chart.signs)) {
+    const bool heading = line.kind == SummaryLineKind::Heading;
+    if (heading) lines.push_back({DocumentLineKind::Blank, {}});
+    lines.push_back(
+        {heading ? DocumentLineKind::Heading : DocumentLineKind::Entry, std::move(line.text)});
+  }
+  lines.push_back({DocumentLineKind::Blank, {}});
+  return lines;
+}
+
 ChartDocument MakeChartDocument(const ChartState& state) {
   const ChartResult& chart = state.Chart;
   return {MakeChartHeader(state), BuildChartCaptions(chart.signs, chart.positions.grahaDeg),
-          MakeDocumentLines(chart)};
+          MakeDocumentLines(chart), MakeSummaryLines(chart)};
 }
 
 std::string HeaderLine(const ChartHeader& header) {

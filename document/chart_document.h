@@ -32,6 +32,9 @@ struct ChartDocument {
   ChartHeader header;
   ChartCaptions captions;             ///< sign boxes, legend and position list
   std::vector<DocumentLine> reading;  ///< in order, a blank line after each planet's block
+  /// The Argala synthesis, shown after the reading: its title and a blank line, then per
+  /// planet and per house a heading, its entries (or "No Argala") and a blank line.
+  std::vector<DocumentLine> summary;
   bool operator==(const ChartDocument&) const = default;
 };
 
@@ -40,6 +43,9 @@ ChartHeader MakeChartHeader(const ChartState& state);
 
 /// The reading of a chart as lines, one a run.
 std::vector<DocumentLine> MakeDocumentLines(const ChartResult& chart);
+
+/// The Argala synthesis of a chart as lines (see ChartDocument::summary).
+std::vector<DocumentLine> MakeSummaryLines(const ChartResult& chart);
 
 /// The document of the state's last calculation.
 ChartDocument MakeChartDocument(const ChartState& state);

@@ -64,22 +64,41 @@ ReadingStyle FitReading(const std::vector<DocumentLine>& lines, double width, do
   return style;
 }
 
-std::vector<FlowLine> FlowOf(const std::vector<DocumentLine>& lines, const ReadingStyle& style) {
+// A line of the reading or of the synthesis with the style of its part.
+struct StyledLine {
+  const DocumentLine* line;
+  const ReadingStyle* style;
+};
+
+// The reading, then the Argala synthesis: one flow of lines over the pages. Each part is
+// fitted to the width on its own, so the synthesis's longer lines leave the reading's size be.
+std::vector<StyledLine> FlowingLines(const ChartDocument& document, const ReadingStyle& reading,
+                                     const ReadingStyle& summary) {
+  std::vector<StyledLine> lines;
+  lines.reserve(document.reading.size() + document.summary.size());
+  for (const DocumentLine& line : document.reading) lines.push_back({&line, &reading});
+  for (const DocumentLine& line : document.summary) lines.push_back({&line, &summary});
+  return lines;
+}
+
+double SlotOf(const StyledLine& styled) {
+  const bool heading = styled.line->kind == DocumentLineKind::Heading;
+  return heading ? styled.style->headingSlot : styled.style->entrySlot;
+}
+
+std::vector<FlowLine> FlowOf(const std::vector<StyledLine>& lines) {
   std::vector<FlowLine> flow;
-  for (const DocumentLine& line : lines) {
-    const double height =
-        line.kind == DocumentLineKind::Heading ? style.headingSlot : style.entrySlot;
-    flow.push_back({line.kind, height});
-  }
+  for (const StyledLine& styled : lines) flow.push_back({styled.line->kind, SlotOf(styled)});
   return flow;
 }
 
-void PlaceReading(const std::vector<DocumentLine>& lines, PageSpan span, double top, double width,
-                  const ReadingStyle& style, std::vector<PlacedText>& texts) {
+void PlaceReading(const std::vector<StyledLine>& lines, PageSpan span, double top, double width,
+                  std::vector<PlacedText>& texts) {
   for (std::size_t index = span.first; index < span.end; ++index) {
-    const DocumentLine& line = lines[index];
+    const DocumentLine& line = *lines[index].line;
+    const ReadingStyle& style = *lines[index].style;
     const bool heading = line.kind == DocumentLineKind::Heading;
-    const double slot = heading ? style.headingSlot : style.entrySlot;
+    const double slot = SlotOf(lines[index]);
     if (line.kind != DocumentLineKind::Blank) {
       const double indent = heading ? 0 : style.indent;
       texts.push_back({heading ? TextRole::ReadingHeading : TextRole::ReadingEntry,
@@ -125,14 +144,15 @@ std::vector<ChartPage> LayOutChartPages(const ChartDocument& document, QSizeF pa
                          pxPerTwip, device, base);
   const double readingTop = first.card->area.bottom() + kGapTwips * pxPerTwip;
   const double readingBottom = pageSize.height() - kFooterSlotTwips * pxPerTwip;
-  const ReadingStyle style = FitReading(document.reading, width, pxPerTwip, device, base);
-  const std::vector<FlowLine> flow = FlowOf(document.reading, style);
+  const ReadingStyle reading = FitReading(document.reading, width, pxPerTwip, device, base);
+  const ReadingStyle summary = FitReading(document.summary, width, pxPerTwip, device, base);
+  const std::vector<StyledLine> lines = FlowingLines(document, reading, summary);
+  const std::vector<FlowLine> flow = FlowOf(lines);
   const std::vector<PageSpan> spans = BreakPages(flow, readingBottom - readingTop, readingBottom);
   std::vector<ChartPage> pages(spans.size());
   pages[0] = std::move(first);
   for (std::size_t page = 0; page < spans.size(); ++page) {
-    PlaceReading(document.reading, spans[page], page == 0 ? readingTop : 0, width, style,
-                 pages[page].texts);
+    PlaceReading(lines, spans[page], page == 0 ? readingTop : 0, width, pages[page].texts);
     pages[page].texts.push_back(
         Footer(document, page, spans.size(), pageSize, pxPerTwip, device, base));
   }

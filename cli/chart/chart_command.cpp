@@ -35,6 +35,19 @@ Calculated Calculate(const ChartRequest& request, const ChartContext& context, B
   return std::move(std::get<std::optional<PlaceUsed>>(result));
 }
 
+// The synthesis after a blank line: its title, then each recipient's heading and lines, a
+// blank line between recipients.
+std::string SummaryText(const ChartDocument& document) {
+  std::string text = "\n";
+  for (std::size_t i = 0; i < document.summary.size(); ++i) {
+    const bool last = i + 1 == document.summary.size();
+    if (!(last && document.summary[i].kind == DocumentLineKind::Blank)) {
+      text.append(document.summary[i].text).append("\n");
+    }
+  }
+  return text;
+}
+
 std::string ChartText(const ChartDocument& document, const std::optional<PlaceUsed>& place) {
   std::string text;
   for (const DocumentLine& line : document.reading) text.append(line.text).append("\n");
@@ -89,6 +102,7 @@ int RunChartCommand(const ChartRequest& request, const ChartContext& context, st
     out << ChartJson(state, place) << '\n';
   } else {
     out << ChartText(document, place);
+    if (request.summary) out << SummaryText(document);
   }
   return kExitOk;
 }

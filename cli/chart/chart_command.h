@@ -21,11 +21,13 @@ struct ChartRequest {
   std::optional<std::string> savePath;  ///< where to save the reading of this birth
   SkyChoice sky;                        ///< the sky, for a saved reading too
   ChartFormat format = ChartFormat::Text;
+  bool summary = false;   ///< the text ends with the Argala synthesis
   ExportTargets exports;  ///< PDF, SVG and PNG files, written after the reading is saved
 };
 
 /// Calculates one chart and prints it: the reading and the chart square as text, then a line
-/// naming the sky (and the place the atlas found), or one JSON object. Files to export are
+/// naming the sky (and the place the atlas found) and, when asked, the Argala synthesis; or
+/// one JSON object. Files to export are
 /// written first, with the export module loaded only then. Returns the exit status; a
 /// refusal, or a file that cannot be saved or written, prints one line to `err` and nothing
 /// to `out`.

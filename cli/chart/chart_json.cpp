@@ -4,6 +4,7 @@
 
 #include "argala/argala_text.h"
 #include "base/position_text.h"
+#include "cli/chart/argala_summary_json.h"
 #include "cli/chart/json_text.h"
 #include "document/chart_captions.h"
 #include "document/reading_lines.h"
@@ -169,6 +170,7 @@ void AppendChartJson(const ChartState& state, std::string& out,
   SkyJson(chart, json);
   LongitudesJson(chart.positions, json);
   if (place) PlaceJson(*place, json);
+  ArgalaSummaryJson(chart, json);
   json.EndObject();
 }
 

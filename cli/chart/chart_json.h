@@ -10,8 +10,8 @@ namespace tarvel::cli {
 /// The chart of the state's last calculation as one line of JSON: the birth data, the zone
 /// row, every position, both Argala lists, the sign boxes and the reading as plain text (CR LF
 /// line breaks kept), then the sky that computed it, every sidereal longitude in full
-/// precision and, when the atlas found the place, what it found. Texts are UTF-8; bytes that
-/// are not are replaced, so the output always parses.
+/// precision, what the atlas found when it found the place, and the Argala synthesis. Texts
+/// are UTF-8; bytes that are not are replaced, so the output always parses.
 std::string ChartJson(const ChartState& state, const std::optional<PlaceUsed>& place = {});
 
 /// ChartJson appended to `out`, without a string of its own.

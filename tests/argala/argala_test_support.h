@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,6 +35,13 @@ inline ChartSigns MakeChart(std::string_view ascendantSign,
 /// Virgo, Jupiter in Sagittarius, Saturn in Capricorn, Venus and S Node in Pisces.
 inline ChartSigns WorkedChart() {
   return MakeChart("Ari", {"Ari", "Tau", "Ari", "Pis", "Can", "Sag", "Cap", "Vir", "Pis"});
+}
+
+/// The set of the planets listed.
+inline PlanetSet Set(std::initializer_list<PlanetIndex> planets) {
+  PlanetSet set = 0;
+  for (const PlanetIndex planet : planets) set |= static_cast<PlanetSet>(1u << planet);
+  return set;
 }
 
 /// An evaluated chart with its lists and houses as the lists show them.

@@ -100,9 +100,10 @@ TEST(CliChartTest, JsonHoldsEveryKeyInOrder) {
   std::vector<std::string> keys;
   for (const auto& item : chart.items()) keys.push_back(item.key());
   const std::vector<std::string> expected = {
-      "BirthData",        "ZoneRow",      "AscendantPosition", "MoonPosition", "ChartCorrection",
-      "PlanetNames",      "GrahaNames",   "PlanetSigns",       "PlanetHouses", "ArgalaList",
-      "VirodhargalaList", "SignContents", "Reading",           "Sky",          "Longitudes"};
+      "BirthData",       "ZoneRow",     "AscendantPosition", "MoonPosition",
+      "ChartCorrection", "PlanetNames", "GrahaNames",        "PlanetSigns",
+      "PlanetHouses",    "ArgalaList",  "VirodhargalaList",  "SignContents",
+      "Reading",         "Sky",         "Longitudes",        "ArgalaSummary"};
   EXPECT_EQ(keys, expected);
   std::vector<std::string> birthKeys;
   for (const auto& item : chart["BirthData"].items()) birthKeys.push_back(item.key());
@@ -139,6 +140,17 @@ TEST(CliChartTest, JsonCarriesTheReferenceChart) {
 }
 
 // A leading zero does not make the row an octal number: "034" is Indian time, not row 28.
+// The reference chart's Sun (Sagittarius): the S Node in its 2nd, Venus in its 12th.
+TEST(CliChartTest, SummaryFollowsTheUsualText) {
+  const auto plain = RunCli(kGreenwich2000);
+  const auto run = RunCli(Plus(kGreenwich2000, {"--summary"}));
+  ASSERT_TRUE(run.out.starts_with(plain.out)) << run.err;
+  EXPECT_TRUE(run.out.substr(plain.out.size())
+                  .starts_with("\nArgala Summary\n\nSun (house 10)\nS Node from the 2nd: Primary "
+                               "Argala — Balanced (Venus from the 12th)\n"));
+  EXPECT_NE(RunCli(Plus(kGreenwich2000, {"--summary", "--json"})).status, 0);
+}
+
 TEST(CliChartTest, ZoneRowIsDecimal) {
   const auto run = RunCli(Plus(With(kGreenwich2000, "--zone", "034"), {"--json"}));
   ASSERT_EQ(run.status, 0) << run.err;

@@ -51,8 +51,10 @@ TEST_F(ChartPagesTest, ALongReadingFlowsOverPagesInOrderAndWhole) {
     }
   }
   std::vector<std::string> expected;
-  for (const DocumentLine& line : document.reading) {
-    if (line.kind != DocumentLineKind::Blank) expected.push_back(line.text);
+  for (const auto* part : {&document.reading, &document.summary}) {
+    for (const DocumentLine& line : *part) {
+      if (line.kind != DocumentLineKind::Blank) expected.push_back(line.text);
+    }
   }
   EXPECT_EQ(shown, expected);
 }

@@ -7,6 +7,7 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 
+#include "../argala/argala_test_support.h"
 #include "export/chart_picture.h"
 #include "export/export_files.h"
 #include "export_test_support.h"
@@ -52,6 +53,24 @@ TEST_F(ExportFilesTest, ThePdfHoldsTheNameEveryPositionAndEveryReadingLine) {
     if (line.kind != DocumentLineKind::Blank) {
       EXPECT_TRUE(lines.contains(Q(line.text))) << line.text;
     }
+  }
+}
+
+// The worked chart's synthesis follows its reading: the Sun (house 1) and house 7 (Libra).
+TEST_F(ExportFilesTest, ThePdfEndsWithTheArgalaSummary) {
+  ChartState state;
+  state.Chart.signs = WorkedChart();
+  state.Chart.argala = EvaluateArgala(state.Chart.signs);
+  state.Chart.summary = SummariseArgala(state.Chart.signs);
+  ASSERT_EQ(WritePdf(PathTo("worked.pdf"), MakeChartDocument(state)), std::nullopt);
+  const QStringList lines = TextLines(PdfText(PathTo("worked.pdf")).out);
+  qsizetype from = 0;
+  for (const char* line :
+       {"Argala Summary", "Sun (house 1)",
+        "Moon from the 2nd: Primary Argala — Obstructed (Venus and S Node from the 12th)",
+        "House 7 (Libra)", "Moon from the 8th: Secondary Argala — Unobstructed"}) {
+    from = lines.indexOf(QString::fromUtf8(line), from);
+    ASSERT_GE(from, 0) << line;
   }
 }
 
