@@ -1,24 +1,40 @@
 #pragma once
 
+#include <optional>
+
 #include "argala/argala.h"
 #include "argala/reading.h"
 #include "base/birth_data.h"
 #include "positions/sky.h"
+#include "varga/varga.h"
 
 namespace tarvel {
 
 /// One computed chart: where the sky put the points, the signs and houses they stand in, the
-/// Argala and Virodhargala, and the reading. Texts are made from it by whoever shows it.
+/// Argala and Virodhargala, and the reading. A divisional chart (varga) is a chart too: its
+/// signs, houses, lists and reading are the varga's, while the longitudes stay those of the
+/// sky. Texts are made from it by whoever shows it.
 struct ChartResult {
-  SkySettings sky;         ///< the choices of the sky that computed it
-  SkyPositions positions;  ///< sidereal longitudes and the chart's correction
-  ChartSigns signs;        ///< the sign of the ascendant and of each graha
-  ArgalaResult argala;     ///< houses and both lists
-  Reading reading;         ///< the reading as runs over the lists
+  SkySettings sky;             ///< the choices of the sky that computed it
+  SkyPositions positions;      ///< sidereal longitudes and the chart's correction
+  ChartSigns signs;            ///< the sign of the ascendant and of each graha, in the varga
+  ArgalaResult argala;         ///< houses and both lists
+  Reading reading;             ///< the reading as runs over the lists
+  std::optional<Varga> varga;  ///< the varga asked for; none for the Rasi chart by default
+  ChartSigns rasiSigns;        ///< the signs of the Rasi chart (D1), whatever the varga
   bool operator==(const ChartResult&) const = default;
 };
 
-/// Computes the chart of a birth in a sky; `zoneRow` (0-70) is the zone's row in the list.
-ChartResult ComputeChart(const BirthData& birth, int zoneRow, const Sky& sky);
+/// The signs of the ascendant and the nine grahas, by their sidereal longitudes, in a varga.
+ChartSigns SignsInVarga(const SkyPositions& positions, Varga varga);
+
+/// The chart of the same positions in a varga (none: the Rasi chart, none asked for): its
+/// signs, Argala and reading; the sky is not computed again.
+ChartResult InVarga(ChartResult chart, std::optional<Varga> varga);
+
+/// Computes the chart of a birth in a sky and a varga (the Rasi chart when none is asked
+/// for); `zoneRow` (0-70) is the zone's row in the list.
+ChartResult ComputeChart(const BirthData& birth, int zoneRow, const Sky& sky,
+                         std::optional<Varga> varga = std::nullopt);
 
 }  // namespace tarvel
