@@ -34,19 +34,36 @@ Calculated Calculate(const ChartRequest& request, const ChartContext& context, B
     if (auto error = OpenReading(*request.openPath, form, state, chosen)) {
       return error->message + " (" + EscapedForMessage(*request.openPath) + ")";
     }
+    if (request.varga) state.Chart = InVarga(std::move(state.Chart), request.varga);
     return std::optional<PlaceUsed>();
   }
   BirthOptions birth = *request.birth;
   birth.sky = request.sky;
+  birth.varga = request.varga;
   auto result = CalculateFromOptions(std::move(birth), form, state, context);
   if (auto* error = std::get_if<OptionError>(&result)) return std::move(error->message);
   return std::move(std::get<std::optional<PlaceUsed>>(result));
 }
 
+// The chart's captions; in a varga each position also names the body's sign there.
+ChartCaptions CaptionsOf(const ChartResult& chart) {
+  ChartCaptions captions = BuildChartCaptions(chart.signs, chart.positions.grahaDeg);
+  if (!chart.varga) return captions;
+  for (int p = 0; p < kPlanetCount; ++p) {
+    const auto sign = chart.signs.grahas[p];
+    if (sign) captions.lblPlanets_Position[p].append("  ").append(SignAbbrev(*sign));
+  }
+  return captions;
+}
+
 std::string ChartText(const ChartResult& chart, const std::optional<PlaceUsed>& place) {
   std::string text = WithUnixLineBreaks(ReadingPlainText(chart.reading, chart.argala)) +
-                     RenderChartText(BuildChartCaptions(chart.signs, chart.positions.grahaDeg));
+                     RenderChartText(CaptionsOf(chart));
   text += "Sky: " + SkyLabel(chart.sky, chart.positions.ephemeris) + "\n";
+  if (chart.varga) {
+    const VargaRule& rule = RuleOf(*chart.varga);
+    text += "Varga: D" + std::to_string(rule.factor) + " " + std::string(rule.name) + "\n";
+  }
   if (place) {
     text += "Place: " + place->place + "\n";
     if (!place->zoneNote.empty()) text += "Zone: " + place->zoneNote + "\n";

@@ -6,6 +6,7 @@
 #include "argala/chart_captions.h"
 #include "base/position_text.h"
 #include "cli/chart/json_text.h"
+#include "cli/chart/varga_json.h"
 #include "positions/sky_settings.h"
 
 namespace tarvel::cli {
@@ -170,6 +171,7 @@ void AppendChartJson(const ChartState& state, std::string& out,
   SkyJson(chart, json);
   LongitudesJson(chart.positions, json);
   if (place) PlaceJson(*place, json);
+  VargaJson(chart, json);
   json.EndObject();
 }
 
