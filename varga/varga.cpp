@@ -85,6 +85,11 @@ std::string VargaFactorsText() {
   return text;
 }
 
+std::string VargaLabel(Varga varga) {
+  const VargaRule& rule = RuleOf(varga);
+  return "D" + std::to_string(rule.factor) + " " + std::string(rule.name);
+}
+
 std::optional<int> VargaSign(double longitudeDeg, Varga varga) {
   const std::optional<int> sign = SignOfLongitude(longitudeDeg);
   if (!sign) return std::nullopt;

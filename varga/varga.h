@@ -115,6 +115,10 @@ std::optional<Varga> VargaOfFactor(int factor);
 /// The factors of every varga, in order, separated by a comma and a space: "1, 2, 3, ...".
 std::string VargaFactorsText();
 
+/// The label a menu or a chart's header shows for a varga: "D" and its factor, then its name,
+/// e.g. "D9 Navamsa".
+std::string VargaLabel(Varga varga);
+
 /// The sign (0 = Aries) a sidereal longitude in degrees stands in, in the varga. A negative
 /// longitude counts by its magnitude; from 360 degrees on (or for a value that is not a
 /// number) there is none, as for the longitude's own sign.

@@ -60,10 +60,7 @@ std::string ChartText(const ChartResult& chart, const std::optional<PlaceUsed>& 
   std::string text = WithUnixLineBreaks(ReadingPlainText(chart.reading, chart.argala)) +
                      RenderChartText(CaptionsOf(chart));
   text += "Sky: " + SkyLabel(chart.sky, chart.positions.ephemeris) + "\n";
-  if (chart.varga) {
-    const VargaRule& rule = RuleOf(*chart.varga);
-    text += "Varga: D" + std::to_string(rule.factor) + " " + std::string(rule.name) + "\n";
-  }
+  if (chart.varga) text += "Varga: " + VargaLabel(*chart.varga) + "\n";
   if (place) {
     text += "Place: " + place->place + "\n";
     if (!place->zoneNote.empty()) text += "Zone: " + place->zoneNote + "\n";
