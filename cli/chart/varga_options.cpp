@@ -25,7 +25,7 @@ std::string Refusal(std::string_view quoted) {
 }  // namespace
 
 void AddVargaOption(CLI::App& command, std::optional<std::string>& text) {
-  command.add_option("--varga", text, VargaHelp());
+  command.add_option("--varga", text, VargaHelp())->type_name("N");
 }
 
 std::optional<std::string> ReadVarga(std::string_view text, std::optional<Varga>& varga) {
