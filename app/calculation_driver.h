@@ -16,9 +16,11 @@ namespace tarvel {
 /// (DigitText) and the list indices are within their lists, so no value is left stale.
 void ReadBirthData(const BirthForm& form, ChartState& state);
 
-/// The calculation chain on a filled BirthData: the sky places the points, then Argala and
-/// the reading; the chart replaces the state's last one.
-void RunCalculationChain(ChartState& state, const Sky& sky);
+/// The calculation chain on a filled BirthData: the sky places the points, then the signs in
+/// the varga (the Rasi chart when none is asked for), Argala and the reading; the chart
+/// replaces the state's last one.
+void RunCalculationChain(ChartState& state, const Sky& sky,
+                         std::optional<Varga> varga = std::nullopt);
 
 /// The calculate command: validation, ReadBirthData and the chain. Returns the refusal when
 /// the form was refused; then nothing but the form's missing direction has changed.

@@ -34,6 +34,17 @@ void BM_RunCalculationChain(benchmark::State& run) {
 }
 BENCHMARK(BM_RunCalculationChain);
 
+// The whole chain for a divisional chart, beside the Rasi chart above: the Navamsa, and the
+// Shashtiamsa of the most parts.
+void BM_RunCalculationChainVarga(benchmark::State& run) {
+  const ClassicSky sky;
+  const Varga varga = static_cast<Varga>(run.range(0));
+  RunOnSamples(run, [&](ChartState& state) { RunCalculationChain(state, sky, varga); });
+}
+BENCHMARK(BM_RunCalculationChainVarga)
+    ->Arg(static_cast<int>(Varga::D9))
+    ->Arg(static_cast<int>(Varga::D60));
+
 // The whole chain in the precise sky (Lahiri, mean node).
 void BM_RunCalculationChainSwiss(benchmark::State& run) {
   const SwissSky sky(SkySettings{SkyKind::Swiss, AyanamsaKind::Lahiri, NodeKind::Mean});

@@ -2,24 +2,31 @@
 
 #include <utility>
 
-#include "base/position_text.h"
-
 namespace tarvel {
 
-namespace {
-
-ChartSigns SignsOf(const SkyPositions& positions) {
+ChartSigns SignsInVarga(const SkyPositions& positions, Varga varga) {
   ChartSigns signs;
-  signs.ascendant = SignOfLongitude(positions.ascendantDeg);
-  for (int p = 0; p < kPlanetCount; ++p) signs.grahas[p] = SignOfLongitude(positions.grahaDeg[p]);
+  signs.ascendant = VargaSign(positions.ascendantDeg, varga);
+  for (int p = 0; p < kPlanetCount; ++p) signs.grahas[p] = VargaSign(positions.grahaDeg[p], varga);
   return signs;
 }
 
-}  // namespace
+ChartResult InVarga(ChartResult chart, std::optional<Varga> varga) {
+  chart.varga = varga;
+  chart.rasiSigns = SignsInVarga(chart.positions, Varga::D1);
+  const Varga shown = varga.value_or(Varga::D1);
+  chart.signs = shown == Varga::D1 ? chart.rasiSigns : SignsInVarga(chart.positions, shown);
+  chart.argala = EvaluateArgala(chart.signs);
+  chart.reading = BuildReading(chart.argala);
+  chart.summary = SummariseArgala(chart.signs);
+  return chart;
+}
 
-ChartResult ComputeChart(const BirthData& birth, int zoneRow, const Sky& sky) {
+ChartResult ComputeChart(const BirthData& birth, int zoneRow, const Sky& sky,
+                         std::optional<Varga> varga) {
   ChartResult chart;
   chart.sky = sky.Settings();
+  chart.varga = varga;
   InstantResult instant = InstantOf(birth, zoneRow, sky.ZoneRule());
   if (!instant.instant) {
     chart.error = std::move(instant.error);
@@ -32,11 +39,7 @@ ChartResult ComputeChart(const BirthData& birth, int zoneRow, const Sky& sky) {
     return chart;
   }
   chart.positions = places.positions;
-  chart.signs = SignsOf(chart.positions);
-  chart.argala = EvaluateArgala(chart.signs);
-  chart.reading = BuildReading(chart.argala);
-  chart.summary = SummariseArgala(chart.signs);
-  return chart;
+  return InVarga(std::move(chart), varga);
 }
 
 }  // namespace tarvel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "argala/argala.h"
@@ -8,27 +9,40 @@
 #include "base/birth_data.h"
 #include "base/birth_instant.h"
 #include "positions/sky.h"
+#include "varga/varga.h"
 
 namespace tarvel {
 
 /// One computed chart: where the sky put the points, the signs and houses they stand in, the
-/// Argala and Virodhargala, the reading and the synthesis of which Argala stand. Texts are made
-/// from it by whoever shows it.
+/// Argala and Virodhargala, the reading and the synthesis of which Argala stand. A divisional
+/// chart (varga) is a chart too: its signs, houses, lists, reading and synthesis are the
+/// varga's, while the longitudes stay those of the sky. Texts are made from it by whoever
+/// shows it.
 struct ChartResult {
-  SkySettings sky;         ///< the choices of the sky that computed it
-  std::string error;       ///< why no chart could be computed; empty when it was
-  BirthInstant instant;    ///< the instant and place it was computed for
-  SkyPositions positions;  ///< sidereal longitudes and the chart's correction
-  ChartSigns signs;        ///< the sign of the ascendant and of each graha
-  ArgalaResult argala;     ///< houses and both lists
-  Reading reading;         ///< the reading as runs over the lists
-  ArgalaSummary summary;   ///< verdicts on each planet and each house
+  SkySettings sky;             ///< the choices of the sky that computed it
+  std::string error;           ///< why no chart could be computed; empty when it was
+  BirthInstant instant;        ///< the instant and place it was computed for
+  SkyPositions positions;      ///< sidereal longitudes and the chart's correction
+  ChartSigns signs;            ///< the sign of the ascendant and of each graha, in the varga
+  ArgalaResult argala;         ///< houses and both lists
+  Reading reading;             ///< the reading as runs over the lists
+  ArgalaSummary summary;       ///< verdicts on each planet and each house
+  std::optional<Varga> varga;  ///< the varga asked for; none for the Rasi chart by default
+  ChartSigns rasiSigns;        ///< the signs of the Rasi chart (D1), whatever the varga
   bool operator==(const ChartResult&) const = default;
 };
 
-/// Computes the chart of a birth in a sky; `zoneRow` (0-70) is the zone's row in the list.
-/// When the birth has no instant or the sky refuses it, the result holds the sky's settings
-/// and the error, and nothing else.
-ChartResult ComputeChart(const BirthData& birth, int zoneRow, const Sky& sky);
+/// The signs of the ascendant and the nine grahas, by their sidereal longitudes, in a varga.
+ChartSigns SignsInVarga(const SkyPositions& positions, Varga varga);
+
+/// The chart of the same positions in a varga (none: the Rasi chart, none asked for): its
+/// signs, Argala, reading and synthesis; the sky is not computed again.
+ChartResult InVarga(ChartResult chart, std::optional<Varga> varga);
+
+/// Computes the chart of a birth in a sky and a varga (the Rasi chart when none is asked
+/// for); `zoneRow` (0-70) is the zone's row in the list. When the birth has no instant or the
+/// sky refuses it, the result holds the sky's settings and the error, and nothing else.
+ChartResult ComputeChart(const BirthData& birth, int zoneRow, const Sky& sky,
+                         std::optional<Varga> varga = std::nullopt);
 
 }  // namespace tarvel

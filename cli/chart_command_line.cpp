@@ -1,5 +1,7 @@
 #include "cli/chart_command_line.h"
 
+#include "cli/chart/varga_options.h"
+
 namespace tarvel::cli {
 namespace {
 
@@ -8,7 +10,7 @@ constexpr const char* kChartExample =
     "  tarvel-cli chart --date 1980-03-05 --time 14:07 --zone 34 --lat 18:58N --lon 72:49E \\\n"
     "    --name \"Asha Rao\" --city Mumbai --state Maharashtra --country India\n"
     "  tarvel-cli chart --date 1980-03-05 --time 14:07 --place \"Mumbai, India\" --sky swiss\n"
-    "  tarvel-cli chart --open asha.tvl --json\n"
+    "  tarvel-cli chart --open asha.tvl --json --varga 9\n"
     "  tarvel-cli chart --open asha.tvl --summary\n"
     "  tarvel-cli chart --open asha.tvl --pdf asha.pdf --png asha.png --size 800\n";
 
@@ -92,6 +94,7 @@ CLI::App* AddChartSubcommand(CLI::App& app, ChartCommandLine& line) {
       chart->add_option("--open", line.request.openPath, "Compute from a saved reading (FILE.tvl)");
   AddBirthOptions(*chart, line, open);
   AddSkyOptions(*chart, line.sky);
+  AddVargaOption(*chart, line.varga);
   chart->add_option("--save", line.request.savePath, "Save the reading of this birth to FILE.tvl");
   CLI::Option* json = chart->add_flag("--json", line.json, "Print one JSON object instead of text");
   // The JSON always carries the synthesis.
@@ -111,6 +114,9 @@ std::variant<ChartRequest, std::string> ReadChartCommandLine(const ChartCommandL
   const auto sky = ReadSkyOptions(line.sky);
   if (const auto* refusal = std::get_if<std::string>(&sky)) return *refusal;
   request.sky = std::get<SkyChoice>(sky);
+  if (line.varga) {
+    if (auto refusal = ReadVarga(*line.varga, request.varga)) return *refusal;
+  }
   if (auto refusal = ReadPictureSize(line, request.exports)) return *refusal;
   if (request.openPath) return request;
   if (auto missing = MissingBirthOption(line)) return *missing;

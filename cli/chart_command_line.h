@@ -21,6 +21,7 @@ struct ChartCommandLine {
   bool json = false;
   std::string size;  ///< --size as typed
   SkyOptionTexts sky;
+  std::optional<std::string> varga;  ///< --varga as typed
   ChartRequest request;
   std::vector<CLI::Option*> required;  // --date, --time, --zone, --lat, --lon
 };

@@ -3,9 +3,11 @@
 #include <cstdio>
 
 #include "base/date_text.h"
+#include "base/signs.h"
 #include "base/text.h"
 #include "base/time_zones.h"
 #include "document/summary_text.h"
+#include "varga/varga.h"
 
 namespace tarvel {
 namespace {
@@ -48,7 +50,8 @@ std::string PlaceText(const BirthData& birth) {
 ChartHeader MakeChartHeader(const ChartState& state) {
   const std::string_view name = TrimSpaces(state.BirthData.BirthName);
   return {std::string(name.empty() ? kUntitled : name), BirthText(state.BirthData, state.ZoneRow),
-          PlaceText(state.BirthData), SkyLabel(state.Chart.sky, state.Chart.positions.ephemeris)};
+          PlaceText(state.BirthData), SkyLabel(state.Chart.sky, state.Chart.positions.ephemeris),
+          state.Chart.varga ? VargaLabel(*state.Chart.varga) : std::string()};
 }
 
 std::vector<DocumentLine> MakeDocumentLines(const ChartResult& chart) {
@@ -73,15 +76,31 @@ std::vector<DocumentLine> MakeSummaryLines(const ChartResult& chart) {
   return lines;
 }
 
+namespace {
+
+// The chart's captions; in a varga each position also names the body's sign there.
+ChartCaptions CaptionsOf(const ChartResult& chart) {
+  ChartCaptions captions = BuildChartCaptions(chart.signs, chart.positions.grahaDeg);
+  if (!chart.varga) return captions;
+  for (int p = 0; p < kPlanetCount; ++p) {
+    const auto sign = chart.signs.grahas[p];
+    if (sign) captions.lblPlanets_Position[p].append("  ").append(SignAbbrev(*sign));
+  }
+  return captions;
+}
+
+}  // namespace
+
 ChartDocument MakeChartDocument(const ChartState& state) {
   const ChartResult& chart = state.Chart;
-  return {MakeChartHeader(state), BuildChartCaptions(chart.signs, chart.positions.grahaDeg),
-          MakeDocumentLines(chart), MakeSummaryLines(chart)};
+  return {MakeChartHeader(state), CaptionsOf(chart), MakeDocumentLines(chart),
+          MakeSummaryLines(chart)};
 }
 
 std::string HeaderLine(const ChartHeader& header) {
   std::string line;
-  for (const std::string* part : {&header.title, &header.birth, &header.place, &header.sky}) {
+  for (const std::string* part :
+       {&header.title, &header.birth, &header.place, &header.sky, &header.varga}) {
     if (part->empty()) continue;
     if (!line.empty()) line.append(kPartSeparator);
     line.append(*part);

@@ -22,6 +22,7 @@ struct ChartHeader {
   std::string birth;  ///< e.g. "Born 14 November 1987 at 06:45, Indian Time, IST, -5.3"
   std::string place;  ///< city, state, country and coordinates, e.g. "Mumbai, India, 18°58' N ..."
   std::string sky;    ///< which sky computed the places, e.g. "Classic formulas"
+  std::string varga;  ///< the divisional chart asked for, e.g. "D9 Navamsa"; empty for none
   bool operator==(const ChartHeader&) const = default;
 };
 
@@ -50,8 +51,8 @@ std::vector<DocumentLine> MakeSummaryLines(const ChartResult& chart);
 /// The document of the state's last calculation.
 ChartDocument MakeChartDocument(const ChartState& state);
 
-/// The header as one line for a narrow place such as the window's result view: its four
-/// parts joined by " · ", the empty ones left out.
+/// The header as one line for a narrow place such as the window's result view: its parts
+/// joined by " · ", the empty ones left out.
 std::string HeaderLine(const ChartHeader& header);
 
 }  // namespace tarvel

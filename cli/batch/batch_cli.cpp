@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "cli/chart/exit_status.h"
+#include "cli/chart/varga_options.h"
 
 namespace tarvel::cli {
 namespace {
@@ -17,7 +18,8 @@ constexpr const char* kBatchFooter =
     "or as CSV whose first line names the columns\n"
     "  date,time,zone,lat,lon,dst,name,city,state,country\n"
     "A line may name a place instead of the zone and coordinates (\"place\": \"Mumbai, India\")\n"
-    "and its own sky (\"sky\", \"ayanamsa\", \"node\", as the options below).\n"
+    "and its own sky (\"sky\", \"ayanamsa\", \"node\") and varga (\"varga\": 9), as the\n"
+    "options below.\n"
     "Output: one JSON line per input line, in order: the chart as 'chart --json' prints it,\n"
     "or {\"line\": N, \"error\": \"...\"}. Exit status 0 when every line gave a chart, else 1.\n";
 
@@ -44,6 +46,7 @@ CLI::App* AddBatchSubcommand(CLI::App& app, BatchCommandLine& line) {
                     "Also write one PDF per line that gives a chart into this folder, named "
                     "from the line number and the name, e.g. 0004-Asha-Rao.pdf");
   AddSkyOptions(*batch, line.sky);
+  AddVargaOption(*batch, line.varga);
   batch->footer(kBatchFooter);
   return batch;
 }
@@ -53,7 +56,10 @@ int RunBatchSubcommand(BatchCommandLine& line, std::ostream& out, std::ostream& 
   if (line.formatName == "csv") line.request.format = BatchFormat::Csv;
   line.request.showProgress = &err == &std::cerr && isatty(STDERR_FILENO) == 1;
   const auto sky = ReadSkyOptions(line.sky);
-  if (const auto* refusal = std::get_if<std::string>(&sky)) {
+  std::optional<std::string> refusal;
+  if (const auto* skyRefusal = std::get_if<std::string>(&sky)) refusal = *skyRefusal;
+  if (!refusal && line.varga) refusal = ReadVarga(*line.varga, line.request.varga);
+  if (refusal) {
     err << "tarvel-cli: " << *refusal << '\n';
     return kExitBadInput;
   }

@@ -12,8 +12,9 @@ namespace tarvel::cli {
 /// The batch subcommand's options as parsed.
 struct BatchCommandLine {
   BatchRequest request;
-  std::string formatName;  ///< "json", "csv" or empty
-  SkyOptionTexts sky;      ///< the sky of lines that name none
+  std::string formatName;            ///< "json", "csv" or empty
+  SkyOptionTexts sky;                ///< the sky of lines that name none
+  std::optional<std::string> varga;  ///< --varga as typed: the varga of lines that name none
 };
 
 /// Adds `batch [FILE|-] [--format json|csv] [--jobs N] [--pdf-dir DIR]` and the sky options to the

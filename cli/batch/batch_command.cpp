@@ -72,7 +72,7 @@ int ComputeLines(LineReader& reader, BatchFormat format, const CsvHeader* header
   const Skies skies;
   const LazyAtlas ownAtlas;
   const ChartContext context{skies, request.atlas != nullptr ? *request.atlas : ownAtlas,
-                             request.sky};
+                             request.sky, request.varga};
   std::vector<BatchLineProcessor> processors;
   processors.reserve(request.jobs);
   for (std::size_t job = 0; job < request.jobs; ++job) {

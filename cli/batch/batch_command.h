@@ -10,6 +10,7 @@
 #include "cli/batch/batch_line.h"
 #include "cli/chart/chart_exporter.h"
 #include "cli/chart/sky_options.h"
+#include "varga/varga.h"
 
 namespace tarvel::cli {
 
@@ -20,6 +21,7 @@ struct BatchRequest {
   std::size_t jobs = 1;               ///< worker threads, at least 1
   bool showProgress = false;          ///< keep a progress line on the error output
   SkyChoice sky;                      ///< the sky of every line that names none
+  std::optional<Varga> varga;         ///< the varga of every line that names none
   std::optional<std::string> pdfDir;  ///< a folder for one PDF per line that gives a chart
   ChartExporter* exporter = nullptr;  ///< draws the PDFs; RunBatchCommand loads one if none
   /// An atlas that outlives the batch, shared with other work; none: the batch builds its own

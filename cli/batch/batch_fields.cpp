@@ -8,6 +8,7 @@
 
 #include "base/text.h"
 #include "cli/chart/quoted_input.h"
+#include "cli/chart/varga_options.h"
 
 namespace tarvel::cli {
 namespace {
@@ -67,6 +68,9 @@ std::optional<std::string> BirthFields::SetFromText(BatchField field, std::strin
     SetDst(*dst);
     return std::nullopt;
   }
+  if (field == BatchField::Varga) {
+    return text.empty() ? std::nullopt : ReadVarga(text, options_.varga);
+  }
   if (field >= BatchField::Sky) return SetSkyChoice(field, text, options_.sky);
   const bool optional = field >= BatchField::Name;
   if (!(optional && text.empty())) SetText(field, std::string(text));
@@ -107,6 +111,7 @@ void BirthFields::SetText(BatchField field, std::string text) {
     case BatchField::Sky:
     case BatchField::Ayanamsa:
     case BatchField::Node:
+    case BatchField::Varga:
       break;
   }
 }
@@ -117,6 +122,10 @@ std::optional<std::string> BirthFields::SetZone(std::int64_t zone) {
   }
   options_.zone = static_cast<int>(zone);
   return std::nullopt;
+}
+
+std::optional<std::string> BirthFields::SetVarga(std::int64_t factor) {
+  return ReadVargaFactor(factor, options_.varga);
 }
 
 std::optional<std::string> BirthFields::Finish() {

@@ -29,14 +29,15 @@ enum class BatchField {
   Place,
   Sky,
   Ayanamsa,
-  Node
+  Node,
+  Varga
 };
-inline constexpr int kBatchFieldCount = 14;
+inline constexpr int kBatchFieldCount = 15;
 
 /// The field names in BatchField order.
 inline constexpr std::array<std::string_view, kBatchFieldCount> kBatchFieldNames = {
-    "date", "time",  "zone",    "lat",   "lon", "dst",      "name",
-    "city", "state", "country", "place", "sky", "ayanamsa", "node"};
+    "date",  "time",    "zone",  "lat", "lon",      "dst",  "name", "city",
+    "state", "country", "place", "sky", "ayanamsa", "node", "varga"};
 
 /// True for the fields a place can stand in for: the zone, the coordinates and daylight saving.
 bool PlaceCanFill(BatchField field);
@@ -52,15 +53,17 @@ class BirthFields {
   /// The refusal when the field was given before.
   std::optional<std::string> MarkGiven(BatchField field);
 
-  /// Sets a field from its text as a CSV cell holds it: the zone as a decimal whole number,
-  /// daylight saving as true/false/1/0 (empty is false), the sky's choices by name, an empty
-  /// name, place or sky choice as absent.
+  /// Sets a field from its text as a CSV cell holds it: the zone and the varga as decimal
+  /// whole numbers, daylight saving as true/false/1/0 (empty is false), the sky's choices by
+  /// name, an empty name, place, sky choice or varga as absent.
   std::optional<std::string> SetFromText(BatchField field, std::string_view text);
 
   void SetText(BatchField field, std::string text);
   void SetDst(bool dst) { options_.dst = dst; }
   /// The zone row; a number outside the int range is refused as a row outside the list.
   std::optional<std::string> SetZone(std::int64_t zone);
+  /// The varga by its factor; one no varga has is refused.
+  std::optional<std::string> SetVarga(std::int64_t factor);
 
   /// The options once every required field was given (the zone and the coordinates need not be
   /// where a place is); the refusal names the first missing.

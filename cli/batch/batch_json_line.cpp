@@ -41,7 +41,8 @@ class BirthLineHandler {
   }
   bool string(std::string& value) {
     return Value([&](BatchField field) -> std::optional<std::string> {
-      if (field == BatchField::Zone || field == BatchField::Dst) return WrongType(field);
+      if (field == BatchField::Zone || field == BatchField::Dst || field == BatchField::Varga)
+        return WrongType(field);
       if (field >= BatchField::Sky) return fields.SetFromText(field, value);
       fields.SetText(field, std::move(value));
       return std::nullopt;
@@ -83,6 +84,7 @@ class BirthLineHandler {
   }
   bool Whole(std::int64_t value) {
     return Value([&](BatchField field) -> std::optional<std::string> {
+      if (field == BatchField::Varga) return fields.SetVarga(value);
       if (field != BatchField::Zone) return WrongType(field);
       return fields.SetZone(value);
     });
@@ -97,7 +99,8 @@ class BirthLineHandler {
     return true;
   }
   static std::optional<std::string> WrongType(BatchField field) {
-    const std::string_view kind = field == BatchField::Zone  ? "a whole number"
+    const bool whole = field == BatchField::Zone || field == BatchField::Varga;
+    const std::string_view kind = whole                      ? "a whole number"
                                   : field == BatchField::Dst ? "true or false"
                                                              : "a string";
     return Joined({"field '", FieldName(field), "' must be ", kind});

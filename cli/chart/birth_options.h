@@ -7,6 +7,7 @@
 
 #include "app/birth_form.h"
 #include "cli/chart/sky_options.h"
+#include "varga/varga.h"
 
 namespace tarvel::cli {
 
@@ -25,6 +26,7 @@ struct BirthOptions {
   std::optional<std::string> country;
   std::optional<std::string> place;  ///< "City", "City, Country" or "City, State, Country"
   SkyChoice sky;
+  std::optional<Varga> varga;  ///< the divisional chart to compute; none: the default
 };
 
 /// The message of a refused birth, one line, meant for a person.

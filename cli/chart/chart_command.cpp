@@ -26,10 +26,12 @@ Calculated Calculate(const ChartRequest& request, const ChartContext& context, B
     if (auto error = OpenReading(*request.openPath, form, state, chosen)) {
       return error->message + " (" + EscapedForMessage(*request.openPath) + ")";
     }
+    if (request.varga) state.Chart = InVarga(std::move(state.Chart), request.varga);
     return std::optional<PlaceUsed>();
   }
   BirthOptions birth = *request.birth;
   birth.sky = request.sky;
+  birth.varga = request.varga;
   auto result = CalculateFromOptions(std::move(birth), form, state, context);
   if (auto* error = std::get_if<OptionError>(&result)) return std::move(error->message);
   return std::move(std::get<std::optional<PlaceUsed>>(result));
@@ -53,6 +55,7 @@ std::string ChartText(const ChartDocument& document, const std::optional<PlaceUs
   for (const DocumentLine& line : document.reading) text.append(line.text).append("\n");
   text += RenderChartText(document.captions);
   text += "Sky: " + document.header.sky + "\n";
+  if (!document.header.varga.empty()) text += "Varga: " + document.header.varga + "\n";
   if (place) {
     text += "Place: " + place->place + "\n";
     if (!place->zoneNote.empty()) text += "Zone: " + place->zoneNote + "\n";

@@ -20,6 +20,7 @@ struct ChartRequest {
   std::optional<std::string> openPath;  ///< a saved reading (.tvl) to compute from
   std::optional<std::string> savePath;  ///< where to save the reading of this birth
   SkyChoice sky;                        ///< the sky, for a saved reading too
+  std::optional<Varga> varga;           ///< the divisional chart, none for the plain Rasi chart
   ChartFormat format = ChartFormat::Text;
   bool summary = false;   ///< the text ends with the Argala synthesis
   ExportTargets exports;  ///< PDF, SVG and PNG files, written after the reading is saved

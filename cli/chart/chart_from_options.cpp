@@ -19,7 +19,8 @@ std::variant<std::optional<PlaceUsed>, OptionError> CalculateFromOptions(
   if (auto* error = std::get_if<OptionError>(&built)) return std::move(*error);
   form = std::move(std::get<BirthForm>(built));
   ReadBirthData(form, state);
-  RunCalculationChain(state, context.skies.For(std::get<SkySettings>(sky)));
+  RunCalculationChain(state, context.skies.For(std::get<SkySettings>(sky)),
+                      options.varga ? options.varga : context.defaultVarga);
   return placeUsed;
 }
 

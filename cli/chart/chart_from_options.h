@@ -17,6 +17,7 @@ struct ChartContext {
   const Skies& skies;
   const LazyAtlas& atlas;
   SkyChoice defaultSky;
+  std::optional<Varga> defaultVarga{};  ///< the varga of a birth that names none
 };
 
 /// Calculates the chart of a birth given as options: the sky is chosen, a place is looked up

@@ -6,6 +6,7 @@
 #include "base/position_text.h"
 #include "cli/chart/argala_summary_json.h"
 #include "cli/chart/json_text.h"
+#include "cli/chart/varga_json.h"
 #include "document/chart_captions.h"
 #include "document/reading_lines.h"
 #include "positions/sky_settings.h"
@@ -171,6 +172,7 @@ void AppendChartJson(const ChartState& state, std::string& out,
   LongitudesJson(chart.positions, json);
   if (place) PlaceJson(*place, json);
   ArgalaSummaryJson(chart, json);
+  VargaJson(chart, json);
   json.EndObject();
 }
 

@@ -27,6 +27,7 @@ class JsonText {
   /// A member's name; `name` must need no escaping.
   void Key(std::string_view name);
   void Number(std::int64_t value);
+  void Null() { RawNumber("null"); }
   /// A number written as it stands, e.g. with more digits than the shortest form.
   void RawNumber(std::string_view digits);
   void String(std::string_view text);

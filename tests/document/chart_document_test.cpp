@@ -23,7 +23,7 @@ struct HeaderCase {
 };
 
 const ChartHeader kAshaHeader{"Asha Rao", "Born 5 March 1980 at 14:07, Indian Time, IST, -5.3",
-                              "Mumbai, Maharashtra, India, 18°58' N, 72°49' E", "Classic formulas"};
+                              "Mumbai, Maharashtra, India, 18°58' N, 72°49' E", "Classic formulas", ""};
 
 ChartHeader With(ChartHeader header, std::string ChartHeader::*part, std::string text) {
   header.*part = std::move(text);
@@ -109,7 +109,9 @@ TEST(ChartDocumentTest, HeaderLineLeavesOutEmptyParts) {
   EXPECT_EQ(HeaderLine(kAshaHeader),
             "Asha Rao · Born 5 March 1980 at 14:07, Indian Time, IST, -5.3 · Mumbai, "
             "Maharashtra, India, 18°58' N, 72°49' E · Classic formulas");
-  EXPECT_EQ(HeaderLine({"Ravi", "", "Pune", ""}), "Ravi · Pune");
+  EXPECT_EQ(HeaderLine({"Ravi", "", "Pune", "", ""}), "Ravi · Pune");
+  EXPECT_EQ(HeaderLine({"Ravi", "", "", "Classic formulas", "D9 Navamsa"}),
+            "Ravi · Classic formulas · D9 Navamsa");
 }
 
 TEST(ChartDocumentTest, TheDocumentCarriesTheChartsCaptions) {

@@ -1,0 +1,35 @@
+#include "cli/chart/varga_json.h"
+
+namespace tarvel::cli {
+namespace {
+
+// A sign's number, or null where the longitude names none.
+void SignNumber(std::string_view key, std::optional<int> sign, JsonText& json) {
+  json.Key(key);
+  if (sign) {
+    json.Number(*sign);
+  } else {
+    json.Null();
+  }
+}
+
+}  // namespace
+
+void VargaJson(const ChartResult& chart, JsonText& json) {
+  if (!chart.varga) return;
+  const VargaRule& rule = RuleOf(*chart.varga);
+  json.Key("Varga");
+  json.BeginObject();
+  json.Key("Factor");
+  json.Number(rule.factor);
+  json.Key("Name");
+  json.String(rule.name);
+  json.Key("Signs");
+  json.BeginObject();
+  SignNumber("Ascendant", chart.signs.ascendant, json);
+  for (int p = 0; p < kPlanetCount; ++p) SignNumber(kPlanetNames[p], chart.signs.grahas[p], json);
+  json.EndObject();
+  json.EndObject();
+}
+
+}  // namespace tarvel::cli

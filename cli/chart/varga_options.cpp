@@ -1,0 +1,46 @@
+#include "cli/chart/varga_options.h"
+
+#include <charconv>
+
+#include "cli/chart/quoted_input.h"
+
+namespace tarvel::cli {
+namespace {
+
+std::string VargaHelp() {
+  std::string help = "Divisional chart (varga) to show by its number of parts:";
+  for (const VargaRule& rule : kVargaRules) {
+    help.append(rule.factor == 1 ? " " : ", ")
+        .append(std::to_string(rule.factor))
+        .append(" ")
+        .append(rule.name);
+  }
+  return help + " (the Rasi chart when left out)";
+}
+
+std::string Refusal(std::string_view quoted) {
+  return "varga " + std::string(quoted) + " is not one of " + VargaFactorsText();
+}
+
+}  // namespace
+
+void AddVargaOption(CLI::App& command, std::optional<std::string>& text) {
+  command.add_option("--varga", text, VargaHelp())->type_name("N");
+}
+
+std::optional<std::string> ReadVarga(std::string_view text, std::optional<Varga>& varga) {
+  int factor = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), factor);
+  if (error == std::errc() && end == text.data() + text.size()) varga = VargaOfFactor(factor);
+  if (!varga) return Refusal(QuotedForMessage(text));
+  return std::nullopt;
+}
+
+std::optional<std::string> ReadVargaFactor(std::int64_t factor, std::optional<Varga>& varga) {
+  if (factor >= 0 && factor <= kVargaRules.back().factor)
+    varga = VargaOfFactor(static_cast<int>(factor));
+  if (!varga) return Refusal(std::to_string(factor));
+  return std::nullopt;
+}
+
+}  // namespace tarvel::cli
