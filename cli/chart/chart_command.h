@@ -27,8 +27,8 @@ struct ChartRequest {
 /// Calculates one chart and prints it: the reading and the chart square as text, then a line
 /// naming the sky (and the place the atlas found), or one JSON object. Files to export are
 /// written first, with the export module loaded only then. Returns the exit status; a
-/// refusal, or a file that cannot be saved or written, prints one line to `err` and nothing
-/// to `out`.
+/// refusal, a chart the sky cannot compute, or a file that cannot be saved or written, prints
+/// one line to `err` and nothing to `out`.
 int RunChartCommand(const ChartRequest& request, const ChartContext& context, std::ostream& out,
                     std::ostream& err);
 
