@@ -9,6 +9,7 @@
 #include "cli/batch/batch_fields.h"
 #include "cli/batch/batch_pipeline.h"
 #include "cli/batch/batch_progress.h"
+#include "cli/batch/batch_resources.h"
 #include "cli/chart/exit_status.h"
 #include "cli/chart/quoted_input.h"
 
@@ -67,8 +68,10 @@ int Finish(bool allSucceeded, const LineReader& reader, std::ostream& out, std::
 // Computes every line from `firstNumber` on, one processor per job, and writes the output in
 // input order as it comes.
 int ComputeLines(LineReader& reader, BatchFormat format, const CsvHeader* header,
-                 std::uint64_t firstNumber, const BatchRequest& request, std::ostream& out,
+                 std::uint64_t firstNumber, const BatchRequest& given, std::ostream& out,
                  std::ostream& err) {
+  BatchRequest request = given;
+  request.jobs = PrepareWorkers(request.jobs);
   const Skies skies;
   const LazyAtlas ownAtlas;
   const ChartContext context{skies, request.atlas != nullptr ? *request.atlas : ownAtlas,
