@@ -1,5 +1,6 @@
 #include "cli/batch/batch_command.h"
 
+#include <filesystem>
 #include <fstream>
 #include <variant>
 #include <vector>
@@ -160,7 +161,8 @@ int RunBatchCommand(const BatchRequest& given, std::istream& standardInput, std:
   }
   if (request.inputPath == "-") return RunBatch(standardInput, request, out, err);
   std::ifstream file(request.inputPath, std::ios::binary);
-  if (!file) {
+  // A folder opens as a stream but gives no lines.
+  if (!file || std::filesystem::is_directory(request.inputPath)) {
     err << "tarvel-cli: cannot open " << QuotedForMessage(request.inputPath) << '\n';
     return kExitBadInput;
   }
