@@ -1,7 +1,5 @@
 #include "chart/chart_result.h"
 
-#include <algorithm>
-#include <cmath>
 #include <utility>
 
 #include "base/position_text.h"
@@ -17,17 +15,6 @@ ChartSigns SignsOf(const SkyPositions& positions) {
   return signs;
 }
 
-bool OnCircle(double longitudeDeg) {
-  return longitudeDeg >= 0 && longitudeDeg < 360;  // false for NaN too
-}
-
-// A place off the circle, or no number, stands in no sign: whichever sky gave it, no chart is
-// drawn from it.
-bool AllOnCircle(const SkyPositions& positions) {
-  return OnCircle(positions.ascendantDeg) && std::isfinite(positions.chartCorrection) &&
-         std::all_of(positions.grahaDeg.begin(), positions.grahaDeg.end(), OnCircle);
-}
-
 }  // namespace
 
 ChartResult ComputeChart(const BirthData& birth, int zoneRow, const Sky& sky) {
@@ -40,9 +27,8 @@ ChartResult ComputeChart(const BirthData& birth, int zoneRow, const Sky& sky) {
   }
   chart.instant = *instant.instant;
   SkyResult places = sky.Positions(chart.instant);
-  if (!places.error.empty() || !AllOnCircle(places.positions)) {
-    chart.error = places.error.empty() ? "the sky gave a place outside 0-360 degrees"
-                                       : std::move(places.error);
+  if (!places.error.empty()) {
+    chart.error = std::move(places.error);
     return chart;
   }
   chart.positions = places.positions;

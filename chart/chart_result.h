@@ -24,8 +24,8 @@ struct ChartResult {
 };
 
 /// Computes the chart of a birth in a sky; `zoneRow` (0-70) is the zone's row in the list.
-/// When the birth has no instant, the sky refuses it or gives a place outside 0-360 degrees
-/// (or no number), the result holds the sky's settings and the error, and nothing else.
+/// When the birth has no instant or the sky refuses it, the result holds the sky's settings
+/// and the error, and nothing else.
 ChartResult ComputeChart(const BirthData& birth, int zoneRow, const Sky& sky);
 
 }  // namespace tarvel

@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QCompleter>
@@ -7,10 +9,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <nlohmann/json.hpp>
-#include <optional>
 
+#include "../example_birth.h"
 #include "app/window/form_mapping.h"
 #include "cli/cli_app.h"
 #include "positions/swiss/swiss_sky.h"
@@ -60,45 +61,23 @@ TEST_F(SkyWindowTest, TheChosenSkySurvivesARestart) {
             (SkySettings{SkyKind::Swiss, AyanamsaKind::Lahiri, NodeKind::True}));
 }
 
-// Points the precise sky at a private folder holding an empty data file before the window
-// (and its skies) is built, and puts the user's choice back afterwards.
-class EmptyDataFile {
- public:
-  EmptyDataFile() {
-    std::filesystem::create_directories(folder_);
-    std::ofstream(folder_ / "semo_18.se1");
-    if (const char* chosen = std::getenv("SE_EPHE_PATH")) kept_ = chosen;
-    ::setenv("SE_EPHE_PATH", folder_.c_str(), 1);
-  }
-  ~EmptyDataFile() {
-    kept_ ? ::setenv("SE_EPHE_PATH", kept_->c_str(), 1) : ::unsetenv("SE_EPHE_PATH");
-    std::filesystem::remove_all(folder_);
-  }
-
- private:
-  std::filesystem::path folder_ = std::filesystem::temp_directory_path() /
-                                  ("tvl_empty_ephemeris_" + std::to_string(::getpid()));
-  std::optional<std::string> kept_;
-};
-
-class RefusingSkyWindowTest : public EmptyDataFile, public WindowTest {};
-
-TEST_F(RefusingSkyWindowTest, AChartTheSkyCannotComputeIsAMessageAndTheFormStays) {
-  FillRequiredBoxes();
-  in.cmdCalculate->click();
-  ASSERT_EQ(window.FrontView(), out.Frame2);
-  // Choosing the precise sky with a chart on show, then calculating in it.
-  for (const auto& act : std::vector<std::function<void()>>{
-           [&] { window.SkyMenu().mnuSwiss->trigger(); }, [&] { in.cmdCalculate->click(); }}) {
-    sink.messages.clear();
-    act();
-    ASSERT_EQ(sink.messages.size(), 1u);
-    EXPECT_TRUE(sink.messages[0].text.starts_with("the Swiss Ephemeris data file "));
-    EXPECT_TRUE(sink.messages[0].text.ends_with("semo_18.se1 is empty"));
-    EXPECT_EQ(window.FrontView(), in.Frame1);
-    EXPECT_FALSE(window.Menu().mnuExportPdf->isEnabled());
-    EXPECT_FALSE(window.Menu().mnuPrint->isEnabled());
-  }
+TEST_F(SkyWindowTest, AChartTheSkyCannotComputeIsAMessageAndTheFormStays) {
+  const auto folder =
+      std::filesystem::temp_directory_path() / ("tvl_ephemeris_" + std::to_string(::getpid()));
+  std::filesystem::create_directories(folder);
+  std::ofstream(folder / "semo_18.se1");  // empty
+  ::setenv("SE_EPHE_PATH", folder.c_str(), 1);
+  frmMain refusing(sink, help);  // its skies read the folder now
+  ::unsetenv("SE_EPHE_PATH");
+  refusing.SkyMenu().mnuSwiss->trigger();
+  WriteForm(AshaForm(), refusing.Input());
+  refusing.Input().cmdCalculate->click();
+  std::filesystem::remove_all(folder);
+  EXPECT_EQ(MessageTexts(),
+            std::vector<std::string>{"the Swiss Ephemeris data file " +
+                                     (folder / "semo_18.se1").string() + " is empty"});
+  EXPECT_EQ(refusing.FrontView(), refusing.Input().Frame1);
+  EXPECT_FALSE(refusing.Menu().mnuExportPdf->isEnabled() || refusing.Menu().mnuPrint->isEnabled());
 }
 
 class AtlasWindowTest : public WindowTest {
