@@ -36,14 +36,20 @@ std::string LibraryRefusal(const char* message) {
 }
 
 // The library answers with the flags it used: SEFLG_MOSEPH instead of SEFLG_SWIEPH when it
-// could not open the data files and fell back to its built-in ephemeris. A damaged data file
-// can give values no ephemeris gives: not a number, or a longitude off the circle.
-SwissAngle Accepted(double deg, int returnedFlags, const std::string& what) {
-  if (!std::isfinite(deg)) return Refused("the Swiss Ephemeris gave " + what + " as no number");
-  if (deg < 0 || deg >= kFullCircleDeg) {
-    return Refused("the Swiss Ephemeris gave " + what + " outside 0-360 degrees");
-  }
+// could not open the data files and fell back to its built-in ephemeris.
+SwissAngle Accepted(double deg, int returnedFlags) {
   return SwissAngle{deg, (returnedFlags & SEFLG_MOSEPH) != 0, {}};
+}
+
+// What is wrong with a value no ephemeris gives, which a damaged data file can cause.
+const char* Damage(double deg) {
+  if (!std::isfinite(deg)) return "as no number";
+  if (deg < 0 || deg >= kFullCircleDeg) return "outside 0-360 degrees";
+  return nullptr;
+}
+
+SwissAngle Damaged(const std::string& what, const char* damage) {
+  return Refused("the Swiss Ephemeris gave " + what + " " + damage);
 }
 
 std::string BodyName(int body) {
@@ -122,7 +128,8 @@ SwissAngle SiderealLongitude(double jdUt, int body) {
   const int flags =
       swe_calc_ut(jdUt, body, kEphemerisFlag | SEFLG_SIDEREAL, place.data(), message.data());
   if (flags < 0) return Refused(LibraryRefusal(message.data()));
-  return Accepted(place[0], flags, BodyName(body));
+  if (const char* damage = Damage(place[0])) return Damaged(BodyName(body), damage);
+  return Accepted(place[0], flags);
 }
 
 SwissAngle SiderealAscendant(double jdUt, double latitudeDeg, double longitudeDeg) {
@@ -133,7 +140,8 @@ SwissAngle SiderealAscendant(double jdUt, double latitudeDeg, double longitudeDe
   const int result = swe_houses_ex(jdUt, SEFLG_SIDEREAL, latitudeDeg, longitudeDeg, 'W',
                                    cusps.data(), angles.data());
   if (result < 0) return Refused("the Swiss Ephemeris could not compute the houses");
-  return Accepted(angles[0], 0, "the ascendant");
+  if (const char* damage = Damage(angles[0])) return Damaged("the ascendant", damage);
+  return Accepted(angles[0], 0);
 }
 
 SwissAngle MeanAyanamsa(double jdUt) {
@@ -142,9 +150,9 @@ SwissAngle MeanAyanamsa(double jdUt) {
   const int flags =
       swe_get_ayanamsa_ex_ut(jdUt, kEphemerisFlag | SEFLG_NONUT, &ayanamsaDeg, message.data());
   if (flags < 0) return Refused(LibraryRefusal(message.data()));
+  if (!std::isfinite(ayanamsaDeg)) return Damaged("the ayanamsa", Damage(ayanamsaDeg));
   // Before its zero year an ayanamsa is negative; the circle's turn is what the chart uses.
-  return Accepted(std::isfinite(ayanamsaDeg) ? swe_degnorm(ayanamsaDeg) : ayanamsaDeg, flags,
-                  "the ayanamsa");
+  return Accepted(swe_degnorm(ayanamsaDeg), flags);
 }
 
 }  // namespace tarvel
