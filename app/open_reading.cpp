@@ -6,7 +6,7 @@
 
 #include "app/calculation_driver.h"
 #include "app/reading_file_reader.h"
-#include "app/small_file.h"
+#include "app/files/small_file.h"
 #include "app/validation.h"
 
 namespace tarvel {

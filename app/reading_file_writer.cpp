@@ -6,7 +6,7 @@
 #include <string_view>
 #include <variant>
 
-#include "app/replace_file.h"
+#include "app/files/replace_file.h"
 #include "app/scramble.h"
 #include "app/windows_1252.h"
 #include "base/text.h"

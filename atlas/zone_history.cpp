@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <exception>
+#include <utility>
 
 namespace tarvel {
 namespace {
@@ -27,13 +28,9 @@ std::optional<std::string> CivilTimeProblem(const CivilTime& time) {
   return std::nullopt;
 }
 
-// date/tz reports an unknown zone or unreadable tzdata by throwing; here it becomes a value.
+// date/tz reports an unknown zone by throwing; here it becomes a value.
 std::variant<const date::time_zone*, ZoneError> FindZone(std::string_view zoneId) {
-  try {
-    date::get_tzdb();
-  } catch (const std::exception& error) {
-    return ZoneError{std::string("The time-zone database could not be read: ") + error.what()};
-  }
+  if (auto error = LoadZoneDatabase()) return std::move(*error);
   try {
     return date::locate_zone(std::string(zoneId));
   } catch (const std::exception&) {
@@ -117,6 +114,20 @@ ZoneState StateAt(const date::time_zone& zone, std::string_view zoneId, const Ci
 }
 
 }  // namespace
+
+// date/tz reads the database once per process: without tzdata it holds no zones at all, and
+// unreadable tzdata makes it throw.
+std::optional<ZoneError> LoadZoneDatabase() {
+  try {
+    if (date::get_tzdb().zones.empty()) {
+      return ZoneError{"The time-zone database is missing (install tzdata)"};
+    }
+  } catch (const std::exception& error) {
+    return ZoneError{std::string("The time-zone database is missing or cannot be read: ") +
+                     error.what()};
+  }
+  return std::nullopt;
+}
 
 std::variant<ZoneState, ZoneError> ZoneStateAt(std::string_view zoneId,
                                                const CivilTime& localTime) {

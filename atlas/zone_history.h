@@ -49,6 +49,12 @@ struct ZoneError {
   std::string message;  ///< one line for the user
 };
 
+/// Loads the system's time-zone database, once for the process; the error of a database that
+/// is missing or cannot be read. A program that looks zones up from several threads calls it
+/// before they start, so that none loads it while the process is short of file handles (a
+/// load that fails half-way stays half-loaded).
+std::optional<ZoneError> LoadZoneDatabase();
+
 /// The offset, daylight saving and abbreviation in force in a tz zone ("Asia/Kolkata",
 /// links such as "Asia/Calcutta" too) at a local clock time, from the system's tzdata.
 /// An unknown zone, an impossible date or time, or missing tzdata give an error. Safe to call

@@ -1,5 +1,12 @@
 #include "cli/chart_command_line.h"
 
+#include <array>
+#include <filesystem>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+#include "cli/chart/quoted_input.h"
 #include "cli/chart/varga_options.h"
 
 namespace tarvel::cli {
@@ -86,6 +93,30 @@ std::optional<std::string> ReadPictureSize(const ChartCommandLine& line, ExportT
   return std::nullopt;
 }
 
+// Two outputs in one file would leave only the last one written, with no word of it.
+std::optional<std::string> SameFileTwice(const ChartRequest& request) {
+  const std::array<std::pair<const char*, const std::optional<std::string>*>, 4> outputs{{
+      {"--save", &request.savePath},
+      {"--pdf", &request.exports.pdfPath},
+      {"--svg", &request.exports.svgPath},
+      {"--png", &request.exports.pngPath},
+  }};
+  std::vector<std::pair<const char*, std::filesystem::path>> seen;
+  for (const auto& [option, path] : outputs) {
+    if (!*path) continue;
+    std::error_code ignored;
+    const auto file = std::filesystem::weakly_canonical(std::filesystem::absolute(**path), ignored);
+    for (const auto& [earlier, earlierFile] : seen) {
+      if (file == earlierFile) {
+        return std::string(earlier) + " and " + option + " name the same file " +
+               QuotedForMessage(**path);
+      }
+    }
+    seen.emplace_back(option, file);
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 CLI::App* AddChartSubcommand(CLI::App& app, ChartCommandLine& line) {
@@ -118,6 +149,7 @@ std::variant<ChartRequest, std::string> ReadChartCommandLine(const ChartCommandL
     if (auto refusal = ReadVarga(*line.varga, request.varga)) return *refusal;
   }
   if (auto refusal = ReadPictureSize(line, request.exports)) return *refusal;
+  if (auto refusal = SameFileTwice(request)) return *refusal;
   if (request.openPath) return request;
   if (auto missing = MissingBirthOption(line)) return *missing;
   auto birth = BirthOf(line);

@@ -41,6 +41,10 @@ void WriteJson(const std::vector<Place>& places, std::ostream& out) {
 
 int RunPlacesCommand(const PlacesRequest& request, const LazyAtlas& atlas, std::ostream& out,
                      std::ostream& err) {
+  if (request.query.find_first_not_of(" \t") == std::string::npos) {
+    err << "tarvel-cli: the name to look up is empty\n";
+    return kExitBadInput;
+  }
   const std::vector<Place> places = atlas.Get().Complete(request.query, request.limit);
   if (places.empty()) {
     const auto resolution = atlas.Get().Resolve(request.query);

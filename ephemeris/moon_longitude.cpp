@@ -119,6 +119,8 @@ double MoonLongitude(double centuries) {
 double SiderealLongitude(double tropicalDeg, double correctionDeg) {
   double longitude = tropicalDeg + correctionDeg;
   if (longitude < 0) longitude += 360;
+  // Before the ayanamsa's zero year the correction is positive.
+  if (longitude >= 360) longitude -= 360;
   return longitude;
 }
 

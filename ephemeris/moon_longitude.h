@@ -7,8 +7,9 @@ namespace tarvel {
 /// centuries from J2000.0).
 double MoonLongitude(double centuries);
 
-/// Sidereal longitude, degrees: a tropical longitude in 0-360 plus the (negative) sidereal
-/// correction, brought back to positive by one turn when it falls below 0.
+/// Sidereal longitude, degrees in 0-360: a tropical longitude in 0-360 plus the sidereal
+/// correction (negative since the ayanamsa's zero year), brought back by one turn when it falls
+/// below 0 or reaches 360.
 double SiderealLongitude(double tropicalDeg, double correctionDeg);
 
 }  // namespace tarvel

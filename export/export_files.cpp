@@ -1,13 +1,17 @@
 #include "export/export_files.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
+#include <filesystem>
+#include <string_view>
 
+#include "app/files/replace_file.h"
 #include "export/chart_pages.h"
 #include "export/chart_picture.h"
 
@@ -16,10 +20,6 @@ namespace {
 
 constexpr double kPdfMarginMm = 15;
 constexpr int kCssPixelsPerInch = 96;
-
-std::optional<std::string> Reason(const QString& text) {
-  return text.toStdString();
-}
 
 QString TitleOf(const ChartDocument& document) {
   return "Tarvel: " + FromUtf8(document.header.title);
@@ -30,9 +30,12 @@ bool ValidSize(QSize size) {
          size.height() <= kMaxPictureSidePx;
 }
 
-std::optional<std::string> Commit(QSaveFile& file) {
-  if (!file.commit()) return Reason(file.errorString());
-  return std::nullopt;
+// Every export is drawn in memory first and then replaces the file as a saved reading does:
+// flushed, its size checked, then renamed, so a full disk leaves the old file whole and no
+// library reports its own write errors.
+std::optional<std::string> WriteFile(const QString& path, const QByteArray& bytes) {
+  return ReplaceFileContents(std::filesystem::path(QFile::encodeName(path).toStdString()),
+                             std::string_view(bytes.constData(), std::size_t(bytes.size())));
 }
 
 // The application's font under the name of the face it stands for, so that an SVG names a
@@ -53,19 +56,20 @@ void PaintPicture(QPainter& painter, const ChartDocument& document, QSize size) 
 }  // namespace
 
 std::optional<std::string> WritePdf(const QString& path, const ChartDocument& document) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return Reason(file.errorString());
-  QPdfWriter writer(&file);
-  writer.setPageSize(QPageSize(QPageSize::A4));
-  writer.setPageMargins(QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm),
-                        QPageLayout::Millimeter);
-  writer.setTitle(TitleOf(document));
-  writer.setCreator("Tarvel");
-  if (auto error = PrintChartDocument(writer, document, BaseFont())) {
-    file.cancelWriting();
-    return error;
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  {
+    // The writer ends the PDF when it goes.
+    QPdfWriter writer(&buffer);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm),
+                          QPageLayout::Millimeter);
+    writer.setTitle(TitleOf(document));
+    writer.setCreator("Tarvel");
+    if (auto error = PrintChartDocument(writer, document, BaseFont())) return error;
   }
-  return Commit(file);
+  return WriteFile(path, bytes);
 }
 
 std::optional<std::string> WritePng(const QString& path, const ChartDocument& document,
@@ -76,36 +80,31 @@ std::optional<std::string> WritePng(const QString& path, const ChartDocument& do
   QPainter painter(&image);
   PaintPicture(painter, document, size);
   painter.end();
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return Reason(file.errorString());
-  if (!image.save(&file, "PNG")) {
-    file.cancelWriting();
-    return Reason(file.error() != QFileDevice::NoError ? file.errorString()
-                                                       : "the image could not be encoded");
-  }
-  return Commit(file);
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!image.save(&buffer, "PNG")) return "the image could not be encoded";
+  return WriteFile(path, bytes);
 }
 
 std::optional<std::string> WriteSvg(const QString& path, const ChartDocument& document,
                                     QSize size) {
   if (!ValidSize(size)) return "the picture's size is out of range";
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return Reason(file.errorString());
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
   QSvgGenerator generator;
-  generator.setOutputDevice(&file);
+  generator.setOutputDevice(&buffer);
   // At 96 to the inch, as browsers count CSS pixels, the drawing opens at the asked size.
   generator.setResolution(kCssPixelsPerInch);
   generator.setSize(size);
   generator.setViewBox(QRect(QPoint(0, 0), size));
   generator.setTitle(TitleOf(document));
   QPainter painter;
-  if (!painter.begin(&generator)) {
-    file.cancelWriting();
-    return "the drawing could not be started";
-  }
+  if (!painter.begin(&generator)) return "the drawing could not be started";
   PaintPicture(painter, document, size);
   painter.end();
-  return Commit(file);
+  return WriteFile(path, bytes);
 }
 
 bool IsSvgPath(const QString& path) {

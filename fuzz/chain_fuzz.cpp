@@ -1,6 +1,6 @@
 // The calculation chain on any birth data and zone row, in every sky: no crash, and either a
-// refusal with no reading, or every place a finite number and a reading that runs through
-// every planet to the S Node's block.
+// refusal with no reading, or every place within 0-360 degrees, labelled with the chosen sky's
+// own ephemeris, and a reading that runs through every planet to the S Node's block.
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -38,12 +38,18 @@ SkySettings AnySky(FuzzBytes& bytes) {
   return settings;
 }
 
-void CheckPositions(const SkyPositions& positions) {
-  Require(std::isfinite(positions.ascendantDeg), "the ascendant is a number");
+bool OnCircle(double longitudeDeg) {
+  return longitudeDeg >= 0 && longitudeDeg < 360;
+}
+
+void CheckPositions(const SkyPositions& positions, SkyKind kind) {
+  Require(OnCircle(positions.ascendantDeg), "the ascendant is within 0-360 degrees");
   Require(std::isfinite(positions.chartCorrection), "the correction is a number");
   for (double longitudeDeg : positions.grahaDeg) {
-    Require(std::isfinite(longitudeDeg), "every graha's longitude is a number");
+    Require(OnCircle(longitudeDeg), "every graha's longitude is within 0-360 degrees");
   }
+  const bool classicLabel = positions.ephemeris == SkyEphemeris::ClassicFormulas;
+  Require(classicLabel == (kind == SkyKind::Classic), "the chart names the sky that computed it");
 }
 
 void CheckReading(const ChartResult& chart) {
@@ -82,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(state.Chart.reading.empty(), "a refused chart has no reading");
     return 0;
   }
-  CheckPositions(state.Chart.positions);
+  CheckPositions(state.Chart.positions, settings.kind);
   CheckReading(state.Chart);
   return 0;
 }

@@ -107,7 +107,7 @@ void frmMain::ChooseSky() {
   SaveSkySettings(settings, sky_);
   if (FrontView() != result_.Frame2) return;
   RunCalculationChain(state_, CurrentSky());
-  ShowChart(MakeChartDocument(state_));
+  ShowComputedChart();
 }
 
 void frmMain::ConnectAtlas() {
@@ -193,7 +193,7 @@ void frmMain::Calculate() {
   BirthForm form = ReadForm(input_);
   const std::optional<Refusal> refusal = CalculateReading(form, state_, sink_, CurrentSky());
   if (!refusal) {
-    ShowChart(MakeChartDocument(state_));
+  ShowComputedChart();
     return;
   }
   // A refusal for a missing direction has selected "North" or "East" in the form.
@@ -254,8 +254,19 @@ bool frmMain::OpenWith(const std::function<bool()>& open) {
   } else {
     atlasPlace_ = std::move(kept);
   }
-  if (opened) ShowChart(MakeChartDocument(state_));
+  if (opened) ShowComputedChart();
   return opened;
+}
+
+// A chart the sky could not compute is told in a message and never shown: the form stays in
+// front, so nothing of it can be printed or exported.
+void frmMain::ShowComputedChart() {
+  if (state_.Chart.error.empty()) {
+    ShowChart(MakeChartDocument(state_));
+    return;
+  }
+  views_->setCurrentWidget(input_.Frame1);
+  sink_.ShowMessage(state_.Chart.error, MessageIcon::Error);
 }
 
 void frmMain::ShowChart(const ChartDocument& document) {

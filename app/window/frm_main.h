@@ -104,6 +104,8 @@ class frmMain : public QMainWindow {
   void OpenSavedReading();
   /// Runs `open`, which fills the form from a reading file, and shows its chart if it gave one.
   bool OpenWith(const std::function<bool()>& open);
+  /// Shows the state's chart, or the sky's reason for giving none with the form in front.
+  void ShowComputedChart();
   void ConnectChartCommands();
   void EnableChartCommands();
 

@@ -1,5 +1,6 @@
 #include "cli/batch/batch_command.h"
 
+#include <filesystem>
 #include <fstream>
 #include <variant>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "cli/batch/batch_fields.h"
 #include "cli/batch/batch_pipeline.h"
 #include "cli/batch/batch_progress.h"
+#include "cli/batch/batch_resources.h"
 #include "cli/chart/exit_status.h"
 #include "cli/chart/quoted_input.h"
 
@@ -67,8 +69,10 @@ int Finish(bool allSucceeded, const LineReader& reader, std::ostream& out, std::
 // Computes every line from `firstNumber` on, one processor per job, and writes the output in
 // input order as it comes.
 int ComputeLines(LineReader& reader, BatchFormat format, const CsvHeader* header,
-                 std::uint64_t firstNumber, const BatchRequest& request, std::ostream& out,
+                 std::uint64_t firstNumber, const BatchRequest& given, std::ostream& out,
                  std::ostream& err) {
+  BatchRequest request = given;
+  request.jobs = PrepareWorkers(request.jobs);
   const Skies skies;
   const LazyAtlas ownAtlas;
   const ChartContext context{skies, request.atlas != nullptr ? *request.atlas : ownAtlas,
@@ -157,7 +161,8 @@ int RunBatchCommand(const BatchRequest& given, std::istream& standardInput, std:
   }
   if (request.inputPath == "-") return RunBatch(standardInput, request, out, err);
   std::ifstream file(request.inputPath, std::ios::binary);
-  if (!file) {
+  // A folder opens as a stream but gives no lines.
+  if (!file || std::filesystem::is_directory(request.inputPath)) {
     err << "tarvel-cli: cannot open " << QuotedForMessage(request.inputPath) << '\n';
     return kExitBadInput;
   }

@@ -7,6 +7,7 @@ namespace tarvel::cli {
 std::optional<OptionError> ChartWorker::AppendChartJson(BirthOptions options, std::string& out) {
   auto calculated = CalculateFromOptions(std::move(options), form_, state_, context_);
   if (auto* error = std::get_if<OptionError>(&calculated)) return std::move(*error);
+  if (!state_.Chart.error.empty()) return OptionError{state_.Chart.error};
   cli::AppendChartJson(state_, out, std::get<std::optional<PlaceUsed>>(calculated));
   return std::nullopt;
 }

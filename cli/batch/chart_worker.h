@@ -17,7 +17,8 @@ class ChartWorker {
   explicit ChartWorker(const ChartContext& context) : context_(context) {}
 
   /// Appends the chart of one birth to `out` as the JSON line `chart --json` prints (without
-  /// the line break); the refusal leaves `out` as it was.
+  /// the line break); the refusal, or the sky's reason for giving no chart, leaves `out` as it
+  /// was.
   std::optional<OptionError> AppendChartJson(BirthOptions options, std::string& out);
 
   /// The state of the last chart computed.

@@ -83,6 +83,11 @@ int RunChartCommand(const ChartRequest& request, const ChartContext& context, st
     err << "tarvel-cli: " << *refusal << '\n';
     return kExitBadInput;
   }
+  // A chart the sky could not compute is neither saved, drawn nor printed.
+  if (!state.Chart.error.empty()) {
+    err << "tarvel-cli: " << EscapedForMessage(state.Chart.error) << '\n';
+    return kExitFailed;
+  }
   const auto& place = std::get<std::optional<PlaceUsed>>(calculated);
   if (request.savePath) {
     if (auto error = SaveReading(*request.savePath, state.BirthData, form.cboTimeZone)) {

@@ -30,8 +30,8 @@ struct ChartRequest {
 /// naming the sky (and the place the atlas found) and, when asked, the Argala synthesis; or
 /// one JSON object. Files to export are
 /// written first, with the export module loaded only then. Returns the exit status; a
-/// refusal, or a file that cannot be saved or written, prints one line to `err` and nothing
-/// to `out`.
+/// refusal, a chart the sky cannot compute, or a file that cannot be saved or written, prints
+/// one line to `err` and nothing to `out`.
 int RunChartCommand(const ChartRequest& request, const ChartContext& context, std::ostream& out,
                     std::ostream& err);
 

@@ -19,7 +19,8 @@ struct PictureSize {
 };
 
 /// Reads `--size`: "WIDTHxHEIGHT" (e.g. "1200x900") or a width alone ("800"), each side 1 to
-/// 16384 pixels; the refusal's message otherwise.
+/// 16384 pixels, a width alone only as wide as keeps its natural height within that; the
+/// refusal's message otherwise.
 std::variant<PictureSize, std::string> ParsePictureSize(std::string_view text);
 
 /// The files `tarvel-cli chart` writes besides what it prints.

@@ -33,6 +33,8 @@ std::optional<CivilTime> LocalTimeOf(const BirthOptions& options) {
   const auto year = NumberAt(date, 0, 4), month = NumberAt(date, 5, 2), day = NumberAt(date, 8, 2);
   const auto hour = NumberAt(time, 0, colon), minute = NumberAt(time, colon + 1, 2);
   if (!year || !month || !day || !hour || !minute) return std::nullopt;
+  // A year the form refuses is refused in the date's own words, before any zone is sought.
+  if (*year < kFirstYear || *year > kLastYear) return std::nullopt;
   return CivilTime{*year, *month, *day, *hour, *minute};
 }
 

@@ -56,11 +56,13 @@ SkyResult PositionsAt(double jdUt, const BirthInstant& place, NodeKind node) {
 
 }  // namespace
 
-SwissSky::SwissSky(const SkySettings& settings) : settings_(settings) {
+SwissSky::SwissSky(const SkySettings& settings, std::string dataFolder)
+    : settings_(settings), dataFolder_(std::move(dataFolder)) {
   settings_.kind = SkyKind::Swiss;
 }
 
 SkyResult SwissSky::Positions(const BirthInstant& instant) const {
+  if (auto refusal = UseDataFolder(dataFolder_)) return Refusal(std::move(*refusal));
   // Set on every call: the mode lives in the library's per-thread state, which another
   // instance with another ayanamsa may have changed on this thread since.
   UseSiderealMode(SwissSiderealMode(settings_.ayanamsa));

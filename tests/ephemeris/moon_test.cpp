@@ -80,6 +80,10 @@ TEST(SiderealLongitudeTest, WrapsOnceBelowZero) {
   EXPECT_NEAR(SiderealLongitude(223.3161029, -23.8537257), 199.4623772, 1e-9);
 }
 
+TEST(SiderealLongitudeTest, WrapsOnceFromATurnUpBeforeTheAyanamsaZeroYear) {
+  EXPECT_NEAR(SiderealLongitude(359, 3.25), 2.25, 1e-9);
+}
+
 TEST(MoonLongitudeTest, StaysWithinOneTurnFarFromJ2000) {
   // About 1340 turns of mean longitude lie between 1900 and 2050.
   for (double centuries : {-1.0, -0.5, 0.5}) {

@@ -1,11 +1,17 @@
+#include <unistd.h>
+
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QCompleter>
 #include <QRadioButton>
 #include <QSettings>
 #include <QTest>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <nlohmann/json.hpp>
 
+#include "../example_birth.h"
 #include "app/window/form_mapping.h"
 #include "cli/cli_app.h"
 #include "positions/swiss/swiss_sky.h"
@@ -53,6 +59,25 @@ TEST_F(SkyWindowTest, TheChosenSkySurvivesARestart) {
   EXPECT_TRUE(restarted.SkyMenu().node[1]->isChecked());
   EXPECT_EQ(restarted.ChosenSky(),
             (SkySettings{SkyKind::Swiss, AyanamsaKind::Lahiri, NodeKind::True}));
+}
+
+TEST_F(SkyWindowTest, AChartTheSkyCannotComputeIsAMessageAndTheFormStays) {
+  const auto folder =
+      std::filesystem::temp_directory_path() / ("tvl_ephemeris_" + std::to_string(::getpid()));
+  std::filesystem::create_directories(folder);
+  std::ofstream(folder / "semo_18.se1");  // empty
+  ::setenv("SE_EPHE_PATH", folder.c_str(), 1);
+  frmMain refusing(sink, help);  // its skies read the folder now
+  ::unsetenv("SE_EPHE_PATH");
+  refusing.SkyMenu().mnuSwiss->trigger();
+  WriteForm(AshaForm(), refusing.Input());
+  refusing.Input().cmdCalculate->click();
+  std::filesystem::remove_all(folder);
+  EXPECT_EQ(MessageTexts(),
+            std::vector<std::string>{"the Swiss Ephemeris data file " +
+                                     (folder / "semo_18.se1").string() + " is empty"});
+  EXPECT_EQ(refusing.FrontView(), refusing.Input().Frame1);
+  EXPECT_FALSE(refusing.Menu().mnuExportPdf->isEnabled() || refusing.Menu().mnuPrint->isEnabled());
 }
 
 class AtlasWindowTest : public WindowTest {

@@ -1,4 +1,3 @@
-#include <swephexp.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -31,16 +30,14 @@ TEST(SwissSkyMoshierTest, MissingDataFilesAreReportedAsMoshier) {
     GTEST_SKIP() << "SE_EPHE_PATH overrides the folder this test points the library at";
   }
   const swiss_test::ReferenceChart chart = swiss_test::ReferenceCharts()[0];
-  const SwissSky sky({SkyKind::Swiss, AyanamsaKind::Lahiri, NodeKind::Mean});
+  const SkySettings settings{SkyKind::Swiss, AyanamsaKind::Lahiri, NodeKind::Mean};
   const std::filesystem::path empty = std::filesystem::temp_directory_path() /
                                       ("tarvel-no-ephemeris-" + std::to_string(::getpid()));
   std::filesystem::create_directories(empty);
+  const SwissSky sky(settings, empty.string());
   const BirthInstant instant = swiss_test::InstantFor(chart.birth, chart.zoneRow);
   SkyResult result;
-  OnOwnThread([&] {
-    swe_set_ephe_path((empty.string() + "/").c_str());
-    result = sky.Positions(instant);
-  });
+  OnOwnThread([&] { result = sky.Positions(instant); });
   std::filesystem::remove_all(empty);
   ASSERT_EQ(result.error, "");
   EXPECT_EQ(result.positions.ephemeris, SkyEphemeris::Moshier);
@@ -51,9 +48,12 @@ TEST(SwissSkyMoshierTest, MissingDataFilesAreReportedAsMoshier) {
               5 * kArcSecondDeg)
         << kPlanetNames[planet];
   }
-  // A thread that never pointed the library elsewhere still finds the data files.
+  // A sky of the installed folder on the same thread finds the data files again.
   SkyEphemeris elsewhere = SkyEphemeris::ClassicFormulas;
-  OnOwnThread([&] { elsewhere = sky.Positions(instant).positions.ephemeris; });
+  OnOwnThread([&] {
+    result = sky.Positions(instant);
+    elsewhere = SwissSky(settings).Positions(instant).positions.ephemeris;
+  });
   EXPECT_EQ(elsewhere, SkyEphemeris::SwissFiles);
 }
 

@@ -1,4 +1,4 @@
-#include "app/save_temp_file.h"
+#include "app/files/save_temp_file.h"
 
 #include <dirent.h>
 #include <fcntl.h>

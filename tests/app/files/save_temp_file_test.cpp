@@ -1,4 +1,4 @@
-#include "app/save_temp_file.h"
+#include "app/files/save_temp_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -7,8 +7,8 @@
 
 #include <csignal>
 
-#include "app/replace_file.h"
-#include "temp_folder.h"
+#include "app/files/replace_file.h"
+#include "tests/app/temp_folder.h"
 
 namespace tarvel {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/small_file.h"
+#include "app/files/small_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <optional>
 
-#include "app/unique_fd.h"
+#include "app/files/unique_fd.h"
 
 namespace tarvel {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/replace_file.h"
+#include "app/files/replace_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,8 +9,8 @@
 #include <utility>
 #include <variant>
 
-#include "app/save_temp_file.h"
-#include "app/unique_fd.h"
+#include "app/files/save_temp_file.h"
+#include "app/files/unique_fd.h"
 
 namespace tarvel {
 namespace {
@@ -90,6 +90,13 @@ int WriteAll(int fd, std::string_view bytes) {
   return 0;
 }
 
+// What the file system took is checked, not assumed: a short file never replaces a whole one.
+int HoldsAll(int fd, std::size_t size) {
+  struct stat status {};
+  if (::fstat(fd, &status) != 0) return errno;
+  return static_cast<std::size_t>(status.st_size) == size ? 0 : EIO;
+}
+
 // Only root may give a file away; anyone may keep its group if they belong to it. Neither
 // is worth failing the save for.
 int KeepOwner(int fd, const struct stat& old) {
@@ -107,7 +114,8 @@ int FillTemp(int fd, std::string_view bytes, const std::optional<struct stat>& o
     if (::fchmod(fd, old->st_mode & kPermissionBits) != 0) return errno;
   }
   // On disk before the rename, so that after a crash the target is never found empty.
-  return ::fsync(fd) == 0 ? 0 : errno;
+  if (::fsync(fd) != 0) return errno;
+  return HoldsAll(fd, bytes.size());
 }
 
 std::optional<std::string> ReplaceByRename(int folderFd, const std::string& name,

@@ -1,4 +1,4 @@
-#include "app/replace_file.h"
+#include "app/files/replace_file.h"
 
 #include <fcntl.h>
 #include <sched.h>
@@ -16,7 +16,7 @@
 #include <utility>
 #include <vector>
 
-#include "temp_folder.h"
+#include "tests/app/temp_folder.h"
 
 namespace tarvel {
 namespace {
