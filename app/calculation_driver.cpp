@@ -40,8 +40,8 @@ void ReadBirthData(const BirthForm& form, ChartState& state) {
   state.ZoneRow = form.cboTimeZone;
 }
 
-void RunCalculationChain(ChartState& state, const Sky& sky) {
-  state.Chart = ComputeChart(state.BirthData, state.ZoneRow, sky);
+void RunCalculationChain(ChartState& state, const Sky& sky, ChartParts parts) {
+  state.Chart = ComputeChart(state.BirthData, state.ZoneRow, sky, parts);
 }
 
 std::optional<Refusal> CalculateReading(BirthForm& form, ChartState& state, MessageSink& sink,

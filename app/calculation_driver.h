@@ -17,8 +17,8 @@ namespace tarvel {
 void ReadBirthData(const BirthForm& form, ChartState& state);
 
 /// The calculation chain on a filled BirthData: the sky places the points, then Argala and
-/// the reading; the chart replaces the state's last one.
-void RunCalculationChain(ChartState& state, const Sky& sky);
+/// the reading (unless `parts` leaves it out); the chart replaces the state's last one.
+void RunCalculationChain(ChartState& state, const Sky& sky, ChartParts parts = {});
 
 /// The calculate command: validation, ReadBirthData and the chain. Returns the refusal when
 /// the form was refused; then nothing but the form's missing direction has changed.

@@ -15,13 +15,13 @@ ChartSigns SignsOf(const SkyPositions& positions) {
 
 }  // namespace
 
-ChartResult ComputeChart(const BirthData& birth, int zoneRow, const Sky& sky) {
+ChartResult ComputeChart(const BirthData& birth, int zoneRow, const Sky& sky, ChartParts parts) {
   ChartResult chart;
   chart.sky = sky.Settings();
   chart.positions = sky.Positions(birth, zoneRow);
   chart.signs = SignsOf(chart.positions);
   chart.argala = EvaluateArgala(chart.signs);
-  chart.reading = BuildReading(chart.argala);
+  if (parts.Has(kReadingPart)) chart.reading = BuildReading(chart.argala);
   return chart;
 }
 

@@ -18,7 +18,19 @@ struct ChartResult {
   bool operator==(const ChartResult&) const = default;
 };
 
+/// A part of a chart a front end may go without, as a bit; the positions, signs, houses and
+/// both lists are always computed.
+enum ChartPart : unsigned { kReadingPart = 1u << 0 };
+
+/// The optional parts of a chart to compute, every one unless told otherwise. A part left out
+/// stays empty in the result.
+struct ChartParts {
+  unsigned bits = ~0u;
+  constexpr bool Has(ChartPart part) const { return (bits & part) != 0; }
+};
+
 /// Computes the chart of a birth in a sky; `zoneRow` (0-70) is the zone's row in the list.
-ChartResult ComputeChart(const BirthData& birth, int zoneRow, const Sky& sky);
+ChartResult ComputeChart(const BirthData& birth, int zoneRow, const Sky& sky,
+                         ChartParts parts = {});
 
 }  // namespace tarvel

@@ -37,6 +37,9 @@ CLI::App* AddBatchSubcommand(CLI::App& app, BatchCommandLine& line) {
       ->add_option("--format", line.formatName,
                    "json or csv; when left out, an input starting with '{' is JSON lines")
       ->check(CLI::IsMember({"json", "csv"}));
+  batch->add_option("--fields", line.fields,
+                    "Write only these top-level keys of each chart's JSON, in this order, "
+                    "e.g. PlanetSigns,ArgalaList");
   line.request.jobs = DefaultJobs();
   batch->add_option("--jobs", line.request.jobs, "Worker threads (default: one per processor)")
       ->check(CLI::Range(1, 256));
@@ -58,6 +61,13 @@ int RunBatchSubcommand(BatchCommandLine& line, std::ostream& out, std::ostream& 
     return kExitBadInput;
   }
   line.request.sky = std::get<SkyChoice>(sky);
+  // Fields are checked before any line is read, so a misspelt one costs no work.
+  auto output = MakeBatchOutput(line.fields);
+  if (const auto* refusal = std::get_if<std::string>(&output)) {
+    err << "tarvel-cli: " << *refusal << '\n';
+    return kExitBadInput;
+  }
+  line.request.output = std::get<std::unique_ptr<BatchOutput>>(output).get();
   return RunBatchCommand(line.request, std::cin, out, err);
 }
 

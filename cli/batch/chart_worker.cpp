@@ -4,8 +4,13 @@
 
 namespace tarvel::cli {
 
+std::variant<std::optional<PlaceUsed>, OptionError> ChartWorker::Calculate(BirthOptions options,
+                                                                           ChartParts parts) {
+  return CalculateFromOptions(std::move(options), form_, state_, context_, parts);
+}
+
 std::optional<OptionError> ChartWorker::AppendChartJson(BirthOptions options, std::string& out) {
-  auto calculated = CalculateFromOptions(std::move(options), form_, state_, context_);
+  auto calculated = Calculate(std::move(options), {});
   if (auto* error = std::get_if<OptionError>(&calculated)) return std::move(*error);
   cli::AppendChartJson(state_, out, std::get<std::optional<PlaceUsed>>(calculated));
   return std::nullopt;
