@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string_view>
 
 namespace tarvel {
@@ -8,6 +9,11 @@ namespace tarvel {
 inline constexpr std::string_view kSignAbbrevs = "AriTauGemCanLeoVirLibScoSagCapAquPis";
 inline constexpr int kSignCount = 12;
 inline constexpr int kSignAbbrevLength = 3;
+
+/// The signs' full names, Aries first.
+inline constexpr std::array<std::string_view, kSignCount> kSignNames = {
+    "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
+    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 
 /// The sign `steps` signs after `sign` (before it when negative), 0 (Aries) to 11 (Pisces).
 constexpr int SignAfter(int sign, int steps) {

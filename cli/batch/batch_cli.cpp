@@ -19,7 +19,8 @@ constexpr const char* kBatchFooter =
     "A line may name a place instead of the zone and coordinates (\"place\": \"Mumbai, India\")\n"
     "and its own sky (\"sky\", \"ayanamsa\", \"node\", as the options below).\n"
     "Output: one JSON line per input line, in order: the chart as 'chart --json' prints it,\n"
-    "or {\"line\": N, \"error\": \"...\"}. Exit status 0 when every line gave a chart, else 1.\n";
+    "or {\"line\": N, \"error\": \"...\"}. With --output csv, a header and one row per input\n"
+    "line, its error in the last column. Exit status 0 when every line gave a chart, else 1.\n";
 
 std::size_t DefaultJobs() {
   const unsigned processors = std::thread::hardware_concurrency();
@@ -37,9 +38,13 @@ CLI::App* AddBatchSubcommand(CLI::App& app, BatchCommandLine& line) {
       ->add_option("--format", line.formatName,
                    "json or csv; when left out, an input starting with '{' is JSON lines")
       ->check(CLI::IsMember({"json", "csv"}));
+  batch
+      ->add_option("--output", line.outputName,
+                   "json: one chart's JSON per line; csv: a header, then one row per line")
+      ->check(CLI::IsMember({"json", "csv"}));
   batch->add_option("--fields", line.fields,
-                    "Write only these top-level keys of each chart's JSON, in this order, "
-                    "e.g. PlanetSigns,ArgalaList");
+                    "Write only these top-level keys of each chart's JSON, or these CSV "
+                    "columns, in this order, e.g. PlanetSigns,ArgalaList");
   line.request.jobs = DefaultJobs();
   batch->add_option("--jobs", line.request.jobs, "Worker threads (default: one per processor)")
       ->check(CLI::Range(1, 256));
@@ -62,7 +67,9 @@ int RunBatchSubcommand(BatchCommandLine& line, std::ostream& out, std::ostream& 
   }
   line.request.sky = std::get<SkyChoice>(sky);
   // Fields are checked before any line is read, so a misspelt one costs no work.
-  auto output = MakeBatchOutput(line.fields);
+  auto output = MakeBatchOutput(
+      line.outputName == "csv" ? BatchOutputFormat::Csv : BatchOutputFormat::JsonLines,
+      line.fields);
   if (const auto* refusal = std::get_if<std::string>(&output)) {
     err << "tarvel-cli: " << *refusal << '\n';
     return kExitBadInput;

@@ -15,12 +15,13 @@ namespace tarvel::cli {
 struct BatchCommandLine {
   BatchRequest request;
   std::string formatName;             ///< "json", "csv" or empty
+  std::string outputName = "json";    ///< "json" or "csv"
   std::optional<std::string> fields;  ///< the comma-separated fields to write, if not all
   SkyOptionTexts sky;                 ///< the sky of lines that name none
 };
 
-/// Adds `batch [FILE|-] [--format json|csv] [--fields K1,K2,...] [--jobs N] [--pdf-dir DIR]`
-/// and the sky options to the command line.
+/// Adds `batch [FILE|-] [--format json|csv] [--output json|csv] [--fields K1,K2,...] [--jobs N]
+/// [--pdf-dir DIR]` and the sky options to the command line.
 CLI::App* AddBatchSubcommand(CLI::App& app, BatchCommandLine& line);
 
 /// Runs the parsed batch subcommand on the file or the standard input. The progress line is

@@ -1,5 +1,6 @@
 #include "cli/batch/batch_output.h"
 
+#include "cli/batch/batch_csv_output.h"
 #include "cli/batch/batch_fields.h"
 
 namespace tarvel::cli {
@@ -14,7 +15,12 @@ void JsonLinesOutput::AppendError(std::uint64_t lineNumber, std::string_view mes
 }
 
 std::variant<std::unique_ptr<BatchOutput>, std::string> MakeBatchOutput(
-    const std::optional<std::string>& fields) {
+    BatchOutputFormat format, const std::optional<std::string>& fields) {
+  if (format == BatchOutputFormat::Csv) {
+    auto csv = CsvOutput::Make(fields);
+    if (auto* refusal = std::get_if<std::string>(&csv)) return std::move(*refusal);
+    return std::make_unique<CsvOutput>(std::move(std::get<CsvOutput>(csv)));
+  }
   if (!fields) return std::make_unique<JsonLinesOutput>();
   auto selection = ChartJsonSelection::Parse(*fields);
   if (auto* refusal = std::get_if<std::string>(&selection)) return std::move(*refusal);

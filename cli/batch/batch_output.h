@@ -43,10 +43,14 @@ class JsonLinesOutput : public BatchOutput {
   ChartParts needs_;
 };
 
-/// The output for, when given, a comma-separated list of the fields to write in the order to
-/// write them; the refusal of an unknown field lists the known ones.
+/// The output format of a batch.
+enum class BatchOutputFormat { JsonLines, Csv };
+
+/// The output in a format with, when given, a comma-separated list of the fields to write
+/// (JSON keys or CSV columns) in the order to write them; the refusal of an unknown field
+/// lists the known ones.
 std::variant<std::unique_ptr<BatchOutput>, std::string> MakeBatchOutput(
-    const std::optional<std::string>& fields);
+    BatchOutputFormat format, const std::optional<std::string>& fields);
 
 /// The whole chart's JSON, for a batch asked for no other output.
 const BatchOutput& WholeJsonOutput();

@@ -106,17 +106,17 @@ std::string_view EphemerisName(SkyEphemeris ephemeris) {
 
 void SkyJson(const ChartJsonSource& source, JsonText& json) {
   const ChartResult& chart = Chart(source);
-  const bool classic = chart.sky.kind == SkyKind::Classic;
+  const SkyNames names = NamesOfSky(chart);
   json.BeginObject();
   json.Key("Name");
-  json.String(SkyCommandName(chart.sky.kind));
+  json.String(names.sky);
   json.Key("Ephemeris");
   json.String(EphemerisName(chart.positions.ephemeris));
   json.Key("Ayanamsa");
-  json.String(classic ? "Classic" : AyanamsaDisplayName(chart.sky.ayanamsa));
+  json.String(names.ayanamsa);
   SeventeenDigits("AyanamsaDegrees", -chart.positions.chartCorrection, json);
   json.Key("Node");
-  json.String(NodeName(classic ? NodeKind::Mean : chart.sky.node));
+  json.String(names.node);
   json.EndObject();
 }
 
@@ -199,6 +199,14 @@ std::string KnownKeys() {
 }
 
 }  // namespace
+
+SkyNames NamesOfSky(const ChartResult& chart) {
+  // The classic formulas have one ayanamsa and one node of their own, whatever was chosen.
+  const bool classic = chart.sky.kind == SkyKind::Classic;
+  return {SkyCommandName(chart.sky.kind),
+          classic ? "Classic" : AyanamsaDisplayName(chart.sky.ayanamsa),
+          NodeName(classic ? NodeKind::Mean : chart.sky.node)};
+}
 
 std::span<const ChartJsonKey> ChartJsonKeys() {
   return kChartJsonKeys;

@@ -29,6 +29,14 @@ struct ChartJsonKey {
   bool (*present)(const ChartJsonSource& source) = nullptr;
 };
 
+/// The names the chart's JSON gives the choices of the sky that computed it ("Sky" object).
+struct SkyNames {
+  std::string_view sky;
+  std::string_view ayanamsa;
+  std::string_view node;
+};
+SkyNames NamesOfSky(const ChartResult& chart);
+
 /// Every key in the order a whole chart's JSON writes them.
 std::span<const ChartJsonKey> ChartJsonKeys();
 
