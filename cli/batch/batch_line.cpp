@@ -1,7 +1,6 @@
 #include "cli/batch/batch_line.h"
 
 #include "cli/batch/batch_fields.h"
-#include "cli/batch/batch_json_line.h"
 #include "cli/chart/utf8.h"
 
 namespace tarvel::cli {
@@ -30,7 +29,7 @@ std::optional<std::string> BatchLineProcessor::AppendChart(std::string_view text
   if (const auto* refusal = std::get_if<std::string>(&checked)) return *refusal;
   const std::string_view line = std::get<std::string_view>(checked);
   if (line.find_first_not_of(" \t") == std::string_view::npos) return "empty line";
-  auto parsed = format_ == BatchFormat::JsonLines ? ParseJsonBirthLine(line)
+  auto parsed = format_ == BatchFormat::JsonLines ? jsonReader_.Parse(line)
                                                   : header_->ParseLine(line, cells_);
   if (auto* refusal = std::get_if<std::string>(&parsed)) return std::move(*refusal);
   auto calculated = worker_.Calculate(std::move(std::get<BirthOptions>(parsed)), output_.Needs());

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/batch/batch_csv.h"
+#include "cli/batch/batch_json_fast.h"
 #include "cli/batch/batch_lines.h"
 #include "cli/batch/batch_output.h"
 #include "cli/batch/chart_worker.h"
@@ -51,6 +52,7 @@ class BatchLineProcessor {
   const CsvHeader* header_;
   ChartWorker worker_;
   const BatchOutput& output_;
+  JsonBirthLineReader jsonReader_;
   std::vector<std::string> cells_;
 };
 
