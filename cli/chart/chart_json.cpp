@@ -9,6 +9,7 @@
 #include "base/text.h"
 #include "cli/chart/json_text.h"
 #include "cli/chart/quoted_input.h"
+#include "cli/chart/seventeen_digits.h"
 #include "positions/sky_settings.h"
 
 namespace tarvel::cli {
@@ -53,11 +54,11 @@ void TextArray(const Items& items, JsonText& json, Write write) {
 }
 
 // Numbers are promised with 17 significant digits, more than the shortest text that reads
-// back to the same double; to_chars with a precision writes what printf's %.17g writes.
+// back to the same double.
 void SeventeenDigits(double value, JsonText& json) {
-  char text[32];
-  const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 17);
-  json.RawNumber(std::string_view(text, static_cast<std::size_t>(end.ptr - text)));
+  char text[kSeventeenDigitsMaxBytes];
+  const char* end = WriteSeventeenDigits(value, text);
+  json.RawNumber(std::string_view(text, static_cast<std::size_t>(end - text)));
 }
 
 void SeventeenDigits(std::string_view key, double value, JsonText& json) {
