@@ -25,6 +25,7 @@ struct BirthOptions {
   std::optional<std::string> country;
   std::optional<std::string> place;  ///< "City", "City, Country" or "City, State, Country"
   SkyChoice sky;
+  bool operator==(const BirthOptions&) const = default;
 };
 
 /// The message of a refused birth, one line, meant for a person.
