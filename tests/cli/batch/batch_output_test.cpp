@@ -4,11 +4,11 @@
 
 #include <nlohmann/json.hpp>
 
+#include "batch_test_support.h"
 #include "cli/batch/batch_csv_output.h"
 #include "cli/batch/batch_json_fast.h"
 #include "cli/batch/batch_json_line.h"
 #include "cli/batch/batch_output.h"
-#include "cli/batch/batch_test_support.h"
 
 namespace tarvel::testing {
 namespace {
