@@ -209,10 +209,6 @@ SkyNames NamesOfSky(const ChartResult& chart) {
           NodeName(classic ? NodeKind::Mean : chart.sky.node)};
 }
 
-std::span<const ChartJsonKey> ChartJsonKeys() {
-  return kChartJsonKeys;
-}
-
 ChartJsonSelection::ChartJsonSelection() {
   for (const ChartJsonKey& key : kChartJsonKeys) keys_.push_back(&key);
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -36,9 +35,6 @@ struct SkyNames {
   std::string_view node;
 };
 SkyNames NamesOfSky(const ChartResult& chart);
-
-/// Every key in the order a whole chart's JSON writes them.
-std::span<const ChartJsonKey> ChartJsonKeys();
 
 /// The keys a JSON line holds, in the order they are written.
 class ChartJsonSelection {
