@@ -9,6 +9,7 @@
 #include "cli/batch/batch_json_fast.h"
 #include "cli/batch/batch_json_line.h"
 #include "cli/batch/batch_output.h"
+#include "cli/chart/seventeen_digits.h"
 
 namespace tarvel::testing {
 namespace {
@@ -103,6 +104,26 @@ TEST(BatchCsv, CellsAreQuotedAsRfc4180Asks) {
     std::string out;
     cli::AppendCsvCell(cell, out);
     EXPECT_EQ(out, written);
+  }
+}
+
+// What C's printf("%.17g") writes for each, worked from the doubles' exact binary values.
+TEST(SeventeenDigits, WritesWhatPrintfWrites) {
+  const std::vector<std::pair<double, std::string>> cases = {
+      {0.1, "0.10000000000000001"},
+      {0.3, "0.29999999999999999"},
+      {2.0 / 3.0, "0.66666666666666663"},
+      {1.0000000000000002, "1.0000000000000002"},
+      {360, "360"},
+      {-23.5, "-23.5"},
+      {0.001, "0.001"},
+      {99.999999999999986, "99.999999999999986"},
+      {1e-5, "1.0000000000000001e-05"},
+      {0, "0"}};
+  for (const auto& [value, text] : cases) {
+    char written[cli::kSeventeenDigitsMaxBytes];
+    const char* end = cli::WriteSeventeenDigits(value, written);
+    EXPECT_EQ(std::string(written, static_cast<std::size_t>(end - written)), text);
   }
 }
 
