@@ -40,8 +40,9 @@ void ReadBirthData(const BirthForm& form, ChartState& state) {
   state.ZoneRow = form.cboTimeZone;
 }
 
-void RunCalculationChain(ChartState& state, const Sky& sky, std::optional<Varga> varga) {
-  state.Chart = ComputeChart(state.BirthData, state.ZoneRow, sky, varga);
+void RunCalculationChain(ChartState& state, const Sky& sky, std::optional<Varga> varga,
+                         ChartParts parts) {
+  state.Chart = ComputeChart(state.BirthData, state.ZoneRow, sky, varga, parts);
 }
 
 std::optional<Refusal> CalculateReading(BirthForm& form, ChartState& state, MessageSink& sink,

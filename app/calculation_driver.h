@@ -17,10 +17,10 @@ namespace tarvel {
 void ReadBirthData(const BirthForm& form, ChartState& state);
 
 /// The calculation chain on a filled BirthData: the sky places the points, then the signs in
-/// the varga (the Rasi chart when none is asked for), Argala and the reading; the chart
-/// replaces the state's last one.
+/// the varga (the Rasi chart when none is asked for), Argala, the reading and the synthesis
+/// (unless `parts` leaves them out); the chart replaces the state's last one.
 void RunCalculationChain(ChartState& state, const Sky& sky,
-                         std::optional<Varga> varga = std::nullopt);
+                         std::optional<Varga> varga = std::nullopt, ChartParts parts = {});
 
 /// The calculate command: validation, ReadBirthData and the chain. Returns the refusal when
 /// the form was refused; then nothing but the form's missing direction has changed.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <vector>
 
 namespace tarvel {
 
@@ -22,6 +23,18 @@ constexpr char FoldAsciiCase(char c) {
 /// "true"); bytes outside ASCII must match exactly.
 constexpr bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
   return std::ranges::equal(a, b, {}, FoldAsciiCase, FoldAsciiCase);
+}
+
+/// The pieces of `text` between its commas, empty ones included: "a,,b" gives "a", "", "b".
+inline std::vector<std::string_view> SplitAtCommas(std::string_view text) {
+  std::vector<std::string_view> pieces;
+  for (std::size_t comma = text.find(','); comma != std::string_view::npos;
+       comma = text.find(',')) {
+    pieces.push_back(text.substr(0, comma));
+    text.remove_prefix(comma + 1);
+  }
+  pieces.push_back(text);
+  return pieces;
 }
 
 }  // namespace tarvel

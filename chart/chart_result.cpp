@@ -11,19 +11,19 @@ ChartSigns SignsInVarga(const SkyPositions& positions, Varga varga) {
   return signs;
 }
 
-ChartResult InVarga(ChartResult chart, std::optional<Varga> varga) {
+ChartResult InVarga(ChartResult chart, std::optional<Varga> varga, ChartParts parts) {
   chart.varga = varga;
   chart.rasiSigns = SignsInVarga(chart.positions, Varga::D1);
   const Varga shown = varga.value_or(Varga::D1);
   chart.signs = shown == Varga::D1 ? chart.rasiSigns : SignsInVarga(chart.positions, shown);
   chart.argala = EvaluateArgala(chart.signs);
-  chart.reading = BuildReading(chart.argala);
-  chart.summary = SummariseArgala(chart.signs);
+  if (parts.Has(kReadingPart)) chart.reading = BuildReading(chart.argala);
+  if (parts.Has(kSummaryPart)) chart.summary = SummariseArgala(chart.signs);
   return chart;
 }
 
 ChartResult ComputeChart(const BirthData& birth, int zoneRow, const Sky& sky,
-                         std::optional<Varga> varga) {
+                         std::optional<Varga> varga, ChartParts parts) {
   ChartResult chart;
   chart.sky = sky.Settings();
   chart.varga = varga;
@@ -39,7 +39,7 @@ ChartResult ComputeChart(const BirthData& birth, int zoneRow, const Sky& sky,
     return chart;
   }
   chart.positions = places.positions;
-  return InVarga(std::move(chart), varga);
+  return InVarga(std::move(chart), varga, parts);
 }
 
 }  // namespace tarvel

@@ -32,17 +32,29 @@ struct ChartResult {
   bool operator==(const ChartResult&) const = default;
 };
 
+/// A part of a chart a front end may go without, as a bit; the positions, signs, houses and
+/// both lists are always computed.
+enum ChartPart : unsigned { kReadingPart = 1u << 0, kSummaryPart = 1u << 1 };
+
+/// The optional parts of a chart to compute, every one unless told otherwise. A part left out
+/// stays empty in the result.
+struct ChartParts {
+  unsigned bits = ~0u;
+  constexpr bool Has(ChartPart part) const { return (bits & part) != 0; }
+};
+
 /// The signs of the ascendant and the nine grahas, by their sidereal longitudes, in a varga.
 ChartSigns SignsInVarga(const SkyPositions& positions, Varga varga);
 
 /// The chart of the same positions in a varga (none: the Rasi chart, none asked for): its
-/// signs, Argala, reading and synthesis; the sky is not computed again.
-ChartResult InVarga(ChartResult chart, std::optional<Varga> varga);
+/// signs, Argala, and the reading and synthesis that `parts` asks for; the sky is not computed
+/// again.
+ChartResult InVarga(ChartResult chart, std::optional<Varga> varga, ChartParts parts = {});
 
 /// Computes the chart of a birth in a sky and a varga (the Rasi chart when none is asked
 /// for); `zoneRow` (0-70) is the zone's row in the list. When the birth has no instant or the
 /// sky refuses it, the result holds the sky's settings and the error, and nothing else.
 ChartResult ComputeChart(const BirthData& birth, int zoneRow, const Sky& sky,
-                         std::optional<Varga> varga = std::nullopt);
+                         std::optional<Varga> varga = std::nullopt, ChartParts parts = {});
 
 }  // namespace tarvel

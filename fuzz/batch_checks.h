@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "cli/batch/batch_output.h"
+
 namespace tarvel::fuzz {
 
 /// How many lines a batch reads from `input`: a UTF-8 byte order mark at the start is no
@@ -17,11 +19,19 @@ struct BatchOutcome {
   int status = -1;
   std::string output;
 };
-BatchOutcome RunBatchOn(std::string_view input, bool csv);
+/// With an output, the lines are written as it writes them; without, as whole charts' JSON.
+BatchOutcome RunBatchOn(std::string_view input, bool csv, const cli::BatchOutput* output = nullptr);
 
 /// Every output line is one JSON object, in order: the chart of a line, or the error of the
 /// line it stands for, numbered from `firstLineNumber`. There must be `expectedLines` of them.
+/// A chart's line is told by `chartKey`, the first key its output writes.
 void CheckBatchOutput(std::string_view output, std::uint64_t firstLineNumber,
-                      std::size_t expectedLines);
+                      std::size_t expectedLines, std::string_view chartKey = "BirthData");
+
+/// The output is a CSV header of `columns` cells, then `expectedLines` rows of as many cells.
+void CheckCsvOutput(std::string_view output, std::size_t columns, std::size_t expectedLines);
+
+/// The fast JSON line reader gives what the careful one gives, line by line.
+void CheckJsonReadersAgree(std::string_view input);
 
 }  // namespace tarvel::fuzz

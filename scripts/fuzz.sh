@@ -10,7 +10,8 @@ root=$(pwd)
 seconds=${1:-60}
 shift $(($# > 0 ? 1 : 0))
 targets=("$@")
-((${#targets[@]})) || targets=(reading_file_fuzz batch_json_fuzz batch_csv_fuzz cli_fuzz chain_fuzz)
+((${#targets[@]})) || targets=(reading_file_fuzz batch_json_fuzz batch_csv_fuzz batch_output_fuzz cli_fuzz
+                                 chain_fuzz)
 
 bash scripts/install-deps.sh build fuzz
 # Assertions stay on (no NDEBUG): they are findings too.

@@ -193,7 +193,7 @@ void frmMain::Calculate() {
   BirthForm form = ReadForm(input_);
   const std::optional<Refusal> refusal = CalculateReading(form, state_, sink_, CurrentSky());
   if (!refusal) {
-  ShowComputedChart();
+    ShowComputedChart();
     return;
   }
   // A refusal for a missing direction has selected "North" or "East" in the form.

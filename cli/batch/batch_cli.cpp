@@ -21,7 +21,8 @@ constexpr const char* kBatchFooter =
     "and its own sky (\"sky\", \"ayanamsa\", \"node\") and varga (\"varga\": 9), as the\n"
     "options below.\n"
     "Output: one JSON line per input line, in order: the chart as 'chart --json' prints it,\n"
-    "or {\"line\": N, \"error\": \"...\"}. Exit status 0 when every line gave a chart, else 1.\n";
+    "or {\"line\": N, \"error\": \"...\"}. With --output csv, a header and one row per input\n"
+    "line, its error in the last column. Exit status 0 when every line gave a chart, else 1.\n";
 
 std::size_t DefaultJobs() {
   const unsigned processors = std::thread::hardware_concurrency();
@@ -39,6 +40,13 @@ CLI::App* AddBatchSubcommand(CLI::App& app, BatchCommandLine& line) {
       ->add_option("--format", line.formatName,
                    "json or csv; when left out, an input starting with '{' is JSON lines")
       ->check(CLI::IsMember({"json", "csv"}));
+  batch
+      ->add_option("--output", line.outputName,
+                   "json: one chart's JSON per line; csv: a header, then one row per line")
+      ->check(CLI::IsMember({"json", "csv"}));
+  batch->add_option("--fields", line.fields,
+                    "Write only these top-level keys of each chart's JSON, or these CSV "
+                    "columns, in this order, e.g. PlanetSigns,ArgalaList");
   line.request.jobs = DefaultJobs();
   batch->add_option("--jobs", line.request.jobs, "Worker threads (default: one per processor)")
       ->check(CLI::Range(1, 256));
@@ -64,6 +72,15 @@ int RunBatchSubcommand(BatchCommandLine& line, std::ostream& out, std::ostream& 
     return kExitBadInput;
   }
   line.request.sky = std::get<SkyChoice>(sky);
+  // Fields are checked before any line is read, so a misspelt one costs no work.
+  auto output = MakeBatchOutput(
+      line.outputName == "csv" ? BatchOutputFormat::Csv : BatchOutputFormat::JsonLines,
+      line.fields);
+  if (const auto* refusal = std::get_if<std::string>(&output)) {
+    err << "tarvel-cli: " << *refusal << '\n';
+    return kExitBadInput;
+  }
+  line.request.output = std::get<std::unique_ptr<BatchOutput>>(output).get();
   return RunBatchCommand(line.request, std::cin, out, err);
 }
 

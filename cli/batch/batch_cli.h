@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <ostream>
+#include <string>
 
 #include <CLI/CLI.hpp>
 
@@ -12,13 +14,15 @@ namespace tarvel::cli {
 /// The batch subcommand's options as parsed.
 struct BatchCommandLine {
   BatchRequest request;
-  std::string formatName;            ///< "json", "csv" or empty
-  SkyOptionTexts sky;                ///< the sky of lines that name none
-  std::optional<std::string> varga;  ///< --varga as typed: the varga of lines that name none
+  std::string formatName;             ///< "json", "csv" or empty
+  std::string outputName = "json";    ///< "json" or "csv"
+  std::optional<std::string> fields;  ///< the comma-separated fields to write, if not all
+  SkyOptionTexts sky;                 ///< the sky of lines that name none
+  std::optional<std::string> varga;   ///< --varga as typed: the varga of lines that name none
 };
 
-/// Adds `batch [FILE|-] [--format json|csv] [--jobs N] [--pdf-dir DIR]` and the sky options to the
-/// command line.
+/// Adds `batch [FILE|-] [--format json|csv] [--output json|csv] [--fields K1,K2,...] [--jobs N]
+/// [--pdf-dir DIR]` and the sky options to the command line.
 CLI::App* AddBatchSubcommand(CLI::App& app, BatchCommandLine& line);
 
 /// Runs the parsed batch subcommand on the file or the standard input. The progress line is

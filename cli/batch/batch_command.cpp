@@ -53,6 +53,10 @@ void ComputeJob(BatchLineProcessor& processor, bool keepPdfs, BatchJob& job) {
   }
 }
 
+const BatchOutput& Output(const BatchRequest& request) {
+  return request.output != nullptr ? *request.output : WholeJsonOutput();
+}
+
 int Finish(bool allSucceeded, const LineReader& reader, std::ostream& out, std::ostream& err) {
   out.flush();
   if (!out) {
@@ -80,7 +84,7 @@ int ComputeLines(LineReader& reader, BatchFormat format, const CsvHeader* header
   std::vector<BatchLineProcessor> processors;
   processors.reserve(request.jobs);
   for (std::size_t job = 0; job < request.jobs; ++job) {
-    processors.emplace_back(format, header, context);
+    processors.emplace_back(format, header, context, Output(request));
   }
   BatchProgress progress(err, request.showProgress);
   std::uint64_t nextNumber = firstNumber;
@@ -131,6 +135,7 @@ int RunBatch(std::istream& in, const BatchRequest& request, std::ostream& out, s
   }
   LineReader reader(in, kMaxBatchLineBytes);
   const BatchFormat format = request.format.value_or(DetectFormat(reader.FirstNonBlankByte()));
+  out << Output(request).Header();
   if (format == BatchFormat::JsonLines) {
     return ComputeLines(reader, format, nullptr, 1, request, out, err);
   }
@@ -140,7 +145,9 @@ int RunBatch(std::istream& in, const BatchRequest& request, std::ostream& out, s
   const auto header = ReadHeader(text, *shape);
   if (const auto* refusal = std::get_if<std::string>(&header)) {
     // Without its header no line of a CSV input can be read.
-    out << LineErrorJson(1, *refusal) << '\n';
+    std::string line;
+    Output(request).AppendError(1, *refusal, line);
+    out << line << '\n';
     return Finish(false, reader, out, err);
   }
   return ComputeLines(reader, format, &std::get<CsvHeader>(header), 2, request, out, err);

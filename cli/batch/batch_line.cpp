@@ -31,19 +31,19 @@ std::optional<std::string> BatchLineProcessor::AppendChart(std::string_view text
   if (const auto* refusal = std::get_if<std::string>(&checked)) return *refusal;
   const std::string_view line = std::get<std::string_view>(checked);
   if (TrimSpaces(line, " \t").empty()) return "empty line";
-  auto parsed = format_ == BatchFormat::JsonLines ? ParseJsonBirthLine(line)
+  auto parsed = format_ == BatchFormat::JsonLines ? jsonReader_.Parse(line)
                                                   : header_->ParseLine(line, cells_);
   if (auto* refusal = std::get_if<std::string>(&parsed)) return std::move(*refusal);
-  if (auto error = worker_.AppendChartJson(std::move(std::get<BirthOptions>(parsed)), output)) {
-    return std::move(error->message);
-  }
+  auto calculated = worker_.Calculate(std::move(std::get<BirthOptions>(parsed)), output_.Needs());
+  if (auto* error = std::get_if<OptionError>(&calculated)) return std::move(error->message);
+  output_.AppendChart({worker_.State(), std::get<std::optional<PlaceUsed>>(calculated)}, output);
   return std::nullopt;
 }
 
 bool BatchLineProcessor::AppendOutput(std::uint64_t lineNumber, std::string_view text,
                                       const LineShape& shape, std::string& output) {
   const auto refusal = AppendChart(text, shape, output);
-  if (refusal) output += LineErrorJson(lineNumber, *refusal);
+  if (refusal) output_.AppendError(lineNumber, *refusal, output);
   output += '\n';
   return !refusal;
 }

@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "cli/batch/batch_csv.h"
+#include "cli/batch/batch_json_fast.h"
 #include "cli/batch/batch_lines.h"
+#include "cli/batch/batch_output.h"
 #include "cli/batch/chart_worker.h"
 
 namespace tarvel::cli {
@@ -25,15 +27,16 @@ std::variant<std::string_view, std::string> CheckLine(std::string_view text,
                                                       const LineShape& shape);
 
 /// Turns input lines into output lines. Each worker thread has its own, with its own chart
-/// state; the CSV header, when there is one, is shared and never changes.
+/// state; the CSV header and the output, shared, never change.
 class BatchLineProcessor {
  public:
-  BatchLineProcessor(BatchFormat format, const CsvHeader* header, const ChartContext& context)
-      : format_(format), header_(header), worker_(context) {}
+  BatchLineProcessor(BatchFormat format, const CsvHeader* header, const ChartContext& context,
+                     const BatchOutput& output)
+      : format_(format), header_(header), worker_(context), output_(output) {}
 
-  /// Appends the output of one input line and a line feed to `output`: the chart as
-  /// `chart --json` prints it, or {"line":N,"error":"..."}; an empty line is refused too.
-  /// False for a refused line.
+  /// Appends the output of one input line and a line feed to `output`: the chart's line or the
+  /// error's (an empty line is refused too), as the batch's output writes them. False for a
+  /// refused line.
   bool AppendOutput(std::uint64_t lineNumber, std::string_view text, const LineShape& shape,
                     std::string& output);
 
@@ -48,6 +51,8 @@ class BatchLineProcessor {
   BatchFormat format_;
   const CsvHeader* header_;
   ChartWorker worker_;
+  const BatchOutput& output_;
+  JsonBirthLineReader jsonReader_;
   std::vector<std::string> cells_;
 };
 

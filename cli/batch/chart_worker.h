@@ -21,6 +21,11 @@ class ChartWorker {
   /// was.
   std::optional<OptionError> AppendChartJson(BirthOptions options, std::string& out);
 
+  /// Calculates the chart of one birth with the parts of the chain asked for into State();
+  /// what the atlas found for its place, or the refusal.
+  std::variant<std::optional<PlaceUsed>, OptionError> Calculate(BirthOptions options,
+                                                                ChartParts parts);
+
   /// The state of the last chart computed.
   const ChartState& State() const { return state_; }
 

@@ -68,7 +68,6 @@ void HousesJson(const ChartResult& chart, JsonText& json) {
 }  // namespace
 
 void ArgalaSummaryJson(const ChartResult& chart, JsonText& json) {
-  json.Key("ArgalaSummary");
   json.BeginObject();
   PlanetsJson(chart, json);
   HousesJson(chart, json);

@@ -27,6 +27,7 @@ struct BirthOptions {
   std::optional<std::string> place;  ///< "City", "City, Country" or "City, State, Country"
   SkyChoice sky;
   std::optional<Varga> varga;  ///< the divisional chart to compute; none: the default
+  bool operator==(const BirthOptions&) const = default;
 };
 
 /// The message of a refused birth, one line, meant for a person.

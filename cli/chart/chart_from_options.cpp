@@ -5,7 +5,8 @@
 namespace tarvel::cli {
 
 std::variant<std::optional<PlaceUsed>, OptionError> CalculateFromOptions(
-    BirthOptions options, BirthForm& form, ChartState& state, const ChartContext& context) {
+    BirthOptions options, BirthForm& form, ChartState& state, const ChartContext& context,
+    ChartParts parts) {
   const auto sky = ChosenSky(options.sky, context.defaultSky);
   if (const auto* refusal = std::get_if<std::string>(&sky)) return OptionError{*refusal};
   std::optional<PlaceUsed> placeUsed;
@@ -20,7 +21,7 @@ std::variant<std::optional<PlaceUsed>, OptionError> CalculateFromOptions(
   form = std::move(std::get<BirthForm>(built));
   ReadBirthData(form, state);
   RunCalculationChain(state, context.skies.For(std::get<SkySettings>(sky)),
-                      options.varga ? options.varga : context.defaultVarga);
+                      options.varga ? options.varga : context.defaultVarga, parts);
   return placeUsed;
 }
 

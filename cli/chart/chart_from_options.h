@@ -22,9 +22,10 @@ struct ChartContext {
 
 /// Calculates the chart of a birth given as options: the sky is chosen, a place is looked up
 /// in the atlas, the form is built and checked, then copied into the state's BirthData and
-/// the chain runs. Returns what the atlas made of the place, if one was given. A refusal
-/// carries the command line's message and changes nothing.
+/// the chain runs for `parts`. Returns what the atlas made of the place, if one was given. A
+/// refusal carries the command line's message and changes nothing.
 std::variant<std::optional<PlaceUsed>, OptionError> CalculateFromOptions(
-    BirthOptions options, BirthForm& form, ChartState& state, const ChartContext& context);
+    BirthOptions options, BirthForm& form, ChartState& state, const ChartContext& context,
+    ChartParts parts = {});
 
 }  // namespace tarvel::cli

@@ -1,11 +1,15 @@
 #include "cli/chart/chart_json.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "argala/argala_text.h"
 #include "base/position_text.h"
+#include "base/text.h"
 #include "cli/chart/argala_summary_json.h"
 #include "cli/chart/json_text.h"
+#include "cli/chart/quoted_input.h"
+#include "cli/chart/seventeen_digits.h"
 #include "cli/chart/varga_json.h"
 #include "document/chart_captions.h"
 #include "document/reading_lines.h"
@@ -42,8 +46,7 @@ void BirthDataJson(const BirthData& birth, JsonText& json) {
 // An array of one text per item, each written by `write(item, json)` between BeginString and
 // EndString.
 template <typename Items, typename Write>
-void TextArray(std::string_view key, const Items& items, JsonText& json, Write write) {
-  json.Key(key);
+void TextArray(const Items& items, JsonText& json, Write write) {
   json.BeginArray();
   for (const auto& item : items) {
     json.BeginString();
@@ -54,43 +57,35 @@ void TextArray(std::string_view key, const Items& items, JsonText& json, Write w
 }
 
 // Numbers are promised with 17 significant digits, more than the shortest text that reads
-// back to the same double; to_chars with a precision writes what printf's %.17g writes.
+// back to the same double.
+void SeventeenDigits(double value, JsonText& json) {
+  char text[kSeventeenDigitsMaxBytes];
+  const char* end = WriteSeventeenDigits(value, text);
+  json.RawNumber(std::string_view(text, static_cast<std::size_t>(end - text)));
+}
+
 void SeventeenDigits(std::string_view key, double value, JsonText& json) {
-  char text[32];
-  const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 17);
   json.Key(key);
-  json.RawNumber(std::string_view(text, static_cast<std::size_t>(end.ptr - text)));
+  SeventeenDigits(value, json);
 }
 
 constexpr std::array<int, kPlanetCount> kPlanetIndices = {0, 1, 2, 3, 4, 5, 6, 7, 8};
 constexpr std::array<int, kSignCount> kSignNumbers = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
 
-void PlanetArrays(const ChartResult& chart, JsonText& json) {
-  TextArray("PlanetNames", kPlanetIndices, json,
-            [](int p, JsonText& out) { out.PlainPiece(kPlanetNames[p]); });
-  TextArray("GrahaNames", kPlanetIndices, json,
-            [](int p, JsonText& out) { out.PlainPiece(kGrahaNames[p]); });
-  TextArray("PlanetSigns", chart.positions.grahaDeg, json, [](double longitudeDeg, JsonText& out) {
-    out.EscapedPiece(ShortPosition(longitudeDeg));
-  });
-  TextArray("PlanetHouses", chart.argala.houses, json,
-            [](std::optional<int> house, JsonText& out) { out.PlainPiece(HouseText(house)); });
+const ChartResult& Chart(const ChartJsonSource& source) {
+  return source.state.Chart;
 }
 
-void ArgalaArrays(const ChartResult& chart, JsonText& json) {
-  const auto entry = [](const ArgalaEntry& e, JsonText& out) {
+void EntriesJson(const std::vector<ArgalaEntry>& entries, JsonText& json) {
+  TextArray(entries, json, [](const ArgalaEntry& e, JsonText& out) {
     for (const std::string_view piece : PiecesOfEntry(e)) out.PlainPiece(piece);
-  };
-  TextArray("ArgalaList", chart.argala.argala, json, entry);
-  TextArray("VirodhargalaList", chart.argala.virodhargala, json, entry);
-  TextArray("SignContents", kSignNumbers, json,
-            [&](int sign, JsonText& out) { out.PlainPiece(SignBoxText(chart.signs, sign)); });
+  });
 }
 
 // The reading's lines, each ended by CR LF as a saved text would have them; the lines' texts
 // need no escaping.
-void ReadingJson(const ChartResult& chart, JsonText& json) {
-  json.Key("Reading");
+void ReadingJson(const ChartJsonSource& source, JsonText& json) {
+  const ChartResult& chart = Chart(source);
   json.BeginString();
   for (const ReadingRun& run : chart.reading) {
     ForEachPieceOfLine(run, chart.argala, [&](std::string_view piece) { json.PlainPiece(piece); });
@@ -111,24 +106,24 @@ std::string_view EphemerisName(SkyEphemeris ephemeris) {
   return "Moshier";
 }
 
-void SkyJson(const ChartResult& chart, JsonText& json) {
-  const bool classic = chart.sky.kind == SkyKind::Classic;
-  json.Key("Sky");
+void SkyJson(const ChartJsonSource& source, JsonText& json) {
+  const ChartResult& chart = Chart(source);
+  const SkyNames names = NamesOfSky(chart);
   json.BeginObject();
   json.Key("Name");
-  json.String(SkyCommandName(chart.sky.kind));
+  json.String(names.sky);
   json.Key("Ephemeris");
   json.String(EphemerisName(chart.positions.ephemeris));
   json.Key("Ayanamsa");
-  json.String(classic ? "Classic" : AyanamsaDisplayName(chart.sky.ayanamsa));
+  json.String(names.ayanamsa);
   SeventeenDigits("AyanamsaDegrees", -chart.positions.chartCorrection, json);
   json.Key("Node");
-  json.String(NodeName(classic ? NodeKind::Mean : chart.sky.node));
+  json.String(names.node);
   json.EndObject();
 }
 
-void LongitudesJson(const SkyPositions& positions, JsonText& json) {
-  json.Key("Longitudes");
+void LongitudesJson(const ChartJsonSource& source, JsonText& json) {
+  const SkyPositions& positions = Chart(source).positions;
   json.BeginObject();
   SeventeenDigits("Ascendant", positions.ascendantDeg, json);
   for (int p = 0; p < kPlanetCount; ++p)
@@ -136,8 +131,8 @@ void LongitudesJson(const SkyPositions& positions, JsonText& json) {
   json.EndObject();
 }
 
-void PlaceJson(const PlaceUsed& place, JsonText& json) {
-  json.Key("Place");
+void PlaceJson(const ChartJsonSource& source, JsonText& json) {
+  const PlaceUsed& place = *source.place;
   json.BeginObject();
   json.Key("Name");
   json.String(place.place);
@@ -148,32 +143,120 @@ void PlaceJson(const PlaceUsed& place, JsonText& json) {
   json.EndObject();
 }
 
+using Source = ChartJsonSource;
+
+// Keys added since the first release come last, so that every earlier byte stays put.
+constexpr ChartJsonKey kChartJsonKeys[] = {
+    {"BirthData", 0, [](const Source& s, JsonText& j) { BirthDataJson(s.state.BirthData, j); }},
+    {"ZoneRow", 0, [](const Source& s, JsonText& j) { j.Number(s.state.ZoneRow); }},
+    {"AscendantPosition", 0,
+     [](const Source& s, JsonText& j) {
+       j.String(FormatPosition(Chart(s).positions.ascendantDeg));
+     }},
+    {"MoonPosition", 0,
+     [](const Source& s, JsonText& j) {
+       j.String(FormatPosition(Chart(s).positions.grahaDeg[Moon]));
+     }},
+    {"ChartCorrection", 0,
+     [](const Source& s, JsonText& j) { SeventeenDigits(Chart(s).positions.chartCorrection, j); }},
+    {"PlanetNames", 0,
+     [](const Source&, JsonText& j) {
+       TextArray(kPlanetIndices, j, [](int p, JsonText& out) { out.PlainPiece(kPlanetNames[p]); });
+     }},
+    {"GrahaNames", 0,
+     [](const Source&, JsonText& j) {
+       TextArray(kPlanetIndices, j, [](int p, JsonText& out) { out.PlainPiece(kGrahaNames[p]); });
+     }},
+    {"PlanetSigns", 0,
+     [](const Source& s, JsonText& j) {
+       TextArray(Chart(s).positions.grahaDeg, j, [](double longitudeDeg, JsonText& out) {
+         out.EscapedPiece(ShortPosition(longitudeDeg));
+       });
+     }},
+    {"PlanetHouses", 0,
+     [](const Source& s, JsonText& j) {
+       TextArray(Chart(s).argala.houses, j,
+                 [](std::optional<int> house, JsonText& out) { out.PlainPiece(HouseText(house)); });
+     }},
+    {"ArgalaList", 0, [](const Source& s, JsonText& j) { EntriesJson(Chart(s).argala.argala, j); }},
+    {"VirodhargalaList", 0,
+     [](const Source& s, JsonText& j) { EntriesJson(Chart(s).argala.virodhargala, j); }},
+    {"SignContents", 0,
+     [](const Source& s, JsonText& j) {
+       TextArray(kSignNumbers, j, [&](int sign, JsonText& out) {
+         out.PlainPiece(SignBoxText(Chart(s).signs, sign));
+       });
+     }},
+    {"Reading", kReadingPart, ReadingJson},
+    {"Sky", 0, SkyJson},
+    {"Longitudes", 0, LongitudesJson},
+    {"Place", 0, PlaceJson, [](const Source& s) { return s.place.has_value(); }},
+    {"ArgalaSummary", kSummaryPart,
+     [](const Source& s, JsonText& j) { ArgalaSummaryJson(Chart(s), j); }},
+    {"Varga", 0, [](const Source& s, JsonText& j) { VargaJson(Chart(s), j); },
+     [](const Source& s) { return Chart(s).varga.has_value(); }},
+};
+
+std::string KnownKeys() {
+  std::string names;
+  for (const ChartJsonKey& key : kChartJsonKeys)
+    names.append(names.empty() ? "" : ",").append(key.name);
+  return names;
+}
+
 }  // namespace
+
+SkyNames NamesOfSky(const ChartResult& chart) {
+  // The classic formulas have one ayanamsa and one node of their own, whatever was chosen.
+  const bool classic = chart.sky.kind == SkyKind::Classic;
+  return {SkyCommandName(chart.sky.kind),
+          classic ? "Classic" : AyanamsaDisplayName(chart.sky.ayanamsa),
+          NodeName(classic ? NodeKind::Mean : chart.sky.node)};
+}
+
+ChartJsonSelection::ChartJsonSelection() {
+  for (const ChartJsonKey& key : kChartJsonKeys) keys_.push_back(&key);
+}
+
+std::variant<ChartJsonSelection, std::string> ChartJsonSelection::Parse(std::string_view list) {
+  ChartJsonSelection selection;
+  selection.keys_.clear();
+  for (std::string_view name : SplitAtCommas(list)) {
+    const auto* key = std::find_if(std::begin(kChartJsonKeys), std::end(kChartJsonKeys),
+                                   [&](const ChartJsonKey& k) { return k.name == name; });
+    const auto& keys = selection.keys_;
+    if (key == std::end(kChartJsonKeys) || std::find(keys.begin(), keys.end(), key) != keys.end()) {
+      return std::string("--fields: ") +
+             (key == std::end(kChartJsonKeys) ? "unknown" : "repeated") + " key " +
+             QuotedForMessage(name) + " (the keys: " + KnownKeys() + ")";
+    }
+    selection.keys_.push_back(key);
+  }
+  return selection;
+}
+
+ChartParts ChartJsonSelection::Needs() const {
+  ChartParts parts{0};
+  for (const ChartJsonKey* key : keys_) parts.bits |= key->needs;
+  return parts;
+}
+
+void AppendChartJson(const ChartJsonSource& source, const ChartJsonSelection& selection,
+                     std::string& out) {
+  JsonText json(out);
+  json.BeginObject();
+  for (const ChartJsonKey* key : selection.Keys()) {
+    if (key->present != nullptr && !key->present(source)) continue;
+    json.Key(key->name);
+    key->writeValue(source, json);
+  }
+  json.EndObject();
+}
 
 void AppendChartJson(const ChartState& state, std::string& out,
                      const std::optional<PlaceUsed>& place) {
-  const ChartResult& chart = state.Chart;
-  JsonText json(out);
-  json.BeginObject();
-  json.Key("BirthData");
-  BirthDataJson(state.BirthData, json);
-  json.Key("ZoneRow");
-  json.Number(state.ZoneRow);
-  json.Key("AscendantPosition");
-  json.String(FormatPosition(chart.positions.ascendantDeg));
-  json.Key("MoonPosition");
-  json.String(FormatPosition(chart.positions.grahaDeg[Moon]));
-  SeventeenDigits("ChartCorrection", chart.positions.chartCorrection, json);
-  PlanetArrays(chart, json);
-  ArgalaArrays(chart, json);
-  ReadingJson(chart, json);
-  // Keys added since the first release come last, so that every earlier byte stays put.
-  SkyJson(chart, json);
-  LongitudesJson(chart.positions, json);
-  if (place) PlaceJson(*place, json);
-  ArgalaSummaryJson(chart, json);
-  VargaJson(chart, json);
-  json.EndObject();
+  static const ChartJsonSelection kWholeChart;
+  AppendChartJson({state, place}, kWholeChart, out);
 }
 
 std::string ChartJson(const ChartState& state, const std::optional<PlaceUsed>& place) {

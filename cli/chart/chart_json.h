@@ -1,11 +1,57 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
 
 #include "chart/chart_state.h"
+#include "cli/chart/json_text.h"
 #include "cli/chart/place_options.h"
 
 namespace tarvel::cli {
+
+/// What a chart's JSON is written from: the state's last chart and what the atlas found.
+struct ChartJsonSource {
+  const ChartState& state;
+  const std::optional<PlaceUsed>& place;
+};
+
+/// One top-level key of a chart's JSON: its name, the optional parts of the chain its value
+/// needs, and the writer of its value.
+struct ChartJsonKey {
+  std::string_view name;
+  unsigned needs;  ///< ChartPart bits
+  void (*writeValue)(const ChartJsonSource& source, JsonText& json);
+  /// Null when the key is always there; otherwise false leaves the key out of that chart.
+  bool (*present)(const ChartJsonSource& source) = nullptr;
+};
+
+/// The names the chart's JSON gives the choices of the sky that computed it ("Sky" object).
+struct SkyNames {
+  std::string_view sky;
+  std::string_view ayanamsa;
+  std::string_view node;
+};
+SkyNames NamesOfSky(const ChartResult& chart);
+
+/// The keys a JSON line holds, in the order they are written.
+class ChartJsonSelection {
+ public:
+  /// Every key, in the whole chart's order.
+  ChartJsonSelection();
+  /// The keys named in a comma-separated list, in its order; an unknown key, a key named
+  /// twice or an empty list is refused with the known keys listed.
+  static std::variant<ChartJsonSelection, std::string> Parse(std::string_view list);
+
+  /// The parts of the chain the selected keys need.
+  ChartParts Needs() const;
+  const std::vector<const ChartJsonKey*>& Keys() const { return keys_; }
+
+ private:
+  std::vector<const ChartJsonKey*> keys_;
+};
 
 /// The chart of the state's last calculation as one line of JSON: the birth data, the zone
 /// row, every position, both Argala lists, the sign boxes and the reading as plain text (CR LF
@@ -14,8 +60,10 @@ namespace tarvel::cli {
 /// are UTF-8; bytes that are not are replaced, so the output always parses.
 std::string ChartJson(const ChartState& state, const std::optional<PlaceUsed>& place = {});
 
-/// ChartJson appended to `out`, without a string of its own.
+/// ChartJson appended to `out`, without a string of its own; with a selection, only its keys.
 void AppendChartJson(const ChartState& state, std::string& out,
                      const std::optional<PlaceUsed>& place = {});
+void AppendChartJson(const ChartJsonSource& source, const ChartJsonSelection& selection,
+                     std::string& out);
 
 }  // namespace tarvel::cli

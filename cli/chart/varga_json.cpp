@@ -16,9 +16,7 @@ void SignNumber(std::string_view key, std::optional<int> sign, JsonText& json) {
 }  // namespace
 
 void VargaJson(const ChartResult& chart, JsonText& json) {
-  if (!chart.varga) return;
   const VargaRule& rule = RuleOf(*chart.varga);
-  json.Key("Varga");
   json.BeginObject();
   json.Key("Factor");
   json.Number(rule.factor);

@@ -5,9 +5,8 @@
 
 namespace tarvel::cli {
 
-/// Writes the `Varga` member of a chart asked for in a varga: its factor, its name and the
-/// sign (0 = Aries) of the ascendant and of each graha in it. A chart asked for in no varga
-/// writes nothing.
+/// Writes the value of `Varga` for a chart asked for in a varga (`chart.varga` set): its
+/// factor, its name and the sign (0 = Aries) of the ascendant and of each graha in it.
 void VargaJson(const ChartResult& chart, JsonText& json);
 
 }  // namespace tarvel::cli

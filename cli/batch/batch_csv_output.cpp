@@ -1,0 +1,243 @@
+#include "cli/batch/batch_csv_output.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+#include "argala/argala_text.h"
+#include "base/coordinates.h"
+#include "base/signs.h"
+#include "base/text.h"
+#include "cli/chart/quoted_input.h"
+
+namespace tarvel::cli {
+namespace {
+
+struct NamedValue {
+  std::string_view name;
+  CsvValue value;
+};
+
+constexpr std::array<NamedValue, 10> kBirthColumns = {{{"name", CsvValue::Name},
+                                                       {"date", CsvValue::Date},
+                                                       {"time", CsvValue::Time},
+                                                       {"place", CsvValue::Place},
+                                                       {"latitude", CsvValue::Latitude},
+                                                       {"longitude", CsvValue::Longitude},
+                                                       {"utc_offset", CsvValue::UtcOffset},
+                                                       {"sky", CsvValue::Sky},
+                                                       {"ayanamsa", CsvValue::Ayanamsa},
+                                                       {"node", CsvValue::Node}}};
+constexpr std::array<NamedValue, 3> kBodyColumns = {{{"_longitude", CsvValue::BodyLongitude},
+                                                     {"_sign", CsvValue::BodySign},
+                                                     {"_house", CsvValue::BodyHouse}}};
+constexpr std::array<NamedValue, 2> kPlanetColumns = {
+    {{"_argala_received", CsvValue::ArgalaReceived},
+     {"_virodhargala_received", CsvValue::VirodhargalaReceived}}};
+// Column names of the planets, in planet order.
+constexpr std::array<std::string_view, kPlanetCount> kPlanetColumnNames = {
+    "sun", "moon", "mercury", "venus", "mars", "jupiter", "saturn", "n_node", "s_node"};
+
+std::vector<CsvColumn> MakeColumns() {
+  std::vector<CsvColumn> columns;
+  for (const auto& [name, value] : kBirthColumns) columns.push_back({std::string(name), value});
+  for (int body = kAscendantBody; body < kPlanetCount; ++body) {
+    const std::string_view bodyName =
+        body == kAscendantBody ? "ascendant" : kPlanetColumnNames[body];
+    for (const auto& [suffix, value] : kBodyColumns)
+      columns.push_back({std::string(bodyName).append(suffix), value, body});
+  }
+  for (int planet = 0; planet < kPlanetCount; ++planet) {
+    for (const auto& [suffix, value] : kPlanetColumns)
+      columns.push_back({std::string(kPlanetColumnNames[planet]).append(suffix), value, planet});
+  }
+  columns.push_back({"error", CsvValue::Error});
+  return columns;
+}
+
+std::string KnownColumns() {
+  std::string names;
+  for (const CsvColumn& column : CsvColumns())
+    names.append(names.empty() ? "" : ",").append(column.name);
+  return names;
+}
+
+// The shortest text that reads back to the same double.
+void AppendNumber(double value, std::string& out) {
+  char text[32];
+  const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+  out.append(text, end);
+}
+
+void AppendPadded(int value, int width, std::string& out) {
+  const std::string digits = std::to_string(value);
+  out.append(static_cast<std::size_t>(std::max(0, width - static_cast<int>(digits.size()))), '0');
+  out.append(digits);
+}
+
+// The offset the chart applied, daylight saving included, as +HH:MM or +HH:MM:SS.
+void AppendUtcOffset(const BirthInstant& instant, std::string& out) {
+  const long long seconds = instant.offsetSeconds;
+  const long long magnitude = std::llabs(seconds);
+  out.push_back(seconds < 0 ? '-' : '+');
+  AppendPadded(static_cast<int>(magnitude / 3600), 2, out);
+  out.push_back(':');
+  AppendPadded(static_cast<int>(magnitude / 60 % 60), 2, out);
+  if (magnitude % 60 == 0) return;
+  out.push_back(':');
+  AppendPadded(static_cast<int>(magnitude % 60), 2, out);
+}
+
+// The place the atlas found, or the city, state and country as given.
+std::string PlaceText(const ChartJsonSource& chart) {
+  if (chart.place) return chart.place->place;
+  const BirthData& birth = chart.state.BirthData;
+  std::string place;
+  for (const std::string* part : {&birth.BirthCity, &birth.BirthState, &birth.BirthCountry}) {
+    if (!part->empty()) place.append(place.empty() ? "" : ", ").append(*part);
+  }
+  return place;
+}
+
+void AppendEntriesReceived(const std::vector<ArgalaEntry>& entries, int planet, std::string& out) {
+  const auto count = std::count_if(entries.begin(), entries.end(),
+                                   [&](const ArgalaEntry& e) { return e.recipient == planet; });
+  out.append(std::to_string(count));
+}
+
+void AppendBirthValue(CsvValue value, const ChartJsonSource& chart, std::string& out) {
+  const BirthData& birth = chart.state.BirthData;
+  const SkyNames sky = NamesOfSky(chart.state.Chart);
+  switch (value) {
+    case CsvValue::Name:
+      return AppendCsvCell(birth.BirthName, out);
+    case CsvValue::Date:
+      AppendPadded(birth.BirthYear, 4, out);
+      out.push_back('-');
+      AppendPadded(birth.BirthMonth, 2, out);
+      out.push_back('-');
+      return AppendPadded(birth.BirthDay, 2, out);
+    case CsvValue::Time:
+      AppendPadded(birth.BirthHour, 2, out);
+      out.push_back(':');
+      AppendPadded(birth.BirthMinute, 2, out);
+      out.append(":00");
+      return;
+    case CsvValue::Place:
+      return AppendCsvCell(PlaceText(chart), out);
+    case CsvValue::Latitude:
+      return AppendNumber(LatitudeNorthDeg(birth), out);
+    case CsvValue::Longitude:
+      return AppendNumber(LongitudeEastDeg(birth), out);
+    case CsvValue::UtcOffset:
+      return AppendUtcOffset(chart.state.Chart.instant, out);
+    case CsvValue::Sky:
+      return AppendCsvCell(sky.sky, out);
+    case CsvValue::Ayanamsa:
+      return AppendCsvCell(sky.ayanamsa, out);
+    default:
+      return AppendCsvCell(sky.node, out);
+  }
+}
+
+// The sign and house columns follow the chart's signs and houses, so that they are those of
+// whatever division the chart was cast in; the longitudes are always the sky's.
+void AppendBodyValue(const CsvColumn& column, const ChartResult& chart, std::string& out) {
+  const bool ascendant = column.body == kAscendantBody;
+  const std::optional<int> sign =
+      ascendant ? chart.signs.ascendant : chart.signs.grahas[column.body];
+  switch (column.value) {
+    case CsvValue::BodyLongitude:
+      return AppendNumber(
+          ascendant ? chart.positions.ascendantDeg : chart.positions.grahaDeg[column.body], out);
+    case CsvValue::BodySign:
+      if (sign) out.append(kSignNames[static_cast<std::size_t>(*sign)]);
+      return;
+    case CsvValue::BodyHouse:
+      // The houses count from the ascendant's sign, so the ascendant stands in the first.
+      if (!ascendant) {
+        out.append(HouseText(chart.argala.houses[column.body]));
+      } else if (sign) {
+        out.push_back('1');
+      }
+      return;
+    case CsvValue::ArgalaReceived:
+      return AppendEntriesReceived(chart.argala.argala, column.body, out);
+    default:
+      return AppendEntriesReceived(chart.argala.virodhargala, column.body, out);
+  }
+}
+
+}  // namespace
+
+const std::vector<CsvColumn>& CsvColumns() {
+  static const std::vector<CsvColumn> kColumns = MakeColumns();
+  return kColumns;
+}
+
+void AppendCsvCell(std::string_view text, std::string& out) {
+  if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+    out.append(text);
+    return;
+  }
+  out.push_back('"');
+  for (const char c : text) {
+    if (c == '"') out.push_back('"');
+    out.push_back(c);
+  }
+  out.push_back('"');
+}
+
+std::variant<CsvOutput, std::string> CsvOutput::Make(const std::optional<std::string>& names) {
+  CsvOutput output;
+  const auto& columns = CsvColumns();
+  if (!names) {
+    for (const CsvColumn& column : columns) output.columns_.push_back(&column);
+    return output;
+  }
+  for (std::string_view name : SplitAtCommas(*names)) {
+    const auto column = std::find_if(columns.begin(), columns.end(),
+                                     [&](const CsvColumn& c) { return c.name == name; });
+    const bool known = column != columns.end();
+    if (!known || std::find(output.columns_.begin(), output.columns_.end(), &*column) !=
+                      output.columns_.end()) {
+      return std::string("--fields: ") + (known ? "repeated" : "unknown") + " column " +
+             QuotedForMessage(name) + " (the columns: " + KnownColumns() + ")";
+    }
+    output.columns_.push_back(&*column);
+  }
+  return output;
+}
+
+std::string CsvOutput::Header() const {
+  std::string header;
+  for (const CsvColumn* column : columns_) {
+    if (!header.empty()) header.push_back(',');
+    header.append(column->name);
+  }
+  return header.append("\n");
+}
+
+void CsvOutput::AppendChart(const ChartJsonSource& chart, std::string& out) const {
+  for (std::size_t i = 0; i < columns_.size(); ++i) {
+    if (i != 0) out.push_back(',');
+    const CsvColumn& column = *columns_[i];
+    if (column.value == CsvValue::Error) continue;
+    if (column.value < CsvValue::BodyLongitude) {
+      AppendBirthValue(column.value, chart, out);
+    } else {
+      AppendBodyValue(column, chart.state.Chart, out);
+    }
+  }
+}
+
+void CsvOutput::AppendError(std::uint64_t, std::string_view message, std::string& out) const {
+  for (std::size_t i = 0; i < columns_.size(); ++i) {
+    if (i != 0) out.push_back(',');
+    if (columns_[i]->value == CsvValue::Error) AppendCsvCell(message, out);
+  }
+}
+
+}  // namespace tarvel::cli

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "cli/batch/batch_output.h"
+
+namespace tarvel::cli {
+
+/// What a column of the CSV output holds.
+enum class CsvValue {
+  Name,
+  Date,
+  Time,
+  Place,
+  Latitude,
+  Longitude,
+  UtcOffset,
+  Sky,
+  Ayanamsa,
+  Node,
+  BodyLongitude,
+  BodySign,
+  BodyHouse,
+  ArgalaReceived,
+  VirodhargalaReceived,
+  Error
+};
+
+/// One column: its name in the header, what it holds and, for a body's column, the body
+/// (kAscendantBody or a planet index).
+struct CsvColumn {
+  std::string name;
+  CsvValue value;
+  int body = 0;
+};
+inline constexpr int kAscendantBody = -1;
+
+/// Every column in the order of a whole row.
+const std::vector<CsvColumn>& CsvColumns();
+
+/// One CSV row per input line after a header row: the birth as the chart read it, where each
+/// body stands, how many Argala and Virodhargala each planet receives, and the error of a
+/// refused line (every other cell of its row empty). Cells are quoted as RFC 4180 asks.
+class CsvOutput : public BatchOutput {
+ public:
+  /// Every column, or those named in a comma-separated list, in its order; an unknown or
+  /// repeated name is refused with the known ones listed.
+  static std::variant<CsvOutput, std::string> Make(const std::optional<std::string>& names);
+
+  // The reading is never written, so it is never computed.
+  ChartParts Needs() const override { return {0}; }
+  std::string Header() const override;
+  void AppendChart(const ChartJsonSource& chart, std::string& out) const override;
+  void AppendError(std::uint64_t lineNumber, std::string_view message,
+                   std::string& out) const override;
+
+ private:
+  std::vector<const CsvColumn*> columns_;
+};
+
+/// Appends a cell as RFC 4180 writes it: in double quotes, quotes doubled, when it holds a
+/// comma, a quote or a line break; as it is otherwise.
+void AppendCsvCell(std::string_view text, std::string& out);
+
+}  // namespace tarvel::cli

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "chart/chart_result.h"
+#include "cli/chart/chart_json.h"
+
+namespace tarvel::cli {
+
+/// How a batch writes what became of each input line: one JSON line or one CSV row. Shared by
+/// every worker thread, so it never changes once made.
+class BatchOutput {
+ public:
+  virtual ~BatchOutput() = default;
+  /// The parts of the chain the written fields need.
+  virtual ChartParts Needs() const = 0;
+  /// What comes before the first line (a header line with its line feed), or nothing.
+  virtual std::string Header() const { return {}; }
+  /// Appends the line of a chart, without its line feed.
+  virtual void AppendChart(const ChartJsonSource& chart, std::string& out) const = 0;
+  /// Appends the line of a refused input line, without its line feed.
+  virtual void AppendError(std::uint64_t lineNumber, std::string_view message,
+                           std::string& out) const = 0;
+};
+
+/// The chart's JSON with the selected keys; an error as {"line":N,"error":"..."}.
+class JsonLinesOutput : public BatchOutput {
+ public:
+  explicit JsonLinesOutput(ChartJsonSelection selection = {})
+      : selection_(std::move(selection)), needs_(selection_.Needs()) {}
+  ChartParts Needs() const override { return needs_; }
+  void AppendChart(const ChartJsonSource& chart, std::string& out) const override;
+  void AppendError(std::uint64_t lineNumber, std::string_view message,
+                   std::string& out) const override;
+
+ private:
+  ChartJsonSelection selection_;
+  ChartParts needs_;
+};
+
+/// The output format of a batch.
+enum class BatchOutputFormat { JsonLines, Csv };
+
+/// The output in a format with, when given, a comma-separated list of the fields to write
+/// (JSON keys or CSV columns) in the order to write them; the refusal of an unknown field
+/// lists the known ones.
+std::variant<std::unique_ptr<BatchOutput>, std::string> MakeBatchOutput(
+    BatchOutputFormat format, const std::optional<std::string>& fields);
+
+/// The whole chart's JSON, for a batch asked for no other output.
+const BatchOutput& WholeJsonOutput();
+
+}  // namespace tarvel::cli
