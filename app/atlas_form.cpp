@@ -44,10 +44,7 @@ std::string FillZone(const Place& place, BirthForm& form) {
   if (!choice.row) return choice.note;
   form.cboTimeZone = *choice.row;
   form.chkDST = choice.daylightSavingTicked;
-  const auto warning = ZoneDirectionWarning(
-      MinutesAheadWithBox(kTimeZones[*choice.row], choice.daylightSavingTicked),
-      place.longitudeDeg);
-  return warning ? choice.note + " " + *warning : choice.note;
+  return choice.note;
 }
 
 }  // namespace tarvel

@@ -15,9 +15,7 @@ void FillPlace(const Place& place, BirthForm& form);
 /// Sets the zone row and the daylight-saving box to what was in force at the place at the
 /// form's birth date and time, and returns the one-line note that says so. Where no row of
 /// the list gives that offset (local mean time before standard zones) the zone is left as it
-/// was and the note says what the offset was. Where the zone runs the other way from the
-/// longitude (Madrid: West of Greenwich, ahead of universal time) the note adds how the two
-/// skies take that.
+/// was and the note says what the offset was.
 std::string FillZone(const Place& place, BirthForm& form);
 
 }  // namespace tarvel

@@ -23,7 +23,7 @@ void ReadBirthData(const BirthForm& form, ChartState& state) {
   birth.BirthYear = static_cast<std::int16_t>(kFirstYear + form.cboYear);
   birth.BirthHour = static_cast<std::int16_t>(form.cboHour);
   birth.BirthMinute = static_cast<std::int16_t>(form.cboMinute);
-  // The table's sign is dropped: the classic sky takes the direction from East/West alone.
+  // The record keeps magnitudes; the instant takes the direction from the row itself.
   const TimeZoneRow& zone = kTimeZones.at(form.cboTimeZone);
   birth.ZoneHours = Magnitude(zone.hours);
   birth.ZoneMinutes = Magnitude(zone.minutes);

@@ -97,18 +97,4 @@ ZoneRowChoice ChooseZoneRow(const ZoneState& state, std::span<const TimeZoneRow>
   return choice;
 }
 
-std::optional<std::string> ZoneDirectionWarning(int minutesAheadOfUt, double longitudeDeg) {
-  if (minutesAheadOfUt > 0 && longitudeDeg < 0) {
-    return "This place lies West of Greenwich on a clock ahead of UT: the classic sky "
-           "applies the zone in the longitude's direction, as if behind UT; the precise sky "
-           "applies it as it is.";
-  }
-  if (minutesAheadOfUt < 0 && longitudeDeg > 0) {
-    return "This place lies East of Greenwich on a clock behind UT: the classic sky "
-           "applies the zone in the longitude's direction, as if ahead of UT; the precise sky "
-           "applies it as it is.";
-  }
-  return std::nullopt;
-}
-
 }  // namespace tarvel

@@ -36,19 +36,10 @@ std::optional<double> Magnitude(int degrees, int arcMinutes, double limitDeg) {
   return magnitudeDeg;
 }
 
-// The classic rule: the birth's own zone magnitude, ahead East of Greenwich and behind West;
-// daylight saving always one hour further ahead.
-int OffsetByLongitude(const BirthData& birth, double longitudeDeg) {
-  const int magnitude = birth.ZoneHours * kSecondsPerHour + birth.ZoneMinutes * kSecondsPerMinute;
-  return longitudeDeg > 0 ? magnitude : -magnitude;
-}
-
-int OffsetOf(const BirthData& birth, int zoneRow, ZoneDirection direction, double longitudeDeg) {
+// A row's own sign says its direction; daylight saving puts the clock one hour further ahead.
+int OffsetOf(const BirthData& birth, int zoneRow) {
   const int daylightSaving = birth.IsDST != kFalse ? kSecondsPerHour : 0;
-  const int standard = direction == ZoneDirection::ByRow
-                           ? MinutesAheadOfUniversalTime(kTimeZones[zoneRow]) * kSecondsPerMinute
-                           : OffsetByLongitude(birth, longitudeDeg);
-  return standard + daylightSaving;
+  return MinutesAheadOfUniversalTime(kTimeZones[zoneRow]) * kSecondsPerMinute + daylightSaving;
 }
 
 sys_seconds LocalClock(const BirthData& birth) {
@@ -82,7 +73,7 @@ CivilTime LocalCivilTime(const BirthInstant& instant) {
   return CivilTimeAt(sys_seconds{seconds{instant.universalSeconds + instant.offsetSeconds}});
 }
 
-InstantResult InstantOf(const BirthData& birth, int zoneRow, ZoneDirection direction) {
+InstantResult InstantOf(const BirthData& birth, int zoneRow) {
   if (!IsValidClock(birth, zoneRow)) {
     return {std::nullopt, "The birth's date, time or zone row is out of range."};
   }
@@ -94,7 +85,7 @@ InstantResult InstantOf(const BirthData& birth, int zoneRow, ZoneDirection direc
   BirthInstant instant;
   instant.latitudeDeg = birth.IsSouth != kFalse ? -*latitudeDeg : *latitudeDeg;
   instant.longitudeDeg = birth.IsEast != kFalse ? *longitudeDeg : -*longitudeDeg;
-  instant.offsetSeconds = OffsetOf(birth, zoneRow, direction, instant.longitudeDeg);
+  instant.offsetSeconds = OffsetOf(birth, zoneRow);
   instant.universalSeconds =
       LocalClock(birth).time_since_epoch().count() - std::int64_t{instant.offsetSeconds};
   return {instant, {}};

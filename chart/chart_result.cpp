@@ -20,7 +20,7 @@ ChartSigns SignsOf(const SkyPositions& positions) {
 ChartResult ComputeChart(const BirthData& birth, int zoneRow, const Sky& sky) {
   ChartResult chart;
   chart.sky = sky.Settings();
-  InstantResult instant = InstantOf(birth, zoneRow, sky.ZoneRule());
+  InstantResult instant = InstantOf(birth, zoneRow);
   if (!instant.instant) {
     chart.error = std::move(instant.error);
     return chart;

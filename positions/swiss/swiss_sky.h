@@ -19,7 +19,6 @@ class SwissSky final : public Sky {
   /// The places at the instant, or why not: a date the library cannot compute.
   SkyResult Positions(const BirthInstant& instant) const override;
   SkySettings Settings() const override { return settings_; }
-  ZoneDirection ZoneRule() const override { return ZoneDirection::ByRow; }
   /// Closes the data files the library holds open for the calling thread.
   void ReleaseThread() const override;
 

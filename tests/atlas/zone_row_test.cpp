@@ -138,31 +138,5 @@ TEST(ZoneRowTest, AbbreviationDecidesAmongRowsOfEqualOffsetElseTheLowestRow) {
   EXPECT_EQ(*ChooseZoneRow(state).row, 18);  // lowest of rows 18, 22, 27
 }
 
-TEST(ZoneRowTest, WarnsWhenZoneAndLongitudePointDifferentWays) {
-  struct Warn {
-    int minutesAhead;
-    double longitudeDeg;
-    const char* side;  // nullptr when no warning is due
-  };
-  const Warn cases[] = {
-      {120, -3.70256, "West"},   // Madrid in summer, on Central European time
-      {60, -0.12574, "West"},    // London in summer
-      {-60, 10.0, "East"},       // a clock behind UT East of Greenwich
-      {330, 72.88261, nullptr},  // Mumbai
-      {60, 0.0, nullptr},
-  };
-  for (const Warn& c : cases) {
-    const auto warning = ZoneDirectionWarning(c.minutesAhead, c.longitudeDeg);
-    if (c.side == nullptr) {
-      EXPECT_FALSE(warning) << c.longitudeDeg;
-      continue;
-    }
-    ASSERT_TRUE(warning) << c.longitudeDeg;
-    EXPECT_THAT(*warning, HasSubstr(c.side));
-    EXPECT_THAT(*warning, HasSubstr("classic sky"));
-    EXPECT_EQ(warning->find('\n'), std::string::npos);
-  }
-}
-
 }  // namespace
 }  // namespace tarvel
