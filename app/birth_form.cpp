@@ -79,4 +79,16 @@ std::string FieldText(const BirthForm& form, FormField field) {
   return {};
 }
 
+ZoneChoice FormZone(const BirthForm& form) {
+  switch (form.zoneKind) {
+    case ZoneKind::Offset:
+      return OffsetZone(form.zoneOffsetSeconds);
+    case ZoneKind::LocalMeanTime:
+      return LocalMeanTimeZone();
+    case ZoneKind::Row:
+      break;
+  }
+  return RowZone(form.cboTimeZone);
+}
+
 }  // namespace tarvel

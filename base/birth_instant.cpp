@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "base/time_zones.h"
+#include "base/zone_choice.h"
 
 namespace tarvel {
 namespace {
@@ -22,10 +23,23 @@ bool InRange(int value, int low, int high) {
   return value >= low && value <= high;
 }
 
-bool IsValidClock(const BirthData& birth, int zoneRow) {
+bool IsValidZone(const ZoneChoice& zone) {
+  switch (zone.kind) {
+    case ZoneKind::Row:
+      return InRange(zone.row, 0, kTimeZoneRows - 1);
+    case ZoneKind::Offset:
+      return InRange(zone.offsetSeconds, -kLargestOffsetSeconds, kLargestOffsetSeconds);
+    case ZoneKind::LocalMeanTime:
+      return true;
+  }
+  return false;
+}
+
+bool IsValidClock(const BirthData& birth, const ZoneChoice& zone) {
   return InRange(birth.BirthYear, 1, 9999) && InRange(birth.BirthMonth, 1, 12) &&
          InRange(birth.BirthDay, 1, 31) && InRange(birth.BirthHour, 0, 23) &&
-         InRange(birth.BirthMinute, 0, 59) && InRange(zoneRow, 0, kTimeZoneRows - 1);
+         InRange(birth.BirthMinute, 0, 59) && InRange(birth.BirthSecond, 0, 59) &&
+         IsValidZone(zone);
 }
 
 // Degrees and arc-minutes as one magnitude, or empty when it passes `limitDeg`.
@@ -37,9 +51,19 @@ std::optional<double> Magnitude(int degrees, int arcMinutes, double limitDeg) {
 }
 
 // A row's own sign says its direction; daylight saving puts the clock one hour further ahead.
-int OffsetOf(const BirthData& birth, int zoneRow) {
-  const int daylightSaving = birth.IsDST != kFalse ? kSecondsPerHour : 0;
-  return MinutesAheadOfUniversalTime(kTimeZones[zoneRow]) * kSecondsPerMinute + daylightSaving;
+// An exact offset has daylight saving in it already, and the mean sun knows none.
+int OffsetOf(const BirthData& birth, const ZoneChoice& zone, double longitudeDeg) {
+  switch (zone.kind) {
+    case ZoneKind::Row: {
+      const int daylightSaving = birth.IsDST != kFalse ? kSecondsPerHour : 0;
+      return MinutesAheadOfUniversalTime(kTimeZones[zone.row]) * kSecondsPerMinute + daylightSaving;
+    }
+    case ZoneKind::Offset:
+      return zone.offsetSeconds;
+    case ZoneKind::LocalMeanTime:
+      return LocalMeanTimeOffsetSeconds(longitudeDeg);
+  }
+  return 0;
 }
 
 sys_seconds LocalClock(const BirthData& birth) {
@@ -48,7 +72,7 @@ sys_seconds LocalClock(const BirthData& birth) {
                               std::chrono::month{static_cast<unsigned>(birth.BirthMonth)} /
                               std::chrono::day{1}};
   return firstOfMonth + days{birth.BirthDay - 1} + hours{birth.BirthHour} +
-         minutes{birth.BirthMinute};
+         minutes{birth.BirthMinute} + seconds{birth.BirthSecond};
 }
 
 CivilTime CivilTimeAt(sys_seconds instant) {
@@ -73,8 +97,8 @@ CivilTime LocalCivilTime(const BirthInstant& instant) {
   return CivilTimeAt(sys_seconds{seconds{instant.universalSeconds + instant.offsetSeconds}});
 }
 
-InstantResult InstantOf(const BirthData& birth, int zoneRow) {
-  if (!IsValidClock(birth, zoneRow)) {
+InstantResult InstantOf(const BirthData& birth, const ZoneChoice& zone) {
+  if (!IsValidClock(birth, zone)) {
     return {std::nullopt, "The birth's date, time or zone row is out of range."};
   }
   const std::optional<double> latitudeDeg = Magnitude(birth.LatDeg, birth.LatMin, 90);
@@ -85,7 +109,7 @@ InstantResult InstantOf(const BirthData& birth, int zoneRow) {
   BirthInstant instant;
   instant.latitudeDeg = birth.IsSouth != kFalse ? -*latitudeDeg : *latitudeDeg;
   instant.longitudeDeg = birth.IsEast != kFalse ? *longitudeDeg : -*longitudeDeg;
-  instant.offsetSeconds = OffsetOf(birth, zoneRow);
+  instant.offsetSeconds = OffsetOf(birth, zone, instant.longitudeDeg);
   instant.universalSeconds =
       LocalClock(birth).time_since_epoch().count() - std::int64_t{instant.offsetSeconds};
   return {instant, {}};

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/birth_data.h"
+#include "base/zone_choice.h"
 
 namespace tarvel {
 
@@ -41,11 +42,12 @@ struct InstantResult {
   std::string error;  ///< empty when `instant` is set
 };
 
-/// The instant of a birth whose zone is row `zoneRow` (0-70) of the time-zone list, applied in
-/// the row's own direction; daylight saving puts the clock one hour further ahead. A day past the
+/// The instant of a birth in a zone: a row of the time-zone list applies in its own direction,
+/// with daylight saving one hour further ahead; an exact offset (at most 15 hours either way)
+/// as it is; local mean time from the birth's longitude, to the second. A day past the
 /// month's end (31 April) runs on into the next month. Refused when the year leaves 1-9999, the
-/// month, day, hour, minute or row leaves its range, or the coordinates leave the globe (over 90°
-/// of latitude, 180° of longitude, 59′).
-InstantResult InstantOf(const BirthData& birth, int zoneRow);
+/// month, day, hour, minute, row or offset (over 15 hours) leaves its range, or the coordinates
+/// leave the globe (over 90° of latitude, 180° of longitude, 59′).
+InstantResult InstantOf(const BirthData& birth, const ZoneChoice& zone);
 
 }  // namespace tarvel

@@ -17,10 +17,10 @@ ChartSigns SignsOf(const SkyPositions& positions) {
 
 }  // namespace
 
-ChartResult ComputeChart(const BirthData& birth, int zoneRow, const Sky& sky) {
+ChartResult ComputeChart(const BirthData& birth, const ZoneChoice& zone, const Sky& sky) {
   ChartResult chart;
   chart.sky = sky.Settings();
-  InstantResult instant = InstantOf(birth, zoneRow);
+  InstantResult instant = InstantOf(birth, zone);
   if (!instant.instant) {
     chart.error = std::move(instant.error);
     return chart;

@@ -23,9 +23,9 @@ struct ChartResult {
   bool operator==(const ChartResult&) const = default;
 };
 
-/// Computes the chart of a birth in a sky; `zoneRow` (0-70) is the zone's row in the list.
+/// Computes the chart of a birth in a zone and a sky.
 /// When the birth has no instant or the sky refuses it, the result holds the sky's settings
 /// and the error, and nothing else.
-ChartResult ComputeChart(const BirthData& birth, int zoneRow, const Sky& sky);
+ChartResult ComputeChart(const BirthData& birth, const ZoneChoice& zone, const Sky& sky);
 
 }  // namespace tarvel

@@ -5,6 +5,7 @@
 #include "argala/argala_text.h"
 #include "argala/chart_captions.h"
 #include "base/position_text.h"
+#include "cli/chart/instant_json.h"
 #include "cli/chart/json_text.h"
 #include "positions/sky_settings.h"
 
@@ -157,7 +158,11 @@ void AppendChartJson(const ChartState& state, std::string& out,
   json.Key("BirthData");
   BirthDataJson(state.BirthData, json);
   json.Key("ZoneRow");
-  json.Number(state.ZoneRow);
+  if (state.Zone.kind == ZoneKind::Row) {
+    json.Number(state.Zone.row);
+  } else {
+    json.Null();
+  }
   json.Key("AscendantPosition");
   json.String(FormatPosition(chart.positions.ascendantDeg));
   json.Key("MoonPosition");
@@ -170,6 +175,7 @@ void AppendChartJson(const ChartState& state, std::string& out,
   SkyJson(chart, json);
   LongitudesJson(chart.positions, json);
   if (place) PlaceJson(*place, json);
+  InstantJson(state, json);
   json.EndObject();
 }
 

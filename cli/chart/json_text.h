@@ -30,6 +30,7 @@ class JsonText {
   /// A number written as it stands, e.g. with more digits than the shortest form.
   void RawNumber(std::string_view digits);
   void String(std::string_view text);
+  void Null() { RawNumber("null"); }
   /// One string written piece by piece, as if the pieces were joined first: BeginString, then
   /// any pieces, then EndString.
   void BeginString();

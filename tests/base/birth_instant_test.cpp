@@ -144,7 +144,8 @@ const InstantCase kCases[] = {
 
 TEST(BirthInstantTest, TheZoneAndDaylightSavingCarryIntoTheCalendar) {
   for (const InstantCase& c : kCases) {
-    const InstantResult result = InstantOf(Birth(c.local, c.zoneRow, c.dst, c.place), c.zoneRow);
+    const InstantResult result =
+        InstantOf(Birth(c.local, c.zoneRow, c.dst, c.place), RowZone(c.zoneRow));
     ASSERT_TRUE(result.instant.has_value()) << c.name << ": " << result.error;
     EXPECT_EQ(UniversalCivilTime(*result.instant), c.universal) << c.name;
     EXPECT_EQ(result.instant->offsetSeconds, c.offsetSeconds) << c.name;
@@ -154,20 +155,20 @@ TEST(BirthInstantTest, TheZoneAndDaylightSavingCarryIntoTheCalendar) {
 TEST(BirthInstantTest, CoordinatesAreSignedNorthAndEastPositive) {
   const BirthData mumbai = Birth({1980, 3, 5, 14, 7}, 34, false, kMumbai);
   BirthData south = Birth({1980, 3, 5, 14, 7}, 34, false, {33, 52, true, 151, 13, true});
-  const BirthInstant east = *InstantOf(mumbai, 34).instant;
+  const BirthInstant east = *InstantOf(mumbai, RowZone(34)).instant;
   EXPECT_DOUBLE_EQ(east.latitudeDeg, 18 + 58 / 60.0);
   EXPECT_DOUBLE_EQ(east.longitudeDeg, 72 + 49 / 60.0);
-  const BirthInstant sydney = *InstantOf(south, 34).instant;
+  const BirthInstant sydney = *InstantOf(south, RowZone(34)).instant;
   EXPECT_DOUBLE_EQ(sydney.latitudeDeg, -(33 + 52 / 60.0));
   const BirthInstant madrid =
-      *InstantOf(Birth({1980, 2, 1, 12, 0}, 20, false, kMadrid), 20).instant;
+      *InstantOf(Birth({1980, 2, 1, 12, 0}, 20, false, kMadrid), RowZone(20)).instant;
   EXPECT_DOUBLE_EQ(madrid.longitudeDeg, -(3 + 42 / 60.0));
   EXPECT_EQ(LocalCivilTime(madrid), (CivilTime{1980, 2, 1, 12, 0}));
 }
 
 TEST(BirthInstantTest, RefusesFieldsOutOfRange) {
   const BirthData good = Birth({1980, 2, 1, 12, 0}, 20, false, kMadrid);
-  ASSERT_TRUE(InstantOf(good, 20).instant.has_value());
+  ASSERT_TRUE(InstantOf(good, RowZone(20)).instant.has_value());
   struct Bounds {
     std::int16_t BirthData::*field;
     std::int16_t below, above;
@@ -180,13 +181,13 @@ TEST(BirthInstantTest, RefusesFieldsOutOfRange) {
     for (std::int16_t value : {b.below, b.above}) {
       BirthData birth = good;
       birth.*b.field = value;
-      const InstantResult result = InstantOf(birth, 20);
+      const InstantResult result = InstantOf(birth, RowZone(20));
       EXPECT_FALSE(result.instant.has_value()) << value;
       EXPECT_NE(result.error, "");
     }
   }
-  EXPECT_FALSE(InstantOf(good, -1).instant.has_value());
-  EXPECT_FALSE(InstantOf(good, kTimeZoneRows).instant.has_value());
+  EXPECT_FALSE(InstantOf(good, RowZone(-1)).instant.has_value());
+  EXPECT_FALSE(InstantOf(good, RowZone(kTimeZoneRows)).instant.has_value());
 }
 
 }  // namespace

@@ -29,7 +29,8 @@ BirthData Birth(int hour, int minute, int zoneHours, int zoneMinutes, Place plac
 
 // The classic count of a birth on the row that agrees with its longitude.
 ClassicInstant UniversalTime(const BirthData& birth) {
-  return ClassicInstantOf(*InstantOf(birth, testing::RowAgreeingWithLongitude(birth)).instant);
+  return ClassicInstantOf(
+      *InstantOf(birth, RowZone(testing::RowAgreeingWithLongitude(birth))).instant);
 }
 
 constexpr Place kEast{77, true};
@@ -90,7 +91,7 @@ TEST(UniversalTimeTest, AWestPlaceOnAClockAheadOfUtKeepsItsZonesDirection) {
   madrid.LonMin = 42;
   madrid.BirthMonth = 2;
   madrid.BirthYear = 1980;
-  const ClassicInstant instant = ClassicInstantOf(*InstantOf(madrid, 20).instant);
+  const ClassicInstant instant = ClassicInstantOf(*InstantOf(madrid, RowZone(20)).instant);
   EXPECT_DOUBLE_EQ(instant.utHours, 11);
   EXPECT_EQ(instant.dayNumber, 2444271);
 }

@@ -40,7 +40,8 @@ BirthData J2000Noon() {
 }
 
 ClassicInstant ClassicOf(const BirthData& birth) {
-  return ClassicInstantOf(*InstantOf(birth, testing::RowAgreeingWithLongitude(birth)).instant);
+  return ClassicInstantOf(
+      *InstantOf(birth, RowZone(testing::RowAgreeingWithLongitude(birth))).instant);
 }
 
 double CenturiesOf(const BirthData& birth) {

@@ -55,7 +55,7 @@ const HeaderCase kHeaderCases[] = {
        s.BirthData.BirthHour = 6;
        s.BirthData.BirthMinute = 5;
        s.BirthData.LatMin = 3;
-       s.ZoneRow = 29;
+       s.Zone = RowZone(29);
      },
      With(With(kAshaHeader, &ChartHeader::birth,
                "Born 5 March 1980 at 06:05, Greenwich Mean Time,GMT,0.0"),

@@ -68,7 +68,8 @@ BirthData NewYork1990() {
 constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
 
 AscendantFigures AscendantOf(const BirthData& birth) {
-  const BirthInstant instant = *InstantOf(birth, testing::RowAgreeingWithLongitude(birth)).instant;
+  const BirthInstant instant =
+      *InstantOf(birth, RowZone(testing::RowAgreeingWithLongitude(birth))).instant;
   return ComputeAscendant(ClassicInstantOf(instant), instant);
 }
 

@@ -40,7 +40,7 @@ BirthData MakeBirth(const BirthSpec& s) {
 
 SkyPositions RunChain(const BirthData& birth) {
   return ClassicSky()
-      .Positions(*InstantOf(birth, testing::RowAgreeingWithLongitude(birth)).instant)
+      .Positions(*InstantOf(birth, RowZone(testing::RowAgreeingWithLongitude(birth))).instant)
       .positions;
 }
 
