@@ -230,8 +230,8 @@ void frmMain::ShowAbout() {
 }
 
 void frmMain::SaveCurrentReading() {
-  SaveReadingCommand(*chooser_, sink_, state_.BirthData, input_.cboTimeZone->currentIndex(),
-                     LastSavePath);
+  // The zone of the calculation, not the list's: the file must give back the chart shown.
+  SaveReadingCommand(*chooser_, sink_, state_.BirthData, state_.Zone, LastSavePath);
 }
 
 void frmMain::OpenSavedReading() {

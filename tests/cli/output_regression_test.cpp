@@ -198,7 +198,7 @@ CoreOutputs CoreOutputsOf(const cli::BirthOptions& options) {
   ChartState state;
   ReadBirthData(form, state);
   RunCalculationChain(state, ClassicSky());
-  return {ReadingFileBytes(state.BirthData, form.cboTimeZone), ViewDump(state.Chart)};
+  return {ReadingFileBytes(state.BirthData, state.Zone), ViewDump(state.Chart)};
 }
 
 TEST(OutputRegressionTest, ExactlyTheRowsAgainstTheirLongitudeWereRecordedAgain) {
