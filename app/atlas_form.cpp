@@ -41,7 +41,7 @@ std::string FillZone(const Place& place, BirthForm& form) {
   const auto state = ZoneStateAt(place.timeZoneId, FormTime(form));
   if (const auto* error = std::get_if<ZoneError>(&state)) return error->message;
   const ZoneRowChoice choice = ChooseZoneRow(std::get<ZoneState>(state));
-  if (!choice.row) return choice.note;
+  if (!choice.row) return choice.note + ": choose the zone yourself";
   form.cboTimeZone = *choice.row;
   form.chkDST = choice.daylightSavingTicked;
   return choice.note;

@@ -80,8 +80,7 @@ std::string KindText(const ZoneState& state) {
 std::string ChoiceText(const ZoneState& state, const ZoneRowChoice& choice,
                        std::span<const TimeZoneRow> rows) {
   if (!choice.row) {
-    return "; no row of the list has " + UtcOffsetText(state.offsetSeconds) +
-           ": choose the zone yourself";
+    return "; no row of the list has " + UtcOffsetText(state.offsetSeconds);
   }
   std::string text = "; chosen: " + std::string(RowField(rows[*choice.row], 0));
   if (choice.daylightSavingTicked) return text + " with daylight saving ticked";

@@ -71,7 +71,9 @@ std::optional<OptionError> FillZone(const Place& place, BirthOptions& options,
   zoneNote = choice.note;
   if (!choice.row) {
     // No row has the offset in force: it is taken exactly, or as the place's own mean time.
-    options.offset = zone.abbreviation == "LMT" ? "lmt" : SignedClockText(zone.offsetSeconds);
+    const bool meanTime = zone.abbreviation == "LMT";
+    options.offset = meanTime ? "lmt" : SignedClockText(zone.offsetSeconds);
+    zoneNote += meanTime ? ": the place's own local mean time is taken" : ": taken as it is";
     return std::nullopt;
   }
   options.zone = *choice.row;
