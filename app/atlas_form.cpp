@@ -37,14 +37,26 @@ void FillPlace(const Place& place, BirthForm& form) {
   }
 }
 
-std::string FillZone(const Place& place, BirthForm& form) {
+namespace {
+
+// The list cannot hold the zone in force, so the form's zone is not the place's.
+ZoneFill Undecided(const Place& place, const std::string& why) {
+  return {why + ": choose the zone yourself", false,
+          "The zone of " + DisplayText(place) + " at this date is not in the list (" + why +
+              "). Please choose the zone yourself."};
+}
+
+}  // namespace
+
+ZoneFill FillZone(const Place& place, BirthForm& form) {
   const auto state = ZoneStateAt(place.timeZoneId, FormTime(form));
-  if (const auto* error = std::get_if<ZoneError>(&state)) return error->message;
+  // A date the zone history cannot place is one the form's own checks refuse, in their words.
+  if (const auto* error = std::get_if<ZoneError>(&state)) return {error->message, false, {}};
   const ZoneRowChoice choice = ChooseZoneRow(std::get<ZoneState>(state));
-  if (!choice.row) return choice.note + ": choose the zone yourself";
+  if (!choice.row) return Undecided(place, choice.note);
   form.cboTimeZone = *choice.row;
   form.chkDST = choice.daylightSavingTicked;
-  return choice.note;
+  return {choice.note, true, {}};
 }
 
 }  // namespace tarvel

@@ -16,6 +16,11 @@ void FillPlace(const Place& place, BirthForm& form);
 /// form's birth date and time, and returns the one-line note that says so. Where no row of
 /// the list gives that offset (local mean time before standard zones) the zone is left as it
 /// was and the note says what the offset was.
-std::string FillZone(const Place& place, BirthForm& form);
+struct ZoneFill {
+  std::string note;
+  bool decided = false;  ///< the form now holds the zone in force
+  std::string refusal;   ///< when not decided: why Tarvel Reading is refused, naming the place
+};
+ZoneFill FillZone(const Place& place, BirthForm& form);
 
 }  // namespace tarvel
