@@ -14,16 +14,11 @@ using testing::AshaBirth;
 using testing::AshaForm;
 using testing::AshaLines;
 using testing::FileOf;
-using testing::kAshaZoneRow;
 using testing::SplitCrLf;
 
 std::string WithLines(std::string bytes, const std::vector<std::string>& texts) {
   for (const std::string& text : texts) bytes += ScrambleText(text) + "\r\n";
   return bytes;
-}
-
-TEST(ReadingFileExtensionTest, ARowWithoutSecondsSavesTheSeventeenLinesOfBefore) {
-  EXPECT_EQ(ReadingFileBytes(AshaBirth(), RowZone(kAshaZoneRow)), FileOf(AshaLines()));
 }
 
 // Asha's birth 30 seconds later in Nepal's 5:45 ahead: the nearest row is Indian Time (34),
