@@ -32,17 +32,26 @@ void FillPlace(const Place& place, BirthForm& form) {
   }
 }
 
-std::string FillZone(const Place& place, BirthForm& form) {
+namespace {
+
+// The list cannot hold the zone in force, so the form's zone is not the place's.
+ZoneFill Undecided(const Place& place, const std::string& why) {
+  return {why + ": choose the zone yourself", false,
+          "The zone of " + DisplayText(place) + " at this date is not in the list (" + why +
+              "). Please choose the zone yourself."};
+}
+
+}  // namespace
+
+ZoneFill FillZone(const Place& place, BirthForm& form) {
   const auto state = ZoneStateAt(place.timeZoneId, FormCivilTime(form));
-  if (const auto* error = std::get_if<ZoneError>(&state)) return error->message;
+  // A date the zone history cannot place is one the form's own checks refuse, in their words.
+  if (const auto* error = std::get_if<ZoneError>(&state)) return {error->message, false, {}};
   const ZoneRowChoice choice = ChooseZoneRow(std::get<ZoneState>(state));
-  if (!choice.row) return choice.note;
+  if (!choice.row) return Undecided(place, choice.note);
   form.cboTimeZone = *choice.row;
   form.chkDST = choice.daylightSavingTicked;
-  const auto warning = ZoneDirectionWarning(
-      MinutesAheadWithBox(kTimeZones[*choice.row], choice.daylightSavingTicked),
-      place.longitudeDeg);
-  return warning ? choice.note + " " + *warning : choice.note;
+  return {choice.note, true, {}};
 }
 
 }  // namespace tarvel

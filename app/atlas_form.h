@@ -15,9 +15,12 @@ void FillPlace(const Place& place, BirthForm& form);
 /// Sets the zone row and the daylight-saving box to what was in force at the place at the
 /// form's birth date and time, and returns the one-line note that says so. Where no row of
 /// the list gives that offset (local mean time before standard zones) the zone is left as it
-/// was and the note says what the offset was. Where the zone runs the other way from the
-/// longitude (Madrid: West of Greenwich, ahead of universal time) the note adds how the two
-/// skies take that.
-std::string FillZone(const Place& place, BirthForm& form);
+/// was and the note says what the offset was.
+struct ZoneFill {
+  std::string note;
+  bool decided = false;  ///< the form now holds the zone in force
+  std::string refusal;   ///< when not decided: why Tarvel Reading is refused, naming the place
+};
+ZoneFill FillZone(const Place& place, BirthForm& form);
 
 }  // namespace tarvel

@@ -8,8 +8,12 @@
 namespace tarvel {
 
 CivilTime FormCivilTime(const BirthForm& form) {
-  return {kFirstYear + form.cboYear, form.cboMonth + 1, form.cboDate + 1, form.cboHour,
-          form.cboMinute};
+  return {kFirstYear + form.cboYear,
+          form.cboMonth + 1,
+          form.cboDate + 1,
+          form.cboHour,
+          form.cboMinute,
+          form.cboSecond};
 }
 
 int ListSize(FormList list) {
@@ -82,6 +86,18 @@ std::string FieldText(const BirthForm& form, FormField field) {
       return form.txtCountry;
   }
   return {};
+}
+
+ZoneChoice FormZone(const BirthForm& form) {
+  switch (form.zoneKind) {
+    case ZoneKind::Offset:
+      return OffsetZone(form.zoneOffsetSeconds);
+    case ZoneKind::LocalMeanTime:
+      return LocalMeanTimeZone();
+    case ZoneKind::Row:
+      break;
+  }
+  return RowZone(form.cboTimeZone);
 }
 
 }  // namespace tarvel

@@ -6,6 +6,7 @@
 
 #include "app/digit_text.h"
 #include "base/civil_time.h"
+#include "base/zone_choice.h"
 
 namespace tarvel {
 
@@ -37,6 +38,7 @@ struct BirthForm {
   int cboYear = 0;      ///< 1900 at index 0
   int cboHour = 0;      ///< hour 0 at index 0
   int cboMinute = 0;    ///< minute 0 at index 0
+  int cboSecond = 0;    ///< second 0 at index 0
   int cboTimeZone = 0;  ///< the time-zone row
   DigitText txtLatDeg;
   DigitText txtLatMin;
@@ -48,9 +50,14 @@ struct BirthForm {
   bool chkDST = false;
   LongitudeChoice optLong = LongitudeChoice::East;
   LatitudeChoice optLat = LatitudeChoice::North;
+  ZoneKind zoneKind = ZoneKind::Row;  ///< Row: cboTimeZone and chkDST give the zone
+  int zoneOffsetSeconds = 0;          ///< the exact offset when zoneKind is Offset
 
   bool operator==(const BirthForm&) const = default;
 };
+
+/// The zone the form names: its row, its exact offset or local mean time.
+ZoneChoice FormZone(const BirthForm& form);
 
 inline constexpr int kFirstYear = 1900;
 inline constexpr int kLastYear = 2050;

@@ -8,8 +8,23 @@
 namespace tarvel {
 namespace {
 
-std::int16_t Magnitude(std::int16_t value) {
+std::int16_t Magnitude(int value) {
   return static_cast<std::int16_t>(std::abs(value));
+}
+
+// Seconds local clock minus universal time that the form's zone gives, daylight saving aside.
+int StandardOffsetSeconds(const BirthForm& form, const BirthData& birth) {
+  switch (form.zoneKind) {
+    case ZoneKind::Offset:
+      return form.zoneOffsetSeconds;
+    case ZoneKind::LocalMeanTime: {
+      const double magnitudeDeg = birth.LonDeg + birth.LonMin / 60.0;
+      return LocalMeanTimeOffsetSeconds(birth.IsEast != kFalse ? magnitudeDeg : -magnitudeDeg);
+    }
+    case ZoneKind::Row:
+      break;
+  }
+  return MinutesAheadOfUniversalTime(kTimeZones.at(form.cboTimeZone)) * 60;
 }
 
 }  // namespace
@@ -23,26 +38,28 @@ void ReadBirthData(const BirthForm& form, ChartState& state) {
   birth.BirthYear = static_cast<std::int16_t>(local.year);
   birth.BirthHour = static_cast<std::int16_t>(local.hour);
   birth.BirthMinute = static_cast<std::int16_t>(local.minute);
-  // The table's sign is dropped: the classic sky takes the direction from East/West alone.
-  const TimeZoneRow& zone = kTimeZones.at(form.cboTimeZone);
-  birth.ZoneHours = Magnitude(zone.hours);
-  birth.ZoneMinutes = Magnitude(zone.minutes);
+  birth.BirthSecond = static_cast<std::int16_t>(local.second);
   birth.LonDeg = form.txtLonDeg.Value();
   birth.LonMin = form.txtLonMin.Value();
   birth.LatDeg = form.txtLatDeg.Value();
   birth.LatMin = form.txtLatMin.Value();
   birth.IsEast = ToFlag16(form.optLong == LongitudeChoice::East);
   birth.IsSouth = ToFlag16(form.optLat == LatitudeChoice::South);
-  birth.IsDST = ToFlag16(form.chkDST);
+  // An exact offset or local mean time has no daylight-saving box.
+  birth.IsDST = ToFlag16(form.chkDST && form.zoneKind == ZoneKind::Row);
   birth.BirthCity = TrimSpaces(form.txtCity);
   birth.BirthState = TrimSpaces(form.txtState);
   birth.BirthCountry = TrimSpaces(form.txtCountry);
-  state.ZoneRow = form.cboTimeZone;
+  // The record keeps magnitudes (whole minutes); the instant takes the zone itself.
+  const int offsetSeconds = StandardOffsetSeconds(form, birth);
+  birth.ZoneHours = Magnitude(offsetSeconds / 3600);
+  birth.ZoneMinutes = Magnitude(offsetSeconds / 60 % 60);
+  state.Zone = FormZone(form);
 }
 
 void RunCalculationChain(ChartState& state, const Sky& sky, std::optional<Varga> varga,
                          ChartParts parts) {
-  state.Chart = ComputeChart(state.BirthData, state.ZoneRow, sky, varga, parts);
+  state.Chart = ComputeChart(state.BirthData, state.Zone, sky, varga, parts);
 }
 
 std::optional<Refusal> CalculateReading(BirthForm& form, ChartState& state, MessageSink& sink,

@@ -5,8 +5,10 @@
 #include <charconv>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "app/reading_file.h"
+#include "app/reading_file_extension.h"
 #include "app/scramble.h"
 #include "app/windows_1252.h"
 #include "base/text.h"
@@ -17,14 +19,26 @@ namespace {
 using ReadingTexts = std::array<std::string, kReadingLineCount>;
 
 // Carriage returns need no handling: like every byte below 85 they drop out when unscrambled.
-std::optional<ReadingTexts> DecodedLines(std::string_view bytes) {
+std::string NextLine(std::string_view& bytes) {
+  const auto end = std::min(bytes.find('\n'), bytes.size());
+  std::string text = UnscrambleText(bytes.substr(0, end));
+  bytes.remove_prefix(std::min(end + 1, bytes.size()));
+  return text;
+}
+
+// The first 17 lines, taken off the front of `bytes`.
+std::optional<ReadingTexts> DecodedLines(std::string_view& bytes) {
   ReadingTexts texts;
   for (std::string& text : texts) {
     if (bytes.empty()) return std::nullopt;
-    const auto end = std::min(bytes.find('\n'), bytes.size());
-    text = UnscrambleText(bytes.substr(0, end));
-    bytes.remove_prefix(std::min(end + 1, bytes.size()));
+    text = NextLine(bytes);
   }
+  return texts;
+}
+
+std::vector<std::string> RemainingLines(std::string_view bytes) {
+  std::vector<std::string> texts;
+  while (!bytes.empty()) texts.push_back(NextLine(bytes));
   return texts;
 }
 
@@ -115,7 +129,7 @@ std::optional<BirthForm> ParseReadingFile(std::string_view bytes) {
   const auto texts = DecodedLines(bytes);
   BirthForm form;
   if (!texts || !RestoreTexts(*texts, form) || !RestoreBirthTime(*texts, form) ||
-      !RestoreCoordinates(*texts, form)) {
+      !RestoreCoordinates(*texts, form) || !RestoreExtension(RemainingLines(bytes), form)) {
     return std::nullopt;
   }
   return form;

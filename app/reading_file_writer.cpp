@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "app/files/replace_file.h"
+#include "app/reading_file_extension.h"
 #include "app/scramble.h"
 #include "app/windows_1252.h"
 #include "base/text.h"
@@ -96,8 +97,10 @@ std::optional<std::string> UnsavableText(const BirthData& birth) {
   return std::nullopt;
 }
 
-std::string ReadingFileBytes(const BirthData& birth, int zoneRow) {
-  auto texts = ValueTexts(birth, zoneRow);
+std::string ReadingFileBytes(const BirthData& birth, const ZoneChoice& zone) {
+  auto texts = ValueTexts(birth, ReadingFileRow(birth, zone));
+  // An exact offset has daylight saving in it: the nearest row stands without the box.
+  if (zone.kind != ZoneKind::Row) texts[kLineIsDST] = TruthText(kFalse);
   for (const TextField& field : kTextFields) {
     auto encoded = EncodeReadingText(TrimSpaces(texts[field.line]));
     assert(std::holds_alternative<std::string>(encoded) && "check UnsavableText first");
@@ -108,14 +111,18 @@ std::string ReadingFileBytes(const BirthData& birth, int zoneRow) {
     bytes += ScrambleText(TrimSpaces(text));
     bytes += kReadingLineEnd;
   }
+  for (const std::string& text : ExtensionTexts(birth, zone)) {
+    bytes += ScrambleText(text);
+    bytes += kReadingLineEnd;
+  }
   return bytes;
 }
 
 std::optional<FileError> SaveReading(const std::filesystem::path& path, const BirthData& birth,
-                                     int zoneRow) {
-  const auto reason = [&birth, &path, zoneRow]() -> std::optional<std::string> {
+                                     const ZoneChoice& zone) {
+  const auto reason = [&birth, &path, &zone]() -> std::optional<std::string> {
     if (auto unsavable = UnsavableText(birth)) return unsavable;
-    return ReplaceFileContents(path, ReadingFileBytes(birth, zoneRow));
+    return ReplaceFileContents(path, ReadingFileBytes(birth, zone));
   }();
   if (!reason) return std::nullopt;
   return FileError{"Could not save \"" + path.string() + "\": " + *reason + "."};

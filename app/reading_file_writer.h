@@ -15,18 +15,19 @@ namespace tarvel {
 /// changed, so that opening a saved reading always gives back what was saved.
 std::optional<std::string> UnsavableText(const BirthData& birth);
 
-/// The bytes of the reading file for the birth data of the last calculation and the
-/// time-zone row (0-70) selected in the form at saving: 17 lines, each the scrambled value
+/// The bytes of the reading file for the birth data and the zone of the last calculation:
+/// 17 lines (two more for seconds or a zone that is not a row, see docs/reading-file.md),
+/// each the scrambled value
 /// text without surrounding spaces, ended by CR LF. Numbers are decimal, flags "True"/"False",
 /// the name and places Windows-1252. The birth data must pass UnsavableText, as SaveReading
 /// makes sure; a character no reading file can hold is a programmer's mistake here.
-std::string ReadingFileBytes(const BirthData& birth, int zoneRow);
+std::string ReadingFileBytes(const BirthData& birth, const ZoneChoice& zone);
 
 /// Saves the reading to `path`. A name or place a reading file cannot hold is refused, naming
 /// it, and nothing is written. An existing file is replaced only once the new one is
 /// completely written; when saving fails it stays as it was, and the error names the file
 /// and the reason.
 std::optional<FileError> SaveReading(const std::filesystem::path& path, const BirthData& birth,
-                                     int zoneRow);
+                                     const ZoneChoice& zone);
 
 }  // namespace tarvel

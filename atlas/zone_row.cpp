@@ -63,8 +63,7 @@ std::string KindText(const ZoneState& state) {
 std::string ChoiceText(const ZoneState& state, const ZoneRowChoice& choice,
                        std::span<const TimeZoneRow> rows) {
   if (!choice.row) {
-    return "; no row of the list has " + UtcOffsetText(state.offsetSeconds) +
-           ": choose the zone yourself";
+    return "; no row of the list has " + UtcOffsetText(state.offsetSeconds);
   }
   // The zone's own name is what its row shows before the abbreviation.
   const std::string_view shown = rows[*choice.row].name;
@@ -80,20 +79,6 @@ ZoneRowChoice ChooseZoneRow(const ZoneState& state, std::span<const TimeZoneRow>
   ZoneRowChoice choice = PickRow(state, rows);
   choice.note = InForceText(state) + KindText(state) + ChoiceText(state, choice, rows);
   return choice;
-}
-
-std::optional<std::string> ZoneDirectionWarning(int minutesAheadOfUt, double longitudeDeg) {
-  if (minutesAheadOfUt > 0 && longitudeDeg < 0) {
-    return "This place lies West of Greenwich on a clock ahead of UT: the classic sky "
-           "applies the zone in the longitude's direction, as if behind UT; the precise sky "
-           "applies it as it is.";
-  }
-  if (minutesAheadOfUt < 0 && longitudeDeg > 0) {
-    return "This place lies East of Greenwich on a clock behind UT: the classic sky "
-           "applies the zone in the longitude's direction, as if ahead of UT; the precise sky "
-           "applies it as it is.";
-  }
-  return std::nullopt;
 }
 
 }  // namespace tarvel

@@ -32,10 +32,4 @@ constexpr int MinutesAheadWithBox(const TimeZoneRow& row, bool daylightSavingTic
 /// or one no row has (local mean time before standard zones), gives no row.
 ZoneRowChoice ChooseZoneRow(const ZoneState& state, std::span<const TimeZoneRow> rows = kTimeZones);
 
-/// An extra sentence when the zone and the longitude point different ways: a place West of
-/// Greenwich on a clock ahead of universal time (Madrid, Lisbon in summer), or East of it on
-/// a clock behind. `minutesAheadOfUt` as the row and box give it; `longitudeDeg` East
-/// positive. Nothing when they agree, or when either is zero.
-std::optional<std::string> ZoneDirectionWarning(int minutesAheadOfUt, double longitudeDeg);
-
 }  // namespace tarvel

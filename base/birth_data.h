@@ -36,6 +36,7 @@ struct BirthData {
   std::string BirthCity;         ///< trimmed
   std::string BirthState;        ///< trimmed
   std::string BirthCountry;      ///< trimmed
+  std::int16_t BirthSecond = 0;  ///< local clock second, 0-59; kept last as a later addition
 
   bool operator==(const BirthData&) const = default;
 };

@@ -5,6 +5,7 @@
 
 #include "base/coordinates.h"
 #include "base/time_zones.h"
+#include "base/zone_choice.h"
 
 namespace tarvel {
 namespace {
@@ -23,10 +24,23 @@ bool InRange(int value, int low, int high) {
   return value >= low && value <= high;
 }
 
-bool IsValidClock(const BirthData& birth, int zoneRow) {
+bool IsValidZone(const ZoneChoice& zone) {
+  switch (zone.kind) {
+    case ZoneKind::Row:
+      return InRange(zone.row, 0, kTimeZoneRows - 1);
+    case ZoneKind::Offset:
+      return InRange(zone.offsetSeconds, -kLargestOffsetSeconds, kLargestOffsetSeconds);
+    case ZoneKind::LocalMeanTime:
+      return true;
+  }
+  return false;
+}
+
+bool IsValidClock(const BirthData& birth, const ZoneChoice& zone) {
   return InRange(birth.BirthYear, 1, 9999) && InRange(birth.BirthMonth, 1, 12) &&
          InRange(birth.BirthDay, 1, 31) && InRange(birth.BirthHour, 0, 23) &&
-         InRange(birth.BirthMinute, 0, 59) && InRange(zoneRow, 0, kTimeZoneRows - 1);
+         InRange(birth.BirthMinute, 0, 59) && InRange(birth.BirthSecond, 0, 59) &&
+         IsValidZone(zone);
 }
 
 // Degrees and arc-minutes signed by their direction, or empty when they leave the globe.
@@ -37,19 +51,20 @@ std::optional<double> OnTheGlobe(int degrees, int arcMinutes, bool negative, dou
   return signedDeg;
 }
 
-// The classic rule: the birth's own zone magnitude, ahead East of Greenwich and behind West;
-// daylight saving always one hour further ahead.
-int OffsetByLongitude(const BirthData& birth, double longitudeDeg) {
-  const int magnitude = birth.ZoneHours * kSecondsPerHour + birth.ZoneMinutes * kSecondsPerMinute;
-  return longitudeDeg > 0 ? magnitude : -magnitude;
-}
-
-int OffsetOf(const BirthData& birth, int zoneRow, ZoneDirection direction, double longitudeDeg) {
-  const int daylightSaving = birth.IsDST != kFalse ? kSecondsPerHour : 0;
-  const int standard = direction == ZoneDirection::ByRow
-                           ? MinutesAheadOfUniversalTime(kTimeZones[zoneRow]) * kSecondsPerMinute
-                           : OffsetByLongitude(birth, longitudeDeg);
-  return standard + daylightSaving;
+// A row's own sign says its direction; daylight saving puts the clock one hour further ahead.
+// An exact offset has daylight saving in it already, and the mean sun knows none.
+int OffsetOf(const BirthData& birth, const ZoneChoice& zone, double longitudeDeg) {
+  switch (zone.kind) {
+    case ZoneKind::Row: {
+      const int daylightSaving = birth.IsDST != kFalse ? kSecondsPerHour : 0;
+      return MinutesAheadOfUniversalTime(kTimeZones[zone.row]) * kSecondsPerMinute + daylightSaving;
+    }
+    case ZoneKind::Offset:
+      return zone.offsetSeconds;
+    case ZoneKind::LocalMeanTime:
+      return LocalMeanTimeOffsetSeconds(longitudeDeg);
+  }
+  return 0;
 }
 
 sys_seconds LocalClock(const BirthData& birth) {
@@ -58,7 +73,7 @@ sys_seconds LocalClock(const BirthData& birth) {
                               std::chrono::month{static_cast<unsigned>(birth.BirthMonth)} /
                               std::chrono::day{1}};
   return firstOfMonth + days{birth.BirthDay - 1} + hours{birth.BirthHour} +
-         minutes{birth.BirthMinute};
+         minutes{birth.BirthMinute} + seconds{birth.BirthSecond};
 }
 
 CivilTime CivilTimeAt(sys_seconds instant) {
@@ -83,8 +98,8 @@ CivilTime LocalCivilTime(const BirthInstant& instant) {
   return CivilTimeAt(sys_seconds{seconds{instant.universalSeconds + instant.offsetSeconds}});
 }
 
-InstantResult InstantOf(const BirthData& birth, int zoneRow, ZoneDirection direction) {
-  if (!IsValidClock(birth, zoneRow)) {
+InstantResult InstantOf(const BirthData& birth, const ZoneChoice& zone) {
+  if (!IsValidClock(birth, zone)) {
     return {std::nullopt, "The birth's date, time or zone row is out of range."};
   }
   const std::optional<double> latitudeDeg =
@@ -97,7 +112,7 @@ InstantResult InstantOf(const BirthData& birth, int zoneRow, ZoneDirection direc
   BirthInstant instant;
   instant.latitudeDeg = *latitudeDeg;
   instant.longitudeDeg = *longitudeDeg;
-  instant.offsetSeconds = OffsetOf(birth, zoneRow, direction, instant.longitudeDeg);
+  instant.offsetSeconds = OffsetOf(birth, zone, instant.longitudeDeg);
   instant.universalSeconds =
       LocalClock(birth).time_since_epoch().count() - std::int64_t{instant.offsetSeconds};
   return {instant, {}};

@@ -6,6 +6,7 @@
 
 #include "base/birth_data.h"
 #include "base/civil_time.h"
+#include "base/zone_choice.h"
 
 namespace tarvel {
 
@@ -25,27 +26,18 @@ CivilTime UniversalCivilTime(const BirthInstant& instant);
 /// The instant's date and time on the birth's local clock.
 CivilTime LocalCivilTime(const BirthInstant& instant);
 
-/// Which way a zone's offset is applied to the local clock.
-enum class ZoneDirection {
-  /// The offset's magnitude ahead of universal time East of Greenwich and behind it West
-  /// (0°00′ counts as West): the classic sky's rule, kept so that saved readings keep their
-  /// charts.
-  ByLongitude,
-  /// The zone row's own sign: rows with negative hours are ahead of universal time.
-  ByRow,
-};
-
 /// The birth instant of a birth, or why there is none.
 struct InstantResult {
   std::optional<BirthInstant> instant;
   std::string error;  ///< empty when `instant` is set
 };
 
-/// The instant of a birth whose zone is row `zoneRow` (0-70) of the time-zone list; daylight
-/// saving puts the clock one hour further ahead. A day past the month's end (31 April) runs
-/// on into the next month. Refused when the year leaves 1-9999, the month, day, hour, minute or row
-/// leaves its range, or the coordinates leave the globe (over 90° of latitude, 180° of longitude,
-/// 59′).
-InstantResult InstantOf(const BirthData& birth, int zoneRow, ZoneDirection direction);
+/// The instant of a birth in a zone: a row of the time-zone list applies in its own direction,
+/// with daylight saving one hour further ahead; an exact offset (at most 15 hours either way)
+/// as it is; local mean time from the birth's longitude, to the second. A day past the
+/// month's end (31 April) runs on into the next month. Refused when the year leaves 1-9999, the
+/// month, day, hour, minute, row or offset (over 15 hours) leaves its range, or the coordinates
+/// leave the globe (over 90° of latitude, 180° of longitude, 59′).
+InstantResult InstantOf(const BirthData& birth, const ZoneChoice& zone);
 
 }  // namespace tarvel

@@ -70,7 +70,7 @@ BENCHMARK(BM_ClassicSky);
 
 void BM_InstantOf(benchmark::State& run) {
   RunOnSamples(run, [](ChartState& state) {
-    benchmark::DoNotOptimize(InstantOf(state.BirthData, state.ZoneRow, ZoneDirection::ByLongitude));
+    benchmark::DoNotOptimize(InstantOf(state.BirthData, state.Zone));
   });
 }
 BENCHMARK(BM_InstantOf);

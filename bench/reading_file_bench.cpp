@@ -13,7 +13,7 @@ namespace {
 void BM_SaveReadingBytes(benchmark::State& run) {
   const ChartState state = SampleStates().front();
   for (auto _ : run) {
-    std::string bytes = ReadingFileBytes(state.BirthData, 34);
+    std::string bytes = ReadingFileBytes(state.BirthData, RowZone(34));
     benchmark::DoNotOptimize(bytes);
   }
   run.SetItemsProcessed(run.iterations());
@@ -23,7 +23,7 @@ BENCHMARK(BM_SaveReadingBytes);
 // Opening restores the form and runs the whole chain, as the window does.
 void BM_OpenReadingBytes(benchmark::State& run) {
   ChartState state = SampleStates().front();
-  const std::string bytes = ReadingFileBytes(state.BirthData, 34);
+  const std::string bytes = ReadingFileBytes(state.BirthData, RowZone(34));
   BirthForm form;
   const ClassicSky sky;
   for (auto _ : run) {

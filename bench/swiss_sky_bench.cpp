@@ -47,7 +47,7 @@ std::vector<SampleBirth> SampleBirths() {
 }
 
 BirthInstant InstantFor(const SampleBirth& sample) {
-  return *InstantOf(sample.birth, sample.zoneRow, ZoneDirection::ByRow).instant;
+  return *InstantOf(sample.birth, RowZone(sample.zoneRow)).instant;
 }
 
 void CountCharts(benchmark::State& run) {

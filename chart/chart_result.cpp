@@ -22,12 +22,12 @@ ChartResult InVarga(ChartResult chart, std::optional<Varga> varga, ChartParts pa
   return chart;
 }
 
-ChartResult ComputeChart(const BirthData& birth, int zoneRow, const Sky& sky,
+ChartResult ComputeChart(const BirthData& birth, const ZoneChoice& zone, const Sky& sky,
                          std::optional<Varga> varga, ChartParts parts) {
   ChartResult chart;
   chart.sky = sky.Settings();
   chart.varga = varga;
-  InstantResult instant = InstantOf(birth, zoneRow, sky.ZoneRule());
+  InstantResult instant = InstantOf(birth, zone);
   if (!instant.instant) {
     chart.error = std::move(instant.error);
     return chart;

@@ -52,9 +52,9 @@ ChartSigns SignsInVarga(const SkyPositions& positions, Varga varga);
 ChartResult InVarga(ChartResult chart, std::optional<Varga> varga, ChartParts parts = {});
 
 /// Computes the chart of a birth in a sky and a varga (the Rasi chart when none is asked
-/// for); `zoneRow` (0-70) is the zone's row in the list. When the birth has no instant or the
-/// sky refuses it, the result holds the sky's settings and the error, and nothing else.
-ChartResult ComputeChart(const BirthData& birth, int zoneRow, const Sky& sky,
+/// for) in a zone. When the birth has no instant or the sky refuses it, the result holds the
+/// sky's settings and the error, and nothing else.
+ChartResult ComputeChart(const BirthData& birth, const ZoneChoice& zone, const Sky& sky,
                          std::optional<Varga> varga = std::nullopt, ChartParts parts = {});
 
 }  // namespace tarvel

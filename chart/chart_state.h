@@ -6,11 +6,11 @@
 namespace tarvel {
 
 /// What a front end keeps between commands: the birth data of the last calculation, the zone
-/// row it was read with, and its chart. Each calculation overwrites all three and resets
+/// it was computed in, and its chart. Each calculation overwrites all three and resets
 /// nothing, so a state that is not refilled computes from what the last run left.
 struct ChartState {
   tarvel::BirthData BirthData;
-  int ZoneRow = 0;  ///< the row BirthData's zone offset was read from
+  ZoneChoice Zone;  ///< the zone the chart was computed in
   ChartResult Chart;
 };
 

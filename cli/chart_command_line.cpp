@@ -25,13 +25,22 @@ void AddBirthOptions(CLI::App& command, ChartCommandLine& line, CLI::Option* ope
   BirthOptions& birth = line.birth;
   line.required = {
       command.add_option("--date", birth.date, "Date of birth, YYYY-MM-DD (1900 to 2050)"),
-      command.add_option("--time", birth.time, "Local clock time of birth, HH:MM (24 hours)"),
+      command.add_option("--time", birth.time,
+                         "Local clock time of birth, HH:MM or HH:MM:SS (24 hours)"),
       command.add_option("--zone", line.zone, "Time-zone row, 0 to 70 (see 'tarvel-cli zones')"),
       command.add_option("--lat", line.latitude, "Latitude, DD:MM followed by N or S, e.g. 18:58N"),
       command.add_option("--lon", line.longitude,
                          "Longitude, DDD:MM followed by E or W, e.g. 72:49E")};
   std::vector<CLI::Option*> all = line.required;
-  all.push_back(command.add_flag("--dst", line.dst, "Daylight-saving time was in force"));
+  CLI::Option* dst = command.add_flag("--dst", line.dst, "Daylight-saving time was in force");
+  all.push_back(dst);
+  all.push_back(command
+                    .add_option("--offset", birth.offset,
+                                "Instead of a zone row: the exact offset ahead of universal time, "
+                                "+HH:MM[:SS] or -HH:MM[:SS] (at most 15:00, daylight saving "
+                                "included), or lmt for the local mean time of the longitude")
+                    ->excludes(line.required[2])
+                    ->excludes(dst));
   all.push_back(command.add_option(
       "--place", birth.place,
       "Birth place from the atlas, \"City\", \"City, Country\" or \"City, State, Country\": "
@@ -50,6 +59,7 @@ std::optional<std::string> MissingBirthOption(const ChartCommandLine& line) {
   const bool place = line.birth.place.has_value();
   for (std::size_t i = 0; i < line.required.size(); ++i) {
     if (place && i >= 2) break;
+    if (line.birth.offset && i == 2) continue;
     if (line.required[i]->count() == 0) {
       return line.required[i]->get_name() +
              (place ? " is required" : " is required (or --place, or --open FILE.tvl)");

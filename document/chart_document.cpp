@@ -5,7 +5,7 @@
 #include "base/date_text.h"
 #include "base/signs.h"
 #include "base/text.h"
-#include "base/time_zones.h"
+#include "base/zone_choice.h"
 #include "document/summary_text.h"
 #include "varga/varga.h"
 
@@ -15,10 +15,16 @@ namespace {
 constexpr std::string_view kUntitled = "Rasi chart";
 constexpr std::string_view kPartSeparator = " · ";
 
-std::string BirthText(const BirthData& birth, int zoneRow) {
+// The zone as the form named it; local mean time also says the offset it came to.
+std::string BirthText(const BirthData& birth, const ZoneChoice& zone, int offsetSeconds) {
   std::string text = "Born " + DateText(birth.BirthYear, birth.BirthMonth, birth.BirthDay) +
                      " at " + ClockText(birth.BirthHour, birth.BirthMinute);
-  if (zoneRow >= 0 && zoneRow < kTimeZoneRows) text.append(", ").append(kTimeZones[zoneRow].name);
+  // Seconds are written only where there are some, so that earlier texts stay as they were.
+  if (birth.BirthSecond != 0)
+    text.append(birth.BirthSecond < 10 ? ":0" : ":").append(std::to_string(birth.BirthSecond));
+  const std::string zoneName = ZoneName(zone);
+  if (!zoneName.empty()) text.append(", ").append(zoneName);
+  if (zone.kind == ZoneKind::LocalMeanTime) text.append(" ").append(UtcOffsetText(offsetSeconds));
   if (birth.IsDST != kFalse) text.append(", daylight-saving time");
   return text;
 }
@@ -49,7 +55,8 @@ std::string PlaceText(const BirthData& birth) {
 
 ChartHeader MakeChartHeader(const ChartState& state) {
   const std::string_view name = TrimSpaces(state.BirthData.BirthName);
-  return {std::string(name.empty() ? kUntitled : name), BirthText(state.BirthData, state.ZoneRow),
+  return {std::string(name.empty() ? kUntitled : name),
+          BirthText(state.BirthData, state.Zone, state.Chart.instant.offsetSeconds),
           PlaceText(state.BirthData), SkyLabel(state.Chart.sky, state.Chart.positions.ephemeris),
           state.Chart.varga ? VargaLabel(*state.Chart.varga) : std::string()};
 }

@@ -81,7 +81,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FuzzBytes bytes(data, size);
   ChartState state;
   state.BirthData = AnyBirth(bytes);
-  state.ZoneRow = bytes.Int32();
+  const int zoneKind = bytes.Int32();
+  state.Zone = {zoneKind == 1   ? ZoneKind::Offset
+                : zoneKind == 2 ? ZoneKind::LocalMeanTime
+                                : ZoneKind::Row,
+                bytes.Int32(), bytes.Int32()};
   const SkySettings settings = AnySky(bytes);
   RunCalculationChain(state, skies.For(settings));
   if (!state.Chart.error.empty()) {

@@ -46,13 +46,13 @@ void CheckRefusal(const FileError& error, std::string_view bytes, const ShownCha
 // Saving trims the name's spaces, as the window's save does; all else comes back as it was.
 void CheckSavedAgain(const ShownChart& opened, const Sky& sky) {
   if (UnsavableText(opened.state.BirthData)) return;
-  const std::string saved = ReadingFileBytes(opened.state.BirthData, opened.form.cboTimeZone);
+  const std::string saved = ReadingFileBytes(opened.state.BirthData, opened.state.Zone);
   ShownChart again = FreshChart(sky);
   Require(!OpenReadingBytes(saved, again.form, again.state, sky), "a saved reading opens");
   BirthData expected = opened.state.BirthData;
   expected.BirthName = std::string(TrimSpaces(expected.BirthName));
   Require(again.state.BirthData == expected, "a saved reading opens to the same birth");
-  Require(ReadingFileBytes(again.state.BirthData, again.form.cboTimeZone) == saved,
+  Require(ReadingFileBytes(again.state.BirthData, again.state.Zone) == saved,
           "saving the opened reading gives the same bytes");
 }
 

@@ -13,7 +13,6 @@ class ClassicSky final : public Sky {
  public:
   SkyResult Positions(const BirthInstant& instant) const override;
   SkySettings Settings() const override { return {}; }
-  ZoneDirection ZoneRule() const override { return ZoneDirection::ByLongitude; }
 };
 
 }  // namespace tarvel

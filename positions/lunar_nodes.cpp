@@ -13,6 +13,7 @@ LunarNodes MeanLunarNodes(double daysFromJ2000, double correctionDeg) {
   rahuDeg = rahuDeg - 1;
   rahuDeg = rahuDeg + correctionDeg;
   while (rahuDeg < 0) rahuDeg += 360;
+  while (rahuDeg >= 360) rahuDeg -= 360;  // past a full turn with a positive correction
   double ketuDeg = rahuDeg + 180;
   while (ketuDeg >= 360) ketuDeg -= 360;
   return {rahuDeg, ketuDeg};

@@ -26,6 +26,8 @@ constexpr std::array<std::pair<PlanetIndex, ElementSet>, kElementSetCount> kOrbi
 double ChartSiderealLongitude(double tropicalDeg, double correctionDeg) {
   double siderealDeg = tropicalDeg + correctionDeg;
   while (siderealDeg < 0) siderealDeg += 360;
+  // A positive correction (dates before about AD 285) can carry a place past a full turn.
+  while (siderealDeg >= 360) siderealDeg -= 360;
   return siderealDeg;
 }
 

@@ -35,8 +35,6 @@ class Sky {
   virtual SkyResult Positions(const BirthInstant& instant) const = 0;
   /// The choices this sky computes with.
   virtual SkySettings Settings() const = 0;
-  /// How this sky reads a zone row's offset from the birth data.
-  virtual ZoneDirection ZoneRule() const = 0;
   /// Frees what the sky holds for the calling thread (open files, caches); a worker thread
   /// calls it before it ends. A later call on the same thread takes them again.
   virtual void ReleaseThread() const {}

@@ -143,14 +143,16 @@ void frmMain::FillFromAtlas(const Place& place) {
 void frmMain::RefillZoneFromAtlas() {
   if (!atlasPlace_) return;
   BirthForm form = ReadForm(input_);
-  const std::string note = FillZone(*atlasPlace_, form);
+  const ZoneFill fill = FillZone(*atlasPlace_, form);
   input_.cboTimeZone->setCurrentIndex(form.cboTimeZone);
   input_.chkDST->setChecked(form.chkDST);
-  input_.lblZoneNote->setText(QString::fromStdString(note));
+  input_.lblZoneNote->setText(QString::fromStdString(fill.note));
+  undecidedZone_ = fill.refusal;
 }
 
 void frmMain::ForgetAtlasPlace() {
   atlasPlace_.reset();
+  undecidedZone_.clear();
   input_.lblZoneNote->clear();
 }
 
@@ -190,6 +192,12 @@ QWidget* frmMain::FrontView() const {
 }
 
 void frmMain::Calculate() {
+  // The list still shows a zone the atlas found wrong for the place and date.
+  if (!undecidedZone_.empty()) {
+    sink_.ShowMessage(undecidedZone_, MessageIcon::Error);
+    input_.cboTimeZone->setFocus();
+    return;
+  }
   BirthForm form = ReadForm(input_);
   const std::optional<Refusal> refusal = CalculateReading(form, state_, sink_, CurrentSky());
   if (!refusal) {
@@ -230,8 +238,8 @@ void frmMain::ShowAbout() {
 }
 
 void frmMain::SaveCurrentReading() {
-  SaveReadingCommand(*chooser_, sink_, state_.BirthData, input_.cboTimeZone->currentIndex(),
-                     LastSavePath);
+  // The zone of the calculation, not the list's: the file must give back the chart shown.
+  SaveReadingCommand(*chooser_, sink_, state_.BirthData, state_.Zone, LastSavePath);
 }
 
 void frmMain::OpenSavedReading() {

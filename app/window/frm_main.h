@@ -115,6 +115,7 @@ class frmMain : public QMainWindow {
   SkySettings sky_;
   LazyAtlas atlas_;
   std::optional<Place> atlasPlace_;  ///< the atlas's place while the form still holds it
+  std::string undecidedZone_;        ///< why the list holds no zone for that place and date, if so
   ChartState state_;
   FinderHooks finder_;
   FileDialogs fileDialogs_{this};

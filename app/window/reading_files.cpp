@@ -40,13 +40,13 @@ FileDialogRequest OpenReadingRequest() {
 }
 
 void SaveReadingCommand(FileChooser& chooser, MessageSink& sink, const BirthData& birth,
-                        int zoneRow, QString& lastSavePath) {
+                        const ZoneChoice& zone, QString& lastSavePath) {
   // An event handler lets no failure through; the user hears only of a failed save.
   try {
     const std::optional<QString> chosen = chooser.ChooseSaveFile(SaveReadingRequest(lastSavePath));
     if (!chosen) return;
     lastSavePath = *chosen;
-    if (auto error = SaveReading(PathOf(*chosen), birth, zoneRow)) {
+    if (auto error = SaveReading(PathOf(*chosen), birth, zone)) {
       sink.ShowMessage(error->message, MessageIcon::Error);
     }
   } catch (...) {

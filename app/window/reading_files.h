@@ -17,11 +17,11 @@ FileDialogRequest SaveReadingRequest(const QString& lastSavePath);
 FileDialogRequest OpenReadingRequest();
 
 /// The save command: asks for a file name, offering the last one chosen, remembers the
-/// choice in `lastSavePath` and saves the birth data of the last calculation with the
-/// time-zone row (0-70) selected in the form. A failed save shows an error naming the file
+/// choice in `lastSavePath` and saves the birth data of the last calculation with the zone
+/// it was computed in. A failed save shows an error naming the file
 /// and the reason; success shows nothing. Cancelling changes nothing. Never throws.
 void SaveReadingCommand(FileChooser& chooser, MessageSink& sink, const BirthData& birth,
-                        int zoneRow, QString& lastSavePath);
+                        const ZoneChoice& zone, QString& lastSavePath);
 
 /// The open command: asks for a reading file, restores the form in the input view from it
 /// and calculates its chart and reading on `state` in `sky`; true when the state holds the

@@ -123,8 +123,8 @@ void AppendBirthValue(CsvValue value, const ChartJsonSource& chart, std::string&
       AppendPadded(birth.BirthHour, 2, out);
       out.push_back(':');
       AppendPadded(birth.BirthMinute, 2, out);
-      out.append(":00");
-      return;
+      out.push_back(':');
+      return AppendPadded(birth.BirthSecond, 2, out);
     case CsvValue::Place:
       return AppendCsvCell(PlaceText(chart), out);
     case CsvValue::Latitude:

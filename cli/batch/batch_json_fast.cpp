@@ -22,7 +22,11 @@ bool IsPlainLine(std::string_view line) {
 bool SetField(BatchField field, simdjson::ondemand::value value, BirthFields& fields) {
   json_type type;
   if (value.type().get(type) != simdjson::SUCCESS) return false;
-  if (type == json_type::null) return field > BatchField::Lon && value.is_null();
+  if (type == json_type::null) {
+    // The error-code form: the bool conversion of a simdjson result throws on an error.
+    bool isNull = false;
+    return field > BatchField::Lon && value.is_null().get(isNull) == simdjson::SUCCESS && isNull;
+  }
   if (field == BatchField::Zone) {
     std::int64_t zone = 0;
     return type == json_type::number && value.get_int64().get(zone) == simdjson::SUCCESS &&
@@ -84,7 +88,11 @@ JsonBirthLineReader& JsonBirthLineReader::operator=(JsonBirthLineReader&&) noexc
 
 std::variant<BirthOptions, std::string> JsonBirthLineReader::Parse(std::string_view line) {
   if (IsPlainLine(line)) {
-    if (auto birth = state_->ParseFast(line)) return std::move(*birth);
+    // Any error the fast reader meets, thrown or returned, leaves the line to the careful one.
+    try {
+      if (auto birth = state_->ParseFast(line)) return std::move(*birth);
+    } catch (const simdjson::simdjson_error&) {
+    }
   }
   return ParseJsonBirthLine(line);
 }

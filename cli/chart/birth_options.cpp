@@ -5,6 +5,7 @@
 
 #include "app/key_classes.h"
 #include "app/validation.h"
+#include "base/zone_choice.h"
 #include "cli/chart/quoted_input.h"
 
 namespace tarvel::cli {
@@ -76,12 +77,17 @@ std::optional<OptionError> ReadTime(std::string_view text, BirthForm& form) {
   const auto hour = scan.Digits(1, 2);
   const auto colon = scan.OneOf(":");
   const auto minute = scan.Digits(2, 2);
-  if (!hour || !colon || !minute || !scan.AtEnd() || ToInt(*hour) > 23 || ToInt(*minute) > 59) {
+  // Seconds are optional: ":SS" after the minutes.
+  const bool hasSeconds = !scan.AtEnd() && scan.OneOf(":");
+  const auto second = hasSeconds ? scan.Digits(2, 2) : std::optional<std::string_view>{"0"};
+  if (!hour || !colon || !minute || !second || !scan.AtEnd() || ToInt(*hour) > 23 ||
+      ToInt(*minute) > 59 || ToInt(*second) > 59) {
     return OptionError{"malformed time " + QuotedForMessage(text) +
-                       ": expected HH:MM, 00:00 to 23:59"};
+                       ": expected HH:MM, 00:00 to 23:59, or HH:MM:SS"};
   }
   form.cboHour = ToInt(*hour);
   form.cboMinute = ToInt(*minute);
+  form.cboSecond = ToInt(*second);
   return std::nullopt;
 }
 
@@ -116,16 +122,37 @@ std::optional<OptionError> ReadText(const std::optional<std::string>& given, std
   return std::nullopt;
 }
 
-std::optional<OptionError> FillForm(const BirthOptions& options, BirthForm& form) {
-  if (auto error = ReadDate(options.date, form)) return error;
-  if (auto error = ReadTime(options.time, form)) return error;
-  if (!options.zone || !options.latitude || !options.longitude) {
-    return OptionError{"the zone, latitude and longitude are needed, or a place to find them"};
+// The zone as a row, or as an exact offset or local mean time instead of one.
+std::optional<OptionError> ReadZone(const BirthOptions& options, BirthForm& form) {
+  if (options.offset) {
+    if (options.zone) return OptionError{"an offset is given instead of a zone row, not with one"};
+    if (*options.offset == "lmt") {
+      form.zoneKind = ZoneKind::LocalMeanTime;
+      return std::nullopt;
+    }
+    const std::optional<int> seconds = ParseSignedClock(*options.offset);
+    if (!seconds) {
+      return OptionError{"offset " + QuotedForMessage(*options.offset) +
+                         " is not +HH:MM[:SS] or -HH:MM[:SS] within 15:00, nor lmt"};
+    }
+    form.zoneKind = ZoneKind::Offset;
+    form.zoneOffsetSeconds = *seconds;
+    return std::nullopt;
   }
   if (*options.zone < 0 || *options.zone >= ListSize(FormList::cboTimeZone)) {
     return OptionError{ZoneOutside(std::to_string(*options.zone))};
   }
   form.cboTimeZone = *options.zone;
+  return std::nullopt;
+}
+
+std::optional<OptionError> FillForm(const BirthOptions& options, BirthForm& form) {
+  if (auto error = ReadDate(options.date, form)) return error;
+  if (auto error = ReadTime(options.time, form)) return error;
+  if ((!options.zone && !options.offset) || !options.latitude || !options.longitude) {
+    return OptionError{"the zone, latitude and longitude are needed, or a place to find them"};
+  }
+  if (auto error = ReadZone(options, form)) return error;
   bool south = false;
   bool west = false;
   if (auto error = ReadCoordinate(*options.latitude, "latitude", "NS", form.txtLatDeg,

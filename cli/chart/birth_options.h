@@ -15,8 +15,9 @@ namespace tarvel::cli {
 /// zone, the coordinates and daylight saving may be left to the atlas when a place is given.
 struct BirthOptions {
   std::string date;                      ///< YYYY-MM-DD
-  std::string time;                      ///< HH:MM, local clock time
+  std::string time;                      ///< HH:MM[:SS], local clock time
   std::optional<int> zone;               ///< time-zone row, 0-70
+  std::optional<std::string> offset;     ///< instead of a row: ±HH:MM[:SS] or "lmt"
   std::optional<std::string> latitude;   ///< DD:MM followed by N or S
   std::optional<std::string> longitude;  ///< DDD:MM followed by E or W
   std::optional<bool> dst;               ///< daylight saving; none given reads as none in force

@@ -90,7 +90,7 @@ int RunChartCommand(const ChartRequest& request, const ChartContext& context, st
   }
   const auto& place = std::get<std::optional<PlaceUsed>>(calculated);
   if (request.savePath) {
-    if (auto error = SaveReading(*request.savePath, state.BirthData, form.cboTimeZone)) {
+    if (auto error = SaveReading(*request.savePath, state.BirthData, state.Zone)) {
       // The message names the file as given.
       err << "tarvel-cli: " << EscapedForMessage(error->message) << '\n';
       return kExitFailed;

@@ -7,6 +7,7 @@
 #include "base/position_text.h"
 #include "base/text.h"
 #include "cli/chart/argala_summary_json.h"
+#include "cli/chart/instant_json.h"
 #include "cli/chart/json_text.h"
 #include "cli/chart/quoted_input.h"
 #include "cli/chart/seventeen_digits.h"
@@ -148,7 +149,14 @@ using Source = ChartJsonSource;
 // Keys added since the first release come last, so that every earlier byte stays put.
 constexpr ChartJsonKey kChartJsonKeys[] = {
     {"BirthData", 0, [](const Source& s, JsonText& j) { BirthDataJson(s.state.BirthData, j); }},
-    {"ZoneRow", 0, [](const Source& s, JsonText& j) { j.Number(s.state.ZoneRow); }},
+    {"ZoneRow", 0,
+     [](const Source& s, JsonText& j) {
+       if (s.state.Zone.kind == ZoneKind::Row) {
+         j.Number(s.state.Zone.row);
+       } else {
+         j.Null();
+       }
+     }},
     {"AscendantPosition", 0,
      [](const Source& s, JsonText& j) {
        j.String(FormatPosition(Chart(s).positions.ascendantDeg));
@@ -191,6 +199,8 @@ constexpr ChartJsonKey kChartJsonKeys[] = {
     {"Sky", 0, SkyJson},
     {"Longitudes", 0, LongitudesJson},
     {"Place", 0, PlaceJson, [](const Source& s) { return s.place.has_value(); }},
+    {"Instant", 0, [](const Source& s, JsonText& j) { InstantJson(s.state, j); },
+     [](const Source& s) { return Chart(s).error.empty(); }},
     {"ArgalaSummary", kSummaryPart,
      [](const Source& s, JsonText& j) { ArgalaSummaryJson(Chart(s), j); }},
     {"Varga", 0, [](const Source& s, JsonText& j) { VargaJson(Chart(s), j); },

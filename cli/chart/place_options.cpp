@@ -6,6 +6,7 @@
 #include "atlas/search_text.h"
 #include "atlas/zone_history.h"
 #include "atlas/zone_row.h"
+#include "base/zone_choice.h"
 #include "cli/chart/quoted_input.h"
 
 namespace tarvel::cli {
@@ -55,7 +56,7 @@ void FillText(std::optional<std::string>& box, const std::string& name) {
 std::optional<OptionError> FillZone(const Place& place, BirthOptions& options,
                                     std::string& zoneNote) {
   const auto localTime = LocalTimeOf(options);
-  if (!localTime || (options.zone && options.dst)) return std::nullopt;
+  if (!localTime || options.offset || (options.zone && options.dst)) return std::nullopt;
   const auto state = ZoneStateAt(place.timeZoneId, *localTime);
   if (const auto* error = std::get_if<ZoneError>(&state)) {
     // With a zone given, an impossible date is left for the date check to refuse in its own
@@ -70,7 +71,13 @@ std::optional<OptionError> FillZone(const Place& place, BirthOptions& options,
   }
   const ZoneRowChoice choice = ChooseZoneRow(zone);
   zoneNote = choice.note;
-  if (!choice.row) return OptionError{choice.note + ", with --zone"};
+  if (!choice.row) {
+    // No row has the offset in force: it is taken exactly, or as the place's own mean time.
+    const bool meanTime = zone.abbreviation == "LMT";
+    options.offset = meanTime ? "lmt" : SignedClockText(zone.offsetSeconds);
+    zoneNote += meanTime ? ": the place's own local mean time is taken" : ": taken as it is";
+    return std::nullopt;
+  }
   options.zone = *choice.row;
   if (!options.dst) options.dst = choice.daylightSavingTicked;
   return std::nullopt;

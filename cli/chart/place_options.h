@@ -21,8 +21,8 @@ struct PlaceUsed {
 /// arc-minute), the zone row and daylight saving in force at the local birth date and time,
 /// and the city, state and country as the letters boxes hold them. Every option given keeps
 /// its value. Nothing is done without a place. An unknown place is refused naming the nearest
-/// candidates; so is a zone no row of the list gives (local mean time before standard zones),
-/// unless the zone is given.
+/// candidates. An offset no row of the list gives is taken as it is, and local mean time from
+/// the place's own longitude.
 std::variant<std::optional<PlaceUsed>, OptionError> FillFromPlace(BirthOptions& options,
                                                                   const Atlas& atlas);
 

@@ -24,7 +24,6 @@ class SwissSky final : public Sky {
   /// (not a number, a longitude outside 0-360 degrees), which a damaged data file can cause.
   SkyResult Positions(const BirthInstant& instant) const override;
   SkySettings Settings() const override { return settings_; }
-  ZoneDirection ZoneRule() const override { return ZoneDirection::ByRow; }
   /// Closes the data files the library holds open for the calling thread.
   void ReleaseThread() const override;
 

@@ -122,9 +122,9 @@ TEST(CalculateReadingTest, AcceptedFormIsReadAndCalculated) {
   EXPECT_TRUE(sink.messages.empty());
   EXPECT_EQ(state.BirthData.ZoneHours, 5);
   EXPECT_EQ(state.BirthData.BirthName, "Asha Rao");
-  EXPECT_EQ(state.ZoneRow, 34);
+  EXPECT_EQ(state.Zone, RowZone(34));
   // The whole chain ran: the chart is the one the sky and Argala give for this birth.
-  EXPECT_EQ(state.Chart, ComputeChart(AshaBirth(), 34, ClassicSky()));
+  EXPECT_EQ(state.Chart, ComputeChart(AshaBirth(), RowZone(34), ClassicSky()));
   EXPECT_EQ(state.Chart.reading.size(), BuildReading(state.Chart.argala).size());
   EXPECT_FALSE(state.Chart.argala.argala.empty());
 }

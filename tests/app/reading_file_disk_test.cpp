@@ -40,7 +40,7 @@ class ReadingFileDiskTest : public testing::TempFolderTest {
 
 TEST_F(ReadingFileDiskTest, SaveWritesTheReadingFile) {
   const fs::path path = folder / "asha.tvl";
-  ASSERT_EQ(SaveReading(path, AshaBirth(), kAshaZoneRow), std::nullopt);
+  ASSERT_EQ(SaveReading(path, AshaBirth(), RowZone(kAshaZoneRow)), std::nullopt);
   EXPECT_EQ(ReadAll(path), FileOf(AshaLines()));
   EXPECT_EQ(FolderEntries(), std::set<std::string>{"asha.tvl"});
 }
@@ -51,7 +51,7 @@ TEST_F(ReadingFileDiskTest, OpeningThenSavingUnderAnotherNameGivesAnIdenticalFil
   WriteAll(original, FileOf(AshaLines()));
   ASSERT_EQ(OpenReading(original, form, state, sky), std::nullopt);
   EXPECT_EQ(form, AshaForm());
-  ASSERT_EQ(SaveReading(copy, state.BirthData, form.cboTimeZone), std::nullopt);
+  ASSERT_EQ(SaveReading(copy, state.BirthData, state.Zone), std::nullopt);
   EXPECT_EQ(ReadAll(copy), ReadAll(original));
 }
 
@@ -59,7 +59,7 @@ TEST_F(ReadingFileDiskTest, SavingOverAReadingReplacesItAndKeepsItsPermissions) 
   const fs::path path = folder / "asha.tvl";
   WriteAll(path, "old reading");
   fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  ASSERT_EQ(SaveReading(path, AshaBirth(), kAshaZoneRow), std::nullopt);
+  ASSERT_EQ(SaveReading(path, AshaBirth(), RowZone(kAshaZoneRow)), std::nullopt);
   EXPECT_EQ(ReadAll(path), FileOf(AshaLines()));
   EXPECT_EQ(fs::status(path).permissions(),
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
@@ -87,7 +87,7 @@ TEST_F(ReadingFileDiskTest, FailedSaveIsReportedAndLeavesEverythingAsItWas) {
   const auto entriesBefore = FolderEntries();
   for (const auto& [target, reason] : kFailedSaves) {
     const fs::path path = folder / target;
-    const auto error = SaveReading(path, AshaBirth(), kAshaZoneRow);
+    const auto error = SaveReading(path, AshaBirth(), RowZone(kAshaZoneRow));
     const std::string expected =
         "Could not save \"" + path.string() + "\": " + std::string(reason) + ".";
     EXPECT_EQ(error, FileError{expected}) << target;
@@ -102,7 +102,7 @@ TEST_F(ReadingFileDiskTest, ATextAFileCannotHoldIsRefusedNamedAndNotSaved) {
   birth.BirthCity = "Z\u00FCrich";
   const fs::path path = folder / "asha.tvl";
   WriteAll(path, "old reading");
-  EXPECT_EQ(SaveReading(path, birth, kAshaZoneRow),
+  EXPECT_EQ(SaveReading(path, birth, RowZone(kAshaZoneRow)),
             FileError{"Could not save \"" + path.string() +
                       "\": the city holds \"\u00FC\" (U+00FC), which a reading file cannot hold."});
   EXPECT_EQ(ReadAll(path), "old reading");

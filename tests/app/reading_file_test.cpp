@@ -34,11 +34,11 @@ std::vector<std::string> Lines(const LineTexts& texts) {
 }
 
 TEST(ReadingFileBytesTest, ExampleGivesSeventeenLinesOfTheBirthData) {
-  EXPECT_EQ(DecodedLines(ReadingFileBytes(AshaBirth(), kAshaZoneRow)), Lines(AshaLines()));
+  EXPECT_EQ(DecodedLines(ReadingFileBytes(AshaBirth(), RowZone(kAshaZoneRow))), Lines(AshaLines()));
 }
 
 TEST(ReadingFileBytesTest, ExampleBytesAreShiftedBy85) {
-  const std::string bytes = ReadingFileBytes(AshaBirth(), kAshaZoneRow);
+  const std::string bytes = ReadingFileBytes(AshaBirth(), RowZone(kAshaZoneRow));
   // 63 value bytes and 17 CR LF pairs.
   EXPECT_EQ(bytes.size(), 97u);
   const auto lines = SplitCrLf(bytes);
@@ -54,14 +54,14 @@ TEST(ReadingFileBytesTest, ValuesLoseTheirSurroundingSpaces) {
   BirthData birth = AshaBirth();
   birth.BirthName = "  Asha Rao  ";
   birth.BirthCountry = " India ";
-  EXPECT_EQ(DecodedLines(ReadingFileBytes(birth, kAshaZoneRow)), Lines(AshaLines()));
+  EXPECT_EQ(DecodedLines(ReadingFileBytes(birth, RowZone(kAshaZoneRow))), Lines(AshaLines()));
 }
 
 TEST(ReadingFileBytesTest, NamesAndPlacesAreWrittenInWindows1252) {
   BirthData birth = AshaBirth();
   birth.BirthName = "\u0160ar\u00AA";      // Windows-1252 8A 61 72 AA
   birth.BirthCity = "\u20AC\u00A0\u2122";  // 80 A0 99
-  const auto lines = SplitCrLf(ReadingFileBytes(birth, kAshaZoneRow));
+  const auto lines = SplitCrLf(ReadingFileBytes(birth, RowZone(kAshaZoneRow)));
   ASSERT_EQ(lines.size(), 17u);
   // Each byte shifted by 85: 8A -> DF, 61 -> B6, 72 -> C7, AA -> FF; 80 -> D5, A0 -> F5, 99 -> EE.
   EXPECT_EQ(lines[0], "\xDF\xB6\xC7\xFF");
@@ -102,7 +102,7 @@ TEST(ReadingFileBytesTest, FlagsAreTrueWhenNonzero) {
   birth.IsEast = kFalse;
   birth.IsSouth = 1;
   birth.IsDST = kTrue;
-  const auto decoded = DecodedLines(ReadingFileBytes(birth, 0));
+  const auto decoded = DecodedLines(ReadingFileBytes(birth, RowZone(0)));
   ASSERT_EQ(decoded.size(), 17u);
   EXPECT_EQ(decoded[6], "0");
   EXPECT_EQ(decoded[11], "False");
@@ -155,8 +155,8 @@ TEST(ParseReadingFileTest, YesNoLinesTakeTruthValuesAndNumbers) {
   }
 }
 
-TEST(ParseReadingFileTest, IgnoresLinesAfterTheSeventeenth) {
-  EXPECT_EQ(ParseReadingFile(FileOf(AshaLines()) + ScrambleText("Extra") + "\r\n"), AshaForm());
+TEST(ParseReadingFileTest, RefusesLinesAfterTheSeventeenthThatAreNoSecondsAndZone) {
+  EXPECT_EQ(ParseReadingFile(FileOf(AshaLines()) + ScrambleText("Extra") + "\r\n"), std::nullopt);
 }
 
 TEST(ParseReadingFileTest, AcceptsLineFeedEndingsAndAnUnendedLastLine) {
@@ -284,9 +284,9 @@ TEST_F(OpenReadingBytesTest, ReplacesFormBirthDataAndChart) {
 }
 
 TEST_F(OpenReadingBytesTest, OpeningThenSavingGivesTheSameBytes) {
-  const std::string saved = ReadingFileBytes(AshaBirth(), kAshaZoneRow);
+  const std::string saved = ReadingFileBytes(AshaBirth(), RowZone(kAshaZoneRow));
   ASSERT_EQ(OpenReadingBytes(saved, form, state, sky), std::nullopt);
-  EXPECT_EQ(ReadingFileBytes(state.BirthData, form.cboTimeZone), saved);
+  EXPECT_EQ(ReadingFileBytes(state.BirthData, state.Zone), saved);
 }
 
 TEST_F(OpenReadingBytesTest, DamagedFileIsRefusedAndChangesNothing) {
@@ -355,7 +355,7 @@ TEST_F(OpenReadingBytesTest, SavingThenOpeningGivesBackTheTexts) {
   birth.BirthState = "Mary-Jane's";
   birth.BirthCountry = "\u20AC\u00A0\u2122\u00AA ~!";
   ASSERT_EQ(UnsavableText(birth), std::nullopt);
-  ASSERT_EQ(OpenReadingBytes(ReadingFileBytes(birth, kAshaZoneRow), form, state, sky),
+  ASSERT_EQ(OpenReadingBytes(ReadingFileBytes(birth, RowZone(kAshaZoneRow)), form, state, sky),
             std::nullopt);
   EXPECT_EQ(form.txtName, birth.BirthName);
   EXPECT_EQ(form.txtCity, birth.BirthCity);

@@ -20,6 +20,8 @@ constexpr Place kMadrid{40, 25, false, 3, 42, false};
 constexpr Place kMumbai{18, 58, false, 72, 49, true};
 constexpr Place kWest30{0, 0, false, 30, 0, false};
 constexpr Place kEast30{0, 0, false, 30, 0, true};
+constexpr Place kLondon{51, 30, false, 0, 7, false};
+constexpr Place kTonga{21, 8, true, 175, 12, false};
 
 // A birth as the form hands it over: the zone's magnitudes copied from its row.
 BirthData Birth(CivilTime local, int zoneRow, bool dst, Place place) {
@@ -47,34 +49,25 @@ struct InstantCase {
   int zoneRow;
   bool dst;
   Place place;
-  ZoneDirection direction;
   CivilTime universal;
   int offsetSeconds;
 };
 
-constexpr ZoneDirection kRow = ZoneDirection::ByRow;
-constexpr ZoneDirection kLongitude = ZoneDirection::ByLongitude;
-
 // Rows: 20 Central European, 34 Indian, 27 Eastern Standard, 8 Australian Eastern Standard,
 // 3 Atlantic Standard, 54 Pacific Standard, 50 Newfoundland, 29 Greenwich, 26 Eastern European,
-// 67 West Africa.
+// 67 West Africa, 16 British Summer, 35 Date Line East.
 const InstantCase kCases[] = {
-    {"MadridByRow", {1980, 2, 1, 12, 0}, 20, false, kMadrid, kRow, {1980, 2, 1, 11, 0}, 3600},
-    {"MadridByLongitude",
-     {1980, 2, 1, 12, 0},
-     20,
-     false,
-     kMadrid,
-     kLongitude,
-     {1980, 2, 1, 13, 0},
-     -3600},
-    {"MumbaiIndian", {1980, 3, 5, 14, 7}, 34, false, kMumbai, kRow, {1980, 3, 5, 8, 37}, 19800},
+    {"MadridCentralEuropean", {1980, 2, 1, 12, 0}, 20, false, kMadrid, {1980, 2, 1, 11, 0}, 3600},
+    // West of Greenwich on a clock ahead of universal time: British Summer Time.
+    {"LondonSummerWest", {1980, 6, 1, 12, 0}, 16, false, kLondon, {1980, 6, 1, 11, 0}, 3600},
+    // Across the date line: a clock twelve hours ahead at 175°W.
+    {"TongaDateLine", {2000, 1, 1, 6, 0}, 35, false, kTonga, {1999, 12, 31, 18, 0}, 43200},
+    {"MumbaiIndian", {1980, 3, 5, 14, 7}, 34, false, kMumbai, {1980, 3, 5, 8, 37}, 19800},
     {"NewYorkEasternDaylight",
      {1975, 10, 15, 10, 30},
      27,
      true,
      kMadrid,
-     kRow,
      {1975, 10, 15, 14, 30},
      -14400},
     {"SydneyAustralianEastern",
@@ -82,7 +75,6 @@ const InstantCase kCases[] = {
      8,
      false,
      kMumbai,
-     kRow,
      {2001, 6, 21, 13, 50},
      36000},
     {"AtlanticZoneEastPlace",
@@ -90,109 +82,48 @@ const InstantCase kCases[] = {
      3,
      false,
      kMumbai,
-     kRow,
      {1990, 5, 10, 16, 0},
      -14400},
-    {"BackIntoOldYear",
-     {2000, 1, 1, 3, 0},
-     34,
-     false,
-     kMumbai,
-     kRow,
-     {1999, 12, 31, 21, 30},
-     19800},
-    {"BackIntoLeapDay", {1992, 3, 1, 1, 0}, 34, false, kMumbai, kRow, {1992, 2, 29, 19, 30}, 19800},
-    {"NoLeapDayIn1900", {1900, 3, 1, 1, 0}, 34, false, kMumbai, kRow, {1900, 2, 28, 19, 30}, 19800},
-    {"PacificIntoNewYear",
-     {1999, 12, 31, 20, 0},
-     54,
-     false,
-     kMadrid,
-     kRow,
-     {2000, 1, 1, 4, 0},
-     -28800},
+    {"BackIntoOldYear", {2000, 1, 1, 3, 0}, 34, false, kMumbai, {1999, 12, 31, 21, 30}, 19800},
+    {"BackIntoLeapDay", {1992, 3, 1, 1, 0}, 34, false, kMumbai, {1992, 2, 29, 19, 30}, 19800},
+    {"NoLeapDayIn1900", {1900, 3, 1, 1, 0}, 34, false, kMumbai, {1900, 2, 28, 19, 30}, 19800},
+    {"PacificIntoNewYear", {1999, 12, 31, 20, 0}, 54, false, kMadrid, {2000, 1, 1, 4, 0}, -28800},
     {"NewfoundlandHalfHour",
      {1985, 7, 15, 22, 45},
      50,
      false,
      kMadrid,
-     kRow,
      {1985, 7, 16, 2, 15},
      -12600},
-    {"GreenwichDaylight",
-     {1985, 6, 1, 0, 30},
-     29,
-     true,
-     kMadrid,
-     kRow,
-     {1985, 5, 31, 23, 30},
-     3600},
-    {"EastIntoFebruary",
-     {1990, 3, 1, 1, 0},
-     34,
-     false,
-     kEast30,
-     kLongitude,
-     {1990, 2, 28, 19, 30},
-     19800},
-    {"EastBackBefore1900",
-     {1900, 1, 1, 0, 30},
-     34,
-     false,
-     kEast30,
-     kLongitude,
-     {1899, 12, 31, 19, 0},
-     19800},
-    {"WestIntoNewYear",
-     {1999, 12, 31, 22, 0},
-     27,
-     false,
-     kWest30,
-     kLongitude,
-     {2000, 1, 1, 3, 0},
-     -18000},
+    {"GreenwichDaylight", {1985, 6, 1, 0, 30}, 29, true, kMadrid, {1985, 5, 31, 23, 30}, 3600},
+    {"EastIntoFebruary", {1990, 3, 1, 1, 0}, 34, false, kEast30, {1990, 2, 28, 19, 30}, 19800},
+    {"EastBackBefore1900", {1900, 1, 1, 0, 30}, 34, false, kEast30, {1899, 12, 31, 19, 0}, 19800},
+    {"WestIntoNewYear", {1999, 12, 31, 22, 0}, 27, false, kWest30, {2000, 1, 1, 3, 0}, -18000},
     {"WestWithDaylightSaving",
      {1990, 10, 15, 10, 30},
      27,
      true,
      kWest30,
-     kLongitude,
      {1990, 10, 15, 14, 30},
      -14400},
-    {"EastWithDaylightSaving",
-     {2010, 7, 1, 2, 0},
-     26,
-     true,
-     kEast30,
-     kLongitude,
-     {2010, 6, 30, 23, 0},
-     10800},
-    {"EastMidnight",
-     {1947, 8, 15, 0, 0},
-     34,
-     false,
-     kEast30,
-     kLongitude,
-     {1947, 8, 14, 18, 30},
-     19800},
-    // At 0°00' East the classic rule takes the West: one hour behind, less the daylight hour.
+    {"EastWithDaylightSaving", {2010, 7, 1, 2, 0}, 26, true, kEast30, {2010, 6, 30, 23, 0}, 10800},
+    {"EastMidnight", {1947, 8, 15, 0, 0}, 34, false, kEast30, {1947, 8, 14, 18, 30}, 19800},
+    // One hour behind universal time, less the daylight hour, whichever side of Greenwich.
     {"ZeroLongitudeIsWest",
      {2000, 6, 1, 12, 0},
      67,
      true,
      {0, 0, false, 0, 0, true},
-     kLongitude,
      {2000, 6, 1, 12, 0},
      0},
     // A day past the month's end runs on into the next month.
-    {"ThirtyFirstOfApril", {1990, 4, 31, 12, 0}, 29, false, kWest30, kRow, {1990, 5, 1, 12, 0}, 0},
-    {"ThirtyFirstOfFebruary", {2001, 2, 31, 6, 0}, 29, false, kWest30, kRow, {2001, 3, 3, 6, 0}, 0},
+    {"ThirtyFirstOfApril", {1990, 4, 31, 12, 0}, 29, false, kWest30, {1990, 5, 1, 12, 0}, 0},
+    {"ThirtyFirstOfFebruary", {2001, 2, 31, 6, 0}, 29, false, kWest30, {2001, 3, 3, 6, 0}, 0},
     {"ThirtyFirstOfAprilBackADay",
      {1990, 4, 31, 1, 0},
      34,
      false,
      kMumbai,
-     kRow,
      {1990, 4, 30, 19, 30},
      19800},
     {"LeapYearsThirtyFirstOfFebruary",
@@ -200,7 +131,6 @@ const InstantCase kCases[] = {
      29,
      false,
      kWest30,
-     kRow,
      {2000, 3, 2, 6, 0},
      0},
     {"NoTwentyNinthOfFebruaryIn1900",
@@ -208,7 +138,6 @@ const InstantCase kCases[] = {
      29,
      false,
      kWest30,
-     kRow,
      {1900, 3, 1, 0, 0},
      0},
 };
@@ -216,7 +145,7 @@ const InstantCase kCases[] = {
 TEST(BirthInstantTest, TheZoneAndDaylightSavingCarryIntoTheCalendar) {
   for (const InstantCase& c : kCases) {
     const InstantResult result =
-        InstantOf(Birth(c.local, c.zoneRow, c.dst, c.place), c.zoneRow, c.direction);
+        InstantOf(Birth(c.local, c.zoneRow, c.dst, c.place), RowZone(c.zoneRow));
     ASSERT_TRUE(result.instant.has_value()) << c.name << ": " << result.error;
     EXPECT_EQ(UniversalCivilTime(*result.instant), c.universal) << c.name;
     EXPECT_EQ(result.instant->offsetSeconds, c.offsetSeconds) << c.name;
@@ -226,20 +155,20 @@ TEST(BirthInstantTest, TheZoneAndDaylightSavingCarryIntoTheCalendar) {
 TEST(BirthInstantTest, CoordinatesAreSignedNorthAndEastPositive) {
   const BirthData mumbai = Birth({1980, 3, 5, 14, 7}, 34, false, kMumbai);
   BirthData south = Birth({1980, 3, 5, 14, 7}, 34, false, {33, 52, true, 151, 13, true});
-  const BirthInstant east = *InstantOf(mumbai, 34, kRow).instant;
+  const BirthInstant east = *InstantOf(mumbai, RowZone(34)).instant;
   EXPECT_DOUBLE_EQ(east.latitudeDeg, 18 + 58 / 60.0);
   EXPECT_DOUBLE_EQ(east.longitudeDeg, 72 + 49 / 60.0);
-  const BirthInstant sydney = *InstantOf(south, 34, kRow).instant;
+  const BirthInstant sydney = *InstantOf(south, RowZone(34)).instant;
   EXPECT_DOUBLE_EQ(sydney.latitudeDeg, -(33 + 52 / 60.0));
   const BirthInstant madrid =
-      *InstantOf(Birth({1980, 2, 1, 12, 0}, 20, false, kMadrid), 20, kRow).instant;
+      *InstantOf(Birth({1980, 2, 1, 12, 0}, 20, false, kMadrid), RowZone(20)).instant;
   EXPECT_DOUBLE_EQ(madrid.longitudeDeg, -(3 + 42 / 60.0));
   EXPECT_EQ(LocalCivilTime(madrid), (CivilTime{1980, 2, 1, 12, 0}));
 }
 
 TEST(BirthInstantTest, RefusesFieldsOutOfRange) {
   const BirthData good = Birth({1980, 2, 1, 12, 0}, 20, false, kMadrid);
-  ASSERT_TRUE(InstantOf(good, 20, kRow).instant.has_value());
+  ASSERT_TRUE(InstantOf(good, RowZone(20)).instant.has_value());
   struct Bounds {
     std::int16_t BirthData::*field;
     std::int16_t below, above;
@@ -252,13 +181,13 @@ TEST(BirthInstantTest, RefusesFieldsOutOfRange) {
     for (std::int16_t value : {b.below, b.above}) {
       BirthData birth = good;
       birth.*b.field = value;
-      const InstantResult result = InstantOf(birth, 20, kRow);
+      const InstantResult result = InstantOf(birth, RowZone(20));
       EXPECT_FALSE(result.instant.has_value()) << value;
       EXPECT_NE(result.error, "");
     }
   }
-  EXPECT_FALSE(InstantOf(good, -1, kRow).instant.has_value());
-  EXPECT_FALSE(InstantOf(good, kTimeZoneRows, kLongitude).instant.has_value());
+  EXPECT_FALSE(InstantOf(good, RowZone(-1)).instant.has_value());
+  EXPECT_FALSE(InstantOf(good, RowZone(kTimeZoneRows)).instant.has_value());
 }
 
 }  // namespace

@@ -111,10 +111,10 @@ TEST(CliChartTest, JsonHoldsEveryKeyInOrder) {
   std::vector<std::string> keys;
   for (const auto& item : chart.items()) keys.push_back(item.key());
   const std::vector<std::string> expected = {
-      "BirthData",       "ZoneRow",     "AscendantPosition", "MoonPosition",
-      "ChartCorrection", "PlanetNames", "GrahaNames",        "PlanetSigns",
-      "PlanetHouses",    "ArgalaList",  "VirodhargalaList",  "SignContents",
-      "Reading",         "Sky",         "Longitudes",        "ArgalaSummary"};
+      "BirthData",        "ZoneRow",      "AscendantPosition", "MoonPosition", "ChartCorrection",
+      "PlanetNames",      "GrahaNames",   "PlanetSigns",       "PlanetHouses", "ArgalaList",
+      "VirodhargalaList", "SignContents", "Reading",           "Sky",          "Longitudes",
+      "Instant",          "ArgalaSummary"};
   EXPECT_EQ(keys, expected);
   std::vector<std::string> birthKeys;
   for (const auto& item : chart["BirthData"].items()) birthKeys.push_back(item.key());

@@ -74,7 +74,7 @@ TEST(EchoedInputTest, RefusalsQuoteTheInputEscapedOnOneLine) {
       {With(kGreenwich, "--date", "2000-13-0\x01"),
        "malformed date '2000-13-0\\x01': expected YYYY-MM-DD"},
       {With(kGreenwich, "--time", "\x1b[2J12:00"),
-       "malformed time '\\e[2J12:00': expected HH:MM, 00:00 to 23:59"},
+       "malformed time '\\e[2J12:00': expected HH:MM, 00:00 to 23:59, or HH:MM:SS"},
       {With(kGreenwich, "--lat", "18:58\xFF"),
        "malformed latitude '18:58\\xff': expected degrees:minutes followed by N or S"},
       {With(kGreenwich, "--lon", "72:49\r"),

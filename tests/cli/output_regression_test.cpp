@@ -1,12 +1,18 @@
 // Every output, byte for byte, for 400 generated births and 40 reading files, against hashes
 // of the outputs recorded before the chart model became typed. A birth's JSON may have gained
 // keys at its end since; everything before them must be unchanged. The sky and the longitudes,
-// added later, are recorded on their own, so that every digit of every formula stays put.
+// added later, are recorded on their own, so that every digit of every formula stays put. The
+// recording took a zone row in the longitude's direction; a row now applies in its own, so the
+// births and readings whose row points the other way have their outputs recorded again in
+// mended.tsv.
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <set>
 #include <sstream>
 
 #include <nlohmann/json.hpp>
@@ -14,6 +20,7 @@
 #include "app/calculation_driver.h"
 #include "app/reading_file_writer.h"
 #include "app/scramble.h"
+#include "base/time_zones.h"
 #include "cli/chart/birth_options.h"
 #include "cli_test_support.h"
 #include "document/chart_captions.h"
@@ -70,6 +77,57 @@ std::string WithoutAddedLines(const std::string& text) {
   const std::size_t added = text.rfind("Sky: ");
   if (added == std::string::npos || text.find('\n', added) != text.size() - 1) return text;
   return text.substr(0, added);
+}
+
+// The outputs recorded again since the zone's direction was mended, by birth and by reading.
+struct Mended {
+  std::map<std::size_t, std::vector<std::string>> births;
+  std::map<std::size_t, std::vector<std::string>> readings;
+};
+
+Mended LoadMended() {
+  Mended mended;
+  for (const std::string& line : Lines(kData / "mended.tsv")) {
+    std::vector<std::string> cells = Cells(line);
+    const std::size_t index = std::stoul(cells.at(1));
+    if (cells[0] == "reading") mended.readings[index].assign(cells.begin() + 2, cells.end());
+    if (cells[0] == "birth") mended.births[index].assign(cells.begin() + 2, cells.end());
+  }
+  return mended;
+}
+
+// A row with an offset that points the other way from the longitude: ahead of universal time
+// West of Greenwich (0°00′ counts as West) or behind it East.
+bool RowDisagrees(int row, bool east, int lonDeg, int lonMin) {
+  if (row < 0 || row >= kTimeZoneRows) return false;
+  const int minutesAhead = MinutesAheadOfUniversalTime(kTimeZones[row]);
+  const bool eastOfGreenwich = east && (lonDeg > 0 || lonMin > 0);
+  return minutesAhead != 0 && (minutesAhead > 0) != eastOfGreenwich;
+}
+
+bool BirthEastOfGreenwich(const nlohmann::json& birth) {
+  const std::string longitude = birth["lon"];
+  const std::size_t colon = longitude.find(':');
+  return longitude.back() == 'E' &&
+         (std::stoi(longitude.substr(0, colon)) > 0 || std::stoi(longitude.substr(colon + 1)) > 0);
+}
+
+bool BirthRowDisagrees(const nlohmann::json& birth) {
+  const bool east = BirthEastOfGreenwich(birth);
+  return RowDisagrees(birth["zone"].get<int>(), east, east ? 1 : 0, 0);
+}
+
+// The offset the recording took: the row's magnitude in the longitude's direction, daylight
+// saving one hour further ahead.
+int FormerOffsetSeconds(const nlohmann::json& birth) {
+  const int magnitude = std::abs(MinutesAheadOfUniversalTime(kTimeZones[birth["zone"]])) * 60;
+  return (BirthEastOfGreenwich(birth) ? magnitude : -magnitude) + (birth["dst"] ? 3600 : 0);
+}
+
+bool ReadingRowDisagrees(const std::vector<std::string>& cells) {
+  const std::string& east = cells[11];
+  const bool isEast = east != "0" && east != "False" && east != "false";
+  return RowDisagrees(std::stoi(cells[6]), isEast, std::stoi(cells[7]), std::stoi(cells[8]));
 }
 
 std::vector<std::string> ChartArgs(const nlohmann::json& birth) {
@@ -139,23 +197,65 @@ struct CoreOutputs {
   std::string view;
 };
 
+// The window's view of the birth computed at an exact offset instead of its row.
+std::string ViewAtOffset(const cli::BirthOptions& options, int offsetSeconds) {
+  BirthForm form = std::get<BirthForm>(cli::BuildBirthForm(options));
+  form.zoneKind = ZoneKind::Offset;
+  form.zoneOffsetSeconds = offsetSeconds;
+  ChartState state;
+  ReadBirthData(form, state);
+  RunCalculationChain(state, ClassicSky());
+  return ViewDump(state.Chart);
+}
+
 CoreOutputs CoreOutputsOf(const cli::BirthOptions& options) {
   const BirthForm form = std::get<BirthForm>(cli::BuildBirthForm(options));
   ChartState state;
   ReadBirthData(form, state);
   RunCalculationChain(state, ClassicSky());
-  return {ReadingFileBytes(state.BirthData, form.cboTimeZone), ViewDump(state.Chart)};
+  return {ReadingFileBytes(state.BirthData, state.Zone), ViewDump(state.Chart)};
+}
+
+TEST(OutputRegressionTest, ExactlyTheRowsAgainstTheirLongitudeWereRecordedAgain) {
+  const Mended mended = LoadMended();
+  std::set<std::size_t> births;
+  const std::vector<std::string> birthLines = Lines(kData / "births.jsonl");
+  const std::vector<std::string> recorded = Lines(kData / "outputs.tsv");
+  for (std::size_t i = 0; i < birthLines.size(); ++i) {
+    // A refused birth is refused before any instant, so its message stays.
+    const bool computed = Cells(recorded[i])[0] == "0";
+    if (computed && BirthRowDisagrees(nlohmann::json::parse(birthLines[i]))) births.insert(i);
+  }
+  std::set<std::size_t> readings;
+  const std::vector<std::string> readingLines = Lines(kData / "readings.tsv");
+  for (std::size_t i = 0; i < readingLines.size(); ++i) {
+    if (ReadingRowDisagrees(Cells(readingLines[i]))) readings.insert(i);
+  }
+  std::set<std::size_t> mendedBirths, mendedReadings;
+  for (const auto& [index, cells] : mended.births) mendedBirths.insert(index);
+  for (const auto& [index, hash] : mended.readings) mendedReadings.insert(index);
+  EXPECT_EQ(births, mendedBirths);
+  EXPECT_EQ(readings, mendedReadings);
+  EXPECT_FALSE(births.empty());
 }
 
 TEST(OutputRegressionTest, EveryBirthGivesTheRecordedTextJsonFileAndView) {
   const std::vector<std::string> births = Lines(kData / "births.jsonl");
   const std::vector<std::string> recorded = Lines(kData / "outputs.tsv");
+  const Mended mended = LoadMended();
   ASSERT_EQ(births.size(), 400u);
   ASSERT_EQ(recorded.size(), births.size());
   for (std::size_t i = 0; i < births.size(); ++i) {
     SCOPED_TRACE("birth " + std::to_string(i) + ": " + births[i]);
     const nlohmann::json birth = nlohmann::json::parse(births[i]);
-    const std::vector<std::string> expected = Cells(recorded[i]);
+    const auto again = mended.births.find(i);
+    const std::vector<std::string> expected =
+        again == mended.births.end() ? Cells(recorded[i]) : again->second;
+    if (again != mended.births.end()) {
+      // The birth as entered is the same, so its reading file is too; its chart moved.
+      EXPECT_EQ(expected[4], Cells(recorded[i])[4]);
+      EXPECT_NE(expected[1], Cells(recorded[i])[1]);
+    }
     std::vector<std::string> args = ChartArgs(birth);
     const testing::CliRun text = testing::RunCli(args);
     args.emplace_back("--json");
@@ -168,6 +268,11 @@ TEST(OutputRegressionTest, EveryBirthGivesTheRecordedTextJsonFileAndView) {
     EXPECT_EQ(Fnv1a(SkyAndLongitudes(json.out)), expected[6]) << json.out;
     if (text.status != 0) continue;
     const CoreOutputs core = CoreOutputsOf(OptionsOf(birth));
+    if (again != mended.births.end()) {
+      // Only the instant moved: at the offset the recording took, the chart is as recorded.
+      EXPECT_EQ(Fnv1a(ViewAtOffset(OptionsOf(birth), FormerOffsetSeconds(birth))),
+                Cells(recorded[i])[5]);
+    }
     EXPECT_EQ(Fnv1a(core.readingFile), expected[4]);
     EXPECT_EQ(Fnv1a(core.view), expected[5]) << core.view;
   }
@@ -177,6 +282,7 @@ TEST(OutputRegressionTest, EveryReadingFileOpensToTheRecordedChart) {
   const auto folder = std::filesystem::temp_directory_path() / "tarvel-regression-readings";
   std::filesystem::create_directories(folder);
   const std::vector<std::string> readings = Lines(kData / "readings.tsv");
+  const Mended mended = LoadMended();
   ASSERT_EQ(readings.size(), 40u);
   for (std::size_t i = 0; i < readings.size(); ++i) {
     const std::vector<std::string> cells = Cells(readings[i]);
@@ -186,12 +292,17 @@ TEST(OutputRegressionTest, EveryReadingFileOpensToTheRecordedChart) {
     const auto file = folder / ("reading" + std::to_string(i) + ".tvl");
     std::ofstream(file, std::ios::binary) << bytes;
     const testing::CliRun run = testing::RunCli({"chart", "--open", file.string(), "--json"});
-    EXPECT_EQ(Fnv1a(WithoutAddedKeys(run.out)), cells[17]) << readings[i] << "\n" << run.out;
-    EXPECT_EQ(Fnv1a(SkyAndLongitudes(run.out)), cells[18]) << readings[i] << "\n" << run.out;
+    const auto again = mended.readings.find(i);
+    const std::vector<std::string> expected = again == mended.readings.end()
+                                                  ? std::vector<std::string>{cells[17], cells[18]}
+                                                  : again->second;
+    EXPECT_EQ(Fnv1a(WithoutAddedKeys(run.out)), expected[0]) << readings[i] << "\n" << run.out;
+    EXPECT_EQ(Fnv1a(SkyAndLongitudes(run.out)), expected[1]) << readings[i] << "\n" << run.out;
   }
   std::filesystem::remove_all(folder);
 }
 
+// Recorded again when the zone's direction was mended: the births' lines of mended.tsv changed.
 TEST(OutputRegressionTest, BatchGivesTheRecordedLinesForJsonAndCsvOnOneAndTwoJobs) {
   const std::vector<std::string> recorded = Lines(kData / "batch.tsv");
   ASSERT_EQ(recorded.size(), 2u);

@@ -135,11 +135,13 @@ TEST(PlaceCliTest, GivenOptionsWinOverThePlaceAndAnUnknownPlaceNamesCandidates) 
   EXPECT_NE(unknown.err.find("Mumbai, Maharashtra, India"), std::string::npos) << unknown.err;
 }
 
-TEST(PlaceCliTest, AZoneNoRowHasMustBeGivenByHand) {
-  const auto run =
-      RunCli({"chart", "--date", "1900-01-01", "--time", "10:00", "--place", "Kolkata, India"});
-  EXPECT_EQ(run.status, 2);
-  EXPECT_NE(run.err.find("UTC+05:21:10"), std::string::npos) << run.err;
+TEST(PlaceCliTest, AZoneNoRowHasIsTakenAsItsExactOffset) {
+  const Json run =
+      ChartJson({"--date", "1900-01-01", "--time", "10:00", "--place", "Kolkata, India"});
+  EXPECT_EQ(run["ZoneRow"], nullptr);
+  EXPECT_EQ(run["Instant"]["OffsetSeconds"], 19270);  // Madras time, 5:21:10 ahead
+  EXPECT_NE(run["Place"]["ZoneNote"].get<std::string>().find("UTC+05:21:10: taken as it is"),
+            std::string::npos);
   EXPECT_EQ(RunCli({"chart", "--date", "1900-01-01", "--time", "10:00", "--place", "Kolkata, India",
                     "--zone", "34"})
                 .status,

@@ -23,7 +23,8 @@ struct HeaderCase {
 };
 
 const ChartHeader kAshaHeader{"Asha Rao", "Born 5 March 1980 at 14:07, Indian Time, IST, -5.3",
-                              "Mumbai, Maharashtra, India, 18°58' N, 72°49' E", "Classic formulas", ""};
+                              "Mumbai, Maharashtra, India, 18°58' N, 72°49' E", "Classic formulas",
+                              ""};
 
 ChartHeader With(ChartHeader header, std::string ChartHeader::*part, std::string text) {
   header.*part = std::move(text);
@@ -55,7 +56,7 @@ const HeaderCase kHeaderCases[] = {
        s.BirthData.BirthHour = 6;
        s.BirthData.BirthMinute = 5;
        s.BirthData.LatMin = 3;
-       s.ZoneRow = 29;
+       s.Zone = RowZone(29);
      },
      With(With(kAshaHeader, &ChartHeader::birth,
                "Born 5 March 1980 at 06:05, Greenwich Mean Time,GMT,0.0"),

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/zone_rows.h"
+
 namespace tarvel {
 namespace {
 
@@ -25,9 +27,10 @@ BirthData Birth(int hour, int minute, int zoneHours, int zoneMinutes, Place plac
   return birth;
 }
 
-// The classic count of a birth, with its zone in the longitude's direction.
+// The classic count of a birth on the row that agrees with its longitude.
 ClassicInstant UniversalTime(const BirthData& birth) {
-  return ClassicInstantOf(*InstantOf(birth, 0, ZoneDirection::ByLongitude).instant);
+  return ClassicInstantOf(
+      *InstantOf(birth, RowZone(testing::RowAgreeingWithLongitude(birth))).instant);
 }
 
 constexpr Place kEast{77, true};
@@ -43,7 +46,7 @@ struct UtCase {
 
 class UniversalTimeTest : public ::testing::TestWithParam<UtCase> {};
 
-TEST_P(UniversalTimeTest, AppliesTheZoneInTheLongitudesDirection) {
+TEST_P(UniversalTimeTest, AppliesTheZoneAndDaylightSaving) {
   const ClassicInstant instant = UniversalTime(GetParam().birth);
   EXPECT_DOUBLE_EQ(instant.utHours, GetParam().utHours);
   EXPECT_EQ(instant.dayNumber, 2451545);
@@ -81,15 +84,16 @@ TEST(ClassicInstantTest, UsesTheDayNumberOfTheCivilDate) {
   EXPECT_DOUBLE_EQ(instant.utHours, -5.5);
 }
 
-// Madrid, 3°42' W, keeps Central European Time, one hour ahead of universal time: the classic
-// sky applies the zone in the longitude's direction, so noon on 1 February 1980 is 13:00 UT
-// there (the precise sky makes it 11:00).
-TEST(UniversalTimeTest, AWestPlaceOnAClockAheadOfUtIsTakenAsBehindIt) {
+// Madrid, 3°42' W, keeps Central European Time (row 20), one hour ahead of universal time
+// though West of Greenwich: noon on 1 February 1980 is 11:00 UT, on the civil day.
+TEST(UniversalTimeTest, AWestPlaceOnAClockAheadOfUtKeepsItsZonesDirection) {
   BirthData madrid = Birth(12, 0, 1, 0, {3, false}, false);
   madrid.LonMin = 42;
   madrid.BirthMonth = 2;
   madrid.BirthYear = 1980;
-  EXPECT_DOUBLE_EQ(UniversalTime(madrid).utHours, 13);
+  const ClassicInstant instant = ClassicInstantOf(*InstantOf(madrid, RowZone(20)).instant);
+  EXPECT_DOUBLE_EQ(instant.utHours, 11);
+  EXPECT_EQ(instant.dayNumber, 2444271);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "ephemeris/ayanamsa.h"
 #include "ephemeris/classic_instant.h"
 #include "ephemeris/moon_longitude.h"
+#include "tests/support/zone_rows.h"
 
 namespace tarvel {
 namespace {
@@ -39,7 +40,8 @@ BirthData J2000Noon() {
 }
 
 ClassicInstant ClassicOf(const BirthData& birth) {
-  return ClassicInstantOf(*InstantOf(birth, 0, ZoneDirection::ByLongitude).instant);
+  return ClassicInstantOf(
+      *InstantOf(birth, RowZone(testing::RowAgreeingWithLongitude(birth))).instant);
 }
 
 double CenturiesOf(const BirthData& birth) {

@@ -8,8 +8,8 @@ namespace tarvel::testing {
 
 /// The example birth (Asha Rao, Mumbai, 5 March 1980) computed in the classic sky.
 inline ChartState AshaState() {
-  ChartState state{AshaBirth(), kAshaZoneRow, {}};
-  state.Chart = ComputeChart(state.BirthData, state.ZoneRow, ClassicSky());
+  ChartState state{AshaBirth(), RowZone(kAshaZoneRow), {}};
+  state.Chart = ComputeChart(state.BirthData, state.Zone, ClassicSky());
   return state;
 }
 

@@ -25,8 +25,8 @@ inline ChartState RandomBirth(Lcg& random) {
   birth.BirthDay = static_cast<std::int16_t>(random.Between(1, 28));
   birth.BirthHour = static_cast<std::int16_t>(random.Between(0, 23));
   birth.BirthMinute = static_cast<std::int16_t>(random.Between(0, 59));
-  state.ZoneRow = random.Between(0, kTimeZoneRows - 1);
-  const TimeZoneRow& zone = kTimeZones[state.ZoneRow];
+  state.Zone = RowZone(random.Between(0, kTimeZoneRows - 1));
+  const TimeZoneRow& zone = kTimeZones[state.Zone.row];
   birth.ZoneHours = static_cast<std::int16_t>(zone.hours < 0 ? -zone.hours : zone.hours);
   birth.ZoneMinutes = static_cast<std::int16_t>(zone.minutes < 0 ? -zone.minutes : zone.minutes);
   birth.LatDeg = static_cast<std::int16_t>(random.Between(0, 66));
@@ -49,7 +49,7 @@ inline ChartState LongestReadingState() {
   std::size_t most = 0;
   for (int birth = 0; birth < 3000; ++birth) {
     ChartState state = RandomBirth(random);
-    state.Chart = ComputeChart(state.BirthData, state.ZoneRow, sky);
+    state.Chart = ComputeChart(state.BirthData, state.Zone, sky);
     const std::size_t entries =
         state.Chart.argala.argala.size() + state.Chart.argala.virodhargala.size();
     if (entries > most) {

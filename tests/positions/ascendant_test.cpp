@@ -8,6 +8,7 @@
 
 #include "base/position_text.h"
 #include "positions/chart_ayanamsa.h"
+#include "tests/support/zone_rows.h"
 
 namespace tarvel {
 namespace {
@@ -67,7 +68,8 @@ BirthData NewYork1990() {
 constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
 
 AscendantFigures AscendantOf(const BirthData& birth) {
-  const BirthInstant instant = *InstantOf(birth, 0, ZoneDirection::ByLongitude).instant;
+  const BirthInstant instant =
+      *InstantOf(birth, RowZone(testing::RowAgreeingWithLongitude(birth))).instant;
   return ComputeAscendant(ClassicInstantOf(instant), instant);
 }
 

@@ -9,6 +9,7 @@
 #include "positions/chart_ayanamsa.h"
 #include "positions/classic_sky.h"
 #include "positions/lunar_nodes.h"
+#include "tests/support/zone_rows.h"
 
 namespace tarvel {
 namespace {
@@ -38,7 +39,9 @@ BirthData MakeBirth(const BirthSpec& s) {
 }
 
 SkyPositions RunChain(const BirthData& birth) {
-  return ClassicSky().Positions(*InstantOf(birth, 0, ZoneDirection::ByLongitude).instant).positions;
+  return ClassicSky()
+      .Positions(*InstantOf(birth, RowZone(testing::RowAgreeingWithLongitude(birth))).instant)
+      .positions;
 }
 
 struct ChainCase {

@@ -151,7 +151,8 @@ TEST_F(AtlasWindowTest, ANewDateMovesTheZoneWhileThePlaceIsTheAtlassAndNotAfterw
   EXPECT_FALSE(in.chkDST->isChecked());
 }
 
-TEST_F(AtlasWindowTest, OneLetterOffersNothingAndAPlaceWithNoRowLeavesTheZoneToTheUser) {
+TEST_F(AtlasWindowTest,
+       OneLetterOffersNothingAndAPlaceWithNoRowIsNotComputedUntilTheUserPicksAZone) {
   in.txtCity->setFocus();
   QTest::keyClicks(in.txtCity, "K");
   EXPECT_FALSE(window.Cities().Completer()->popup()->isVisible());
@@ -162,6 +163,18 @@ TEST_F(AtlasWindowTest, OneLetterOffersNothingAndAPlaceWithNoRowLeavesTheZoneToT
   EXPECT_EQ(in.cboTimeZone->currentText(), "Greenwich Mean Time,GMT,0.0");
   EXPECT_TRUE(in.lblZoneNote->text().contains("UTC+05:21:10"))
       << in.lblZoneNote->text().toStdString();
+  // Greenwich is not Kolkata's zone then: the reading is refused, naming the place and date.
+  in.txtName->setText("Asha Rao");
+  in.cmdCalculate->click();
+  ASSERT_EQ(sink.messages.size(), 1u);
+  EXPECT_NE(sink.messages[0].text.find("Kolkata"), std::string::npos) << sink.messages[0].text;
+  EXPECT_NE(sink.messages[0].text.find("1 January 1900"), std::string::npos);
+  EXPECT_NE(window.FrontView(), out.Frame2);
+  // A zone the user picks is theirs to compute with.
+  emit in.cboTimeZone->activated(in.cboTimeZone->currentIndex());
+  in.cmdCalculate->click();
+  EXPECT_EQ(sink.messages.size(), 1u);
+  EXPECT_EQ(window.FrontView(), out.Frame2);
 }
 
 }  // namespace

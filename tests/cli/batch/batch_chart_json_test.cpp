@@ -51,7 +51,7 @@ TEST(ChartJsonTextTest, WritesNumbersAndTheCorrectionWithSeventeenDigits) {
   ChartState state;
   state.BirthData.BirthYear = 1980;
   state.BirthData.IsEast = kTrue;
-  state.ZoneRow = 70;
+  state.Zone = RowZone(70);
   state.Chart.positions.chartCorrection = -23.853990911111111;
   const std::string json = cli::ChartJson(state);
   EXPECT_NE(json.find("\"BirthYear\":1980,"), std::string::npos) << json;

@@ -36,9 +36,8 @@ def births(count):
         yield json.dumps(birth)
 
 
-def run(cli, args, text, command="batch"):
-    extra = ["--jobs", "2"] if command == "batch" else []
-    done = subprocess.run([cli, command] + extra + args, input=text.encode(),
+def run(cli, args, text):
+    done = subprocess.run([cli, "batch", "--jobs", "2"] + args, input=text.encode(),
                           stdout=subprocess.PIPE, check=False)
     return done.stdout.decode()
 
@@ -48,29 +47,15 @@ def degrees(whole, minutes, negative):
     return -value if negative else value
 
 
-def utc_offset(chart, zones):
-    # The classic sky takes the zone East of Greenwich as ahead of universal time (longitude 0
-    # counts as West), the precise sky the row's own sign; daylight saving adds an hour.
-    birth = chart["BirthData"]
-    if chart["Sky"]["Name"] == "classic":
-        east = birth["IsEast"] != 0 and (birth["LonDeg"], birth["LonMin"]) != (0, 0)
-        minutes = (birth["ZoneHours"] * 60 + birth["ZoneMinutes"]) * (1 if east else -1)
-    else:
-        minutes = zones[chart["ZoneRow"]]
-    minutes += 60 if birth["IsDST"] else 0
-    return "%s%02d:%02d" % ("-" if minutes < 0 else "+", abs(minutes) // 60, abs(minutes) % 60)
+def utc_offset(chart):
+    # The offset the chart was computed with, daylight saving in, as the JSON's Instant says.
+    seconds = chart["Instant"]["OffsetSeconds"]
+    text = "%s%02d:%02d" % ("-" if seconds < 0 else "+", abs(seconds) // 3600,
+                            abs(seconds) // 60 % 60)
+    return text + (":%02d" % (abs(seconds) % 60) if seconds % 60 else "")
 
 
-def zone_minutes(cli):
-    # Minutes ahead of universal time by row, from the table's hours and minutes (behind: +).
-    rows = {}
-    for line in run(cli, [], "", command="zones").splitlines():
-        row, _, hours, minutes = line.split("\t")
-        rows[int(row)] = -(int(hours) * 60 + int(minutes))
-    return rows
-
-
-def expected_row(chart, zones):
+def expected_row(chart):
     birth = chart["BirthData"]
     place = chart["Place"]["Name"] if "Place" in chart else ", ".join(
         p for p in (birth["BirthCity"], birth["BirthState"], birth["BirthCountry"]) if p)
@@ -79,7 +64,7 @@ def expected_row(chart, zones):
            "time": "%02d:%02d:00" % (birth["BirthHour"], birth["BirthMinute"]),
            "latitude": degrees(birth["LatDeg"], birth["LatMin"], birth["IsSouth"] != 0),
            "longitude": degrees(birth["LonDeg"], birth["LonMin"], birth["IsEast"] == 0),
-           "utc_offset": utc_offset(chart, zones), "sky": chart["Sky"]["Name"],
+           "utc_offset": utc_offset(chart), "sky": chart["Sky"]["Name"],
            "ayanamsa": chart["Sky"]["Ayanamsa"], "node": chart["Sky"]["Node"],
            "ascendant_longitude": chart["Longitudes"]["Ascendant"],
            "ascendant_sign": SIGNS[chart["AscendantPosition"][-3:]], "ascendant_house": "1"}
@@ -97,7 +82,6 @@ def main():
     cli = sys.argv[1]
     text = "".join(line + "\n" for line in births(1000))
     charts = [json.loads(line) for line in run(cli, [], text).splitlines()]
-    zones = zone_minutes(cli)
     rows = list(csv.DictReader(io.StringIO(run(cli, ["--output", "csv"], text), newline="")))
     assert len(rows) == len(charts) == 1000, (len(rows), len(charts))
     refused = 0
@@ -107,7 +91,7 @@ def main():
             assert row["error"] == chart["error"], (number, row["error"])
             assert not any(v for k, v in row.items() if k != "error"), number
             continue
-        for column, value in expected_row(chart, zones).items():
+        for column, value in expected_row(chart).items():
             cell = row[column]
             same = float(cell) == value if isinstance(value, float) else cell == value
             assert same, "line %d, %s: %r where the JSON gives %r" % (number, column, cell, value)

@@ -44,7 +44,7 @@ inline BirthData Birth(CivilTime localClock, int zoneRow, bool dst, Place place)
 
 /// The instant of a birth, its zone row read with the row's own sign.
 inline BirthInstant InstantFor(const BirthData& birth, int zoneRow) {
-  return *InstantOf(birth, zoneRow, ZoneDirection::ByRow).instant;
+  return *InstantOf(birth, RowZone(zoneRow)).instant;
 }
 
 /// A birth with its places as Swiss Ephemeris 2.10.03 gives them from its data files: Lahiri

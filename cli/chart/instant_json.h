@@ -1,0 +1,13 @@
+#pragma once
+
+#include "chart/chart_state.h"
+#include "cli/chart/json_text.h"
+
+namespace tarvel::cli {
+
+/// Writes the value of "Instant": {"Universal": "1990-05-05T04:15:00Z", "OffsetSeconds": 20700,
+/// "Zone": "UTC+05:45"}: the universal time the chart was computed for, the local clock minus
+/// universal time in seconds, and the zone as the form named it; for a computed chart only.
+void InstantJson(const ChartState& state, JsonText& json);
+
+}  // namespace tarvel::cli
