@@ -5,16 +5,12 @@
 #include <cstdlib>
 
 #include "base/time_zones.h"
+#include "tests/support/form_birth.h"
 
 namespace tarvel {
 namespace {
 
-struct Place {
-  int latDeg, latMin;
-  bool south;
-  int lonDeg, lonMin;
-  bool east;
-};
+using testing::Place;
 
 constexpr Place kMadrid{40, 25, false, 3, 42, false};
 constexpr Place kMumbai{18, 58, false, 72, 49, true};
@@ -23,24 +19,8 @@ constexpr Place kEast30{0, 0, false, 30, 0, true};
 constexpr Place kLondon{51, 30, false, 0, 7, false};
 constexpr Place kTonga{21, 8, true, 175, 12, false};
 
-// A birth as the form hands it over: the zone's magnitudes copied from its row.
 BirthData Birth(CivilTime local, int zoneRow, bool dst, Place place) {
-  BirthData birth;
-  birth.BirthYear = static_cast<std::int16_t>(local.year);
-  birth.BirthMonth = static_cast<std::int16_t>(local.month);
-  birth.BirthDay = static_cast<std::int16_t>(local.day);
-  birth.BirthHour = static_cast<std::int16_t>(local.hour);
-  birth.BirthMinute = static_cast<std::int16_t>(local.minute);
-  birth.ZoneHours = static_cast<std::int16_t>(std::abs(kTimeZones[zoneRow].hours));
-  birth.ZoneMinutes = static_cast<std::int16_t>(std::abs(kTimeZones[zoneRow].minutes));
-  birth.LatDeg = static_cast<std::int16_t>(place.latDeg);
-  birth.LatMin = static_cast<std::int16_t>(place.latMin);
-  birth.IsSouth = ToFlag16(place.south);
-  birth.LonDeg = static_cast<std::int16_t>(place.lonDeg);
-  birth.LonMin = static_cast<std::int16_t>(place.lonMin);
-  birth.IsEast = ToFlag16(place.east);
-  birth.IsDST = ToFlag16(dst);
-  return birth;
+  return testing::FormBirth(local, zoneRow, dst, place);
 }
 
 struct InstantCase {
