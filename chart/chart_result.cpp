@@ -13,9 +13,7 @@ ChartSigns SignsInVarga(const SkyPositions& positions, Varga varga) {
 
 ChartResult InVarga(ChartResult chart, std::optional<Varga> varga, ChartParts parts) {
   chart.varga = varga;
-  chart.rasiSigns = SignsInVarga(chart.positions, Varga::D1);
-  const Varga shown = varga.value_or(Varga::D1);
-  chart.signs = shown == Varga::D1 ? chart.rasiSigns : SignsInVarga(chart.positions, shown);
+  chart.signs = SignsInVarga(chart.positions, varga.value_or(Varga::D1));
   chart.argala = EvaluateArgala(chart.signs);
   if (parts.Has(kReadingPart)) chart.reading = BuildReading(chart.argala);
   if (parts.Has(kSummaryPart)) chart.summary = SummariseArgala(chart.signs);

@@ -28,7 +28,6 @@ struct ChartResult {
   Reading reading;             ///< the reading as runs over the lists
   ArgalaSummary summary;       ///< verdicts on each planet and each house
   std::optional<Varga> varga;  ///< the varga asked for; none for the Rasi chart by default
-  ChartSigns rasiSigns;        ///< the signs of the Rasi chart (D1), whatever the varga
   bool operator==(const ChartResult&) const = default;
 };
 
