@@ -4,7 +4,7 @@
 #include <variant>
 
 #include "app/calculation_driver.h"
-#include "positions/classic_sky.h"
+#include "positions/classic/classic_sky.h"
 
 namespace tarvel::bench {
 

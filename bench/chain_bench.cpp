@@ -4,10 +4,10 @@
 #include "argala/argala.h"
 #include "argala/argala_summary.h"
 #include "bench_births.h"
-#include "ephemeris/moon.h"
-#include "positions/ascendant.h"
-#include "positions/classic_sky.h"
-#include "positions/planet_longitudes.h"
+#include "positions/classic/moon.h"
+#include "positions/classic/ascendant.h"
+#include "positions/classic/classic_sky.h"
+#include "positions/classic/planet_longitudes.h"
 #include "positions/swiss/swiss_sky.h"
 
 namespace tarvel::bench {

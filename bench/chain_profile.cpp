@@ -7,7 +7,7 @@
 
 #include "app/calculation_driver.h"
 #include "bench_births.h"
-#include "positions/classic_sky.h"
+#include "positions/classic/classic_sky.h"
 
 int main(int argc, char** argv) {
   int charts = 800;

@@ -5,7 +5,7 @@
 #include "app/open_reading.h"
 #include "app/reading_file_writer.h"
 #include "bench_births.h"
-#include "positions/classic_sky.h"
+#include "positions/classic/classic_sky.h"
 
 namespace tarvel::bench {
 namespace {

@@ -1,6 +1,6 @@
 #include "chart/skies.h"
 
-#include "positions/classic_sky.h"
+#include "positions/classic/classic_sky.h"
 #include "positions/swiss/swiss_sky.h"
 
 namespace tarvel {

@@ -9,7 +9,7 @@
 #include <string>
 #include <variant>
 
-#include "cli/batch/batch_output.h"
+#include "cli/batch/batch_output_choice.h"
 #include "fuzz/batch_checks.h"
 #include "fuzz/fuzz_bytes.h"
 

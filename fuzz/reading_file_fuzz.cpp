@@ -9,7 +9,7 @@
 #include "app/reading_file_writer.h"
 #include "base/text.h"
 #include "fuzz/fuzz_bytes.h"
-#include "positions/classic_sky.h"
+#include "positions/classic/classic_sky.h"
 
 namespace tarvel::fuzz {
 namespace {

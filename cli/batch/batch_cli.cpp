@@ -5,6 +5,7 @@
 #include <iostream>
 #include <thread>
 
+#include "cli/batch/batch_output_choice.h"
 #include "cli/chart/exit_status.h"
 #include "cli/chart/varga_options.h"
 

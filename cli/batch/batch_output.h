@@ -1,11 +1,8 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
 
 #include "chart/chart_result.h"
 #include "cli/chart/chart_json.h"
@@ -42,15 +39,6 @@ class JsonLinesOutput : public BatchOutput {
   ChartJsonSelection selection_;
   ChartParts needs_;
 };
-
-/// The output format of a batch.
-enum class BatchOutputFormat { JsonLines, Csv };
-
-/// The output in a format with, when given, a comma-separated list of the fields to write
-/// (JSON keys or CSV columns) in the order to write them; the refusal of an unknown field
-/// lists the known ones.
-std::variant<std::unique_ptr<BatchOutput>, std::string> MakeBatchOutput(
-    BatchOutputFormat format, const std::optional<std::string>& fields);
 
 /// The whole chart's JSON, for a batch asked for no other output.
 const BatchOutput& WholeJsonOutput();

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "form_test_support.h"
-#include "positions/classic_sky.h"
+#include "positions/classic/classic_sky.h"
 
 namespace tarvel {
 namespace {

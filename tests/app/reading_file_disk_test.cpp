@@ -12,7 +12,7 @@
 
 #include "app/open_reading.h"
 #include "app/reading_file_writer.h"
-#include "positions/classic_sky.h"
+#include "positions/classic/classic_sky.h"
 #include "reading_file_test_support.h"
 #include "temp_folder.h"
 

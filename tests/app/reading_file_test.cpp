@@ -9,7 +9,7 @@
 #include "app/reading_file_reader.h"
 #include "app/reading_file_writer.h"
 #include "app/scramble.h"
-#include "positions/classic_sky.h"
+#include "positions/classic/classic_sky.h"
 #include "reading_file_test_support.h"
 
 namespace tarvel {

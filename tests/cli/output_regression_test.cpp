@@ -25,7 +25,7 @@
 #include "cli_test_support.h"
 #include "document/chart_captions.h"
 #include "document/reading_lines.h"
-#include "positions/classic_sky.h"
+#include "positions/classic/classic_sky.h"
 
 namespace tarvel {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "../app/example_birth.h"
 #include "chart/chart_state.h"
-#include "positions/classic_sky.h"
+#include "positions/classic/classic_sky.h"
 
 namespace tarvel::testing {
 

@@ -9,7 +9,7 @@
 #include "chart/chart_state.h"
 #include "document/chart_captions.h"
 #include "document/chart_document.h"
-#include "positions/classic_sky.h"
+#include "positions/classic/classic_sky.h"
 #include "tests/export/asha_state.h"
 #include "tests/support/seeded_random.h"
 

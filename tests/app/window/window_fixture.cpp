@@ -3,7 +3,7 @@
 #include "document/reading_lines.h"
 
 #include "app/calculation_driver.h"
-#include "positions/classic_sky.h"
+#include "positions/classic/classic_sky.h"
 
 #include <QTest>
 

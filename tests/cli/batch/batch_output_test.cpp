@@ -8,7 +8,7 @@
 #include "cli/batch/batch_csv_output.h"
 #include "cli/batch/batch_json_fast.h"
 #include "cli/batch/batch_json_line.h"
-#include "cli/batch/batch_output.h"
+#include "cli/batch/batch_output_choice.h"
 #include "cli/chart/seventeen_digits.h"
 
 namespace tarvel::testing {

@@ -1,8 +1,8 @@
-#include "positions/classic_sky.h"
+#include "positions/classic/classic_sky.h"
 
-#include "ephemeris/moon.h"
-#include "positions/ascendant.h"
-#include "positions/planet_longitudes.h"
+#include "positions/classic/moon.h"
+#include "positions/classic/ascendant.h"
+#include "positions/classic/planet_longitudes.h"
 
 namespace tarvel {
 

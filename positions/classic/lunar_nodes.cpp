@@ -1,4 +1,4 @@
-#include "positions/lunar_nodes.h"
+#include "positions/classic/lunar_nodes.h"
 
 #include "base/angles.h"
 

@@ -3,10 +3,10 @@
 #include <cmath>
 
 #include "base/angles.h"
-#include "positions/days_from_j2000.h"
-#include "positions/geocentric_longitude.h"
-#include "positions/kepler.h"
-#include "positions/orbital_elements.h"
+#include "positions/classic/days_from_j2000.h"
+#include "positions/classic/geocentric_longitude.h"
+#include "positions/classic/kepler.h"
+#include "positions/classic/orbital_elements.h"
 
 namespace tarvel {
 namespace {

@@ -1,10 +1,10 @@
-#include "positions/ascendant.h"
+#include "positions/classic/ascendant.h"
 
 #include <cmath>
 
 #include "base/angles.h"
 #include "base/time_scales.h"
-#include "positions/chart_ayanamsa.h"
+#include "positions/classic/chart_ayanamsa.h"
 
 namespace tarvel {
 

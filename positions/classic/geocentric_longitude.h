@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "positions/orbital_elements.h"
+#include "positions/classic/orbital_elements.h"
 
 namespace tarvel {
 

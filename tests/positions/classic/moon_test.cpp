@@ -1,12 +1,12 @@
-#include "ephemeris/moon.h"
+#include "positions/classic/moon.h"
 
 #include <gtest/gtest.h>
 
 #include "base/position_text.h"
 #include "base/time_scales.h"
-#include "ephemeris/ayanamsa.h"
-#include "ephemeris/classic_instant.h"
-#include "ephemeris/moon_longitude.h"
+#include "positions/classic/ayanamsa.h"
+#include "positions/classic/classic_instant.h"
+#include "positions/classic/moon_longitude.h"
 #include "tests/support/zone_rows.h"
 
 namespace tarvel {

@@ -1,4 +1,4 @@
-#include "positions/kepler.h"
+#include "positions/classic/kepler.h"
 
 #include <cmath>
 

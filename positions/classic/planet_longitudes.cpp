@@ -1,11 +1,11 @@
-#include "positions/planet_longitudes.h"
+#include "positions/classic/planet_longitudes.h"
 
 #include <utility>
 
-#include "positions/days_from_j2000.h"
-#include "positions/geocentric_longitude.h"
-#include "positions/lunar_nodes.h"
-#include "positions/orbital_elements.h"
+#include "positions/classic/days_from_j2000.h"
+#include "positions/classic/geocentric_longitude.h"
+#include "positions/classic/lunar_nodes.h"
+#include "positions/classic/orbital_elements.h"
 
 namespace tarvel {
 

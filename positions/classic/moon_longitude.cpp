@@ -1,4 +1,4 @@
-#include "ephemeris/moon_longitude.h"
+#include "positions/classic/moon_longitude.h"
 
 #include <array>
 #include <cmath>

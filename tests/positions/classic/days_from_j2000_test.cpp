@@ -1,4 +1,4 @@
-#include "positions/days_from_j2000.h"
+#include "positions/classic/days_from_j2000.h"
 
 #include <gtest/gtest.h>
 

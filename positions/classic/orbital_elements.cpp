@@ -1,4 +1,4 @@
-#include "positions/orbital_elements.h"
+#include "positions/classic/orbital_elements.h"
 
 #include <array>
 

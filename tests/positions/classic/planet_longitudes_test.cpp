@@ -1,4 +1,4 @@
-#include "positions/planet_longitudes.h"
+#include "positions/classic/planet_longitudes.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,9 @@
 #include <string>
 
 #include "base/position_text.h"
-#include "positions/chart_ayanamsa.h"
-#include "positions/classic_sky.h"
-#include "positions/lunar_nodes.h"
+#include "positions/classic/chart_ayanamsa.h"
+#include "positions/classic/classic_sky.h"
+#include "positions/classic/lunar_nodes.h"
 #include "tests/support/zone_rows.h"
 
 namespace tarvel {

@@ -1,10 +1,10 @@
-#include "positions/geocentric_longitude.h"
+#include "positions/classic/geocentric_longitude.h"
 
 #include <cmath>
 
 #include "base/angles.h"
-#include "positions/kepler.h"
-#include "positions/orbital_elements.h"
+#include "positions/classic/kepler.h"
+#include "positions/classic/orbital_elements.h"
 
 namespace tarvel {
 

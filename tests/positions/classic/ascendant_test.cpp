@@ -1,4 +1,4 @@
-#include "positions/ascendant.h"
+#include "positions/classic/ascendant.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 
 #include "base/position_text.h"
-#include "positions/chart_ayanamsa.h"
+#include "positions/classic/chart_ayanamsa.h"
 #include "tests/support/zone_rows.h"
 
 namespace tarvel {

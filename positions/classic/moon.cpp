@@ -1,8 +1,8 @@
-#include "ephemeris/moon.h"
+#include "positions/classic/moon.h"
 
 #include "base/time_scales.h"
-#include "ephemeris/ayanamsa.h"
-#include "ephemeris/moon_longitude.h"
+#include "positions/classic/ayanamsa.h"
+#include "positions/classic/moon_longitude.h"
 
 namespace tarvel {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ephemeris/classic_instant.h"
+#include "positions/classic/classic_instant.h"
 
 namespace tarvel {
 

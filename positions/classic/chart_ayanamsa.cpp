@@ -1,4 +1,4 @@
-#include "positions/chart_ayanamsa.h"
+#include "positions/classic/chart_ayanamsa.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "ephemeris/classic_instant.h"
+#include "positions/classic/classic_instant.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ephemeris/ayanamsa.h"
+#include "positions/classic/ayanamsa.h"
 
 #include <gtest/gtest.h>
 
