@@ -92,7 +92,8 @@ std::string VargaLabel(Varga varga) {
 
 std::optional<int> VargaSign(double longitudeDeg, Varga varga) {
   const std::optional<int> sign = SignOfLongitude(longitudeDeg);
-  if (!sign) return std::nullopt;
+  // The Rasi is the sign itself; every chart asks for it, so it skips the table.
+  if (!sign || varga == Varga::D1) return sign;
   // Exact: the sign's start lies within a factor of two of the longitude.
   const double degreeInSign = std::fabs(longitudeDeg) - kSignWidthDeg * *sign;
   const VargaRule& rule = RuleOf(varga);
