@@ -121,11 +121,12 @@ char* JsonText::WriteEscaped(std::string_view text, char* to) {
   return to;
 }
 
-void JsonText::Grow(std::size_t bytes) {
-  capacity_ = std::max(2 * capacity_, used_ + bytes);
-  std::unique_ptr<char[]> larger(new char[capacity_]);
-  std::memcpy(larger.get(), buffer_.get(), used_);
-  buffer_ = std::move(larger);
+void JsonText::MakeRoom(std::size_t bytes) {
+  out_.append(buffer_.get(), used_);
+  used_ = 0;
+  if (bytes <= capacity_) return;
+  capacity_ = std::max(2 * capacity_, bytes);
+  buffer_.reset(new char[capacity_]);
 }
 
 void JsonText::Open(char bracket) {

@@ -10,8 +10,8 @@ namespace tarvel::cli {
 
 /// Appends compact JSON to a string, byte for byte as nlohmann's dump(-1) writes it with
 /// non-ASCII kept and invalid UTF-8 replaced, but without building a document first. The
-/// value is put together in a buffer of its own, which is never cleared before use, and
-/// appended to the string in one piece once the writer is gone.
+/// value is put together in a small buffer of its own, which is never cleared before use, and
+/// appended to the string whenever it fills and once the writer is gone.
 class JsonText {
  public:
   /// Writes one JSON value after what `out` already holds.
@@ -57,8 +57,9 @@ class JsonText {
   }
   void Open(char bracket);
   void Close(char bracket);
-  // A chart's JSON takes some 7 KB, so the first room nearly always suffices.
-  static constexpr std::size_t kFirstCapacity = 16 * 1024;
+  // Pieces of this size are copied into the string by a vector loop; a chart's 13 KB in one
+  // piece would take the byte-by-byte copy the C library uses for large blocks.
+  static constexpr std::size_t kFirstCapacity = 2 * 1024;
 
   // Writes bytes that need no escaping. Most pieces are a few bytes long: two fixed-size
   // copies that may overlap take fewer instructions than a call to memcpy.
@@ -81,10 +82,11 @@ class JsonText {
   }
   // Room for `bytes` more after what was written; returns where it starts.
   char* Room(std::size_t bytes) {
-    if (capacity_ - used_ < bytes) Grow(bytes);
+    if (capacity_ - used_ < bytes) MakeRoom(bytes);
     return buffer_.get() + used_;
   }
-  void Grow(std::size_t bytes);
+  // Hands what was written to the string, and grows the buffer for a text longer than it.
+  void MakeRoom(std::size_t bytes);
   void Advance(const char* to) { used_ = static_cast<std::size_t>(to - buffer_.get()); }
   // A string's quoted text, without the comma before it.
   void StringValue(std::string_view text);
