@@ -32,6 +32,8 @@ const std::vector<std::string> kAwkwardTexts = {
     "Z\xFCrich",              // Latin-1: replaced
     "cut \xE2\x82",           // a sequence cut off: replaced
     "\xED\xA0\x80 \xC0\x80",  // a surrogate and an overlong form: replaced
+    // Longer than the writer's buffer, once plain and once escaped to six times its length.
+    std::string(5000, 'a'), std::string(1000, '\x01'),
 };
 
 TEST(ChartJsonTextTest, EscapesEveryTextAsTheJsonLibraryDoes) {
