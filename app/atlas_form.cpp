@@ -1,9 +1,10 @@
 #include "app/atlas_form.h"
 
+#include "app/validation.h"
 #include "atlas/degrees_minutes.h"
 #include "atlas/search_text.h"
-#include "atlas/zone_history.h"
-#include "atlas/zone_row.h"
+#include "atlas/zone_decision.h"
+#include "base/date_text.h"
 
 namespace tarvel {
 
@@ -34,24 +35,37 @@ void FillPlace(const Place& place, BirthForm& form) {
 
 namespace {
 
-// The list cannot hold the zone in force, so the form's zone is not the place's.
-ZoneFill Undecided(const Place& place, const std::string& why) {
-  return {why + ": choose the zone yourself", false,
-          "The zone of " + DisplayText(place) + " at this date is not in the list (" + why +
-              "). Please choose the zone yourself."};
+// The zone history cannot place the date: the form's zone is not known to be the place's.
+ZoneFill Undecided(const Place& place, const CivilTime& time, const std::string& why) {
+  return {why,
+          false,
+          "No zone is known for " + DisplayText(place) + " on " +
+              DateText(time.year, time.month, time.day) + " (" + why +
+              "). Please choose the zone yourself.",
+          {}};
+}
+
+void TakeDecision(const ZoneDecision& decision, BirthForm& form) {
+  form.zoneKind = decision.zone.kind;
+  form.zoneOffsetSeconds = decision.zone.offsetSeconds;
+  if (decision.zone.kind == ZoneKind::Row) form.cboTimeZone = decision.zone.row;
+  // After the zone history ends the box stays as the user set it.
+  if (decision.daylightSavingKnown) form.chkDST = decision.daylightSavingTicked;
 }
 
 }  // namespace
 
 ZoneFill FillZone(const Place& place, BirthForm& form) {
-  const auto state = ZoneStateAt(place.timeZoneId, FormCivilTime(form));
-  // A date the zone history cannot place is one the form's own checks refuse, in their words.
-  if (const auto* error = std::get_if<ZoneError>(&state)) return {error->message, false, {}};
-  const ZoneRowChoice choice = ChooseZoneRow(std::get<ZoneState>(state));
-  if (!choice.row) return Undecided(place, choice.note);
-  form.cboTimeZone = *choice.row;
-  form.chkDST = choice.daylightSavingTicked;
-  return {choice.note, true, {}};
+  const CivilTime time = FormCivilTime(form);
+  // A day the month does not have is one the form's own checks refuse, in their words.
+  if (FindImpossibleDate(form)) return {{}, false, {}, {}};
+  const auto decided = DecideZone(place.timeZoneId, time);
+  if (const auto* error = std::get_if<ZoneError>(&decided)) {
+    return Undecided(place, time, error->message);
+  }
+  const ZoneDecision& decision = std::get<ZoneDecision>(decided);
+  TakeDecision(decision, form);
+  return {decision.note, true, {}, decision.label};
 }
 
 }  // namespace tarvel

@@ -12,14 +12,16 @@ namespace tarvel {
 /// arc-minute with their directions.
 void FillPlace(const Place& place, BirthForm& form);
 
-/// Sets the zone row and the daylight-saving box to what was in force at the place at the
-/// form's birth date and time, and returns the one-line note that says so. Where no row of
-/// the list gives that offset (local mean time before standard zones) the zone is left as it
-/// was and the note says what the offset was.
+/// Sets the form's zone to what was in force at the place at the form's birth date and time
+/// (see DecideZone): a row and the daylight-saving box, the exact offset, or local mean time;
+/// and returns the one-line note that says so. Where the zone history cannot tell, the zone is
+/// left as it was and Tarvel Reading is to be refused until the user chooses one.
 struct ZoneFill {
   std::string note;
-  bool decided = false;  ///< the form now holds the zone in force
-  std::string refusal;   ///< when not decided: why Tarvel Reading is refused, naming the place
+  bool decided = false;     ///< the form now holds the zone in force
+  std::string refusal;      ///< when not decided: why Tarvel Reading is refused, naming the place
+                            ///< and date; empty where the form's own date check refuses
+  std::string offsetLabel;  ///< an exact offset as the tz database names it, else empty
 };
 ZoneFill FillZone(const Place& place, BirthForm& form);
 

@@ -35,7 +35,7 @@ struct BirthForm {
   std::string txtName;
   int cboDate = 0;      ///< day 1 at index 0
   int cboMonth = 0;     ///< January at index 0
-  int cboYear = 0;      ///< 1900 at index 0
+  int cboYear = 100;    ///< the year minus kFirstYear (1800); 1900 at load
   int cboHour = 0;      ///< hour 0 at index 0
   int cboMinute = 0;    ///< minute 0 at index 0
   int cboSecond = 0;    ///< second 0 at index 0
@@ -59,17 +59,19 @@ struct BirthForm {
 /// The zone the form names: its row, its exact offset or local mean time.
 ZoneChoice FormZone(const BirthForm& form);
 
-inline constexpr int kFirstYear = 1900;
-inline constexpr int kLastYear = 2050;
+/// The years the form holds: every year some sky computes. Each sky refuses the years it does
+/// not compute (see YearRefusal), the classic sky all but 1900-2050.
+inline constexpr int kFirstYear = 1800;
+inline constexpr int kLastYear = 2399;
 
 /// The local date and clock time the lists select: each index counted from its list's first
-/// entry (day 1, January, 1900, hour 0, minute 0); the seconds are 0.
+/// entry (day 1, January, 1800, hour 0, minute 0, second 0).
 CivilTime FormCivilTime(const BirthForm& form);
 
-/// How many entries a list holds: 31 days, 12 months, 151 years, 24 hours, 60 minutes, 71 zones.
+/// How many entries a list holds: 31 days, 12 months, 600 years, 24 hours, 60 minutes, 71 zones.
 int ListSize(FormList list);
 
-/// The text of a list entry as the window shows it ("1", "January", "1900", a zone's name).
+/// The text of a list entry as the window shows it ("1", "January", "1980", a zone's name).
 std::string ListEntry(FormList list, int index);
 
 /// The index of the entry whose text is exactly `text`, if any.

@@ -60,21 +60,6 @@ std::optional<Refusal> FindImpossibleCoordinate(const DigitText& degrees, const 
   return std::nullopt;
 }
 
-std::optional<Refusal> FindImpossibleDate(const BirthForm& form) {
-  const int year = FormCivilTime(form).year;
-  const int month = form.cboMonth;
-  const int dayIndex = form.cboDate;
-  const int firstMissingDayIndex = IsLeapYear(year) ? 29 : 28;
-  if (month == kFebruary && dayIndex >= firstMissingDayIndex) {
-    return Refusal{kFebruaryMessage, MessageIcon::Information, std::nullopt};
-  }
-  const bool thirtyDayMonth = month == 3 || month == 5 || month == 8 || month == 10;
-  if (thirtyDayMonth && dayIndex == 30) {
-    return Refusal{kThirtyDayMonthMessage, MessageIcon::Information, std::nullopt};
-  }
-  return std::nullopt;
-}
-
 }  // namespace
 
 bool IsLeapYear(int year) {
@@ -103,6 +88,21 @@ std::optional<Refusal> FindImpossibleCoordinates(const BirthForm& form) {
   }
   return FindImpossibleCoordinate(form.txtLonDeg, form.txtLonMin, 180, FormField::txtLonDeg,
                                   FormField::txtLonMin, "Please Enter Correct Longitude");
+}
+
+std::optional<Refusal> FindImpossibleDate(const BirthForm& form) {
+  const int year = FormCivilTime(form).year;
+  const int month = form.cboMonth;
+  const int dayIndex = form.cboDate;
+  const int firstMissingDayIndex = IsLeapYear(year) ? 29 : 28;
+  if (month == kFebruary && dayIndex >= firstMissingDayIndex) {
+    return Refusal{kFebruaryMessage, MessageIcon::Information, std::nullopt};
+  }
+  const bool thirtyDayMonth = month == 3 || month == 5 || month == 8 || month == 10;
+  if (thirtyDayMonth && dayIndex == 30) {
+    return Refusal{kThirtyDayMonthMessage, MessageIcon::Information, std::nullopt};
+  }
+  return std::nullopt;
 }
 
 std::optional<Refusal> ValidateInput(BirthForm& form, MessageSink& sink) {

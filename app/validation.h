@@ -34,6 +34,10 @@ std::optional<Refusal> FindRefusal(const BirthForm& form,
 /// takes the cursor when the degrees are wrong, the minutes box when only the minutes are.
 std::optional<Refusal> FindImpossibleCoordinates(const BirthForm& form);
 
+/// The date rule alone: a day the month does not have (29 February of a common year, 31 of a
+/// thirty-day month).
+std::optional<Refusal> FindImpossibleDate(const BirthForm& form);
+
 /// Checks the form before a calculation. On a refusal it shows the message through the sink,
 /// selects "North" or "East" when a direction was missing, and returns the refusal so the
 /// caller can put the cursor into its box. Nothing else changes.

@@ -2,32 +2,35 @@
 
 #include <string_view>
 
+#include "atlas/zone_row_names.h"
 #include "atlas/zone_text.h"
 #include "base/date_text.h"
 
 namespace tarvel {
 namespace {
 
+// A row of the offset whose abbreviation is the zone's, else the lowest that the zone's own
+// names include; a row of the right offset but another region's name is none.
 std::optional<int> BestRow(std::span<const TimeZoneRow> rows, int minutesAhead,
-                           std::string_view abbreviation) {
-  std::optional<int> lowest;
+                           std::string_view abbreviation, std::string_view zoneId) {
+  std::optional<int> named;
   for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
     if (MinutesAheadOfUniversalTime(rows[i]) != minutesAhead) continue;
     if (!abbreviation.empty() && rows[i].abbreviation == abbreviation) return i;
-    if (!lowest) lowest = i;
+    if (!named && ZoneNamesRow(zoneId, RowZoneName(rows[i]))) named = i;
   }
-  return lowest;
+  return named;
 }
 
 ZoneRowChoice PickRow(const ZoneState& state, std::span<const TimeZoneRow> rows) {
   if (state.offsetSeconds % 60 != 0) return {};
   const int minutesAhead = state.offsetSeconds / 60;
   if (state.isDaylightSaving) {
-    if (auto row = BestRow(rows, minutesAhead - 60, state.standardAbbreviation)) {
+    if (auto row = BestRow(rows, minutesAhead - 60, state.standardAbbreviation, state.zoneId)) {
       return {row, true, {}};
     }
   }
-  return {BestRow(rows, minutesAhead, state.abbreviation), false, {}};
+  return {BestRow(rows, minutesAhead, state.abbreviation, state.zoneId), false, {}};
 }
 
 std::string InForceText(const ZoneState& state) {
@@ -65,9 +68,7 @@ std::string ChoiceText(const ZoneState& state, const ZoneRowChoice& choice,
   if (!choice.row) {
     return "; no row of the list has " + UtcOffsetText(state.offsetSeconds);
   }
-  // The zone's own name is what its row shows before the abbreviation.
-  const std::string_view shown = rows[*choice.row].name;
-  std::string text = "; chosen: " + std::string(shown.substr(0, shown.find(',')));
+  std::string text = "; chosen: " + std::string(RowZoneName(rows[*choice.row]));
   if (choice.daylightSavingTicked) return text + " with daylight saving ticked";
   if (state.isDaylightSaving) return text + ", box unticked as no row is one hour behind";
   return text;

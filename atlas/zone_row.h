@@ -3,6 +3,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "atlas/zone_history.h"
 #include "base/time_zones.h"
@@ -23,13 +24,19 @@ constexpr int MinutesAheadWithBox(const TimeZoneRow& row, bool daylightSavingTic
   return MinutesAheadOfUniversalTime(row) + (daylightSavingTicked ? 60 : 0);
 }
 
+/// The zone's name as its row shows it, before the abbreviation: "Indian Time".
+constexpr std::string_view RowZoneName(const TimeZoneRow& row) {
+  return row.name.substr(0, row.name.find(','));
+}
+
 /// The row and box giving exactly the offset in force. Under daylight saving the row one
 /// hour behind the offset is taken with the box ticked; otherwise, or when the list has no
 /// such row, the row of the whole offset with the box unticked (so war time or double
-/// summer time may come as a row of its own or as a row with the box). Among rows of equal
-/// offset, the one whose abbreviation column is the zone's abbreviation wins (the
-/// standard one, "EST", under a ticked box), else the lowest row. An offset with seconds,
-/// or one no row has (local mean time before standard zones), gives no row.
+/// summer time may come as a row of its own or as a row with the box). A row is taken only
+/// when its abbreviation column is the zone's abbreviation (the standard one, "EST", under a
+/// ticked box), or else when the zone's own names include it (see ZoneNamesRow), the lowest
+/// such row. An offset with seconds, one no row has (local mean time before standard zones),
+/// or one only other regions' rows have, gives no row.
 ZoneRowChoice ChooseZoneRow(const ZoneState& state, std::span<const TimeZoneRow> rows = kTimeZones);
 
 }  // namespace tarvel

@@ -21,7 +21,7 @@ struct BirthData {
   std::string BirthName;         ///< as typed, untrimmed
   std::int16_t BirthMonth = 0;   ///< 1-12
   std::int16_t BirthDay = 0;     ///< 1-31 as the form offers
-  std::int16_t BirthYear = 0;    ///< 1900-2050 as the form offers
+  std::int16_t BirthYear = 0;    ///< 1800-2399 as the form offers
   std::int16_t BirthHour = 0;    ///< local clock hour, 0-23
   std::int16_t BirthMinute = 0;  ///< local clock minute, 0-59
   std::int16_t ZoneHours = 0;    ///< magnitude of the zone offset, hours

@@ -31,6 +31,11 @@ ChartResult ComputeChart(const BirthData& birth, const ZoneChoice& zone, const S
     return chart;
   }
   chart.instant = *instant.instant;
+  // Each sky computes only the years it is good for, counted on the local clock as entered.
+  if (auto refusal = YearRefusal(chart.sky.kind, birth.BirthYear)) {
+    chart.error = std::move(*refusal);
+    return chart;
+  }
   SkyResult places = sky.Positions(chart.instant);
   if (!places.error.empty()) {
     chart.error = std::move(places.error);

@@ -24,7 +24,8 @@ constexpr const char* kChartExample =
 void AddBirthOptions(CLI::App& command, ChartCommandLine& line, CLI::Option* open) {
   BirthOptions& birth = line.birth;
   line.required = {
-      command.add_option("--date", birth.date, "Date of birth, YYYY-MM-DD (1900 to 2050)"),
+      command.add_option("--date", birth.date,
+                         "Date of birth, YYYY-MM-DD (1900 to 2050; 1800 to 2399 with --sky swiss)"),
       command.add_option("--time", birth.time,
                          "Local clock time of birth, HH:MM or HH:MM:SS (24 hours)"),
       command.add_option("--zone", line.zone, "Time-zone row, 0 to 70 (see 'tarvel-cli zones')"),

@@ -49,7 +49,26 @@ std::optional<Kind> ParseCommandName(const std::array<Names<Kind>, N>& table,
   return row->kind;
 }
 
+constexpr SkyYears kClassicYears{1900, 2050};
+constexpr SkyYears kSwissYears{1800, 2399};
+
 }  // namespace
+
+SkyYears YearsOf(SkyKind kind) {
+  return kind == SkyKind::Classic ? kClassicYears : kSwissYears;
+}
+
+std::optional<std::string> YearRefusal(SkyKind kind, int year) {
+  const SkyYears years = YearsOf(kind);
+  if (year >= years.first && year <= years.last) return std::nullopt;
+  const std::string span = std::to_string(years.first) + " to " + std::to_string(years.last);
+  if (kind == SkyKind::Classic && year >= kSwissYears.first && year <= kSwissYears.last) {
+    return "The classic sky computes " + span +
+           "; choose the precise sky (Sky menu, or --sky swiss) for " + std::to_string(year) + ".";
+  }
+  return "The " + std::string(kind == SkyKind::Classic ? "classic" : "precise") + " sky computes " +
+         span + "; " + std::to_string(year) + " is outside it.";
+}
 
 std::string_view SkyCommandName(SkyKind kind) {
   return RowOf(kSkyNames, kind).command;

@@ -34,6 +34,20 @@ struct SkySettings {
   bool operator==(const SkySettings&) const = default;
 };
 
+/// The local birth years a sky computes, both included.
+struct SkyYears {
+  int first = 0;
+  int last = 0;
+};
+
+/// 1900-2050 for the classic sky, where its formulas are fitted; 1800-2399 for the precise
+/// sky, the span of its data files.
+SkyYears YearsOf(SkyKind kind);
+
+/// Why the sky does not compute a birth of local year `year`, naming the sky that does;
+/// empty when it computes it.
+std::optional<std::string> YearRefusal(SkyKind kind, int year);
+
 /// The sky's name on the command line: "classic" or "swiss".
 std::string_view SkyCommandName(SkyKind kind);
 

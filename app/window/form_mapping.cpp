@@ -4,15 +4,18 @@
 #include <QComboBox>
 #include <QRadioButton>
 
+#include "app/window/year_list.h"
+
 namespace tarvel {
 namespace {
 
 constexpr std::array<FormField, 8> kFields{
     FormField::txtName,   FormField::txtLatDeg, FormField::txtLatMin, FormField::txtLonDeg,
     FormField::txtLonMin, FormField::txtCity,   FormField::txtState,  FormField::txtCountry};
-constexpr std::array<FormList, 6> kLists{FormList::cboDate,   FormList::cboMonth,
-                                         FormList::cboYear,   FormList::cboHour,
-                                         FormList::cboMinute, FormList::cboTimeZone};
+// The year list holds the chosen sky's years, so a year goes by its text, not its index.
+constexpr std::array<FormList, 5> kIndexLists{FormList::cboDate, FormList::cboMonth,
+                                              FormList::cboHour, FormList::cboMinute,
+                                              FormList::cboTimeZone};
 
 std::string TextOf(const QLineEdit* box) {
   return box->text().toStdString();
@@ -72,7 +75,10 @@ BirthForm ReadForm(const InputControls& controls) {
   form.txtCity = TextOf(controls.txtCity);
   form.txtState = TextOf(controls.txtState);
   form.txtCountry = TextOf(controls.txtCountry);
-  for (FormList list : kLists) SelectIndex(form, list, ListBox(controls, list)->currentIndex());
+  for (FormList list : kIndexLists) {
+    SelectIndex(form, list, ListBox(controls, list)->currentIndex());
+  }
+  form.cboYear = ShownYear(*controls.cboYear) - kFirstYear;
   form.chkDST = controls.chkDST->isChecked();
   form.optLong = LongitudeOf(controls);
   form.optLat = LatitudeOf(controls);
@@ -83,7 +89,10 @@ void WriteForm(const BirthForm& form, const InputControls& controls) {
   for (FormField field : kFields) {
     TextBox(controls, field)->setText(QString::fromStdString(FieldText(form, field)));
   }
-  for (FormList list : kLists) ListBox(controls, list)->setCurrentIndex(SelectedIndex(form, list));
+  for (FormList list : kIndexLists) {
+    ListBox(controls, list)->setCurrentIndex(SelectedIndex(form, list));
+  }
+  ShowYear(*controls.cboYear, FormCivilTime(form).year);
   controls.chkDST->setChecked(form.chkDST);
   WriteDirections(form, controls);
 }

@@ -18,6 +18,7 @@
 #include "app/window/reading_files.h"
 #include "app/window/reading_text.h"
 #include "app/window/sky_preference.h"
+#include "app/window/year_list.h"
 #include "document/chart_document.h"
 #include "web/about/frm_about.h"
 #include "web/about/mod_help.h"
@@ -92,6 +93,7 @@ void frmMain::ConnectMenusAndLinks() {
 void frmMain::ConnectSkyMenu() {
   sky_ = LoadSkySettings(QSettings());
   ShowSkySettings(skyMenu_, sky_);
+  ShowYears(*input_.cboYear, YearsOf(sky_.kind));
   for (QAction* action : skyMenu_.mnuSky->findChildren<QAction*>()) {
     if (action->isCheckable()) connect(action, &QAction::triggered, this, &frmMain::ChooseSky);
   }
@@ -103,6 +105,7 @@ void frmMain::ChooseSky() {
   if (chosen == sky_) return;  // the ticked item again
   sky_ = chosen;
   ShowSkySettings(skyMenu_, sky_);
+  ShowYears(*input_.cboYear, YearsOf(sky_.kind));
   QSettings settings;
   SaveSkySettings(settings, sky_);
   if (FrontView() != result_.Frame2) return;

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/window/year_list.h"
 #include "web/about/named.h"
 
 namespace tarvel {
@@ -75,7 +76,8 @@ void CreateEntryControls(InputControls& c, QWidget* frame) {
   c.txtName = CreateTextBox(FormField::txtName, "txtName", frame);
   c.cboDate = CreateList(FormList::cboDate, "cboDate", frame);
   c.cboMonth = CreateList(FormList::cboMonth, "cboMonth", frame);
-  c.cboYear = CreateList(FormList::cboYear, "cboYear", frame);
+  c.cboYear = Named(new QComboBox(frame), "cboYear");
+  ShowYears(*c.cboYear, YearsOf(SkyKind::Classic));
   c.cboHour = CreateList(FormList::cboHour, "cboHour", frame);
   c.cboMinute = CreateList(FormList::cboMinute, "cboMinute", frame);
   c.cboTimeZone = CreateList(FormList::cboTimeZone, "cboTimeZone", frame);

@@ -20,7 +20,8 @@ constexpr const char* kBatchFooter =
     "  date,time,zone,lat,lon,dst,name,city,state,country\n"
     "A line may name a place instead of the zone and coordinates (\"place\": \"Mumbai, India\")\n"
     "and its own sky (\"sky\", \"ayanamsa\", \"node\") and varga (\"varga\": 9), as the\n"
-    "options below.\n"
+    "options below; an exact offset (\"offset\": \"+05:45\" or \"lmt\") instead of the zone and\n"
+    "dst; seconds in the time (\"14:07:30\").\n"
     "Output: one JSON line per input line, in order: the chart as 'chart --json' prints it,\n"
     "or {\"line\": N, \"error\": \"...\"}. With --output csv, a header and one row per input\n"
     "line, its error in the last column. Exit status 0 when every line gave a chart, else 1.\n";

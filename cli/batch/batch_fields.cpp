@@ -71,6 +71,10 @@ std::optional<std::string> BirthFields::SetFromText(BatchField field, std::strin
   if (field == BatchField::Varga) {
     return text.empty() ? std::nullopt : ReadVarga(text, options_.varga);
   }
+  if (field == BatchField::Offset) {
+    if (!text.empty()) options_.offset = std::string(text);
+    return std::nullopt;
+  }
   if (field >= BatchField::Sky) return SetSkyChoice(field, text, options_.sky);
   const bool optional = field >= BatchField::Name;
   if (!(optional && text.empty())) SetText(field, std::string(text));
@@ -112,6 +116,7 @@ void BirthFields::SetText(BatchField field, std::string text) {
     case BatchField::Ayanamsa:
     case BatchField::Node:
     case BatchField::Varga:
+    case BatchField::Offset:
       break;
   }
 }
@@ -130,8 +135,14 @@ std::optional<std::string> BirthFields::SetVarga(std::int64_t factor) {
 
 std::optional<std::string> BirthFields::Finish() {
   const bool placeGiven = given_.test(static_cast<std::size_t>(BatchField::Place));
+  const bool offsetGiven = given_.test(static_cast<std::size_t>(BatchField::Offset));
+  if (offsetGiven && (given_.test(static_cast<std::size_t>(BatchField::Zone)) ||
+                      given_.test(static_cast<std::size_t>(BatchField::Dst)))) {
+    return "field 'offset' stands instead of 'zone' and 'dst', not with them";
+  }
   for (BatchField field : kRequiredFields) {
     if (placeGiven && PlaceCanFill(field)) continue;
+    if (offsetGiven && field == BatchField::Zone) continue;
     if (!given_.test(static_cast<std::size_t>(field))) {
       return Joined({"field ", QuotedForMessage(FieldName(field)), " is missing"});
     }

@@ -14,7 +14,7 @@ namespace tarvel::cli {
 
 /// The fields of a birth line, named as the chart command's options (without the dashes).
 /// Every field from Name on may be left out; the zone and the coordinates too when a place is
-/// given.
+/// given, and the zone when an offset stands in for it.
 enum class BatchField {
   Date,
   Time,
@@ -30,14 +30,15 @@ enum class BatchField {
   Sky,
   Ayanamsa,
   Node,
-  Varga
+  Varga,
+  Offset
 };
-inline constexpr int kBatchFieldCount = 15;
+inline constexpr int kBatchFieldCount = 16;
 
 /// The field names in BatchField order.
 inline constexpr std::array<std::string_view, kBatchFieldCount> kBatchFieldNames = {
-    "date",  "time",    "zone",  "lat", "lon",      "dst",  "name", "city",
-    "state", "country", "place", "sky", "ayanamsa", "node", "varga"};
+    "date",  "time",    "zone",  "lat", "lon",      "dst",  "name",  "city",
+    "state", "country", "place", "sky", "ayanamsa", "node", "varga", "offset"};
 
 /// True for the fields a place can stand in for: the zone, the coordinates and daylight saving.
 bool PlaceCanFill(BatchField field);
@@ -55,7 +56,8 @@ class BirthFields {
 
   /// Sets a field from its text as a CSV cell holds it: the zone and the varga as decimal
   /// whole numbers, daylight saving as true/false/1/0 (empty is false), the sky's choices by
-  /// name, an empty name, place, sky choice or varga as absent.
+  /// name, the offset as ±HH:MM[:SS] or lmt (checked with the birth), an empty name, place, sky
+  /// choice, varga or offset as absent.
   std::optional<std::string> SetFromText(BatchField field, std::string_view text);
 
   void SetText(BatchField field, std::string text);
@@ -66,7 +68,8 @@ class BirthFields {
   std::optional<std::string> SetVarga(std::int64_t factor);
 
   /// The options once every required field was given (the zone and the coordinates need not be
-  /// where a place is); the refusal names the first missing.
+  /// where a place is, nor the zone where an offset is); the refusal names the first missing, or
+  /// an offset given with a zone or daylight saving, which it includes.
   std::optional<std::string> Finish();
 
   BirthOptions& Options() { return options_; }

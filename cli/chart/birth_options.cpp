@@ -50,7 +50,20 @@ int ToInt(std::string_view digits) {
   return value;
 }
 
-std::optional<OptionError> ReadDate(std::string_view text, BirthForm& form) {
+// The sky's own years; the classic sky's refusal of a year the precise sky computes says so.
+std::optional<OptionError> YearOutside(int year, SkyKind sky) {
+  const SkyYears years = YearsOf(sky);
+  if (year >= years.first && year <= years.last) return std::nullopt;
+  std::string message = "year " + std::to_string(year) + " is outside " +
+                        std::to_string(years.first) + "-" + std::to_string(years.last);
+  if (year >= kFirstYear && year <= kLastYear) {
+    message += "; the precise sky (--sky swiss) computes " + std::to_string(kFirstYear) + "-" +
+               std::to_string(kLastYear);
+  }
+  return OptionError{std::move(message)};
+}
+
+std::optional<OptionError> ReadDate(std::string_view text, SkyKind sky, BirthForm& form) {
   Scanner scan(text);
   const auto year = scan.Digits(4, 4);
   const auto dash1 = scan.OneOf("-");
@@ -60,9 +73,7 @@ std::optional<OptionError> ReadDate(std::string_view text, BirthForm& form) {
   if (!year || !dash1 || !month || !dash2 || !day || !scan.AtEnd()) {
     return OptionError{"malformed date " + QuotedForMessage(text) + ": expected YYYY-MM-DD"};
   }
-  if (ToInt(*year) < kFirstYear || ToInt(*year) > kLastYear) {
-    return OptionError{"year " + std::string(*year) + " is outside 1900-2050"};
-  }
+  if (auto error = YearOutside(ToInt(*year), sky)) return error;
   if (ToInt(*month) < 1 || ToInt(*month) > 12 || ToInt(*day) < 1 || ToInt(*day) > 31) {
     return OptionError{"malformed date " + QuotedForMessage(text) + ": no such month or day"};
   }
@@ -146,8 +157,8 @@ std::optional<OptionError> ReadZone(const BirthOptions& options, BirthForm& form
   return std::nullopt;
 }
 
-std::optional<OptionError> FillForm(const BirthOptions& options, BirthForm& form) {
-  if (auto error = ReadDate(options.date, form)) return error;
+std::optional<OptionError> FillForm(const BirthOptions& options, SkyKind sky, BirthForm& form) {
+  if (auto error = ReadDate(options.date, sky, form)) return error;
   if (auto error = ReadTime(options.time, form)) return error;
   if ((!options.zone && !options.offset) || !options.latitude || !options.longitude) {
     return OptionError{"the zone, latitude and longitude are needed, or a place to find them"};
@@ -189,9 +200,9 @@ std::variant<int, OptionError> ParseZoneRow(std::string_view text) {
   return row;
 }
 
-std::variant<BirthForm, OptionError> BuildBirthForm(const BirthOptions& options) {
+std::variant<BirthForm, OptionError> BuildBirthForm(const BirthOptions& options, SkyKind sky) {
   BirthForm form;
-  if (auto error = FillForm(options, form)) return *error;
+  if (auto error = FillForm(options, sky, form)) return *error;
   if (auto refusal = FindRefusal(form, RequiredBoxes::CoordinatesOnly)) {
     return OptionError{std::string(refusal->message)};
   }

@@ -43,7 +43,9 @@ std::variant<int, OptionError> ParseZoneRow(std::string_view text);
 /// Turns the options into a form that the calculation may read: every text is checked
 /// against its box's class, and the form passes the window's validation rules (the name and
 /// the place may be left out). Refusals carry the same messages the window shows. The zone
-/// and the coordinates must be there (a place is resolved into them beforehand).
-std::variant<BirthForm, OptionError> BuildBirthForm(const BirthOptions& options);
+/// and the coordinates must be there (a place is resolved into them beforehand). The year must
+/// be one the sky computes (see YearsOf).
+std::variant<BirthForm, OptionError> BuildBirthForm(const BirthOptions& options,
+                                                    SkyKind sky = SkyKind::Classic);
 
 }  // namespace tarvel::cli

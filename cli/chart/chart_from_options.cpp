@@ -16,7 +16,7 @@ std::variant<std::optional<PlaceUsed>, OptionError> CalculateFromOptions(
     if (auto* error = std::get_if<OptionError>(&place)) return std::move(*error);
     placeUsed = std::move(std::get<std::optional<PlaceUsed>>(place));
   }
-  auto built = BuildBirthForm(options);
+  auto built = BuildBirthForm(options, std::get<SkySettings>(sky).kind);
   if (auto* error = std::get_if<OptionError>(&built)) return std::move(*error);
   form = std::move(std::get<BirthForm>(built));
   ReadBirthData(form, state);

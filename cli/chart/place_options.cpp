@@ -4,8 +4,7 @@
 
 #include "atlas/degrees_minutes.h"
 #include "atlas/search_text.h"
-#include "atlas/zone_history.h"
-#include "atlas/zone_row.h"
+#include "atlas/zone_decision.h"
 #include "base/zone_choice.h"
 #include "cli/chart/quoted_input.h"
 
@@ -33,10 +32,13 @@ std::optional<CivilTime> LocalTimeOf(const BirthOptions& options) {
   }
   const auto year = NumberAt(date, 0, 4), month = NumberAt(date, 5, 2), day = NumberAt(date, 8, 2);
   const auto hour = NumberAt(time, 0, colon), minute = NumberAt(time, colon + 1, 2);
-  if (!year || !month || !day || !hour || !minute) return std::nullopt;
+  // Seconds, where written, follow the minutes as ":SS".
+  const bool hasSeconds = time.size() > colon + 3;
+  const auto second = hasSeconds ? NumberAt(time, colon + 4, 2) : std::optional<int>{0};
+  if (!year || !month || !day || !hour || !minute || !second) return std::nullopt;
   // A year the form refuses is refused in the date's own words, before any zone is sought.
   if (*year < kFirstYear || *year > kLastYear) return std::nullopt;
-  return CivilTime{*year, *month, *day, *hour, *minute};
+  return CivilTime{*year, *month, *day, *hour, *minute, *second};
 }
 
 void FillCoordinates(const Place& place, BirthOptions& options) {
@@ -52,34 +54,42 @@ void FillText(std::optional<std::string>& box, const std::string& name) {
   if (!box && !letters.empty()) box = letters;
 }
 
-// The zone row and daylight saving in force; the refusal when no row gives the offset.
+// The zone the atlas decides for the place and date, where none is given.
+void TakeDecision(const ZoneDecision& decision, BirthOptions& options) {
+  switch (decision.zone.kind) {
+    case ZoneKind::LocalMeanTime:
+      options.offset = "lmt";
+      return;
+    case ZoneKind::Offset:
+      options.offset = SignedClockText(decision.zone.offsetSeconds);
+      return;
+    case ZoneKind::Row:
+      break;
+  }
+  options.zone = decision.zone.row;
+  if (!options.dst && decision.daylightSavingKnown) options.dst = decision.daylightSavingTicked;
+}
+
+// The zone and daylight saving in force; the refusal when the zone history has none.
 std::optional<OptionError> FillZone(const Place& place, BirthOptions& options,
                                     std::string& zoneNote) {
   const auto localTime = LocalTimeOf(options);
   if (!localTime || options.offset || (options.zone && options.dst)) return std::nullopt;
-  const auto state = ZoneStateAt(place.timeZoneId, *localTime);
-  if (const auto* error = std::get_if<ZoneError>(&state)) {
+  const auto decided = DecideZone(place.timeZoneId, *localTime);
+  if (const auto* error = std::get_if<ZoneError>(&decided)) {
     // With a zone given, an impossible date is left for the date check to refuse in its own
     // words; without one, the zone cannot be found and this says why.
     if (options.zone) return std::nullopt;
     return OptionError{"no zone for " + QuotedForMessage(*options.place) + ": " + error->message};
   }
-  const ZoneState& zone = std::get<ZoneState>(state);
+  const ZoneDecision& decision = std::get<ZoneDecision>(decided);
   if (options.zone) {
-    options.dst = zone.isDaylightSaving;
+    // The row given keeps its say; the atlas tells only whether daylight saving was in force.
+    if (decision.daylightSavingKnown) options.dst = decision.daylightSavingInForce;
     return std::nullopt;
   }
-  const ZoneRowChoice choice = ChooseZoneRow(zone);
-  zoneNote = choice.note;
-  if (!choice.row) {
-    // No row has the offset in force: it is taken exactly, or as the place's own mean time.
-    const bool meanTime = zone.abbreviation == "LMT";
-    options.offset = meanTime ? "lmt" : SignedClockText(zone.offsetSeconds);
-    zoneNote += meanTime ? ": the place's own local mean time is taken" : ": taken as it is";
-    return std::nullopt;
-  }
-  options.zone = *choice.row;
-  if (!options.dst) options.dst = choice.daylightSavingTicked;
+  zoneNote = decision.note;
+  TakeDecision(decision, options);
   return std::nullopt;
 }
 

@@ -126,7 +126,7 @@ TEST(ParseReadingFileTest, RestoresTheLastEntryOfEveryList) {
   ASSERT_TRUE(form.has_value());
   EXPECT_EQ(form->cboMonth, 11);
   EXPECT_EQ(form->cboDate, 30);
-  EXPECT_EQ(form->cboYear, 150);
+  EXPECT_EQ(form->cboYear, 2050 - kFirstYear);
   EXPECT_EQ(form->cboHour, 23);
   EXPECT_EQ(form->cboMinute, 59);
   EXPECT_EQ(form->cboTimeZone, 70);
@@ -195,7 +195,7 @@ constexpr DamageCase kDamageCases[] = {
     {1, "0"},         {1, "13"},         {1, ""},
     {1, "March"},     {1, "3.0"},        {1, " 3"},
     {2, "0"},         {2, "32"},         {2, "05"},
-    {2, ""},          {3, "1899"},       {3, "2051"},
+    {2, ""},          {3, "1799"},       {3, "2400"},
     {3, "80"},        {4, "24"},         {4, "-1"},
     {5, "60"},        {5, "07"},         {6, "71"},
     {6, "-1"},        {6, ""},           {6, "99999999999"},

@@ -126,7 +126,7 @@ TEST(ZoneRowTest, WithoutARowOneHourBehindTheWholeOffsetIsTaken) {
   EXPECT_THAT(choice.note, HasSubstr("no row is one hour behind"));
 }
 
-TEST(ZoneRowTest, AbbreviationDecidesAmongRowsOfEqualOffsetElseTheLowestRow) {
+TEST(ZoneRowTest, AbbreviationDecidesAmongRowsOfEqualOffsetAndAnotherRegionsRowIsNone) {
   ZoneState state;
   state.zoneId = "Etc/Test";
   state.offsetSeconds = -18000;
@@ -136,7 +136,7 @@ TEST(ZoneRowTest, AbbreviationDecidesAmongRowsOfEqualOffsetElseTheLowestRow) {
   state.abbreviation = "EST";
   EXPECT_EQ(*ChooseZoneRow(state).row, 27);
   state.abbreviation = "XYZ";
-  EXPECT_EQ(*ChooseZoneRow(state).row, 18);  // lowest of rows 18, 22, 27
+  EXPECT_FALSE(ChooseZoneRow(state).row);  // rows 18, 22 and 27 name other clocks
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ BirthForm ExampleForm() {
   form.txtName = " Asha Rao";
   form.cboDate = 13;
   form.cboMonth = 10;
-  form.cboYear = 87;
+  form.cboYear = 1987 - kFirstYear;
   form.cboHour = 6;
   form.cboMinute = 45;
   form.cboTimeZone = *FindListEntry(FormList::cboTimeZone, "Indian Time, IST, -5.3");
@@ -195,7 +195,7 @@ TEST_F(CalculationWindowTest, ASecondCalculationReplacesTheFirst) {
   Choose(in.cboYear, "1950");
   Choose(in.cboMonth, "March");
   BirthForm second = ExampleForm();
-  second.cboYear = 50;
+  second.cboYear = 1950 - kFirstYear;
   second.cboMonth = 2;
   in.cmdCalculate->click();
   const ExpectedView expected = CoreView(second);

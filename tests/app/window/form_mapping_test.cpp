@@ -13,7 +13,7 @@ BirthForm WestSouthForm() {
   form.txtName = "  Mary Ann";
   form.cboDate = 30;
   form.cboMonth = 11;
-  form.cboYear = 150;
+  form.cboYear = 2050 - kFirstYear;
   form.cboHour = 23;
   form.cboMinute = 59;
   form.cboTimeZone = 70;

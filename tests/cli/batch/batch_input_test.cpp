@@ -142,7 +142,7 @@ TEST(BatchInputTest, CsvWithoutItsHeaderStopsWithOneClearError) {
   ASSERT_EQ(run.lines.size(), 1u);
   EXPECT_NE(run.lines[0].find("\"line\":1,\"error\":\"missing CSV header (the first line must "
                               "name the columns: date,time,zone,lat,lon,dst,name,city,state,"
-                              "country,place,sky,ayanamsa,node,varga)\""),
+                              "country,place,sky,ayanamsa,node,varga,offset)\""),
             std::string::npos)
       << run.lines[0];
   EXPECT_EQ(run.status, 1);
@@ -359,6 +359,42 @@ TEST_F(BatchCommandLineTest, HelpDescribesTheInput) {
   EXPECT_EQ(run.status, 0);
   for (const char* text : {"--format", "--jobs", "JSON lines", "date,time,zone,lat,lon"}) {
     EXPECT_NE(run.out.find(text), std::string::npos) << text;
+  }
+}
+
+}  // namespace
+}  // namespace tarvel
+
+namespace tarvel {
+namespace {
+
+// An exact offset stands for the zone and daylight saving; seconds follow the minutes; the
+// date follows the line's sky. 14:07:30 at +05:30 is 08:37:30 universal time; 72°49' East is
+// 4h 51m 16s of mean time ahead.
+TEST(BatchInputTest, AnOffsetSecondsAndThePreciseSkysYearsAsOnTheCommandLine) {
+  const std::string birth = R"("lat": "18:58N", "lon": "72:49E", "date": )";
+  const struct {
+    std::string line;
+    std::string universalOrError;
+  } cases[] = {
+      {"{" + birth + R"("1980-03-05", "time": "14:07:30", "offset": "+05:30"})",
+       "1980-03-05T08:37:30Z"},
+      {"{" + birth + R"("1850-03-05", "time": "14:07", "offset": "lmt", "sky": "swiss"})",
+       "1850-03-05T09:15:44Z"},
+      {"{" + birth + R"("1850-03-05", "time": "14:07", "offset": "lmt"})",
+       "the precise sky (--sky swiss) computes 1800-2399"},
+      {"{" + birth + R"("1980-03-05", "time": "14:07", "offset": "+05:30", "zone": 34})",
+       "field 'offset' stands instead of 'zone' and 'dst', not with them"},
+      {"{" + birth + R"("1980-03-05", "time": "14:07", "offset": "+05:30", "dst": false})",
+       "field 'offset' stands instead of 'zone' and 'dst', not with them"},
+      {"date,time,offset,lat,lon\n1980-03-05,14:07:30,+05:30,18:58N,72:49E",
+       "1980-03-05T08:37:30Z"},
+  };
+  for (const auto& c : cases) {
+    const testing::BatchRun run = testing::RunBatchOn(c.line + "\n");
+    ASSERT_EQ(run.lines.size(), 1u) << c.line;
+    EXPECT_NE(run.lines[0].find(c.universalOrError), std::string::npos) << c.line << "\n"
+                                                                        << run.lines[0];
   }
 }
 
