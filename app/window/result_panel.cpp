@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "app/window/varga_selector.h"
 #include "web/about/named.h"
 
 namespace tarvel {
@@ -44,6 +45,12 @@ ResultControls BuildResultView(QWidget* parent) {
   controls.lblHeader->setWordWrap(true);
   controls.chart = new RasiChartView(controls.Frame2);
   controls.RTB = CreateReadingBox(controls.Frame2);
+  controls.analysis = BuildAnalysisTabs(controls.RTB, controls.Frame2);
+  controls.cboVarga = BuildVargaSelector(controls.Frame2);
+  controls.lblExplanation = Named(new QLabel(controls.Frame2), "lblExplanation");
+  controls.lblExplanation->setWordWrap(true);
+  QObject::connect(controls.chart, &RasiChartView::explanationChanged, controls.lblExplanation,
+                   &QLabel::setText);
   controls.lblSky = Named(new QLabel(controls.Frame2), "lblSky");
   controls.cmdSave = Named(new QPushButton("&Save", controls.Frame2), "cmdSave");
   controls.cmdBack = Named(new QPushButton("&Back", controls.Frame2), "cmdBack");
@@ -52,13 +59,21 @@ ResultControls BuildResultView(QWidget* parent) {
   buttons->addWidget(controls.cmdBack);
   buttons->addStretch();
   buttons->addWidget(controls.cmdSave);
+  auto* selectorRow = new QHBoxLayout;
+  auto* selectorLabel = new QLabel("&Chart:", controls.Frame2);
+  selectorLabel->setBuddy(controls.cboVarga);
+  selectorRow->addWidget(selectorLabel);
+  selectorRow->addWidget(controls.cboVarga);
+  selectorRow->addStretch();
   auto* chartColumn = new QVBoxLayout;
+  chartColumn->addLayout(selectorRow);
   chartColumn->addWidget(controls.chart);
+  chartColumn->addWidget(controls.lblExplanation);
   chartColumn->addStretch();
   chartColumn->addLayout(buttons);
   auto* readingColumn = new QVBoxLayout;
   readingColumn->addWidget(controls.lblSky);
-  readingColumn->addWidget(controls.RTB, 1);
+  readingColumn->addWidget(controls.analysis.tabs, 1);
   auto* columns = new QHBoxLayout;
   columns->addLayout(chartColumn);
   columns->addLayout(readingColumn, 1);
