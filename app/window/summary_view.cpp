@@ -1,9 +1,26 @@
 #include "app/window/summary_view.h"
 
+#include <QApplication>
+#include <QTabBar>
+
 #include "app/window/reading_text.h"
 #include "web/about/named.h"
 
 namespace tarvel {
+namespace {
+
+// The tabs keep the system's colours: with the result view's dark ground and light text the
+// style draws light labels on light tabs. Each role is set, so none is taken from the view.
+QPalette SystemTabColours() {
+  QPalette palette = QApplication::palette();
+  for (const QPalette::ColorRole role :
+       {QPalette::Window, QPalette::WindowText, QPalette::Button, QPalette::ButtonText}) {
+    palette.setBrush(role, QApplication::palette().brush(role));
+  }
+  return palette;
+}
+
+}  // namespace
 
 AnalysisTabs BuildAnalysisTabs(QTextEdit* reading, QWidget* parent) {
   AnalysisTabs built;
@@ -11,6 +28,7 @@ AnalysisTabs BuildAnalysisTabs(QTextEdit* reading, QWidget* parent) {
   built.summary = Named(new QTextEdit(built.tabs), "txtSummary");
   built.summary->setReadOnly(true);
   built.summary->setFont(reading->font());
+  built.tabs->tabBar()->setPalette(SystemTabColours());
   built.tabs->addTab(reading, "&Reading");
   built.tabs->addTab(built.summary, "S&ummary");
   return built;
