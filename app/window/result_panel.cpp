@@ -35,6 +35,30 @@ QTextEdit* CreateReadingBox(QWidget* parent) {
   return box;
 }
 
+QHBoxLayout* SelectorRow(QComboBox* selector, QWidget* parent) {
+  auto* row = new QHBoxLayout;
+  auto* label = new QLabel("&Chart:", parent);
+  label->setBuddy(selector);
+  row->addWidget(label);
+  row->addWidget(selector);
+  row->addStretch();
+  return row;
+}
+
+// The explanation stands above the tabs, as wide as they are, and takes no room while
+// there is none.
+QLabel* CreateCaption(RasiChartView* chart, QWidget* parent) {
+  auto* caption = Named(new QLabel(parent), "lblExplanation");
+  caption->setWordWrap(true);
+  caption->hide();
+  QObject::connect(chart, &RasiChartView::explanationChanged, caption,
+                   [caption](const QString& text) {
+                     caption->setText(text);
+                     caption->setVisible(!text.isEmpty());
+                   });
+  return caption;
+}
+
 }  // namespace
 
 ResultControls BuildResultView(QWidget* parent) {
@@ -47,10 +71,7 @@ ResultControls BuildResultView(QWidget* parent) {
   controls.RTB = CreateReadingBox(controls.Frame2);
   controls.analysis = BuildAnalysisTabs(controls.RTB, controls.Frame2);
   controls.cboVarga = BuildVargaSelector(controls.Frame2);
-  controls.lblExplanation = Named(new QLabel(controls.Frame2), "lblExplanation");
-  controls.lblExplanation->setWordWrap(true);
-  QObject::connect(controls.chart, &RasiChartView::explanationChanged, controls.lblExplanation,
-                   &QLabel::setText);
+  controls.lblExplanation = CreateCaption(controls.chart, controls.Frame2);
   controls.lblSky = Named(new QLabel(controls.Frame2), "lblSky");
   controls.cmdSave = Named(new QPushButton("&Save", controls.Frame2), "cmdSave");
   controls.cmdBack = Named(new QPushButton("&Back", controls.Frame2), "cmdBack");
@@ -59,20 +80,14 @@ ResultControls BuildResultView(QWidget* parent) {
   buttons->addWidget(controls.cmdBack);
   buttons->addStretch();
   buttons->addWidget(controls.cmdSave);
-  auto* selectorRow = new QHBoxLayout;
-  auto* selectorLabel = new QLabel("&Chart:", controls.Frame2);
-  selectorLabel->setBuddy(controls.cboVarga);
-  selectorRow->addWidget(selectorLabel);
-  selectorRow->addWidget(controls.cboVarga);
-  selectorRow->addStretch();
   auto* chartColumn = new QVBoxLayout;
-  chartColumn->addLayout(selectorRow);
+  chartColumn->addLayout(SelectorRow(controls.cboVarga, controls.Frame2));
   chartColumn->addWidget(controls.chart);
-  chartColumn->addWidget(controls.lblExplanation);
   chartColumn->addStretch();
   chartColumn->addLayout(buttons);
   auto* readingColumn = new QVBoxLayout;
   readingColumn->addWidget(controls.lblSky);
+  readingColumn->addWidget(controls.lblExplanation);
   readingColumn->addWidget(controls.analysis.tabs, 1);
   auto* columns = new QHBoxLayout;
   columns->addLayout(chartColumn);

@@ -26,8 +26,8 @@ struct ResultControls {
 };
 
 /// Creates the result view inside `parent`: the header line above all, the chart selector,
-/// the chart with its position list and the explanation's caption, the reading and synthesis
-/// tabs and the two buttons, on a dark background on which the
+/// the chart with its position list, the explanation's caption above the reading and synthesis
+/// tabs, and the two buttons, on a dark background on which the
 /// reading's light colours stand out.
 ResultControls BuildResultView(QWidget* parent);
 
