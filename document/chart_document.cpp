@@ -53,6 +53,10 @@ std::string PlaceText(const BirthData& birth) {
 
 }  // namespace
 
+TextStyle DocumentLineStyle(const DocumentLine& line) {
+  return line.verdict ? VerdictStyle(*line.verdict) : LineStyle(line.kind);
+}
+
 ChartHeader MakeChartHeader(const ChartState& state) {
   const std::string_view name = TrimSpaces(state.BirthData.BirthName);
   return {std::string(name.empty() ? kUntitled : name),
@@ -74,10 +78,14 @@ std::vector<DocumentLine> MakeDocumentLines(const ChartResult& chart) {
 std::vector<DocumentLine> MakeSummaryLines(const ChartResult& chart) {
   std::vector<DocumentLine> lines = {{DocumentLineKind::Heading, std::string(kSummaryTitle)}};
   for (SummaryLine& line : SummaryLines(chart.summary, chart.argala, chart.signs)) {
-    const bool heading = line.kind == SummaryLineKind::Heading;
-    if (heading) lines.push_back({DocumentLineKind::Blank, {}});
-    lines.push_back(
-        {heading ? DocumentLineKind::Heading : DocumentLineKind::Entry, std::move(line.text)});
+    if (line.kind == SummaryLineKind::Heading) {
+      lines.push_back({DocumentLineKind::Blank, {}});
+      lines.push_back({DocumentLineKind::Heading, std::move(line.text)});
+      continue;
+    }
+    const bool entry = line.kind == SummaryLineKind::Entry;
+    lines.push_back({DocumentLineKind::Entry, std::move(line.text),
+                     entry ? std::optional(line.verdict) : std::nullopt});
   }
   lines.push_back({DocumentLineKind::Blank, {}});
   return lines;

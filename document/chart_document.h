@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,8 @@ namespace tarvel {
 struct DocumentLine {
   DocumentLineKind kind = DocumentLineKind::Entry;
   std::string text;  ///< UTF-8; empty for a blank line
+  /// A synthesis entry's verdict, which colours it; none for every other line.
+  std::optional<SummaryVerdict> verdict = std::nullopt;
   bool operator==(const DocumentLine&) const = default;
 };
 
@@ -38,6 +41,9 @@ struct ChartDocument {
   std::vector<DocumentLine> summary;
   bool operator==(const ChartDocument&) const = default;
 };
+
+/// The style a line is shown in: a synthesis entry's verdict style, else its kind's.
+TextStyle DocumentLineStyle(const DocumentLine& line);
 
 /// The header of the state's last calculation.
 ChartHeader MakeChartHeader(const ChartState& state);

@@ -9,6 +9,9 @@ namespace {
 constexpr std::array<std::string_view, 3> kKindNames = {"Primary", "Secondary", "Vipareeta"};
 constexpr std::array<std::string_view, 4> kVerdictNames = {"Unobstructed", "Prevails", "Balanced",
                                                            "Obstructed"};
+// Green stands, blue prevails, amber is balanced, red is obstructed.
+constexpr std::array<Rgb, 4> kVerdictColours = {
+    {{0, 150, 70}, {60, 120, 230}, {190, 120, 0}, {220, 60, 60}}};
 // By position, 1 to 12.
 constexpr std::array<std::string_view, 13> kOrdinals = {
     "", "1st", "2nd", "3rd", "4th", "5th", "6th", "7th", "8th", "9th", "10th", "11th", "12th"};
@@ -20,16 +23,6 @@ void AppendNamesFrom(std::string& text, PlanetSet planets, int position) {
     separator = " and ";
   });
   text.append(" from the ").append(kOrdinals[static_cast<std::size_t>(position)]);
-}
-
-std::string PlanetHeading(PlanetIndex planet, std::optional<int> house) {
-  std::string text(kPlanetNames[planet]);
-  if (house) text.append(" (house ").append(HouseText(house)).append(")");
-  return text;
-}
-
-std::string HouseHeading(int house, int sign) {
-  return "House " + std::to_string(house) + " (" + std::string(kSignNames[sign]) + ")";
 }
 
 void AddRecipient(std::string heading, const RecipientSummary& recipient,
@@ -44,6 +37,20 @@ void AddRecipient(std::string heading, const RecipientSummary& recipient,
 }
 
 }  // namespace
+
+std::string PlanetHeading(PlanetIndex planet, std::optional<int> house) {
+  std::string text(kPlanetNames[planet]);
+  if (house) text.append(" (house ").append(HouseText(house)).append(")");
+  return text;
+}
+
+std::string HouseHeading(int house, int sign) {
+  return "House " + std::to_string(house) + " (" + std::string(kSignNames[sign]) + ")";
+}
+
+TextStyle VerdictStyle(SummaryVerdict verdict) {
+  return {kVerdictColours[static_cast<std::size_t>(verdict)], false, true};
+}
 
 std::string_view SummaryKindName(SummaryKind kind) {
   return kKindNames[static_cast<std::size_t>(kind)];

@@ -6,6 +6,7 @@
 
 #include "argala/argala.h"
 #include "argala/argala_summary.h"
+#include "base/text_style.h"
 
 namespace tarvel {
 
@@ -27,6 +28,16 @@ void AppendSummaryEntryText(std::string& text, const SummaryEntry& entry);
 
 /// An entry's line (see AppendSummaryEntryText).
 std::string SummaryEntryText(const SummaryEntry& entry);
+
+/// A recipient planet's heading, e.g. "Sun (house 5)", with the house as the lists give it.
+std::string PlanetHeading(PlanetIndex planet, std::optional<int> house);
+
+/// A house's heading, 1 to 12, with its sign (0 = Aries), e.g. "House 7 (Libra)".
+std::string HouseHeading(int house, int sign);
+
+/// How an entry of a verdict is shown: a colour of its own with the line emphasis. The colours
+/// keep a contrast of at least 3.5 to 1 on white and on the reading's near-black ground.
+TextStyle VerdictStyle(SummaryVerdict verdict);
 
 enum class SummaryLineKind {
   Heading,   ///< a recipient, e.g. "Sun (house 5)" or "House 7 (Libra)"

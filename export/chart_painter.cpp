@@ -3,6 +3,8 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+#include "export/chart_overlay.h"
+
 namespace tarvel {
 namespace {
 
@@ -12,10 +14,6 @@ constexpr double kBoxLineTwips = 15;
 constexpr int kLineFlags = Qt::TextSingleLine | Qt::TextDontClip;
 
 }  // namespace
-
-QColor ToQColor(Rgb colour) {
-  return {colour.red, colour.green, colour.blue};
-}
 
 void PaintText(QPainter& painter, const PlacedText& text, const ChartPalette& palette) {
   painter.setFont(text.font);
@@ -32,7 +30,8 @@ void PaintText(QPainter& painter, const PlacedText& text, const ChartPalette& pa
   }
 }
 
-void PaintChartCard(QPainter& painter, const ChartCardLayout& card, const ChartPalette& palette) {
+void PaintChartCard(QPainter& painter, const ChartCardLayout& card, const ChartPalette& palette,
+                    const ChartOverlay* overlay) {
   painter.save();
   if (palette.fillsGround) painter.fillRect(card.area, ToQColor(palette.ground));
   painter.fillRect(card.square, ToQColor(palette.squareGround));
@@ -43,6 +42,7 @@ void PaintChartCard(QPainter& painter, const ChartCardLayout& card, const ChartP
   for (const QRectF& box : card.signBoxes) painter.drawRect(box);
   painter.setRenderHint(QPainter::TextAntialiasing);
   ForEachText(card, [&](const PlacedText& text) { PaintText(painter, text, palette); });
+  if (overlay) PaintChartOverlay(painter, card, *overlay, palette.boxLines);
   painter.restore();
 }
 

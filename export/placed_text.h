@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QRectF>
 #include <QStringList>
@@ -18,6 +19,11 @@ struct PlacedText {
   QFont font;  ///< sized in the device's pixels
   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
 };
+
+/// The Qt colour of an RGB triple.
+inline QColor ToQColor(Rgb colour) {
+  return {colour.red, colour.green, colour.blue};
+}
 
 /// QString of a UTF-8 text.
 inline QString FromUtf8(std::string_view text) {

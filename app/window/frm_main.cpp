@@ -18,6 +18,8 @@
 #include "app/window/reading_files.h"
 #include "app/window/reading_text.h"
 #include "app/window/sky_preference.h"
+#include "app/window/summary_view.h"
+#include "app/window/varga_selector.h"
 #include "app/window/year_list.h"
 #include "document/chart_document.h"
 #include "web/about/frm_about.h"
@@ -74,6 +76,9 @@ void frmMain::ConnectInputView() {
   }
   connect(input_.cmdOpen, &QPushButton::clicked, this, &frmMain::OpenSavedReading);
   connect(result_.cmdSave, &QPushButton::clicked, this, &frmMain::SaveCurrentReading);
+  connect(result_.cboVarga, &QComboBox::currentIndexChanged, this, [this] {
+    if (FrontView() == result_.Frame2) ShowComputedChart();
+  });
 }
 
 void frmMain::ConnectMenusAndLinks() {
@@ -273,7 +278,11 @@ bool frmMain::OpenWith(const std::function<bool()>& open) {
 // front, so nothing of it can be printed or exported.
 void frmMain::ShowComputedChart() {
   if (state_.Chart.error.empty()) {
+    // The chart is shown in the varga the selector names, without computing the sky again.
+    const std::optional<Varga> varga = ChosenVarga(*result_.cboVarga);
+    if (state_.Chart.varga != varga) state_.Chart = InVarga(std::move(state_.Chart), varga);
     ShowChart(MakeChartDocument(state_));
+    result_.chart->SetExplainedChart(state_.Chart);
     return;
   }
   views_->setCurrentWidget(input_.Frame1);
@@ -287,6 +296,7 @@ void frmMain::ShowChart(const ChartDocument& document) {
   const std::string sky = std::exchange(header.sky, {});
   result_.lblHeader->setText(QString::fromStdString(HeaderLine(header)));
   ShowReadingText(document.reading, *result_.RTB);
+  ShowSummaryText(document, *result_.analysis.summary);
   result_.lblSky->setText(QString::fromStdString("Sky: " + sky));
   BringResultViewToFront();
 }

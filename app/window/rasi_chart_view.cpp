@@ -1,6 +1,8 @@
 #include "app/window/rasi_chart_view.h"
 
 #include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -51,17 +53,37 @@ QString Description(const ChartCaptions& captions) {
   return parts.join("; ");
 }
 
+// The next sign box from `sign` in a direction of the grid, over the legend's cells; the same
+// sign at the edge.
+int SignInDirection(int sign, int columnStep, int rowStep) {
+  GridCell cell = kSignBoxCells[static_cast<std::size_t>(sign)];
+  while (true) {
+    cell = {cell.column + columnStep, cell.row + rowStep};
+    if (cell.column < 0 || cell.row < 0 || cell.column >= kChartGridSize ||
+        cell.row >= kChartGridSize) {
+      return sign;
+    }
+    for (int other = 0; other < kSignCount; ++other) {
+      if (kSignBoxCells[static_cast<std::size_t>(other)] == cell) return other;
+    }
+  }
+}
+
 }  // namespace
 
 RasiChartView::RasiChartView(QWidget* parent) : QWidget(parent), palette_(SystemPalette()) {
   setObjectName("picDisplay");
   setAccessibleName("Rasi chart");
   setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+  setFocusPolicy(Qt::StrongFocus);
   LayOut();
 }
 
 void RasiChartView::ShowCaptions(const ChartCaptions& captions) {
   captions_ = captions;
+  ClearExplanation();
+  chart_.reset();
+  overlay_ = {};
   setAccessibleDescription(Description(captions));
   LayOut();
   update();
@@ -82,9 +104,109 @@ QSize RasiChartView::minimumSizeHint() const {
   return NaturalSize(1);
 }
 
+void RasiChartView::SetExplainedChart(ChartResult chart) {
+  chart_ = std::move(chart);
+}
+
+void RasiChartView::ClearExplanation() {
+  if (!overlay_.explanation) return;
+  overlay_.explanation.reset();
+  emit explanationChanged({});
+  update();
+}
+
 void RasiChartView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  PaintChartCard(painter, layout_, palette_);
+  // The keyboard's frame shows only while the keys reach the chart.
+  ChartOverlay shown = overlay_;
+  if (!hasFocus()) shown.cursorSign.reset();
+  PaintChartCard(painter, layout_, palette_, &shown);
+}
+
+void RasiChartView::mousePressEvent(QMouseEvent* event) {
+  const std::optional<int> sign = SignBoxAt(layout_, event->position());
+  const std::optional<ArgalaRecipient> recipient =
+      sign ? RecipientAt(*sign, event->position()) : std::nullopt;
+  if (!recipient) {
+    QWidget::mousePressEvent(event);
+    return;
+  }
+  overlay_.cursorSign = sign;
+  Toggle(*recipient);
+}
+
+void RasiChartView::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Left:
+      return StepCursor(-1, 0);
+    case Qt::Key_Right:
+      return StepCursor(1, 0);
+    case Qt::Key_Up:
+      return StepCursor(0, -1);
+    case Qt::Key_Down:
+      return StepCursor(0, 1);
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+      return CycleAtCursor();
+    case Qt::Key_Escape:
+      if (overlay_.explanation) return ClearExplanation();
+      break;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+// A planet's abbreviation selects the planet; the rest of its box, the box's house.
+std::optional<ArgalaRecipient> RasiChartView::RecipientAt(int sign, QPointF point) const {
+  if (!chart_) return std::nullopt;
+  const ChartSigns& signs = chart_->signs;
+  const std::optional<int> item =
+      SignItemAt(layout_.signTexts[static_cast<std::size_t>(sign)], point, this);
+  for (int p = 0; p < kPlanetCount && item; ++p) {
+    const auto planet = static_cast<PlanetIndex>(p);
+    if (signs.grahas[p] == sign && SignBoxItem(signs, planet) == item) {
+      return ArgalaRecipient{ArgalaRecipient::Kind::Planet, p};
+    }
+  }
+  return ArgalaRecipient{ArgalaRecipient::Kind::House, HouseOfSign(signs, sign)};
+}
+
+void RasiChartView::Toggle(ArgalaRecipient recipient) {
+  if (overlay_.explanation && overlay_.explanation->recipient == recipient) {
+    ClearExplanation();
+    return;
+  }
+  overlay_.explanation = ExplainArgala(*chart_, recipient);
+  emit explanationChanged(
+      overlay_.explanation ? QString::fromStdString(overlay_.explanation->caption) : QString());
+  update();
+}
+
+void RasiChartView::StepCursor(int columnStep, int rowStep) {
+  if (overlay_.cursorSign) {
+    overlay_.cursorSign = SignInDirection(*overlay_.cursorSign, columnStep, rowStep);
+  } else if (chart_) {
+    // The first key puts the frame on the ascendant's box.
+    overlay_.cursorSign = HouseSign(chart_->signs, 1);
+  }
+  update();
+}
+
+// Enter on a box selects its house, then each of its planets in turn, then nothing.
+void RasiChartView::CycleAtCursor() {
+  if (!chart_ || !overlay_.cursorSign) return;
+  const int sign = *overlay_.cursorSign;
+  std::vector<ArgalaRecipient> choices = {
+      {ArgalaRecipient::Kind::House, HouseOfSign(chart_->signs, sign)}};
+  for (int p = 0; p < kPlanetCount; ++p) {
+    if (chart_->signs.grahas[p] == sign) choices.push_back({ArgalaRecipient::Kind::Planet, p});
+  }
+  const auto shown = overlay_.explanation ? std::find(choices.begin(), choices.end(),
+                                                      overlay_.explanation->recipient)
+                                          : choices.end();
+  if (shown == choices.end()) return Toggle(choices.front());
+  if (shown + 1 == choices.end()) return ClearExplanation();
+  Toggle(*(shown + 1));
 }
 
 void RasiChartView::resizeEvent(QResizeEvent*) {

@@ -1,9 +1,13 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
+#include "chart/chart_result.h"
+#include "document/argala_explanation.h"
 #include "document/chart_captions.h"
 #include "export/chart_card_layout.h"
+#include "export/chart_overlay.h"
 
 namespace tarvel {
 
@@ -11,14 +15,29 @@ namespace tarvel {
 /// and exported charts. At its natural size it stands as the form placed its labels (15 twips
 /// to the pixel); given more room it grows, keeping its shape, with every caption's font
 /// chosen anew to fit its box.
+///
+/// It explains a chart's Argala: a click on a planet's abbreviation, or on the rest of a sign
+/// box for its house, (or the arrow keys and Enter, which steps from the house through the
+/// box's planets) draws arrows from the recipient's casters and obstructers; Esc or the same
+/// click again clears them.
 class RasiChartView : public QWidget {
   Q_OBJECT
 
  public:
   explicit RasiChartView(QWidget* parent = nullptr);
 
-  /// Shows every caption of a calculation: sign boxes, legend and position list.
+  /// Shows every caption of a calculation: sign boxes, legend and position list. Clears the
+  /// explanation and forgets the explained chart.
   void ShowCaptions(const ChartCaptions& captions);
+
+  /// The chart the captions show, which clicks and keys then explain.
+  void SetExplainedChart(ChartResult chart);
+
+  /// What is drawn over the chart: the keyboard's box and the explanation on show.
+  const ChartOverlay& Overlay() const { return overlay_; }
+
+  /// Removes the explanation, if any.
+  void ClearExplanation();
 
   /// The captions and where they are drawn, in the view's coordinates, with their fonts.
   const ChartCardLayout& Layout() const { return layout_; }
@@ -33,14 +52,26 @@ class RasiChartView : public QWidget {
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
 
+ signals:
+  /// The caption of the explanation now shown; empty once it is cleared.
+  void explanationChanged(const QString& caption);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void LayOut();
+  std::optional<ArgalaRecipient> RecipientAt(int sign, QPointF point) const;
+  void Toggle(ArgalaRecipient recipient);
+  void StepCursor(int columnStep, int rowStep);
+  void CycleAtCursor();
 
   ChartCaptions captions_;
+  std::optional<ChartResult> chart_;
+  ChartOverlay overlay_;
   ChartCardLayout layout_;
   ChartPalette palette_;
   double preferredZoom_ = 1;

@@ -6,8 +6,7 @@
 namespace tarvel {
 namespace {
 
-QTextCharFormat LineFormat(DocumentLineKind kind) {
-  const TextStyle style = LineStyle(kind);
+QTextCharFormat LineFormat(const TextStyle& style) {
   QTextCharFormat format;
   format.setForeground(QColor(style.colour.red, style.colour.green, style.colour.blue));
   format.setFontWeight(style.heading ? QFont::Bold : QFont::Normal);
@@ -23,7 +22,8 @@ void ShowReadingText(const std::vector<DocumentLine>& reading, QTextEdit& box) {
   for (const DocumentLine& line : reading) {
     // Each line ends in a paragraph break of its own format, so a blank line keeps the
     // reading's line height.
-    cursor.insertText(QString::fromStdString(line.text) + '\n', LineFormat(line.kind));
+    cursor.insertText(QString::fromStdString(line.text) + '\n',
+                      LineFormat(DocumentLineStyle(line)));
   }
   box.moveCursor(QTextCursor::Start);
 }

@@ -8,8 +8,9 @@
 
 namespace tarvel {
 
-/// Replaces the text of the box with a document's reading: each line in its colour, headings
-/// bold, entries underlined. The box scrolls back to the top.
+/// Replaces the text of the box with a document's lines (the reading or the synthesis): each
+/// line in its style's colour, headings bold, entries underlined. The box scrolls back to the
+/// top.
 void ShowReadingText(const std::vector<DocumentLine>& reading, QTextEdit& box);
 
 }  // namespace tarvel

@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "app/window/varga_selector.h"
 #include "web/about/named.h"
 
 namespace tarvel {
@@ -34,6 +35,30 @@ QTextEdit* CreateReadingBox(QWidget* parent) {
   return box;
 }
 
+QHBoxLayout* SelectorRow(QComboBox* selector, QWidget* parent) {
+  auto* row = new QHBoxLayout;
+  auto* label = new QLabel("&Chart:", parent);
+  label->setBuddy(selector);
+  row->addWidget(label);
+  row->addWidget(selector);
+  row->addStretch();
+  return row;
+}
+
+// The explanation stands above the tabs, as wide as they are, and takes no room while
+// there is none.
+QLabel* CreateCaption(RasiChartView* chart, QWidget* parent) {
+  auto* caption = Named(new QLabel(parent), "lblExplanation");
+  caption->setWordWrap(true);
+  caption->hide();
+  QObject::connect(chart, &RasiChartView::explanationChanged, caption,
+                   [caption](const QString& text) {
+                     caption->setText(text);
+                     caption->setVisible(!text.isEmpty());
+                   });
+  return caption;
+}
+
 }  // namespace
 
 ResultControls BuildResultView(QWidget* parent) {
@@ -44,6 +69,9 @@ ResultControls BuildResultView(QWidget* parent) {
   controls.lblHeader->setWordWrap(true);
   controls.chart = new RasiChartView(controls.Frame2);
   controls.RTB = CreateReadingBox(controls.Frame2);
+  controls.analysis = BuildAnalysisTabs(controls.RTB, controls.Frame2);
+  controls.cboVarga = BuildVargaSelector(controls.Frame2);
+  controls.lblExplanation = CreateCaption(controls.chart, controls.Frame2);
   controls.lblSky = Named(new QLabel(controls.Frame2), "lblSky");
   controls.cmdSave = Named(new QPushButton("&Save", controls.Frame2), "cmdSave");
   controls.cmdBack = Named(new QPushButton("&Back", controls.Frame2), "cmdBack");
@@ -53,12 +81,14 @@ ResultControls BuildResultView(QWidget* parent) {
   buttons->addStretch();
   buttons->addWidget(controls.cmdSave);
   auto* chartColumn = new QVBoxLayout;
+  chartColumn->addLayout(SelectorRow(controls.cboVarga, controls.Frame2));
   chartColumn->addWidget(controls.chart);
   chartColumn->addStretch();
   chartColumn->addLayout(buttons);
   auto* readingColumn = new QVBoxLayout;
   readingColumn->addWidget(controls.lblSky);
-  readingColumn->addWidget(controls.RTB, 1);
+  readingColumn->addWidget(controls.lblExplanation);
+  readingColumn->addWidget(controls.analysis.tabs, 1);
   auto* columns = new QHBoxLayout;
   columns->addLayout(chartColumn);
   columns->addLayout(readingColumn, 1);

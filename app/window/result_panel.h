@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTextEdit>
 
 #include "app/window/rasi_chart_view.h"
+#include "app/window/summary_view.h"
 
 namespace tarvel {
 
@@ -18,10 +20,14 @@ struct ResultControls {
   RasiChartView* chart = nullptr;  ///< picDisplay: the chart square and the position list
   QPushButton* cmdSave = nullptr;
   QPushButton* cmdBack = nullptr;
+  QComboBox* cboVarga = nullptr;     ///< which chart is shown: the Rasi chart or a varga
+  AnalysisTabs analysis;             ///< the reading and the synthesis, a tab each
+  QLabel* lblExplanation = nullptr;  ///< the explaining chart's caption, under the chart
 };
 
-/// Creates the result view inside `parent`: the header line above all, the chart with its
-/// position list, the reading box and the two buttons, on a dark background on which the
+/// Creates the result view inside `parent`: the header line above all, the chart selector,
+/// the chart with its position list, the explanation's caption above the reading and synthesis
+/// tabs, and the two buttons, on a dark background on which the
 /// reading's light colours stand out.
 ResultControls BuildResultView(QWidget* parent);
 

@@ -1,8 +1,10 @@
 // Saves pictures of the main window for the documentation:
 //   take_screenshots <folder>  writes <folder>/screenshot-input.png, screenshot-result.png,
 //   screenshot-atlas.png (the City box's completions), screenshot-result-large.png (the
-//   window enlarged) and screenshot-printed.png (the first printed page, drawn by pdftoppm
-//   from what Print... gives)
+//   window enlarged), screenshot-printed.png (the first printed page, drawn by pdftoppm
+//   from what Print... gives), screenshot-navamsa.png (the D9 chart),
+//   screenshot-explained.png (the Rasi chart explaining the Argala on house 1) and
+//   screenshot-summary.png (the Summary tab)
 // Run it under a real X server (xvfb-run) to see what a user sees.
 #include <QAbstractItemView>
 #include <QApplication>
@@ -128,5 +130,15 @@ int main(int argc, char* argv[]) {
   window.resize(window.size() * 8 / 5);
   saved = Save(window, folder.filePath("screenshot-result-large.png")) && saved;
   saved = SavePrintedPage(window, folder.filePath("screenshot-printed.png")) && saved;
+  window.Result().cboVarga->setCurrentText("D9 Navamsa");
+  saved = Save(window, folder.filePath("screenshot-navamsa.png")) && saved;
+  window.Result().cboVarga->setCurrentText("D1 Rasi");
+  // The first arrow key puts the frame on the ascendant's box; Enter explains its house.
+  window.Result().chart->setFocus();
+  QTest::keyClick(window.Result().chart, Qt::Key_Down);
+  QTest::keyClick(window.Result().chart, Qt::Key_Return);
+  saved = Save(window, folder.filePath("screenshot-explained.png")) && saved;
+  window.Result().analysis.tabs->setCurrentWidget(window.Result().analysis.summary);
+  saved = Save(window, folder.filePath("screenshot-summary.png")) && saved;
   return saved ? 0 : 1;
 }

@@ -1,0 +1,132 @@
+#include "export/chart_overlay.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+#include <QVector2D>
+#include <cmath>
+
+namespace tarvel {
+namespace {
+
+// Line widths and the arrow head in twips, so that they grow with the card.
+constexpr double kArrowLineTwips = 30;
+constexpr double kArrowHeadTwips = 110;
+constexpr double kCursorLineTwips = 30;
+const QColor kHighlight(255, 196, 0, 80);
+
+// Every item of a sign box's text with its line number and where it starts in the line.
+template <typename Visit>
+void ForEachItem(const PlacedText& text, Visit visit) {
+  const QString separator = FromUtf8(kSignItemSeparator);
+  const QString lineEnd = separator.trimmed().prepend(' ');
+  int item = 0;
+  for (qsizetype line = 0; line < text.lines.size(); ++line) {
+    QString shown = text.lines[line];
+    if (shown.endsWith(lineEnd)) shown.chop(lineEnd.size());
+    qsizetype start = 0;
+    for (const QString& part : shown.split(separator)) {
+      if (visit(item++, line, text.lines[line].left(start), part)) return;
+      start += part.size() + separator.size();
+    }
+  }
+}
+
+QRectF ItemRect(const PlacedText& text, const QFontMetricsF& metrics, qsizetype line,
+                const QString& before, const QString& item) {
+  return {text.box.left() + metrics.horizontalAdvance(before),
+          text.box.top() + static_cast<double>(line) * metrics.lineSpacing(),
+          metrics.horizontalAdvance(item), metrics.height()};
+}
+
+// A point `distance` along the way from `from` to `to`.
+QPointF Toward(QPointF from, QPointF to, double distance) {
+  const QVector2D way(to - from);
+  if (way.length() == 0) return from;
+  return from + (way.normalized() * static_cast<float>(distance)).toPointF();
+}
+
+void PaintArrow(QPainter& painter, QPointF from, QPointF to, double headPx) {
+  painter.drawLine(from, Toward(to, from, headPx * 0.8));
+  const QVector2D back = QVector2D(from - to).normalized() * static_cast<float>(headPx);
+  const QVector2D side(-back.y() * 0.4f, back.x() * 0.4f);
+  QPainterPath head(to);
+  head.lineTo(to + (back + side).toPointF());
+  head.lineTo(to + (back - side).toPointF());
+  head.closeSubpath();
+  painter.fillPath(head, painter.pen().color());
+}
+
+// The rect an arrow leaves or reaches: a planet's abbreviation, or the middle of its box.
+QRectF EndRect(const ChartCardLayout& card, int sign, std::optional<int> item,
+               const QPaintDevice* device) {
+  const std::size_t box = static_cast<std::size_t>(sign);
+  if (item) {
+    if (auto rect = SignItemRect(card.signTexts[box], *item, device)) return *rect;
+  }
+  const QRectF whole = card.signBoxes[box];
+  return {whole.center() - QPointF(whole.width() / 6, whole.height() / 6), whole.size() / 3};
+}
+
+void PaintExplanation(QPainter& painter, const ChartCardLayout& card,
+                      const ArgalaExplanation& explanation) {
+  const QPaintDevice* device = painter.device();
+  const QRectF target = EndRect(card, explanation.sign, explanation.item, device);
+  painter.fillRect(explanation.item ? target : card.signBoxes[explanation.sign], kHighlight);
+  const double headPx = kArrowHeadTwips * card.pxPerTwip;
+  for (const ExplanationArrow& arrow : explanation.arrows) {
+    const QRectF source = EndRect(card, arrow.fromSign, arrow.fromItem, device);
+    const Rgb colour = IsMalefic(arrow.planet) ? kPaapArrowColour : kShubhaArrowColour;
+    QPen pen(ToQColor(colour), std::max(kArrowLineTwips * card.pxPerTwip, 1.0),
+             arrow.obstructs ? Qt::DashLine : Qt::SolidLine, Qt::RoundCap);
+    painter.setPen(pen);
+    const QPointF from = Toward(source.center(), target.center(), source.height() / 2);
+    PaintArrow(painter, from, Toward(target.center(), from, target.height() / 2), headPx);
+  }
+}
+
+}  // namespace
+
+std::optional<QRectF> SignItemRect(const PlacedText& text, int item, const QPaintDevice* device) {
+  const QFontMetricsF metrics(text.font, device);
+  std::optional<QRectF> found;
+  ForEachItem(text, [&](int number, qsizetype line, const QString& before, const QString& part) {
+    if (number == item) found = ItemRect(text, metrics, line, before, part);
+    return found.has_value();
+  });
+  return found;
+}
+
+std::optional<int> SignItemAt(const PlacedText& text, QPointF point, const QPaintDevice* device) {
+  const QFontMetricsF metrics(text.font, device);
+  std::optional<int> found;
+  ForEachItem(text, [&](int number, qsizetype line, const QString& before, const QString& part) {
+    if (ItemRect(text, metrics, line, before, part).contains(point)) found = number;
+    return found.has_value();
+  });
+  return found;
+}
+
+std::optional<int> SignBoxAt(const ChartCardLayout& card, QPointF point) {
+  for (int sign = 0; sign < kSignCount; ++sign) {
+    if (card.signBoxes[static_cast<std::size_t>(sign)].contains(point)) return sign;
+  }
+  return std::nullopt;
+}
+
+void PaintChartOverlay(QPainter& painter, const ChartCardLayout& card, const ChartOverlay& overlay,
+                       Rgb frameColour) {
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  if (overlay.explanation) PaintExplanation(painter, card, *overlay.explanation);
+  if (overlay.cursorSign) {
+    const double width = std::max(kCursorLineTwips * card.pxPerTwip, 1.0);
+    painter.setPen(QPen(ToQColor(frameColour), width, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    const QRectF box = card.signBoxes[static_cast<std::size_t>(*overlay.cursorSign)];
+    painter.drawRect(box.adjusted(width * 1.5, width * 1.5, -width * 1.5, -width * 1.5));
+  }
+  painter.restore();
+}
+
+}  // namespace tarvel
