@@ -13,7 +13,7 @@ namespace tarvel {
 /// The row of the zone list and the daylight-saving box that give the offset in force.
 struct ZoneRowChoice {
   std::optional<int> row;             ///< index in the list (0-70 in kTimeZones); empty when
-                                      ///< no row gives the offset: the user must choose
+                                      ///< no row fits (see DecideZone for what is taken then)
   bool daylightSavingTicked = false;  ///< the box adds one hour ahead of the row's offset
   std::string note;                   ///< one line for the window: what was in force and
                                       ///< what was chosen, or why nothing was

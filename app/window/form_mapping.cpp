@@ -5,6 +5,7 @@
 #include <QRadioButton>
 
 #include "app/window/year_list.h"
+#include "app/window/zone_list.h"
 
 namespace tarvel {
 namespace {
@@ -13,9 +14,9 @@ constexpr std::array<FormField, 8> kFields{
     FormField::txtName,   FormField::txtLatDeg, FormField::txtLatMin, FormField::txtLonDeg,
     FormField::txtLonMin, FormField::txtCity,   FormField::txtState,  FormField::txtCountry};
 // The year list holds the chosen sky's years, so a year goes by its text, not its index.
-constexpr std::array<FormList, 5> kIndexLists{FormList::cboDate, FormList::cboMonth,
-                                              FormList::cboHour, FormList::cboMinute,
-                                              FormList::cboTimeZone};
+// The zone list holds more than the rows, so the zone goes by its own reading too.
+constexpr std::array<FormList, 4> kIndexLists{FormList::cboDate, FormList::cboMonth,
+                                              FormList::cboHour, FormList::cboMinute};
 
 std::string TextOf(const QLineEdit* box) {
   return box->text().toStdString();
@@ -79,9 +80,11 @@ BirthForm ReadForm(const InputControls& controls) {
     SelectIndex(form, list, ListBox(controls, list)->currentIndex());
   }
   form.cboYear = ShownYear(*controls.cboYear) - kFirstYear;
+  form.cboSecond = controls.cboSecond->currentIndex();
   form.chkDST = controls.chkDST->isChecked();
   form.optLong = LongitudeOf(controls);
   form.optLat = LatitudeOf(controls);
+  ReadZone(*controls.cboTimeZone, *controls.txtZoneOffset, form);
   return form;
 }
 
@@ -93,6 +96,8 @@ void WriteForm(const BirthForm& form, const InputControls& controls) {
     ListBox(controls, list)->setCurrentIndex(SelectedIndex(form, list));
   }
   ShowYear(*controls.cboYear, FormCivilTime(form).year);
+  controls.cboSecond->setCurrentIndex(form.cboSecond);
+  WriteZone(form, *controls.cboTimeZone, *controls.txtZoneOffset);
   controls.chkDST->setChecked(form.chkDST);
   WriteDirections(form, controls);
 }

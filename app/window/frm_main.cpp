@@ -21,6 +21,7 @@
 #include "app/window/summary_view.h"
 #include "app/window/varga_selector.h"
 #include "app/window/year_list.h"
+#include "app/window/zone_list.h"
 #include "document/chart_document.h"
 #include "web/about/frm_about.h"
 #include "web/about/mod_help.h"
@@ -128,14 +129,15 @@ void frmMain::ConnectAtlas() {
     connect(box, &QLineEdit::textEdited, this, &frmMain::ForgetAtlasPlace);
   }
   connect(input_.cboTimeZone, &QComboBox::activated, this, &frmMain::ForgetAtlasPlace);
+  connect(input_.txtZoneOffset, &QLineEdit::textEdited, this, &frmMain::ForgetAtlasPlace);
   connect(input_.chkDST, &QCheckBox::clicked, this, &frmMain::ForgetAtlasPlace);
   for (QRadioButton* option :
        {input_.optLat[0], input_.optLat[1], input_.optLong[0], input_.optLong[1]}) {
     connect(option, &QRadioButton::clicked, this, &frmMain::ForgetAtlasPlace);
   }
   // A new date or time may bring another offset or daylight saving.
-  for (QComboBox* list :
-       {input_.cboDate, input_.cboMonth, input_.cboYear, input_.cboHour, input_.cboMinute}) {
+  for (QComboBox* list : {input_.cboDate, input_.cboMonth, input_.cboYear, input_.cboHour,
+                          input_.cboMinute, input_.cboSecond}) {
     connect(list, &QComboBox::currentIndexChanged, this, &frmMain::RefillZoneFromAtlas);
   }
 }
@@ -152,7 +154,7 @@ void frmMain::RefillZoneFromAtlas() {
   if (!atlasPlace_) return;
   BirthForm form = ReadForm(input_);
   const ZoneFill fill = FillZone(*atlasPlace_, form);
-  input_.cboTimeZone->setCurrentIndex(form.cboTimeZone);
+  WriteZone(form, *input_.cboTimeZone, *input_.txtZoneOffset, fill.offsetLabel);
   input_.chkDST->setChecked(form.chkDST);
   input_.lblZoneNote->setText(QString::fromStdString(fill.note));
   undecidedZone_ = fill.refusal;
@@ -204,6 +206,11 @@ void frmMain::Calculate() {
   if (!undecidedZone_.empty()) {
     sink_.ShowMessage(undecidedZone_, MessageIcon::Error);
     input_.cboTimeZone->setFocus();
+    return;
+  }
+  if (const auto problem = ZoneOffsetProblem(*input_.cboTimeZone, *input_.txtZoneOffset)) {
+    sink_.ShowMessage(*problem, MessageIcon::Error);
+    input_.txtZoneOffset->setFocus();
     return;
   }
   BirthForm form = ReadForm(input_);

@@ -9,7 +9,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/window/number_typing.h"
 #include "app/window/year_list.h"
+#include "app/window/zone_list.h"
 #include "web/about/named.h"
 
 namespace tarvel {
@@ -39,6 +41,12 @@ QComboBox* CreateList(FormList list, const char* name, QWidget* parent) {
     box->addItem(QString::fromStdString(ListEntry(list, index)));
   }
   box->setCurrentIndex(0);
+  return box;
+}
+
+QComboBox* CreateNumberList(int first, int last, const char* name, QWidget* parent) {
+  auto* box = Named(new QComboBox(parent), name);
+  for (int number = first; number <= last; ++number) box->addItem(QString::number(number));
   return box;
 }
 
@@ -80,7 +88,13 @@ void CreateEntryControls(InputControls& c, QWidget* frame) {
   ShowYears(*c.cboYear, YearsOf(SkyKind::Classic));
   c.cboHour = CreateList(FormList::cboHour, "cboHour", frame);
   c.cboMinute = CreateList(FormList::cboMinute, "cboMinute", frame);
+  c.cboSecond = CreateNumberList(0, 59, "cboSecond", frame);
+  for (QComboBox* list : {c.cboDate, c.cboMonth, c.cboYear, c.cboHour, c.cboMinute, c.cboSecond}) {
+    new NumberTyping(*list);
+  }
   c.cboTimeZone = CreateList(FormList::cboTimeZone, "cboTimeZone", frame);
+  c.txtZoneOffset = Named(new QLineEdit(frame), "txtZoneOffset");
+  AddZoneEntries(*c.cboTimeZone, *c.txtZoneOffset);
   c.txtLatDeg = CreateTextBox(FormField::txtLatDeg, "txtLatDeg", frame);
   c.txtLatMin = CreateTextBox(FormField::txtLatMin, "txtLatMin", frame);
   c.txtLonDeg = CreateTextBox(FormField::txtLonDeg, "txtLonDeg", frame);
@@ -134,11 +148,11 @@ void ArrangeFieldRows(const InputControls& c, QGridLayout& grid) {
   grid.addWidget(l[1], 2, 0);
   grid.addLayout(Row({c.cboDate, c.cboMonth, c.cboYear}), 2, 1);
   grid.addWidget(l[2], 3, 0);
-  grid.addLayout(Row({c.cboHour, c.cboMinute, c.Label16, c.chkDST}), 3, 1);
+  grid.addLayout(Row({c.cboHour, c.cboMinute, c.cboSecond, c.Label16, c.chkDST}), 3, 1);
   grid.addWidget(l[10], 4, 0);
   auto* zone = new QVBoxLayout;
   zone->setSpacing(2);
-  zone->addWidget(c.cboTimeZone);
+  zone->addLayout(Row({c.cboTimeZone, c.txtZoneOffset}));
   zone->addWidget(c.lblZoneNote);
   grid.addLayout(zone, 4, 1);
   grid.addWidget(l[3], 5, 0);
@@ -168,11 +182,11 @@ void ArrangeInputView(const InputControls& c) {
 }
 
 void SetTabOrder(const InputControls& c) {
-  const std::array<QWidget*, 21> order{
-      c.txtName,     c.cboDate,    c.cboMonth,     c.cboYear,   c.cboHour,   c.cboMinute,
-      c.cboTimeZone, c.txtLatDeg,  c.txtLatMin,    c.txtLonDeg, c.txtLonMin, c.txtCity,
-      c.txtState,    c.txtCountry, c.cmdCalculate, c.cmdOpen,   c.chkDST,    c.optLong[0],
-      c.optLong[1],  c.optLat[0],  c.optLat[1]};
+  const std::array<QWidget*, 23> order{
+      c.txtName,   c.cboDate,     c.cboMonth,      c.cboYear,    c.cboHour,      c.cboMinute,
+      c.cboSecond, c.cboTimeZone, c.txtZoneOffset, c.txtLatDeg,  c.txtLatMin,    c.txtLonDeg,
+      c.txtLonMin, c.txtCity,     c.txtState,      c.txtCountry, c.cmdCalculate, c.cmdOpen,
+      c.chkDST,    c.optLong[0],  c.optLong[1],    c.optLat[0],  c.optLat[1]};
   for (std::size_t index = 0; index + 1 < order.size(); ++index) {
     QWidget::setTabOrder(order[index], order[index + 1]);
   }

@@ -9,6 +9,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
@@ -23,7 +24,9 @@ struct InputControls {
   QComboBox* cboYear = nullptr;
   QComboBox* cboHour = nullptr;
   QComboBox* cboMinute = nullptr;
-  QComboBox* cboTimeZone = nullptr;
+  QComboBox* cboSecond = nullptr;      ///< 0-59, beside the minutes
+  QComboBox* cboTimeZone = nullptr;    ///< the 71 rows, then an exact offset and local mean time
+  QLineEdit* txtZoneOffset = nullptr;  ///< the exact offset, open while it is chosen
   FilteredLineEdit* txtLatDeg = nullptr;
   FilteredLineEdit* txtLatMin = nullptr;
   FilteredLineEdit* txtLonDeg = nullptr;

@@ -73,6 +73,12 @@ void SeventeenDigits(std::string_view key, double value, JsonText& json) {
 constexpr std::array<int, kPlanetCount> kPlanetIndices = {0, 1, 2, 3, 4, 5, 6, 7, 8};
 constexpr std::array<int, kSignCount> kSignNumbers = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
 
+// The tz zone whose offset the atlas took for the birth; empty where the zone was given.
+std::string_view AtlasZoneId(const ChartJsonSource& source) {
+  if (!source.place || source.place->zoneNote.empty()) return {};
+  return source.place->zoneId;
+}
+
 const ChartResult& Chart(const ChartJsonSource& source) {
   return source.state.Chart;
 }
@@ -199,7 +205,7 @@ constexpr ChartJsonKey kChartJsonKeys[] = {
     {"Sky", 0, SkyJson},
     {"Longitudes", 0, LongitudesJson},
     {"Place", 0, PlaceJson, [](const Source& s) { return s.place.has_value(); }},
-    {"Instant", 0, [](const Source& s, JsonText& j) { InstantJson(s.state, j); },
+    {"Instant", 0, [](const Source& s, JsonText& j) { InstantJson(s.state, j, AtlasZoneId(s)); },
      [](const Source& s) { return Chart(s).error.empty(); }},
     {"ArgalaSummary", kSummaryPart,
      [](const Source& s, JsonText& j) { ArgalaSummaryJson(Chart(s), j); }},

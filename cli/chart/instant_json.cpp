@@ -17,14 +17,15 @@ std::string UniversalText(const BirthInstant& instant) {
 
 }  // namespace
 
-void InstantJson(const ChartState& state, JsonText& json) {
+void InstantJson(const ChartState& state, JsonText& json, std::string_view atlasZoneId) {
   json.BeginObject();
   json.Key("Universal");
   json.String(UniversalText(state.Chart.instant));
   json.Key("OffsetSeconds");
   json.Number(state.Chart.instant.offsetSeconds);
   json.Key("Zone");
-  json.String(ZoneName(state.Zone));
+  const bool atlasOffset = state.Zone.kind == ZoneKind::Offset && !atlasZoneId.empty();
+  json.String(atlasOffset ? std::string(atlasZoneId) : ZoneName(state.Zone));
   json.EndObject();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "chart/chart_state.h"
 #include "cli/chart/json_text.h"
 
@@ -7,7 +9,8 @@ namespace tarvel::cli {
 
 /// Writes the value of "Instant": {"Universal": "1990-05-05T04:15:00Z", "OffsetSeconds": 20700,
 /// "Zone": "UTC+05:45"}: the universal time the chart was computed for, the local clock minus
-/// universal time in seconds, and the zone as the form named it; for a computed chart only.
-void InstantJson(const ChartState& state, JsonText& json);
+/// universal time in seconds, and the zone as the form named it, or the tz zone's id where the
+/// atlas took its exact offset (`atlasZoneId`, else empty); for a computed chart only.
+void InstantJson(const ChartState& state, JsonText& json, std::string_view atlasZoneId = {});
 
 }  // namespace tarvel::cli

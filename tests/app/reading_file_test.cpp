@@ -289,6 +289,17 @@ TEST_F(OpenReadingBytesTest, OpeningThenSavingGivesTheSameBytes) {
   EXPECT_EQ(ReadingFileBytes(state.BirthData, state.Zone), saved);
 }
 
+// The form holds every year some sky computes; the classic sky names the one that does.
+TEST_F(OpenReadingBytesTest, AReadingOf1850FillsTheFormAndTheClassicSkyNamesThePreciseSky) {
+  LineTexts texts = AshaLines();
+  texts[kLineYear] = "1850";
+  ASSERT_EQ(OpenReadingBytes(FileOf(texts), form, state, sky), std::nullopt);
+  EXPECT_EQ(FormCivilTime(form).year, 1850);
+  EXPECT_EQ(state.Chart.error,
+            "The classic sky computes 1900 to 2050; choose the precise sky (Sky menu, or --sky "
+            "swiss) for 1850.");
+}
+
 TEST_F(OpenReadingBytesTest, DamagedFileIsRefusedAndChangesNothing) {
   const BirthForm formBefore = form;
   const ChartState stateBefore = state;

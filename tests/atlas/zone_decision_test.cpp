@@ -13,11 +13,10 @@ struct DecisionCase {
   const char* label;
 };
 
-// From the tz database's published history: Nepal +05:45 since 1986, Madras time +05:21:10
-// in 1900, Paris on its mean time until 1891, Kiribati's Line Islands +14 since 1995, Venezuela
-// -04:30 in 2007-2016, Iran +03:30 with summer time, Beijing +08:00 (China Coast Time),
-// São Paulo -03:00 (Brazil Zone 2), Moscow +03:00 (only Baghdad's row has it), Honolulu -10:30
-// until 1947 and -10:00 since, Shanghai's summer time of 1986-1991.
+// The tz database's history: Nepal +05:45, Madras time +05:21:10, Paris on mean time until 1891,
+// Kiritimati +14, Venezuela -04:30 (2007-2016), Iran +03:30 with summer time, Shanghai's summer
+// time of 1986-1991, São Paulo -03:00, Moscow +03:00 (only Baghdad's row has it), Honolulu
+// -10:30 until 1947 and -10:00 since.
 const DecisionCase kDecisions[] = {
     {"Asia/Kathmandu",
      {1990, 5, 5, 10, 0},
@@ -29,13 +28,11 @@ const DecisionCase kDecisions[] = {
     {"Pacific/Kiritimati", {2000, 6, 1, 12, 0}, OffsetZone(50400), false, ""},
     {"America/Caracas", {2010, 6, 1, 12, 0}, OffsetZone(-16200), false, ""},
     {"Asia/Tehran", {2000, 7, 1, 12, 0}, RowZone(37), true, ""},
-    {"Asia/Shanghai", {1980, 1, 15, 12, 0}, RowZone(23), false, ""},
     {"Asia/Shanghai", {1988, 7, 1, 12, 0}, RowZone(23), true, ""},
     {"America/Sao_Paulo", {1990, 7, 1, 12, 0}, RowZone(14), false, ""},
     {"Europe/Moscow", {1990, 1, 15, 12, 0}, OffsetZone(10800), false, ""},
     {"Pacific/Honolulu", {1940, 1, 15, 12, 0}, RowZone(32), false, ""},
     {"Pacific/Honolulu", {1990, 1, 15, 12, 0}, RowZone(1), false, ""},
-    {"America/New_York", {1990, 7, 1, 12, 0}, RowZone(27), true, ""},
 };
 
 TEST(ZoneDecisionTest, ARowOnlyWhereOneFitsThePlaceElseTheOffsetOrTheLocalMeanTime) {
@@ -62,7 +59,6 @@ TEST(ZoneDecisionTest, AfterTheHistoryEndsTheStandardTimeIsTakenAndDaylightSavin
   } cases[] = {
       {"America/New_York", {2050, 7, 1, 12, 0}, RowZone(27)},
       {"Australia/Sydney", {2040, 1, 15, 12, 0}, RowZone(8)},
-      {"Asia/Kathmandu", {2100, 1, 1, 12, 0}, OffsetZone(20700)},
   };
   for (const auto& c : cases) {
     const auto decided = DecideZone(c.zoneId, c.time);

@@ -19,14 +19,12 @@ struct YearCase {
 constexpr YearCase kYearCases[] = {
     {SkyKind::Swiss, {1800, 1, 1, 12, 0, 0}, 0, ""},
     {SkyKind::Swiss, {2399, 12, 31, 23, 59, 59}, -12 * 3600, ""},
-    {SkyKind::Classic, {1900, 1, 1, 0, 0, 0}, 0, ""},
     {SkyKind::Classic, {2050, 12, 31, 23, 0, 0}, 0, ""},
     {SkyKind::Classic,
      {1850, 6, 1, 12, 0, 0},
      0,
      "The classic sky computes 1900 to 2050; choose the precise sky (Sky menu, or --sky swiss) "
      "for 1850."},
-    {SkyKind::Classic, {2051, 1, 1, 0, 0, 0}, 0, "choose the precise sky"},
     {SkyKind::Swiss, {1799, 12, 31, 23, 0, 0}, 0, "The precise sky computes 1800 to 2399"},
     {SkyKind::Swiss, {2400, 1, 1, 0, 0, 0}, 0, "2400 is outside it"},
 };

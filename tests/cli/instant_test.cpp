@@ -58,6 +58,21 @@ TEST(InstantTest, EachBirthIsComputedForItsUniversalTimeInBothSkies) {
   }
 }
 
+// A zone the atlas takes is named by its tz id; one typed, by its offset.
+TEST(InstantTest, TheZoneIsNamedAsItWasChosen) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"--date|1990-05-05|--time|10:00|--place|Kathmandu, Nepal", "Asia/Kathmandu"},
+      {"--date|1990-05-05|--time|10:00|--place|Kathmandu, Nepal|--offset|+05:45", "UTC+05:45"},
+      {"--date|1990-05-05|--time|10:00|--place|Mumbai, India", "Indian Time, IST, -5.3"},
+      {"--date|1890-06-01|--time|12:00|--place|Paris, France", "Local mean time"},
+  };
+  for (const auto& [birth, zone] : cases) {
+    const testing::CliRun run = testing::RunCli(Args("swiss", birth));
+    ASSERT_EQ(run.status, 0) << birth << ": " << run.err;
+    EXPECT_EQ(nlohmann::json::parse(run.out)["Instant"]["Zone"], zone) << birth;
+  }
+}
+
 TEST(InstantTest, AnOffsetIsRefusedBeyondFifteenHoursOrBesideAZoneRow) {
   const std::string birth = "--date|1980-03-05|--time|14:07|--lat|18:58N|--lon|72:49E|--offset|";
   for (const char* offset : {"+15:01", "-15:00:01", "5:30", "+05:60", "LMT1", "+05:30|--zone|34"}) {

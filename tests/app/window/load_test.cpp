@@ -37,8 +37,9 @@ TEST_F(LoadTest, NumberListsHoldTheirNumbersFirstSelected) {
   EXPECT_EQ(in.cboYear->count(), 151);
   EXPECT_EQ(Entries(in.cboHour), Numbers(0, 23));
   EXPECT_EQ(Entries(in.cboMinute), Numbers(0, 59));
-  for (const QComboBox* list :
-       {in.cboDate, in.cboMonth, in.cboYear, in.cboHour, in.cboMinute, in.cboTimeZone}) {
+  EXPECT_EQ(Entries(in.cboSecond), Numbers(0, 59));
+  for (const QComboBox* list : {in.cboDate, in.cboMonth, in.cboYear, in.cboHour, in.cboMinute,
+                                in.cboSecond, in.cboTimeZone}) {
     EXPECT_EQ(list->currentIndex(), 0) << list->objectName().toStdString();
     EXPECT_FALSE(list->isEditable()) << list->objectName().toStdString();
   }
@@ -50,8 +51,10 @@ TEST_F(LoadTest, MonthListHoldsTheMonthNames) {
   EXPECT_EQ(Entries(in.cboMonth), months);
 }
 
-TEST_F(LoadTest, TimeZoneListHoldsAllRowsInTableOrder) {
-  ASSERT_EQ(in.cboTimeZone->count(), 71);
+TEST_F(LoadTest, TimeZoneListHoldsAllRowsInTableOrderThenAnExactOffsetAndLocalMeanTime) {
+  ASSERT_EQ(in.cboTimeZone->count(), 73);
+  EXPECT_EQ(in.cboTimeZone->itemText(72), "Local mean time");
+  EXPECT_FALSE(in.txtZoneOffset->isEnabled());
   EXPECT_EQ(in.cboTimeZone->itemText(0), "Alaska/Hawaii Daylight Time,AHDT,9.0");
   EXPECT_EQ(in.cboTimeZone->itemText(1), "Alaska/Hawaii Standard Time,AHST,10.0");
   EXPECT_EQ(in.cboTimeZone->itemText(70), "Yukon War Time,YWT,8.0");
@@ -108,10 +111,10 @@ TEST_F(LoadTest, ControlsCarryTheirNames) {
 
 TEST_F(LoadTest, TabOrderFollowsTheForm) {
   const std::vector<QWidget*> expected{
-      in.txtName,     in.cboDate,    in.cboMonth,     in.cboYear,   in.cboHour,   in.cboMinute,
-      in.cboTimeZone, in.txtLatDeg,  in.txtLatMin,    in.txtLonDeg, in.txtLonMin, in.txtCity,
-      in.txtState,    in.txtCountry, in.cmdCalculate, in.cmdOpen,   in.chkDST,    in.optLong[0],
-      in.optLong[1],  in.optLat[0],  in.optLat[1],    in.Command1};
+      in.txtName,   in.cboDate,     in.cboMonth,      in.cboYear,    in.cboHour,      in.cboMinute,
+      in.cboSecond, in.cboTimeZone, in.txtZoneOffset, in.txtLatDeg,  in.txtLatMin,    in.txtLonDeg,
+      in.txtLonMin, in.txtCity,     in.txtState,      in.txtCountry, in.cmdCalculate, in.cmdOpen,
+      in.chkDST,    in.optLong[0],  in.optLong[1],    in.optLat[0],  in.optLat[1],    in.Command1};
   std::vector<QWidget*> chain;
   for (QWidget* widget = in.txtName; chain.size() < expected.size();
        widget = widget->nextInFocusChain()) {

@@ -1,8 +1,11 @@
 #include <unistd.h>
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCompleter>
+#include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QSettings>
 #include <QTest>
@@ -151,8 +154,7 @@ TEST_F(AtlasWindowTest, ANewDateMovesTheZoneWhileThePlaceIsTheAtlassAndNotAfterw
   EXPECT_FALSE(in.chkDST->isChecked());
 }
 
-TEST_F(AtlasWindowTest,
-       OneLetterOffersNothingAndAPlaceWithNoRowIsNotComputedUntilTheUserPicksAZone) {
+TEST_F(AtlasWindowTest, OneLetterOffersNothingAndAPlaceWithNoRowTakesTheExactOffsetInForce) {
   in.txtCity->setFocus();
   QTest::keyClicks(in.txtCity, "K");
   EXPECT_FALSE(window.Cities().Completer()->popup()->isVisible());
@@ -160,21 +162,77 @@ TEST_F(AtlasWindowTest,
   Choose(in.cboTimeZone, "Greenwich Mean Time,GMT,0.0");
   ChooseDate("1", "January", "1900");
   TypeAndPickFirst("Kolkat");
-  EXPECT_EQ(in.cboTimeZone->currentText(), "Greenwich Mean Time,GMT,0.0");
-  EXPECT_TRUE(in.lblZoneNote->text().contains("UTC+05:21:10"))
-      << in.lblZoneNote->text().toStdString();
-  // Greenwich is not Kolkata's zone then: the reading is refused, naming the place and date.
+  // Madras time, which no row has.
+  EXPECT_EQ(in.cboTimeZone->currentText(), "Asia/Kolkata, MMT, UTC+05:21:10");
+  EXPECT_EQ(in.txtZoneOffset->text(), "+05:21:10");
+  EXPECT_TRUE(in.txtZoneOffset->isEnabled());
   in.txtName->setText("Asha Rao");
   in.cmdCalculate->click();
-  ASSERT_EQ(sink.messages.size(), 1u);
-  EXPECT_NE(sink.messages[0].text.find("Kolkata"), std::string::npos) << sink.messages[0].text;
-  EXPECT_NE(sink.messages[0].text.find("1 January 1900"), std::string::npos);
-  EXPECT_NE(window.FrontView(), out.Frame2);
-  // A zone the user picks is theirs to compute with.
-  emit in.cboTimeZone->activated(in.cboTimeZone->currentIndex());
-  in.cmdCalculate->click();
-  EXPECT_EQ(sink.messages.size(), 1u);
+  EXPECT_TRUE(sink.messages.empty());
   EXPECT_EQ(window.FrontView(), out.Frame2);
+  EXPECT_TRUE(out.lblHeader->text().contains("UTC+05:21:10"))
+      << out.lblHeader->text().toStdString();
+}
+
+// The chart is the command line's for the same place and time, at Nepal's UTC+05:45.
+TEST_F(AtlasWindowTest, PickingKathmanduTakesUtcPlus0545AndTheChartIsTheCommandLines) {
+  in.txtName->setText("Asha Rao");
+  ChooseDate("5", "May", "1990");
+  Choose(in.cboHour, "10");
+  EXPECT_TRUE(TypeAndPickFirst("Kathm").startsWith("Kathmandu"));
+  EXPECT_EQ(in.cboTimeZone->currentText(), "Asia/Kathmandu, +0545, UTC+05:45");
+  in.cmdCalculate->click();
+  ASSERT_TRUE(sink.messages.empty()) << sink.messages[0].text;
+  EXPECT_TRUE(out.lblHeader->text().contains("UTC+05:45")) << out.lblHeader->text().toStdString();
+
+  std::ostringstream cliOut, cliErr;
+  const char* args[] = {"tarvel-cli",       "chart",  "--json",  "--date",
+                        "1990-05-05",       "--time", "10:00",   "--place",
+                        "Kathmandu, Nepal", "--name", "Asha Rao"};
+  ASSERT_EQ(cli::RunTarvelCli(std::size(args), args, cliOut, cliErr), 0) << cliErr.str();
+  const auto cli = nlohmann::json::parse(cliOut.str());
+  const ChartCaptions shown = ShownCaptions(*out.chart);
+  for (std::size_t sign = 0; sign < shown.lblSign.size(); ++sign) {
+    EXPECT_EQ(shown.lblSign[sign], cli["SignContents"][sign]) << sign;
+  }
+  EXPECT_EQ(out.RTB->toPlainText(),
+            QString::fromStdString(cli["Reading"].get<std::string>()).replace("\r\n", "\n"));
+}
+
+// The year list follows the sky; a year the classic sky does not compute is refused by name.
+TEST_F(AtlasWindowTest, TheYearListFollowsTheSkyAndTheClassicSkyNamesThePreciseOne) {
+  window.SkyMenu().mnuSwiss->trigger();
+  EXPECT_EQ(in.cboYear->itemText(0), "1800");
+  EXPECT_EQ(in.cboYear->itemText(in.cboYear->count() - 1), "2399");
+  FillRequiredBoxes();
+  Choose(in.cboYear, "1850");
+  window.SkyMenu().mnuClassic->trigger();
+  EXPECT_EQ(in.cboYear->currentText(), "1850");  // kept, though the classic list starts at 1900
+  in.cmdCalculate->click();
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{"The classic sky computes 1900 to 2050; "
+                                                     "choose the precise sky (Sky menu, or "
+                                                     "--sky swiss) for 1850."});
+  EXPECT_EQ(window.FrontView(), in.Frame1);
+}
+
+// Digits typed into a list pick the number typed, not the first entry starting with each key.
+TEST_F(AtlasWindowTest, DigitsTypedIntoTheListsSelectTheNumberTyped) {
+  const struct {
+    QComboBox* list;
+    const char* keys;
+    const char* shown;
+  } cases[] = {
+      {in.cboMinute, "07", "7"},    {in.cboHour, "23", "23"},   {in.cboHour, "2", "2"},
+      {in.cboHour, "29", "9"},      {in.cboDate, "31", "31"},   {in.cboMonth, "11", "November"},
+      {in.cboYear, "1987", "1987"}, {in.cboSecond, "45", "45"},
+  };
+  for (const auto& c : cases) {
+    Choose(c.list, c.list == in.cboHour ? "14" : c.list->itemText(0));
+    c.list->setFocus();
+    QTest::qWait(QApplication::keyboardInputInterval() + 50);  // a pause starts over
+    QTest::keyClicks(c.list, c.keys);
+    EXPECT_EQ(c.list->currentText(), c.shown) << c.keys;
+  }
 }
 
 }  // namespace
