@@ -9,7 +9,7 @@
 namespace tarvel {
 
 /// Replaces the text of the box with a document's reading: each line in its colour, headings
-/// bold, entries underlined. The box scrolls back to the top.
+/// bold; nothing underlined, as nothing in it is a link. The box scrolls back to the top.
 void ShowReadingText(const std::vector<DocumentLine>& reading, QTextEdit& box);
 
 }  // namespace tarvel

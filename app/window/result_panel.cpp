@@ -53,8 +53,7 @@ ResultControls BuildResultView(QWidget* parent) {
   buttons->addStretch();
   buttons->addWidget(controls.cmdSave);
   auto* chartColumn = new QVBoxLayout;
-  chartColumn->addWidget(controls.chart);
-  chartColumn->addStretch();
+  chartColumn->addWidget(controls.chart, 1);
   chartColumn->addLayout(buttons);
   auto* readingColumn = new QVBoxLayout;
   readingColumn->addWidget(controls.lblSky);

@@ -5,28 +5,16 @@
 #include <numbers>
 
 #include "export/chart_palette.h"
+#include "tests/support/contrast.h"
 
 namespace tarvel {
 namespace {
 
-// Relative luminance and contrast ratio as WCAG 2 defines them.
-double Luminance(Rgb colour) {
-  const auto linear = [](std::uint8_t channel) {
-    const double c = channel / 255.0;
-    return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-  };
-  return 0.2126 * linear(colour.red) + 0.7152 * linear(colour.green) + 0.0722 * linear(colour.blue);
-}
-
-double Contrast(Rgb a, Rgb b) {
-  const double lighter = std::max(Luminance(a), Luminance(b));
-  const double darker = std::min(Luminance(a), Luminance(b));
-  return (lighter + 0.05) / (darker + 0.05);
-}
+using testing::Contrast;
+using testing::kReadableContrast;
+using testing::Luminance;
 
 constexpr Rgb kWhite{255, 255, 255};
-// The AA level of WCAG 2 for ordinary text.
-constexpr double kReadableContrast = 4.5;
 
 TEST(ChartPaletteTest, EveryPrintedTextReadsOnWhitePaper) {
   ASSERT_EQ(kPrintPalette.ground, kWhite);
@@ -70,6 +58,31 @@ TEST(ChartPaletteTest, TheScreenKeepsTheWindowsColoursOnItsOwnGround) {
   EXPECT_EQ(screen.Of(TextRole::SignBox), text);
   EXPECT_EQ(screen.squareGround, ground);
   EXPECT_FALSE(screen.fillsGround);
+}
+
+// The square's texts read on the desktop's window colours, light or dark: under a dark
+// palette the legend turns light red.
+TEST(ChartPaletteTest, TheSquareReadsInLightAndDarkDesktopColours) {
+  struct Desktop {
+    Rgb ground;
+    Rgb text;
+    Rgb legend;
+  };
+  const Desktop desktops[] = {
+      {{240, 240, 240}, {0, 0, 0}, kLegendColour},           // Fusion and Windows, light
+      {{255, 255, 255}, {20, 20, 20}, kLegendColour},        // white
+      {{53, 53, 53}, {255, 255, 255}, kLegendOnDarkColour},  // Fusion, dark
+      {{30, 30, 30}, {220, 220, 220}, kLegendOnDarkColour},  // a darker theme
+      {{0, 0, 0}, {255, 255, 255}, kLegendOnDarkColour},
+  };
+  for (const Desktop& desktop : desktops) {
+    const ChartPalette screen = ScreenPalette(desktop.ground, desktop.text);
+    EXPECT_EQ(screen.Of(TextRole::Legend), desktop.legend) << int(desktop.ground.red);
+    for (const TextRole role : {TextRole::SignBox, TextRole::SignNumber, TextRole::Legend}) {
+      EXPECT_GE(Contrast(screen.Of(role), screen.squareGround), kReadableContrast)
+          << "role " << static_cast<int>(role) << " on " << int(desktop.ground.red);
+    }
+  }
 }
 
 }  // namespace
