@@ -60,30 +60,5 @@ TEST(ChartPaletteTest, TheScreenKeepsTheWindowsColoursOnItsOwnGround) {
   EXPECT_FALSE(screen.fillsGround);
 }
 
-// The square's texts read on the desktop's window colours, light or dark: under a dark
-// palette the legend turns light red.
-TEST(ChartPaletteTest, TheSquareReadsInLightAndDarkDesktopColours) {
-  struct Desktop {
-    Rgb ground;
-    Rgb text;
-    Rgb legend;
-  };
-  const Desktop desktops[] = {
-      {{240, 240, 240}, {0, 0, 0}, kLegendColour},           // Fusion and Windows, light
-      {{255, 255, 255}, {20, 20, 20}, kLegendColour},        // white
-      {{53, 53, 53}, {255, 255, 255}, kLegendOnDarkColour},  // Fusion, dark
-      {{30, 30, 30}, {220, 220, 220}, kLegendOnDarkColour},  // a darker theme
-      {{0, 0, 0}, {255, 255, 255}, kLegendOnDarkColour},
-  };
-  for (const Desktop& desktop : desktops) {
-    const ChartPalette screen = ScreenPalette(desktop.ground, desktop.text);
-    EXPECT_EQ(screen.Of(TextRole::Legend), desktop.legend) << int(desktop.ground.red);
-    for (const TextRole role : {TextRole::SignBox, TextRole::SignNumber, TextRole::Legend}) {
-      EXPECT_GE(Contrast(screen.Of(role), screen.squareGround), kReadableContrast)
-          << "role " << static_cast<int>(role) << " on " << int(desktop.ground.red);
-    }
-  }
-}
-
 }  // namespace
 }  // namespace tarvel

