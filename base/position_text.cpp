@@ -14,6 +14,7 @@ namespace {
 
 // The degree sign U+00B0 in UTF-8, then a space.
 constexpr std::string_view kDegreeSign = "\xC2\xB0 ";
+constexpr std::string_view kBareDegreeSign = kDegreeSign.substr(0, 2);
 // Below 2^53 every whole double converts to an integer exactly.
 constexpr double kExactWholeLimit = 9007199254740992.0;
 // The longest whole number a double writes: 309 digits and a sign.
@@ -97,6 +98,16 @@ std::string ShortPosition(double longitudeDeg) {
   to = WriteText(to, AbbrevOf(parts.sign));
   *to++ = ' ';
   to = WriteTwoDigits(to, parts.minutes);
+  return std::string(text, to);
+}
+
+std::string DegreesInSign(double longitudeDeg) {
+  const ArcParts parts = Split(longitudeDeg);
+  char text[2 * kMaxWholeChars + 8];
+  char* to = WriteTwoDigits(text, parts.degrees);
+  to = WriteText(to, kBareDegreeSign);
+  to = WriteTwoDigits(to, parts.minutes);
+  *to++ = '\'';
   return std::string(text, to);
 }
 

@@ -22,4 +22,8 @@ std::string FormatPosition(double longitudeDeg);
 /// the position text (the seconds never carry into the minutes).
 std::string ShortPosition(double longitudeDeg);
 
+/// Degrees and arc-minutes within the sign, two digits each and truncated as in the position
+/// text, e.g. 45.5125 gives "15°30'" (the degree sign U+00B0 in UTF-8).
+std::string DegreesInSign(double longitudeDeg);
+
 }  // namespace tarvel

@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "base/planets.h"
+
 namespace tarvel {
 
 /// The twelve sidereal signs, three letters each, Aries first.
@@ -14,6 +16,11 @@ inline constexpr int kSignAbbrevLength = 3;
 inline constexpr std::array<std::string_view, kSignCount> kSignNames = {
     "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
     "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+
+/// The planet that rules each sign, by sign number (0 = Aries): the seven visible planets'
+/// classical rulerships.
+inline constexpr std::array<PlanetIndex, kSignCount> kSignLords = {
+    Mars, Venus, Mercury, Moon, Sun, Mercury, Venus, Mars, Jupiter, Saturn, Saturn, Jupiter};
 
 /// The sign `steps` signs after `sign` (before it when negative), 0 (Aries) to 11 (Pisces).
 constexpr int SignAfter(int sign, int steps) {

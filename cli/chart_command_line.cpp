@@ -145,6 +145,11 @@ CLI::App* AddChartSubcommand(CLI::App& app, ChartCommandLine& line) {
                  "Also print the Argala synthesis: which Argala stand or are obstructed, on each "
                  "planet and each house")
       ->excludes(json);
+  chart->add_flag("--degrees", line.request.details.degrees,
+                  "Write degrees and minutes beside each point in the chart's boxes, and the "
+                  "ascendant's line in the position list");
+  chart->add_flag("--retrograde", line.request.details.retrogradeMark,
+                  "Mark each planet moving backward with (R) in the chart's boxes");
   AddExportOptions(*chart, line);
   chart->footer(kChartExample);
   return chart;

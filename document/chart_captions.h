@@ -19,6 +19,8 @@ struct ChartCaptions {
   std::array<std::string, kPlanetCount> lblPlanet;            ///< legend lines
   std::array<std::string, kPlanetCount> lblPlanets_Name;      ///< position list: names
   std::array<std::string, kPlanetCount> lblPlanets_Position;  ///< position list: short positions
+  std::string ascendantName;      ///< a last line of the position list; empty when not shown
+  std::string ascendantPosition;  ///< the ascendant's short position; empty when not shown
   bool operator==(const ChartCaptions&) const = default;
 };
 

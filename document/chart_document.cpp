@@ -6,6 +6,7 @@
 #include "base/signs.h"
 #include "base/text.h"
 #include "base/zone_choice.h"
+#include "document/box_notes.h"
 #include "document/summary_text.h"
 #include "varga/varga.h"
 
@@ -93,23 +94,32 @@ std::vector<DocumentLine> MakeSummaryLines(const ChartResult& chart) {
 
 namespace {
 
+void AppendVargaSign(std::string& position, std::optional<int> sign) {
+  if (sign && !position.empty()) position.append("  ").append(SignAbbrev(*sign));
+}
+
 // The chart's captions; in a varga each position also names the body's sign there.
-ChartCaptions CaptionsOf(const ChartResult& chart) {
-  ChartCaptions captions = BuildChartCaptions(chart.signs, chart.positions.grahaDeg);
+ChartCaptions CaptionsOf(const ChartResult& chart, BoxDetails details) {
+  ChartCaptions captions = DetailedCaptions(chart.signs, chart.positions, details);
   if (!chart.varga) return captions;
   for (int p = 0; p < kPlanetCount; ++p) {
-    const auto sign = chart.signs.grahas[p];
-    if (sign) captions.lblPlanets_Position[p].append("  ").append(SignAbbrev(*sign));
+    AppendVargaSign(captions.lblPlanets_Position[p], chart.signs.grahas[p]);
   }
+  AppendVargaSign(captions.ascendantPosition, chart.signs.ascendant);
   return captions;
 }
 
 }  // namespace
 
-ChartDocument MakeChartDocument(const ChartState& state) {
+ChartDocument MakeChartDocument(const ChartState& state, BoxDetails details) {
   const ChartResult& chart = state.Chart;
-  return {MakeChartHeader(state), CaptionsOf(chart), MakeDocumentLines(chart),
-          MakeSummaryLines(chart)};
+  ChartDocument document{MakeChartHeader(state),
+                         CaptionsOf(chart, details),
+                         MakeDocumentLines(chart),
+                         MakeSummaryLines(chart),
+                         {}};
+  for (int sign = 0; sign < kSignCount; ++sign) document.boxNotes[sign] = BoxNoteLines(chart, sign);
+  return document;
 }
 
 std::string HeaderLine(const ChartHeader& header) {

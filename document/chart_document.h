@@ -1,10 +1,12 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "chart/chart_state.h"
+#include "document/box_details.h"
 #include "document/chart_captions.h"
 #include "document/reading_lines.h"
 
@@ -39,6 +41,8 @@ struct ChartDocument {
   /// The Argala synthesis, shown after the reading: its title and a blank line, then per
   /// planet and per house a heading, its entries (or "No Argala") and a blank line.
   std::vector<DocumentLine> summary;
+  /// By sign number, what each sign box holds as notes beside the chart (see BoxNoteLines).
+  std::array<std::vector<std::string>, kSignCount> boxNotes;
   bool operator==(const ChartDocument&) const = default;
 };
 
@@ -54,8 +58,8 @@ std::vector<DocumentLine> MakeDocumentLines(const ChartResult& chart);
 /// The Argala synthesis of a chart as lines (see ChartDocument::summary).
 std::vector<DocumentLine> MakeSummaryLines(const ChartResult& chart);
 
-/// The document of the state's last calculation.
-ChartDocument MakeChartDocument(const ChartState& state);
+/// The document of the state's last calculation, its boxes saying what `details` asks.
+ChartDocument MakeChartDocument(const ChartState& state, BoxDetails details = {});
 
 /// The header as one line for a narrow place such as the window's result view: its parts
 /// joined by " · ", the empty ones left out.

@@ -81,6 +81,24 @@ std::vector<QString> PositionSamples() {
   return samples;
 }
 
+// The samples a column's font must fit, with the ascendant's text where it is shown.
+std::vector<QString> AscendantSample(const std::string& text, std::vector<QString> samples) {
+  if (!text.empty()) samples.push_back(FromUtf8(text));
+  return samples;
+}
+
+// The ascendant's line below the planets', in the fonts of their columns.
+void PlaceAscendantLine(const ChartCaptions& captions, ChartCardLayout& card, QPointF origin) {
+  const double pxPerTwip = card.pxPerTwip;
+  card.ascendantName = OneLiner(TextRole::PlanetName, FromUtf8(captions.ascendantName),
+                                Scaled(PlanetNameLabelRect(kPlanetCount), origin, pxPerTwip),
+                                card.names[0].font, Qt::AlignLeft | Qt::AlignVCenter);
+  card.ascendantPosition =
+      OneLiner(TextRole::PlanetPosition, FromUtf8(captions.ascendantPosition),
+               Scaled(PlanetPositionLabelRect(kPlanetCount), origin, pxPerTwip),
+               card.positions[0].font, Qt::AlignLeft | Qt::AlignVCenter);
+}
+
 // A sign box less its margin and the strip from the top of its number down: the number
 // stands where the form put it, near the bottom right corner.
 QRectF SignTextArea(const ChartCardLayout& card, int sign) {
@@ -153,9 +171,11 @@ ChartCardLayout LayOutChartCard(const ChartCaptions& captions, QPointF origin, d
   card.legend = PlanetColumn(TextRole::Legend, captions.lblPlanet, legendRect,
                              card.square.topLeft(), pxPerTwip, device, font, {});
   card.names = PlanetColumn(TextRole::PlanetName, captions.lblPlanets_Name, nameRect, origin,
-                            pxPerTwip, device, font, {});
+                            pxPerTwip, device, font, AscendantSample(captions.ascendantName, {}));
   card.positions = PlanetColumn(TextRole::PlanetPosition, captions.lblPlanets_Position,
-                                positionRect, origin, pxPerTwip, device, font, PositionSamples());
+                                positionRect, origin, pxPerTwip, device, font,
+                                AscendantSample(captions.ascendantPosition, PositionSamples()));
+  if (!captions.ascendantName.empty()) PlaceAscendantLine(captions, card, origin);
   return card;
 }
 

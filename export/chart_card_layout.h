@@ -27,7 +27,9 @@ struct ChartCardLayout {
   std::array<PlacedText, kPlanetCount> legend;
   std::array<PlacedText, kPlanetCount> names;
   std::array<PlacedText, kPlanetCount> positions;
-  double pxPerTwip = 0;  ///< device units to a twip
+  PlacedText ascendantName;      ///< the position list's last line; no lines when not shown
+  PlacedText ascendantPosition;  ///< the ascendant's position; no lines when not shown
+  double pxPerTwip = 0;          ///< device units to a twip
 };
 
 /// Lays out the card with its top left corner at `origin`, `pxPerTwip` device units to a
@@ -48,6 +50,9 @@ void ForEachText(const ChartCardLayout& card, Visit visit) {
   }
   for (const auto* group : {&card.legend, &card.names, &card.positions}) {
     for (const PlacedText& text : *group) visit(text);
+  }
+  for (const PlacedText* text : {&card.ascendantName, &card.ascendantPosition}) {
+    if (!text->lines.isEmpty()) visit(*text);
   }
 }
 

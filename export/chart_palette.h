@@ -60,8 +60,18 @@ inline constexpr ChartPalette kPrintPalette{
     .fillsGround = true,
 };
 
-/// Colours for the window: the square on the system's light window colours, the legend dark
-/// red on it, and the position list in teal and yellow on the view's own dark ground.
+/// The legend's red on a dark window ground, where its dark red would not read: a light red of
+/// the same hue.
+inline constexpr Rgb kLegendOnDarkColour{255, 128, 128};
+
+/// True for a ground darker than mid grey by its luma (ITU-R BT.601 weights).
+constexpr bool IsDarkGround(Rgb ground) {
+  return 299 * ground.red + 587 * ground.green + 114 * ground.blue < 1000 * 128;
+}
+
+/// Colours for the window: the square on the system's window colours, the legend dark red on
+/// a light ground and light red on a dark one, and the position list in teal and yellow on
+/// the view's own dark ground.
 constexpr ChartPalette ScreenPalette(Rgb windowGround, Rgb windowText) {
   ChartPalette palette = kPrintPalette;
   const auto set = [&palette](TextRole role, Rgb colour) {
@@ -69,6 +79,7 @@ constexpr ChartPalette ScreenPalette(Rgb windowGround, Rgb windowText) {
   };
   set(TextRole::SignBox, windowText);
   set(TextRole::SignNumber, windowText);
+  set(TextRole::Legend, IsDarkGround(windowGround) ? kLegendOnDarkColour : kLegendColour);
   set(TextRole::PlanetName, kPlanetNameColour);
   set(TextRole::PlanetPosition, kPlanetPositionColour);
   set(TextRole::ReadingHeading, kReadingHeadingColour);

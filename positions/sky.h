@@ -15,6 +15,9 @@ struct SkyPositions {
   std::array<double, kPlanetCount> grahaDeg{};  ///< sidereal longitudes by PlanetIndex, 0-360
   double chartCorrection = 0;  ///< degrees added to tropical places: minus the ayanamsa
   SkyEphemeris ephemeris = SkyEphemeris::ClassicFormulas;
+  /// By PlanetIndex: the planet's longitude is decreasing at the instant. Always false for the
+  /// nodes, whose mean motion is always backward.
+  std::array<bool, kPlanetCount> retrograde{};
   bool operator==(const SkyPositions&) const = default;
 };
 

@@ -5,7 +5,7 @@
 #include <QComboBox>
 #include <QMenuBar>
 #include <QRadioButton>
-#include <QResizeEvent>
+#include <QScreen>
 #include <QSettings>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -14,6 +14,7 @@
 #include "app/atlas_form.h"
 #include "app/calculation_driver.h"
 #include "app/key_classes.h"
+#include "app/window/first_window_size.h"
 #include "app/window/form_mapping.h"
 #include "app/window/reading_files.h"
 #include "app/window/reading_text.h"
@@ -44,12 +45,25 @@ frmMain::frmMain(MessageSink& sink, const modHelp& help, QWidget* parent)
   menu_ = BuildMainMenu(menuBar());
   skyMenu_ = BuildSkyMenu(menuBar(), menu_.mnuHelp->menuAction());
   CreateViews();
+  ConnectViewOptions();
   ConnectInputView();
   ConnectMenusAndLinks();
   ConnectSkyMenu();
   ConnectAtlas();
   ConnectChartCommands();
-  resize(kInitialWidthPx, kInitialHeightPx);
+  // A larger font asks for more room than the natural size.
+  const QSize natural = QSize(kInitialWidthPx, kInitialHeightPx).expandedTo(sizeHint());
+  resize(FirstWindowSize(natural, screen()->availableGeometry().size()));
+}
+
+// The View menu's items; a chart on show says again what its boxes are now to say.
+void frmMain::ConnectViewOptions() {
+  auto* view = Named(new QMenu("&View", menuBar()), "mnuView");
+  menuBar()->insertMenu(skyMenu_.mnuSky->menuAction(), view);
+  viewOptions_ = new ResultViewOptions(view, result_, this);
+  connect(viewOptions_, &ResultViewOptions::detailsChanged, this, [this] {
+    if (FrontView() == result_.Frame2) ShowChart(Document());
+  });
 }
 
 void frmMain::CreateViews() {
@@ -171,11 +185,11 @@ void frmMain::ConnectChartCommands() {
   connect(views_, &QStackedWidget::currentChanged, this, &frmMain::EnableChartCommands);
   EnableChartCommands();
   connect(menu_.mnuPrint, &QAction::triggered, this,
-          [this] { PrintChartCommand(*printer_, sink_, MakeChartDocument(state_)); });
+          [this] { PrintChartCommand(*printer_, sink_, Document()); });
   connect(menu_.mnuExportPdf, &QAction::triggered, this,
-          [this] { ExportPdfCommand(*chooser_, sink_, MakeChartDocument(state_)); });
+          [this] { ExportPdfCommand(*chooser_, sink_, Document()); });
   connect(menu_.mnuExportImage, &QAction::triggered, this,
-          [this] { ExportImageCommand(*chooser_, sink_, MakeChartDocument(state_)); });
+          [this] { ExportImageCommand(*chooser_, sink_, Document()); });
 }
 
 void frmMain::EnableChartCommands() {
@@ -288,7 +302,7 @@ void frmMain::ShowComputedChart() {
     // The chart is shown in the varga the selector names, without computing the sky again.
     const std::optional<Varga> varga = ChosenVarga(*result_.cboVarga);
     if (state_.Chart.varga != varga) state_.Chart = InVarga(std::move(state_.Chart), varga);
-    ShowChart(MakeChartDocument(state_));
+    ShowChart(Document());
     result_.chart->SetExplainedChart(state_.Chart);
     return;
   }
@@ -298,6 +312,7 @@ void frmMain::ShowComputedChart() {
 
 void frmMain::ShowChart(const ChartDocument& document) {
   result_.chart->ShowCaptions(document.captions);
+  result_.chart->ShowNotes(document.boxNotes);
   // The sky has a line of its own beside the reading.
   ChartHeader header = document.header;
   const std::string sky = std::exchange(header.sky, {});
@@ -310,14 +325,6 @@ void frmMain::ShowChart(const ChartDocument& document) {
 
 void frmMain::BringResultViewToFront() {
   views_->setCurrentWidget(result_.Frame2);
-}
-
-// The chart grows with the window beyond its first size, as far as both sides allow.
-void frmMain::resizeEvent(QResizeEvent* event) {
-  QMainWindow::resizeEvent(event);
-  const double zoom = std::min(static_cast<double>(width()) / kInitialWidthPx,
-                               static_cast<double>(height()) / kInitialHeightPx);
-  result_.chart->SetPreferredZoom(zoom);
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

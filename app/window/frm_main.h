@@ -11,6 +11,7 @@
 #include "app/window/main_menu.h"
 #include "app/window/promotions.h"
 #include "app/window/result_panel.h"
+#include "app/window/result_view_options.h"
 #include "app/window/sky_menu.h"
 #include "atlas/lazy_atlas.h"
 #include "chart/chart_state.h"
@@ -63,6 +64,7 @@ class frmMain : public QMainWindow {
   const ResultControls& Result() const { return result_; }
   const MenuActions& Menu() const { return menu_; }
   const SkyMenuActions& SkyMenu() const { return skyMenu_; }
+  const ResultViewOptions& ViewOptions() const { return *viewOptions_; }
   /// The completions offered under txtCity.
   const CityCompleter& Cities() const { return *cities_; }
   const PromotionControls& Promotions() const { return promotions_; }
@@ -83,10 +85,10 @@ class frmMain : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void CreateViews();
+  void ConnectViewOptions();
   void ConnectInputView();
   void ConnectMenusAndLinks();
   void ConnectSkyMenu();
@@ -108,6 +110,8 @@ class frmMain : public QMainWindow {
   void ShowComputedChart();
   void ConnectChartCommands();
   void EnableChartCommands();
+  /// The document of the state's chart, its boxes saying what the View menu asks.
+  ChartDocument Document() const { return MakeChartDocument(state_, viewOptions_->Details()); }
 
   MessageSink& sink_;
   const modHelp& help_;
@@ -127,6 +131,7 @@ class frmMain : public QMainWindow {
   ResultControls result_;
   MenuActions menu_;
   SkyMenuActions skyMenu_;
+  ResultViewOptions* viewOptions_ = nullptr;
   CityCompleter* cities_ = nullptr;
   PromotionControls promotions_;
 };

@@ -1,9 +1,11 @@
 #include "app/window/rasi_chart_view.h"
 
 #include <QApplication>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <algorithm>
 #include <cmath>
 
@@ -74,8 +76,10 @@ int SignInDirection(int sign, int columnStep, int rowStep) {
 RasiChartView::RasiChartView(QWidget* parent) : QWidget(parent), palette_(SystemPalette()) {
   setObjectName("picDisplay");
   setAccessibleName("Rasi chart");
-  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+  // The height is the room the view offers; the width follows from it.
+  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
   setFocusPolicy(Qt::StrongFocus);
+  qApp->installEventFilter(this);
   LayOut();
 }
 
@@ -89,11 +93,56 @@ void RasiChartView::ShowCaptions(const ChartCaptions& captions) {
   update();
 }
 
-void RasiChartView::SetPreferredZoom(double zoom) {
-  zoom = std::max(zoom, 1.0);
-  if (zoom == preferredZoom_) return;
-  preferredZoom_ = zoom;
-  updateGeometry();
+void RasiChartView::ShowNotes(const std::array<std::vector<std::string>, kSignCount>& notes) {
+  for (int sign = 0; sign < kSignCount; ++sign) {
+    QStringList lines;
+    for (const std::string& line : notes[sign]) lines << FromUtf8(line);
+    notes_[sign] = lines.join('\n');
+  }
+}
+
+QString RasiChartView::NoteAt(QPointF point) const {
+  for (int sign = 0; sign < kSignCount; ++sign) {
+    if (layout_.signBoxes[sign].contains(point)) return notes_[sign];
+  }
+  return {};
+}
+
+bool RasiChartView::event(QEvent* event) {
+  switch (event->type()) {
+    case QEvent::ToolTip:
+      ShowNoteFor(*static_cast<QHelpEvent*>(event));
+      return true;
+    case QEvent::PaletteChange:
+      FollowSystemPalette();
+      break;
+    default:
+      break;
+  }
+  return QWidget::event(event);
+}
+
+// The view stands in the result view's own palette, which may hide a new desktop palette
+// from it; the application itself always hears of one.
+bool RasiChartView::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange) FollowSystemPalette();
+  return QWidget::eventFilter(watched, event);
+}
+
+// A new desktop palette gives the square new colours while the window is open.
+void RasiChartView::FollowSystemPalette() {
+  palette_ = SystemPalette();
+  update();
+}
+
+void RasiChartView::ShowNoteFor(QHelpEvent& help) {
+  const QString note = NoteAt(help.pos());
+  if (note.isEmpty()) {
+    QToolTip::hideText();
+    help.ignore();
+    return;
+  }
+  QToolTip::showText(help.globalPos(), note, this);
 }
 
 QSize RasiChartView::sizeHint() const {
@@ -210,6 +259,11 @@ void RasiChartView::CycleAtCursor() {
 }
 
 void RasiChartView::resizeEvent(QResizeEvent*) {
+  const double byHeight = std::max(1.0, static_cast<double>(height()) / NaturalSize(1).height());
+  if (byHeight != preferredZoom_) {
+    preferredZoom_ = byHeight;
+    updateGeometry();
+  }
   LayOut();
 }
 

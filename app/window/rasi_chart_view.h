@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QHelpEvent>
 #include <QWidget>
+#include <array>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "chart/chart_result.h"
 #include "document/argala_explanation.h"
@@ -13,8 +17,8 @@ namespace tarvel {
 
 /// The chart square and the position list beside it, drawn by the same painter as printed
 /// and exported charts. At its natural size it stands as the form placed its labels (15 twips
-/// to the pixel); given more room it grows, keeping its shape, with every caption's font
-/// chosen anew to fit its box.
+/// to the pixel); it asks for the width that the height it is given needs, and grows keeping
+/// its shape, with every caption's font chosen anew to fit its box.
 ///
 /// It explains a chart's Argala: a click on a planet's abbreviation, or on the rest of a sign
 /// box for its house, (or the arrow keys and Enter, which steps from the house through the
@@ -39,15 +43,17 @@ class RasiChartView : public QWidget {
   /// Removes the explanation, if any.
   void ClearExplanation();
 
+  /// Notes shown as a tooltip over each sign box, by sign number, one line each.
+  void ShowNotes(const std::array<std::vector<std::string>, kSignCount>& notes);
+
+  /// The note of the sign box at a point of the view; empty outside the boxes.
+  QString NoteAt(QPointF point) const;
+
   /// The captions and where they are drawn, in the view's coordinates, with their fonts.
   const ChartCardLayout& Layout() const { return layout_; }
 
   /// The colours the view draws in.
   const ChartPalette& Palette() const { return palette_; }
-
-  /// How much larger than its natural size the view asks to be (at least 1); the window
-  /// grows it with its own size.
-  void SetPreferredZoom(double zoom);
 
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
@@ -57,6 +63,8 @@ class RasiChartView : public QWidget {
   void explanationChanged(const QString& caption);
 
  protected:
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
@@ -68,10 +76,13 @@ class RasiChartView : public QWidget {
   void Toggle(ArgalaRecipient recipient);
   void StepCursor(int columnStep, int rowStep);
   void CycleAtCursor();
+  void ShowNoteFor(QHelpEvent& help);
+  void FollowSystemPalette();
 
   ChartCaptions captions_;
   std::optional<ChartResult> chart_;
   ChartOverlay overlay_;
+  std::array<QString, kSignCount> notes_;
   ChartCardLayout layout_;
   ChartPalette palette_;
   double preferredZoom_ = 1;

@@ -9,8 +9,9 @@ namespace {
 QTextCharFormat LineFormat(const TextStyle& style) {
   QTextCharFormat format;
   format.setForeground(QColor(style.colour.red, style.colour.green, style.colour.blue));
+  // The line emphasis is left out: underlined text reads as a link, and the entries' colour
+  // sets them apart already.
   format.setFontWeight(style.heading ? QFont::Bold : QFont::Normal);
-  format.setFontUnderline(style.line);
   return format;
 }
 

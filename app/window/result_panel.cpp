@@ -82,8 +82,7 @@ ResultControls BuildResultView(QWidget* parent) {
   buttons->addWidget(controls.cmdSave);
   auto* chartColumn = new QVBoxLayout;
   chartColumn->addLayout(SelectorRow(controls.cboVarga, controls.Frame2));
-  chartColumn->addWidget(controls.chart);
-  chartColumn->addStretch();
+  chartColumn->addWidget(controls.chart, 1);
   chartColumn->addLayout(buttons);
   auto* readingColumn = new QVBoxLayout;
   readingColumn->addWidget(controls.lblSky);

@@ -7,6 +7,7 @@
 #include "cli/chart/birth_options.h"
 #include "cli/chart/chart_exporter.h"
 #include "cli/chart/chart_from_options.h"
+#include "document/box_details.h"
 
 namespace tarvel::cli {
 
@@ -23,6 +24,7 @@ struct ChartRequest {
   std::optional<Varga> varga;           ///< the divisional chart, none for the plain Rasi chart
   ChartFormat format = ChartFormat::Text;
   bool summary = false;   ///< the text ends with the Argala synthesis
+  BoxDetails details;     ///< what the boxes say in the text and the files, beyond the default
   ExportTargets exports;  ///< PDF, SVG and PNG files, written after the reading is saved
 };
 

@@ -150,6 +150,16 @@ void PlaceJson(const ChartJsonSource& source, JsonText& json) {
   json.EndObject();
 }
 
+// The planets moving backward, in planet order.
+void RetrogradeJson(const ChartJsonSource& source, JsonText& json) {
+  const std::array<bool, kPlanetCount>& retrograde = Chart(source).positions.retrograde;
+  json.BeginArray();
+  for (int p = 0; p < kPlanetCount; ++p) {
+    if (retrograde[p]) json.String(kPlanetNames[p]);
+  }
+  json.EndArray();
+}
+
 using Source = ChartJsonSource;
 
 // Keys added since the first release come last, so that every earlier byte stays put.
@@ -211,6 +221,7 @@ constexpr ChartJsonKey kChartJsonKeys[] = {
      [](const Source& s, JsonText& j) { ArgalaSummaryJson(Chart(s), j); }},
     {"Varga", 0, [](const Source& s, JsonText& j) { VargaJson(Chart(s), j); },
      [](const Source& s) { return Chart(s).varga.has_value(); }},
+    {"Retrograde", 0, RetrogradeJson, [](const Source& s) { return Chart(s).error.empty(); }},
 };
 
 std::string KnownKeys() {

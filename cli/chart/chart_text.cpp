@@ -16,8 +16,7 @@ constexpr int kBoxWidth = 14;  // columns inside a box
 constexpr int kBoxPadding = 1;
 constexpr int kBoxTextWidth = kBoxWidth - 2 * kBoxPadding;
 constexpr int kMinBoxHeight = 5;  // lines inside a box, its sign number's line included
-constexpr int kCentreWidth = 2 * kBoxWidth + 1;
-constexpr int kCentreTextWidth = kCentreWidth - 2 * kBoxPadding;
+constexpr int kCentreTextWidth = 2 * kBoxWidth + 1 - 2 * kBoxPadding;
 constexpr int kListGap = 2;
 
 using Lines = std::vector<std::string>;
@@ -32,6 +31,44 @@ struct Grid {
 Lines WrapCaption(std::string_view caption, int width) {
   Lines lines = WrapText(caption, width);
   if (lines.empty()) lines.emplace_back();
+  return lines;
+}
+
+// The items of a sign box, e.g. "Asc", "Me 15°33' (R)".
+std::vector<std::string_view> SignItems(std::string_view caption) {
+  std::vector<std::string_view> items;
+  for (std::size_t start = 0; start < caption.size();) {
+    const std::size_t end = std::min(caption.find(kSignItemSeparator, start), caption.size());
+    items.push_back(caption.substr(start, end - start));
+    start = end + kSignItemSeparator.size();
+  }
+  return items;
+}
+
+// Room for the widest item with the " /" that may follow it, and never less than the boxes
+// have always had.
+int BoxTextWidth(const ChartCaptions& captions) {
+  int width = kBoxTextWidth;
+  for (const std::string& caption : captions.lblSign) {
+    for (std::string_view item : SignItems(caption))
+      width = std::max(width, DisplayWidth(item) + 2);
+  }
+  return width;
+}
+
+// A sign box's text wrapped at spaces, but never inside an item ("Me 15°33'"), so that a
+// planet stays beside its degrees.
+Lines WrapSignBox(std::string_view caption, int width) {
+  constexpr char kHeldSpace = '\x01';
+  std::string held;
+  for (std::string_view item : SignItems(caption)) {
+    if (!held.empty()) held.append(kSignItemSeparator);
+    const std::size_t start = held.size();
+    held.append(item);
+    std::replace(held.begin() + static_cast<std::ptrdiff_t>(start), held.end(), ' ', kHeldSpace);
+  }
+  Lines lines = WrapText(held, width);
+  for (std::string& line : lines) std::replace(line.begin(), line.end(), kHeldSpace, ' ');
   return lines;
 }
 
@@ -60,10 +97,10 @@ std::array<int, kChartGridSize> RowHeights(const std::array<Lines, kSignCount>& 
   return heights;
 }
 
-Grid MakeGrid(const std::array<int, kChartGridSize>& rowHeights) {
+Grid MakeGrid(const std::array<int, kChartGridSize>& rowHeights, int boxWidth) {
   Grid grid;
   for (int i = 1; i <= kChartGridSize; ++i) {
-    grid.columnX[i] = grid.columnX[i - 1] + kBoxWidth + 1;
+    grid.columnX[i] = grid.columnX[i - 1] + boxWidth + 1;
     grid.rowY[i] = grid.rowY[i - 1] + rowHeights[i - 1] + 1;
   }
   return grid;
@@ -90,52 +127,62 @@ void DrawLegend(TextCanvas& canvas, const Grid& grid, const Lines& legend) {
   int blockWidth = 0;
   for (const std::string& line : legend) blockWidth = std::max(blockWidth, DisplayWidth(line));
   const int centreHeight = grid.rowY[3] - grid.rowY[1] - 1;
-  const int left = grid.columnX[1] + 1 + (kCentreWidth - blockWidth) / 2;
+  const int centreWidth = grid.columnX[3] - grid.columnX[1] - 1;
+  const int left = grid.columnX[1] + 1 + (centreWidth - blockWidth) / 2;
   const int top = grid.rowY[1] + 1 + (centreHeight - static_cast<int>(legend.size())) / 2;
   for (std::size_t i = 0; i < legend.size(); ++i) {
     canvas.Put(left, top + static_cast<int>(i), legend[i]);
   }
 }
 
-int NameColumnWidth(const ChartCaptions& captions) {
-  int width = 0;
-  for (const std::string& name : captions.lblPlanets_Name) {
-    width = std::max(width, DisplayWidth(name));
-  }
+// The widest of a column's texts, the ascendant's line included.
+int ColumnWidth(const std::array<std::string, kPlanetCount>& texts, const std::string& last) {
+  int width = DisplayWidth(last);
+  for (const std::string& text : texts) width = std::max(width, DisplayWidth(text));
   return width;
+}
+
+int NameColumnWidth(const ChartCaptions& captions) {
+  return ColumnWidth(captions.lblPlanets_Name, captions.ascendantName);
 }
 
 int PositionColumnWidth(const ChartCaptions& captions) {
-  int width = 0;
-  for (const std::string& position : captions.lblPlanets_Position) {
-    width = std::max(width, DisplayWidth(position));
-  }
-  return width;
+  return ColumnWidth(captions.lblPlanets_Position, captions.ascendantPosition);
 }
 
-// The names and positions, one planet a line, from the first line inside the boxes.
+int PositionListLines(const ChartCaptions& captions) {
+  return kPlanetCount + (captions.ascendantName.empty() ? 0 : 1);
+}
+
+// The names and positions, one planet a line, from the first line inside the boxes; the
+// ascendant's line last, where shown.
 void DrawPositionList(TextCanvas& canvas, const ChartCaptions& captions, int left) {
   const int positionLeft = left + NameColumnWidth(captions) + 1;
   for (int p = 0; p < kPlanetCount; ++p) {
     canvas.Put(left, 1 + p, captions.lblPlanets_Name[p]);
     canvas.Put(positionLeft, 1 + p, captions.lblPlanets_Position[p]);
   }
+  if (captions.ascendantName.empty()) return;
+  canvas.Put(left, 1 + kPlanetCount, captions.ascendantName);
+  canvas.Put(positionLeft, 1 + kPlanetCount, captions.ascendantPosition);
 }
 
 }  // namespace
 
 std::string RenderChartText(const ChartCaptions& captions) {
+  const int boxTextWidth = BoxTextWidth(captions);
   std::array<Lines, kSignCount> boxLines;
   for (int sign = 0; sign < kSignCount; ++sign) {
-    boxLines[sign] = WrapText(captions.lblSign[sign], kBoxTextWidth);
+    boxLines[sign] = WrapSignBox(captions.lblSign[sign], boxTextWidth);
   }
   const Lines legend = LegendLines(captions);
-  const Grid grid = MakeGrid(RowHeights(boxLines, static_cast<int>(legend.size())));
+  const Grid grid = MakeGrid(RowHeights(boxLines, static_cast<int>(legend.size())),
+                             boxTextWidth + 2 * kBoxPadding);
 
   const int chartWidth = grid.columnX.back() + 1;
   const int listLeft = chartWidth + kListGap;
   const int width = listLeft + NameColumnWidth(captions) + 1 + PositionColumnWidth(captions);
-  TextCanvas canvas(width, std::max(grid.rowY.back() + 1, kPlanetCount + 1));
+  TextCanvas canvas(width, std::max(grid.rowY.back() + 1, PositionListLines(captions) + 1));
   for (int sign = 0; sign < kSignCount; ++sign) DrawSignBox(canvas, grid, sign, boxLines[sign]);
   DrawLegend(canvas, grid, legend);
   DrawPositionList(canvas, captions, listLeft);

@@ -1,7 +1,7 @@
 #include "positions/classic/classic_sky.h"
 
-#include "positions/classic/moon.h"
 #include "positions/classic/ascendant.h"
+#include "positions/classic/moon.h"
 #include "positions/classic/planet_longitudes.h"
 
 namespace tarvel {
@@ -16,6 +16,7 @@ SkyResult ClassicSky::Positions(const BirthInstant& instant) const {
   sky.chartCorrection = ascendant.chartCorrection;
   sky.grahaDeg = CalculatePlanets(UniversalCivilTime(instant), ascendant.chartCorrection);
   sky.grahaDeg[Moon] = CalculateMoon(classic);
+  sky.retrograde = ClassicRetrograde(UniversalCivilTime(instant));
   sky.ephemeris = SkyEphemeris::ClassicFormulas;
   return result;
 }

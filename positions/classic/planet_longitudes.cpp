@@ -21,6 +21,9 @@ constexpr std::array<std::pair<PlanetIndex, ElementSet>, kElementSetCount> kOrbi
     {Saturn, SaturnElements},
 }};
 
+constexpr long long kHalfDaySeconds = 12 * 60 * 60;
+constexpr double kHalfCircleDeg = 180;
+
 }  // namespace
 
 double ChartSiderealLongitude(double tropicalDeg, double correctionDeg) {
@@ -43,6 +46,19 @@ std::array<double, kPlanetCount> CalculatePlanets(const CivilTime& universal,
   longitudes[NNode] = nodes.rahuDeg;
   longitudes[SNode] = nodes.ketuDeg;
   return longitudes;
+}
+
+std::array<bool, kPlanetCount> ClassicRetrograde(const CivilTime& universal) {
+  // The correction cancels in the difference, so none is applied.
+  const auto before = CalculatePlanets(ShiftSeconds(universal, -kHalfDaySeconds), 0);
+  const auto after = CalculatePlanets(ShiftSeconds(universal, kHalfDaySeconds), 0);
+  std::array<bool, kPlanetCount> retrograde{};
+  for (const auto& [planet, elementSet] : kOrbitGrahas) {
+    // A day's motion is a few degrees at most, so a difference past half a turn crossed 0°.
+    const double motionDeg = after[planet] - before[planet];
+    retrograde[planet] = motionDeg < 0 ? motionDeg > -kHalfCircleDeg : motionDeg > kHalfCircleDeg;
+  }
+  return retrograde;
 }
 
 }  // namespace tarvel

@@ -19,4 +19,9 @@ double ChartSiderealLongitude(double tropicalDeg, double correctionDeg);
 std::array<double, kPlanetCount> CalculatePlanets(const CivilTime& universal,
                                                   double chartCorrection);
 
+/// By PlanetIndex, whether the classic longitude of each of the Sun and the five planets is
+/// decreasing at an instant of universal time: the longitude half a day later is behind the one
+/// half a day earlier. False for the Moon and the nodes.
+std::array<bool, kPlanetCount> ClassicRetrograde(const CivilTime& universal);
+
 }  // namespace tarvel

@@ -28,7 +28,7 @@ struct ThreadDataFolder {
 thread_local ThreadDataFolder threadFolder;
 
 SwissAngle Refused(std::string message) {
-  return SwissAngle{0, false, std::move(message)};
+  return SwissAngle{0, 0, false, std::move(message)};
 }
 
 std::string LibraryRefusal(const char* message) {
@@ -37,8 +37,8 @@ std::string LibraryRefusal(const char* message) {
 
 // The library answers with the flags it used: SEFLG_MOSEPH instead of SEFLG_SWIEPH when it
 // could not open the data files and fell back to its built-in ephemeris.
-SwissAngle Accepted(double deg, int returnedFlags) {
-  return SwissAngle{deg, (returnedFlags & SEFLG_MOSEPH) != 0, {}};
+SwissAngle Accepted(double deg, int returnedFlags, double speedDegPerDay = 0) {
+  return SwissAngle{deg, speedDegPerDay, (returnedFlags & SEFLG_MOSEPH) != 0, {}};
 }
 
 // What is wrong with a value no ephemeris gives, which a damaged data file can cause.
@@ -125,11 +125,11 @@ void ReleaseThreadState() {
 SwissAngle SiderealLongitude(double jdUt, int body) {
   std::array<double, 6> place{};
   std::array<char, AS_MAXCH> message{};
-  const int flags =
-      swe_calc_ut(jdUt, body, kEphemerisFlag | SEFLG_SIDEREAL, place.data(), message.data());
+  const int flags = swe_calc_ut(jdUt, body, kEphemerisFlag | SEFLG_SIDEREAL | SEFLG_SPEED,
+                                place.data(), message.data());
   if (flags < 0) return Refused(LibraryRefusal(message.data()));
   if (const char* damage = Damage(place[0])) return Damaged(BodyName(body), damage);
-  return Accepted(place[0], flags);
+  return Accepted(place[0], flags, place[3]);
 }
 
 SwissAngle SiderealAscendant(double jdUt, double latitudeDeg, double longitudeDeg) {

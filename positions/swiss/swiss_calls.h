@@ -7,9 +7,10 @@ namespace tarvel {
 
 /// One angle from the Swiss Ephemeris, or the library's reason for refusing it.
 struct SwissAngle {
-  double deg = 0;            ///< degrees in 0-360; 0 when refused, as is a value out of range
-  bool fromMoshier = false;  ///< the data files were missing, so the built-in ephemeris served
-  std::string error;         ///< empty unless refused
+  double deg = 0;             ///< degrees in 0-360; 0 when refused, as is a value out of range
+  double speedDegPerDay = 0;  ///< the angle's daily motion, negative when moving backward
+  bool fromMoshier = false;   ///< the data files were missing, so the built-in ephemeris served
+  std::string error;          ///< empty unless refused
 };
 
 /// The folders the data files are read from, separated by ':' as the library takes them:
@@ -35,7 +36,7 @@ void ReleaseThreadState();
 
 /// Geocentric sidereal longitude of `body` (an SE_ planet number) at `jdUt` (Julian day,
 /// universal time), in the calling thread's sidereal mode, from the data files where the
-/// library finds them.
+/// library finds them, with its daily motion.
 SwissAngle SiderealLongitude(double jdUt, int body);
 
 /// Sidereal ascendant at `jdUt` for a place (latitude North positive, longitude East positive,

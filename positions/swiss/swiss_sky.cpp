@@ -16,6 +16,7 @@ constexpr double kFullCircleDeg = 360;
 
 struct GrahaPlaces {
   std::array<double, kPlanetCount> deg{};
+  std::array<bool, kPlanetCount> retrograde{};
   bool fromMoshier = false;
   std::string error;
 };
@@ -32,8 +33,9 @@ GrahaPlaces SiderealGrahas(double jdUt, NodeKind node) {
   GrahaPlaces places;
   for (int planet = Sun; planet <= NNode; ++planet) {
     SwissAngle longitude = SiderealLongitude(jdUt, SwissBody(PlanetIndex{planet}, node));
-    if (!longitude.error.empty()) return GrahaPlaces{{}, false, std::move(longitude.error)};
+    if (!longitude.error.empty()) return GrahaPlaces{{}, {}, false, std::move(longitude.error)};
     places.deg[planet] = longitude.deg;
+    places.retrograde[planet] = planet < NNode && longitude.speedDegPerDay < 0;
     places.fromMoshier = places.fromMoshier || longitude.fromMoshier;
   }
   places.deg[SNode] = Opposite(places.deg[NNode]);
@@ -50,7 +52,8 @@ SkyResult PositionsAt(double jdUt, const BirthInstant& place, NodeKind node) {
   if (!ayanamsa.error.empty()) return Refusal(std::move(ayanamsa.error));
   return SkyResult{
       SkyPositions{ascendant.deg, grahas.deg, -ayanamsa.deg,
-                   grahas.fromMoshier ? SkyEphemeris::Moshier : SkyEphemeris::SwissFiles},
+                   grahas.fromMoshier ? SkyEphemeris::Moshier : SkyEphemeris::SwissFiles,
+                   grahas.retrograde},
       {}};
 }
 

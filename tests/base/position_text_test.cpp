@@ -63,7 +63,12 @@ TEST(ShortPositionTest, TwoDigitDegreesSignAndTwoDigitMinutes) {
       {Dms(11, 29, 59, 59), "29 Pis 59"}, {Dms(8, 16, 31, 59), "16 Sag 31"},
       {Dms(3, 10, 5, 0), "10 Can 05"},    {Dms(1, 15, 30, 45), "15 Tau 30"},
   };
-  for (const ShortCase& c : cases) EXPECT_EQ(ShortPosition(c.longitudeDeg), c.text) << c.text;
+  for (const ShortCase& c : cases) {
+    EXPECT_EQ(ShortPosition(c.longitudeDeg), c.text) << c.text;
+    // The boxes' degrees are the same two truncated figures, with the degree sign and a prime.
+    const std::string boxed = std::string(c.text, 2) + "\xC2\xB0" + (c.text + 7) + "'";
+    EXPECT_EQ(DegreesInSign(c.longitudeDeg), boxed) << c.text;
+  }
 }
 
 TEST(SignOfLongitudeTest, FollowsThePositionText) {

@@ -92,6 +92,19 @@ TEST(ChartTextTest, LongContentsWrapAndDeepenTheirRow) {
   EXPECT_EQ(RenderChartText(captions), expected);
 }
 
+// With degrees the boxes widen to the widest item and its " /", and no item is broken.
+TEST(ChartTextTest, DegreesWidenTheBoxesAndTheAscendantEndsTheList) {
+  ChartCaptions captions = WorkedChartCaptions();
+  captions.lblSign[0] = "Asc 03°30' / S 10°07' / Me 12°07' (R)";
+  captions.ascendantName = "Ascendant";
+  captions.ascendantPosition = "03 Ari 30";
+  const std::string text = RenderChartText(captions);
+  for (const char* row : {"│ V / SN          │ Asc 03°30' /    │", "│ S 10°07' /      │",
+                          "│ Me 12°07' (R)   │  ", "│  Ascendant 03 Ari 30\n"}) {
+    EXPECT_NE(text.find(row), std::string::npos) << row;
+  }
+}
+
 TEST(WrapTextTest, BreaksAfterSlashes) {
   EXPECT_EQ(WrapText("Asc / S / Me / V", 12), (Lines{"Asc / S /", "Me / V"}));
   EXPECT_EQ(WrapText("Asc / S / Me", 12), (Lines{"Asc / S / Me"}));

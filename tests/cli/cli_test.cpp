@@ -111,11 +111,13 @@ TEST(CliChartTest, JsonHoldsEveryKeyInOrder) {
   std::vector<std::string> keys;
   for (const auto& item : chart.items()) keys.push_back(item.key());
   const std::vector<std::string> expected = {
-      "BirthData",        "ZoneRow",      "AscendantPosition", "MoonPosition", "ChartCorrection",
-      "PlanetNames",      "GrahaNames",   "PlanetSigns",       "PlanetHouses", "ArgalaList",
-      "VirodhargalaList", "SignContents", "Reading",           "Sky",          "Longitudes",
-      "Instant",          "ArgalaSummary"};
+      "BirthData",        "ZoneRow",       "AscendantPosition", "MoonPosition", "ChartCorrection",
+      "PlanetNames",      "GrahaNames",    "PlanetSigns",       "PlanetHouses", "ArgalaList",
+      "VirodhargalaList", "SignContents",  "Reading",           "Sky",          "Longitudes",
+      "Instant",          "ArgalaSummary", "Retrograde"};
   EXPECT_EQ(keys, expected);
+  // Saturn moved backward from 30 August 1999 to 12 January 2000; the others forward.
+  EXPECT_EQ(chart["Retrograde"], nlohmann::ordered_json::parse(R"(["Saturn"])"));
   std::vector<std::string> birthKeys;
   for (const auto& item : chart["BirthData"].items()) birthKeys.push_back(item.key());
   const std::vector<std::string> expectedBirthKeys = {

@@ -5,28 +5,16 @@
 #include <numbers>
 
 #include "export/chart_palette.h"
+#include "tests/support/contrast.h"
 
 namespace tarvel {
 namespace {
 
-// Relative luminance and contrast ratio as WCAG 2 defines them.
-double Luminance(Rgb colour) {
-  const auto linear = [](std::uint8_t channel) {
-    const double c = channel / 255.0;
-    return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-  };
-  return 0.2126 * linear(colour.red) + 0.7152 * linear(colour.green) + 0.0722 * linear(colour.blue);
-}
-
-double Contrast(Rgb a, Rgb b) {
-  const double lighter = std::max(Luminance(a), Luminance(b));
-  const double darker = std::min(Luminance(a), Luminance(b));
-  return (lighter + 0.05) / (darker + 0.05);
-}
+using testing::Contrast;
+using testing::kReadableContrast;
+using testing::Luminance;
 
 constexpr Rgb kWhite{255, 255, 255};
-// The AA level of WCAG 2 for ordinary text.
-constexpr double kReadableContrast = 4.5;
 
 TEST(ChartPaletteTest, EveryPrintedTextReadsOnWhitePaper) {
   ASSERT_EQ(kPrintPalette.ground, kWhite);

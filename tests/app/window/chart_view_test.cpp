@@ -17,13 +17,24 @@ QRectF InSquare(const ChartCardLayout& layout, const QRectF& box) {
   return box.translated(-layout.square.topLeft());
 }
 
-// Twips at 15 to the pixel: the square is 4200 twips, so 280 pixels, 72 from the list's left.
+// How many times its natural size (15 twips to the pixel) the view draws the chart.
+double Zoom(const ChartCardLayout& layout) {
+  return layout.pxPerTwip * 15;
+}
+
+void ExpectNear(const QRectF& shown, const QRectF& natural, double zoom, int sign) {
+  EXPECT_EQ(shown.toRect(), QRectF(natural.topLeft() * zoom, natural.size() * zoom).toRect())
+      << "sign " << sign;
+}
+
+// Twips at 15 to the pixel: the square is 4200 twips, so 280 pixels, 72 from the list's left;
+// the view draws it as large as its room allows, in the same proportions.
 TEST_F(ChartViewTest, SquareAndSignBoxesStandWhereTheFormPutsThem) {
   window.BringResultViewToFront();
   QTest::qWait(0);
   const ChartCardLayout& layout = out.chart->Layout();
-  EXPECT_EQ(out.chart->size(), QSize(355, 286)) << "at the window's first size";
-  EXPECT_EQ(layout.square, QRectF(72, 3, 280, 280));
+  const double zoom = Zoom(layout);
+  ExpectNear(layout.square, {72, 3, 280, 280}, zoom, -1);
   struct Box {
     int sign;
     QRectF rect;
@@ -34,8 +45,8 @@ TEST_F(ChartViewTest, SquareAndSignBoxesStandWhereTheFormPutsThem) {
                                   {8, {0, 210, 70, 70}},    // Sagittarius, bottom left
                                   {11, {0, 0, 70, 70}}}};   // Pisces, top left
   for (const Box& box : boxes) {
-    EXPECT_EQ(InSquare(layout, layout.signBoxes[static_cast<std::size_t>(box.sign)]), box.rect)
-        << "sign " << box.sign;
+    ExpectNear(InSquare(layout, layout.signBoxes[static_cast<std::size_t>(box.sign)]), box.rect,
+               zoom, box.sign);
   }
 }
 
@@ -101,22 +112,29 @@ TEST_F(ChartViewTest, AtTheFirstSizeTheWidestCaptionsFit) {
   }
 }
 
-// The chart grows with the window, in its own shape, and shrinks back; at every size each
-// caption still fits.
+// The chart grows with the window, in its own shape, taking the height the view offers, and
+// shrinks back; at every size each caption still fits.
 TEST_F(ChartViewTest, TheChartGrowsWithTheWindow) {
   out.chart->ShowCaptions(FullestCaptions(2));
   window.BringResultViewToFront();
+  QTest::qWait(50);
   const QSize first = window.size();
+  const QRectF firstSquare = out.chart->Layout().square;
   for (const double scale : {1.5, 2.0, 1.0}) {
     window.resize((QSizeF(first) * scale).toSize());
     QTest::qWait(50);
     const double square = out.chart->Layout().square.width();
-    EXPECT_GE(square, 280 * scale * 0.9) << "scale " << scale;
-    EXPECT_LE(square, 280 * scale * 1.1) << "scale " << scale;
+    EXPECT_GE(square, firstSquare.width() * scale * 0.9) << "scale " << scale;
+    // The header and the buttons keep their height, so the chart gains more than the window.
+    EXPECT_LE(out.chart->Layout().area.bottom(), out.chart->height() + 0.5) << "scale " << scale;
     EXPECT_DOUBLE_EQ(out.chart->Layout().square.height(), square);
+    // No empty band below the chart: it reaches down to the buttons.
+    const QPoint cardBottom(0, static_cast<int>(out.chart->Layout().area.bottom()));
+    const int chartBottom = out.chart->mapTo(out.Frame2, cardBottom).y();
+    EXPECT_LE(out.cmdBack->mapTo(out.Frame2, QPoint(0, 0)).y() - chartBottom, 12) << scale;
     ExpectEveryCaptionFits(*out.chart);
   }
-  EXPECT_EQ(out.chart->Layout().square, QRectF(72, 3, 280, 280));
+  EXPECT_EQ(out.chart->Layout().square, firstSquare);
 }
 
 // The result view shows the document it is handed, not what the window last computed.

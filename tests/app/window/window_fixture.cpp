@@ -46,8 +46,12 @@ ChartCaptions ShownCaptions(const RasiChartView& chart) {
     return shown;
   };
   const ChartCardLayout& layout = chart.Layout();
-  return {texts(layout.signTexts), texts(layout.legend), texts(layout.names),
-          texts(layout.positions)};
+  return {texts(layout.signTexts),
+          texts(layout.legend),
+          texts(layout.names),
+          texts(layout.positions),
+          layout.ascendantName.lines.join(' ').toStdString(),
+          layout.ascendantPosition.lines.join(' ').toStdString()};
 }
 
 WindowTest::WindowTest() {
