@@ -98,10 +98,10 @@ ChartCaptions CaptionsOf(const ChartResult& chart) {
 
 }  // namespace
 
-ChartDocument MakeChartDocument(const ChartState& state) {
+ChartDocument MakeChartDocument(const ChartState& state, ChartStyle style) {
   const ChartResult& chart = state.Chart;
   return {MakeChartHeader(state), CaptionsOf(chart), MakeDocumentLines(chart),
-          MakeSummaryLines(chart)};
+          MakeSummaryLines(chart), ChartFace{style, chart.signs.ascendant.value_or(0)}};
 }
 
 std::string HeaderLine(const ChartHeader& header) {

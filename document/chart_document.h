@@ -5,6 +5,7 @@
 
 #include "chart/chart_state.h"
 #include "document/chart_captions.h"
+#include "document/chart_style.h"
 #include "document/reading_lines.h"
 
 namespace tarvel {
@@ -36,6 +37,7 @@ struct ChartDocument {
   /// The Argala synthesis, shown after the reading: its title and a blank line, then per
   /// planet and per house a heading, its entries (or "No Argala") and a blank line.
   std::vector<DocumentLine> summary;
+  ChartFace face;  ///< how the square is drawn
   bool operator==(const ChartDocument&) const = default;
 };
 
@@ -48,8 +50,8 @@ std::vector<DocumentLine> MakeDocumentLines(const ChartResult& chart);
 /// The Argala synthesis of a chart as lines (see ChartDocument::summary).
 std::vector<DocumentLine> MakeSummaryLines(const ChartResult& chart);
 
-/// The document of the state's last calculation.
-ChartDocument MakeChartDocument(const ChartState& state);
+/// The document of the state's last calculation, its square drawn in `style`.
+ChartDocument MakeChartDocument(const ChartState& state, ChartStyle style = ChartStyle::South);
 
 /// The header as one line for a narrow place such as the window's result view: its parts
 /// joined by " · ", the empty ones left out.

@@ -40,7 +40,12 @@ void PaintChartCard(QPainter& painter, const ChartCardLayout& card, const ChartP
   frame.setJoinStyle(Qt::MiterJoin);
   painter.setPen(frame);
   painter.setBrush(Qt::NoBrush);
-  for (const QRectF& box : card.signBoxes) painter.drawRect(box);
+  if (card.face.style == ChartStyle::South) {
+    for (const QRectF& box : card.signBoxes) painter.drawRect(box);
+  } else {
+    painter.drawRect(card.square);
+    for (const QLineF& line : card.frameLines) painter.drawLine(line);
+  }
   painter.setRenderHint(QPainter::TextAntialiasing);
   ForEachText(card, [&](const PlacedText& text) { PaintText(painter, text, palette); });
   painter.restore();

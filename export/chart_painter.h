@@ -16,7 +16,7 @@ QColor ToQColor(Rgb colour);
 void PaintText(QPainter& painter, const PlacedText& text, const ChartPalette& palette);
 
 /// Draws the chart card: the ground (when the palette fills it), the square with its twelve
-/// boxes, and every text.
+/// boxes or cells in the card's style, and every text.
 void PaintChartCard(QPainter& painter, const ChartCardLayout& card, const ChartPalette& palette);
 
 }  // namespace tarvel

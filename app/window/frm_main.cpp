@@ -18,6 +18,7 @@
 #include "app/window/reading_files.h"
 #include "app/window/reading_text.h"
 #include "app/window/sky_preference.h"
+#include "app/window/view_preference.h"
 #include "document/chart_document.h"
 #include "web/about/frm_about.h"
 #include "web/about/mod_help.h"
@@ -39,10 +40,12 @@ frmMain::frmMain(MessageSink& sink, const modHelp& help, QWidget* parent)
   setWindowIcon(ProgramIcon());
   menu_ = BuildMainMenu(menuBar());
   skyMenu_ = BuildSkyMenu(menuBar(), menu_.mnuHelp->menuAction());
+  viewMenu_ = BuildViewMenu(menuBar(), skyMenu_.mnuSky->menuAction());
   CreateViews();
   ConnectInputView();
   ConnectMenusAndLinks();
   ConnectSkyMenu();
+  ConnectViewMenu();
   ConnectAtlas();
   ConnectChartCommands();
   resize(kInitialWidthPx, kInitialHeightPx);
@@ -110,6 +113,24 @@ void frmMain::ChooseSky() {
   ShowComputedChart();
 }
 
+void frmMain::ConnectViewMenu() {
+  chartStyle_ = LoadChartStyle(QSettings());
+  ShowChartStyle(viewMenu_, chartStyle_);
+  for (QAction* action : viewMenu_.chartStyle) {
+    connect(action, &QAction::triggered, this, &frmMain::ChooseChartStyle);
+  }
+}
+
+// A new style is remembered for the next run; a chart on show is drawn again in it.
+void frmMain::ChooseChartStyle() {
+  const ChartStyle chosen = ChosenChartStyle(viewMenu_);
+  if (chosen == chartStyle_) return;
+  chartStyle_ = chosen;
+  QSettings settings;
+  SaveChartStyle(settings, chartStyle_);
+  if (FrontView() == result_.Frame2) ShowChart(Document());
+}
+
 void frmMain::ConnectAtlas() {
   cities_ = new CityCompleter(input_.txtCity, atlas_,
                               [this](const Place& place) { FillFromAtlas(place); });
@@ -161,11 +182,11 @@ void frmMain::ConnectChartCommands() {
   connect(views_, &QStackedWidget::currentChanged, this, &frmMain::EnableChartCommands);
   EnableChartCommands();
   connect(menu_.mnuPrint, &QAction::triggered, this,
-          [this] { PrintChartCommand(*printer_, sink_, MakeChartDocument(state_)); });
+          [this] { PrintChartCommand(*printer_, sink_, Document()); });
   connect(menu_.mnuExportPdf, &QAction::triggered, this,
-          [this] { ExportPdfCommand(*chooser_, sink_, MakeChartDocument(state_)); });
+          [this] { ExportPdfCommand(*chooser_, sink_, Document()); });
   connect(menu_.mnuExportImage, &QAction::triggered, this,
-          [this] { ExportImageCommand(*chooser_, sink_, MakeChartDocument(state_)); });
+          [this] { ExportImageCommand(*chooser_, sink_, Document()); });
 }
 
 void frmMain::EnableChartCommands() {
@@ -270,7 +291,7 @@ bool frmMain::OpenWith(const std::function<bool()>& open) {
 // front, so nothing of it can be printed or exported.
 void frmMain::ShowComputedChart() {
   if (state_.Chart.error.empty()) {
-    ShowChart(MakeChartDocument(state_));
+    ShowChart(Document());
     return;
   }
   views_->setCurrentWidget(input_.Frame1);
@@ -278,7 +299,7 @@ void frmMain::ShowComputedChart() {
 }
 
 void frmMain::ShowChart(const ChartDocument& document) {
-  result_.chart->ShowCaptions(document.captions);
+  result_.chart->ShowCaptions(document.captions, document.face);
   // The sky has a line of its own beside the reading.
   ChartHeader header = document.header;
   const std::string sky = std::exchange(header.sky, {});

@@ -12,6 +12,7 @@
 #include "app/window/promotions.h"
 #include "app/window/result_panel.h"
 #include "app/window/sky_menu.h"
+#include "app/window/view_menu.h"
 #include "atlas/lazy_atlas.h"
 #include "chart/chart_state.h"
 #include "chart/skies.h"
@@ -63,6 +64,7 @@ class frmMain : public QMainWindow {
   const ResultControls& Result() const { return result_; }
   const MenuActions& Menu() const { return menu_; }
   const SkyMenuActions& SkyMenu() const { return skyMenu_; }
+  const ViewMenuActions& ViewMenu() const { return viewMenu_; }
   /// The completions offered under txtCity.
   const CityCompleter& Cities() const { return *cities_; }
   const PromotionControls& Promotions() const { return promotions_; }
@@ -92,6 +94,10 @@ class frmMain : public QMainWindow {
   void ConnectSkyMenu();
   void ConnectAtlas();
   void ChooseSky();
+  void ConnectViewMenu();
+  void ChooseChartStyle();
+  /// The document of the chart on show, in the chosen style.
+  ChartDocument Document() const { return MakeChartDocument(state_, chartStyle_); }
   void FillFromAtlas(const Place& place);
   void RefillZoneFromAtlas();
   void ForgetAtlasPlace();
@@ -127,6 +133,8 @@ class frmMain : public QMainWindow {
   ResultControls result_;
   MenuActions menu_;
   SkyMenuActions skyMenu_;
+  ViewMenuActions viewMenu_;
+  ChartStyle chartStyle_ = ChartStyle::South;
   CityCompleter* cities_ = nullptr;
   PromotionControls promotions_;
 };

@@ -17,8 +17,9 @@ class RasiChartView : public QWidget {
  public:
   explicit RasiChartView(QWidget* parent = nullptr);
 
-  /// Shows every caption of a calculation: sign boxes, legend and position list.
-  void ShowCaptions(const ChartCaptions& captions);
+  /// Shows every caption of a calculation: sign boxes, legend and position list, the square
+  /// drawn as `face` says.
+  void ShowCaptions(const ChartCaptions& captions, const ChartFace& face = {});
 
   /// The captions and where they are drawn, in the view's coordinates, with their fonts.
   const ChartCardLayout& Layout() const { return layout_; }
@@ -41,6 +42,7 @@ class RasiChartView : public QWidget {
   void LayOut();
 
   ChartCaptions captions_;
+  ChartFace face_;
   ChartCardLayout layout_;
   ChartPalette palette_;
   double preferredZoom_ = 1;

@@ -8,6 +8,7 @@
 
 #include "base/text.h"
 #include "cli/chart/quoted_input.h"
+#include "cli/chart/style_options.h"
 #include "cli/chart/varga_options.h"
 
 namespace tarvel::cli {
@@ -71,6 +72,9 @@ std::optional<std::string> BirthFields::SetFromText(BatchField field, std::strin
   if (field == BatchField::Varga) {
     return text.empty() ? std::nullopt : ReadVarga(text, options_.varga);
   }
+  if (field == BatchField::Style) {
+    return text.empty() ? std::nullopt : ReadChartStyle(text, options_.style);
+  }
   if (field >= BatchField::Sky) return SetSkyChoice(field, text, options_.sky);
   const bool optional = field >= BatchField::Name;
   if (!(optional && text.empty())) SetText(field, std::string(text));
@@ -112,6 +116,7 @@ void BirthFields::SetText(BatchField field, std::string text) {
     case BatchField::Ayanamsa:
     case BatchField::Node:
     case BatchField::Varga:
+    case BatchField::Style:
       break;
   }
 }

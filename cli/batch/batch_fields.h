@@ -30,14 +30,15 @@ enum class BatchField {
   Sky,
   Ayanamsa,
   Node,
-  Varga
+  Varga,
+  Style
 };
-inline constexpr int kBatchFieldCount = 15;
+inline constexpr int kBatchFieldCount = 16;
 
 /// The field names in BatchField order.
 inline constexpr std::array<std::string_view, kBatchFieldCount> kBatchFieldNames = {
-    "date",  "time",    "zone",  "lat", "lon",      "dst",  "name", "city",
-    "state", "country", "place", "sky", "ayanamsa", "node", "varga"};
+    "date",  "time",    "zone",  "lat", "lon",      "dst",  "name",  "city",
+    "state", "country", "place", "sky", "ayanamsa", "node", "varga", "style"};
 
 /// True for the fields a place can stand in for: the zone, the coordinates and daylight saving.
 bool PlaceCanFill(BatchField field);
@@ -54,8 +55,8 @@ class BirthFields {
   std::optional<std::string> MarkGiven(BatchField field);
 
   /// Sets a field from its text as a CSV cell holds it: the zone and the varga as decimal
-  /// whole numbers, daylight saving as true/false/1/0 (empty is false), the sky's choices by
-  /// name, an empty name, place, sky choice or varga as absent.
+  /// whole numbers, daylight saving as true/false/1/0 (empty is false), the sky's choices and
+  /// the style by name, an empty name, place, sky choice, varga or style as absent.
   std::optional<std::string> SetFromText(BatchField field, std::string_view text);
 
   void SetText(BatchField field, std::string text);

@@ -99,7 +99,9 @@ int RunChartCommand(const ChartRequest& request, const ChartContext& context, st
   // JSON takes the reading and the captions straight from the chart, so only text and
   // exports need the document.
   const bool needsDocument = request.exports.Any() || request.format != ChartFormat::Json;
-  const ChartDocument document = needsDocument ? MakeChartDocument(state) : ChartDocument{};
+  const ChartDocument document =
+      needsDocument ? MakeChartDocument(state, request.style.value_or(ChartStyle::South))
+                    : ChartDocument{};
   if (request.exports.Any()) {
     if (auto error = WriteExports(request.exports, document)) {
       err << "tarvel-cli: " << *error << '\n';

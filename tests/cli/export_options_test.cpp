@@ -47,7 +47,8 @@ TEST(PictureSizeTest, WidthAloneOrWidthByHeight) {
   }
 }
 
-const ChartDocument kDocument{{"Asha Rao", "Born", "Mumbai", "Classic formulas", ""}, {}, {}, {}};
+const ChartDocument kDocument{
+    {"Asha Rao", "Born", "Mumbai", "Classic formulas", ""}, {}, {}, {}, {}};
 
 TEST(ExportChartTest, WritesThePdfThenTheSvgThenThePngAtTheirSize) {
   RecordingExporter exporter;

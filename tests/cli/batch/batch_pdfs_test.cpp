@@ -101,12 +101,13 @@ TEST_F(BatchPdfsTest, AFolderIsNamedEscapedOnOneLine) {
                          "/a\\nb': Not a directory\n");
 }
 
-TEST(BatchPdfNamesTest, KeptChartsCarryTheirLineAndName) {
+TEST(BatchPdfNamesTest, KeptChartsCarryTheirLineNameAndStyle) {
   const ChartState state = AshaState();
-  const cli::LinePdf kept = cli::KeepForPdf(12, state);
+  const cli::LinePdf kept = cli::KeepForPdf(12, state, ChartStyle::North);
   EXPECT_EQ(kept.line, 12u);
   EXPECT_EQ(kept.name, "Asha Rao");
-  EXPECT_EQ(kept.document, MakeChartDocument(state));
+  EXPECT_EQ(kept.document, MakeChartDocument(state, ChartStyle::North));
+  EXPECT_EQ(kept.document.face.style, ChartStyle::North);
 }
 
 }  // namespace
