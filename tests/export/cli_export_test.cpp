@@ -3,9 +3,11 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPolygonF>
 #include <QProcess>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
 #include "asha_state.h"
 #include "document/chart_document.h"
@@ -130,6 +132,110 @@ TEST_F(CliExportTest, BatchWritesAPdfForEachLineThatGaveAChart) {
   const ToolRun text = PdfText(PathTo("pdfs/0004-Meera-Iyer.pdf"));
   ASSERT_TRUE(text.ok);
   EXPECT_TRUE(text.out.contains("Meera Iyer"));
+}
+
+// The texts of a drawing, each at the start of its baseline, and its chart square (the one
+// square rectangle drawn).
+struct SvgDrawing {
+  QRectF square;
+  std::vector<std::pair<QString, QPointF>> texts;
+};
+
+SvgDrawing ReadSvg(const QString& path) {
+  QFile file(path);
+  SvgDrawing drawing;
+  if (!file.open(QIODevice::ReadOnly)) return drawing;
+  QXmlStreamReader xml(&file);
+  const auto number = [&xml](const char* name) { return xml.attributes().value(name).toDouble(); };
+  while (xml.readNextStartElement() || !xml.atEnd()) {
+    if (!xml.isStartElement()) continue;
+    if (xml.name() == u"rect" && number("width") == number("height")) {
+      drawing.square = QRectF(number("x"), number("y"), number("width"), number("height"));
+    } else if (xml.name() == u"text") {
+      // A point inside the first letter.
+      const QPointF at(number("x") + 0.3 * number("font-size"),
+                       number("y") - 0.35 * number("font-size"));
+      drawing.texts.emplace_back(xml.readElementText().trimmed(), at);
+    }
+  }
+  return drawing;
+}
+
+// Whether the square holds `item`, a sign number or an item of a box ("S" in "S / Me"), within
+// `cell`, given in fractions of the square's side.
+bool DrawnWithin(const SvgDrawing& drawing, const QString& item, const QPolygonF& cell) {
+  const QRectF& square = drawing.square;
+  for (const auto& [text, at] : drawing.texts) {
+    if (!square.contains(at)) continue;
+    const QStringList items = text.split('/', Qt::SkipEmptyParts);
+    for (const QString& each : items) {
+      if (each.trimmed() != item) continue;
+      const QPointF unit((at.x() - square.left()) / square.width(),
+                         (at.y() - square.top()) / square.height());
+      if (cell.containsPoint(unit, Qt::OddEvenFill)) return true;
+    }
+  }
+  return false;
+}
+
+// Born 1 January 1980 at 11:05 in Mumbai: the Sun stands near 16 degrees of sidereal
+// Sagittarius (tropical 10 degrees of Capricorn less the ayanamsa's 23.5); after the 07:12
+// sunrise the rest of Sagittarius and Capricorn rise in about three hours, so Aquarius rises
+// from about 10:15 to 12:00.
+const QStringList kAquariusRising = {"chart", "--date", "1980-01-01", "--time", "11:05", "--zone",
+                                     "34",    "--lat",  "18:58N",     "--lon",  "72:49E"};
+
+struct StyledPlace {
+  const char* style;
+  const char* item;
+  QPolygonF cell;
+};
+
+TEST_F(CliExportTest, NorthAndEastIndianDrawingsPutHousesAndSignsInTheirPlaces) {
+  const QPolygonF topDiamond({{0.5, 0}, {0.75, 0.25}, {0.5, 0.5}, {0.25, 0.25}});
+  const QPolygonF eleventhHouse({{1, 0}, {0.75, 0.25}, {1, 0.5}});
+  const QPolygonF secondHouse({{0, 0}, {0.5, 0}, {0.25, 0.25}});
+  const double third = 1.0 / 3;
+  const QPolygonF aries({{third, 0}, {2 * third, 0}, {2 * third, third}, {third, third}});
+  const QPolygonF aquarius({{1, 0}, {1, third}, {2 * third, third}});
+  const QPolygonF pisces({{2 * third, 0}, {1, 0}, {2 * third, third}});
+  const QPolygonF sagittarius({{1, 1}, {2 * third, 2 * third}, {1, 2 * third}});
+  const StyledPlace places[] = {
+      {"north", "11", topDiamond},   {"north", "Asc", topDiamond}, {"north", "9", eleventhHouse},
+      {"north", "S", eleventhHouse}, {"north", "12", secondHouse}, {"east", "1", aries},
+      {"east", "11", aquarius},      {"east", "Asc", aquarius},    {"east", "12", pisces},
+      {"east", "9", sagittarius},    {"east", "S", sagittarius},
+  };
+  for (const char* style : {"north", "east"}) {
+    const QString svg = PathTo(QString(style) + ".svg");
+    const CliProcess run =
+        RunTarvelCli(kAquariusRising + QStringList{"--style", style, "--svg", svg});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    ASSERT_TRUE(QSvgRenderer(svg).isValid()) << style;
+  }
+  for (const StyledPlace& place : places) {
+    const SvgDrawing drawing = ReadSvg(PathTo(QString(place.style) + ".svg"));
+    EXPECT_TRUE(DrawnWithin(drawing, place.item, place.cell)) << place.style << " " << place.item;
+  }
+}
+
+TEST_F(CliExportTest, NorthAndEastIndianDrawingsShowEveryPlanet) {
+  const QPolygonF whole({{0, 0}, {1, 0}, {1, 1}, {0, 1}});
+  const QStringList abbreviations = {"S", "Mo", "Me", "V", "Ma", "J", "Sa", "NN", "SN"};
+  const QStringList legend = {"S/Sun/Surya",     "Mo/Moon/Chandra", "Me/Mercury/Budha",
+                              "V/Venus/Shukra",  "Ma/Mars/Mangala", "J/Jupiter/Guru",
+                              "Sa/Saturn/Shani", "NN/N Node/Rahu",  "SN/S Node/Ketu"};
+  for (const char* style : {"north", "east"}) {
+    const QString svg = PathTo(QString(style) + ".svg");
+    ASSERT_EQ(RunTarvelCli(kAsha + QStringList{"--style", style, "--svg", svg}).status, 0);
+    const SvgDrawing drawing = ReadSvg(svg);
+    QStringList texts;
+    for (const auto& [text, at] : drawing.texts) texts << text;
+    for (int planet = 0; planet < abbreviations.size(); ++planet) {
+      EXPECT_TRUE(DrawnWithin(drawing, abbreviations[planet], whole)) << style << planet;
+      EXPECT_TRUE(texts.contains(legend[planet])) << style << planet;
+    }
+  }
 }
 
 }  // namespace
