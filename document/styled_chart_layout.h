@@ -85,8 +85,8 @@ constexpr std::array<TwipLine, 8> kEastLines{{
     {{kSide, kSide}, {2 * kThird, 2 * kThird}},
 }};
 
-// The legend's column: a gap after the square, then the legend lines as wide as in the South
-// Indian square's centre.
+// The legend's column: a gap after the square, the legend lines as wide as in the South
+// Indian square's centre, and as much again after them.
 constexpr int kLegendGapTwips = 150;
 
 // A quarter turn counter-clockwise as the square is seen, about its centre (y grows down).
@@ -150,7 +150,7 @@ inline std::span<const TwipLine> FrameLines(ChartStyle style) {
 /// squares have no free centre for it, the South Indian keeps it inside (0).
 constexpr int LegendColumnTwips(ChartStyle style) {
   if (style == ChartStyle::South) return 0;
-  return styled_chart_detail::kLegendGapTwips + LegendLabelRect(0).width;
+  return 2 * styled_chart_detail::kLegendGapTwips + LegendLabelRect(0).width;
 }
 
 /// The legend line of a planet, in twips from the square's top left corner: in the centre of

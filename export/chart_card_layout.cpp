@@ -10,6 +10,8 @@ namespace {
 
 // The sign boxes' old label margin: two window pixels.
 constexpr int kSignTextInsetTwips = 30;
+// The margin of the legend's own ground around its lines.
+constexpr int kLegendMarginTwips = 90;
 
 QRectF Scaled(const TwipRect& rect, QPointF origin, double pxPerTwip) {
   return {origin.x() + rect.left * pxPerTwip, origin.y() + rect.top * pxPerTwip,
@@ -205,6 +207,12 @@ ChartCardLayout LayOutChartCard(const ChartCaptions& captions, QPointF origin, d
                             pxPerTwip, device, font, {});
   card.positions = PlanetColumn(TextRole::PlanetPosition, captions.lblPlanets_Position,
                                 positionRect, origin, pxPerTwip, device, font, PositionSamples());
+  if (face.style != ChartStyle::South) {
+    const double margin = kLegendMarginTwips * pxPerTwip;
+    card.legendGround = card.legend.front()
+                            .box.united(card.legend.back().box)
+                            .adjusted(-margin, -margin, margin, margin);
+  }
   return card;
 }
 

@@ -31,6 +31,8 @@ struct ChartCardLayout {
   std::array<QPolygonF, kSignCount> signShapes;  ///< by sign number: the box or cell itself
   /// The North and East Indian frame's inner lines; the outer frame is the square's edge.
   std::vector<QLineF> frameLines;
+  /// The framed ground under a legend outside the square; empty where the square holds it.
+  QRectF legendGround;
   std::array<PlacedText, kSignCount> signTexts;  ///< by sign number; wrapped into lines
   std::array<PlacedText, kSignCount> signNumbers;
   std::array<PlacedText, kPlanetCount> legend;

@@ -36,6 +36,9 @@ void PaintChartCard(QPainter& painter, const ChartCardLayout& card, const ChartP
   painter.save();
   if (palette.fillsGround) painter.fillRect(card.area, ToQColor(palette.ground));
   painter.fillRect(card.square, ToQColor(palette.squareGround));
+  // A legend outside the square stands on the square's ground, in the square's colours.
+  if (!card.legendGround.isEmpty())
+    painter.fillRect(card.legendGround, ToQColor(palette.squareGround));
   QPen frame(ToQColor(palette.boxLines), std::max(kBoxLineTwips * card.pxPerTwip, 0.5));
   frame.setJoinStyle(Qt::MiterJoin);
   painter.setPen(frame);
@@ -44,6 +47,7 @@ void PaintChartCard(QPainter& painter, const ChartCardLayout& card, const ChartP
     for (const QRectF& box : card.signBoxes) painter.drawRect(box);
   } else {
     painter.drawRect(card.square);
+    painter.drawRect(card.legendGround);
     for (const QLineF& line : card.frameLines) painter.drawLine(line);
   }
   painter.setRenderHint(QPainter::TextAntialiasing);

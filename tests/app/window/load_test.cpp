@@ -126,7 +126,7 @@ TEST_F(LoadTest, MenusAsOnTheForm) {
   const MenuActions& menu = window.Menu();
   QStringList bar;
   for (const QAction* action : window.menuBar()->actions()) bar << action->text();
-  EXPECT_EQ(bar, (QStringList{"&File", "&Sky", "&Help", "Donate"}));
+  EXPECT_EQ(bar, (QStringList{"&File", "&View", "&Sky", "&Help", "Donate"}));
   EXPECT_EQ(window.menuBar()->actions().last(), menu.mnuDonate);
   QStringList file;
   for (const QAction* action : menu.mnuFile->actions()) {
