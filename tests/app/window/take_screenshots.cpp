@@ -1,7 +1,6 @@
 // Saves pictures of the main window for the documentation:
 //   take_screenshots <folder>  writes <folder>/screenshot-input.png, screenshot-result.png,
-//   screenshot-atlas.png (the City box's completions), screenshot-result-north.png and
-//   screenshot-result-east.png (the other chart styles), screenshot-result-large.png (the
+//   screenshot-atlas.png (the City box's completions), screenshot-result-large.png (the
 //   window enlarged) and screenshot-printed.png (the first printed page, drawn by pdftoppm
 //   from what Print... gives)
 // Run it under a real X server (xvfb-run) to see what a user sees.
@@ -126,14 +125,6 @@ int main(int argc, char* argv[]) {
   saved = Save(window, folder.filePath("screenshot-input.png")) && saved;
   window.Input().cmdCalculate->click();
   saved = Save(window, folder.filePath("screenshot-result.png")) && saved;
-  const auto& styles = window.ViewMenu().chartStyle;
-  for (const tarvel::ChartStyle style : {tarvel::ChartStyle::North, tarvel::ChartStyle::East}) {
-    styles[static_cast<std::size_t>(style)]->trigger();
-    const std::string name =
-        "screenshot-result-" + std::string(tarvel::ChartStyleCommandName(style)) + ".png";
-    saved = Save(window, folder.filePath(QString::fromStdString(name))) && saved;
-  }
-  styles[0]->trigger();  // the next run starts in the default style
   window.resize(window.size() * 8 / 5);
   saved = Save(window, folder.filePath("screenshot-result-large.png")) && saved;
   saved = SavePrintedPage(window, folder.filePath("screenshot-printed.png")) && saved;
