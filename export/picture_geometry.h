@@ -24,12 +24,12 @@ inline constexpr int kPictureHeightTwips =
 
 /// The chart card's width in twips for a style: the North and East Indian cards have the
 /// legend's column right of the square.
-inline int ChartCardWidthTwips(ChartStyle style) {
+constexpr int ChartCardWidthTwips(ChartStyle style) {
   return kChartCardWidthTwips + LegendColumnTwips(style);
 }
 
 /// The picture's width in twips for a style.
-inline int PictureWidthTwips(ChartStyle style) {
+constexpr int PictureWidthTwips(ChartStyle style) {
   return ChartCardWidthTwips(style) + 2 * kPictureMarginTwips;
 }
 

@@ -1,6 +1,5 @@
 #include "positions/sky_settings.h"
 
-#include <algorithm>
 #include <array>
 
 #include "base/choice_names.h"
