@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/chart/quoted_input.h"
+#include "cli/chart/style_options.h"
 #include "cli/chart/varga_options.h"
 
 namespace tarvel::cli {
@@ -19,7 +20,8 @@ constexpr const char* kChartExample =
     "  tarvel-cli chart --date 1980-03-05 --time 14:07 --place \"Mumbai, India\" --sky swiss\n"
     "  tarvel-cli chart --open asha.tvl --json --varga 9\n"
     "  tarvel-cli chart --open asha.tvl --summary\n"
-    "  tarvel-cli chart --open asha.tvl --pdf asha.pdf --png asha.png --size 800\n";
+    "  tarvel-cli chart --open asha.tvl --pdf asha.pdf --png asha.png --size 800\n"
+    "  tarvel-cli chart --open asha.tvl --svg asha.svg --style north\n";
 
 void AddBirthOptions(CLI::App& command, ChartCommandLine& line, CLI::Option* open) {
   BirthOptions& birth = line.birth;
@@ -151,6 +153,7 @@ CLI::App* AddChartSubcommand(CLI::App& app, ChartCommandLine& line) {
   chart->add_flag("--retrograde", line.request.details.retrogradeMark,
                   "Mark each planet moving backward with (R) in the chart's boxes");
   AddExportOptions(*chart, line);
+  AddStyleOption(*chart, line.style);
   chart->footer(kChartExample);
   return chart;
 }
@@ -163,6 +166,9 @@ std::variant<ChartRequest, std::string> ReadChartCommandLine(const ChartCommandL
   request.sky = std::get<SkyChoice>(sky);
   if (line.varga) {
     if (auto refusal = ReadVarga(*line.varga, request.varga)) return *refusal;
+  }
+  if (line.style) {
+    if (auto refusal = ReadChartStyle(*line.style, request.style)) return *refusal;
   }
   if (auto refusal = ReadPictureSize(line, request.exports)) return *refusal;
   if (auto refusal = SameFileTwice(request)) return *refusal;

@@ -22,6 +22,7 @@ struct ChartCommandLine {
   std::string size;  ///< --size as typed
   SkyOptionTexts sky;
   std::optional<std::string> varga;  ///< --varga as typed
+  std::optional<std::string> style;  ///< --style as typed
   ChartRequest request;
   std::vector<CLI::Option*> required;  // --date, --time, --zone, --lat, --lon
 };

@@ -111,13 +111,14 @@ ChartCaptions CaptionsOf(const ChartResult& chart, BoxDetails details) {
 
 }  // namespace
 
-ChartDocument MakeChartDocument(const ChartState& state, BoxDetails details) {
+ChartDocument MakeChartDocument(const ChartState& state, BoxDetails details, ChartStyle style) {
   const ChartResult& chart = state.Chart;
   ChartDocument document{MakeChartHeader(state),
                          CaptionsOf(chart, details),
                          MakeDocumentLines(chart),
                          MakeSummaryLines(chart),
-                         {}};
+                         {},
+                         ChartFace{style, chart.signs.ascendant.value_or(0)}};
   for (int sign = 0; sign < kSignCount; ++sign) document.boxNotes[sign] = BoxNoteLines(chart, sign);
   return document;
 }

@@ -8,6 +8,7 @@
 #include "chart/chart_state.h"
 #include "document/box_details.h"
 #include "document/chart_captions.h"
+#include "document/chart_style.h"
 #include "document/reading_lines.h"
 
 namespace tarvel {
@@ -43,6 +44,7 @@ struct ChartDocument {
   std::vector<DocumentLine> summary;
   /// By sign number, what each sign box holds as notes beside the chart (see BoxNoteLines).
   std::array<std::vector<std::string>, kSignCount> boxNotes;
+  ChartFace face;  ///< how the square is drawn
   bool operator==(const ChartDocument&) const = default;
 };
 
@@ -58,8 +60,10 @@ std::vector<DocumentLine> MakeDocumentLines(const ChartResult& chart);
 /// The Argala synthesis of a chart as lines (see ChartDocument::summary).
 std::vector<DocumentLine> MakeSummaryLines(const ChartResult& chart);
 
-/// The document of the state's last calculation, its boxes saying what `details` asks.
-ChartDocument MakeChartDocument(const ChartState& state, BoxDetails details = {});
+/// The document of the state's last calculation, its boxes saying what `details` asks and its
+/// square drawn in `style`.
+ChartDocument MakeChartDocument(const ChartState& state, BoxDetails details = {},
+                                ChartStyle style = ChartStyle::South);
 
 /// The header as one line for a narrow place such as the window's result view: its parts
 /// joined by " · ", the empty ones left out.

@@ -10,6 +10,8 @@ namespace {
 
 // The sign boxes' old label margin: two window pixels.
 constexpr int kSignTextInsetTwips = 30;
+// The margin of the legend's own ground around its lines.
+constexpr int kLegendMarginTwips = 90;
 
 QRectF Scaled(const TwipRect& rect, QPointF origin, double pxPerTwip) {
   return {origin.x() + rect.left * pxPerTwip, origin.y() + rect.top * pxPerTwip,
@@ -99,13 +101,43 @@ void PlaceAscendantLine(const ChartCaptions& captions, ChartCardLayout& card, QP
                card.positions[0].font, Qt::AlignLeft | Qt::AlignVCenter);
 }
 
+QPointF ScaledPoint(TwipPoint point, QPointF origin, double pxPerTwip) {
+  return {origin.x() + point.x * pxPerTwip, origin.y() + point.y * pxPerTwip};
+}
+
 // A sign box less its margin and the strip from the top of its number down: the number
 // stands where the form put it, near the bottom right corner.
-QRectF SignTextArea(const ChartCardLayout& card, int sign) {
+QRectF SouthTextArea(const ChartCardLayout& card, int sign) {
   const double inset = kSignTextInsetTwips * card.pxPerTwip;
   const QRectF box = card.signBoxes[sign].adjusted(inset, inset, -inset, -inset);
   const double numberTop = card.square.top() + kSignNumberLabels[sign].rect.top * card.pxPerTwip;
   return box.adjusted(0, 0, 0, std::min(0.0, numberTop - box.bottom()));
+}
+
+ChartCell CellOf(const ChartCardLayout& card, int sign) {
+  return SignCell(card.face.style, sign, card.face.risingSign);
+}
+
+QRectF SignTextArea(const ChartCardLayout& card, int sign) {
+  if (card.face.style == ChartStyle::South) return SouthTextArea(card, sign);
+  return Scaled(CellOf(card, sign).items, card.square.topLeft(), card.pxPerTwip);
+}
+
+// The South Indian number stands in the form's label; the others are centred where their
+// cell leaves room, in a label as wide as two figures.
+PlacedText SignNumberLabelOf(const ChartCardLayout& card, int sign) {
+  const QPointF corner = card.square.topLeft();
+  const SignNumberLabel& label = kSignNumberLabels[sign];
+  if (card.face.style == ChartStyle::South) {
+    return OneLiner(TextRole::SignNumber, FromUtf8(label.caption),
+                    Scaled(label.rect, corner, card.pxPerTwip), {},
+                    Qt::AlignRight | Qt::AlignBottom);
+  }
+  const TwipPoint centre = CellOf(card, sign).numberCentre;
+  const TwipRect rect{centre.x - kTwoDigitWidth / 2, centre.y - kSignNumberHeight / 2,
+                      kTwoDigitWidth, kSignNumberHeight};
+  return OneLiner(TextRole::SignNumber, FromUtf8(label.caption),
+                  Scaled(rect, corner, card.pxPerTwip), {}, Qt::AlignCenter);
 }
 
 void PlaceSignTexts(const ChartCaptions& captions, ChartCardLayout& card,
@@ -132,16 +164,34 @@ void PlaceSignTexts(const ChartCaptions& captions, ChartCardLayout& card,
 
 void PlaceSignNumbers(ChartCardLayout& card, const QPaintDevice* device, const QFont& base) {
   std::vector<BoxedText> numbers;
-  const QPointF corner = card.square.topLeft();
-  for (const SignNumberLabel& label : kSignNumberLabels) {
-    numbers.push_back({FromUtf8(label.caption), Scaled(label.rect, corner, card.pxPerTwip).size()});
+  for (int sign = 0; sign < kSignCount; ++sign) {
+    card.signNumbers[sign] = SignNumberLabelOf(card, sign);
+    numbers.push_back({card.signNumbers[sign].lines[0], card.signNumbers[sign].box.size()});
   }
   const QFont font =
       FitOneLiners(base, PreferredPx(kSignNumberTwips, card.pxPerTwip), device, numbers);
+  for (PlacedText& number : card.signNumbers) number.font = font;
+}
+
+// The boxes of the South Indian square; the cells and inner lines of the others.
+void PlaceSignShapes(ChartCardLayout& card) {
+  const QPointF corner = card.square.topLeft();
+  const double scale = card.pxPerTwip;
   for (int sign = 0; sign < kSignCount; ++sign) {
-    card.signNumbers[sign] = OneLiner(TextRole::SignNumber, numbers[sign].text,
-                                      Scaled(kSignNumberLabels[sign].rect, corner, card.pxPerTwip),
-                                      font, Qt::AlignRight | Qt::AlignBottom);
+    if (card.face.style == ChartStyle::South) {
+      card.signBoxes[sign] = Scaled(SignBoxRect(sign), corner, scale);
+      card.signShapes[sign] = QPolygonF(card.signBoxes[sign]);
+      continue;
+    }
+    const ChartCell cell = CellOf(card, sign);
+    for (int at = 0; at < cell.cornerCount; ++at) {
+      card.signShapes[sign] << ScaledPoint(cell.outline[at], corner, scale);
+    }
+    card.signBoxes[sign] = card.signShapes[sign].boundingRect();
+  }
+  for (const TwipLine& line : FrameLines(card.face.style)) {
+    card.frameLines.emplace_back(ScaledPoint(line.from, corner, scale),
+                                 ScaledPoint(line.to, corner, scale));
   }
 }
 
@@ -154,18 +204,19 @@ QFont CondensedFont(const QFont& base) {
 }
 
 ChartCardLayout LayOutChartCard(const ChartCaptions& captions, QPointF origin, double pxPerTwip,
-                                const QPaintDevice* device, const QFont& base) {
+                                const QPaintDevice* device, const QFont& base,
+                                const ChartFace& face) {
   ChartCardLayout card;
   card.pxPerTwip = pxPerTwip;
-  card.area = Scaled({0, 0, kChartCardWidthTwips, kChartCardHeightTwips}, origin, pxPerTwip);
+  card.face = face;
+  card.area =
+      Scaled({0, 0, ChartCardWidthTwips(face.style), kChartCardHeightTwips}, origin, pxPerTwip);
   card.square = Scaled(kChartPicture, origin, pxPerTwip);
-  for (int sign = 0; sign < kSignCount; ++sign) {
-    card.signBoxes[sign] = Scaled(SignBoxRect(sign), card.square.topLeft(), pxPerTwip);
-  }
+  PlaceSignShapes(card);
   const QFont font = CaptionBase(base);
   PlaceSignTexts(captions, card, device, font);
   PlaceSignNumbers(card, device, font);
-  const auto legendRect = [](int planet) { return LegendLabelRect(planet); };
+  const auto legendRect = [&face](int planet) { return StyledLegendRect(face.style, planet); };
   const auto nameRect = [](int planet) { return PlanetNameLabelRect(planet); };
   const auto positionRect = [](int planet) { return PlanetPositionLabelRect(planet); };
   card.legend = PlanetColumn(TextRole::Legend, captions.lblPlanet, legendRect,
@@ -176,6 +227,12 @@ ChartCardLayout LayOutChartCard(const ChartCaptions& captions, QPointF origin, d
                                 positionRect, origin, pxPerTwip, device, font,
                                 AscendantSample(captions.ascendantPosition, PositionSamples()));
   if (!captions.ascendantName.empty()) PlaceAscendantLine(captions, card, origin);
+  if (face.style != ChartStyle::South) {
+    const double margin = kLegendMarginTwips * pxPerTwip;
+    card.legendGround = card.legend.front()
+                            .box.united(card.legend.back().box)
+                            .adjusted(-margin, -margin, margin, margin);
+  }
   return card;
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QLineF>
 #include <QPointF>
+#include <QPolygonF>
 #include <array>
+#include <vector>
 
 #include "document/chart_captions.h"
 #include "export/picture_geometry.h"
@@ -19,9 +22,17 @@ inline constexpr int kSignNumberTwips = 135;
 /// The chart card laid out on one device. Every text has a font that keeps it inside its
 /// box; the boxes are the form's, scaled.
 struct ChartCardLayout {
-  QRectF area;    ///< the whole card
-  QRectF square;  ///< the chart picture
+  QRectF area;     ///< the whole card
+  QRectF square;   ///< the chart picture
+  ChartFace face;  ///< the style drawn, and the sign of the first house
+  /// By sign number: the box, or where a sign's cell is a triangle or a diamond, the rectangle
+  /// around it.
   std::array<QRectF, kSignCount> signBoxes;
+  std::array<QPolygonF, kSignCount> signShapes;  ///< by sign number: the box or cell itself
+  /// The North and East Indian frame's inner lines; the outer frame is the square's edge.
+  std::vector<QLineF> frameLines;
+  /// The framed ground under a legend outside the square; empty where the square holds it.
+  QRectF legendGround;
   std::array<PlacedText, kSignCount> signTexts;  ///< by sign number; wrapped into lines
   std::array<PlacedText, kSignCount> signNumbers;
   std::array<PlacedText, kPlanetCount> legend;
@@ -33,10 +44,11 @@ struct ChartCardLayout {
 };
 
 /// Lays out the card with its top left corner at `origin`, `pxPerTwip` device units to a
-/// twip, measuring the texts on `device`. `base` gives the family and the width of the
-/// letters; sizes are chosen here.
+/// twip, measuring the texts on `device`, its square drawn as `face` says. `base` gives the
+/// family and the width of the letters; sizes are chosen here.
 ChartCardLayout LayOutChartCard(const ChartCaptions& captions, QPointF origin, double pxPerTwip,
-                                const QPaintDevice* device, const QFont& base);
+                                const QPaintDevice* device, const QFont& base,
+                                const ChartFace& face = {});
 
 /// `base` with narrow letters, which give the window's small boxes a readable size. Files keep
 /// the normal width: an SVG cannot ask for the narrow face, so a viewer would draw it wider.

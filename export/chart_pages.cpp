@@ -124,12 +124,12 @@ PlacedText Footer(const ChartDocument& document, std::size_t page, std::size_t p
 
 ChartCardLayout PlaceCard(const ChartDocument& document, QSizeF pageSize, double top,
                           double pxPerTwip, const QPaintDevice* device, const QFont& base) {
-  const double naturalWidth = kChartCardWidthTwips * pxPerTwip;
+  const double naturalWidth = ChartCardWidthTwips(document.face.style) * pxPerTwip;
   const double naturalHeight = kChartCardHeightTwips * pxPerTwip;
   const double zoom = std::min({kMaxCardZoom, pageSize.width() / naturalWidth,
                                 pageSize.height() * kMaxCardShare / naturalHeight});
   const QPointF origin((pageSize.width() - naturalWidth * zoom) / 2, top);
-  return LayOutChartCard(document.captions, origin, pxPerTwip * zoom, device, base);
+  return LayOutChartCard(document.captions, origin, pxPerTwip * zoom, device, base, document.face);
 }
 
 }  // namespace

@@ -35,11 +35,20 @@ void PaintChartCard(QPainter& painter, const ChartCardLayout& card, const ChartP
   painter.save();
   if (palette.fillsGround) painter.fillRect(card.area, ToQColor(palette.ground));
   painter.fillRect(card.square, ToQColor(palette.squareGround));
+  // A legend outside the square stands on the square's ground, in the square's colours.
+  if (!card.legendGround.isEmpty())
+    painter.fillRect(card.legendGround, ToQColor(palette.squareGround));
   QPen frame(ToQColor(palette.boxLines), std::max(kBoxLineTwips * card.pxPerTwip, 0.5));
   frame.setJoinStyle(Qt::MiterJoin);
   painter.setPen(frame);
   painter.setBrush(Qt::NoBrush);
-  for (const QRectF& box : card.signBoxes) painter.drawRect(box);
+  if (card.face.style == ChartStyle::South) {
+    for (const QRectF& box : card.signBoxes) painter.drawRect(box);
+  } else {
+    painter.drawRect(card.square);
+    painter.drawRect(card.legendGround);
+    for (const QLineF& line : card.frameLines) painter.drawLine(line);
+  }
   painter.setRenderHint(QPainter::TextAntialiasing);
   ForEachText(card, [&](const PlacedText& text) { PaintText(painter, text, palette); });
   if (overlay) PaintChartOverlay(painter, card, *overlay, palette.boxLines);

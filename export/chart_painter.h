@@ -15,7 +15,8 @@ struct ChartOverlay;
 void PaintText(QPainter& painter, const PlacedText& text, const ChartPalette& palette);
 
 /// Draws the chart card: the ground (when the palette fills it), the square with its twelve
-/// boxes, every text and, when there is one, the explaining chart's overlay over them.
+/// boxes or cells in the card's style, every text and, when there is one, the explaining chart's
+/// overlay over them.
 void PaintChartCard(QPainter& painter, const ChartCardLayout& card, const ChartPalette& palette,
                     const ChartOverlay* overlay = nullptr);
 

@@ -10,19 +10,22 @@
 namespace tarvel {
 ChartPictureLayout LayOutChartPicture(const ChartDocument& document, const QRectF& target,
                                       const QPaintDevice* device, const QFont& base) {
+  const int widthTwips = PictureWidthTwips(document.face.style);
   const double pxPerTwip =
-      std::min(target.width() / kPictureWidthTwips, target.height() / kPictureHeightTwips);
-  const QPointF corner(target.center().x() - kPictureWidthTwips * pxPerTwip / 2,
+      std::min(target.width() / widthTwips, target.height() / kPictureHeightTwips);
+  const QPointF corner(target.center().x() - widthTwips * pxPerTwip / 2,
                        target.center().y() - kPictureHeightTwips * pxPerTwip / 2);
   const double margin = kPictureMarginTwips * pxPerTwip;
   ChartPictureLayout picture;
   picture.area = target;
   const QPointF headerOrigin = corner + QPointF(margin, margin);
-  picture.header = LayOutHeader(document.header, headerOrigin, kChartCardWidthTwips * pxPerTwip,
-                                pxPerTwip, device, base);
+  picture.header =
+      LayOutHeader(document.header, headerOrigin,
+                   ChartCardWidthTwips(document.face.style) * pxPerTwip, pxPerTwip, device, base);
   const QPointF cardOrigin =
       headerOrigin + QPointF(0, (kHeaderHeightTwips + kHeaderGapTwips) * pxPerTwip);
-  picture.card = LayOutChartCard(document.captions, cardOrigin, pxPerTwip, device, base);
+  picture.card =
+      LayOutChartCard(document.captions, cardOrigin, pxPerTwip, device, base, document.face);
   return picture;
 }
 

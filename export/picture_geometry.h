@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "document/rasi_chart_layout.h"
+#include "document/styled_chart_layout.h"
 
 namespace tarvel {
 
@@ -22,14 +22,26 @@ inline constexpr int kPictureWidthTwips = kChartCardWidthTwips + 2 * kPictureMar
 inline constexpr int kPictureHeightTwips =
     2 * kPictureMarginTwips + kHeaderHeightTwips + kHeaderGapTwips + kChartCardHeightTwips;
 
+/// The chart card's width in twips for a style: the North and East Indian cards have the
+/// legend's column right of the square.
+constexpr int ChartCardWidthTwips(ChartStyle style) {
+  return kChartCardWidthTwips + LegendColumnTwips(style);
+}
+
+/// The picture's width in twips for a style.
+constexpr int PictureWidthTwips(ChartStyle style) {
+  return ChartCardWidthTwips(style) + 2 * kPictureMarginTwips;
+}
+
 /// The picture's width when none is asked for, in pixels.
 inline constexpr int kDefaultPictureWidthPx = 1200;
 /// The largest picture side exports accept, in pixels.
 inline constexpr int kMaxPictureSidePx = 16384;
 
 /// The height in pixels of a picture `widthPx` wide in its natural proportions, at least 1.
-inline int PictureHeightFor(int widthPx) {
-  const double height = static_cast<double>(widthPx) * kPictureHeightTwips / kPictureWidthTwips;
+inline int PictureHeightFor(int widthPx, ChartStyle style = ChartStyle::South) {
+  const double height =
+      static_cast<double>(widthPx) * kPictureHeightTwips / PictureWidthTwips(style);
   return std::max(1, static_cast<int>(std::lround(height)));
 }
 

@@ -1,26 +1,18 @@
 #include "positions/sky_settings.h"
 
-#include <algorithm>
 #include <array>
 
-#include "base/text.h"
+#include "base/choice_names.h"
 
 namespace tarvel {
 namespace {
 
-template <typename Kind>
-struct Names {
-  Kind kind;
-  std::string_view command;
-  std::string_view display;
-};
-
-constexpr std::array<Names<SkyKind>, 2> kSkyNames{{
+constexpr std::array<ChoiceNames<SkyKind>, 2> kSkyNames{{
     {SkyKind::Classic, "classic", "Classic formulas"},
     {SkyKind::Swiss, "swiss", "Swiss Ephemeris"},
 }};
 
-constexpr std::array<Names<AyanamsaKind>, kAyanamsaKinds.size()> kAyanamsaNames{{
+constexpr std::array<ChoiceNames<AyanamsaKind>, kAyanamsaKinds.size()> kAyanamsaNames{{
     {AyanamsaKind::Lahiri, "lahiri", "Lahiri"},
     {AyanamsaKind::Raman, "raman", "Raman"},
     {AyanamsaKind::Krishnamurti, "krishnamurti", "Krishnamurti"},
@@ -29,25 +21,10 @@ constexpr std::array<Names<AyanamsaKind>, kAyanamsaKinds.size()> kAyanamsaNames{
     {AyanamsaKind::Yukteshwar, "yukteshwar", "Yukteshwar"},
 }};
 
-constexpr std::array<Names<NodeKind>, kNodeKinds.size()> kNodeNames{{
+constexpr std::array<ChoiceNames<NodeKind>, kNodeKinds.size()> kNodeNames{{
     {NodeKind::Mean, "mean", "mean"},
     {NodeKind::True, "true", "true"},
 }};
-
-// Every enumerator has a row, so the search always finds one.
-template <typename Kind, std::size_t N>
-const Names<Kind>& RowOf(const std::array<Names<Kind>, N>& table, Kind kind) {
-  return *std::ranges::find(table, kind, &Names<Kind>::kind);
-}
-
-template <typename Kind, std::size_t N>
-std::optional<Kind> ParseCommandName(const std::array<Names<Kind>, N>& table,
-                                     std::string_view name) {
-  const auto row = std::ranges::find_if(
-      table, [name](const Names<Kind>& r) { return EqualsIgnoringCase(r.command, name); });
-  if (row == table.end()) return std::nullopt;
-  return row->kind;
-}
 
 constexpr SkyYears kClassicYears{1900, 2050};
 constexpr SkyYears kSwissYears{1800, 2399};
@@ -83,12 +60,7 @@ std::string_view AyanamsaCommandName(AyanamsaKind kind) {
 }
 
 std::string AyanamsaCommandNames() {
-  std::string list;
-  for (std::size_t i = 0; i < kAyanamsaNames.size(); ++i) {
-    if (i > 0) list += i + 1 == kAyanamsaNames.size() ? " or " : ", ";
-    list += kAyanamsaNames[i].command;
-  }
-  return list;
+  return CommandNameList(kAyanamsaNames);
 }
 
 std::string_view AyanamsaDisplayName(AyanamsaKind kind) {

@@ -53,8 +53,8 @@ FileDialogRequest ExportImageRequest(std::string_view name) {
           "PNG image (*.png);;SVG drawing (*.svg)", "png"};
 }
 
-QSize ExportedPictureSize() {
-  return {kDefaultPictureWidthPx, PictureHeightFor(kDefaultPictureWidthPx)};
+QSize ExportedPictureSize(ChartStyle style) {
+  return {kDefaultPictureWidthPx, PictureHeightFor(kDefaultPictureWidthPx, style)};
 }
 
 void PrintChartCommand(ChartPrinter& printer, MessageSink& sink, const ChartDocument& document) {
@@ -76,7 +76,7 @@ void ExportPdfCommand(FileChooser& chooser, MessageSink& sink, const ChartDocume
 void ExportImageCommand(FileChooser& chooser, MessageSink& sink, const ChartDocument& document) {
   ExportCommand(chooser, sink, ExportImageRequest(document.header.title),
                 [&document](const QString& path) {
-                  return WritePicture(path, document, ExportedPictureSize());
+                  return WritePicture(path, document, ExportedPictureSize(document.face.style));
                 });
 }
 

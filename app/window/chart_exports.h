@@ -45,8 +45,9 @@ FileDialogRequest ExportPdfRequest(std::string_view name);
 /// The save dialog of "Export Image...": PNG or SVG, the file type choosing the format.
 FileDialogRequest ExportImageRequest(std::string_view name);
 
-/// The size of an exported picture: 1200 pixels wide, in the picture's proportions.
-QSize ExportedPictureSize();
+/// The size of an exported picture: 1200 pixels wide, in the proportions of the picture of a
+/// chart in `style`.
+QSize ExportedPictureSize(ChartStyle style);
 
 /// Print...: the document's pages in the print colours. A failure is told in a message;
 /// cancelling changes nothing. Never throws.

@@ -21,6 +21,7 @@
 #include "app/window/sky_preference.h"
 #include "app/window/summary_view.h"
 #include "app/window/varga_selector.h"
+#include "app/window/view_preference.h"
 #include "app/window/year_list.h"
 #include "app/window/zone_list.h"
 #include "document/chart_document.h"
@@ -44,11 +45,13 @@ frmMain::frmMain(MessageSink& sink, const modHelp& help, QWidget* parent)
   setWindowIcon(ProgramIcon());
   menu_ = BuildMainMenu(menuBar());
   skyMenu_ = BuildSkyMenu(menuBar(), menu_.mnuHelp->menuAction());
+  viewMenu_ = BuildViewMenu(menuBar(), skyMenu_.mnuSky->menuAction());
   CreateViews();
   ConnectViewOptions();
   ConnectInputView();
   ConnectMenusAndLinks();
   ConnectSkyMenu();
+  ConnectViewMenu();
   ConnectAtlas();
   ConnectChartCommands();
   // A larger font asks for more room than the natural size.
@@ -58,9 +61,7 @@ frmMain::frmMain(MessageSink& sink, const modHelp& help, QWidget* parent)
 
 // The View menu's items; a chart on show says again what its boxes are now to say.
 void frmMain::ConnectViewOptions() {
-  auto* view = Named(new QMenu("&View", menuBar()), "mnuView");
-  menuBar()->insertMenu(skyMenu_.mnuSky->menuAction(), view);
-  viewOptions_ = new ResultViewOptions(view, result_, this);
+  viewOptions_ = new ResultViewOptions(viewMenu_.mnuView, result_, this);
   connect(viewOptions_, &ResultViewOptions::detailsChanged, this, [this] {
     if (FrontView() == result_.Frame2) ShowChart(Document());
   });
@@ -131,6 +132,24 @@ void frmMain::ChooseSky() {
   if (FrontView() != result_.Frame2) return;
   RunCalculationChain(state_, CurrentSky());
   ShowComputedChart();
+}
+
+void frmMain::ConnectViewMenu() {
+  chartStyle_ = LoadChartStyle(QSettings());
+  ShowChartStyle(viewMenu_, chartStyle_);
+  for (QAction* action : viewMenu_.chartStyle) {
+    connect(action, &QAction::triggered, this, &frmMain::ChooseChartStyle);
+  }
+}
+
+// A new style is remembered for the next run; a chart on show is drawn again in it.
+void frmMain::ChooseChartStyle() {
+  const ChartStyle chosen = ChosenChartStyle(viewMenu_);
+  if (chosen == chartStyle_) return;
+  chartStyle_ = chosen;
+  QSettings settings;
+  SaveChartStyle(settings, chartStyle_);
+  if (FrontView() == result_.Frame2) ShowChart(Document());
 }
 
 void frmMain::ConnectAtlas() {
@@ -311,7 +330,7 @@ void frmMain::ShowComputedChart() {
 }
 
 void frmMain::ShowChart(const ChartDocument& document) {
-  result_.chart->ShowCaptions(document.captions);
+  result_.chart->ShowCaptions(document.captions, document.face);
   result_.chart->ShowNotes(document.boxNotes);
   // The sky has a line of its own beside the reading.
   ChartHeader header = document.header;

@@ -13,6 +13,7 @@
 #include "app/window/result_panel.h"
 #include "app/window/result_view_options.h"
 #include "app/window/sky_menu.h"
+#include "app/window/view_menu.h"
 #include "atlas/lazy_atlas.h"
 #include "chart/chart_state.h"
 #include "chart/skies.h"
@@ -65,6 +66,7 @@ class frmMain : public QMainWindow {
   const MenuActions& Menu() const { return menu_; }
   const SkyMenuActions& SkyMenu() const { return skyMenu_; }
   const ResultViewOptions& ViewOptions() const { return *viewOptions_; }
+  const ViewMenuActions& ViewMenu() const { return viewMenu_; }
   /// The completions offered under txtCity.
   const CityCompleter& Cities() const { return *cities_; }
   const PromotionControls& Promotions() const { return promotions_; }
@@ -94,6 +96,8 @@ class frmMain : public QMainWindow {
   void ConnectSkyMenu();
   void ConnectAtlas();
   void ChooseSky();
+  void ConnectViewMenu();
+  void ChooseChartStyle();
   void FillFromAtlas(const Place& place);
   void RefillZoneFromAtlas();
   void ForgetAtlasPlace();
@@ -110,8 +114,11 @@ class frmMain : public QMainWindow {
   void ShowComputedChart();
   void ConnectChartCommands();
   void EnableChartCommands();
-  /// The document of the state's chart, its boxes saying what the View menu asks.
-  ChartDocument Document() const { return MakeChartDocument(state_, viewOptions_->Details()); }
+  /// The document of the state's chart, its boxes saying what the View menu asks, in the
+  /// chosen chart style.
+  ChartDocument Document() const {
+    return MakeChartDocument(state_, viewOptions_->Details(), chartStyle_);
+  }
 
   MessageSink& sink_;
   const modHelp& help_;
@@ -132,6 +139,8 @@ class frmMain : public QMainWindow {
   MenuActions menu_;
   SkyMenuActions skyMenu_;
   ResultViewOptions* viewOptions_ = nullptr;
+  ViewMenuActions viewMenu_;
+  ChartStyle chartStyle_ = ChartStyle::South;
   CityCompleter* cities_ = nullptr;
   PromotionControls promotions_;
 };

@@ -34,8 +34,8 @@ constexpr int TwipsToPx(int twips) {
   return twips / 15;
 }
 
-QSize NaturalSize(double zoom) {
-  return {static_cast<int>(std::ceil(TwipsToPx(kChartCardWidthTwips) * zoom)),
+QSize NaturalSize(double zoom, ChartStyle style) {
+  return {static_cast<int>(std::ceil(TwipsToPx(ChartCardWidthTwips(style)) * zoom)),
           static_cast<int>(std::ceil(TwipsToPx(kChartCardHeightTwips) * zoom))};
 }
 
@@ -83,11 +83,14 @@ RasiChartView::RasiChartView(QWidget* parent) : QWidget(parent), palette_(System
   LayOut();
 }
 
-void RasiChartView::ShowCaptions(const ChartCaptions& captions) {
+void RasiChartView::ShowCaptions(const ChartCaptions& captions, const ChartFace& face) {
   captions_ = captions;
   ClearExplanation();
   chart_.reset();
   overlay_ = {};
+  const bool resized = face.style != face_.style;
+  face_ = face;
+  if (resized) updateGeometry();
   setAccessibleDescription(Description(captions));
   LayOut();
   update();
@@ -146,11 +149,11 @@ void RasiChartView::ShowNoteFor(QHelpEvent& help) {
 }
 
 QSize RasiChartView::sizeHint() const {
-  return NaturalSize(preferredZoom_);
+  return NaturalSize(preferredZoom_, face_.style);
 }
 
 QSize RasiChartView::minimumSizeHint() const {
-  return NaturalSize(1);
+  return NaturalSize(1, face_.style);
 }
 
 void RasiChartView::SetExplainedChart(ChartResult chart) {
@@ -269,11 +272,11 @@ void RasiChartView::resizeEvent(QResizeEvent*) {
 
 // As large as the view allows in the card's own shape, from the top left corner.
 void RasiChartView::LayOut() {
-  const QSize natural = NaturalSize(1);
+  const QSize natural = NaturalSize(1, face_.style);
   const double zoom = std::max(1.0, std::min(static_cast<double>(width()) / natural.width(),
                                              static_cast<double>(height()) / natural.height()));
-  layout_ =
-      LayOutChartCard(captions_, {0, 0}, kWindowPxPerTwip * zoom, this, CondensedFont(font()));
+  layout_ = LayOutChartCard(captions_, {0, 0}, kWindowPxPerTwip * zoom, this, CondensedFont(font()),
+                            face_);
 }
 
 }  // namespace tarvel

@@ -30,9 +30,9 @@ class RasiChartView : public QWidget {
  public:
   explicit RasiChartView(QWidget* parent = nullptr);
 
-  /// Shows every caption of a calculation: sign boxes, legend and position list. Clears the
-  /// explanation and forgets the explained chart.
-  void ShowCaptions(const ChartCaptions& captions);
+  /// Shows every caption of a calculation: sign boxes, legend and position list, the square
+  /// drawn as `face` says. Clears the explanation and forgets the explained chart.
+  void ShowCaptions(const ChartCaptions& captions, const ChartFace& face = {});
 
   /// The chart the captions show, which clicks and keys then explain.
   void SetExplainedChart(ChartResult chart);
@@ -83,6 +83,7 @@ class RasiChartView : public QWidget {
   std::optional<ChartResult> chart_;
   ChartOverlay overlay_;
   std::array<QString, kSignCount> notes_;
+  ChartFace face_;
   ChartCardLayout layout_;
   ChartPalette palette_;
   double preferredZoom_ = 1;

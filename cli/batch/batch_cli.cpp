@@ -7,6 +7,7 @@
 
 #include "cli/batch/batch_output_choice.h"
 #include "cli/chart/exit_status.h"
+#include "cli/chart/style_options.h"
 #include "cli/chart/varga_options.h"
 
 namespace tarvel::cli {
@@ -19,9 +20,9 @@ constexpr const char* kBatchFooter =
     "or as CSV whose first line names the columns\n"
     "  date,time,zone,lat,lon,dst,name,city,state,country\n"
     "A line may name a place instead of the zone and coordinates (\"place\": \"Mumbai, India\")\n"
-    "and its own sky (\"sky\", \"ayanamsa\", \"node\") and varga (\"varga\": 9), as the\n"
-    "options below; an exact offset (\"offset\": \"+05:45\" or \"lmt\") instead of the zone and\n"
-    "dst; seconds in the time (\"14:07:30\").\n"
+    "and its own sky (\"sky\", \"ayanamsa\", \"node\"), varga (\"varga\": 9) and chart style\n"
+    "for its PDF (\"style\": \"north\"), as the options below; an exact offset (\"offset\":\n"
+    "\"+05:45\" or \"lmt\") instead of the zone and dst; seconds in the time (\"14:07:30\").\n"
     "Output: one JSON line per input line, in order: the chart as 'chart --json' prints it,\n"
     "or {\"line\": N, \"error\": \"...\"}. With --output csv, a header and one row per input\n"
     "line, its error in the last column. Exit status 0 when every line gave a chart, else 1.\n";
@@ -57,6 +58,7 @@ CLI::App* AddBatchSubcommand(CLI::App& app, BatchCommandLine& line) {
                     "from the line number and the name, e.g. 0004-Asha-Rao.pdf");
   AddSkyOptions(*batch, line.sky);
   AddVargaOption(*batch, line.varga);
+  AddStyleOption(*batch, line.style);
   batch->footer(kBatchFooter);
   return batch;
 }
@@ -69,6 +71,7 @@ int RunBatchSubcommand(BatchCommandLine& line, std::ostream& out, std::ostream& 
   std::optional<std::string> refusal;
   if (const auto* skyRefusal = std::get_if<std::string>(&sky)) refusal = *skyRefusal;
   if (!refusal && line.varga) refusal = ReadVarga(*line.varga, line.request.varga);
+  if (!refusal && line.style) refusal = ReadChartStyle(*line.style, line.request.style);
   if (refusal) {
     err << "tarvel-cli: " << *refusal << '\n';
     return kExitBadInput;

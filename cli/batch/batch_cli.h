@@ -19,6 +19,7 @@ struct BatchCommandLine {
   std::optional<std::string> fields;  ///< the comma-separated fields to write, if not all
   SkyOptionTexts sky;                 ///< the sky of lines that name none
   std::optional<std::string> varga;   ///< --varga as typed: the varga of lines that name none
+  std::optional<std::string> style;   ///< --style as typed: the style of lines that name none
 };
 
 /// Adds `batch [FILE|-] [--format json|csv] [--output json|csv] [--fields K1,K2,...] [--jobs N]

@@ -41,7 +41,8 @@ bool FillJob(LineReader& reader, std::uint64_t& nextNumber, BatchJob& job) {
   return true;
 }
 
-void ComputeJob(BatchLineProcessor& processor, bool keepPdfs, BatchJob& job) {
+// A line's PDF takes its own style, or the batch's where it names none.
+void ComputeJob(BatchLineProcessor& processor, std::optional<ChartStyle> pdfStyle, BatchJob& job) {
   job.output.clear();
   job.pdfs.clear();
   job.allSucceeded = true;
@@ -49,7 +50,9 @@ void ComputeJob(BatchLineProcessor& processor, bool keepPdfs, BatchJob& job) {
     const bool succeeded =
         processor.AppendOutput(line.number, job.LineText(line), line.shape, job.output);
     job.allSucceeded = job.allSucceeded && succeeded;
-    if (succeeded && keepPdfs) job.pdfs.push_back(KeepForPdf(line.number, processor.LastChart()));
+    if (!succeeded || !pdfStyle) continue;
+    const ChartStyle style = processor.LastStyle().value_or(*pdfStyle);
+    job.pdfs.push_back(KeepForPdf(line.number, processor.LastChart(), style));
   }
 }
 
@@ -104,7 +107,8 @@ int ComputeLines(LineReader& reader, BatchFormat format, const CsvHeader* header
     return static_cast<bool>(out);
   };
   const auto compute = [&](BatchJob& job, std::size_t worker) {
-    ComputeJob(processors[worker], pdfs.has_value(), job);
+    ComputeJob(processors[worker],
+               pdfs ? std::optional(request.style.value_or(ChartStyle::South)) : std::nullopt, job);
   };
   RunOrderedPipeline(request.jobs,
                      {.read = [&](BatchJob& job) { return FillJob(reader, nextNumber, job); },

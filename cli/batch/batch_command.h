@@ -11,6 +11,7 @@
 #include "cli/batch/batch_output.h"
 #include "cli/chart/chart_exporter.h"
 #include "cli/chart/sky_options.h"
+#include "document/chart_style.h"
 #include "varga/varga.h"
 
 namespace tarvel::cli {
@@ -26,6 +27,7 @@ struct BatchRequest {
   ChartExporter* exporter = nullptr;    ///< draws the PDFs; RunBatchCommand loads one if none
   const BatchOutput* output = nullptr;  ///< what each line writes; none: the whole chart's JSON
   std::optional<Varga> varga;           ///< the varga of every line that names none
+  std::optional<ChartStyle> style;      ///< the PDFs' style where a line names none; none: South
   /// An atlas that outlives the batch, shared with other work; none: the batch builds its own
   /// should a line name a place.
   const LazyAtlas* atlas = nullptr;

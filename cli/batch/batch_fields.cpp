@@ -8,6 +8,7 @@
 
 #include "base/text.h"
 #include "cli/chart/quoted_input.h"
+#include "cli/chart/style_options.h"
 #include "cli/chart/varga_options.h"
 
 namespace tarvel::cli {
@@ -75,6 +76,9 @@ std::optional<std::string> BirthFields::SetFromText(BatchField field, std::strin
     if (!text.empty()) options_.offset = std::string(text);
     return std::nullopt;
   }
+  if (field == BatchField::Style) {
+    return text.empty() ? std::nullopt : ReadChartStyle(text, options_.style);
+  }
   if (field >= BatchField::Sky) return SetSkyChoice(field, text, options_.sky);
   const bool optional = field >= BatchField::Name;
   if (!(optional && text.empty())) SetText(field, std::string(text));
@@ -117,6 +121,7 @@ void BirthFields::SetText(BatchField field, std::string text) {
     case BatchField::Node:
     case BatchField::Varga:
     case BatchField::Offset:
+    case BatchField::Style:
       break;
   }
 }

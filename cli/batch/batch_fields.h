@@ -31,14 +31,15 @@ enum class BatchField {
   Ayanamsa,
   Node,
   Varga,
-  Offset
+  Offset,
+  Style
 };
-inline constexpr int kBatchFieldCount = 16;
+inline constexpr int kBatchFieldCount = 17;
 
 /// The field names in BatchField order.
 inline constexpr std::array<std::string_view, kBatchFieldCount> kBatchFieldNames = {
-    "date",  "time",    "zone",  "lat", "lon",      "dst",  "name",  "city",
-    "state", "country", "place", "sky", "ayanamsa", "node", "varga", "offset"};
+    "date",    "time",  "zone", "lat",      "lon",  "dst",   "name",   "city", "state",
+    "country", "place", "sky",  "ayanamsa", "node", "varga", "offset", "style"};
 
 /// True for the fields a place can stand in for: the zone, the coordinates and daylight saving.
 bool PlaceCanFill(BatchField field);
@@ -55,9 +56,9 @@ class BirthFields {
   std::optional<std::string> MarkGiven(BatchField field);
 
   /// Sets a field from its text as a CSV cell holds it: the zone and the varga as decimal
-  /// whole numbers, daylight saving as true/false/1/0 (empty is false), the sky's choices by
-  /// name, the offset as ±HH:MM[:SS] or lmt (checked with the birth), an empty name, place, sky
-  /// choice, varga or offset as absent.
+  /// whole numbers, daylight saving as true/false/1/0 (empty is false), the sky's choices and
+  /// the style by name, the offset as ±HH:MM[:SS] or lmt (checked with the birth), an empty
+  /// name, place, sky choice, varga, offset or style as absent.
   std::optional<std::string> SetFromText(BatchField field, std::string_view text);
 
   void SetText(BatchField field, std::string text);

@@ -34,6 +34,7 @@ std::optional<std::string> BatchLineProcessor::AppendChart(std::string_view text
   auto parsed = format_ == BatchFormat::JsonLines ? jsonReader_.Parse(line)
                                                   : header_->ParseLine(line, cells_);
   if (auto* refusal = std::get_if<std::string>(&parsed)) return std::move(*refusal);
+  lastStyle_ = std::get<BirthOptions>(parsed).style;
   auto calculated = worker_.Calculate(std::move(std::get<BirthOptions>(parsed)), output_.Needs());
   if (auto* error = std::get_if<OptionError>(&calculated)) return std::move(error->message);
   output_.AppendChart({worker_.State(), std::get<std::optional<PlaceUsed>>(calculated)}, output);

@@ -42,6 +42,8 @@ class BatchLineProcessor {
 
   /// The state of the last line that gave a chart.
   const ChartState& LastChart() const { return worker_.State(); }
+  /// The style the last line that gave a chart asked for, if it named one.
+  std::optional<ChartStyle> LastStyle() const { return lastStyle_; }
 
  private:
   // Appends the chart of a line to `output`; the refusal otherwise.
@@ -54,6 +56,7 @@ class BatchLineProcessor {
   const BatchOutput& output_;
   JsonBirthLineReader jsonReader_;
   std::vector<std::string> cells_;
+  std::optional<ChartStyle> lastStyle_;
 };
 
 }  // namespace tarvel::cli

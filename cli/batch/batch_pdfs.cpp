@@ -7,8 +7,8 @@
 
 namespace tarvel::cli {
 
-LinePdf KeepForPdf(std::uint64_t line, const ChartState& state) {
-  return {line, state.BirthData.BirthName, MakeChartDocument(state)};
+LinePdf KeepForPdf(std::uint64_t line, const ChartState& state, ChartStyle style) {
+  return {line, state.BirthData.BirthName, MakeChartDocument(state, {}, style)};
 }
 
 std::optional<std::string> PrepareFolder(const std::filesystem::path& folder) {

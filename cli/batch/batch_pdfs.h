@@ -20,8 +20,8 @@ struct LinePdf {
   ChartDocument document;
 };
 
-/// What a worker keeps of a line that gave a chart, for the writer to draw.
-LinePdf KeepForPdf(std::uint64_t line, const ChartState& state);
+/// What a worker keeps of a line that gave a chart, for the writer to draw in `style`.
+LinePdf KeepForPdf(std::uint64_t line, const ChartState& state, ChartStyle style);
 
 /// Makes the folder, and any missing folder above it; the reason when it cannot be made.
 std::optional<std::string> PrepareFolder(const std::filesystem::path& folder);

@@ -7,6 +7,7 @@
 
 #include "app/birth_form.h"
 #include "cli/chart/sky_options.h"
+#include "document/chart_style.h"
 #include "varga/varga.h"
 
 namespace tarvel::cli {
@@ -27,7 +28,8 @@ struct BirthOptions {
   std::optional<std::string> country;
   std::optional<std::string> place;  ///< "City", "City, Country" or "City, State, Country"
   SkyChoice sky;
-  std::optional<Varga> varga;  ///< the divisional chart to compute; none: the default
+  std::optional<Varga> varga;       ///< the divisional chart to compute; none: the default
+  std::optional<ChartStyle> style;  ///< how a drawing of the chart looks; none: the default
   bool operator==(const BirthOptions&) const = default;
 };
 

@@ -100,7 +100,9 @@ int RunChartCommand(const ChartRequest& request, const ChartContext& context, st
   // exports need the document.
   const bool needsDocument = request.exports.Any() || request.format != ChartFormat::Json;
   const ChartDocument document =
-      needsDocument ? MakeChartDocument(state, request.details) : ChartDocument{};
+      needsDocument
+          ? MakeChartDocument(state, request.details, request.style.value_or(ChartStyle::South))
+          : ChartDocument{};
   if (request.exports.Any()) {
     if (auto error = WriteExports(request.exports, document)) {
       err << "tarvel-cli: " << *error << '\n';

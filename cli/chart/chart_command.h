@@ -8,6 +8,7 @@
 #include "cli/chart/chart_exporter.h"
 #include "cli/chart/chart_from_options.h"
 #include "document/box_details.h"
+#include "document/chart_style.h"
 
 namespace tarvel::cli {
 
@@ -23,9 +24,10 @@ struct ChartRequest {
   SkyChoice sky;                        ///< the sky, for a saved reading too
   std::optional<Varga> varga;           ///< the divisional chart, none for the plain Rasi chart
   ChartFormat format = ChartFormat::Text;
-  bool summary = false;   ///< the text ends with the Argala synthesis
-  BoxDetails details;     ///< what the boxes say in the text and the files, beyond the default
-  ExportTargets exports;  ///< PDF, SVG and PNG files, written after the reading is saved
+  bool summary = false;             ///< the text ends with the Argala synthesis
+  BoxDetails details;               ///< what the boxes say in the text and the files
+  ExportTargets exports;            ///< PDF, SVG and PNG files, written after the reading is saved
+  std::optional<ChartStyle> style;  ///< how the files draw the square; none: South Indian
 };
 
 /// Calculates one chart and prints it: the reading and the chart square as text, then a line

@@ -99,7 +99,8 @@ std::variant<std::unique_ptr<ChartExporter>, std::string> LoadChartExporter() {
 std::optional<std::string> ExportChart(ChartExporter& exporter, const ChartDocument& document,
                                        const ExportTargets& targets) {
   const int width = targets.size.width;
-  const int height = targets.size.height > 0 ? targets.size.height : PictureHeightFor(width);
+  const int height =
+      targets.size.height > 0 ? targets.size.height : PictureHeightFor(width, document.face.style);
   if (targets.pdfPath) {
     if (auto reason = exporter.WritePdf(*targets.pdfPath, document)) {
       return CannotWrite(*targets.pdfPath, *reason);

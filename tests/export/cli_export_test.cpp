@@ -3,9 +3,11 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPolygonF>
 #include <QProcess>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
 #include "asha_state.h"
 #include "document/chart_document.h"
@@ -130,6 +132,95 @@ TEST_F(CliExportTest, BatchWritesAPdfForEachLineThatGaveAChart) {
   const ToolRun text = PdfText(PathTo("pdfs/0004-Meera-Iyer.pdf"));
   ASSERT_TRUE(text.ok);
   EXPECT_TRUE(text.out.contains("Meera Iyer"));
+}
+
+// A drawing's texts, a point inside the first letter of each, and its square (a square rect).
+struct SvgDrawing {
+  QRectF square;
+  QStringList texts;
+  std::vector<QPointF> at;
+};
+
+SvgDrawing ReadSvg(const QString& path) {
+  QFile file(path);
+  SvgDrawing drawing;
+  if (!file.open(QIODevice::ReadOnly)) return drawing;
+  QXmlStreamReader xml(&file);
+  const auto number = [&xml](const char* name) { return xml.attributes().value(name).toDouble(); };
+  while (xml.readNextStartElement() || !xml.atEnd()) {
+    if (xml.isStartElement() && xml.name() == u"rect" && number("width") == number("height")) {
+      drawing.square = QRectF(number("x"), number("y"), number("width"), number("height"));
+    } else if (xml.isStartElement() && xml.name() == u"text") {
+      const double size = number("font-size");
+      drawing.at.emplace_back(number("x") + 0.3 * size, number("y") - 0.35 * size);
+      drawing.texts << xml.readElementText().trimmed();
+    }
+  }
+  return drawing;
+}
+
+// Whether the square holds `item`, a sign number or an item of a box ("S" in "S / Me"), within
+// `cell`, given in fractions of the square's side.
+bool DrawnWithin(const SvgDrawing& drawing, const QString& item, const QPolygonF& cell) {
+  const QRectF& square = drawing.square;
+  for (std::size_t index = 0; index < drawing.at.size(); ++index) {
+    const QPointF at = drawing.at[index];
+    const QPointF unit((at - square.topLeft()).x() / square.width(),
+                       (at - square.topLeft()).y() / square.height());
+    const QStringList items = drawing.texts[index].split(" /").replaceInStrings(" ", "");
+    if (items.contains(item) && square.contains(at) && cell.containsPoint(unit, Qt::OddEvenFill))
+      return true;
+  }
+  return false;
+}
+
+// Born 1 January 1980 at 11:05 in Mumbai: the Sun stands near 16 degrees of sidereal
+// Sagittarius (tropical 10 degrees of Capricorn less the ayanamsa's 23.5); after the 07:12
+// sunrise the rest of Sagittarius and Capricorn rise in about three hours, so Aquarius rises
+// from about 10:15 to 12:00.
+const QStringList kAquariusRising = {"chart", "--date", "1980-01-01", "--time", "11:05", "--zone",
+                                     "34",    "--lat",  "18:58N",     "--lon",  "72:49E"};
+
+struct StyledPlace {
+  std::string_view style;
+  const char* item;
+  QPolygonF cell;
+};
+
+TEST_F(CliExportTest, NorthAndEastIndianDrawingsPutHousesAndSignsInTheirPlaces) {
+  const QPolygonF topDiamond({{0.5, 0}, {0.75, 0.25}, {0.5, 0.5}, {0.25, 0.25}});
+  const QPolygonF eleventhHouse({{1, 0}, {0.75, 0.25}, {1, 0.5}});
+  const QPolygonF secondHouse({{0, 0}, {0.5, 0}, {0.25, 0.25}});
+  const double third = 1.0 / 3;
+  const QPolygonF aries({{third, 0}, {2 * third, 0}, {2 * third, third}, {third, third}});
+  const QPolygonF aquarius({{1, 0}, {1, third}, {2 * third, third}});
+  const QPolygonF sagittarius({{1, 1}, {2 * third, 2 * third}, {1, 2 * third}});
+  const StyledPlace places[] = {
+      {"north", "11", topDiamond},   {"north", "Asc", topDiamond}, {"north", "9", eleventhHouse},
+      {"north", "S", eleventhHouse}, {"north", "12", secondHouse}, {"east", "1", aries},
+      {"east", "11", aquarius},      {"east", "Asc", aquarius},    {"east", "9", sagittarius},
+      {"east", "S", sagittarius},
+  };
+  const QStringList planets = {"S", "Mo", "Me", "V", "Ma", "J", "Sa", "NN", "SN"};
+  const QStringList legend = {"S/Sun/Surya",     "Mo/Moon/Chandra", "Me/Mercury/Budha",
+                              "V/Venus/Shukra",  "Ma/Mars/Mangala", "J/Jupiter/Guru",
+                              "Sa/Saturn/Shani", "NN/N Node/Rahu",  "SN/S Node/Ketu"};
+  for (const char* style : {"north", "east"}) {
+    const QString svg = PathTo(QString(style) + ".svg");
+    const CliProcess run =
+        RunTarvelCli(kAquariusRising + QStringList{"--style", style, "--svg", svg});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    ASSERT_TRUE(QSvgRenderer(svg).isValid()) << style;
+    const SvgDrawing drawing = ReadSvg(svg);
+    for (const StyledPlace& place : places) {
+      if (place.style != style) continue;
+      EXPECT_TRUE(DrawnWithin(drawing, place.item, place.cell)) << style << " " << place.item;
+    }
+    for (int planet = 0; planet < planets.size(); ++planet) {
+      EXPECT_TRUE(DrawnWithin(drawing, planets[planet], QRectF(0, 0, 1, 1))) << style << planet;
+      EXPECT_TRUE(drawing.texts.contains(legend[planet])) << style << planet;
+    }
+  }
 }
 
 }  // namespace

@@ -64,6 +64,21 @@ TEST_F(SkyWindowTest, TheChosenSkySurvivesARestart) {
             (SkySettings{SkyKind::Swiss, AyanamsaKind::Lahiri, NodeKind::True}));
 }
 
+// The chart on show is redrawn in the chosen style, the rising sign's house at the top centre.
+TEST_F(SkyWindowTest, TheChartStyleRedrawsTheChartOnShowAndSurvivesARestart) {
+  FillRequiredBoxes();
+  in.cmdCalculate->click();
+  const ChartCaptions south = ShownCaptions(*out.chart);
+  window.ViewMenu().chartStyle[static_cast<std::size_t>(ChartStyle::North)]->trigger();
+  const ChartCardLayout& layout = out.chart->Layout();
+  EXPECT_EQ(ShownCaptions(*out.chart), south);
+  EXPECT_TRUE(south.lblSign[layout.face.risingSign].starts_with("Asc"));
+  const QPointF topCentre(layout.square.center().x(),
+                          layout.square.top() + layout.square.height() / 4);
+  EXPECT_TRUE(layout.signShapes[layout.face.risingSign].containsPoint(topCentre, Qt::OddEvenFill));
+  EXPECT_TRUE(frmMain(sink, help).ViewMenu().chartStyle[1]->isChecked());
+}
+
 TEST_F(SkyWindowTest, AChartTheSkyCannotComputeIsAMessageAndTheFormStays) {
   const auto folder =
       std::filesystem::temp_directory_path() / ("tvl_ephemeris_" + std::to_string(::getpid()));

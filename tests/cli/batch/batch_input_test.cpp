@@ -142,7 +142,7 @@ TEST(BatchInputTest, CsvWithoutItsHeaderStopsWithOneClearError) {
   ASSERT_EQ(run.lines.size(), 1u);
   EXPECT_NE(run.lines[0].find("\"line\":1,\"error\":\"missing CSV header (the first line must "
                               "name the columns: date,time,zone,lat,lon,dst,name,city,state,"
-                              "country,place,sky,ayanamsa,node,varga,offset)\""),
+                              "country,place,sky,ayanamsa,node,varga,offset,style)\""),
             std::string::npos)
       << run.lines[0];
   EXPECT_EQ(run.status, 1);

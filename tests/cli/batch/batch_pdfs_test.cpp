@@ -101,12 +101,35 @@ TEST_F(BatchPdfsTest, AFolderIsNamedEscapedOnOneLine) {
                          "/a\\nb': Not a directory\n");
 }
 
-TEST(BatchPdfNamesTest, KeptChartsCarryTheirLineAndName) {
+TEST(BatchPdfNamesTest, KeptChartsCarryTheirLineNameAndStyle) {
   const ChartState state = AshaState();
-  const cli::LinePdf kept = cli::KeepForPdf(12, state);
+  const cli::LinePdf kept = cli::KeepForPdf(12, state, ChartStyle::North);
   EXPECT_EQ(kept.line, 12u);
   EXPECT_EQ(kept.name, "Asha Rao");
-  EXPECT_EQ(kept.document, MakeChartDocument(state));
+  EXPECT_EQ(kept.document, MakeChartDocument(state, {}, ChartStyle::North));
+  EXPECT_EQ(kept.document.face.style, ChartStyle::North);
+}
+
+// A line's style, in any letter case, overrides the batch's; a style no drawing has is the
+// line's error, and the JSON is the same in every style.
+TEST_F(BatchPdfsTest, EachLinesPdfTakesItsOwnStyleOrTheBatchs) {
+  const std::string birth =
+      R"({"date":"1980-03-05","time":"14:07","zone":34,"lat":"18:58N","lon":"72:49E")";
+  std::istringstream in(birth + R"(,"style":"NORTH"})" + "\n" + birth + "}\n" + birth +
+                        R"(,"style":"diamond"})" + "\n");
+  std::ostringstream out, err;
+  cli::BatchRequest request;
+  request.pdfDir = (folder / "styled").string();
+  request.exporter = &exporter;
+  request.style = ChartStyle::East;
+  EXPECT_EQ(cli::RunBatch(in, request, out, err), 1);
+  const std::vector<std::string> lines = SplitLines(out.str());
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[0], lines[1]);
+  EXPECT_NE(lines[2].find(R"(style 'diamond' is not south, north or east)"), std::string::npos);
+  ASSERT_EQ(exporter.calls.size(), 2u);
+  EXPECT_EQ(exporter.calls[0].document.face.style, ChartStyle::North);
+  EXPECT_EQ(exporter.calls[1].document.face.style, ChartStyle::East);
 }
 
 }  // namespace
