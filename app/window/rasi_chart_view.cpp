@@ -262,7 +262,8 @@ void RasiChartView::CycleAtCursor() {
 }
 
 void RasiChartView::resizeEvent(QResizeEvent*) {
-  const double byHeight = std::max(1.0, static_cast<double>(height()) / NaturalSize(1).height());
+  const double byHeight =
+      std::max(1.0, static_cast<double>(height()) / NaturalSize(1, face_.style).height());
   if (byHeight != preferredZoom_) {
     preferredZoom_ = byHeight;
     updateGeometry();

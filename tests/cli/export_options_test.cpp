@@ -48,7 +48,7 @@ TEST(PictureSizeTest, WidthAloneOrWidthByHeight) {
 }
 
 const ChartDocument kDocument{
-    {"Asha Rao", "Born", "Mumbai", "Classic formulas", ""}, {}, {}, {}, {}};
+    {"Asha Rao", "Born", "Mumbai", "Classic formulas", ""}, {}, {}, {}, {}, {}};
 
 TEST(ExportChartTest, WritesThePdfThenTheSvgThenThePngAtTheirSize) {
   RecordingExporter exporter;
