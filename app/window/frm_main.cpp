@@ -46,6 +46,9 @@ frmMain::frmMain(MessageSink& sink, const modHelp& help, QWidget* parent)
   ConnectAtlas();
   ConnectChartCommands();
   resize(kInitialWidthPx, kInitialHeightPx);
+  ConnectFileMenu();
+  RestoreRemembered();
+  WatchForm();
 }
 
 void frmMain::CreateViews() {
@@ -72,7 +75,7 @@ void frmMain::ConnectInputView() {
     connect(box, &FilteredLineEdit::refused, this, [this, box] { RefuseKey(*box); });
   }
   connect(input_.cmdOpen, &QPushButton::clicked, this, &frmMain::OpenSavedReading);
-  connect(result_.cmdSave, &QPushButton::clicked, this, &frmMain::SaveCurrentReading);
+  connect(result_.cmdSave, &QPushButton::clicked, this, &frmMain::SaveReadingAs);
 }
 
 void frmMain::ConnectMenusAndLinks() {
@@ -162,15 +165,22 @@ void frmMain::ConnectChartCommands() {
   EnableChartCommands();
   connect(menu_.mnuPrint, &QAction::triggered, this,
           [this] { PrintChartCommand(*printer_, sink_, MakeChartDocument(state_)); });
-  connect(menu_.mnuExportPdf, &QAction::triggered, this,
-          [this] { ExportPdfCommand(*chooser_, sink_, MakeChartDocument(state_)); });
-  connect(menu_.mnuExportImage, &QAction::triggered, this,
-          [this] { ExportImageCommand(*chooser_, sink_, MakeChartDocument(state_)); });
+  connect(menu_.mnuExportPdf, &QAction::triggered, this, [this] {
+    if (auto path = ExportPdfCommand(*chooser_, sink_, MakeChartDocument(state_))) {
+      ShowStatus("Exported " + *path);
+    }
+  });
+  connect(menu_.mnuExportImage, &QAction::triggered, this, [this] {
+    if (auto path = ExportImageCommand(*chooser_, sink_, MakeChartDocument(state_))) {
+      ShowStatus("Exported " + *path);
+    }
+  });
 }
 
 void frmMain::EnableChartCommands() {
   const bool showsChart = FrontView() == result_.Frame2;
-  for (QAction* action : {menu_.mnuPrint, menu_.mnuExportPdf, menu_.mnuExportImage}) {
+  for (QAction* action :
+       {menu_.mnuPrint, menu_.mnuExportPdf, menu_.mnuExportImage, menu_.mnuSave, menu_.mnuSaveAs}) {
     action->setEnabled(showsChart);
   }
 }
@@ -201,6 +211,7 @@ void frmMain::Calculate() {
   BirthForm form = ReadForm(input_);
   const std::optional<Refusal> refusal = CalculateReading(form, state_, sink_, CurrentSky());
   if (!refusal) {
+    Calculated();
     ShowComputedChart();
     return;
   }
@@ -237,17 +248,19 @@ void frmMain::ShowAbout() {
   about.exec();
 }
 
-void frmMain::SaveCurrentReading() {
-  // The zone of the calculation, not the list's: the file must give back the chart shown.
-  SaveReadingCommand(*chooser_, sink_, state_.BirthData, state_.Zone, LastSavePath);
-}
-
 void frmMain::OpenSavedReading() {
-  OpenWith([&] { return OpenReadingCommand(*chooser_, sink_, input_, state_, CurrentSky()); });
+  // An event handler lets no failure through.
+  try {
+    if (auto chosen = chooser_->ChooseOpenFile(OpenReadingRequest())) OpenReadingFile(*chosen);
+  } catch (...) {
+  }
 }
 
 bool frmMain::OpenReadingFile(const QString& path) {
-  return OpenWith([&] { return OpenReadingPath(path, sink_, input_, state_, CurrentSky()); });
+  const bool opened =
+      OpenWith([&] { return OpenReadingPath(path, sink_, input_, state_, CurrentSky()); });
+  if (opened) Opened(path);
+  return opened;
 }
 
 bool frmMain::OpenWith(const std::function<bool()>& open) {
@@ -302,6 +315,10 @@ void frmMain::resizeEvent(QResizeEvent* event) {
 
 void frmMain::closeEvent(QCloseEvent* event) {
   // The finder window goes with the main window; the program ends when both are closed.
+  if (!MayClose()) {
+    event->ignore();
+    return;
+  }
   if (finder_.unload) finder_.unload();
   event->accept();
 }

@@ -4,8 +4,10 @@
 #include <functional>
 
 #include "app/message_sink.h"
+#include "app/reading_session.h"
 #include "app/window/chart_exports.h"
 #include "app/window/city_completer.h"
+#include "app/window/close_question.h"
 #include "app/window/file_dialogs.h"
 #include "app/window/input_view.h"
 #include "app/window/main_menu.h"
@@ -51,6 +53,12 @@ class frmMain : public QMainWindow {
 
   /// Prints in place of the print dialog; must outlive the window.
   void SetChartPrinter(ChartPrinter& printer);
+
+  /// Asks in place of the message box shown before closing over an unsaved reading.
+  void SetCloseQuestion(CloseQuestion question);
+
+  /// The readings under Open Recent, the latest first; remembered between runs.
+  const QStringList& RecentReadings() const { return recent_; }
 
   /// Set by the finder button once city, state and country are filled; tells the finder to
   /// search for that place. Never set back.
@@ -100,7 +108,6 @@ class frmMain : public QMainWindow {
   void FindLatitudeLongitude();
   void RefuseKey(FilteredLineEdit& box);
   void ShowAbout();
-  void SaveCurrentReading();
   void OpenSavedReading();
   /// Runs `open`, which fills the form from a reading file, and shows its chart if it gave one.
   bool OpenWith(const std::function<bool()>& open);
@@ -108,6 +115,20 @@ class frmMain : public QMainWindow {
   void ShowComputedChart();
   void ConnectChartCommands();
   void EnableChartCommands();
+  // The file menu, the title and what is remembered between runs (frm_main_files.cpp).
+  void ConnectFileMenu();
+  void WatchForm();
+  void RestoreRemembered();
+  bool SaveReading();
+  bool SaveReadingAs();
+  bool SavedTo(const std::optional<QString>& path);
+  void Opened(const QString& path);
+  void Calculated();
+  void OpenRecentReading(const QString& path);
+  void RefreshRecentMenu();
+  void ShowTitle();
+  bool MayClose();
+  void ShowStatus(const QString& text);
 
   MessageSink& sink_;
   const modHelp& help_;
@@ -129,6 +150,9 @@ class frmMain : public QMainWindow {
   SkyMenuActions skyMenu_;
   CityCompleter* cities_ = nullptr;
   PromotionControls promotions_;
+  ReadingSession session_;
+  QStringList recent_;
+  CloseQuestion closeQuestion_;
 };
 
 }  // namespace tarvel

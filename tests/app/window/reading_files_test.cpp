@@ -109,7 +109,7 @@ class ReadingFilesTest : public WindowTest {
   FakeChooser chooser;
 };
 
-const FileDialogRequest kFirstSaveRequest{"Tarvel", "", "Tarvel (*.tvl)", "tvl"};
+const FileDialogRequest kFirstSaveRequest{"Tarvel", "Asha-Rao.tvl", "Tarvel (*.tvl)", "tvl"};
 const ShownMessage kCheckTheFile{"Please Check The File.", MessageIcon::Error};
 
 TEST_F(ReadingFilesTest, SaveWritesTheLastCalculationsBirthData) {
