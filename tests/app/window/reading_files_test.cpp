@@ -21,22 +21,6 @@
 namespace tarvel::testing {
 namespace {
 
-/// Answers every dialog with the next name, or cancels when there is none; keeps the requests.
-class FakeChooser : public FileChooser {
- public:
-  std::optional<QString> ChooseSaveFile(const FileDialogRequest& request) override {
-    saveRequests.push_back(request);
-    return std::exchange(answer, std::nullopt);
-  }
-  std::optional<QString> ChooseOpenFile(const FileDialogRequest& request) override {
-    openRequests.push_back(request);
-    return std::exchange(answer, std::nullopt);
-  }
-  std::optional<QString> answer;
-  std::vector<FileDialogRequest> saveRequests;
-  std::vector<FileDialogRequest> openRequests;
-};
-
 // The example as a user enters it, with spaces around the name and the city.
 void EnterExample(const InputControls& in) {
   in.txtName->setText("  Asha Rao ");

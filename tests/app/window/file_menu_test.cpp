@@ -1,0 +1,179 @@
+#include <QFile>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "window_fixture.h"
+
+namespace tarvel::testing {
+namespace {
+
+class FileMenuTest : public WindowTest {
+ protected:
+  FileMenuTest() {
+    window.SetFileChooser(chooser);
+    window.SetCloseQuestion([this](const QString& name) {
+      asked.push_back(name);
+      return answer;
+    });
+    window.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+  }
+
+  QString PathTo(const QString& name) const { return folder.filePath(name); }
+
+  void Calculate() {
+    FillRequiredBoxes();
+    in.cmdCalculate->click();
+    ASSERT_TRUE(sink.messages.empty()) << sink.messages[0].text;
+  }
+
+  void SaveAs(const QString& name) {
+    chooser.answer = PathTo(name);
+    window.Menu().mnuSaveAs->trigger();
+  }
+
+  QTemporaryDir folder;
+  FakeChooser chooser;
+  CloseAnswer answer = CloseAnswer::Cancel;
+  QStringList asked;
+};
+
+TEST_F(FileMenuTest, EachShortcutTriggersItsItem) {
+  Calculate();
+  const MenuActions& menu = window.Menu();
+  const std::array<std::pair<const char*, QAction*>, 6> keys{{{"Ctrl+O", menu.mnuOpen},
+                                                              {"Ctrl+S", menu.mnuSave},
+                                                              {"Ctrl+Shift+S", menu.mnuSaveAs},
+                                                              {"Ctrl+P", menu.mnuPrint},
+                                                              {"Ctrl+Q", menu.mnuExit},
+                                                              {"F1", menu.mnuOnline}}};
+  for (const auto& [key, action] : keys) {
+    QSignalSpy triggered(action, &QAction::triggered);
+    // The print dialog would block: only the key's binding is checked for it.
+    if (action == menu.mnuPrint) {
+      EXPECT_EQ(action->shortcut(), QKeySequence(key));
+      continue;
+    }
+    QTest::keySequence(&window, QKeySequence(key));
+    EXPECT_EQ(triggered.count(), 1) << key;
+  }
+  EXPECT_TRUE(window.isVisible());  // Ctrl+Q asked over the unsaved reading and was cancelled
+  EXPECT_EQ(asked, QStringList{"Asha Rao"});
+}
+
+TEST_F(FileMenuTest, SaveGoesToTheReadingsFileOnceItHasOne) {
+  Calculate();
+  window.Menu().mnuSave->trigger();  // no file yet: asks, offering the name
+  ASSERT_EQ(chooser.saveRequests.size(), 1u);
+  EXPECT_EQ(chooser.saveRequests[0].initialName, "Asha-Rao.tvl");
+  EXPECT_FALSE(QFile::exists(PathTo("Asha-Rao.tvl")));  // cancelled
+  SaveAs("asha.tvl");
+  EXPECT_EQ(window.windowTitle(), "Asha Rao \u2014 asha.tvl[*] \u2014 Tarvel v1.0");
+  EXPECT_FALSE(window.isWindowModified());
+  EXPECT_EQ(window.statusBar()->currentMessage(), "Saved " + PathTo("asha.tvl"));
+  ASSERT_TRUE(QFile::remove(PathTo("asha.tvl")));
+  window.Menu().mnuSave->trigger();
+  EXPECT_EQ(chooser.saveRequests.size(), 2u);  // saved without asking
+  EXPECT_TRUE(QFile::exists(PathTo("asha.tvl")));
+  out.cmdBack->click();
+  in.txtCity->setText("Mysuru");
+  EXPECT_TRUE(window.isWindowModified());
+}
+
+TEST_F(FileMenuTest, OpenNamesTheReadingAndItsFileInTheTitle) {
+  Calculate();
+  SaveAs("asha.tvl");
+  in.txtName->setText("Someone Else");
+  chooser.answer = PathTo("asha.tvl");
+  window.Menu().mnuOpen->trigger();
+  EXPECT_EQ(in.txtName->text(), "Asha Rao");
+  EXPECT_EQ(window.windowTitle(), "Asha Rao \u2014 asha.tvl[*] \u2014 Tarvel v1.0");
+  EXPECT_FALSE(window.isWindowModified());
+}
+
+// Closing asks only over a reading calculated and never saved, or a form changed since.
+TEST_F(FileMenuTest, QuitAsksOnlyOverAnUnsavedReading) {
+  struct Case {
+    bool calculate, save, changeAfter;
+    CloseAnswer answer;
+    bool asks, closes;
+  };
+  const std::array<Case, 6> cases{{
+      {false, false, false, CloseAnswer::Cancel, false, true},
+      {true, false, false, CloseAnswer::Cancel, true, false},
+      {true, false, false, CloseAnswer::Discard, true, true},
+      {true, true, false, CloseAnswer::Cancel, false, true},
+      {true, true, true, CloseAnswer::Cancel, true, false},
+      {true, false, false, CloseAnswer::Save, true, true},
+  }};
+  for (std::size_t index = 0; index < cases.size(); ++index) {
+    const Case& c = cases[index];
+    RecordingSink quiet;
+    frmMain other(quiet, help);
+    other.SetFileChooser(chooser);
+    QStringList seen;
+    other.SetCloseQuestion([&](const QString& name) {
+      seen << name;
+      return c.answer;
+    });
+    other.show();
+    const InputControls& form = other.Input();
+    if (c.calculate) {
+      FillRequiredBoxes(form);
+      form.cmdCalculate->click();
+    }
+    const QString path = PathTo(QString("case%1.tvl").arg(index));
+    chooser.answer = path;
+    if (c.save) other.Menu().mnuSaveAs->trigger();
+    if (c.changeAfter) form.txtCity->setText("Y");
+    chooser.answer = path;  // for the Save answer
+    other.Menu().mnuExit->trigger();
+    EXPECT_EQ(!seen.isEmpty(), c.asks) << index;
+    EXPECT_EQ(other.isVisible(), !c.closes) << index;
+    EXPECT_EQ(QFile::exists(path), c.save || c.answer == CloseAnswer::Save) << index;
+  }
+}
+
+TEST_F(FileMenuTest, RecentReadingsSurviveARestartAndAMissingOneIsDropped) {
+  Calculate();
+  SaveAs("first.tvl");
+  SaveAs("second.tvl");
+  const QStringList expected{PathTo("second.tvl"), PathTo("first.tvl")};
+  EXPECT_EQ(window.RecentReadings(), expected);
+  RecordingSink later;
+  frmMain restarted(later, help);
+  EXPECT_EQ(restarted.RecentReadings(), expected);
+  const QList<QAction*> items = restarted.Menu().mnuRecent->actions();
+  ASSERT_EQ(items.size(), 4);  // two readings, a separator and Clear
+  EXPECT_EQ(items[0]->text(), "&1 second.tvl");
+  ASSERT_TRUE(QFile::remove(PathTo("second.tvl")));
+  items[0]->trigger();
+  ASSERT_EQ(later.messages.size(), 1u);
+  EXPECT_EQ(later.messages[0].text, "The reading " + PathTo("second.tvl").toStdString() +
+                                        " is no longer there; it is taken off the recent list.");
+  EXPECT_EQ(restarted.RecentReadings(), QStringList{PathTo("first.tvl")});
+  restarted.Menu().mnuRecent->actions().last()->trigger();  // Clear Menu
+  EXPECT_TRUE(restarted.RecentReadings().isEmpty());
+  EXPECT_FALSE(restarted.Menu().mnuRecent->isEnabled());
+}
+
+TEST_F(FileMenuTest, TheFormStartsAtTheLastReadingsMomentUnlessAskedToStartEmpty) {
+  Calculate();
+  Choose(in.cboYear, "1984");
+  Choose(in.cboHour, "6");
+  in.cmdCalculate->click();
+  for (const bool startEmpty : {false, true}) {
+    window.Menu().mnuStartEmpty->setChecked(startEmpty);
+    RecordingSink later;
+    frmMain restarted(later, help);
+    EXPECT_EQ(restarted.Input().cboYear->currentText(), startEmpty ? "1900" : "1984");
+    EXPECT_EQ(restarted.Input().cboHour->currentText(), startEmpty ? "0" : "6");
+    EXPECT_TRUE(restarted.Input().txtName->text().isEmpty());
+  }
+}
+
+}  // namespace
+}  // namespace tarvel::testing
