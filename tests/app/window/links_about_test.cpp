@@ -1,9 +1,13 @@
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include "web/about/frm_about.h"
 #include "web/about/link_label.h"
+#include "web/about/manual.h"
 #include "web/links.h"
 #include "window_fixture.h"
 
@@ -38,6 +42,42 @@ TEST_F(LinksTest, ALinkNoBrowserCanShowIsReportedWithItsAddress) {
                  MessageIcon::Error},
                 {"No web browser could be started to show https://tarvel.example.com/co-brand/",
                  MessageIcon::Error}}));
+}
+
+void WritePage(const QString& path) {
+  ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
+  QFile page(path);
+  ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+  page.write("<h1>Tarvel user manual</h1>");
+}
+
+// F1 opens the manual installed with the program, or the one beside it in a build.
+TEST(ManualTest, F1OpensTheManualsIndexInTheBrowser) {
+  const std::array<std::pair<QStringList, QString>, 2> layouts{{
+      {{"share/doc/tarvel/manual/index.html"}, "share/doc/tarvel/manual/index.html"},
+      {{"share/doc/tarvel/manual/index.html", "bin/manual/index.html"}, "bin/manual/index.html"},
+  }};
+  for (const auto& [pages, expected] : layouts) {
+    const QTemporaryDir prefix;
+    for (const QString& page : pages) WritePage(prefix.filePath(page));
+    const QString found = FindManual(prefix.filePath("bin"), "../share/doc/tarvel/manual");
+    EXPECT_EQ(found, prefix.filePath(expected));
+    std::vector<std::string> opened;
+    RecordingSink sink;
+    const modHelp help(
+        [&opened](std::string_view url) {
+          opened.emplace_back(url);
+          return true;
+        },
+        {}, ManualAddress(found));
+    frmMain window(sink, help);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_F1);
+    EXPECT_EQ(opened,
+              std::vector<std::string>{"file://" + prefix.filePath(expected).toStdString()});
+  }
 }
 
 TEST(AboutBoxTest, TextsAsWritten) {
