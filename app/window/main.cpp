@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
@@ -111,6 +112,9 @@ int main(int argc, char* argv[]) {
   window.SetFinderHooks({[&finder, &window, &sink] { OpenFinder(finder, window, sink); },
                          [&finder] { finder.Close(); }});
   window.show();
-  if (!arguments.readingFile.isEmpty()) window.OpenReadingFile(arguments.readingFile);
+  // Once the loop runs, so that a message about the file finds the window placed and shown.
+  if (!arguments.readingFile.isEmpty()) {
+    QTimer::singleShot(0, &window, [&] { window.OpenReadingFile(arguments.readingFile); });
+  }
   return app.exec();
 }

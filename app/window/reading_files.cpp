@@ -30,6 +30,13 @@ std::filesystem::path PathOf(const QString& fileName) {
   return std::filesystem::path(QFile::encodeName(fileName).toStdString());
 }
 
+// A refused file is named, with the reason, in the message's details.
+void ShowFileError(MessageSink& sink, const FileError& error, const QString& path) {
+  if (error.reason.empty()) return sink.ShowMessage(error.message, MessageIcon::Error);
+  const std::string detail = "File: " + path.toStdString() + "\n" + error.reason;
+  sink.ShowDetailedMessage(error.message, detail, MessageIcon::Error);
+}
+
 }  // namespace
 
 FileDialogRequest SaveReadingRequest(const QString& lastSavePath, std::string_view name) {
@@ -78,7 +85,7 @@ bool OpenReadingPath(const QString& path, MessageSink& sink, const InputControls
     if (auto error = OpenReading(PathOf(path), form, state, sky)) {
       // Coordinates off the globe stay on show for the user to correct, as typed ones would.
       if (error->focus) WriteForm(form, input);
-      sink.ShowMessage(error->message, MessageIcon::Error);
+      ShowFileError(sink, *error, path);
       if (error->focus) TextBox(input, *error->focus)->setFocus();
       return false;
     }

@@ -30,7 +30,13 @@ class RecordingSink : public MessageSink {
   void ShowMessage(std::string_view text, MessageIcon icon) override {
     messages.push_back({std::string(text), icon});
   }
+  void ShowDetailedMessage(std::string_view text, std::string_view detail,
+                           MessageIcon icon) override {
+    ShowMessage(text, icon);
+    details.emplace_back(detail);
+  }
   std::vector<ShownMessage> messages;
+  std::vector<std::string> details;  ///< of the messages shown with details, in order
 };
 
 /// Answers every dialog with the next name, or cancels when there is none; keeps the requests.
