@@ -54,4 +54,19 @@ ZoneFill FillZone(const Place& place, BirthForm& form) {
   return {choice.note, true, {}};
 }
 
+void TakeBackAtlasFill(const BirthForm& filled, BirthForm& form) {
+  for (DigitText BirthForm::*box : {&BirthForm::txtLatDeg, &BirthForm::txtLatMin,
+                                    &BirthForm::txtLonDeg, &BirthForm::txtLonMin}) {
+    if (form.*box == filled.*box) form.*box = DigitText();
+  }
+  if (form.cboTimeZone == filled.cboTimeZone && form.chkDST == filled.chkDST) {
+    form.cboTimeZone = BirthForm().cboTimeZone;
+    form.chkDST = false;
+  }
+}
+
+std::string NotInAtlasNote(std::string_view city) {
+  return std::string(city) + ": not in the atlas \u2014 type the coordinates and zone";
+}
+
 }  // namespace tarvel

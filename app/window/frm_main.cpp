@@ -51,6 +51,12 @@ frmMain::frmMain(MessageSink& sink, const modHelp& help, QWidget* parent)
   WatchForm();
 }
 
+// The controls outlive the window's own part: their last signals (a box losing its focus)
+// must not reach it.
+frmMain::~frmMain() {
+  for (QWidget* child : findChildren<QWidget*>()) child->disconnect(this);
+}
+
 void frmMain::CreateViews() {
   auto* central = new QWidget(this);
   views_ = new QStackedWidget(central);
@@ -123,6 +129,7 @@ void frmMain::ConnectAtlas() {
     connect(box, &QLineEdit::textEdited, this, &frmMain::ForgetAtlasPlace);
   }
   connect(input_.cboTimeZone, &QComboBox::activated, this, &frmMain::ForgetAtlasPlace);
+  connect(input_.txtCity, &QLineEdit::editingFinished, this, &frmMain::CheckCityInAtlas);
   connect(input_.chkDST, &QCheckBox::clicked, this, &frmMain::ForgetAtlasPlace);
   for (QRadioButton* option :
        {input_.optLat[0], input_.optLat[1], input_.optLong[0], input_.optLong[1]}) {
@@ -151,6 +158,17 @@ void frmMain::RefillZoneFromAtlas() {
   input_.chkDST->setChecked(form.chkDST);
   input_.lblZoneNote->setText(QString::fromStdString(fill.note));
   undecidedZone_ = fill.refusal;
+  atlasFill_ = ReadForm(input_);
+}
+
+// A city the atlas does not know takes back what the atlas filled for the last one.
+void frmMain::CheckCityInAtlas() {
+  const std::string city = input_.txtCity->text().trimmed().toStdString();
+  if (atlasPlace_ || city.size() < 2 || !atlas_.Get().Complete(city, 1).empty()) return;
+  BirthForm form = ReadForm(input_);
+  if (atlasFill_) TakeBackAtlasFill(*std::exchange(atlasFill_, std::nullopt), form);
+  WriteForm(form, input_);
+  input_.lblZoneNote->setText(QString::fromStdString(NotInAtlasNote(city)));
 }
 
 void frmMain::ForgetAtlasPlace() {

@@ -45,6 +45,7 @@ class frmMain : public QMainWindow {
  public:
   /// `sink` hears of refused input and `help` opens the links; both must outlive the window.
   frmMain(MessageSink& sink, const modHelp& help, QWidget* parent = nullptr);
+  ~frmMain() override;
 
   void SetFinderHooks(FinderHooks hooks);
 
@@ -103,6 +104,7 @@ class frmMain : public QMainWindow {
   void FillFromAtlas(const Place& place);
   void RefillZoneFromAtlas();
   void ForgetAtlasPlace();
+  void CheckCityInAtlas();
   const Sky& CurrentSky() const { return skies_.For(sky_); }
   void Calculate();
   void FindLatitudeLongitude();
@@ -137,6 +139,7 @@ class frmMain : public QMainWindow {
   LazyAtlas atlas_;
   std::optional<Place> atlasPlace_;  ///< the atlas's place while the form still holds it
   std::string undecidedZone_;        ///< why the list holds no zone for that place and date, if so
+  std::optional<BirthForm> atlasFill_;  ///< the form as the atlas last filled it
   ChartState state_;
   FinderHooks finder_;
   FileDialogs fileDialogs_{this};

@@ -177,5 +177,26 @@ TEST_F(AtlasWindowTest,
   EXPECT_EQ(window.FrontView(), out.Frame2);
 }
 
+// The latitude's minutes are typed over the atlas's; the rest is the atlas's.
+TEST_F(AtlasWindowTest, AnUnknownCityIsSaidAndTakesBackOnlyWhatTheAtlasFilled) {
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  ChooseDate("5", "March", "1980");
+  TypeAndPickFirst("Mumb");
+  in.txtLatMin->setText("30");
+  in.txtCity->setFocus();
+  in.txtCity->clear();
+  QTest::keyClicks(in.txtCity, "Qqxville");
+  in.txtState->setFocus();  // leaving the box ends the city
+  EXPECT_EQ(in.lblZoneNote->text(),
+            "Qqxville: not in the atlas \u2014 type the coordinates and zone");
+  const std::array<std::pair<FilteredLineEdit*, const char*>, 4> boxes{
+      {{in.txtLatDeg, ""}, {in.txtLatMin, "30"}, {in.txtLonDeg, ""}, {in.txtLonMin, ""}}};
+  for (const auto& [box, text] : boxes) {
+    EXPECT_EQ(box->text(), text) << box->objectName().toStdString();
+  }
+  EXPECT_EQ(in.cboTimeZone->currentIndex(), 0);
+}
+
 }  // namespace
 }  // namespace tarvel::testing
