@@ -1,9 +1,13 @@
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextEdit>
 
 #include "window_fixture.h"
 
@@ -172,6 +176,33 @@ TEST_F(FileMenuTest, TheFormStartsAtTheLastReadingsMomentUnlessAskedToStartEmpty
     EXPECT_EQ(restarted.Input().cboYear->currentText(), startEmpty ? "1900" : "1984");
     EXPECT_EQ(restarted.Input().cboHour->currentText(), startEmpty ? "0" : "6");
     EXPECT_TRUE(restarted.Input().txtName->text().isEmpty());
+  }
+}
+
+// Alt and a letter reach one thing only: the menu bar's titles and the buttons in front.
+TEST_F(FileMenuTest, EachViewsMnemonicsAreUniqueAndEveryControlHasATooltip) {
+  for (QWidget* view : {static_cast<QWidget*>(in.Frame1), static_cast<QWidget*>(out.Frame2)}) {
+    QStringList texts;
+    for (const QAction* menu : window.menuBar()->actions()) texts << menu->text();
+    for (const QAbstractButton* button : view->findChildren<QAbstractButton*>()) {
+      texts << button->text();
+    }
+    QList<QChar> letters;
+    for (const QString& text : texts) {
+      const qsizetype amp = QString(text).replace("&&", "").indexOf('&');
+      if (amp < 0) continue;
+      const QChar letter = QString(text).replace("&&", "").at(amp + 1).toLower();
+      EXPECT_FALSE(letters.contains(letter)) << text.toStdString();
+      letters << letter;
+    }
+    for (QWidget* control : view->findChildren<QWidget*>()) {
+      const bool isControl = qobject_cast<QAbstractButton*>(control) ||
+                             qobject_cast<QLineEdit*>(control) ||
+                             qobject_cast<QComboBox*>(control) || qobject_cast<QTextEdit*>(control);
+      // A combo box's own line edit and list are parts of it, not controls of their own.
+      if (!isControl || qobject_cast<QComboBox*>(control->parentWidget())) continue;
+      EXPECT_FALSE(control->toolTip().isEmpty()) << control->objectName().toStdString();
+    }
   }
 }
 
