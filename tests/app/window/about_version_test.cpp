@@ -2,7 +2,6 @@
 
 #include <QLabel>
 #include <QLayout>
-#include <array>
 
 #include "web/about/frm_about.h"
 #include "web/about/mod_help.h"
@@ -26,17 +25,12 @@ TEST(AboutVersionTest, TheVersionStandsOnALineOfItsOwnBelowTheFixedTitle) {
 TEST(AboutVersionTest, TheCreditsNameEachWorkAndItsLicence) {
   const modHelp help([](std::string_view) { return true; }, {});
   const frmAbout about(help);
-  const std::array<std::pair<const char*, const char*>, 6> works{{{"Qt 6", "LGPL-3.0"},
-                                                                  {"Swiss Ephemeris", "AGPL-3.0"},
-                                                                  {"GeoNames", "CC BY 4.0"},
-                                                                  {"libgeonames", "GPL-3.0"},
-                                                                  {"tzdata", "public domain"},
-                                                                  {"date/tz", "MIT"}}};
-  for (const auto& [work, licence] : works) {
-    EXPECT_TRUE(about.lblCredits->text().contains(QString("<b>%1</b> (%2)").arg(work, licence)))
-        << work;
+  for (const char* credit :
+       {"<b>Qt 6</b> (LGPL-3.0)", "<b>Swiss Ephemeris</b> (AGPL-3.0)",
+        "<b>GeoNames</b> (CC BY 4.0)", "<b>libgeonames</b> (GPL-3.0)",
+        "<b>tzdata</b> (public domain)", "<b>date/tz</b> (MIT)", "www.geonames.org"}) {
+    EXPECT_TRUE(about.lblCredits->text().contains(credit)) << credit;
   }
-  EXPECT_TRUE(about.lblCredits->text().contains("www.geonames.org"));
 }
 
 }  // namespace
