@@ -1,5 +1,7 @@
 #include "app/atlas_form.h"
 
+#include <tuple>
+
 #include "app/validation.h"
 #include "atlas/degrees_minutes.h"
 #include "atlas/search_text.h"
@@ -66,6 +68,25 @@ ZoneFill FillZone(const Place& place, BirthForm& form) {
   const ZoneDecision& decision = std::get<ZoneDecision>(decided);
   TakeDecision(decision, form);
   return {decision.note, true, {}, decision.label};
+}
+
+void TakeBackAtlasFill(const BirthForm& filled, BirthForm& form) {
+  for (DigitText BirthForm::*box : {&BirthForm::txtLatDeg, &BirthForm::txtLatMin,
+                                    &BirthForm::txtLonDeg, &BirthForm::txtLonMin}) {
+    if (form.*box == filled.*box) form.*box = DigitText();
+  }
+  // The zone, whether a row, an exact offset or local mean time, goes back only as a whole.
+  const auto zone = [](const BirthForm& f) {
+    return std::tuple(f.zoneKind, f.zoneOffsetSeconds, f.cboTimeZone, f.chkDST);
+  };
+  if (zone(form) == zone(filled)) {
+    const BirthForm empty;
+    std::tie(form.zoneKind, form.zoneOffsetSeconds, form.cboTimeZone, form.chkDST) = zone(empty);
+  }
+}
+
+std::string NotInAtlasNote(std::string_view city) {
+  return std::string(city) + ": not in the atlas \u2014 type the coordinates and zone";
 }
 
 }  // namespace tarvel

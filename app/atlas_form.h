@@ -12,6 +12,15 @@ namespace tarvel {
 /// arc-minute with their directions.
 void FillPlace(const Place& place, BirthForm& form);
 
+/// Takes back from `form` what the atlas filled in `filled` and the form still holds: each
+/// coordinate box that still shows the atlas's digits is emptied, and a zone (row and daylight
+/// saving, exact offset or local mean time) still the atlas's goes back to the first row
+/// without daylight saving. What the user has typed or chosen since stays.
+void TakeBackAtlasFill(const BirthForm& filled, BirthForm& form);
+
+/// What the form says of a city the atlas does not know.
+std::string NotInAtlasNote(std::string_view city);
+
 /// Sets the form's zone to what was in force at the place at the form's birth date and time
 /// (see DecideZone): a row and the daylight-saving box, the exact offset, or local mean time;
 /// and returns the one-line note that says so. Where the zone history cannot tell, the zone is

@@ -12,6 +12,12 @@ class MessageSink {
  public:
   virtual ~MessageSink() = default;
   virtual void ShowMessage(std::string_view text, MessageIcon icon) = 0;
+  /// A message with details under it (the file concerned and why); a sink without room for
+  /// them shows the text alone.
+  virtual void ShowDetailedMessage(std::string_view text, std::string_view /*detail*/,
+                                   MessageIcon icon) {
+    ShowMessage(text, icon);
+  }
 };
 
 }  // namespace tarvel

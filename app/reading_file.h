@@ -52,7 +52,13 @@ struct FileError {
   /// Set when an opened file filled the form but the form is refused: the box that takes the
   /// cursor, as after the same refusal of typed input.
   std::optional<FormField> focus = std::nullopt;
-  bool operator==(const FileError&) const = default;
+  /// Why a file was refused, in a sentence, for a message's details; empty when the message
+  /// says it all.
+  std::string reason = {};
+  /// The same refusal: message and box; the reason only explains it.
+  bool operator==(const FileError& other) const {
+    return message == other.message && focus == other.focus;
+  }
 };
 
 }  // namespace tarvel

@@ -13,6 +13,26 @@ double NeedAt(QFont& font, int pixels, const QPaintDevice* device, const FitMeas
   return need(QFontMetricsF(font, device));
 }
 
+// Items joined by `separator`, as many on each line as fit in `width`; a line with more to
+// come ends in `lineEnd`, which must fit too. An item wider than `width` stands alone.
+QStringList WrapItems(const QStringList& items, const QString& separator, const QString& lineEnd,
+                      const QFontMetricsF& metrics, double width) {
+  QStringList lines;
+  QString line;
+  for (qsizetype index = 0; index < items.size(); ++index) {
+    const QString longer = line.isEmpty() ? items[index] : line + separator + items[index];
+    const QString shown = index + 1 < items.size() ? longer + lineEnd : longer;
+    if (line.isEmpty() || metrics.horizontalAdvance(shown) <= width) {
+      line = longer;
+      continue;
+    }
+    lines << line + lineEnd;
+    line = items[index];
+  }
+  if (!line.isEmpty()) lines << line;
+  return lines;
+}
+
 }  // namespace
 
 QFont FittedFont(QFont font, int preferredPx, const QPaintDevice* device, const FitMeasure& need) {
@@ -47,23 +67,12 @@ double LinesNeed(const QFontMetricsF& metrics, const QStringList& lines, const Q
 
 QStringList WrapSignItems(const QString& caption, const QFontMetricsF& metrics, double width) {
   const QString separator = FromUtf8(kSignItemSeparator);
-  const QString lineEnd = separator.trimmed().prepend(' ');
-  const QStringList items = caption.split(separator, Qt::SkipEmptyParts);
-  QStringList lines;
-  QString line;
-  for (qsizetype index = 0; index < items.size(); ++index) {
-    const QString longer = line.isEmpty() ? items[index] : line + separator + items[index];
-    // A line that more items follow ends in " /", which must fit too.
-    const QString shown = index + 1 < items.size() ? longer + lineEnd : longer;
-    if (line.isEmpty() || metrics.horizontalAdvance(shown) <= width) {
-      line = longer;
-      continue;
-    }
-    lines << line + lineEnd;
-    line = items[index];
-  }
-  if (!line.isEmpty()) lines << line;
-  return lines;
+  return WrapItems(caption.split(separator, Qt::SkipEmptyParts), separator,
+                   separator.trimmed().prepend(' '), metrics, width);
+}
+
+QStringList WrapWords(const QString& text, const QFontMetricsF& metrics, double width) {
+  return WrapItems(text.split(' ', Qt::SkipEmptyParts), " ", "", metrics, width);
 }
 
 }  // namespace tarvel

@@ -32,4 +32,9 @@ double LinesNeed(const QFontMetricsF& metrics, const QStringList& lines, const Q
 /// an empty caption.
 QStringList WrapSignItems(const QString& caption, const QFontMetricsF& metrics, double width);
 
+/// A text in lines at most `width` wide, broken between words; a word wider than `width`
+/// stands alone on its line. The lines joined by spaces give the text back, its runs of
+/// spaces as one.
+QStringList WrapWords(const QString& text, const QFontMetricsF& metrics, double width);
+
 }  // namespace tarvel

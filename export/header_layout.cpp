@@ -46,10 +46,13 @@ std::vector<PlacedText> LayOutHeader(const ChartHeader& header, QPointF origin, 
     if (texts[index]->empty()) continue;
     const QString text = FromUtf8(*texts[index]);
     const int preferredPx = std::max(1, static_cast<int>(std::floor(slot.textTwips * pxPerTwip)));
+    // A long line breaks between words rather than shrinking to fit on one line.
+    const auto wrapped = [&](const QFontMetricsF& m) { return WrapWords(text, m, box.width()); };
     const QFont font =
         FittedFont(SlotFont(base, slot.role), preferredPx, device,
-                   [&](const QFontMetricsF& m) { return LinesNeed(m, {text}, box.size()); });
-    placed.push_back({slot.role, {text}, box, font, Qt::AlignLeft | Qt::AlignVCenter});
+                   [&](const QFontMetricsF& m) { return LinesNeed(m, wrapped(m), box.size()); });
+    placed.push_back({slot.role, wrapped(QFontMetricsF(font, device)), box, font,
+                      Qt::AlignLeft | Qt::AlignVCenter});
   }
   return placed;
 }

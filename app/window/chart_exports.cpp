@@ -17,16 +17,21 @@ void TellWriteFailure(MessageSink& sink, const QString& path, const std::string&
                    MessageIcon::Error);
 }
 
-// Asks for a file and writes it; the user hears only of a failure.
-void ExportCommand(FileChooser& chooser, MessageSink& sink, const FileDialogRequest& request,
-                   const std::function<std::optional<std::string>(const QString&)>& write) {
+// Asks for a file and writes it; the user hears of a failure in a message, the caller gets
+// the file written.
+std::optional<QString> ExportCommand(
+    FileChooser& chooser, MessageSink& sink, const FileDialogRequest& request,
+    const std::function<std::optional<std::string>(const QString&)>& write) {
   // An event handler lets no failure through.
   try {
     const std::optional<QString> chosen = chooser.ChooseSaveFile(request);
-    if (!chosen) return;
-    if (auto reason = write(*chosen)) TellWriteFailure(sink, *chosen, *reason);
+    if (!chosen) return std::nullopt;
+    auto reason = write(*chosen);
+    if (!reason) return chosen;
+    TellWriteFailure(sink, *chosen, *reason);
   } catch (...) {
   }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -68,16 +73,18 @@ void PrintChartCommand(ChartPrinter& printer, MessageSink& sink, const ChartDocu
   }
 }
 
-void ExportPdfCommand(FileChooser& chooser, MessageSink& sink, const ChartDocument& document) {
-  ExportCommand(chooser, sink, ExportPdfRequest(document.header.title),
-                [&document](const QString& path) { return WritePdf(path, document); });
+std::optional<QString> ExportPdfCommand(FileChooser& chooser, MessageSink& sink,
+                                        const ChartDocument& document) {
+  return ExportCommand(chooser, sink, ExportPdfRequest(document.header.title),
+                       [&document](const QString& path) { return WritePdf(path, document); });
 }
 
-void ExportImageCommand(FileChooser& chooser, MessageSink& sink, const ChartDocument& document) {
-  ExportCommand(chooser, sink, ExportImageRequest(document.header.title),
-                [&document](const QString& path) {
-                  return WritePicture(path, document, ExportedPictureSize(document.face.style));
-                });
+std::optional<QString> ExportImageCommand(FileChooser& chooser, MessageSink& sink,
+                                          const ChartDocument& document) {
+  return ExportCommand(
+      chooser, sink, ExportImageRequest(document.header.title), [&document](const QString& path) {
+        return WritePicture(path, document, ExportedPictureSize(document.face.style));
+      });
 }
 
 }  // namespace tarvel

@@ -53,11 +53,14 @@ QSize ExportedPictureSize(ChartStyle style);
 /// cancelling changes nothing. Never throws.
 void PrintChartCommand(ChartPrinter& printer, MessageSink& sink, const ChartDocument& document);
 
-/// Export PDF...: asks for a file and writes the document's pages to it. Never throws.
-void ExportPdfCommand(FileChooser& chooser, MessageSink& sink, const ChartDocument& document);
+/// Export PDF...: asks for a file and writes the document's pages to it; the file written, or
+/// nothing when cancelled or failed. Never throws.
+std::optional<QString> ExportPdfCommand(FileChooser& chooser, MessageSink& sink,
+                                        const ChartDocument& document);
 
 /// Export Image...: asks for a file and draws the chart in it, as SVG for a name ending in
-/// ".svg" and as PNG otherwise. Never throws.
-void ExportImageCommand(FileChooser& chooser, MessageSink& sink, const ChartDocument& document);
+/// ".svg" and as PNG otherwise; the file written, or nothing. Never throws.
+std::optional<QString> ExportImageCommand(FileChooser& chooser, MessageSink& sink,
+                                          const ChartDocument& document);
 
 }  // namespace tarvel

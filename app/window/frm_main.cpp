@@ -57,6 +57,15 @@ frmMain::frmMain(MessageSink& sink, const modHelp& help, QWidget* parent)
   // A larger font asks for more room than the natural size.
   const QSize natural = QSize(kInitialWidthPx, kInitialHeightPx).expandedTo(sizeHint());
   resize(FirstWindowSize(natural, screen()->availableGeometry().size()));
+  ConnectFileMenu();
+  RestoreRemembered();
+  WatchForm();
+}
+
+// The controls outlive the window's own part: their last signals (a box losing its focus)
+// must not reach it.
+frmMain::~frmMain() {
+  for (QWidget* child : findChildren<QWidget*>()) child->disconnect(this);
 }
 
 // The View menu's items; a chart on show says again what its boxes are now to say.
@@ -91,7 +100,7 @@ void frmMain::ConnectInputView() {
     connect(box, &FilteredLineEdit::refused, this, [this, box] { RefuseKey(*box); });
   }
   connect(input_.cmdOpen, &QPushButton::clicked, this, &frmMain::OpenSavedReading);
-  connect(result_.cmdSave, &QPushButton::clicked, this, &frmMain::SaveCurrentReading);
+  connect(result_.cmdSave, &QPushButton::clicked, this, &frmMain::SaveReadingAs);
   connect(result_.cboVarga, &QComboBox::currentIndexChanged, this, [this] {
     if (FrontView() == result_.Frame2) ShowComputedChart();
   });
@@ -163,6 +172,7 @@ void frmMain::ConnectAtlas() {
   }
   connect(input_.cboTimeZone, &QComboBox::activated, this, &frmMain::ForgetAtlasPlace);
   connect(input_.txtZoneOffset, &QLineEdit::textEdited, this, &frmMain::ForgetAtlasPlace);
+  connect(input_.txtCity, &QLineEdit::editingFinished, this, &frmMain::CheckCityInAtlas);
   connect(input_.chkDST, &QCheckBox::clicked, this, &frmMain::ForgetAtlasPlace);
   for (QRadioButton* option :
        {input_.optLat[0], input_.optLat[1], input_.optLong[0], input_.optLong[1]}) {
@@ -191,6 +201,17 @@ void frmMain::RefillZoneFromAtlas() {
   input_.chkDST->setChecked(form.chkDST);
   input_.lblZoneNote->setText(QString::fromStdString(fill.note));
   undecidedZone_ = fill.refusal;
+  atlasFill_ = ReadForm(input_);
+}
+
+// A city the atlas does not know takes back what the atlas filled for the last one.
+void frmMain::CheckCityInAtlas() {
+  const std::string city = input_.txtCity->text().trimmed().toStdString();
+  if (atlasPlace_ || city.size() < 2 || !atlas_.Get().Complete(city, 1).empty()) return;
+  BirthForm form = ReadForm(input_);
+  if (atlasFill_) TakeBackAtlasFill(*std::exchange(atlasFill_, std::nullopt), form);
+  WriteForm(form, input_);
+  input_.lblZoneNote->setText(QString::fromStdString(NotInAtlasNote(city)));
 }
 
 void frmMain::ForgetAtlasPlace() {
@@ -205,15 +226,22 @@ void frmMain::ConnectChartCommands() {
   EnableChartCommands();
   connect(menu_.mnuPrint, &QAction::triggered, this,
           [this] { PrintChartCommand(*printer_, sink_, Document()); });
-  connect(menu_.mnuExportPdf, &QAction::triggered, this,
-          [this] { ExportPdfCommand(*chooser_, sink_, Document()); });
-  connect(menu_.mnuExportImage, &QAction::triggered, this,
-          [this] { ExportImageCommand(*chooser_, sink_, Document()); });
+  connect(menu_.mnuExportPdf, &QAction::triggered, this, [this] {
+    if (auto path = ExportPdfCommand(*chooser_, sink_, Document())) {
+      ShowStatus("Exported " + *path);
+    }
+  });
+  connect(menu_.mnuExportImage, &QAction::triggered, this, [this] {
+    if (auto path = ExportImageCommand(*chooser_, sink_, Document())) {
+      ShowStatus("Exported " + *path);
+    }
+  });
 }
 
 void frmMain::EnableChartCommands() {
   const bool showsChart = FrontView() == result_.Frame2;
-  for (QAction* action : {menu_.mnuPrint, menu_.mnuExportPdf, menu_.mnuExportImage}) {
+  for (QAction* action :
+       {menu_.mnuPrint, menu_.mnuExportPdf, menu_.mnuExportImage, menu_.mnuSave, menu_.mnuSaveAs}) {
     action->setEnabled(showsChart);
   }
 }
@@ -249,6 +277,7 @@ void frmMain::Calculate() {
   BirthForm form = ReadForm(input_);
   const std::optional<Refusal> refusal = CalculateReading(form, state_, sink_, CurrentSky());
   if (!refusal) {
+    Calculated();
     ShowComputedChart();
     return;
   }
@@ -285,17 +314,19 @@ void frmMain::ShowAbout() {
   about.exec();
 }
 
-void frmMain::SaveCurrentReading() {
-  // The zone of the calculation, not the list's: the file must give back the chart shown.
-  SaveReadingCommand(*chooser_, sink_, state_.BirthData, state_.Zone, LastSavePath);
-}
-
 void frmMain::OpenSavedReading() {
-  OpenWith([&] { return OpenReadingCommand(*chooser_, sink_, input_, state_, CurrentSky()); });
+  // An event handler lets no failure through.
+  try {
+    if (auto chosen = chooser_->ChooseOpenFile(OpenReadingRequest())) OpenReadingFile(*chosen);
+  } catch (...) {
+  }
 }
 
 bool frmMain::OpenReadingFile(const QString& path) {
-  return OpenWith([&] { return OpenReadingPath(path, sink_, input_, state_, CurrentSky()); });
+  const bool opened =
+      OpenWith([&] { return OpenReadingPath(path, sink_, input_, state_, CurrentSky()); });
+  if (opened) Opened(path);
+  return opened;
 }
 
 bool frmMain::OpenWith(const std::function<bool()>& open) {
@@ -348,6 +379,10 @@ void frmMain::BringResultViewToFront() {
 
 void frmMain::closeEvent(QCloseEvent* event) {
   // The finder window goes with the main window; the program ends when both are closed.
+  if (!MayClose()) {
+    event->ignore();
+    return;
+  }
   if (finder_.unload) finder_.unload();
   event->accept();
 }

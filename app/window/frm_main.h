@@ -4,8 +4,10 @@
 #include <functional>
 
 #include "app/message_sink.h"
+#include "app/reading_session.h"
 #include "app/window/chart_exports.h"
 #include "app/window/city_completer.h"
+#include "app/window/close_question.h"
 #include "app/window/file_dialogs.h"
 #include "app/window/input_view.h"
 #include "app/window/main_menu.h"
@@ -45,6 +47,7 @@ class frmMain : public QMainWindow {
  public:
   /// `sink` hears of refused input and `help` opens the links; both must outlive the window.
   frmMain(MessageSink& sink, const modHelp& help, QWidget* parent = nullptr);
+  ~frmMain() override;
 
   void SetFinderHooks(FinderHooks hooks);
 
@@ -53,6 +56,12 @@ class frmMain : public QMainWindow {
 
   /// Prints in place of the print dialog; must outlive the window.
   void SetChartPrinter(ChartPrinter& printer);
+
+  /// Asks in place of the message box shown before closing over an unsaved reading.
+  void SetCloseQuestion(CloseQuestion question);
+
+  /// The readings under Open Recent, the latest first; remembered between runs.
+  const QStringList& RecentReadings() const { return recent_; }
 
   /// Set by the finder button once city, state and country are filled; tells the finder to
   /// search for that place. Never set back.
@@ -101,12 +110,12 @@ class frmMain : public QMainWindow {
   void FillFromAtlas(const Place& place);
   void RefillZoneFromAtlas();
   void ForgetAtlasPlace();
+  void CheckCityInAtlas();
   const Sky& CurrentSky() const { return skies_.For(sky_); }
   void Calculate();
   void FindLatitudeLongitude();
   void RefuseKey(FilteredLineEdit& box);
   void ShowAbout();
-  void SaveCurrentReading();
   void OpenSavedReading();
   /// Runs `open`, which fills the form from a reading file, and shows its chart if it gave one.
   bool OpenWith(const std::function<bool()>& open);
@@ -114,6 +123,20 @@ class frmMain : public QMainWindow {
   void ShowComputedChart();
   void ConnectChartCommands();
   void EnableChartCommands();
+  // The file menu, the title and what is remembered between runs (frm_main_files.cpp).
+  void ConnectFileMenu();
+  void WatchForm();
+  void RestoreRemembered();
+  bool SaveReading();
+  bool SaveReadingAs();
+  bool SavedTo(const std::optional<QString>& path);
+  void Opened(const QString& path);
+  void Calculated();
+  void OpenRecentReading(const QString& path);
+  void RefreshRecentMenu();
+  void ShowTitle();
+  bool MayClose();
+  void ShowStatus(const QString& text);
   /// The document of the state's chart, its boxes saying what the View menu asks, in the
   /// chosen chart style.
   ChartDocument Document() const {
@@ -127,6 +150,7 @@ class frmMain : public QMainWindow {
   LazyAtlas atlas_;
   std::optional<Place> atlasPlace_;  ///< the atlas's place while the form still holds it
   std::string undecidedZone_;        ///< why the list holds no zone for that place and date, if so
+  std::optional<BirthForm> atlasFill_;  ///< the form as the atlas last filled it
   ChartState state_;
   FinderHooks finder_;
   FileDialogs fileDialogs_{this};
@@ -143,6 +167,9 @@ class frmMain : public QMainWindow {
   ChartStyle chartStyle_ = ChartStyle::South;
   CityCompleter* cities_ = nullptr;
   PromotionControls promotions_;
+  ReadingSession session_;
+  QStringList recent_;
+  CloseQuestion closeQuestion_;
 };
 
 }  // namespace tarvel

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
@@ -7,6 +8,7 @@
 #include "app/window/message_box_sink.h"
 #include "app/window/window_arguments.h"
 #include "tarvel_version.h"
+#include "web/about/manual.h"
 #include "web/about/mod_help.h"
 #include "web/finder/finder_process.h"
 
@@ -98,9 +100,11 @@ int main(int argc, char* argv[]) {
   }
 
   tarvel::MessageBoxSink sink;
-  const tarvel::modHelp help(tarvel::OpenInDesktopBrowser, [&sink](std::string_view message) {
-    sink.ShowMessage(message, tarvel::MessageIcon::Error);
-  });
+  const tarvel::modHelp help(
+      tarvel::OpenInDesktopBrowser,
+      [&sink](std::string_view message) { sink.ShowMessage(message, tarvel::MessageIcon::Error); },
+      tarvel::ManualAddress(tarvel::FindManual(QCoreApplication::applicationDirPath(),
+                                               QStringLiteral(TARVEL_MANUAL_INSTALL_DIR))));
   // Declared before the window, so it outlives it and closes the finder last.
   tarvel::FinderProcess finder(FinderProgram());
   tarvel::frmMain window(sink, help);
@@ -108,6 +112,9 @@ int main(int argc, char* argv[]) {
   window.SetFinderHooks({[&finder, &window, &sink] { OpenFinder(finder, window, sink); },
                          [&finder] { finder.Close(); }});
   window.show();
-  if (!arguments.readingFile.isEmpty()) window.OpenReadingFile(arguments.readingFile);
+  // Once the loop runs, so that a message about the file finds the window placed and shown.
+  if (!arguments.readingFile.isEmpty()) {
+    QTimer::singleShot(0, &window, [&] { window.OpenReadingFile(arguments.readingFile); });
+  }
   return app.exec();
 }

@@ -11,12 +11,17 @@ namespace tarvel {
 struct MenuActions {
   QMenu* mnuFile = nullptr;
   QAction* mnuCalculate = nullptr;
+  QAction* mnuOpen = nullptr;         ///< "&Open...", Ctrl+O: a saved reading
+  QMenu* mnuRecent = nullptr;         ///< "Open Re&cent": the last readings opened or saved
+  QAction* mnuSave = nullptr;         ///< "&Save", Ctrl+S: to the reading's own file
+  QAction* mnuSaveAs = nullptr;       ///< "Save &As...", Ctrl+Shift+S: to a file chosen anew
   QAction* mnuPrint = nullptr;        ///< "Print...", Ctrl+P: the chart on show
   QAction* mnuExportPdf = nullptr;    ///< "Export PDF...": the chart on show
   QAction* mnuExportImage = nullptr;  ///< "Export Image...": PNG or SVG
-  QAction* mnuExit = nullptr;
+  QAction* mnuStartEmpty = nullptr;   ///< checked: the form starts empty, not at the last date
+  QAction* mnuExit = nullptr;         ///< "&Exit", Ctrl+Q
   QMenu* mnuHelp = nullptr;
-  QAction* mnuOnline = nullptr;
+  QAction* mnuOnline = nullptr;  ///< "&Online Help", F1: the manual installed with the program
   QAction* mnuVisit = nullptr;
   QAction* mnuUpdate = nullptr;
   QAction* mnuAbout = nullptr;

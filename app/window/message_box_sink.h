@@ -16,6 +16,9 @@ class MessageBoxSink : public MessageSink {
   void SetParent(QWidget* parent) { parent_ = parent; }
 
   void ShowMessage(std::string_view text, MessageIcon icon) override;
+  /// The details go in the box's informative text, under the message.
+  void ShowDetailedMessage(std::string_view text, std::string_view detail,
+                           MessageIcon icon) override;
 
  private:
   QPointer<QWidget> parent_;

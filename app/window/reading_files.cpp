@@ -7,6 +7,7 @@
 #include "app/reading_file.h"
 #include "app/reading_file_writer.h"
 #include "app/window/form_mapping.h"
+#include "export/export_names.h"
 #include "export/placed_text.h"
 
 namespace tarvel {
@@ -29,38 +30,52 @@ std::filesystem::path PathOf(const QString& fileName) {
   return std::filesystem::path(QFile::encodeName(fileName).toStdString());
 }
 
+// A refused file is named, with the reason, in the message's details.
+void ShowFileError(MessageSink& sink, const FileError& error, const QString& path) {
+  if (error.reason.empty()) return sink.ShowMessage(error.message, MessageIcon::Error);
+  const std::string detail = "File: " + path.toStdString() + "\n" + error.reason;
+  sink.ShowDetailedMessage(error.message, detail, MessageIcon::Error);
+}
+
 }  // namespace
 
-FileDialogRequest SaveReadingRequest(const QString& lastSavePath) {
-  return ReadingRequest("Tarvel", lastSavePath);
+FileDialogRequest SaveReadingRequest(const QString& lastSavePath, std::string_view name) {
+  const QString offered = lastSavePath.isEmpty() && !name.empty()
+                              ? FromUtf8(ExportFileName(name, kReadingFileExtension))
+                              : lastSavePath;
+  return ReadingRequest("Tarvel", offered);
 }
 
 FileDialogRequest OpenReadingRequest() {
   return ReadingRequest("Select the source file", QString());
 }
 
-void SaveReadingCommand(FileChooser& chooser, MessageSink& sink, const BirthData& birth,
-                        const ZoneChoice& zone, QString& lastSavePath) {
+bool SaveReadingTo(const QString& path, MessageSink& sink, const BirthData& birth,
+                   const ZoneChoice& zone) {
   // An event handler lets no failure through; the user hears only of a failed save.
   try {
-    const std::optional<QString> chosen = chooser.ChooseSaveFile(SaveReadingRequest(lastSavePath));
-    if (!chosen) return;
-    lastSavePath = *chosen;
-    if (auto error = SaveReading(PathOf(*chosen), birth, zone)) {
+    if (auto error = SaveReading(PathOf(path), birth, zone)) {
       sink.ShowMessage(error->message, MessageIcon::Error);
+      return false;
     }
-  } catch (...) {
-  }
-}
-
-bool OpenReadingCommand(FileChooser& chooser, MessageSink& sink, const InputControls& input,
-                        ChartState& state, const Sky& sky) {
-  try {
-    const std::optional<QString> chosen = chooser.ChooseOpenFile(OpenReadingRequest());
-    return chosen && OpenReadingPath(*chosen, sink, input, state, sky);
+    return true;
   } catch (...) {
   }
   return false;
+}
+
+std::optional<QString> SaveReadingCommand(FileChooser& chooser, MessageSink& sink,
+                                          const BirthData& birth, const ZoneChoice& zone,
+                                          QString& lastSavePath) {
+  try {
+    const std::optional<QString> chosen =
+        chooser.ChooseSaveFile(SaveReadingRequest(lastSavePath, birth.BirthName));
+    if (!chosen) return std::nullopt;
+    lastSavePath = *chosen;
+    if (SaveReadingTo(*chosen, sink, birth, zone)) return chosen;
+  } catch (...) {
+  }
+  return std::nullopt;
 }
 
 bool OpenReadingPath(const QString& path, MessageSink& sink, const InputControls& input,
@@ -70,7 +85,7 @@ bool OpenReadingPath(const QString& path, MessageSink& sink, const InputControls
     if (auto error = OpenReading(PathOf(path), form, state, sky)) {
       // Coordinates off the globe stay on show for the user to correct, as typed ones would.
       if (error->focus) WriteForm(form, input);
-      sink.ShowMessage(error->message, MessageIcon::Error);
+      ShowFileError(sink, *error, path);
       if (error->focus) TextBox(input, *error->focus)->setFocus();
       return false;
     }

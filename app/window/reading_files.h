@@ -10,28 +10,24 @@
 
 namespace tarvel {
 
-/// The save dialog's request: titled "Tarvel", offering `lastSavePath`, for reading files.
-FileDialogRequest SaveReadingRequest(const QString& lastSavePath);
+/// The save dialog's request: titled "Tarvel", for reading files, offering `lastSavePath`,
+/// or before a first save the reading's `name` as a file name ("Asha-Rao.tvl").
+FileDialogRequest SaveReadingRequest(const QString& lastSavePath, std::string_view name = {});
 
 /// The open dialog's request: titled "Select the source file", offering no name.
 FileDialogRequest OpenReadingRequest();
 
-/// The save command: asks for a file name, offering the last one chosen, remembers the
-/// choice in `lastSavePath` and saves the birth data of the last calculation with the zone
-/// it was computed in. A failed save shows an error naming the file
-/// and the reason; success shows nothing. Cancelling changes nothing. Never throws.
-void SaveReadingCommand(FileChooser& chooser, MessageSink& sink, const BirthData& birth,
-                        const ZoneChoice& zone, QString& lastSavePath);
+/// Saves the birth data of the last calculation with the zone it was computed in to `path`.
+/// A failed save shows an error naming the file and the reason; true when saved. Never throws.
+bool SaveReadingTo(const QString& path, MessageSink& sink, const BirthData& birth,
+                   const ZoneChoice& zone);
 
-/// The open command: asks for a reading file, restores the form in the input view from it
-/// and calculates its chart and reading on `state` in `sky`; true when the state holds the
-/// new chart, for the caller to show. Of the validation only the coordinate rules run:
-/// coordinates off the globe fill the form, get the form's message and put the cursor in
-/// their box, and no chart is computed. A name not ending in "tvl" or a damaged file is
-/// refused with "Please Check The File." and changes nothing. Cancelling changes nothing.
-/// Never throws.
-bool OpenReadingCommand(FileChooser& chooser, MessageSink& sink, const InputControls& input,
-                        ChartState& state, const Sky& sky);
+/// The save command: asks for a file name, offering the last one chosen, remembers the
+/// choice in `lastSavePath` and saves there as SaveReadingTo does. Returns the file saved;
+/// nothing when cancelled or failed. Never throws.
+std::optional<QString> SaveReadingCommand(FileChooser& chooser, MessageSink& sink,
+                                          const BirthData& birth, const ZoneChoice& zone,
+                                          QString& lastSavePath);
 
 /// Opens the reading file at `path` as the open command does once a file is chosen: restores
 /// the form and calculates its chart on `state`; true when the state holds the new chart.

@@ -30,7 +30,7 @@ int Ticked(const std::array<QAction*, N>& actions) {
 
 SkyMenuActions BuildSkyMenu(QMenuBar* bar, QAction* before) {
   SkyMenuActions menu;
-  menu.mnuSky = Named(new QMenu("&Sky", bar), "mnuSky");
+  menu.mnuSky = Named(new QMenu("S&ky", bar), "mnuSky");
   bar->insertMenu(before, menu.mnuSky);
   auto* kinds = new QActionGroup(menu.mnuSky);
   menu.mnuClassic = Named(Choice(menu.mnuSky, kinds, "&Classic Formulas"), "mnuClassic");

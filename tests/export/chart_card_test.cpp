@@ -9,6 +9,7 @@
 #include "export/caption_fit.h"
 #include "export/chart_card_layout.h"
 #include "export/chart_painter.h"
+#include "export/header_layout.h"
 #include "export_test_support.h"
 #include "fit_checks.h"
 
@@ -196,6 +197,26 @@ TEST(CaptionFitTest, SignItemsWrapBetweenItems) {
   }
   EXPECT_EQ(WrapSignItems("", metrics, 66), QStringList());
   EXPECT_EQ(WrapSignItems("Asc / S", metrics, 1000), QStringList{"Asc / S"});
+}
+
+// A long name breaks between words and keeps a larger type than one line would allow.
+TEST(CaptionFitTest, ALongTitleWrapsInsteadOfShrinking) {
+  const QImage device = Device(1, 1);
+  ChartHeader header;
+  header.title = "Venkata Lakshmi Narasimha Subrahmanya Sastry Ramakrishnan Iyer";
+  const double width = 400;
+  const double pxPerTwip = 1.0 / 15;  // 96 pixels to the inch
+  const PlacedText title =
+      LayOutHeader(header, {0, 0}, width, pxPerTwip, &device, QGuiApplication::font()).at(0);
+  EXPECT_GE(title.lines.size(), 2);
+  EXPECT_EQ(title.lines.join(' ').toStdString(), header.title);
+  ExpectFits(title, &device);
+  QFont oneLine = title.font;
+  // 320 twips are the title's own size: 21 pixels at this scale.
+  oneLine = FittedFont(oneLine, 21, &device, [&](const QFontMetricsF& m) {
+    return m.horizontalAdvance(title.lines.join(' ')) / width;
+  });
+  EXPECT_GT(title.font.pixelSize(), oneLine.pixelSize());
 }
 
 }  // namespace

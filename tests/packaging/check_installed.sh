@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks one aspect of an installed tree, as a desktop and a packager see it.
 # Usage: check_installed.sh CHECK PREFIX VERSION [BUILT_TARVEL_CLI]
-#   CHECK   files, icons, programs, desktop-entry, metainfo, man-pages or mime-type
+#   CHECK   files, icons, programs, desktop-entry, metainfo, man-pages, mime-type or manual
 #   PREFIX  the staged prefix, e.g. STAGE/usr after `DESTDIR=STAGE cmake --install B --prefix /usr`
 set -euo pipefail
 check=$1 prefix=$2 version=$3 builtCli=${4:-}
@@ -162,6 +162,18 @@ check_mime_type() {
   grep -q '<comment>Tarvel reading</comment>' "$mime/application/x-tarvel-reading.xml" ||
     fail "the MIME type has no comment"
   rm -rf "$data"
+}
+
+# The manual: a whole HTML page whose pictures and contents links all lead somewhere.
+check_manual() {
+  local manual=$prefix/share/doc/tarvel/manual target
+  grep -q '<h1>Tarvel user manual</h1>' "$manual/index.html" || fail "no manual with its title"
+  for target in $(grep -o 'src="[^"]*"' "$manual/index.html" | sed 's/src="//; s/"$//'); do
+    [ -s "$manual/$target" ] || fail "the manual's picture $target is not installed"
+  done
+  for target in $(grep -o 'href="#[^"]*"' "$manual/index.html" | sed 's/href="#//; s/"$//'); do
+    grep -q "id=\"$target\"" "$manual/index.html" || fail "the manual's link #$target leads nowhere"
+  done
 }
 
 "check_${check//-/_}"

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "tarvel_version.h"
+#include "web/about/credits.h"
 #include "web/about/link_label.h"
 #include "web/about/mod_help.h"
 #include "web/about/named.h"
@@ -70,6 +71,8 @@ void frmAbout::CreateControls() {
       Named(new QLabel("Version " + QString::fromUtf8(kVersion.data(), kVersion.size()), this),
             "lblVersion");
   Label1 = Named(WrappedLabel(kDescription, this), "Label1");
+  lblCredits = Named(WrappedLabel(CreditsText(), this), "lblCredits");
+  lblCredits->setTextFormat(Qt::RichText);
   Line1 = SeparatorLine("Line1", this);
   Label3 = Named(WrappedLabel(kOffer, this), "Label3");
   lblCoBrand = Named(new LinkLabel(kMoreDetails, this), "lblCoBrand");
@@ -91,6 +94,7 @@ void frmAbout::ArrangeControls() {
   layout->addLayout(title);
   layout->addWidget(lblVersion);
   layout->addWidget(Label1);
+  layout->addWidget(lblCredits);
   layout->addWidget(Line1);
   layout->addWidget(Label3);
   layout->addWidget(lblCoBrand);

@@ -19,15 +19,17 @@ std::string LinkFailureMessage(std::string_view url) {
   return message.append(url);
 }
 
-modHelp::modHelp(UrlOpener opener, LinkFailureNotice notice)
-    : opener_(std::move(opener)), notice_(std::move(notice)) {}
+modHelp::modHelp(UrlOpener opener, LinkFailureNotice notice, std::string helpAddress)
+    : opener_(std::move(opener)),
+      notice_(std::move(notice)),
+      helpAddress_(std::move(helpAddress)) {}
 
 void modHelp::Open(std::string_view url) const {
   if (!opener_(url) && notice_) notice_(LinkFailureMessage(url));
 }
 
 void modHelp::OpenOnlineHelp() const {
-  Open(links::kOnlineHelp);
+  Open(helpAddress_);
 }
 
 void modHelp::OpenHomePage() const {

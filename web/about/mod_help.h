@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "web/links.h"
+
 namespace tarvel {
 
 /// Hands a web address to something that shows it: the desktop's browser in the program, a
@@ -27,8 +29,12 @@ std::string LinkFailureMessage(std::string_view url);
 /// cannot be opened is not silently lost: the notice tells of it (LinkFailureMessage).
 class modHelp {
  public:
-  modHelp(UrlOpener opener, LinkFailureNotice notice);
+  /// `helpAddress` is what Online Help opens: the installed manual in the program (see
+  /// ManualAddress), the web's help page when none is given.
+  modHelp(UrlOpener opener, LinkFailureNotice notice,
+          std::string helpAddress = std::string(links::kOnlineHelp));
 
+  /// Opens the help address: the user manual.
   void OpenOnlineHelp() const;
   void OpenHomePage() const;
   void OpenUpdate() const;
@@ -41,6 +47,7 @@ class modHelp {
 
   UrlOpener opener_;
   LinkFailureNotice notice_;
+  std::string helpAddress_;
 };
 
 }  // namespace tarvel

@@ -21,5 +21,17 @@ TEST(AboutVersionTest, TheVersionStandsOnALineOfItsOwnBelowTheFixedTitle) {
   EXPECT_LE(about.lblVersion->geometry().bottom(), about.Label1->geometry().top());
 }
 
+// Each work with the licence its Debian copyright file gives.
+TEST(AboutVersionTest, TheCreditsNameEachWorkAndItsLicence) {
+  const modHelp help([](std::string_view) { return true; }, {});
+  const frmAbout about(help);
+  for (const char* credit :
+       {"<b>Qt 6</b> (LGPL-3.0)", "<b>Swiss Ephemeris</b> (AGPL-3.0)",
+        "<b>GeoNames</b> (CC BY 4.0)", "<b>libgeonames</b> (GPL-3.0)",
+        "<b>tzdata</b> (public domain)", "<b>date/tz</b> (MIT)", "www.geonames.org"}) {
+    EXPECT_TRUE(about.lblCredits->text().contains(credit)) << credit;
+  }
+}
+
 }  // namespace
 }  // namespace tarvel::testing

@@ -1,9 +1,13 @@
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include "web/about/frm_about.h"
 #include "web/about/link_label.h"
+#include "web/about/manual.h"
 #include "web/links.h"
 #include "window_fixture.h"
 
@@ -38,6 +42,31 @@ TEST_F(LinksTest, ALinkNoBrowserCanShowIsReportedWithItsAddress) {
                  MessageIcon::Error},
                 {"No web browser could be started to show https://tarvel.example.com/co-brand/",
                  MessageIcon::Error}}));
+}
+
+// F1 opens the manual installed with the program, or the one beside it in a build.
+TEST(ManualTest, F1OpensTheManualsIndexInTheBrowser) {
+  for (const QString beside : {"", "bin/manual/index.html"}) {
+    const QTemporaryDir prefix;
+    const QString installed = prefix.filePath("share/doc/tarvel/manual/index.html");
+    for (const QString& page : {installed, prefix.filePath(beside)}) {  // "" names the folder
+      QDir().mkpath(QFileInfo(page).path());
+      QFile(page).open(QIODevice::WriteOnly);
+    }
+    const QString expected = beside.isEmpty() ? installed : prefix.filePath(beside);
+    const QString found = FindManual(prefix.filePath("bin"), "../share/doc/tarvel/manual");
+    EXPECT_EQ(found, expected);
+    std::vector<std::string> opened;
+    RecordingSink sink;
+    const modHelp help([&](std::string_view url) { return opened.emplace_back(url), true; }, {},
+                       ManualAddress(found));
+    frmMain window(sink, help);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_F1);
+    EXPECT_EQ(opened, std::vector<std::string>{"file://" + expected.toStdString()});
+  }
 }
 
 TEST(AboutBoxTest, TextsAsWritten) {

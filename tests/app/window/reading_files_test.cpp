@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -20,22 +21,6 @@
 
 namespace tarvel::testing {
 namespace {
-
-/// Answers every dialog with the next name, or cancels when there is none; keeps the requests.
-class FakeChooser : public FileChooser {
- public:
-  std::optional<QString> ChooseSaveFile(const FileDialogRequest& request) override {
-    saveRequests.push_back(request);
-    return std::exchange(answer, std::nullopt);
-  }
-  std::optional<QString> ChooseOpenFile(const FileDialogRequest& request) override {
-    openRequests.push_back(request);
-    return std::exchange(answer, std::nullopt);
-  }
-  std::optional<QString> answer;
-  std::vector<FileDialogRequest> saveRequests;
-  std::vector<FileDialogRequest> openRequests;
-};
 
 // The example as a user enters it, with spaces around the name and the city.
 void EnterExample(const InputControls& in) {
@@ -109,7 +94,7 @@ class ReadingFilesTest : public WindowTest {
   FakeChooser chooser;
 };
 
-const FileDialogRequest kFirstSaveRequest{"Tarvel", "", "Tarvel (*.tvl)", "tvl"};
+const FileDialogRequest kFirstSaveRequest{"Tarvel", "Asha-Rao.tvl", "Tarvel (*.tvl)", "tvl"};
 const ShownMessage kCheckTheFile{"Please Check The File.", MessageIcon::Error};
 
 TEST_F(ReadingFilesTest, SaveWritesTheLastCalculationsBirthData) {
@@ -244,6 +229,27 @@ TEST_F(ReadingFilesTest, NamesNotEndingInLowerCaseTvlAreRefused) {
     EXPECT_EQ(ReadForm(in), before) << name.toStdString();
     EXPECT_EQ(out.RTB->toPlainText(), reading) << name.toStdString();
     EXPECT_EQ(window.FrontView(), in.Frame1) << name.toStdString();
+  }
+}
+
+// The message keeps its words; its details name the file and say why it was refused.
+TEST_F(ReadingFilesTest, ARefusedFileIsNamedWithItsReason) {
+  ASSERT_TRUE(QDir(folder.path()).mkdir("folder.tvl"));
+  WriteBytes(PathTo("asha.txt"), FileOf(AshaLines()));
+  WriteBytes(PathTo("garbage.tvl"), "not a reading\r\n");
+  const std::array<std::pair<const char*, const char*>, 4> cases{{
+      {"asha.txt", "Its name does not end in \"tvl\"."},
+      {"missing.tvl", "The file is missing or may not be read."},
+      {"folder.tvl", "It is a folder or a device, not a file."},
+      {"garbage.tvl", "Its content is not a reading, or it is damaged."},
+  }};
+  for (const auto& [name, reason] : cases) {
+    sink.messages.clear();
+    sink.details.clear();
+    Open(name);
+    EXPECT_EQ(sink.messages, std::vector{kCheckTheFile}) << name;
+    EXPECT_EQ(sink.details,
+              std::vector<std::string>{"File: " + PathTo(name).toStdString() + "\n" + reason});
   }
 }
 

@@ -250,5 +250,24 @@ TEST_F(AtlasWindowTest, DigitsTypedIntoTheListsSelectTheNumberTyped) {
   }
 }
 
+// The latitude's minutes are typed over the atlas's; the rest is the atlas's.
+TEST_F(AtlasWindowTest, AnUnknownCityIsSaidAndTakesBackOnlyWhatTheAtlasFilled) {
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  ChooseDate("5", "March", "1980");
+  TypeAndPickFirst("Mumb");
+  in.txtLatMin->setText("30");
+  in.txtCity->setFocus();
+  in.txtCity->clear();
+  QTest::keyClicks(in.txtCity, "Qqxville");
+  in.txtState->setFocus();  // leaving the box ends the city
+  EXPECT_EQ(in.lblZoneNote->text(),
+            "Qqxville: not in the atlas \u2014 type the coordinates and zone");
+  EXPECT_EQ(QStringList({in.txtLatDeg->text(), in.txtLatMin->text(), in.txtLonDeg->text(),
+                         in.txtLonMin->text()}),
+            QStringList({"", "30", "", ""}));
+  EXPECT_EQ(in.cboTimeZone->currentIndex(), 0);
+}
+
 }  // namespace
 }  // namespace tarvel::testing

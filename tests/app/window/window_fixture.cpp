@@ -59,15 +59,15 @@ WindowTest::WindowTest() {
   EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
 }
 
-void WindowTest::FillRequiredBoxes() {
-  in.txtName->setText("Asha Rao");
-  in.txtLatDeg->setText("12");
-  in.txtLatMin->setText("58");
-  in.txtLonDeg->setText("77");
-  in.txtLonMin->setText("35");
-  in.txtCity->setText("Bengaluru");
-  in.txtState->setText("Karnataka");
-  in.txtCountry->setText("India");
+void WindowTest::FillRequiredBoxes(const InputControls& form) {
+  form.txtName->setText("Asha Rao");
+  form.txtLatDeg->setText("12");
+  form.txtLatMin->setText("58");
+  form.txtLonDeg->setText("77");
+  form.txtLonMin->setText("35");
+  form.txtCity->setText("Bengaluru");
+  form.txtState->setText("Karnataka");
+  form.txtCountry->setText("India");
 }
 
 void Choose(QComboBox* list, const QString& text) {

@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/birth_form.h"
 #include "app/message_sink.h"
+#include "app/window/file_chooser.h"
 #include "app/window/frm_main.h"
 #include "chart/chart_result.h"
 #include "web/about/mod_help.h"
@@ -27,7 +30,29 @@ class RecordingSink : public MessageSink {
   void ShowMessage(std::string_view text, MessageIcon icon) override {
     messages.push_back({std::string(text), icon});
   }
+  void ShowDetailedMessage(std::string_view text, std::string_view detail,
+                           MessageIcon icon) override {
+    ShowMessage(text, icon);
+    details.emplace_back(detail);
+  }
   std::vector<ShownMessage> messages;
+  std::vector<std::string> details;  ///< of the messages shown with details, in order
+};
+
+/// Answers every dialog with the next name, or cancels when there is none; keeps the requests.
+class FakeChooser : public FileChooser {
+ public:
+  std::optional<QString> ChooseSaveFile(const FileDialogRequest& request) override {
+    saveRequests.push_back(request);
+    return std::exchange(answer, std::nullopt);
+  }
+  std::optional<QString> ChooseOpenFile(const FileDialogRequest& request) override {
+    openRequests.push_back(request);
+    return std::exchange(answer, std::nullopt);
+  }
+  std::optional<QString> answer;
+  std::vector<FileDialogRequest> saveRequests;
+  std::vector<FileDialogRequest> openRequests;
 };
 
 /// A reading line with its text and style, as the window should show it.
@@ -65,7 +90,8 @@ class WindowTest : public ::testing::Test {
   WindowTest();
 
   /// Name, coordinates and place filled in; the lists stay at their load defaults.
-  void FillRequiredBoxes();
+  void FillRequiredBoxes() { FillRequiredBoxes(in); }
+  static void FillRequiredBoxes(const InputControls& form);
   /// Text of each message shown so far.
   std::vector<std::string> MessageTexts() const;
 
