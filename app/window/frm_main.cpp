@@ -54,10 +54,10 @@ frmMain::frmMain(MessageSink& sink, const modHelp& help, QWidget* parent)
   ConnectViewMenu();
   ConnectAtlas();
   ConnectChartCommands();
-  // A larger font asks for more room than the natural size.
+  ConnectFileMenu();
+  // A larger font asks for more room than the natural size; the status bar is there by now.
   const QSize natural = QSize(kInitialWidthPx, kInitialHeightPx).expandedTo(sizeHint());
   resize(FirstWindowSize(natural, screen()->availableGeometry().size()));
-  ConnectFileMenu();
   RestoreRemembered();
   WatchForm();
 }
