@@ -64,15 +64,26 @@ QRectF EndRect(const ChartCardLayout& card, int sign, std::optional<int> item,
   if (item) {
     if (auto rect = SignItemRect(card.signTexts[box], *item, device)) return *rect;
   }
-  const QRectF whole = card.signBoxes[box];
-  return {whole.center() - QPointF(whole.width() / 6, whole.height() / 6), whole.size() / 3};
+  // Around the middle of the box's own shape: a North Indian triangle's middle is not its
+  // bounding rectangle's.
+  const QPolygonF& shape = card.signShapes[box];
+  QPointF middle;
+  for (const QPointF& corner : shape) middle += corner / static_cast<double>(shape.size());
+  const QSizeF size = card.signBoxes[box].size() / 3;
+  return {middle - QPointF(size.width() / 2, size.height() / 2), size};
 }
 
 void PaintExplanation(QPainter& painter, const ChartCardLayout& card,
                       const ArgalaExplanation& explanation) {
   const QPaintDevice* device = painter.device();
   const QRectF target = EndRect(card, explanation.sign, explanation.item, device);
-  painter.fillRect(explanation.item ? target : card.signBoxes[explanation.sign], kHighlight);
+  if (explanation.item) {
+    painter.fillRect(target, kHighlight);
+  } else {
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kHighlight);
+    painter.drawPolygon(card.signShapes[static_cast<std::size_t>(explanation.sign)]);
+  }
   const double headPx = kArrowHeadTwips * card.pxPerTwip;
   for (const ExplanationArrow& arrow : explanation.arrows) {
     const QRectF source = EndRect(card, arrow.fromSign, arrow.fromItem, device);
@@ -109,7 +120,9 @@ std::optional<int> SignItemAt(const PlacedText& text, QPointF point, const QPain
 
 std::optional<int> SignBoxAt(const ChartCardLayout& card, QPointF point) {
   for (int sign = 0; sign < kSignCount; ++sign) {
-    if (card.signBoxes[static_cast<std::size_t>(sign)].contains(point)) return sign;
+    if (card.signShapes[static_cast<std::size_t>(sign)].containsPoint(point, Qt::OddEvenFill)) {
+      return sign;
+    }
   }
   return std::nullopt;
 }
@@ -123,8 +136,7 @@ void PaintChartOverlay(QPainter& painter, const ChartCardLayout& card, const Cha
     const double width = std::max(kCursorLineTwips * card.pxPerTwip, 1.0);
     painter.setPen(QPen(ToQColor(frameColour), width, Qt::DotLine));
     painter.setBrush(Qt::NoBrush);
-    const QRectF box = card.signBoxes[static_cast<std::size_t>(*overlay.cursorSign)];
-    painter.drawRect(box.adjusted(width * 1.5, width * 1.5, -width * 1.5, -width * 1.5));
+    painter.drawPolygon(card.signShapes[static_cast<std::size_t>(*overlay.cursorSign)]);
   }
   painter.restore();
 }

@@ -105,10 +105,8 @@ void RasiChartView::ShowNotes(const std::array<std::vector<std::string>, kSignCo
 }
 
 QString RasiChartView::NoteAt(QPointF point) const {
-  for (int sign = 0; sign < kSignCount; ++sign) {
-    if (layout_.signBoxes[sign].contains(point)) return notes_[sign];
-  }
-  return {};
+  const std::optional<int> sign = SignBoxAt(layout_, point);
+  return sign ? notes_[static_cast<std::size_t>(*sign)] : QString();
 }
 
 bool RasiChartView::event(QEvent* event) {

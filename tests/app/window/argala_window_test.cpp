@@ -77,28 +77,32 @@ const std::vector<ExplainCase> kExplainCases = {
      "12th). Mars from the 4th: Primary Argala — Balanced (Saturn from the 10th)."},
 };
 
+// In every style for a planet; a house's free corner is found in the square's boxes.
 TEST_F(ArgalaWindowTest, ClickingABoxOrAPlanetDrawsItsArgalaAndEscClearsIt) {
   const ChartState state = WorkedState();
-  window.ShowChart(MakeChartDocument(state));
-  out.chart->SetExplainedChart(state.Chart);
-  const ChartCardLayout& card = out.chart->Layout();
-  const QImage plain = out.chart->grab().toImage();
-  for (const ExplainCase& row : kExplainCases) {
-    const QRectF box = card.signBoxes[static_cast<std::size_t>(row.sign)];
-    const QPointF at = row.item
-                           ? SignItemRect(card.signTexts[row.sign], *row.item, out.chart)->center()
-                           : box.bottomLeft() + QPointF(4, -4);
-    QTest::mouseClick(out.chart, Qt::LeftButton, {}, at.toPoint());
-    ASSERT_TRUE(out.chart->Overlay().explanation) << row.what;
-    EXPECT_EQ(out.chart->Overlay().explanation->arrows, row.arrows) << row.what;
-    EXPECT_EQ(out.lblExplanation->text().toStdString(), row.caption) << row.what;
-    EXPECT_TRUE(out.lblExplanation->isVisible()) << row.what;
-    const QImage drawn = out.chart->grab().toImage();
-    EXPECT_GT(PixelsNear(drawn, kShubhaArrowColour), PixelsNear(plain, kShubhaArrowColour) + 20);
-    EXPECT_GT(PixelsNear(drawn, kPaapArrowColour), PixelsNear(plain, kPaapArrowColour) + 10);
-    QTest::keyClick(out.chart, Qt::Key_Escape);
-    EXPECT_FALSE(out.chart->Overlay().explanation) << row.what;
-    EXPECT_FALSE(out.lblExplanation->isVisible()) << row.what;
+  for (const ChartStyle style : kChartStyles) {
+    window.ShowChart(MakeChartDocument(state, {}, style));
+    out.chart->SetExplainedChart(state.Chart);
+    const ChartCardLayout& card = out.chart->Layout();
+    const QImage plain = out.chart->grab().toImage();
+    for (const ExplainCase& row : kExplainCases) {
+      if (style != ChartStyle::South && !row.item) continue;
+      const QRectF box = card.signBoxes[static_cast<std::size_t>(row.sign)];
+      const QPointF at =
+          row.item ? SignItemRect(card.signTexts[row.sign], *row.item, out.chart)->center()
+                   : box.bottomLeft() + QPointF(4, -4);
+      QTest::mouseClick(out.chart, Qt::LeftButton, {}, at.toPoint());
+      ASSERT_TRUE(out.chart->Overlay().explanation) << row.what;
+      EXPECT_EQ(out.chart->Overlay().explanation->arrows, row.arrows) << row.what;
+      EXPECT_EQ(out.lblExplanation->text().toStdString(), row.caption) << row.what;
+      EXPECT_TRUE(out.lblExplanation->isVisible()) << row.what;
+      const QImage drawn = out.chart->grab().toImage();
+      EXPECT_GT(PixelsNear(drawn, kShubhaArrowColour), PixelsNear(plain, kShubhaArrowColour) + 20);
+      EXPECT_GT(PixelsNear(drawn, kPaapArrowColour), PixelsNear(plain, kPaapArrowColour) + 10);
+      QTest::keyClick(out.chart, Qt::Key_Escape);
+      EXPECT_FALSE(out.chart->Overlay().explanation) << row.what;
+      EXPECT_FALSE(out.lblExplanation->isVisible()) << row.what;
+    }
   }
 }
 

@@ -3,19 +3,24 @@
 //   screenshot-atlas.png (the City box's completions), screenshot-result-large.png (the
 //   window enlarged), screenshot-printed.png (the first printed page, drawn by pdftoppm
 //   from what Print... gives), screenshot-navamsa.png (the D9 chart),
-//   screenshot-explained.png (the Rasi chart explaining the Argala on house 1) and
-//   screenshot-summary.png (the Summary tab)
+//   screenshot-explained.png (the Rasi chart explaining the Argala on house 1),
+//   screenshot-summary.png (the Summary tab), screenshot-north.png and screenshot-east.png (the
+//   two other chart styles, with degrees and the retrograde mark), screenshot-file-menu.png
+//   (the File menu open) and, given the built manual's page as a second argument,
+//   screenshot-manual.png (its first screen)
 // Run it under a real X server (xvfb-run) to see what a user sees.
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QCompleter>
 #include <QDir>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <cstdio>
 #include <string_view>
 #include <utility>
@@ -108,12 +113,52 @@ bool SaveWithCompletions(tarvel::frmMain& window, const QString& path) {
   return saved;
 }
 
+// The window with an open menu drawn where it drops down: like the completions, the menu is a
+// window of its own.
+bool SaveWithMenu(tarvel::frmMain& window, QMenu& menu, const QString& path) {
+  menu.popup(window.mapToGlobal(QPoint(0, window.menuBar()->height())));
+  QTest::qWait(400);
+  QPixmap picture = window.grab();
+  QPainter painter(&picture);
+  painter.drawPixmap(window.mapFromGlobal(menu.mapToGlobal(QPoint(0, 0))), menu.grab());
+  painter.end();
+  menu.hide();
+  const bool saved = picture.save(path);
+  std::fprintf(stderr, "%s %s\n", saved ? "saved" : "could not save", qPrintable(path));
+  return saved;
+}
+
+// The manual's first screen, as a browser of the same width shows it.
+bool SaveManual(const QString& page, const QString& path) {
+  QTextBrowser browser;
+  browser.setSource(QUrl::fromLocalFile(page));
+  browser.resize(900, 700);
+  browser.show();
+  return Save(browser, path);
+}
+
+// The chart in each other style, with degrees and the retrograde mark.
+bool SaveStyles(tarvel::frmMain& window, const QDir& folder) {
+  window.ViewOptions().Actions().mnuDegrees->trigger();
+  window.ViewOptions().Actions().mnuRetrograde->trigger();
+  bool saved = true;
+  for (const auto& [style, name] : {std::pair{tarvel::ChartStyle::North, "north"},
+                                    std::pair{tarvel::ChartStyle::East, "east"}}) {
+    window.ViewMenu().chartStyle[static_cast<std::size_t>(style)]->trigger();
+    saved = Save(window, folder.filePath(QString("screenshot-%1.png").arg(name))) && saved;
+  }
+  window.ViewMenu().chartStyle[static_cast<std::size_t>(tarvel::ChartStyle::South)]->trigger();
+  window.ViewOptions().Actions().mnuDegrees->trigger();
+  window.ViewOptions().Actions().mnuRetrograde->trigger();
+  return saved;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  if (argc != 2) {
-    std::fputs("usage: take_screenshots <folder>\n", stderr);
+  if (argc != 2 && argc != 3) {
+    std::fputs("usage: take_screenshots <folder> [manual/index.html]\n", stderr);
     return 2;
   }
   const QDir folder(QString::fromLocal8Bit(argv[1]));
@@ -140,5 +185,14 @@ int main(int argc, char* argv[]) {
   saved = Save(window, folder.filePath("screenshot-explained.png")) && saved;
   window.Result().analysis.tabs->setCurrentWidget(window.Result().analysis.summary);
   saved = Save(window, folder.filePath("screenshot-summary.png")) && saved;
+  window.Result().analysis.tabs->setCurrentIndex(0);
+  saved = SaveStyles(window, folder) && saved;
+  saved =
+      SaveWithMenu(window, *window.Menu().mnuFile, folder.filePath("screenshot-file-menu.png")) &&
+      saved;
+  if (argc == 3) {
+    saved = SaveManual(QString::fromLocal8Bit(argv[2]), folder.filePath("screenshot-manual.png")) &&
+            saved;
+  }
   return saved ? 0 : 1;
 }
