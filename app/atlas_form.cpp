@@ -44,6 +44,7 @@ ZoneFill Undecided(const Place& place, const CivilTime& time, const std::string&
           "No zone is known for " + DisplayText(place) + " on " +
               DateText(time.year, time.month, time.day) + " (" + why +
               "). Please choose the zone yourself.",
+          {},
           {}};
 }
 
@@ -60,14 +61,19 @@ void TakeDecision(const ZoneDecision& decision, BirthForm& form) {
 ZoneFill FillZone(const Place& place, BirthForm& form) {
   const CivilTime time = FormCivilTime(form);
   // A day the month does not have is one the form's own checks refuse, in their words.
-  if (FindImpossibleDate(form)) return {{}, false, {}, {}};
+  if (FindImpossibleDate(form)) return {};
   const auto decided = DecideZone(place.timeZoneId, time);
   if (const auto* error = std::get_if<ZoneError>(&decided)) {
     return Undecided(place, time, error->message);
   }
   const ZoneDecision& decision = std::get<ZoneDecision>(decided);
   TakeDecision(decision, form);
-  return {decision.note, true, {}, decision.label};
+  return {
+      decision.note,
+      true,
+      {},
+      decision.label,
+      decision.daylightSavingKnown ? std::optional(decision.daylightSavingInForce) : std::nullopt};
 }
 
 void TakeBackAtlasFill(const BirthForm& filled, BirthForm& form) {

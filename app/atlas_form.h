@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "app/birth_form.h"
@@ -31,6 +32,8 @@ struct ZoneFill {
   std::string refusal;      ///< when not decided: why Tarvel Reading is refused, naming the place
                             ///< and date; empty where the form's own date check refuses
   std::string offsetLabel;  ///< an exact offset as the tz database names it, else empty
+  /// Whether summer time was in force there and then, where the history tells.
+  std::optional<bool> daylightSavingInForce;
 };
 ZoneFill FillZone(const Place& place, BirthForm& form);
 

@@ -157,25 +157,41 @@ std::optional<OptionError> ReadZone(const BirthOptions& options, BirthForm& form
   return std::nullopt;
 }
 
-std::optional<OptionError> FillForm(const BirthOptions& options, SkyKind sky, BirthForm& form) {
-  if (auto error = ReadDate(options.date, sky, form)) return error;
-  if (auto error = ReadTime(options.time, form)) return error;
-  if ((!options.zone && !options.offset) || !options.latitude || !options.longitude) {
-    return OptionError{"the zone, latitude and longitude are needed, or a place to find them"};
-  }
-  if (auto error = ReadZone(options, form)) return error;
+// A coordinate's option, where given, into its boxes and its direction.
+std::optional<OptionError> ReadLatitude(const std::optional<std::string>& given, BirthForm& form) {
+  if (!given) return std::nullopt;
   bool south = false;
-  bool west = false;
-  if (auto error = ReadCoordinate(*options.latitude, "latitude", "NS", form.txtLatDeg,
-                                  form.txtLatMin, south)) {
-    return error;
-  }
-  if (auto error = ReadCoordinate(*options.longitude, "longitude", "EW", form.txtLonDeg,
-                                  form.txtLonMin, west)) {
+  if (auto error =
+          ReadCoordinate(*given, "latitude", "NS", form.txtLatDeg, form.txtLatMin, south)) {
     return error;
   }
   form.optLat = south ? LatitudeChoice::South : LatitudeChoice::North;
+  return std::nullopt;
+}
+
+std::optional<OptionError> ReadLongitude(const std::optional<std::string>& given, BirthForm& form) {
+  if (!given) return std::nullopt;
+  bool west = false;
+  if (auto error =
+          ReadCoordinate(*given, "longitude", "EW", form.txtLonDeg, form.txtLonMin, west)) {
+    return error;
+  }
   form.optLong = west ? LongitudeChoice::West : LongitudeChoice::East;
+  return std::nullopt;
+}
+
+std::optional<OptionError> ReadForm(const BirthOptions& options, SkyKind sky, BirthForm& form) {
+  if (auto error = ReadDate(options.date, sky, form)) return error;
+  if (auto error = ReadTime(options.time, form)) return error;
+  const bool zoneGiven = options.zone || options.offset;
+  if (!options.place && (!zoneGiven || !options.latitude || !options.longitude)) {
+    return OptionError{"the zone, latitude and longitude are needed, or a place to find them"};
+  }
+  if (zoneGiven) {
+    if (auto error = ReadZone(options, form)) return error;
+  }
+  if (auto error = ReadLatitude(options.latitude, form)) return error;
+  if (auto error = ReadLongitude(options.longitude, form)) return error;
   form.chkDST = options.dst.value_or(false);
   for (auto [given, box] :
        {std::pair{&options.name, &form.txtName}, std::pair{&options.city, &form.txtCity},
@@ -200,11 +216,23 @@ std::variant<int, OptionError> ParseZoneRow(std::string_view text) {
   return row;
 }
 
-std::variant<BirthForm, OptionError> BuildBirthForm(const BirthOptions& options, SkyKind sky) {
+std::variant<BirthForm, OptionError> ReadBirthOptions(const BirthOptions& options, SkyKind sky) {
   BirthForm form;
-  if (auto error = FillForm(options, sky, form)) return *error;
+  if (auto error = ReadForm(options, sky, form)) return *error;
+  return form;
+}
+
+std::optional<OptionError> CheckBirthForm(const BirthForm& form) {
   if (auto refusal = FindRefusal(form, RequiredBoxes::CoordinatesOnly)) {
     return OptionError{std::string(refusal->message)};
+  }
+  return std::nullopt;
+}
+
+std::variant<BirthForm, OptionError> BuildBirthForm(const BirthOptions& options, SkyKind sky) {
+  auto form = ReadBirthOptions(options, sky);
+  if (auto* built = std::get_if<BirthForm>(&form)) {
+    if (auto error = CheckBirthForm(*built)) return *error;
   }
   return form;
 }

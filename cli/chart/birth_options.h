@@ -39,14 +39,19 @@ struct OptionError {
 };
 
 /// Reads a time-zone row written in decimal ("034" is row 34, never an octal number); whether
-/// the row exists is judged by BuildBirthForm.
+/// the row exists is judged by ReadBirthOptions.
 std::variant<int, OptionError> ParseZoneRow(std::string_view text);
 
-/// Turns the options into a form that the calculation may read: every text is checked
-/// against its box's class, and the form passes the window's validation rules (the name and
-/// the place may be left out). Refusals carry the same messages the window shows. The zone
-/// and the coordinates must be there (a place is resolved into them beforehand). The year must
-/// be one the sky computes (see YearsOf).
+/// Reads the options given into a form, each text checked against its box's class, with the
+/// messages the window shows; the year must be one the sky computes (see YearsOf). The zone and
+/// the coordinates must be given unless a place is named, which FillFromPlace then reads into
+/// the form.
+std::variant<BirthForm, OptionError> ReadBirthOptions(const BirthOptions& options, SkyKind sky);
+
+/// The window's rules on a whole form, the name and the place being optional.
+std::optional<OptionError> CheckBirthForm(const BirthForm& form);
+
+/// ReadBirthOptions then CheckBirthForm, for a birth that names no place.
 std::variant<BirthForm, OptionError> BuildBirthForm(const BirthOptions& options,
                                                     SkyKind sky = SkyKind::Classic);
 

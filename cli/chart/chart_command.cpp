@@ -32,7 +32,7 @@ Calculated Calculate(const ChartRequest& request, const ChartContext& context, B
   BirthOptions birth = *request.birth;
   birth.sky = request.sky;
   birth.varga = request.varga;
-  auto result = CalculateFromOptions(std::move(birth), form, state, context);
+  auto result = CalculateFromOptions(birth, form, state, context);
   if (auto* error = std::get_if<OptionError>(&result)) return std::move(error->message);
   return std::move(std::get<std::optional<PlaceUsed>>(result));
 }

@@ -5,20 +5,28 @@
 namespace tarvel::cli {
 
 std::variant<std::optional<PlaceUsed>, OptionError> CalculateFromOptions(
-    BirthOptions options, BirthForm& form, ChartState& state, const ChartContext& context,
+    const BirthOptions& options, BirthForm& form, ChartState& state, const ChartContext& context,
     ChartParts parts) {
   const auto sky = ChosenSky(options.sky, context.defaultSky);
   if (const auto* refusal = std::get_if<std::string>(&sky)) return OptionError{*refusal};
-  std::optional<PlaceUsed> placeUsed;
+  std::optional<ResolvedPlace> found;
   if (options.place) {
     // The atlas is built only for a birth that names a place.
-    auto place = FillFromPlace(options, context.atlas.Get());
+    auto place = FindPlace(*options.place, context.atlas.Get());
     if (auto* error = std::get_if<OptionError>(&place)) return std::move(*error);
-    placeUsed = std::move(std::get<std::optional<PlaceUsed>>(place));
+    found = std::move(std::get<ResolvedPlace>(place));
   }
-  auto built = BuildBirthForm(options, std::get<SkySettings>(sky).kind);
-  if (auto* error = std::get_if<OptionError>(&built)) return std::move(*error);
-  form = std::move(std::get<BirthForm>(built));
+  auto read = ReadBirthOptions(options, std::get<SkySettings>(sky).kind);
+  if (auto* error = std::get_if<OptionError>(&read)) return std::move(*error);
+  BirthForm built = std::move(std::get<BirthForm>(read));
+  std::optional<PlaceUsed> placeUsed;
+  if (found) {
+    auto used = FillFromPlace(options, *found, built);
+    if (auto* error = std::get_if<OptionError>(&used)) return std::move(*error);
+    placeUsed = std::move(std::get<PlaceUsed>(used));
+  }
+  if (auto error = CheckBirthForm(built)) return *error;
+  form = std::move(built);
   ReadBirthData(form, state);
   RunCalculationChain(state, context.skies.For(std::get<SkySettings>(sky)),
                       options.varga ? options.varga : context.defaultVarga, parts);

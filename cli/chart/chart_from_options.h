@@ -25,7 +25,7 @@ struct ChartContext {
 /// the chain runs for `parts`. Returns what the atlas made of the place, if one was given. A
 /// refusal carries the command line's message and changes nothing.
 std::variant<std::optional<PlaceUsed>, OptionError> CalculateFromOptions(
-    BirthOptions options, BirthForm& form, ChartState& state, const ChartContext& context,
+    const BirthOptions& options, BirthForm& form, ChartState& state, const ChartContext& context,
     ChartParts parts = {});
 
 }  // namespace tarvel::cli

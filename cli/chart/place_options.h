@@ -4,6 +4,7 @@
 #include <string>
 #include <variant>
 
+#include "app/birth_form.h"
 #include "atlas/atlas.h"
 #include "cli/chart/birth_options.h"
 
@@ -17,13 +18,17 @@ struct PlaceUsed {
   std::string zoneNote;  ///< what the zone was at the birth; empty when the zone was given
 };
 
-/// Fills what a place stands in for from the atlas: the latitude and longitude (to the nearest
-/// arc-minute), the zone row and daylight saving in force at the local birth date and time,
-/// and the city, state and country as the letters boxes hold them. Every option given keeps
-/// its value. Nothing is done without a place. An unknown place is refused naming the nearest
-/// candidates. An offset no row of the list gives is taken as it is, and local mean time from
-/// the place's own longitude.
-std::variant<std::optional<PlaceUsed>, OptionError> FillFromPlace(BirthOptions& options,
-                                                                  const Atlas& atlas);
+/// The place the options name, as the atlas finds it; an unknown place is refused naming the
+/// nearest candidates.
+std::variant<ResolvedPlace, OptionError> FindPlace(const std::string& place, const Atlas& atlas);
+
+/// Fills into the form, through the window's FillPlace and FillZone, what the place stands in
+/// for and the options leave out: the latitude and longitude (to the nearest arc-minute), the
+/// zone in force at the form's date and time (a row with daylight saving, the exact offset, or
+/// the place's own local mean time), and the city, state and country as the letters boxes hold
+/// them. With a zone row given, the atlas says only whether daylight saving was in force. A
+/// zone the history cannot decide is refused, unless a row is given.
+std::variant<PlaceUsed, OptionError> FillFromPlace(const BirthOptions& options,
+                                                   const ResolvedPlace& found, BirthForm& form);
 
 }  // namespace tarvel::cli

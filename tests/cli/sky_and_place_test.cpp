@@ -148,12 +148,15 @@ TEST(PlaceCliTest, AZoneNoRowHasIsTakenAsItsExactOffset) {
             0);
 }
 
-TEST(PlaceCliTest, AnImpossibleDateIsNamedAndAGivenZoneGetsNoNoteOfAnotherRow) {
+// With a place as without one, an impossible date gets the form's own refusal.
+TEST(PlaceCliTest, AnImpossibleDateIsRefusedAsTheFormDoesAndAGivenZoneGetsNoNoteOfAnotherRow) {
   const auto impossible =
       RunCli({"chart", "--date", "1980-04-31", "--time", "12:00", "--place", "Mumbai, India"});
+  const auto typed = RunCli({"chart", "--date", "1980-04-31", "--time", "12:00", "--zone", "34",
+                             "--lat", "19:04N", "--lon", "72:53E"});
   EXPECT_EQ(impossible.status, 2);
-  EXPECT_NE(impossible.err.find("There is no such day in that month"), std::string::npos)
-      << impossible.err;
+  EXPECT_EQ(impossible.err, typed.err);
+  EXPECT_NE(impossible.err.find("Date"), std::string::npos) << impossible.err;
   const Json given = ChartJson(
       {"--date", "1980-03-05", "--time", "14:07", "--place", "Mumbai, India", "--zone", "3"});
   EXPECT_EQ(given["ZoneRow"], 3);
