@@ -36,7 +36,8 @@ ChartResult ComputeChart(const BirthData& birth, const ZoneChoice& zone, const S
     chart.error = std::move(*refusal);
     return chart;
   }
-  SkyResult places = sky.Positions(chart.instant);
+  SkyResult places =
+      parts.Has(kMotionPart) ? sky.Positions(chart.instant) : sky.PlacesOnly(chart.instant);
   if (!places.error.empty()) {
     chart.error = std::move(places.error);
     return chart;

@@ -33,7 +33,11 @@ struct ChartResult {
 
 /// A part of a chart a front end may go without, as a bit; the positions, signs, houses and
 /// both lists are always computed.
-enum ChartPart : unsigned { kReadingPart = 1u << 0, kSummaryPart = 1u << 1 };
+enum ChartPart : unsigned {
+  kReadingPart = 1u << 0,
+  kSummaryPart = 1u << 1,
+  kMotionPart = 1u << 2,  ///< which planets move backward
+};
 
 /// The optional parts of a chart to compute, every one unless told otherwise. A part left out
 /// stays empty in the result.

@@ -34,8 +34,11 @@ struct SkyResult {
 class Sky {
  public:
   virtual ~Sky() = default;
-  /// The places at the instant and place.
+  /// The places at the instant and place, with which planets move backward.
   virtual SkyResult Positions(const BirthInstant& instant) const = 0;
+  /// The places without `retrograde` (all false), for a chart that does not show it: a sky that
+  /// pays extra for the motion (the classic formulas evaluate the planets twice more) skips it.
+  virtual SkyResult PlacesOnly(const BirthInstant& instant) const { return Positions(instant); }
   /// The choices this sky computes with.
   virtual SkySettings Settings() const = 0;
   /// Frees what the sky holds for the calling thread (open files, caches); a worker thread

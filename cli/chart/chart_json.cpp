@@ -221,7 +221,8 @@ constexpr ChartJsonKey kChartJsonKeys[] = {
      [](const Source& s, JsonText& j) { ArgalaSummaryJson(Chart(s), j); }},
     {"Varga", 0, [](const Source& s, JsonText& j) { VargaJson(Chart(s), j); },
      [](const Source& s) { return Chart(s).varga.has_value(); }},
-    {"Retrograde", 0, RetrogradeJson, [](const Source& s) { return Chart(s).error.empty(); }},
+    {"Retrograde", kMotionPart, RetrogradeJson,
+     [](const Source& s) { return Chart(s).error.empty(); }},
 };
 
 std::string KnownKeys() {

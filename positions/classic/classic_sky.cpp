@@ -7,6 +7,12 @@
 namespace tarvel {
 
 SkyResult ClassicSky::Positions(const BirthInstant& instant) const {
+  SkyResult result = PlacesOnly(instant);
+  result.positions.retrograde = ClassicRetrograde(UniversalCivilTime(instant));
+  return result;
+}
+
+SkyResult ClassicSky::PlacesOnly(const BirthInstant& instant) const {
   const ClassicInstant classic = ClassicInstantOf(instant);
   // The ascendant comes first: it gives the correction the Sun, the planets and the nodes use.
   const AscendantFigures ascendant = ComputeAscendant(classic, instant);
@@ -16,7 +22,6 @@ SkyResult ClassicSky::Positions(const BirthInstant& instant) const {
   sky.chartCorrection = ascendant.chartCorrection;
   sky.grahaDeg = CalculatePlanets(UniversalCivilTime(instant), ascendant.chartCorrection);
   sky.grahaDeg[Moon] = CalculateMoon(classic);
-  sky.retrograde = ClassicRetrograde(UniversalCivilTime(instant));
   sky.ephemeris = SkyEphemeris::ClassicFormulas;
   return result;
 }

@@ -12,6 +12,7 @@ namespace tarvel {
 class ClassicSky final : public Sky {
  public:
   SkyResult Positions(const BirthInstant& instant) const override;
+  SkyResult PlacesOnly(const BirthInstant& instant) const override;
   SkySettings Settings() const override { return {}; }
 };
 
