@@ -59,7 +59,7 @@ void ReadBirthData(const BirthForm& form, ChartState& state) {
 
 void RunCalculationChain(ChartState& state, const Sky& sky, std::optional<Varga> varga,
                          ChartParts parts) {
-  state.Chart = ComputeChart(state.BirthData, state.Zone, sky, varga, parts);
+  ComputeChartInto(state.Chart, state.BirthData, state.Zone, sky, varga, parts);
 }
 
 std::optional<Refusal> CalculateReading(BirthForm& form, ChartState& state, MessageSink& sink,

@@ -74,8 +74,14 @@ int SignAtPosition(PlanetIndex planet, int sign, int position) {
 
 ArgalaResult EvaluateArgala(const ChartSigns& signs) {
   ArgalaResult result;
+  EvaluateArgala(signs, result);
+  return result;
+}
+
+void EvaluateArgala(const ChartSigns& signs, ArgalaResult& result) {
   result.houses = Houses(signs);
   const SignOccupants occupants = OccupantsBySign(signs);
+  result.argala.clear();
   result.argala.reserve(kMaxEntries);
   std::array<bool, kPlanetCount> castsArgala{};
   ForEachPlanetInPositions(
@@ -87,13 +93,13 @@ ArgalaResult EvaluateArgala(const ChartSigns& signs) {
              IsMalefic(c) ? ArgalaNature::Paap : ArgalaNature::Shubha, result.houses[r]});
       });
   // Obstruction needs to know every caster, so the Argala list is complete first.
+  result.virodhargala.clear();
   result.virodhargala.reserve(kMaxEntries);
   ForEachPlanetInPositions(signs, occupants, kObstructionPositions,
                            [&](PlanetIndex c, PlanetIndex r, auto) {
                              if (castsArgala[c])
                                result.virodhargala.push_back(Obstruction(c, r, result.houses[r]));
                            });
-  return result;
 }
 
 }  // namespace tarvel

@@ -79,5 +79,8 @@ int SignAtPosition(PlanetIndex planet, int sign, int position);
 /// from Aries when it is unknown; a planet of unknown sign counts its positions from Aries
 /// and casts nothing. Only a planet that casts some Argala obstructs.
 ArgalaResult EvaluateArgala(const ChartSigns& signs);
+/// The same, written over `into` and reusing the room its lists already have, so that a caller
+/// computing chart after chart allocates nothing once its lists have grown.
+void EvaluateArgala(const ChartSigns& signs, ArgalaResult& into);
 
 }  // namespace tarvel

@@ -18,7 +18,7 @@ enum class SummaryVerdict : std::uint8_t { Unobstructed, Prevails, Balanced, Obs
 
 /// The net judgement of the planets in one Argala position of a recipient.
 struct SummaryEntry {
-  std::uint8_t position = 2;  ///< 2, 4, 11, 5, 8, or 3 for Vipareeta
+  std::uint8_t position = 0;  ///< 2, 4, 11, 5, 8, or 3 for Vipareeta; 0 in an unused slot
   SummaryKind kind = SummaryKind::Primary;
   SummaryVerdict verdict = SummaryVerdict::Unobstructed;
   PlanetSet casters = 0;      ///< never empty

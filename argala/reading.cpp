@@ -37,9 +37,15 @@ bool AddLines(const ByCaster& groups, PlanetIndex planet, ReadingRunKind kind, R
 }  // namespace
 
 Reading BuildReading(const ArgalaResult& argala) {
+  Reading reading;
+  BuildReading(argala, reading);
+  return reading;
+}
+
+void BuildReading(const ArgalaResult& argala, Reading& reading) {
   const ByCaster argalaByCaster = GroupByCaster(argala.argala);
   const ByCaster virodhargalaByCaster = GroupByCaster(argala.virodhargala);
-  Reading reading;
+  reading.clear();
   // A heading and a block end per planet, and at most one line per entry or planet.
   reading.reserve(3 * kPlanetCount + argala.argala.size() + argala.virodhargala.size());
   for (int p = 0; p < kPlanetCount; ++p) {
@@ -51,7 +57,6 @@ Reading BuildReading(const ArgalaResult& argala) {
     if (!casts && !obstructs) reading.push_back({ReadingRunKind::NoArgalaLine, planet, 0});
     reading.push_back({ReadingRunKind::BlockEnd, planet, 0});
   }
-  return reading;
 }
 
 }  // namespace tarvel

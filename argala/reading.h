@@ -29,5 +29,7 @@ using Reading = std::vector<ReadingRun>;
 /// The reading: for each planet in index order, its name as a heading, then a line for every
 /// Argala and then every Virodhargala it casts, or the no-Argala line, and an empty line.
 Reading BuildReading(const ArgalaResult& argala);
+/// The same, written over `into` and reusing its room.
+void BuildReading(const ArgalaResult& argala, Reading& into);
 
 }  // namespace tarvel

@@ -11,39 +11,70 @@ ChartSigns SignsInVarga(const SkyPositions& positions, Varga varga) {
   return signs;
 }
 
-ChartResult InVarga(ChartResult chart, std::optional<Varga> varga, ChartParts parts) {
-  chart.varga = varga;
-  chart.signs = SignsInVarga(chart.positions, varga.value_or(Varga::D1));
-  chart.argala = EvaluateArgala(chart.signs);
-  if (parts.Has(kReadingPart)) chart.reading = BuildReading(chart.argala);
-  if (parts.Has(kSummaryPart)) chart.summary = SummariseArgala(chart.signs);
-  return chart;
+namespace {
+
+// Empties a chart for the next one, keeping the room its lists have grown.
+void ClearKeepingRoom(ChartResult& chart) {
+  ArgalaResult argala;
+  argala.argala = std::move(chart.argala.argala);
+  argala.virodhargala = std::move(chart.argala.virodhargala);
+  Reading reading = std::move(chart.reading);
+  std::string error = std::move(chart.error);
+  chart = ChartResult{};
+  argala.argala.clear();
+  argala.virodhargala.clear();
+  reading.clear();
+  error.clear();
+  chart.argala = std::move(argala);
+  chart.reading = std::move(reading);
+  chart.error = std::move(error);
 }
 
-ChartResult ComputeChart(const BirthData& birth, const ZoneChoice& zone, const Sky& sky,
-                         std::optional<Varga> varga, ChartParts parts) {
-  ChartResult chart;
+}  // namespace
+
+void SetVarga(ChartResult& chart, std::optional<Varga> varga, ChartParts parts) {
+  chart.varga = varga;
+  chart.signs = SignsInVarga(chart.positions, varga.value_or(Varga::D1));
+  EvaluateArgala(chart.signs, chart.argala);
+  if (parts.Has(kReadingPart)) {
+    BuildReading(chart.argala, chart.reading);
+  } else {
+    chart.reading.clear();
+  }
+  chart.summary = parts.Has(kSummaryPart) ? SummariseArgala(chart.signs) : ArgalaSummary{};
+}
+
+void ComputeChartInto(ChartResult& chart, const BirthData& birth, const ZoneChoice& zone,
+                      const Sky& sky, std::optional<Varga> varga, ChartParts parts) {
+  ClearKeepingRoom(chart);
   chart.sky = sky.Settings();
   chart.varga = varga;
   InstantResult instant = InstantOf(birth, zone);
   if (!instant.instant) {
     chart.error = std::move(instant.error);
-    return chart;
+    return;
   }
   chart.instant = *instant.instant;
   // Each sky computes only the years it is good for, counted on the local clock as entered.
   if (auto refusal = YearRefusal(chart.sky.kind, birth.BirthYear)) {
     chart.error = std::move(*refusal);
-    return chart;
+    return;
   }
   SkyResult places =
       parts.Has(kMotionPart) ? sky.Positions(chart.instant) : sky.PlacesOnly(chart.instant);
   if (!places.error.empty()) {
     chart.error = std::move(places.error);
-    return chart;
+    return;
   }
   chart.positions = places.positions;
-  return InVarga(std::move(chart), varga, parts);
+  SetVarga(chart, varga, parts);
+}
+
+ChartResult ComputeChart(const BirthData& birth, const ZoneChoice& zone, const Sky& sky,
+                         std::optional<Varga> varga, ChartParts parts) {
+  ChartResult chart;
+  ComputeChartInto(chart, birth, zone, sky, varga, parts);
+  return chart;
 }
 
 }  // namespace tarvel

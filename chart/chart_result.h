@@ -49,15 +49,20 @@ struct ChartParts {
 /// The signs of the ascendant and the nine grahas, by their sidereal longitudes, in a varga.
 ChartSigns SignsInVarga(const SkyPositions& positions, Varga varga);
 
-/// The chart of the same positions in a varga (none: the Rasi chart, none asked for): its
-/// signs, Argala, and the reading and synthesis that `parts` asks for; the sky is not computed
-/// again.
-ChartResult InVarga(ChartResult chart, std::optional<Varga> varga, ChartParts parts = {});
+/// Turns a chart into that of the same positions in a varga (none: the Rasi chart, none asked
+/// for): its signs, Argala, and the reading and synthesis that `parts` asks for; the sky is not
+/// computed again, and the lists keep their room.
+void SetVarga(ChartResult& chart, std::optional<Varga> varga, ChartParts parts = {});
 
 /// Computes the chart of a birth in a sky and a varga (the Rasi chart when none is asked
 /// for) in a zone. When the birth has no instant or the sky refuses it, the result holds the
 /// sky's settings and the error, and nothing else.
 ChartResult ComputeChart(const BirthData& birth, const ZoneChoice& zone, const Sky& sky,
                          std::optional<Varga> varga = std::nullopt, ChartParts parts = {});
+/// The same written over `chart`, whatever it held, reusing the room its lists have grown: a
+/// window or a batch job computing chart after chart then allocates nothing for them.
+void ComputeChartInto(ChartResult& chart, const BirthData& birth, const ZoneChoice& zone,
+                      const Sky& sky, std::optional<Varga> varga = std::nullopt,
+                      ChartParts parts = {});
 
 }  // namespace tarvel

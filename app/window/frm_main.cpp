@@ -351,7 +351,7 @@ void frmMain::ShowComputedChart() {
   if (state_.Chart.error.empty()) {
     // The chart is shown in the varga the selector names, without computing the sky again.
     const std::optional<Varga> varga = ChosenVarga(*result_.cboVarga);
-    if (state_.Chart.varga != varga) state_.Chart = InVarga(std::move(state_.Chart), varga);
+    if (state_.Chart.varga != varga) SetVarga(state_.Chart, varga);
     ShowChart(Document());
     result_.chart->SetExplainedChart(state_.Chart);
     return;

@@ -26,7 +26,7 @@ Calculated Calculate(const ChartRequest& request, const ChartContext& context, B
     if (auto error = OpenReading(*request.openPath, form, state, chosen)) {
       return error->message + " (" + EscapedForMessage(*request.openPath) + ")";
     }
-    if (request.varga) state.Chart = InVarga(std::move(state.Chart), request.varga);
+    if (request.varga) SetVarga(state.Chart, request.varga);
     return std::optional<PlaceUsed>();
   }
   BirthOptions birth = *request.birth;
