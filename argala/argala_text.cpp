@@ -1,5 +1,8 @@
 #include "argala/argala_text.h"
 
+#include <cstdint>
+#include <vector>
+
 namespace tarvel {
 
 namespace {
@@ -28,11 +31,48 @@ std::size_t HouseIndex(std::optional<int> house) {
   return house && *house >= 1 && *house <= 12 ? static_cast<std::size_t>(*house) : 0;
 }
 
-std::string_view Label(const ArgalaEntry& entry) {
+constexpr std::size_t kStrengthCount = 3;
+constexpr std::size_t kLabelCount = 2 * kStrengthCount * 2;
+
+// The label's place in kLabels, counted as one index.
+std::size_t LabelIndex(const ArgalaEntry& entry) {
   const bool harmful = entry.nature == ArgalaNature::Paap || entry.nature == ArgalaNature::Malefic;
-  return kLabels[entry.kind == ArgalaKind::Argala ? 0 : 1][static_cast<int>(entry.strength)]
-                [harmful ? 1 : 0];
+  const std::size_t kind = entry.kind == ArgalaKind::Argala ? 0 : 1;
+  return (kind * kStrengthCount + static_cast<std::size_t>(entry.strength)) * 2 + (harmful ? 1 : 0);
 }
+
+std::string_view Label(const ArgalaEntry& entry) {
+  return (&kLabels[0][0][0])[LabelIndex(entry)];
+}
+
+// Every entry's text from "/" on, by label, recipient and house: 1,404 texts made once, so that
+// writing an entry is two copies rather than five.
+class EntryRests {
+ public:
+  EntryRests() {
+    for (std::size_t label = 0; label < kLabelCount; ++label) {
+      for (const std::string_view recipient : kPlanetNames) {
+        for (const std::string_view houseEnd : kHouseEnds) {
+          starts_.push_back(static_cast<std::uint32_t>(texts_.size()));
+          texts_.append((&kLabels[0][0][0])[label]).append(recipient).append(houseEnd);
+        }
+      }
+    }
+    starts_.push_back(static_cast<std::uint32_t>(texts_.size()));
+  }
+
+  std::string_view Of(const ArgalaEntry& entry) const {
+    const std::size_t index =
+        (LabelIndex(entry) * kPlanetCount + static_cast<std::size_t>(entry.recipient)) *
+            kHouseEnds.size() +
+        HouseIndex(entry.recipientHouse);
+    return std::string_view(texts_).substr(starts_[index], starts_[index + 1] - starts_[index]);
+  }
+
+ private:
+  std::string texts_;
+  std::vector<std::uint32_t> starts_;
+};
 
 }  // namespace
 
@@ -41,10 +81,9 @@ std::string_view HouseText(std::optional<int> house) {
   return end.substr(kHouseNumberStart, end.size() - kHouseNumberStart - 1);
 }
 
-EntryPieces PiecesOfEntry(const ArgalaEntry& entry) {
-  const std::string_view label = Label(entry);
-  return {kPlanetNames[entry.caster], label.substr(0, 1), label.substr(1),
-          kPlanetNames[entry.recipient], kHouseEnds[HouseIndex(entry.recipientHouse)]};
+EntryTexts TextsOfEntry(const ArgalaEntry& entry) {
+  static const EntryRests rests;
+  return {kPlanetNames[entry.caster], rests.Of(entry)};
 }
 
 void AppendEntryLabel(std::string& text, const ArgalaEntry& entry) {
@@ -52,7 +91,8 @@ void AppendEntryLabel(std::string& text, const ArgalaEntry& entry) {
 }
 
 void AppendEntryText(std::string& text, const ArgalaEntry& entry) {
-  for (const std::string_view piece : PiecesOfEntry(entry)) text.append(piece);
+  const EntryTexts texts = TextsOfEntry(entry);
+  text.append(texts.caster).append(texts.rest);
 }
 
 std::string EntryText(const ArgalaEntry& entry) {

@@ -11,14 +11,15 @@ namespace tarvel {
 /// A house as the lists show it: "1" to "12", or nothing when it is unknown.
 std::string_view HouseText(std::optional<int> house);
 
-/// The pieces an entry's text is made of, in order: the caster, "/", the rest of the label
-/// up to " on ", the recipient and " (House n)". Each is a view of a constant, so an entry can
-/// be written anywhere without a string of its own.
-using EntryPieces = std::array<std::string_view, 5>;
-EntryPieces PiecesOfEntry(const ArgalaEntry& entry);
-
-/// Where the reading's line for an entry starts among its pieces: after the caster and "/".
-inline constexpr std::size_t kEntryLineFirstPiece = 2;
+/// An entry's text in two views of constants, so that it can be written anywhere without a
+/// string of its own: the caster's name, and the rest from "/" on, e.g. "/Primary Argala (Paap
+/// Argala) on Sun (House 5)". The reading's line for the entry is the rest without its "/".
+struct EntryTexts {
+  std::string_view caster;
+  std::string_view rest;
+  std::string_view Line() const { return rest.substr(1); }
+};
+EntryTexts TextsOfEntry(const ArgalaEntry& entry);
 
 /// Appends an entry's label, from "/" to " on ", e.g. "/Primary Argala (Paap Argala) on " or
 /// "/Virodhargala (Malefic) on ".

@@ -35,10 +35,7 @@ TextStyle LineStyle(DocumentLineKind kind);
 /// with no line break anywhere (each front end ends its lines its own way).
 template <typename Piece>
 void ForEachPieceOfLine(const ReadingRun& run, const ArgalaResult& argala, Piece piece) {
-  const auto entryLine = [&](const ArgalaEntry& entry) {
-    const EntryPieces pieces = PiecesOfEntry(entry);
-    for (std::size_t i = kEntryLineFirstPiece; i < pieces.size(); ++i) piece(pieces[i]);
-  };
+  const auto entryLine = [&](const ArgalaEntry& entry) { piece(TextsOfEntry(entry).Line()); };
   switch (run.kind) {
     case ReadingRunKind::PlanetHeading:
       piece(kPlanetNames[run.planet]);

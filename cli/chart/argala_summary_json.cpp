@@ -1,101 +1,120 @@
 #include "cli/chart/argala_summary_json.h"
 
 #include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
 
 #include "document/summary_text.h"
 
 namespace tarvel::cli {
 namespace {
 
-// Each planet's name in quotes, with the comma that goes before every name but the first.
-struct QuotedName {
-  std::array<char, 16> text{};
-  std::size_t size = 0;
-  std::string_view First() const { return {text.data() + 1, size - 1}; }
-  std::string_view Later() const { return {text.data(), size}; }
-};
-
-constexpr std::array<QuotedName, kPlanetCount> kQuotedNames = [] {
-  std::array<QuotedName, kPlanetCount> names{};
-  for (int p = 0; p < kPlanetCount; ++p) {
-    QuotedName& name = names[p];
-    name.text[name.size++] = ',';
-    name.text[name.size++] = '"';
-    for (const char c : kPlanetNames[p]) name.text[name.size++] = c;
-    name.text[name.size++] = '"';
-  }
-  return names;
-}();
-
 constexpr std::array<std::string_view, 13> kSmallNumbers = {"0", "1", "2", "3",  "4",  "5", "6",
                                                             "7", "8", "9", "10", "11", "12"};
+constexpr std::size_t kKindCount = 3;
+constexpr std::size_t kVerdictCount = 4;
+constexpr unsigned kPlanetSetCount = 1u << kPlanetCount;
 
-void Names(PlanetSet planets, JsonText& json) {
-  bool first = true;
-  ForEachPlanetIn(planets, [&](PlanetIndex planet) {
-    json.PlainPiece(first ? kQuotedNames[planet].First() : kQuotedNames[planet].Later());
-    first = false;
-  });
+// Texts kept in one string, each found by where it starts.
+class TextTable {
+ public:
+  void Add(std::string_view text) {
+    starts_.push_back(static_cast<std::uint32_t>(texts_.size()));
+    texts_.append(text);
+  }
+  void Seal() { starts_.push_back(static_cast<std::uint32_t>(texts_.size())); }
+  std::string_view operator[](std::size_t index) const {
+    return std::string_view(texts_).substr(starts_[index], starts_[index + 1] - starts_[index]);
+  }
+
+ private:
+  std::string texts_;
+  std::vector<std::uint32_t> starts_;
+};
+
+// The fixed parts of an entry, made once, so that writing an entry is five copies:
+// {"Position":2,"Kind":"Primary","Casters":[ …names… ],"Obstructers":[ …names… ],"Verdict":"Prevails"}
+class SummaryPieces {
+ public:
+  SummaryPieces() {
+    for (std::size_t position = 0; position < kSmallNumbers.size(); ++position) {
+      for (std::size_t kind = 0; kind < kKindCount; ++kind) {
+        starts_.Add(std::string(R"({"Position":)")
+                        .append(kSmallNumbers[position])
+                        .append(R"(,"Kind":")")
+                        .append(SummaryKindName(static_cast<SummaryKind>(kind)))
+                        .append(R"(","Casters":[)"));
+      }
+    }
+    starts_.Seal();
+    for (std::size_t verdict = 0; verdict < kVerdictCount; ++verdict) {
+      ends_.Add(std::string(R"(],"Verdict":")")
+                    .append(SummaryVerdictName(static_cast<SummaryVerdict>(verdict)))
+                    .append(R"("})"));
+    }
+    ends_.Seal();
+    for (unsigned set = 0; set < kPlanetSetCount; ++set) {
+      std::string names;
+      ForEachPlanetIn(static_cast<PlanetSet>(set), [&](PlanetIndex planet) {
+        names.append(names.empty() ? "\"" : ",\"").append(kPlanetNames[planet]).append("\"");
+      });
+      names_.Add(names);
+    }
+    names_.Seal();
+  }
+
+  void Write(const SummaryEntry& entry, JsonText& json) const {
+    json.RawValue(starts_[entry.position * kKindCount + static_cast<std::size_t>(entry.kind)],
+                  names_[entry.casters], R"(],"Obstructers":[)", names_[entry.obstructers],
+                  ends_[static_cast<std::size_t>(entry.verdict)]);
+  }
+
+ private:
+  TextTable starts_;  // by position and kind
+  TextTable ends_;    // by verdict
+  TextTable names_;   // the names of a set of planets, quoted, by the set's bits
+};
+
+const SummaryPieces& Pieces() {
+  static const SummaryPieces pieces;
+  return pieces;
 }
 
-// {"Position":2,"Kind":"Primary","Casters":["Moon"],"Obstructers":[],"Verdict":"Unobstructed"}
-void EntryJson(const SummaryEntry& entry, JsonText& json) {
-  json.RawValue(R"({"Position":)");
-  json.PlainPiece(kSmallNumbers[entry.position]);
-  json.PlainPiece(R"(,"Kind":")");
-  json.PlainPiece(SummaryKindName(entry.kind));
-  json.PlainPiece(R"(","Casters":[)");
-  Names(entry.casters, json);
-  json.PlainPiece(R"(],"Obstructers":[)");
-  Names(entry.obstructers, json);
-  json.PlainPiece(R"(],"Verdict":")");
-  json.PlainPiece(SummaryVerdictName(entry.verdict));
-  json.PlainPiece(R"("})");
+void EntriesJson(const RecipientSummary& recipient, const SummaryPieces& pieces, JsonText& json) {
+  for (const SummaryEntry& entry : recipient.Entries()) pieces.Write(entry, json);
+  json.CloseWith("]}");
 }
 
-void EntriesJson(const RecipientSummary& recipient, JsonText& json) {
-  json.Key("Argala");
-  json.BeginArray();
-  for (const SummaryEntry& entry : recipient.Entries()) EntryJson(entry, json);
-  json.EndArray();
-}
-
-void PlanetsJson(const ChartResult& chart, JsonText& json) {
-  json.Key("Planets");
-  json.BeginArray();
+void PlanetsJson(const ChartResult& chart, const SummaryPieces& pieces, JsonText& json) {
+  json.RawOpen(R"("Planets":[)");
   for (int p = 0; p < kPlanetCount; ++p) {
-    json.RawValue(R"({"Recipient":)");
-    json.PlainPiece(kQuotedNames[p].First());
-    json.PlainPiece(R"(,"House":)");
     // A planet of unknown sign has no house.
     const std::optional<int> house = chart.argala.houses[p];
-    json.PlainPiece(house ? kSmallNumbers[*house] : "null");
-    EntriesJson(chart.summary.planets[p], json);
-    json.EndObject();
+    json.RawOpen(R"({"Recipient":")", kPlanetNames[p], R"(","House":)",
+                 house ? kSmallNumbers[*house] : "null", R"(,"Argala":[)");
+    EntriesJson(chart.summary.planets[p], pieces, json);
   }
-  json.EndArray();
+  json.CloseWith("]");
 }
 
-void HousesJson(const ChartResult& chart, JsonText& json) {
-  json.Key("Houses");
-  json.BeginArray();
+void HousesJson(const ChartResult& chart, const SummaryPieces& pieces, JsonText& json) {
+  json.RawOpen(R"("Houses":[)");
   for (int house = 1; house <= kSignCount; ++house) {
-    json.RawValue(R"({"House":)");
-    json.PlainPiece(kSmallNumbers[house]);
-    json.PlainPiece(R"(,"Sign":)");
-    json.PlainPiece(kSmallNumbers[HouseSign(chart.signs, house)]);
-    EntriesJson(chart.summary.houses[house - 1], json);
-    json.EndObject();
+    json.RawOpen(R"({"House":)", kSmallNumbers[house], R"(,"Sign":)",
+                 kSmallNumbers[HouseSign(chart.signs, house)], R"(,"Argala":[)");
+    EntriesJson(chart.summary.houses[house - 1], pieces, json);
   }
-  json.EndArray();
+  json.CloseWith("]");
 }
 
 }  // namespace
 
 void ArgalaSummaryJson(const ChartResult& chart, JsonText& json) {
+  const SummaryPieces& pieces = Pieces();
   json.BeginObject();
-  PlanetsJson(chart, json);
-  HousesJson(chart, json);
+  PlanetsJson(chart, pieces, json);
+  HousesJson(chart, pieces, json);
   json.EndObject();
 }
 

@@ -84,9 +84,12 @@ const ChartResult& Chart(const ChartJsonSource& source) {
 }
 
 void EntriesJson(const std::vector<ArgalaEntry>& entries, JsonText& json) {
-  TextArray(entries, json, [](const ArgalaEntry& e, JsonText& out) {
-    for (const std::string_view piece : PiecesOfEntry(e)) out.PlainPiece(piece);
-  });
+  json.BeginArray();
+  for (const ArgalaEntry& entry : entries) {
+    const EntryTexts texts = TextsOfEntry(entry);
+    json.RawValue("\"", texts.caster, texts.rest, "\"");
+  }
+  json.EndArray();
 }
 
 // The reading's lines, each ended by CR LF as a saved text would have them; the lines' texts

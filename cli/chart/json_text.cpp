@@ -141,11 +141,7 @@ void JsonText::Close(char bracket) {
 }
 
 void JsonText::Key(std::string_view name) {
-  BeginValue();
-  Put("\"");
-  Put(name);
-  Put("\":");
-  valueEnded_ = false;
+  RawOpen("\"", name, "\":");
 }
 
 void JsonText::Number(std::int64_t value) {
@@ -160,8 +156,7 @@ void JsonText::RawNumber(std::string_view digits) {
 }
 
 void JsonText::BeginString() {
-  BeginValue();
-  Put("\"");
+  RawValue("\"");
 }
 
 void JsonText::EscapedPiece(std::string_view piece) {

@@ -34,15 +34,35 @@ class JsonText {
   /// One string written piece by piece, as if the pieces were joined first: BeginString, then
   /// any pieces, then EndString.
   void BeginString();
-  /// A piece that needs no escaping (printable ASCII, no quote, no backslash): copied as it is.
-  /// Also continues a value begun with RawValue.
+  /// A piece that needs no escaping (UTF-8 without control characters, quotes or
+  /// backslashes): copied as it is. Also continues a value begun with RawValue.
   void PlainPiece(std::string_view piece) { Put(piece); }
+  /// Pieces that need no escaping, one after the other, with one check for room.
+  template <typename... Pieces>
+  void PlainPieces(const Pieces&... pieces) {
+    char* to = Room((std::string_view(pieces).size() + ...));
+    ((to = CopyPiece(to, pieces)), ...);
+    Advance(to);
+  }
   /// Begins a value written as it stands, from pieces that need no escaping (`{"Position":`),
   /// with the comma before it where one is due; PlainPiece writes the rest. For values of a
   /// fixed shape written thousands of times, where a call per key would cost more than the text.
-  void RawValue(std::string_view json) {
+  template <typename... Pieces>
+  void RawValue(const Pieces&... pieces) {
     BeginValue();
-    Put(json);
+    PlainPieces(pieces...);
+  }
+  /// Like RawValue, for pieces that leave an object or an array open (`{"House":1,"Argala":[`):
+  /// the next member or element takes no comma.
+  template <typename... Pieces>
+  void RawOpen(const Pieces&... pieces) {
+    RawValue(pieces...);
+    valueEnded_ = false;
+  }
+  /// Closes what RawOpen or Begin… opened, as many levels as `brackets` holds (`]}`).
+  void CloseWith(std::string_view brackets) {
+    Put(brackets);
+    valueEnded_ = true;
   }
   /// A piece escaped as String escapes it; UTF-8 only.
   void EscapedPiece(std::string_view piece);
@@ -61,13 +81,20 @@ class JsonText {
   // piece would take the byte-by-byte copy the C library uses for large blocks.
   static constexpr std::size_t kFirstCapacity = 2 * 1024;
 
-  // Writes bytes that need no escaping. Most pieces are a few bytes long: two fixed-size
-  // copies that may overlap take fewer instructions than a call to memcpy.
-  void Put(std::string_view bytes) {
+  // Writes bytes that need no escaping.
+  void Put(std::string_view bytes) { Advance(CopyPiece(Room(bytes.size()), bytes)); }
+  // Copies a piece to `to` and returns its end. Most pieces are short: two fixed-size copies
+  // that may overlap take fewer instructions than a call to memcpy.
+  static char* CopyPiece(char* to, std::string_view bytes) {
     const std::size_t size = bytes.size();
-    char* to = Room(size);
     const char* from = bytes.data();
-    if (size >= 8 && size <= 16) {
+    if (size >= 16 && size <= 32) {
+      std::memcpy(to, from, 16);
+      std::memcpy(to + size - 16, from + size - 16, 16);
+    } else if (size > 32 && size <= 64) {
+      std::memcpy(to, from, 32);
+      std::memcpy(to + size - 32, from + size - 32, 32);
+    } else if (size >= 8 && size < 16) {
       std::memcpy(to, from, 8);
       std::memcpy(to + size - 8, from + size - 8, 8);
     } else if (size >= 4 && size < 8) {
@@ -78,7 +105,7 @@ class JsonText {
     } else {
       std::memcpy(to, from, size);
     }
-    used_ += size;
+    return to + size;
   }
   // Room for `bytes` more after what was written; returns where it starts.
   char* Room(std::size_t bytes) {
