@@ -6,13 +6,9 @@
 
 namespace tarvel {
 
-SkyResult ClassicSky::Positions(const BirthInstant& instant) const {
-  SkyResult result = PlacesOnly(instant);
-  result.positions.retrograde = ClassicRetrograde(UniversalCivilTime(instant));
-  return result;
-}
+namespace {
 
-SkyResult ClassicSky::PlacesOnly(const BirthInstant& instant) const {
+SkyResult Places(const BirthInstant& instant, bool withMotion) {
   const ClassicInstant classic = ClassicInstantOf(instant);
   // The ascendant comes first: it gives the correction the Sun, the planets and the nodes use.
   const AscendantFigures ascendant = ComputeAscendant(classic, instant);
@@ -20,10 +16,27 @@ SkyResult ClassicSky::PlacesOnly(const BirthInstant& instant) const {
   SkyPositions& sky = result.positions;
   sky.ascendantDeg = ascendant.siderealDeg;
   sky.chartCorrection = ascendant.chartCorrection;
-  sky.grahaDeg = CalculatePlanets(UniversalCivilTime(instant), ascendant.chartCorrection);
+  const CivilTime universal = UniversalCivilTime(instant);
+  if (withMotion) {
+    const PlanetsInMotion planets = CalculatePlanetsInMotion(universal, ascendant.chartCorrection);
+    sky.grahaDeg = planets.longitudes;
+    sky.retrograde = planets.retrograde;
+  } else {
+    sky.grahaDeg = CalculatePlanets(universal, ascendant.chartCorrection);
+  }
   sky.grahaDeg[Moon] = CalculateMoon(classic);
   sky.ephemeris = SkyEphemeris::ClassicFormulas;
   return result;
+}
+
+}  // namespace
+
+SkyResult ClassicSky::Positions(const BirthInstant& instant) const {
+  return Places(instant, true);
+}
+
+SkyResult ClassicSky::PlacesOnly(const BirthInstant& instant) const {
+  return Places(instant, false);
 }
 
 }  // namespace tarvel

@@ -16,4 +16,14 @@ double GeocentricLongitude(int index, double daysFromJ2000);
 /// computed only once.
 std::array<double, kElementSetCount> GeocentricLongitudes(double daysFromJ2000);
 
+/// A body seen from the Earth: its longitude as GeocentricLongitude gives it, and how fast it
+/// changes, in degrees a day, negative while the body moves backward.
+struct GeocentricMotion {
+  double longitudeDeg;
+  double degPerDay;
+};
+
+/// GeocentricLongitudes with each body's speed, by ElementSet.
+std::array<GeocentricMotion, kElementSetCount> GeocentricMotions(double daysFromJ2000);
+
 }  // namespace tarvel

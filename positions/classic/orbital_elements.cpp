@@ -70,6 +70,11 @@ double AngleRad(const Element& element, double centuries) {
   return kDegToRad * (element.base + (element.ratePerCentury * centuries) / 3600);
 }
 
+// A rate in arc-seconds a century, in radians a day.
+double RadPerDay(const Element& element) {
+  return kDegToRad * (element.ratePerCentury / 3600) / kDaysPerCentury;
+}
+
 }  // namespace
 
 OrbitElements OrbitalElements(int index, double daysFromJ2000) {
@@ -81,6 +86,11 @@ OrbitElements OrbitalElements(int index, double daysFromJ2000) {
           AngleRad(row.node, centuries),
           AngleRad(row.perihelion, centuries),
           ReduceRadians(AngleRad(row.meanLongitude, centuries))};
+}
+
+OrbitRates OrbitalRates(int index) {
+  const ElementRow& row = kElementRows.at(static_cast<std::size_t>(index));
+  return {RadPerDay(row.node), RadPerDay(row.perihelion), RadPerDay(row.meanLongitude)};
 }
 
 }  // namespace tarvel

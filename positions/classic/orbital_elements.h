@@ -27,4 +27,14 @@ struct OrbitElements {
 /// angles are not reduced, except the mean longitude.
 OrbitElements OrbitalElements(int index, double daysFromJ2000);
 
+/// How fast a body's angles turn, in radians a day: the table's rates, which are constant.
+struct OrbitRates {
+  double ascendingNodeRadPerDay;
+  double perihelionRadPerDay;
+  double meanLongitudeRadPerDay;
+};
+
+/// The rates of a body (index 0-5, see ElementSet).
+OrbitRates OrbitalRates(int index);
+
 }  // namespace tarvel

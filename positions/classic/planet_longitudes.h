@@ -19,9 +19,17 @@ double ChartSiderealLongitude(double tropicalDeg, double correctionDeg);
 std::array<double, kPlanetCount> CalculatePlanets(const CivilTime& universal,
                                                   double chartCorrection);
 
-/// By PlanetIndex, whether the classic longitude of each of the Sun and the five planets is
-/// decreasing at an instant of universal time: the longitude half a day later is behind the one
-/// half a day earlier. False for the Moon and the nodes.
-std::array<bool, kPlanetCount> ClassicRetrograde(const CivilTime& universal);
+/// The places of CalculatePlanets with which planets move backward.
+struct PlanetsInMotion {
+  std::array<double, kPlanetCount> longitudes;
+  /// By PlanetIndex, whether the classic longitude of each of the Sun and the five planets is
+  /// decreasing: the longitude half a day later is behind the one half a day earlier. False for
+  /// the Moon and the nodes.
+  std::array<bool, kPlanetCount> retrograde;
+};
+
+/// CalculatePlanets with the retrograde planets. Each body's speed decides where it is clear
+/// of nought; near a station its longitudes half a day either side are computed.
+PlanetsInMotion CalculatePlanetsInMotion(const CivilTime& universal, double chartCorrection);
 
 }  // namespace tarvel
