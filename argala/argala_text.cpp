@@ -1,7 +1,8 @@
 #include "argala/argala_text.h"
 
-#include <cstdint>
-#include <vector>
+#include <string>
+
+#include "base/text_table.h"
 
 namespace tarvel {
 
@@ -34,11 +35,19 @@ std::size_t HouseIndex(std::optional<int> house) {
 constexpr std::size_t kStrengthCount = 3;
 constexpr std::size_t kLabelCount = 2 * kStrengthCount * 2;
 
+// The harmful natures are the odd ones, so a nature's lowest bit picks its label.
+static_assert(static_cast<int>(ArgalaNature::Paap) % 2 == 1 &&
+              static_cast<int>(ArgalaNature::Malefic) % 2 == 1 &&
+              static_cast<int>(ArgalaNature::Shubha) % 2 == 0 &&
+              static_cast<int>(ArgalaNature::Benefic) % 2 == 0);
+static_assert(static_cast<int>(ArgalaKind::Argala) == 0 &&
+              static_cast<int>(ArgalaKind::Virodhargala) == 1);
+
 // The label's place in kLabels, counted as one index.
 std::size_t LabelIndex(const ArgalaEntry& entry) {
-  const bool harmful = entry.nature == ArgalaNature::Paap || entry.nature == ArgalaNature::Malefic;
-  const std::size_t kind = entry.kind == ArgalaKind::Argala ? 0 : 1;
-  return (kind * kStrengthCount + static_cast<std::size_t>(entry.strength)) * 2 + (harmful ? 1 : 0);
+  const auto kind = static_cast<std::size_t>(entry.kind);
+  const auto harmful = static_cast<std::size_t>(entry.nature) & 1;
+  return (kind * kStrengthCount + static_cast<std::size_t>(entry.strength)) * 2 + harmful;
 }
 
 std::string_view Label(const ArgalaEntry& entry) {
@@ -53,25 +62,21 @@ class EntryRests {
     for (std::size_t label = 0; label < kLabelCount; ++label) {
       for (const std::string_view recipient : kPlanetNames) {
         for (const std::string_view houseEnd : kHouseEnds) {
-          starts_.push_back(static_cast<std::uint32_t>(texts_.size()));
-          texts_.append((&kLabels[0][0][0])[label]).append(recipient).append(houseEnd);
+          rests_.Add(std::string((&kLabels[0][0][0])[label]).append(recipient).append(houseEnd));
         }
       }
     }
-    starts_.push_back(static_cast<std::uint32_t>(texts_.size()));
+    rests_.Seal();
   }
 
   std::string_view Of(const ArgalaEntry& entry) const {
-    const std::size_t index =
-        (LabelIndex(entry) * kPlanetCount + static_cast<std::size_t>(entry.recipient)) *
-            kHouseEnds.size() +
-        HouseIndex(entry.recipientHouse);
-    return std::string_view(texts_).substr(starts_[index], starts_[index + 1] - starts_[index]);
+    return rests_[(LabelIndex(entry) * kPlanetCount + static_cast<std::size_t>(entry.recipient)) *
+                      kHouseEnds.size() +
+                  HouseIndex(entry.recipientHouse)];
   }
 
  private:
-  std::string texts_;
-  std::vector<std::uint32_t> starts_;
+  TextTable rests_;
 };
 
 }  // namespace

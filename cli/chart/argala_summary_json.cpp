@@ -1,10 +1,9 @@
 #include "cli/chart/argala_summary_json.h"
 
 #include <array>
-#include <cstdint>
 #include <string>
-#include <vector>
 
+#include "base/text_table.h"
 #include "document/summary_text.h"
 
 namespace tarvel::cli {
@@ -15,23 +14,6 @@ constexpr std::array<std::string_view, 13> kSmallNumbers = {"0", "1", "2", "3", 
 constexpr std::size_t kKindCount = 3;
 constexpr std::size_t kVerdictCount = 4;
 constexpr unsigned kPlanetSetCount = 1u << kPlanetCount;
-
-// Texts kept in one string, each found by where it starts.
-class TextTable {
- public:
-  void Add(std::string_view text) {
-    starts_.push_back(static_cast<std::uint32_t>(texts_.size()));
-    texts_.append(text);
-  }
-  void Seal() { starts_.push_back(static_cast<std::uint32_t>(texts_.size())); }
-  std::string_view operator[](std::size_t index) const {
-    return std::string_view(texts_).substr(starts_[index], starts_[index + 1] - starts_[index]);
-  }
-
- private:
-  std::string texts_;
-  std::vector<std::uint32_t> starts_;
-};
 
 // The fixed parts of an entry, made once, so that writing an entry is five copies:
 // {"Position":2,"Kind":"Primary","Casters":[ …names… ],"Obstructers":[ …names… ],"Verdict":"Prevails"}
