@@ -1,5 +1,7 @@
 #include "argala/argala.h"
 
+#include <algorithm>
+
 namespace tarvel {
 
 namespace {
@@ -22,16 +24,31 @@ std::array<std::optional<int>, kPlanetCount> Houses(const ChartSigns& signs) {
   return houses;
 }
 
+// The occupants of every sign twice over, so that the sign any position places, counted forward
+// or backward, is found without wrapping round the zodiac.
+using DoubledOccupants = std::array<PlanetSet, 2 * kSignCount>;
+
+DoubledOccupants Doubled(const SignOccupants& occupants) {
+  DoubledOccupants doubled{};
+  std::copy(occupants.begin(), occupants.end(), doubled.begin());
+  std::copy(occupants.begin(), occupants.end(), doubled.begin() + kSignCount);
+  return doubled;
+}
+
 // Calls visit(caster, recipient, positionOrder) for every planet standing in one of the
-// positions of every recipient, in recipient, position, caster order.
+// positions of every recipient, in recipient, position, caster order. Positions count as
+// SignAtPosition does: from the recipient's sign up to eleven signs on, or back for the S Node.
 template <std::size_t N, typename Visit>
-void ForEachPlanetInPositions(const ChartSigns& signs, const SignOccupants& occupants,
+void ForEachPlanetInPositions(const ChartSigns& signs, const DoubledOccupants& occupants,
                               const std::array<int, N>& positions, Visit visit) {
   for (int r = 0; r < kPlanetCount; ++r) {
     const auto recipient = static_cast<PlanetIndex>(r);
     const int recipientSign = signs.grahas[r].value_or(0);
+    const bool backward = CountsBackward(recipient);
     for (std::size_t order = 0; order < N; ++order) {
-      ForEachPlanetIn(occupants[SignAtPosition(recipient, recipientSign, positions[order])],
+      const int steps = positions[order] - 1;
+      const int at = backward ? recipientSign + kSignCount - steps : recipientSign + steps;
+      ForEachPlanetIn(occupants[static_cast<std::size_t>(at)],
                       [&](PlanetIndex caster) { visit(caster, recipient, order); });
     }
   }
@@ -80,7 +97,7 @@ ArgalaResult EvaluateArgala(const ChartSigns& signs) {
 
 void EvaluateArgala(const ChartSigns& signs, ArgalaResult& result) {
   result.houses = Houses(signs);
-  const SignOccupants occupants = OccupantsBySign(signs);
+  const DoubledOccupants occupants = Doubled(OccupantsBySign(signs));
   result.argala.clear();
   result.argala.reserve(kMaxEntries);
   std::array<bool, kPlanetCount> castsArgala{};

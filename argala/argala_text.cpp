@@ -58,7 +58,8 @@ std::string_view Label(const ArgalaEntry& entry) {
 // writing an entry is two copies rather than five.
 class EntryRests {
  public:
-  EntryRests() {
+  // Made once, out of line, so that looking a text up stays a few instructions.
+  [[gnu::noinline]] EntryRests() {
     for (std::size_t label = 0; label < kLabelCount; ++label) {
       for (const std::string_view recipient : kPlanetNames) {
         for (const std::string_view houseEnd : kHouseEnds) {

@@ -19,6 +19,7 @@ constexpr std::string_view kBareDegreeSign = kDegreeSign.substr(0, 2);
 constexpr double kExactWholeLimit = 9007199254740992.0;
 // The longest whole number a double writes: 309 digits and a sign.
 constexpr std::size_t kMaxWholeChars = 320;
+static_assert(kShortPositionMaxBytes >= 2 * kMaxWholeChars + 2 + 3 + 2);
 
 // A longitude split as its position text shows it, each part truncated.
 struct ArcParts {
@@ -90,15 +91,18 @@ std::string FormatPosition(double longitudeDeg) {
   return std::string(text, to);
 }
 
-std::string ShortPosition(double longitudeDeg) {
+char* WriteShortPosition(char* to, double longitudeDeg) {
   const ArcParts parts = Split(longitudeDeg);
-  char text[2 * kMaxWholeChars + 16];
-  char* to = WriteTwoDigits(text, parts.degrees);
+  to = WriteTwoDigits(to, parts.degrees);
   *to++ = ' ';
   to = WriteText(to, AbbrevOf(parts.sign));
   *to++ = ' ';
-  to = WriteTwoDigits(to, parts.minutes);
-  return std::string(text, to);
+  return WriteTwoDigits(to, parts.minutes);
+}
+
+std::string ShortPosition(double longitudeDeg) {
+  char text[kShortPositionMaxBytes];
+  return std::string(text, WriteShortPosition(text, longitudeDeg));
 }
 
 std::string DegreesInSign(double longitudeDeg) {

@@ -19,7 +19,8 @@ constexpr unsigned kPlanetSetCount = 1u << kPlanetCount;
 // {"Position":2,"Kind":"Primary","Casters":[ …names… ],"Obstructers":[ …names… ],"Verdict":"Prevails"}
 class SummaryPieces {
  public:
-  SummaryPieces() {
+  // Made once, out of line, so that writing an entry stays a few copies.
+  [[gnu::noinline]] SummaryPieces() {
     for (std::size_t position = 0; position < kSmallNumbers.size(); ++position) {
       for (std::size_t kind = 0; kind < kKindCount; ++kind) {
         starts_.Add(std::string(R"({"Position":)")

@@ -197,7 +197,8 @@ constexpr ChartJsonKey kChartJsonKeys[] = {
     {"PlanetSigns", 0,
      [](const Source& s, JsonText& j) {
        TextArray(Chart(s).positions.grahaDeg, j, [](double longitudeDeg, JsonText& out) {
-         out.EscapedPiece(ShortPosition(longitudeDeg));
+         char text[kShortPositionMaxBytes];
+         out.PlainPiece(std::string_view(text, WriteShortPosition(text, longitudeDeg)));
        });
      }},
     {"PlanetHouses", 0,
