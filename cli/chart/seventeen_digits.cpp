@@ -53,10 +53,32 @@ std::uint64_t SignificantDigits(double magnitude, int& exponent) {
   return digits;
 }
 
+// "00" to "99", two characters a pair.
+constexpr std::array<char, 200> kDigitPairs = [] {
+  std::array<char, 200> pairs{};
+  for (int i = 0; i < 100; ++i) {
+    pairs[2 * i] = static_cast<char>('0' + i / 10);
+    pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+  }
+  return pairs;
+}();
+
+// Writes exactly `count` digits of `value`, which has no more, two at a time from the end.
+void WriteDigits(std::uint32_t value, int count, char* to) {
+  for (; count >= 2; count -= 2) {
+    std::memcpy(to + count - 2, &kDigitPairs[2 * (value % 100)], 2);
+    value /= 100;
+  }
+  if (count == 1) to[0] = static_cast<char>('0' + value);
+}
+
 // Fixed notation, as %g writes it for these exponents: no trailing zeros, no bare point.
+// `digits` has 17 digits exactly, written as nine and eight in 32-bit arithmetic.
 char* WriteFixed(std::uint64_t digits, int exponent, char* to) {
   char text[kDigits];
-  std::to_chars(text, text + kDigits, digits);
+  constexpr std::uint64_t kTenToThe8 = 100'000'000;
+  WriteDigits(static_cast<std::uint32_t>(digits / kTenToThe8), kDigits - 8, text);
+  WriteDigits(static_cast<std::uint32_t>(digits % kTenToThe8), 8, text + kDigits - 8);
   int used = kDigits;
   while (used > 1 && text[used - 1] == '0') --used;
   const int whole = exponent + 1;

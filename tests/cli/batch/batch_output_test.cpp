@@ -2,6 +2,9 @@
 // with the careful one.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <random>
+
 #include <nlohmann/json.hpp>
 
 #include "batch_test_support.h"
@@ -120,10 +123,19 @@ TEST(SeventeenDigits, WritesWhatPrintfWrites) {
       {99.999999999999986, "99.999999999999986"},
       {1e-5, "1.0000000000000001e-05"},
       {0, "0"}};
-  for (const auto& [value, text] : cases) {
-    char written[cli::kSeventeenDigitsMaxBytes];
-    const char* end = cli::WriteSeventeenDigits(value, written);
-    EXPECT_EQ(std::string(written, static_cast<std::size_t>(end - written)), text);
+  const auto written = [](double value) {
+    char text[cli::kSeventeenDigitsMaxBytes];
+    return std::string(text, cli::WriteSeventeenDigits(value, text));
+  };
+  for (const auto& [value, text] : cases) EXPECT_EQ(written(value), text);
+  // And against printf itself, over the longitudes and corrections a chart writes.
+  std::mt19937_64 random(17);
+  std::uniform_real_distribution<double> longitudes(-400, 400);
+  for (int i = 0; i < 20000; ++i) {
+    const double value = longitudes(random) / (i % 4 == 0 ? 1e4 : 1);
+    char printed[64];
+    std::snprintf(printed, sizeof printed, "%.17g", value);
+    ASSERT_EQ(written(value), printed) << i;
   }
 }
 
