@@ -29,8 +29,20 @@ struct ArcParts {
   double sign;  // 0 for Aries; 12 and more past the zodiac
 };
 
+// Below this the whole parts come from integer conversion: for a value not negative it
+// truncates as floor does, and the sign and the degrees within it are exact in integers.
+constexpr double kIntegerPartsLimit = 2147483647.0;
+
 ArcParts Split(double longitudeDeg) {
   const double x = std::fabs(longitudeDeg);
+  if (x < kIntegerPartsLimit) {
+    const auto wholeDeg = static_cast<std::int32_t>(x);
+    const double minutes = 60 * (x - wholeDeg);
+    const auto wholeMinutes = static_cast<std::int32_t>(minutes);
+    return {static_cast<double>(wholeDeg % 30), static_cast<double>(wholeMinutes),
+            static_cast<double>(static_cast<std::int32_t>(60 * (minutes - wholeMinutes))),
+            static_cast<double>(wholeDeg / 30)};
+  }
   const double deg = std::floor(x);
   const double minutes = 60 * (x - deg);
   const double wholeMinutes = std::floor(minutes);

@@ -122,11 +122,12 @@ char* JsonText::WriteEscaped(std::string_view text, char* to) {
 }
 
 void JsonText::MakeRoom(std::size_t bytes) {
-  out_.append(buffer_.get(), used_);
+  out_.append(buffer_, used_);
   used_ = 0;
   if (bytes <= capacity_) return;
   capacity_ = std::max(2 * capacity_, bytes);
-  buffer_.reset(new char[capacity_]);
+  longerBuffer_.reset(new char[capacity_]);
+  buffer_ = longerBuffer_.get();
 }
 
 void JsonText::Open(char bracket) {

@@ -10,13 +10,14 @@ namespace tarvel::cli {
 
 /// Appends compact JSON to a string, byte for byte as nlohmann's dump(-1) writes it with
 /// non-ASCII kept and invalid UTF-8 replaced, but without building a document first. The
-/// value is put together in a small buffer of its own, which is never cleared before use, and
-/// appended to the string whenever it fills and once the writer is gone.
+/// value is put together in a small buffer of its own (on the stack, unless a single text is
+/// longer), which is never cleared before use, and appended to the string whenever it fills
+/// and once the writer is gone.
 class JsonText {
  public:
   /// Writes one JSON value after what `out` already holds.
-  explicit JsonText(std::string& out) : out_(out), buffer_(new char[kFirstCapacity]) {}
-  ~JsonText() { out_.append(buffer_.get(), used_); }
+  explicit JsonText(std::string& out) : out_(out) {}
+  ~JsonText() { out_.append(buffer_, used_); }
   JsonText(const JsonText&) = delete;
   JsonText& operator=(const JsonText&) = delete;
 
@@ -110,11 +111,11 @@ class JsonText {
   // Room for `bytes` more after what was written; returns where it starts.
   char* Room(std::size_t bytes) {
     if (capacity_ - used_ < bytes) MakeRoom(bytes);
-    return buffer_.get() + used_;
+    return buffer_ + used_;
   }
   // Hands what was written to the string, and grows the buffer for a text longer than it.
   void MakeRoom(std::size_t bytes);
-  void Advance(const char* to) { used_ = static_cast<std::size_t>(to - buffer_.get()); }
+  void Advance(const char* to) { used_ = static_cast<std::size_t>(to - buffer_); }
   // A string's quoted text, without the comma before it.
   void StringValue(std::string_view text);
   // The library's text for a string that is not UTF-8.
@@ -126,7 +127,10 @@ class JsonText {
   static char* WriteEscaped(std::string_view text, char* to);
 
   std::string& out_;
-  std::unique_ptr<char[]> buffer_;
+  char firstBuffer_[kFirstCapacity];
+  // Where the text is put together: firstBuffer_, or longerBuffer_ for a longer text.
+  char* buffer_ = firstBuffer_;
+  std::unique_ptr<char[]> longerBuffer_;
   std::size_t capacity_ = kFirstCapacity;
   std::size_t used_ = 0;
   // True right after a value, where the next member or element needs a comma.

@@ -29,7 +29,10 @@ INSTANTIATE_TEST_SUITE_P(KnownLongitudes, FormatPositionTest,
                                            PositionCase{-45.5, "15\xC2\xB0 30' 0\" Tau"},
                                            // Sign 12 lies past the end of the abbreviations.
                                            PositionCase{360, "0\xC2\xB0 0' 0\" "},
-                                           PositionCase{400, "10\xC2\xB0 0' 0\" "}));
+                                           PositionCase{400, "10\xC2\xB0 0' 0\" "},
+                                           // Either side of where integers stop splitting it.
+                                           PositionCase{2147483646.5, "6\xC2\xB0 30' 0\" "},
+                                           PositionCase{3e9 + 7.5, "7\xC2\xB0 30' 0\" "}));
 
 TEST(FormatPositionSignsTest, EachSignHasItsAbbreviation) {
   const char* const abbrevs[] = {"Ari", "Tau", "Gem", "Can", "Leo", "Vir",
