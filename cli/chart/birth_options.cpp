@@ -44,9 +44,10 @@ class Scanner {
   std::string_view rest_;
 };
 
+// The number of a digit run the Scanner read: four digits at most, so it cannot overflow.
 int ToInt(std::string_view digits) {
   int value = 0;
-  std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  for (const char c : digits) value = value * 10 + (c - '0');
   return value;
 }
 
