@@ -2,8 +2,6 @@
 
 #include <string>
 
-#include "base/text_table.h"
-
 namespace tarvel {
 
 namespace {
@@ -28,68 +26,41 @@ constexpr std::array<std::string_view, 13> kHouseEnds = {
 // The number inside a house end: between " (House " and ")".
 constexpr std::size_t kHouseNumberStart = 8;
 
-std::size_t HouseIndex(std::optional<int> house) {
-  return house && *house >= 1 && *house <= 12 ? static_cast<std::size_t>(*house) : 0;
-}
+using Book = EntryTextBook;
 
-constexpr std::size_t kStrengthCount = 3;
-constexpr std::size_t kLabelCount = 2 * kStrengthCount * 2;
-
-// The harmful natures are the odd ones, so a nature's lowest bit picks its label.
 static_assert(static_cast<int>(ArgalaNature::Paap) % 2 == 1 &&
               static_cast<int>(ArgalaNature::Malefic) % 2 == 1 &&
               static_cast<int>(ArgalaNature::Shubha) % 2 == 0 &&
               static_cast<int>(ArgalaNature::Benefic) % 2 == 0);
 static_assert(static_cast<int>(ArgalaKind::Argala) == 0 &&
               static_cast<int>(ArgalaKind::Virodhargala) == 1);
+static_assert(kHouseEnds.size() == Book::kHouseEndCount &&
+              sizeof kLabels / sizeof kLabels[0][0][0] == Book::kLabelCount);
 
-// The label's place in kLabels, counted as one index.
-std::size_t LabelIndex(const ArgalaEntry& entry) {
-  const auto kind = static_cast<std::size_t>(entry.kind);
-  const auto harmful = static_cast<std::size_t>(entry.nature) & 1;
-  return (kind * kStrengthCount + static_cast<std::size_t>(entry.strength)) * 2 + harmful;
+std::string_view LabelNumbered(std::size_t index) {
+  return (&kLabels[0][0][0])[index];
 }
 
 std::string_view Label(const ArgalaEntry& entry) {
-  return (&kLabels[0][0][0])[LabelIndex(entry)];
+  return LabelNumbered(Book::LabelIndex(entry));
 }
-
-// Every entry's text from "/" on, by label, recipient and house: 1,404 texts made once, so that
-// writing an entry is two copies rather than five.
-class EntryRests {
- public:
-  // Made once, out of line, so that looking a text up stays a few instructions.
-  [[gnu::noinline]] EntryRests() {
-    for (std::size_t label = 0; label < kLabelCount; ++label) {
-      for (const std::string_view recipient : kPlanetNames) {
-        for (const std::string_view houseEnd : kHouseEnds) {
-          rests_.Add(std::string((&kLabels[0][0][0])[label]).append(recipient).append(houseEnd));
-        }
-      }
-    }
-    rests_.Seal();
-  }
-
-  std::string_view Of(const ArgalaEntry& entry) const {
-    return rests_[(LabelIndex(entry) * kPlanetCount + static_cast<std::size_t>(entry.recipient)) *
-                      kHouseEnds.size() +
-                  HouseIndex(entry.recipientHouse)];
-  }
-
- private:
-  TextTable rests_;
-};
 
 }  // namespace
 
-std::string_view HouseText(std::optional<int> house) {
-  const std::string_view end = kHouseEnds[HouseIndex(house)];
-  return end.substr(kHouseNumberStart, end.size() - kHouseNumberStart - 1);
+EntryTextBook::EntryTextBook() {
+  for (std::size_t label = 0; label < kLabelCount; ++label) {
+    for (const std::string_view recipient : kPlanetNames) {
+      for (const std::string_view houseEnd : kHouseEnds) {
+        rests_.Add(std::string(LabelNumbered(label)).append(recipient).append(houseEnd));
+      }
+    }
+  }
+  rests_.Seal();
 }
 
-EntryTexts TextsOfEntry(const ArgalaEntry& entry) {
-  static const EntryRests rests;
-  return {kPlanetNames[entry.caster], rests.Of(entry)};
+std::string_view HouseText(std::optional<int> house) {
+  const std::string_view end = kHouseEnds[Book::HouseIndex(house)];
+  return end.substr(kHouseNumberStart, end.size() - kHouseNumberStart - 1);
 }
 
 void AppendEntryLabel(std::string& text, const ArgalaEntry& entry) {

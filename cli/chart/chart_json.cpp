@@ -84,9 +84,10 @@ const ChartResult& Chart(const ChartJsonSource& source) {
 }
 
 void EntriesJson(const std::vector<ArgalaEntry>& entries, JsonText& json) {
+  const EntryTextBook& book = EntryTextBook::Get();
   json.BeginArray();
   for (const ArgalaEntry& entry : entries) {
-    const EntryTexts texts = TextsOfEntry(entry);
+    const EntryTexts texts = book.Of(entry);
     json.RawValue("\"", texts.caster, texts.rest, "\"");
   }
   json.EndArray();
