@@ -6,12 +6,7 @@ namespace tarvel {
 
 std::string SignBoxText(const ChartSigns& signs, int sign) {
   std::string text;
-  if (signs.ascendant == sign) text.append(kAscendantMarker);
-  for (int p = 0; p < kPlanetCount; ++p) {
-    if (signs.grahas[p] != sign) continue;
-    if (!text.empty()) text.append(kSignItemSeparator);
-    text.append(kPlanetAbbrevs[p]);
-  }
+  ForEachPieceOfSignBox(signs, sign, [&](std::string_view piece) { text.append(piece); });
   return text;
 }
 

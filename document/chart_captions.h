@@ -28,6 +28,22 @@ struct ChartCaptions {
 /// planets in it in planet-index order, e.g. "Asc / S / Me"; empty for an empty sign.
 std::string SignBoxText(const ChartSigns& signs, int sign);
 
+/// Calls `piece(text)` for each piece of SignBoxText in order, views of constants, for writers
+/// that put it in place without a string of its own.
+template <typename Piece>
+void ForEachPieceOfSignBox(const ChartSigns& signs, int sign, Piece piece) {
+  bool first = true;
+  const auto item = [&](std::string_view text) {
+    if (!first) piece(kSignItemSeparator);
+    piece(text);
+    first = false;
+  };
+  if (signs.ascendant == sign) item(kAscendantMarker);
+  for (int p = 0; p < kPlanetCount; ++p) {
+    if (signs.grahas[p] == sign) item(kPlanetAbbrevs[p]);
+  }
+}
+
 /// A legend line: abbreviation, English and Sanskrit name, e.g. "S/Sun/Surya".
 std::string LegendText(PlanetIndex planet);
 

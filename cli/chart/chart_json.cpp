@@ -23,18 +23,16 @@ void BirthDataJson(const BirthData& birth, JsonText& json) {
   json.BeginObject();
   json.Key("BirthName");
   json.String(birth.BirthName);
+  // Each number follows a member, so its key is written with the comma, in one copy.
   const std::pair<std::string_view, std::int16_t> numbers[] = {
-      {"BirthMonth", birth.BirthMonth},   {"BirthDay", birth.BirthDay},
-      {"BirthYear", birth.BirthYear},     {"BirthHour", birth.BirthHour},
-      {"BirthMinute", birth.BirthMinute}, {"ZoneHours", birth.ZoneHours},
-      {"ZoneMinutes", birth.ZoneMinutes}, {"LonDeg", birth.LonDeg},
-      {"LonMin", birth.LonMin},           {"LatDeg", birth.LatDeg},
-      {"LatMin", birth.LatMin},           {"IsEast", birth.IsEast},
-      {"IsSouth", birth.IsSouth},         {"IsDST", birth.IsDST}};
-  for (const auto& [key, value] : numbers) {
-    json.Key(key);
-    json.Number(value);
-  }
+      {R"(,"BirthMonth":)", birth.BirthMonth},   {R"(,"BirthDay":)", birth.BirthDay},
+      {R"(,"BirthYear":)", birth.BirthYear},     {R"(,"BirthHour":)", birth.BirthHour},
+      {R"(,"BirthMinute":)", birth.BirthMinute}, {R"(,"ZoneHours":)", birth.ZoneHours},
+      {R"(,"ZoneMinutes":)", birth.ZoneMinutes}, {R"(,"LonDeg":)", birth.LonDeg},
+      {R"(,"LonMin":)", birth.LonMin},           {R"(,"LatDeg":)", birth.LatDeg},
+      {R"(,"LatMin":)", birth.LatMin},           {R"(,"IsEast":)", birth.IsEast},
+      {R"(,"IsSouth":)", birth.IsSouth},         {R"(,"IsDST":)", birth.IsDST}};
+  for (const auto& [key, value] : numbers) json.PlainPieceAndNumber(key, value);
   json.Key("BirthCity");
   json.String(birth.BirthCity);
   json.Key("BirthState");
@@ -99,8 +97,13 @@ void ReadingJson(const ChartJsonSource& source, JsonText& json) {
   const ChartResult& chart = Chart(source);
   json.BeginString();
   for (const ReadingRun& run : chart.reading) {
-    ForEachPieceOfLine(run, chart.argala, [&](std::string_view piece) { json.PlainPiece(piece); });
-    json.PlainPiece("\\r\\n");
+    // A line is mostly one piece: the last goes with the line break in one copy.
+    std::string_view last;
+    ForEachPieceOfLine(run, chart.argala, [&](std::string_view piece) {
+      json.PlainPiece(last);
+      last = piece;
+    });
+    json.PlainPieces(last, "\\r\\n");
   }
   json.EndString();
 }
@@ -213,7 +216,8 @@ constexpr ChartJsonKey kChartJsonKeys[] = {
     {"SignContents", 0,
      [](const Source& s, JsonText& j) {
        TextArray(kSignNumbers, j, [&](int sign, JsonText& out) {
-         out.PlainPiece(SignBoxText(Chart(s).signs, sign));
+         ForEachPieceOfSignBox(Chart(s).signs, sign,
+                               [&](std::string_view piece) { out.PlainPiece(piece); });
        });
      }},
     {"Reading", kReadingPart, ReadingJson},

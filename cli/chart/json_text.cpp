@@ -32,6 +32,9 @@ constexpr std::array<std::string_view, 0x80> kEscapes = [] {
   return escapes;
 }();
 
+// The most characters a 64-bit whole number takes: 19 digits and a sign.
+constexpr std::size_t kMaxNumberBytes = 20;
+
 // Bytes that JSON writes in more than one byte need at most six ("\u001f").
 constexpr std::size_t kMaxEscapedBytes = 6;
 
@@ -146,9 +149,13 @@ void JsonText::Key(std::string_view name) {
 }
 
 void JsonText::Number(std::int64_t value) {
-  char digits[24];
-  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-  RawNumber(std::string_view(digits, static_cast<std::size_t>(end - digits)));
+  BeginValue();
+  PlainPieceAndNumber({}, value);
+}
+
+void JsonText::PlainPieceAndNumber(std::string_view piece, std::int64_t value) {
+  char* to = CopyPiece(Room(piece.size() + kMaxNumberBytes), piece);
+  Advance(std::to_chars(to, to + kMaxNumberBytes, value).ptr);
 }
 
 void JsonText::RawNumber(std::string_view digits) {

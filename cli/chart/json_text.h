@@ -38,6 +38,9 @@ class JsonText {
   /// A piece that needs no escaping (UTF-8 without control characters, quotes or
   /// backslashes): copied as it is. Also continues a value begun with RawValue.
   void PlainPiece(std::string_view piece) { Put(piece); }
+  /// A piece that needs no escaping, then a whole number written after it: `,"BirthDay":` and
+  /// 13. For members of a fixed shape, as RawValue.
+  void PlainPieceAndNumber(std::string_view piece, std::int64_t value);
   /// Pieces that need no escaping, one after the other, with one check for room.
   template <typename... Pieces>
   void PlainPieces(const Pieces&... pieces) {
