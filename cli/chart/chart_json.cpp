@@ -68,7 +68,15 @@ void SeventeenDigits(std::string_view key, double value, JsonText& json) {
   SeventeenDigits(value, json);
 }
 
-constexpr std::array<int, kPlanetCount> kPlanetIndices = {0, 1, 2, 3, 4, 5, 6, 7, 8};
+// A list of names as a JSON array, the same for every chart: made once, copied whole.
+std::string NamesJson(const std::array<std::string_view, kPlanetCount>& names) {
+  std::string text;
+  {
+    JsonText json(text);  // hands its text over when it goes
+    TextArray(names, json, [](std::string_view name, JsonText& out) { out.PlainPiece(name); });
+  }
+  return text;
+}
 constexpr std::array<int, kSignCount> kSignNumbers = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
 
 // The tz zone whose offset the atlas took for the birth; empty where the zone was given.
@@ -192,11 +200,13 @@ constexpr ChartJsonKey kChartJsonKeys[] = {
      [](const Source& s, JsonText& j) { SeventeenDigits(Chart(s).positions.chartCorrection, j); }},
     {"PlanetNames", 0,
      [](const Source&, JsonText& j) {
-       TextArray(kPlanetIndices, j, [](int p, JsonText& out) { out.PlainPiece(kPlanetNames[p]); });
+       static const std::string kText = NamesJson(kPlanetNames);
+       j.RawValue(kText);
      }},
     {"GrahaNames", 0,
      [](const Source&, JsonText& j) {
-       TextArray(kPlanetIndices, j, [](int p, JsonText& out) { out.PlainPiece(kGrahaNames[p]); });
+       static const std::string kText = NamesJson(kGrahaNames);
+       j.RawValue(kText);
      }},
     {"PlanetSigns", 0,
      [](const Source& s, JsonText& j) {
