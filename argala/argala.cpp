@@ -54,20 +54,30 @@ void ForEachPlanetInPositions(const ChartSigns& signs, const DoubledOccupants& o
   }
 }
 
+// An entry is written field by field where it stands in its list: one built aside and copied
+// in is stored in pieces and read back whole, which stalls the processor on every entry.
+ArgalaEntry& AddEntry(std::vector<ArgalaEntry>& list, ArgalaKind kind, PlanetIndex caster,
+                      PlanetIndex recipient, const std::optional<int>& house) {
+  ArgalaEntry& entry = list.emplace_back();
+  entry.kind = kind;
+  entry.caster = caster;
+  entry.recipient = recipient;
+  entry.recipientHouse = house;
+  return entry;
+}
+
 // The label follows the recipient's house, not the position the obstruction comes from.
-ArgalaEntry Obstruction(PlanetIndex caster, PlanetIndex recipient, std::optional<int> house) {
-  ArgalaEntry entry{ArgalaKind::Virodhargala,
-                    caster,
-                    recipient,
-                    ArgalaStrength::Plain,
-                    IsMalefic(caster) ? ArgalaNature::Benefic : ArgalaNature::Malefic,
-                    house};
+void AddObstruction(std::vector<ArgalaEntry>& list, PlanetIndex caster, PlanetIndex recipient,
+                    const std::optional<int>& house) {
+  ArgalaEntry& entry = AddEntry(list, ArgalaKind::Virodhargala, caster, recipient, house);
   const int h = house.value_or(0);
   if (h == 3 || h == 10 || h == 12 || h == 9) {
     entry.strength = h == 9 ? ArgalaStrength::Secondary : ArgalaStrength::Primary;
     entry.nature = ArgalaNature::Benefic;
+  } else {
+    entry.strength = ArgalaStrength::Plain;
+    entry.nature = IsMalefic(caster) ? ArgalaNature::Benefic : ArgalaNature::Malefic;
   }
-  return entry;
 }
 
 }  // namespace
@@ -104,10 +114,10 @@ void EvaluateArgala(const ChartSigns& signs, ArgalaResult& result) {
   ForEachPlanetInPositions(
       signs, occupants, kArgalaPositions, [&](PlanetIndex c, PlanetIndex r, auto order) {
         castsArgala[c] = true;
-        result.argala.push_back(
-            {ArgalaKind::Argala, c, r,
-             order < kPrimaryArgalaPositions ? ArgalaStrength::Primary : ArgalaStrength::Secondary,
-             IsMalefic(c) ? ArgalaNature::Paap : ArgalaNature::Shubha, result.houses[r]});
+        ArgalaEntry& entry = AddEntry(result.argala, ArgalaKind::Argala, c, r, result.houses[r]);
+        entry.strength =
+            order < kPrimaryArgalaPositions ? ArgalaStrength::Primary : ArgalaStrength::Secondary;
+        entry.nature = IsMalefic(c) ? ArgalaNature::Paap : ArgalaNature::Shubha;
       });
   // Obstruction needs to know every caster, so the Argala list is complete first.
   result.virodhargala.clear();
@@ -115,7 +125,7 @@ void EvaluateArgala(const ChartSigns& signs, ArgalaResult& result) {
   ForEachPlanetInPositions(signs, occupants, kObstructionPositions,
                            [&](PlanetIndex c, PlanetIndex r, auto) {
                              if (castsArgala[c])
-                               result.virodhargala.push_back(Obstruction(c, r, result.houses[r]));
+                               AddObstruction(result.virodhargala, c, r, result.houses[r]);
                            });
 }
 

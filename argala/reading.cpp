@@ -26,10 +26,19 @@ ByCaster GroupByCaster(const std::vector<ArgalaEntry>& list) {
   return groups;
 }
 
+// A run is written field by field where it stands, not built aside and copied in (which
+// stores it in pieces and reads it back whole, a stall on every run).
+void AddRun(Reading& reading, ReadingRunKind kind, PlanetIndex planet, std::uint16_t entry) {
+  ReadingRun& run = reading.emplace_back();
+  run.kind = kind;
+  run.planet = planet;
+  run.entry = entry;
+}
+
 // Adds a line for every entry of a group; true when there was one.
 bool AddLines(const ByCaster& groups, PlanetIndex planet, ReadingRunKind kind, Reading& reading) {
   for (int i = groups.start[planet]; i < groups.start[planet + 1]; ++i) {
-    reading.push_back({kind, planet, groups.entries[i]});
+    AddRun(reading, kind, planet, groups.entries[i]);
   }
   return groups.start[planet] != groups.start[planet + 1];
 }
@@ -50,12 +59,12 @@ void BuildReading(const ArgalaResult& argala, Reading& reading) {
   reading.reserve(3 * kPlanetCount + argala.argala.size() + argala.virodhargala.size());
   for (int p = 0; p < kPlanetCount; ++p) {
     const auto planet = static_cast<PlanetIndex>(p);
-    reading.push_back({ReadingRunKind::PlanetHeading, planet, 0});
+    AddRun(reading, ReadingRunKind::PlanetHeading, planet, 0);
     const bool casts = AddLines(argalaByCaster, planet, ReadingRunKind::ArgalaLine, reading);
     const bool obstructs =
         AddLines(virodhargalaByCaster, planet, ReadingRunKind::VirodhargalaLine, reading);
-    if (!casts && !obstructs) reading.push_back({ReadingRunKind::NoArgalaLine, planet, 0});
-    reading.push_back({ReadingRunKind::BlockEnd, planet, 0});
+    if (!casts && !obstructs) AddRun(reading, ReadingRunKind::NoArgalaLine, planet, 0);
+    AddRun(reading, ReadingRunKind::BlockEnd, planet, 0);
   }
 }
 
