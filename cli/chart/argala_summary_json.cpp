@@ -15,8 +15,9 @@ constexpr std::size_t kKindCount = 3;
 constexpr std::size_t kVerdictCount = 4;
 constexpr unsigned kPlanetSetCount = 1u << kPlanetCount;
 
-// The fixed parts of an entry, made once, so that writing an entry is five copies:
-// {"Position":2,"Kind":"Primary","Casters":[ …names… ],"Obstructers":[ …names… ],"Verdict":"Prevails"}
+// The fixed parts of an entry, made once, so that writing an entry is five copies: the start
+// ({"Position":2,"Kind":"Primary","Casters":[), the casters' names, ],"Obstructers":[, the
+// obstructers' names and the end (],"Verdict":"Prevails"}).
 class SummaryPieces {
  public:
   // Made once, out of line, so that writing an entry stays a few copies.

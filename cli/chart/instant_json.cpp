@@ -23,8 +23,8 @@ std::string UniversalText(const BirthInstant& instant) {
   const CivilTime ut = UniversalCivilTime(instant);
   char text[64];
   char* to = Padded(text, ut.year, 4);
-  const std::pair<char, int> rest[] = {{'-', ut.month}, {'-', ut.day},    {'T', ut.hour},
-                                       {':', ut.minute}, {':', ut.second}};
+  const std::pair<char, int> rest[] = {
+      {'-', ut.month}, {'-', ut.day}, {'T', ut.hour}, {':', ut.minute}, {':', ut.second}};
   for (const auto& [separator, value] : rest) {
     *to++ = separator;
     to = Padded(to, value, 2);

@@ -103,8 +103,8 @@ double LongitudeSeenFrom(const PlanePoint& earth, int index, double daysFromJ200
 }
 
 // How fast the direction from the Earth to the body turns, degrees a day.
-double TurningRate(const PlanePoint& earth, const PlanePoint& earthVelocity,
-                   const PlanePoint& body, const PlanePoint& bodyVelocity) {
+double TurningRate(const PlanePoint& earth, const PlanePoint& earthVelocity, const PlanePoint& body,
+                   const PlanePoint& bodyVelocity) {
   const double x = body.x - earth.x;
   const double y = body.y - earth.y;
   const double vx = bodyVelocity.x - earthVelocity.x;
@@ -131,8 +131,7 @@ std::array<double, kElementSetCount> GeocentricLongitudes(double daysFromJ2000) 
 std::array<GeocentricMotion, kElementSetCount> GeocentricMotions(double daysFromJ2000) {
   const OrbitElements earthElements = OrbitalElements(EarthElements, daysFromJ2000);
   const BodyPlace earth = PlaceEarth(earthElements);
-  const PlanePoint earthVelocity =
-      EarthVelocity(earth, earthElements, OrbitalRates(EarthElements));
+  const PlanePoint earthVelocity = EarthVelocity(earth, earthElements, OrbitalRates(EarthElements));
   std::array<GeocentricMotion, kElementSetCount> motions{};
   for (int index = 0; index < kElementSetCount; ++index) {
     if (index == EarthElements) {
@@ -142,9 +141,9 @@ std::array<GeocentricMotion, kElementSetCount> GeocentricMotions(double daysFrom
     }
     const OrbitElements elements = OrbitalElements(index, daysFromJ2000);
     const BodyPlace body = PlaceBody(elements);
-    motions[index] = {
-        LongitudeOf(earth.at, body.at),
-        TurningRate(earth.at, earthVelocity, body.at, Velocity(body, elements, OrbitalRates(index)))};
+    motions[index] = {LongitudeOf(earth.at, body.at),
+                      TurningRate(earth.at, earthVelocity, body.at,
+                                  Velocity(body, elements, OrbitalRates(index)))};
   }
   return motions;
 }

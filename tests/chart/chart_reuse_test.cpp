@@ -25,10 +25,8 @@ TEST(ChartReuseTest, AChartComputedOverAnotherEqualsAFreshOne) {
   BirthData tooEarly = delhi;
   tooEarly.BirthYear = 1850;
   const ChartAsked asked[] = {
-      {delhi, std::nullopt, {}},
-      {london, Varga::D9, ChartParts{kReadingPart}},
-      {tooEarly, std::nullopt, {}},
-      {delhi, Varga::D60, ChartParts{0}},
+      {delhi, std::nullopt, {}},    {london, Varga::D9, ChartParts{kReadingPart}},
+      {tooEarly, std::nullopt, {}}, {delhi, Varga::D60, ChartParts{0}},
       {london, std::nullopt, {}},
   };
   ChartResult reused;

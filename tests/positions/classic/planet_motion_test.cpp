@@ -25,8 +25,8 @@ std::array<bool, kPlanetCount> ByHalfDays(const CivilTime& universal) {
 
 void ExpectSameAsHalfDays(const CivilTime& universal) {
   EXPECT_EQ(CalculatePlanetsInMotion(universal, 0).retrograde, ByHalfDays(universal))
-      << universal.year << "-" << universal.month << "-" << universal.day << " "
-      << universal.hour << ":" << universal.minute;
+      << universal.year << "-" << universal.month << "-" << universal.day << " " << universal.hour
+      << ":" << universal.minute;
 }
 
 // Every station of 2023 in the classic sky, found day by day, then crossed ten minutes at a
