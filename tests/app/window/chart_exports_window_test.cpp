@@ -15,21 +15,6 @@
 namespace tarvel::testing {
 namespace {
 
-/// Answers the next save dialog with `answer`, or cancels; keeps the requests.
-class AnsweringChooser : public FileChooser {
- public:
-  std::optional<QString> ChooseSaveFile(const FileDialogRequest& request) override {
-    requests.push_back(request);
-    return std::exchange(answer, std::nullopt);
-  }
-  std::optional<QString> ChooseOpenFile(const FileDialogRequest& request) override {
-    requests.push_back(request);
-    return std::nullopt;
-  }
-  std::optional<QString> answer;
-  std::vector<FileDialogRequest> requests;
-};
-
 /// Prints to a PDF file instead of showing the print dialog.
 class PdfPrinter : public ChartPrinter {
  public:
@@ -62,7 +47,7 @@ class ChartExportsWindowTest : public WindowTest {
   }
   QString PathTo(const QString& name) const { return folder.filePath(name); }
 
-  AnsweringChooser chooser;
+  FakeChooser chooser;
   QTemporaryDir folder;
 };
 
@@ -91,10 +76,10 @@ TEST_F(ChartExportsWindowTest, ExportPdfWritesTheChartAndItsReading) {
   Calculate();
   chooser.answer = PathTo("asha.pdf");
   window.Menu().mnuExportPdf->trigger();
-  ASSERT_EQ(chooser.requests.size(), 1u);
-  EXPECT_EQ(chooser.requests[0].title, "Export PDF");
-  EXPECT_EQ(chooser.requests[0].initialName, "Asha-Rao.pdf");
-  EXPECT_EQ(chooser.requests[0].defaultSuffix, "pdf");
+  ASSERT_EQ(chooser.saveRequests.size(), 1u);
+  EXPECT_EQ(chooser.saveRequests[0].title, "Export PDF");
+  EXPECT_EQ(chooser.saveRequests[0].initialName, "Asha-Rao.pdf");
+  EXPECT_EQ(chooser.saveRequests[0].defaultSuffix, "pdf");
   EXPECT_TRUE(sink.messages.empty());
   const ToolRun text = PdfText(PathTo("asha.pdf"));
   ASSERT_TRUE(text.ok);
@@ -111,9 +96,9 @@ TEST_F(ChartExportsWindowTest, ExportImageTakesItsFormatFromTheFileType) {
   window.Menu().mnuExportImage->trigger();
   chooser.answer = PathTo("asha.png");
   window.Menu().mnuExportImage->trigger();
-  ASSERT_EQ(chooser.requests.size(), 2u);
-  EXPECT_EQ(chooser.requests[0].title, "Export Image");
-  EXPECT_EQ(chooser.requests[0].nameFilter, "PNG image (*.png);;SVG drawing (*.svg)");
+  ASSERT_EQ(chooser.saveRequests.size(), 2u);
+  EXPECT_EQ(chooser.saveRequests[0].title, "Export Image");
+  EXPECT_EQ(chooser.saveRequests[0].nameFilter, "PNG image (*.png);;SVG drawing (*.svg)");
   EXPECT_TRUE(QSvgRenderer(PathTo("asha.svg")).isValid());
   EXPECT_EQ(QImage(PathTo("asha.png")).size(),
             QSize(kDefaultPictureWidthPx, PictureHeightFor(kDefaultPictureWidthPx)));
@@ -124,7 +109,7 @@ TEST_F(ChartExportsWindowTest, CancellingWritesNothingAndSaysNothing) {
   Calculate();
   window.Menu().mnuExportPdf->trigger();
   window.Menu().mnuExportImage->trigger();
-  EXPECT_EQ(chooser.requests.size(), 2u);
+  EXPECT_EQ(chooser.saveRequests.size(), 2u);
   EXPECT_TRUE(QDir(folder.path()).isEmpty());
   EXPECT_TRUE(sink.messages.empty());
 }
