@@ -97,11 +97,14 @@ int HouseSign(const ChartSigns& signs, int house) {
   return SignAfter(signs.ascendant.value_or(0), house - 1);
 }
 
+int HouseOfPlanetSummary(const ChartSigns& signs, PlanetIndex planet) {
+  return SignAfter(signs.grahas[planet].value_or(0), -signs.ascendant.value_or(0)) + 1;
+}
+
 ArgalaSummary SummariseArgala(const ChartSigns& signs) {
   const Wheel wheel = WheelOf(OccupantsBySign(signs));
   const PlanetSet* middle = wheel.data() + kSignCount;
   ArgalaSummary summary;
-  const int ascendant = signs.ascendant.value_or(0);
   for (int h = 0; h < kSignCount; ++h) {
     summary.houses[h] = Summarise(middle + HouseSign(signs, h + 1), 1);
   }
@@ -109,8 +112,9 @@ ArgalaSummary SummariseArgala(const ChartSigns& signs) {
   for (int p = 0; p < kPlanetCount; ++p) {
     const auto planet = static_cast<PlanetIndex>(p);
     const int sign = signs.grahas[p].value_or(0);
-    summary.planets[p] = CountsBackward(planet) ? Summarise(middle + sign, -1)
-                                                : summary.houses[SignAfter(sign, -ascendant)];
+    summary.planets[p] = CountsBackward(planet)
+                             ? Summarise(middle + sign, -1)
+                             : summary.houses[HouseOfPlanetSummary(signs, planet) - 1];
   }
   return summary;
 }

@@ -56,6 +56,10 @@ struct ArgalaSummary {
 /// unknown (as the houses of the planets are).
 int HouseSign(const ChartSigns& signs, int house);
 
+/// The house (1 to 12) whose entries a planet counting forward receives: the house of its
+/// sign, or of Aries when its sign is unknown.
+int HouseOfPlanetSummary(const ChartSigns& signs, PlanetIndex planet);
+
 /// The synthesis of a chart's signs. Planets count their positions as the lists do (the S Node
 /// backward, a planet of unknown sign from Aries); houses count forward from their sign. Every
 /// planet in the paired position obstructs, except that three or more malefics in the 3rd

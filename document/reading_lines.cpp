@@ -26,7 +26,7 @@ TextStyle LineStyle(DocumentLineKind kind) {
 }
 
 void AppendLineText(std::string& text, const ReadingRun& run, const ArgalaResult& argala) {
-  ForEachPieceOfLine(run, argala, [&](std::string_view piece) { text.append(piece); });
+  text.append(LineOfRun(run, argala));
 }
 
 std::string ReadingText(const Reading& reading, const ArgalaResult& argala,

@@ -31,27 +31,22 @@ DocumentLineKind LineKindOf(ReadingRunKind kind);
 /// the line emphasis, blank lines yellow without emphasis.
 TextStyle LineStyle(DocumentLineKind kind);
 
-/// Calls `piece(text)` for each piece of the line a run makes, in order: views of constants,
-/// with no line break anywhere (each front end ends its lines its own way).
-template <typename Piece>
-void ForEachPieceOfLine(const ReadingRun& run, const ArgalaResult& argala, Piece piece) {
-  const auto entryLine = [&](const ArgalaEntry& entry) { piece(TextsOfEntry(entry).Line()); };
+/// The text of the line a run makes: a view of a constant, empty for a block end, with no line
+/// break (each front end ends its lines its own way).
+inline std::string_view LineOfRun(const ReadingRun& run, const ArgalaResult& argala) {
   switch (run.kind) {
     case ReadingRunKind::PlanetHeading:
-      piece(kPlanetNames[run.planet]);
-      return;
+      return kPlanetNames[run.planet];
     case ReadingRunKind::ArgalaLine:
-      entryLine(argala.argala[run.entry]);
-      return;
+      return TextsOfEntry(argala.argala[run.entry]).Line();
     case ReadingRunKind::VirodhargalaLine:
-      entryLine(argala.virodhargala[run.entry]);
-      return;
+      return TextsOfEntry(argala.virodhargala[run.entry]).Line();
     case ReadingRunKind::NoArgalaLine:
-      piece(kNoArgalaText);
-      return;
+      return kNoArgalaText;
     case ReadingRunKind::BlockEnd:
-      return;
+      break;
   }
+  return {};
 }
 
 /// Appends the line a run makes (UTF-8, without a line break).

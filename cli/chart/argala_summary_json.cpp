@@ -15,9 +15,9 @@ constexpr std::size_t kKindCount = 3;
 constexpr std::size_t kVerdictCount = 4;
 constexpr unsigned kPlanetSetCount = 1u << kPlanetCount;
 
-// The fixed parts of an entry, made once, so that writing an entry is five copies: the start
-// ({"Position":2,"Kind":"Primary","Casters":[), the casters' names, ],"Obstructers":[, the
-// obstructers' names and the end (],"Verdict":"Prevails"}).
+// An entry in three copies of texts made once: its start ({"Position":2,"Kind":"Primary",
+// "Casters":[), the casters' names with what follows them (],"Obstructers":[), and the
+// obstructers' names with the end (],"Verdict":"Prevails"}).
 class SummaryPieces {
  public:
   // Made once, out of line, so that writing an entry stays a few copies.
@@ -32,32 +32,41 @@ class SummaryPieces {
       }
     }
     starts_.Seal();
-    for (std::size_t verdict = 0; verdict < kVerdictCount; ++verdict) {
-      ends_.Add(std::string(R"(],"Verdict":")")
-                    .append(SummaryVerdictName(static_cast<SummaryVerdict>(verdict)))
-                    .append(R"("})"));
-    }
-    ends_.Seal();
     for (unsigned set = 0; set < kPlanetSetCount; ++set) {
-      std::string names;
-      ForEachPlanetIn(static_cast<PlanetSet>(set), [&](PlanetIndex planet) {
-        names.append(names.empty() ? "\"" : ",\"").append(kPlanetNames[planet]).append("\"");
-      });
-      names_.Add(names);
+      casters_.Add(NamesOf(set).append(R"(],"Obstructers":[)"));
     }
-    names_.Seal();
+    casters_.Seal();
+    for (unsigned set = 0; set < kPlanetSetCount; ++set) {
+      for (std::size_t verdict = 0; verdict < kVerdictCount; ++verdict) {
+        obstructers_.Add(NamesOf(set)
+                             .append(R"(],"Verdict":")")
+                             .append(SummaryVerdictName(static_cast<SummaryVerdict>(verdict)))
+                             .append(R"("})"));
+      }
+    }
+    obstructers_.Seal();
   }
 
   void Write(const SummaryEntry& entry, JsonText& json) const {
-    json.RawValue(starts_[entry.position * kKindCount + static_cast<std::size_t>(entry.kind)],
-                  names_[entry.casters], R"(],"Obstructers":[)", names_[entry.obstructers],
-                  ends_[static_cast<std::size_t>(entry.verdict)]);
+    json.RawValue(
+        starts_[entry.position * kKindCount + static_cast<std::size_t>(entry.kind)],
+        casters_[entry.casters],
+        obstructers_[entry.obstructers * kVerdictCount + static_cast<std::size_t>(entry.verdict)]);
   }
 
  private:
-  TextTable starts_;  // by position and kind
-  TextTable ends_;    // by verdict
-  TextTable names_;   // the names of a set of planets, quoted, by the set's bits
+  // The names of a set of planets, quoted, by the set's bits.
+  static std::string NamesOf(unsigned set) {
+    std::string names;
+    ForEachPlanetIn(static_cast<PlanetSet>(set), [&](PlanetIndex planet) {
+      names.append(names.empty() ? "\"" : ",\"").append(kPlanetNames[planet]).append("\"");
+    });
+    return names;
+  }
+
+  TextTable starts_;       // by position and kind
+  TextTable casters_;      // by the set's bits
+  TextTable obstructers_;  // by the set's bits and the verdict
 };
 
 const SummaryPieces& Pieces() {
@@ -65,29 +74,73 @@ const SummaryPieces& Pieces() {
   return pieces;
 }
 
-void EntriesJson(const RecipientSummary& recipient, const SummaryPieces& pieces, JsonText& json) {
-  for (const SummaryEntry& entry : recipient.Entries()) pieces.Write(entry, json);
-  json.CloseWith("]}");
-}
+// Writes the house summaries' entries, each once: a planet counting forward receives what the
+// house of its sign receives, so its entries are copied from where that house's were written,
+// whether for the house or for another planet.
+class HouseEntriesJson {
+ public:
+  HouseEntriesJson(const ChartResult& chart, JsonText& json) : chart_(chart), json_(json) {}
 
-void PlanetsJson(const ChartResult& chart, const SummaryPieces& pieces, JsonText& json) {
+  void Planet(PlanetIndex planet) {
+    const RecipientSummary& summary = chart_.summary.planets[planet];
+    if (CountsBackward(planet)) {
+      WriteEntries(summary);
+      return;
+    }
+    const int house = HouseOfPlanetSummary(chart_.signs, planet);
+    if (summary == chart_.summary.houses[house - 1]) {
+      House(house);
+    } else {
+      WriteEntries(summary);
+    }
+  }
+
+  void House(int house) {
+    Stretch& written = written_[house - 1];
+    if (written.end != 0) {
+      json_.RepeatClosed(written.begin, written.end);
+      return;
+    }
+    written.begin = json_.Mark();
+    WriteEntries(chart_.summary.houses[house - 1]);
+    written.end = json_.Mark();
+  }
+
+ private:
+  struct Stretch {
+    std::size_t begin = 0;
+    std::size_t end = 0;  // 0 until written
+  };
+
+  void WriteEntries(const RecipientSummary& recipient) {
+    for (const SummaryEntry& entry : recipient.Entries()) pieces_.Write(entry, json_);
+    json_.CloseWith("]}");
+  }
+
+  const ChartResult& chart_;
+  JsonText& json_;
+  const SummaryPieces& pieces_ = Pieces();
+  std::array<Stretch, kSignCount> written_{};
+};
+
+void PlanetsJson(const ChartResult& chart, HouseEntriesJson& entries, JsonText& json) {
   json.RawOpen(R"("Planets":[)");
   for (int p = 0; p < kPlanetCount; ++p) {
     // A planet of unknown sign has no house.
     const std::optional<int> house = chart.argala.houses[p];
     json.RawOpen(R"({"Recipient":")", kPlanetNames[p], R"(","House":)",
                  house ? kSmallNumbers[*house] : "null", R"(,"Argala":[)");
-    EntriesJson(chart.summary.planets[p], pieces, json);
+    entries.Planet(static_cast<PlanetIndex>(p));
   }
   json.CloseWith("]");
 }
 
-void HousesJson(const ChartResult& chart, const SummaryPieces& pieces, JsonText& json) {
+void HousesJson(const ChartResult& chart, HouseEntriesJson& entries, JsonText& json) {
   json.RawOpen(R"("Houses":[)");
   for (int house = 1; house <= kSignCount; ++house) {
     json.RawOpen(R"({"House":)", kSmallNumbers[house], R"(,"Sign":)",
                  kSmallNumbers[HouseSign(chart.signs, house)], R"(,"Argala":[)");
-    EntriesJson(chart.summary.houses[house - 1], pieces, json);
+    entries.House(house);
   }
   json.CloseWith("]");
 }
@@ -95,10 +148,10 @@ void HousesJson(const ChartResult& chart, const SummaryPieces& pieces, JsonText&
 }  // namespace
 
 void ArgalaSummaryJson(const ChartResult& chart, JsonText& json) {
-  const SummaryPieces& pieces = Pieces();
+  HouseEntriesJson entries(chart, json);
   json.BeginObject();
-  PlanetsJson(chart, pieces, json);
-  HousesJson(chart, pieces, json);
+  PlanetsJson(chart, entries, json);
+  HousesJson(chart, entries, json);
   json.EndObject();
 }
 

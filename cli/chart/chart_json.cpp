@@ -104,15 +104,8 @@ void EntriesJson(const std::vector<ArgalaEntry>& entries, JsonText& json) {
 void ReadingJson(const ChartJsonSource& source, JsonText& json) {
   const ChartResult& chart = Chart(source);
   json.BeginString();
-  for (const ReadingRun& run : chart.reading) {
-    // A line is mostly one piece: the last goes with the line break in one copy.
-    std::string_view last;
-    ForEachPieceOfLine(run, chart.argala, [&](std::string_view piece) {
-      json.PlainPiece(last);
-      last = piece;
-    });
-    json.PlainPieces(last, "\\r\\n");
-  }
+  for (const ReadingRun& run : chart.reading)
+    json.PlainPieces(LineOfRun(run, chart.argala), "\\r\\n");
   json.EndString();
 }
 

@@ -133,6 +133,24 @@ void JsonText::MakeRoom(std::size_t bytes) {
   buffer_ = longerBuffer_.get();
 }
 
+void JsonText::RepeatClosed(std::size_t begin, std::size_t end) {
+  char* to = Room(end - begin);
+  // What was handed to the string already is read there, the rest in the buffer.
+  const std::size_t handed = out_.size();
+  if (begin < handed) {
+    const std::size_t bytes = std::min(end, handed) - begin;
+    std::memcpy(to, out_.data() + begin, bytes);
+    to += bytes;
+    begin += bytes;
+  }
+  if (begin < end) {
+    std::memcpy(to, buffer_ + (begin - handed), end - begin);
+    to += end - begin;
+  }
+  Advance(to);
+  valueEnded_ = true;
+}
+
 void JsonText::Open(char bracket) {
   BeginValue();
   Put(std::string_view(&bracket, 1));

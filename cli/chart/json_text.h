@@ -68,6 +68,11 @@ class JsonText {
     Put(brackets);
     valueEnded_ = true;
   }
+  /// Where the next byte will go, counted in the string: marks a stretch to write again.
+  std::size_t Mark() const { return out_.size() + used_; }
+  /// Writes again the bytes between two marks, taken where the writer stood as it stands now
+  /// (after an opening bracket, say) and after the stretch closed what was open.
+  void RepeatClosed(std::size_t begin, std::size_t end);
   /// A piece escaped as String escapes it; UTF-8 only.
   void EscapedPiece(std::string_view piece);
   void EndString() { Put("\""); }

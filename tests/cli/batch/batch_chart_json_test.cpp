@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/chart/chart_json.h"
+#include "cli/chart/json_text.h"
 
 namespace tarvel {
 namespace {
@@ -19,13 +20,25 @@ std::string EveryAsciiByte() {
 }
 
 const std::vector<std::string> kAwkwardTexts = {
-    "", "plain", EveryAsciiByte(), std::string("nul\0inside", 10), "quote \" backslash \\ slash /",
-    "CR LF\r\n tab\t", "19\u00b0 27' 44\" Lib", "Z\xC3\xBCrich \xE2\x82\xAC \xF0\x9F\x98\x80",
+    "",
+    "plain",
+    EveryAsciiByte(),
+    std::string("nul\0inside", 10),
+    "quote \" backslash \\ slash /",
+    "CR LF\r\n tab\t",
+    "19\u00b0 27' 44\" Lib",
+    "Z\xC3\xBCrich \xE2\x82\xAC \xF0\x9F\x98\x80",
     // Texts of 16 bytes and more, with and without a special byte near the end.
-    "0123456789abcdefghij", "\"0123456789abcdefghij", "x\"0123456789abcdefg",
-    "0123456789a\"bcdefgh", "0123456789abcdefghi\n", "0123456789abcdefghi\xC3\xBC",
+    "0123456789abcdefghij",
+    "\"0123456789abcdefghij",
+    "x\"0123456789abcdefg",
+    "0123456789a\"bcdefgh",
+    "0123456789abcdefghi\n",
+    "0123456789abcdefghi\xC3\xBC",
     // Specials at block edges, in a later block, and a sequence across two blocks.
-    "0123456789abcde\"", "\\123456789abcdef", "0123456789abcdef0123\t56789abcdef0123",
+    "0123456789abcde\"",
+    "\\123456789abcdef",
+    "0123456789abcdef0123\t56789abcdef0123",
     "0123456789abcde\xC3\xBC"
     "123456789abcdef\r\n",
     "\"\"\"\"\"\"\"\"\"\"\"\"\"\"\"\"\"",
@@ -33,7 +46,8 @@ const std::vector<std::string> kAwkwardTexts = {
     "cut \xE2\x82",           // a sequence cut off: replaced
     "\xED\xA0\x80 \xC0\x80",  // a surrogate and an overlong form: replaced
     // Longer than the writer's buffer, once plain and once escaped to six times its length.
-    std::string(5000, 'a'), std::string(1000, '\x01'),
+    std::string(5000, 'a'),
+    std::string(1000, '\x01'),
 };
 
 TEST(ChartJsonTextTest, EscapesEveryTextAsTheJsonLibraryDoes) {
@@ -72,6 +86,34 @@ TEST(ChartJsonTextTest, AppendsAfterWhatTheOutputHolds) {
   EXPECT_EQ(out.rfind("earlier line\n{\"BirthData\":{\"BirthName\":\"\",\"BirthMonth\":0,", 0), 0u)
       << out;
   EXPECT_EQ(out.substr(13), cli::ChartJson(ChartState{}));
+}
+
+// A stretch written again must come out whole wherever the writer handed its buffer on: before
+// the stretch, inside it, or not at all.
+TEST(ChartJsonTextTest, RepeatsAStretchWhereverItWasHandedOn) {
+  for (const std::size_t before : {0u, 100u, 2030u, 4000u}) {
+    for (const std::size_t stretch : {10u, 2040u, 5000u}) {
+      const std::string filler(before, 'f');
+      const std::string element(stretch, 'e');
+      std::string out;
+      {
+        cli::JsonText json(out);
+        json.RawOpen("[");
+        json.RawValue("\"", filler, "\"");
+        json.RawOpen("[");
+        const std::size_t begin = json.Mark();
+        json.RawValue("\"", element, "\"");
+        json.CloseWith("]");
+        const std::size_t end = json.Mark();
+        json.RawOpen("[");
+        json.RepeatClosed(begin, end);
+        json.CloseWith("]");
+      }
+      const std::string inner = "[\"" + element + "\"]";
+      EXPECT_EQ(out, "[\"" + filler + "\"," + inner + "," + inner + "]")
+          << before << " " << stretch;
+    }
+  }
 }
 
 }  // namespace
