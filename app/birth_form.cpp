@@ -66,7 +66,7 @@ void SelectIndex(BirthForm& form, FormList list, int index) {
   ListMember(form, list) = index;
 }
 
-std::string FieldText(const BirthForm& form, FormField field) {
+std::string_view FieldText(const BirthForm& form, FormField field) {
   switch (field) {
     case FormField::txtName:
       return form.txtName;

@@ -105,6 +105,6 @@ int SelectedIndex(const BirthForm& form, FormList list);
 void SelectIndex(BirthForm& form, FormList list, int index);
 
 /// The text of a letters box or the digits of a digits box.
-std::string FieldText(const BirthForm& form, FormField field);
+std::string_view FieldText(const BirthForm& form, FormField field);
 
 }  // namespace tarvel

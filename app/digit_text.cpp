@@ -9,13 +9,14 @@ std::optional<DigitText> DigitText::Parse(std::string_view text) {
       std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
   if (!allDigits || text.size() > kMaxLength) return std::nullopt;
   DigitText result;
-  result.text_ = std::string(text);
+  std::copy(text.begin(), text.end(), result.digits_.begin());
+  result.length_ = static_cast<std::uint8_t>(text.size());
   return result;
 }
 
 std::int16_t DigitText::Value() const {
   std::int16_t value = 0;
-  for (char c : text_) value = static_cast<std::int16_t>(value * 10 + (c - '0'));
+  for (char c : Text()) value = static_cast<std::int16_t>(value * 10 + (c - '0'));
   return value;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <string_view>
 
 namespace tarvel {
@@ -20,15 +20,17 @@ class DigitText {
   /// The text when it is empty or one to three digits; nothing otherwise.
   static std::optional<DigitText> Parse(std::string_view text);
 
-  const std::string& Text() const { return text_; }
-  bool Empty() const { return text_.empty(); }
+  std::string_view Text() const { return {digits_.data(), length_}; }
+  bool Empty() const { return length_ == 0; }
   /// The number the digits spell; 0 for an empty box (which validation refuses).
   std::int16_t Value() const;
 
   bool operator==(const DigitText&) const = default;
 
  private:
-  std::string text_;
+  // Held in place: a box is read for every chart of a batch, and three bytes need no string.
+  std::array<char, kMaxLength> digits_{};
+  std::uint8_t length_ = 0;
 };
 
 }  // namespace tarvel

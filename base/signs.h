@@ -24,7 +24,8 @@ inline constexpr std::array<PlanetIndex, kSignCount> kSignLords = {
 
 /// The sign `steps` signs after `sign` (before it when negative), 0 (Aries) to 11 (Pisces).
 constexpr int SignAfter(int sign, int steps) {
-  return ((sign + steps) % kSignCount + kSignCount) % kSignCount;
+  const int at = (sign + steps) % kSignCount;  // -11 to 11
+  return at < 0 ? at + kSignCount : at;
 }
 
 /// The three-letter abbreviation of a sign, 0 (Aries) to 11 (Pisces); any other number wraps

@@ -90,7 +90,7 @@ BirthForm ReadForm(const InputControls& controls) {
 
 void WriteForm(const BirthForm& form, const InputControls& controls) {
   for (FormField field : kFields) {
-    TextBox(controls, field)->setText(QString::fromStdString(FieldText(form, field)));
+    TextBox(controls, field)->setText(QString::fromUtf8(FieldText(form, field)));
   }
   for (FormList list : kIndexLists) {
     ListBox(controls, list)->setCurrentIndex(SelectedIndex(form, list));
