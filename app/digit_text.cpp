@@ -9,7 +9,10 @@ std::optional<DigitText> DigitText::Parse(std::string_view text) {
       std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
   if (!allDigits || text.size() > kMaxLength) return std::nullopt;
   DigitText result;
-  std::copy(text.begin(), text.end(), result.digits_.begin());
+  // At most three bytes: copied one by one over a fixed count, not by a call to the C library.
+  for (std::size_t i = 0; i < kMaxLength; ++i) {
+    if (i < text.size()) result.digits_[i] = text[i];
+  }
   result.length_ = static_cast<std::uint8_t>(text.size());
   return result;
 }

@@ -32,10 +32,19 @@ class EntryTextBook {
   EntryTexts Of(const ArgalaEntry& entry) const {
     return {kPlanetNames[entry.caster], rests_[RestIndex(entry)]};
   }
+  /// The rest's number, and the rest of that number: for writers that keep their own form of
+  /// every rest (quoted, say).
+  static std::size_t RestIndex(const ArgalaEntry& entry) {
+    return (LabelIndex(entry) * kPlanetCount + static_cast<std::size_t>(entry.recipient)) *
+               kHouseEndCount +
+           HouseIndex(entry.recipientHouse);
+  }
+  std::string_view Rest(std::size_t index) const { return rests_[index]; }
 
   static constexpr std::size_t kHouseEndCount = 13;  ///< an unknown house, then houses 1 to 12
   static constexpr std::size_t kStrengthCount = 3;
   static constexpr std::size_t kLabelCount = 2 * kStrengthCount * 2;  ///< kinds, strengths, natures
+  static constexpr std::size_t kRestCount = kLabelCount * kPlanetCount * kHouseEndCount;
   /// The label's number: by kind, strength, then Shubha or Benefic before Paap or Malefic.
   static std::size_t LabelIndex(const ArgalaEntry& entry) {
     const auto kind = static_cast<std::size_t>(entry.kind);
@@ -49,11 +58,6 @@ class EntryTextBook {
 
  private:
   EntryTextBook();
-  static std::size_t RestIndex(const ArgalaEntry& entry) {
-    return (LabelIndex(entry) * kPlanetCount + static_cast<std::size_t>(entry.recipient)) *
-               kHouseEndCount +
-           HouseIndex(entry.recipientHouse);
-  }
   TextTable rests_;
 };
 

@@ -85,9 +85,11 @@ char* WriteText(char* to, std::string_view text) {
 }  // namespace
 
 std::optional<int> SignOfLongitude(double longitudeDeg) {
-  const double sign = std::floor(std::floor(std::fabs(longitudeDeg)) / 30);
-  if (!(sign < kSignCount)) return std::nullopt;
-  return static_cast<int>(sign);
+  // Below 360 the whole degrees fit an int, and counting them in integers spares two calls
+  // to floor for every body of every chart.
+  const double magnitude = std::fabs(longitudeDeg);
+  if (!(magnitude < 360)) return std::nullopt;
+  return static_cast<int>(magnitude) / 30;
 }
 
 std::string FormatPosition(double longitudeDeg) {

@@ -49,12 +49,8 @@ std::string_view FieldName(BatchField field) {
   return kBatchFieldNames[static_cast<std::size_t>(field)];
 }
 
-std::optional<std::string> BirthFields::MarkGiven(BatchField field) {
-  const auto bit = static_cast<std::size_t>(field);
-  if (given_.test(bit))
-    return Joined({"field ", QuotedForMessage(FieldName(field)), " is given twice"});
-  given_.set(bit);
-  return std::nullopt;
+std::string BirthFields::GivenTwice(BatchField field) {
+  return Joined({"field ", QuotedForMessage(FieldName(field)), " is given twice"});
 }
 
 std::optional<std::string> BirthFields::SetFromText(BatchField field, std::string_view text) {

@@ -74,14 +74,22 @@ std::optional<OptionError> ReadDate(std::string_view text, SkyKind sky, BirthFor
   if (!year || !dash1 || !month || !dash2 || !day || !scan.AtEnd()) {
     return OptionError{"malformed date " + QuotedForMessage(text) + ": expected YYYY-MM-DD"};
   }
-  if (auto error = YearOutside(ToInt(*year), sky)) return error;
-  if (ToInt(*month) < 1 || ToInt(*month) > 12 || ToInt(*day) < 1 || ToInt(*day) > 31) {
+  const int yearNumber = ToInt(*year);
+  const int monthNumber = ToInt(*month);
+  const int dayNumber = ToInt(*day);
+  if (auto error = YearOutside(yearNumber, sky)) return error;
+  if (monthNumber < 1 || monthNumber > 12 || dayNumber < 1 || dayNumber > 31) {
     return OptionError{"malformed date " + QuotedForMessage(text) + ": no such month or day"};
   }
-  form.cboYear = ToInt(*year) - kFirstYear;
-  form.cboMonth = ToInt(*month) - 1;
-  form.cboDate = ToInt(*day) - 1;
+  form.cboYear = yearNumber - kFirstYear;
+  form.cboMonth = monthNumber - 1;
+  form.cboDate = dayNumber - 1;
   return std::nullopt;
+}
+
+OptionError MalformedTime(std::string_view text) {
+  return OptionError{"malformed time " + QuotedForMessage(text) +
+                     ": expected HH:MM, 00:00 to 23:59, or HH:MM:SS"};
 }
 
 std::optional<OptionError> ReadTime(std::string_view text, BirthForm& form) {
@@ -92,14 +100,14 @@ std::optional<OptionError> ReadTime(std::string_view text, BirthForm& form) {
   // Seconds are optional: ":SS" after the minutes.
   const bool hasSeconds = !scan.AtEnd() && scan.OneOf(":");
   const auto second = hasSeconds ? scan.Digits(2, 2) : std::optional<std::string_view>{"0"};
-  if (!hour || !colon || !minute || !second || !scan.AtEnd() || ToInt(*hour) > 23 ||
-      ToInt(*minute) > 59 || ToInt(*second) > 59) {
-    return OptionError{"malformed time " + QuotedForMessage(text) +
-                       ": expected HH:MM, 00:00 to 23:59, or HH:MM:SS"};
-  }
-  form.cboHour = ToInt(*hour);
-  form.cboMinute = ToInt(*minute);
-  form.cboSecond = ToInt(*second);
+  if (!hour || !colon || !minute || !second || !scan.AtEnd()) return MalformedTime(text);
+  const int hourNumber = ToInt(*hour);
+  const int minuteNumber = ToInt(*minute);
+  const int secondNumber = ToInt(*second);
+  if (hourNumber > 23 || minuteNumber > 59 || secondNumber > 59) return MalformedTime(text);
+  form.cboHour = hourNumber;
+  form.cboMinute = minuteNumber;
+  form.cboSecond = secondNumber;
   return std::nullopt;
 }
 

@@ -89,13 +89,39 @@ const ChartResult& Chart(const ChartJsonSource& source) {
   return source.state.Chart;
 }
 
-void EntriesJson(const std::vector<ArgalaEntry>& entries, JsonText& json) {
-  const EntryTextBook& book = EntryTextBook::Get();
-  json.BeginArray();
-  for (const ArgalaEntry& entry : entries) {
-    const EntryTexts texts = book.Of(entry);
-    json.RawValue("\"", texts.caster, texts.rest, "\"");
+// A list's entry in two copies of texts made once: the caster's name after the opening quote,
+// and the rest before the closing one.
+class QuotedEntryTexts {
+ public:
+  // Made once, out of line, so that writing an entry stays two copies.
+  [[gnu::noinline]] QuotedEntryTexts() {
+    for (const std::string_view name : kPlanetNames) casters_.Add(std::string("\"").append(name));
+    casters_.Seal();
+    const EntryTextBook& book = EntryTextBook::Get();
+    for (std::size_t rest = 0; rest < EntryTextBook::kRestCount; ++rest) {
+      rests_.Add(std::string(book.Rest(rest)).append("\""));
+    }
+    rests_.Seal();
   }
+
+  static const QuotedEntryTexts& Get() {
+    static const QuotedEntryTexts texts;
+    return texts;
+  }
+
+  void Write(const ArgalaEntry& entry, JsonText& json) const {
+    json.RawValue(casters_[entry.caster], rests_[EntryTextBook::RestIndex(entry)]);
+  }
+
+ private:
+  TextTable casters_;
+  TextTable rests_;
+};
+
+void EntriesJson(const std::vector<ArgalaEntry>& entries, JsonText& json) {
+  const QuotedEntryTexts& texts = QuotedEntryTexts::Get();
+  json.BeginArray();
+  for (const ArgalaEntry& entry : entries) texts.Write(entry, json);
   json.EndArray();
 }
 
@@ -203,10 +229,16 @@ constexpr ChartJsonKey kChartJsonKeys[] = {
      }},
     {"PlanetSigns", 0,
      [](const Source& s, JsonText& j) {
-       TextArray(Chart(s).positions.grahaDeg, j, [](double longitudeDeg, JsonText& out) {
-         char text[kShortPositionMaxBytes];
-         out.PlainPiece(std::string_view(text, WriteShortPosition(text, longitudeDeg)));
-       });
+       j.BeginArray();
+       for (const double longitudeDeg : Chart(s).positions.grahaDeg) {
+         // The quotes go into the text, so that each element is one copy.
+         char text[kShortPositionMaxBytes + 2];
+         text[0] = '"';
+         char* end = WriteShortPosition(text + 1, longitudeDeg);
+         *end++ = '"';
+         j.RawValue(std::string_view(text, end));
+       }
+       j.EndArray();
      }},
     {"PlanetHouses", 0,
      [](const Source& s, JsonText& j) {

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <string>
+#include <vector>
 
 namespace tarvel {
 namespace {
@@ -82,6 +84,23 @@ TEST(SignOfLongitudeTest, FollowsThePositionText) {
   EXPECT_EQ(SignOfLongitude(-45.5), 1);
   EXPECT_EQ(SignOfLongitude(360), std::nullopt);
   EXPECT_EQ(SignOfLongitude(std::nan("")), std::nullopt);
+  // Every whole degree and the doubles either side of it, both signs, and what lies past any
+  // chart, land where flooring the whole degrees by 30 does.
+  std::vector<double> values = {359.99999999999994, 360.00000000000006, -0.0, 1e300,
+                                std::numeric_limits<double>::infinity()};
+  for (int degree = 0; degree <= 361; ++degree) {
+    for (const double toward : {-1.0, 1.0}) {
+      values.push_back(std::nextafter(static_cast<double>(degree), toward * 1e9));
+    }
+  }
+  for (const double value : values) {
+    for (const double longitude : {value, -value}) {
+      const double sign = std::floor(std::floor(std::fabs(longitude)) / 30);
+      const std::optional<int> expected =
+          sign < 12 ? std::optional<int>(static_cast<int>(sign)) : std::nullopt;
+      EXPECT_EQ(SignOfLongitude(longitude), expected) << longitude;
+    }
+  }
 }
 
 }  // namespace
