@@ -81,12 +81,9 @@ class HouseEntriesJson {
  public:
   HouseEntriesJson(const ChartResult& chart, JsonText& json) : chart_(chart), json_(json) {}
 
+  // The comparison, not the planet's direction, decides: equal entries make equal text.
   void Planet(PlanetIndex planet) {
     const RecipientSummary& summary = chart_.summary.planets[planet];
-    if (CountsBackward(planet)) {
-      WriteEntries(summary);
-      return;
-    }
     const int house = HouseOfPlanetSummary(chart_.signs, planet);
     if (summary == chart_.summary.houses[house - 1]) {
       House(house);
