@@ -20,6 +20,7 @@ constexpr double kExactWholeLimit = 9007199254740992.0;
 // The longest whole number a double writes: 309 digits and a sign.
 constexpr std::size_t kMaxWholeChars = 320;
 static_assert(kShortPositionMaxBytes >= 2 * kMaxWholeChars + 2 + 3 + 2);
+static_assert(kPositionMaxBytes >= 3 * kMaxWholeChars + 2 + 2 + 2 + 3);
 
 // A longitude split as its position text shows it, each part truncated.
 struct ArcParts {
@@ -92,17 +93,20 @@ std::optional<int> SignOfLongitude(double longitudeDeg) {
   return static_cast<int>(magnitude) / 30;
 }
 
-std::string FormatPosition(double longitudeDeg) {
+char* WritePosition(char* to, double longitudeDeg) {
   const ArcParts parts = Split(longitudeDeg);
-  char text[3 * kMaxWholeChars + 16];
-  char* to = WriteWhole(text, parts.degrees);
+  to = WriteWhole(to, parts.degrees);
   to = WriteText(to, kDegreeSign);
   to = WriteWhole(to, parts.minutes);
   to = WriteText(to, "' ");
   to = WriteWhole(to, parts.seconds);
   to = WriteText(to, "\" ");
-  to = WriteText(to, AbbrevOf(parts.sign));
-  return std::string(text, to);
+  return WriteText(to, AbbrevOf(parts.sign));
+}
+
+std::string FormatPosition(double longitudeDeg) {
+  char text[kPositionMaxBytes];
+  return std::string(text, WritePosition(text, longitudeDeg));
 }
 
 char* WriteShortPosition(char* to, double longitudeDeg) {

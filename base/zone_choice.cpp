@@ -34,8 +34,12 @@ std::string ZoneName(const ZoneChoice& zone) {
     case ZoneKind::Row:
       break;
   }
-  if (zone.row < 0 || zone.row >= kTimeZoneRows) return {};
-  return std::string(kTimeZones[zone.row].name);
+  return std::string(ZoneRowName(zone.row));
+}
+
+std::string_view ZoneRowName(int row) {
+  if (row < 0 || row >= kTimeZoneRows) return {};
+  return kTimeZones[row].name;
 }
 
 int LocalMeanTimeOffsetSeconds(double longitudeDeg) {

@@ -62,4 +62,7 @@ std::optional<int> ParseSignedClock(std::string_view text);
 /// offset, "Local mean time".
 std::string ZoneName(const ZoneChoice& zone);
 
+/// A row's text as the zone list shows it; empty for a row past the list.
+std::string_view ZoneRowName(int row);
+
 }  // namespace tarvel

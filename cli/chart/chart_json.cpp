@@ -6,6 +6,7 @@
 #include "argala/argala_text.h"
 #include "base/position_text.h"
 #include "base/text.h"
+#include "base/text_table.h"
 #include "cli/chart/argala_summary_json.h"
 #include "cli/chart/instant_json.h"
 #include "cli/chart/json_text.h"
@@ -20,8 +21,7 @@ namespace tarvel::cli {
 namespace {
 
 void BirthDataJson(const BirthData& birth, JsonText& json) {
-  json.BeginObject();
-  json.Key("BirthName");
+  json.RawOpen(R"({"BirthName":)");
   json.String(birth.BirthName);
   // Each number follows a member, so its key is written with the comma, in one copy.
   const std::pair<std::string_view, std::int16_t> numbers[] = {
@@ -33,12 +33,15 @@ void BirthDataJson(const BirthData& birth, JsonText& json) {
       {R"(,"LatMin":)", birth.LatMin},           {R"(,"IsEast":)", birth.IsEast},
       {R"(,"IsSouth":)", birth.IsSouth},         {R"(,"IsDST":)", birth.IsDST}};
   for (const auto& [key, value] : numbers) json.PlainPieceAndNumber(key, value);
-  json.Key("BirthCity");
-  json.String(birth.BirthCity);
-  json.Key("BirthState");
-  json.String(birth.BirthState);
-  json.Key("BirthCountry");
-  json.String(birth.BirthCountry);
+  // The names that follow need escaping; their keys are one copy each.
+  const std::pair<std::string_view, const std::string&> names[] = {
+      {R"("BirthCity":)", birth.BirthCity},
+      {R"("BirthState":)", birth.BirthState},
+      {R"("BirthCountry":)", birth.BirthCountry}};
+  for (const auto& [key, name] : names) {
+    json.RawOpen(key);
+    json.String(name);
+  }
   json.EndObject();
 }
 
@@ -56,16 +59,16 @@ void TextArray(const Items& items, JsonText& json, Write write) {
 }
 
 // Numbers are promised with 17 significant digits, more than the shortest text that reads
-// back to the same double.
+// back to the same double. Written in place, continuing a value begun with RawValue.
 void SeventeenDigits(double value, JsonText& json) {
-  char text[kSeventeenDigitsMaxBytes];
-  const char* end = WriteSeventeenDigits(value, text);
-  json.RawNumber(std::string_view(text, static_cast<std::size_t>(end - text)));
+  json.PlainWritten(kSeventeenDigitsMaxBytes,
+                    [value](char* to) { return WriteSeventeenDigits(value, to); });
 }
 
-void SeventeenDigits(std::string_view key, double value, JsonText& json) {
-  json.Key(key);
-  SeventeenDigits(value, json);
+// A longitude's position text, which holds a double quote to escape.
+void PositionJson(double longitudeDeg, JsonText& json) {
+  char text[kPositionMaxBytes];
+  json.String(std::string_view(text, WritePosition(text, longitudeDeg)));
 }
 
 // A list of names as a JSON array, the same for every chart: made once, copied whole.
@@ -147,29 +150,42 @@ std::string_view EphemerisName(SkyEphemeris ephemeris) {
   return "Moshier";
 }
 
+// The sky's names are the program's own and need no escaping: the object is a few copies.
 void SkyJson(const ChartJsonSource& source, JsonText& json) {
   const ChartResult& chart = Chart(source);
   const SkyNames names = NamesOfSky(chart);
-  json.BeginObject();
-  json.Key("Name");
-  json.String(names.sky);
-  json.Key("Ephemeris");
-  json.String(EphemerisName(chart.positions.ephemeris));
-  json.Key("Ayanamsa");
-  json.String(names.ayanamsa);
-  SeventeenDigits("AyanamsaDegrees", -chart.positions.chartCorrection, json);
-  json.Key("Node");
-  json.String(names.node);
-  json.EndObject();
+  json.RawValue(R"({"Name":")", names.sky, R"(","Ephemeris":")",
+                EphemerisName(chart.positions.ephemeris), R"(","Ayanamsa":")", names.ayanamsa,
+                R"(","AyanamsaDegrees":)");
+  SeventeenDigits(-chart.positions.chartCorrection, json);
+  json.PlainPieces(R"(,"Node":")", names.node, R"("})");
 }
 
+// The keys of the longitudes, quoted with their colons: made once, one copy each.
+class LongitudeKeys {
+ public:
+  LongitudeKeys() {
+    keys_.Add(R"({"Ascendant":)");
+    for (const std::string_view name : kPlanetNames)
+      keys_.Add(std::string(R"(,")").append(name).append(R"(":)"));
+    keys_.Seal();
+  }
+  std::string_view operator[](std::size_t index) const { return keys_[index]; }
+
+ private:
+  TextTable keys_;  // the ascendant's with the object's opening brace, then the planets'
+};
+
 void LongitudesJson(const ChartJsonSource& source, JsonText& json) {
+  static const LongitudeKeys kKeys;
   const SkyPositions& positions = Chart(source).positions;
-  json.BeginObject();
-  SeventeenDigits("Ascendant", positions.ascendantDeg, json);
-  for (int p = 0; p < kPlanetCount; ++p)
-    SeventeenDigits(kPlanetNames[p], positions.grahaDeg[p], json);
-  json.EndObject();
+  json.RawValue(kKeys[0]);
+  SeventeenDigits(positions.ascendantDeg, json);
+  for (int p = 0; p < kPlanetCount; ++p) {
+    json.PlainPiece(kKeys[static_cast<std::size_t>(p) + 1]);
+    SeventeenDigits(positions.grahaDeg[p], json);
+  }
+  json.PlainPiece("}");
 }
 
 void PlaceJson(const ChartJsonSource& source, JsonText& json) {
@@ -198,8 +214,9 @@ using Source = ChartJsonSource;
 
 // Keys added since the first release come last, so that every earlier byte stays put.
 constexpr ChartJsonKey kChartJsonKeys[] = {
-    {"BirthData", 0, [](const Source& s, JsonText& j) { BirthDataJson(s.state.BirthData, j); }},
-    {"ZoneRow", 0,
+    {R"("BirthData":)", 0,
+     [](const Source& s, JsonText& j) { BirthDataJson(s.state.BirthData, j); }},
+    {R"("ZoneRow":)", 0,
      [](const Source& s, JsonText& j) {
        if (s.state.Zone.kind == ZoneKind::Row) {
          j.Number(s.state.Zone.row);
@@ -207,27 +224,26 @@ constexpr ChartJsonKey kChartJsonKeys[] = {
          j.Null();
        }
      }},
-    {"AscendantPosition", 0,
+    {R"("AscendantPosition":)", 0,
+     [](const Source& s, JsonText& j) { PositionJson(Chart(s).positions.ascendantDeg, j); }},
+    {R"("MoonPosition":)", 0,
+     [](const Source& s, JsonText& j) { PositionJson(Chart(s).positions.grahaDeg[Moon], j); }},
+    {R"("ChartCorrection":)", 0,
      [](const Source& s, JsonText& j) {
-       j.String(FormatPosition(Chart(s).positions.ascendantDeg));
+       j.RawValue();
+       SeventeenDigits(Chart(s).positions.chartCorrection, j);
      }},
-    {"MoonPosition", 0,
-     [](const Source& s, JsonText& j) {
-       j.String(FormatPosition(Chart(s).positions.grahaDeg[Moon]));
-     }},
-    {"ChartCorrection", 0,
-     [](const Source& s, JsonText& j) { SeventeenDigits(Chart(s).positions.chartCorrection, j); }},
-    {"PlanetNames", 0,
+    {R"("PlanetNames":)", 0,
      [](const Source&, JsonText& j) {
        static const std::string kText = NamesJson(kPlanetNames);
        j.RawValue(kText);
      }},
-    {"GrahaNames", 0,
+    {R"("GrahaNames":)", 0,
      [](const Source&, JsonText& j) {
        static const std::string kText = NamesJson(kGrahaNames);
        j.RawValue(kText);
      }},
-    {"PlanetSigns", 0,
+    {R"("PlanetSigns":)", 0,
      [](const Source& s, JsonText& j) {
        j.BeginArray();
        for (const double longitudeDeg : Chart(s).positions.grahaDeg) {
@@ -240,39 +256,41 @@ constexpr ChartJsonKey kChartJsonKeys[] = {
        }
        j.EndArray();
      }},
-    {"PlanetHouses", 0,
+    {R"("PlanetHouses":)", 0,
      [](const Source& s, JsonText& j) {
        TextArray(Chart(s).argala.houses, j,
                  [](std::optional<int> house, JsonText& out) { out.PlainPiece(HouseText(house)); });
      }},
-    {"ArgalaList", 0, [](const Source& s, JsonText& j) { EntriesJson(Chart(s).argala.argala, j); }},
-    {"VirodhargalaList", 0,
+    {R"("ArgalaList":)", 0,
+     [](const Source& s, JsonText& j) { EntriesJson(Chart(s).argala.argala, j); }},
+    {R"("VirodhargalaList":)", 0,
      [](const Source& s, JsonText& j) { EntriesJson(Chart(s).argala.virodhargala, j); }},
-    {"SignContents", 0,
+    {R"("SignContents":)", 0,
      [](const Source& s, JsonText& j) {
        TextArray(kSignNumbers, j, [&](int sign, JsonText& out) {
          ForEachPieceOfSignBox(Chart(s).signs, sign,
                                [&](std::string_view piece) { out.PlainPiece(piece); });
        });
      }},
-    {"Reading", kReadingPart, ReadingJson},
-    {"Sky", 0, SkyJson},
-    {"Longitudes", 0, LongitudesJson},
-    {"Place", 0, PlaceJson, [](const Source& s) { return s.place.has_value(); }},
-    {"Instant", 0, [](const Source& s, JsonText& j) { InstantJson(s.state, j, AtlasZoneId(s)); },
+    {R"("Reading":)", kReadingPart, ReadingJson},
+    {R"("Sky":)", 0, SkyJson},
+    {R"("Longitudes":)", 0, LongitudesJson},
+    {R"("Place":)", 0, PlaceJson, [](const Source& s) { return s.place.has_value(); }},
+    {R"("Instant":)", 0,
+     [](const Source& s, JsonText& j) { InstantJson(s.state, j, AtlasZoneId(s)); },
      [](const Source& s) { return Chart(s).error.empty(); }},
-    {"ArgalaSummary", kSummaryPart,
+    {R"("ArgalaSummary":)", kSummaryPart,
      [](const Source& s, JsonText& j) { ArgalaSummaryJson(Chart(s), j); }},
-    {"Varga", 0, [](const Source& s, JsonText& j) { VargaJson(Chart(s), j); },
+    {R"("Varga":)", 0, [](const Source& s, JsonText& j) { VargaJson(Chart(s), j); },
      [](const Source& s) { return Chart(s).varga.has_value(); }},
-    {"Retrograde", kMotionPart, RetrogradeJson,
+    {R"("Retrograde":)", kMotionPart, RetrogradeJson,
      [](const Source& s) { return Chart(s).error.empty(); }},
 };
 
 std::string KnownKeys() {
   std::string names;
   for (const ChartJsonKey& key : kChartJsonKeys)
-    names.append(names.empty() ? "" : ",").append(key.name);
+    names.append(names.empty() ? "" : ",").append(key.Name());
   return names;
 }
 
@@ -295,7 +313,7 @@ std::variant<ChartJsonSelection, std::string> ChartJsonSelection::Parse(std::str
   selection.keys_.clear();
   for (std::string_view name : SplitAtCommas(list)) {
     const auto* key = std::find_if(std::begin(kChartJsonKeys), std::end(kChartJsonKeys),
-                                   [&](const ChartJsonKey& k) { return k.name == name; });
+                                   [&](const ChartJsonKey& k) { return k.Name() == name; });
     const auto& keys = selection.keys_;
     if (key == std::end(kChartJsonKeys) || std::find(keys.begin(), keys.end(), key) != keys.end()) {
       return std::string("--fields: ") +
@@ -319,7 +337,7 @@ void AppendChartJson(const ChartJsonSource& source, const ChartJsonSelection& se
   json.BeginObject();
   for (const ChartJsonKey* key : selection.Keys()) {
     if (key->present != nullptr && !key->present(source)) continue;
-    json.Key(key->name);
+    json.RawOpen(key->member);
     key->writeValue(source, json);
   }
   json.EndObject();

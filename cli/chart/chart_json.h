@@ -21,11 +21,16 @@ struct ChartJsonSource {
 /// One top-level key of a chart's JSON: its name, the optional parts of the chain its value
 /// needs, and the writer of its value.
 struct ChartJsonKey {
-  std::string_view name;
+  /// The key as it is written, quoted and with its colon (`"Sky":`), so that writing it is
+  /// one copy.
+  std::string_view member;
   unsigned needs;  ///< ChartPart bits
   void (*writeValue)(const ChartJsonSource& source, JsonText& json);
   /// Null when the key is always there; otherwise false leaves the key out of that chart.
   bool (*present)(const ChartJsonSource& source) = nullptr;
+
+  /// The key's name, as --fields takes it.
+  constexpr std::string_view Name() const { return member.substr(1, member.size() - 3); }
 };
 
 /// The names the chart's JSON gives the choices of the sky that computed it ("Sky" object).

@@ -18,11 +18,14 @@ char* Padded(char* to, int value, int width) {
   return std::copy(static_cast<const char*>(digits), end, to);
 }
 
-// 1982-03-13T15:03:00Z
-std::string UniversalText(const BirthInstant& instant) {
+// Room for WriteUniversal's text and its closing quote: six whole numbers of at most eleven
+// characters each, with their separators.
+constexpr std::size_t kUniversalMaxBytes = 6 * 12 + 2;
+
+// 1982-03-13T15:03:00Z, at `to`; returns its end.
+char* WriteUniversal(char* to, const BirthInstant& instant) {
   const CivilTime ut = UniversalCivilTime(instant);
-  char text[64];
-  char* to = Padded(text, ut.year, 4);
+  to = Padded(to, ut.year, 4);
   const std::pair<char, int> rest[] = {
       {'-', ut.month}, {'-', ut.day}, {'T', ut.hour}, {':', ut.minute}, {':', ut.second}};
   for (const auto& [separator, value] : rest) {
@@ -30,20 +33,30 @@ std::string UniversalText(const BirthInstant& instant) {
     to = Padded(to, value, 2);
   }
   *to++ = 'Z';
-  return std::string(text, to);
+  return to;
 }
 
 }  // namespace
 
+// Written in pieces of fixed shape: a line of a batch writes this thousands of times, and the
+// date and the zone's name need no string of their own.
 void InstantJson(const ChartState& state, JsonText& json, std::string_view atlasZoneId) {
-  json.BeginObject();
-  json.Key("Universal");
-  json.String(UniversalText(state.Chart.instant));
-  json.Key("OffsetSeconds");
-  json.Number(state.Chart.instant.offsetSeconds);
-  json.Key("Zone");
+  json.RawOpen(R"({"Universal":")");
+  json.PlainWritten(kUniversalMaxBytes, [&](char* to) {
+    to = WriteUniversal(to, state.Chart.instant);
+    *to++ = '"';
+    return to;
+  });
+  json.PlainPieceAndNumber(R"(,"OffsetSeconds":)", state.Chart.instant.offsetSeconds);
+  json.PlainPiece(R"(,"Zone":)");
   const bool atlasOffset = state.Zone.kind == ZoneKind::Offset && !atlasZoneId.empty();
-  json.String(atlasOffset ? std::string(atlasZoneId) : ZoneName(state.Zone));
+  if (atlasOffset) {
+    json.String(atlasZoneId);
+  } else if (state.Zone.kind == ZoneKind::Row) {
+    json.String(ZoneRowName(state.Zone.row));
+  } else {
+    json.String(ZoneName(state.Zone));
+  }
   json.EndObject();
 }
 

@@ -41,16 +41,24 @@ class JsonText {
   /// A piece that needs no escaping, then a whole number written after it: `,"BirthDay":` and
   /// 13. For members of a fixed shape, as RawValue.
   void PlainPieceAndNumber(std::string_view piece, std::int64_t value);
+  /// Bytes that need no escaping written in place by `write(to)`, which writes at most
+  /// `maxBytes` and returns the end of what it wrote: a number or a date without a text of
+  /// their own. Continues a value as PlainPiece does.
+  template <typename Write>
+  void PlainWritten(std::size_t maxBytes, Write write) {
+    Advance(write(Room(maxBytes)));
+  }
   /// Pieces that need no escaping, one after the other, with one check for room.
   template <typename... Pieces>
   void PlainPieces(const Pieces&... pieces) {
-    char* to = Room((std::string_view(pieces).size() + ...));
+    char* to = Room((std::size_t{0} + ... + std::string_view(pieces).size()));
     ((to = CopyPiece(to, pieces)), ...);
     Advance(to);
   }
   /// Begins a value written as it stands, from pieces that need no escaping (`{"Position":`),
-  /// with the comma before it where one is due; PlainPiece writes the rest. For values of a
-  /// fixed shape written thousands of times, where a call per key would cost more than the text.
+  /// with the comma before it where one is due, or from no piece at all; PlainPiece and
+  /// PlainWritten write the rest. For values of a fixed shape written thousands of times, where
+  /// a call per key would cost more than the text.
   template <typename... Pieces>
   void RawValue(const Pieces&... pieces) {
     BeginValue();

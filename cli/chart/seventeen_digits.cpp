@@ -73,27 +73,30 @@ void WriteDigits(std::uint32_t value, int count, char* to) {
 }
 
 // Fixed notation, as %g writes it for these exponents: no trailing zeros, no bare point.
-// `digits` has 17 digits exactly, written as nine and eight in 32-bit arithmetic.
+// `digits` has 17 digits exactly, written as nine and eight in 32-bit arithmetic. The digits are
+// copied in blocks of fixed size, which may run past the end: the room is
+// kSeventeenDigitsMaxBytes, and the bytes past the end are not part of the text.
 char* WriteFixed(std::uint64_t digits, int exponent, char* to) {
-  char text[kDigits];
+  // At most 16 digits follow the point; copying 16 from the third digit reads three past them.
+  constexpr std::size_t kAfterPoint = 16;
+  char text[kDigits + 3] = {};
   constexpr std::uint64_t kTenToThe8 = 100'000'000;
   WriteDigits(static_cast<std::uint32_t>(digits / kTenToThe8), kDigits - 8, text);
   WriteDigits(static_cast<std::uint32_t>(digits % kTenToThe8), 8, text + kDigits - 8);
   int used = kDigits;
   while (used > 1 && text[used - 1] == '0') --used;
-  const int whole = exponent + 1;
+  const int whole = exponent + 1;  // -2 to 3
   if (whole <= 0) {
-    *to++ = '0';
-    *to++ = '.';
-    for (int i = whole; i < 0; ++i) *to++ = '0';
-    std::memcpy(to, text, static_cast<std::size_t>(used));
+    std::memcpy(to, "0.00", 4);
+    to += 2 - whole;
+    std::memcpy(to, text, kDigits);
     return to + used;
   }
-  std::memcpy(to, text, static_cast<std::size_t>(whole));
+  std::memcpy(to, text, 3);
   to += whole;
   if (used <= whole) return to;
   *to++ = '.';
-  std::memcpy(to, text + whole, static_cast<std::size_t>(used - whole));
+  std::memcpy(to, text + whole, kAfterPoint);
   return to + (used - whole);
 }
 
