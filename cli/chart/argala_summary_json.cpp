@@ -17,7 +17,8 @@ constexpr unsigned kPlanetSetCount = 1u << kPlanetCount;
 
 // An entry in three copies of texts made once: its start ({"Position":2,"Kind":"Primary",
 // "Casters":[), the casters' names with what follows them (],"Obstructers":[), and the
-// obstructers' names with the end (],"Verdict":"Prevails"}).
+// obstructers' names with the end (],"Verdict":"Prevails"}). A recipient's start is one copy
+// too.
 class SummaryPieces {
  public:
   // Made once, out of line, so that writing an entry stays a few copies.
@@ -45,6 +46,37 @@ class SummaryPieces {
       }
     }
     obstructers_.Seal();
+    for (int planet = 0; planet < kPlanetCount; ++planet) {
+      for (std::size_t house = 0; house < kSmallNumbers.size(); ++house) {
+        // A planet of unknown sign has no house.
+        recipients_.Add(std::string(R"({"Recipient":")")
+                            .append(kPlanetNames[planet])
+                            .append(R"(","House":)")
+                            .append(house == 0 ? "null" : kSmallNumbers[house])
+                            .append(R"(,"Argala":[)"));
+      }
+    }
+    recipients_.Seal();
+    for (int house = 1; house <= kSignCount; ++house) {
+      for (int sign = 0; sign < kSignCount; ++sign) {
+        houses_.Add(std::string(R"({"House":)")
+                        .append(kSmallNumbers[house])
+                        .append(R"(,"Sign":)")
+                        .append(kSmallNumbers[sign])
+                        .append(R"(,"Argala":[)"));
+      }
+    }
+    houses_.Seal();
+  }
+
+  // A planet's summary up to its entries: {"Recipient":"Sun","House":5,"Argala":[
+  std::string_view Recipient(int planet, std::optional<int> house) const {
+    return recipients_[static_cast<std::size_t>(planet) * kSmallNumbers.size() +
+                       static_cast<std::size_t>(house.value_or(0))];
+  }
+  // A house's summary up to its entries: {"House":1,"Sign":0,"Argala":[
+  std::string_view House(int house, int sign) const {
+    return houses_[static_cast<std::size_t>((house - 1) * kSignCount + sign)];
   }
 
   void Write(const SummaryEntry& entry, JsonText& json) const {
@@ -67,6 +99,8 @@ class SummaryPieces {
   TextTable starts_;       // by position and kind
   TextTable casters_;      // by the set's bits
   TextTable obstructers_;  // by the set's bits and the verdict
+  TextTable recipients_;   // by planet, then house (0 for none)
+  TextTable houses_;       // by house, then sign
 };
 
 const SummaryPieces& Pieces() {
@@ -123,10 +157,7 @@ class HouseEntriesJson {
 void PlanetsJson(const ChartResult& chart, HouseEntriesJson& entries, JsonText& json) {
   json.RawOpen(R"("Planets":[)");
   for (int p = 0; p < kPlanetCount; ++p) {
-    // A planet of unknown sign has no house.
-    const std::optional<int> house = chart.argala.houses[p];
-    json.RawOpen(R"({"Recipient":")", kPlanetNames[p], R"(","House":)",
-                 house ? kSmallNumbers[*house] : "null", R"(,"Argala":[)");
+    json.RawOpen(Pieces().Recipient(p, chart.argala.houses[p]));
     entries.Planet(static_cast<PlanetIndex>(p));
   }
   json.CloseWith("]");
@@ -135,8 +166,7 @@ void PlanetsJson(const ChartResult& chart, HouseEntriesJson& entries, JsonText& 
 void HousesJson(const ChartResult& chart, HouseEntriesJson& entries, JsonText& json) {
   json.RawOpen(R"("Houses":[)");
   for (int house = 1; house <= kSignCount; ++house) {
-    json.RawOpen(R"({"House":)", kSmallNumbers[house], R"(,"Sign":)",
-                 kSmallNumbers[HouseSign(chart.signs, house)], R"(,"Argala":[)");
+    json.RawOpen(Pieces().House(house, HouseSign(chart.signs, house)));
     entries.House(house);
   }
   json.CloseWith("]");

@@ -20,6 +20,10 @@
 namespace tarvel::cli {
 namespace {
 
+const ChartResult& Chart(const ChartJsonSource& source) {
+  return source.state.Chart;
+}
+
 void BirthDataJson(const BirthData& birth, JsonText& json) {
   json.RawOpen(R"({"BirthName":)");
   json.String(birth.BirthName);
@@ -80,16 +84,69 @@ std::string NamesJson(const std::array<std::string_view, kPlanetCount>& names) {
   }
   return text;
 }
-constexpr std::array<int, kSignCount> kSignNumbers = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+
+// Every sign box's text, quoted, by whether the ascendant is there and the planets standing in
+// the sign: made once, so that a box is one copy.
+class SignBoxTexts {
+ public:
+  [[gnu::noinline]] SignBoxTexts() {
+    for (unsigned key = 0; key < kKeyCount; ++key) {
+      std::string text = "\"";
+      ForEachPieceOfOccupants(key >= kAscendantBit, static_cast<PlanetSet>(key % kAscendantBit),
+                              [&](std::string_view piece) { text.append(piece); });
+      texts_.Add(text.append("\""));
+    }
+    texts_.Seal();
+  }
+
+  std::string_view Of(bool ascendant, PlanetSet planets) const {
+    return texts_[(ascendant ? kAscendantBit : 0) | planets];
+  }
+
+ private:
+  static constexpr unsigned kAscendantBit = 1u << kPlanetCount;
+  static constexpr unsigned kKeyCount = 2 * kAscendantBit;
+  TextTable texts_;
+};
+
+void SignContentsJson(const ChartJsonSource& source, JsonText& json) {
+  static const SignBoxTexts kTexts;
+  const ChartSigns& signs = Chart(source).signs;
+  const SignOccupants occupants = OccupantsBySign(signs);
+  json.BeginArray();
+  for (int sign = 0; sign < kSignCount; ++sign)
+    json.RawValue(kTexts.Of(signs.ascendant == sign, occupants[static_cast<std::size_t>(sign)]));
+  json.EndArray();
+}
+
+// The houses as the lists show them, quoted, by EntryTextBook::HouseIndex.
+class QuotedHouses {
+ public:
+  QuotedHouses() {
+    texts_.Add(std::string("\"").append(HouseText(std::nullopt)).append("\""));
+    for (int house = 1; house <= kSignCount; ++house)
+      texts_.Add(std::string("\"").append(HouseText(house)).append("\""));
+    texts_.Seal();
+  }
+  std::string_view operator[](std::optional<int> house) const {
+    return texts_[EntryTextBook::HouseIndex(house)];
+  }
+
+ private:
+  TextTable texts_;
+};
+
+void PlanetHousesJson(const ChartJsonSource& source, JsonText& json) {
+  static const QuotedHouses kTexts;
+  json.BeginArray();
+  for (const std::optional<int> house : Chart(source).argala.houses) json.RawValue(kTexts[house]);
+  json.EndArray();
+}
 
 // The tz zone whose offset the atlas took for the birth; empty where the zone was given.
 std::string_view AtlasZoneId(const ChartJsonSource& source) {
   if (!source.place || source.place->zoneNote.empty()) return {};
   return source.place->zoneId;
-}
-
-const ChartResult& Chart(const ChartJsonSource& source) {
-  return source.state.Chart;
 }
 
 // A list's entry in two copies of texts made once: the caster's name after the opening quote,
@@ -256,22 +313,12 @@ constexpr ChartJsonKey kChartJsonKeys[] = {
        }
        j.EndArray();
      }},
-    {R"("PlanetHouses":)", 0,
-     [](const Source& s, JsonText& j) {
-       TextArray(Chart(s).argala.houses, j,
-                 [](std::optional<int> house, JsonText& out) { out.PlainPiece(HouseText(house)); });
-     }},
+    {R"("PlanetHouses":)", 0, PlanetHousesJson},
     {R"("ArgalaList":)", 0,
      [](const Source& s, JsonText& j) { EntriesJson(Chart(s).argala.argala, j); }},
     {R"("VirodhargalaList":)", 0,
      [](const Source& s, JsonText& j) { EntriesJson(Chart(s).argala.virodhargala, j); }},
-    {R"("SignContents":)", 0,
-     [](const Source& s, JsonText& j) {
-       TextArray(kSignNumbers, j, [&](int sign, JsonText& out) {
-         ForEachPieceOfSignBox(Chart(s).signs, sign,
-                               [&](std::string_view piece) { out.PlainPiece(piece); });
-       });
-     }},
+    {R"("SignContents":)", 0, SignContentsJson},
     {R"("Reading":)", kReadingPart, ReadingJson},
     {R"("Sky":)", 0, SkyJson},
     {R"("Longitudes":)", 0, LongitudesJson},
