@@ -63,26 +63,30 @@ constexpr std::array<char, 200> kDigitPairs = [] {
   return pairs;
 }();
 
-// Writes exactly `count` digits of `value`, which has no more, two at a time from the end.
-void WriteDigits(std::uint32_t value, int count, char* to) {
-  for (; count >= 2; count -= 2) {
-    std::memcpy(to + count - 2, &kDigitPairs[2 * (value % 100)], 2);
-    value /= 100;
-  }
-  if (count == 1) to[0] = static_cast<char>('0' + value);
+// Writes the eight digits of `value` (below 10^8, zeros in front): two halves of four digits,
+// each two pairs, so that no step waits on the one before.
+void WriteEightDigits(std::uint32_t value, char* to) {
+  const std::uint32_t high = value / 10'000;
+  const std::uint32_t low = value % 10'000;
+  std::memcpy(to, &kDigitPairs[2 * (high / 100)], 2);
+  std::memcpy(to + 2, &kDigitPairs[2 * (high % 100)], 2);
+  std::memcpy(to + 4, &kDigitPairs[2 * (low / 100)], 2);
+  std::memcpy(to + 6, &kDigitPairs[2 * (low % 100)], 2);
 }
 
 // Fixed notation, as %g writes it for these exponents: no trailing zeros, no bare point.
-// `digits` has 17 digits exactly, written as nine and eight in 32-bit arithmetic. The digits are
-// copied in blocks of fixed size, which may run past the end: the room is
+// `digits` has 17 digits exactly, written as one and two times eight in 32-bit arithmetic. The
+// digits are copied in blocks of fixed size, which may run past the end: the room is
 // kSeventeenDigitsMaxBytes, and the bytes past the end are not part of the text.
 char* WriteFixed(std::uint64_t digits, int exponent, char* to) {
   // At most 16 digits follow the point; copying 16 from the third digit reads three past them.
   constexpr std::size_t kAfterPoint = 16;
   char text[kDigits + 3] = {};
   constexpr std::uint64_t kTenToThe8 = 100'000'000;
-  WriteDigits(static_cast<std::uint32_t>(digits / kTenToThe8), kDigits - 8, text);
-  WriteDigits(static_cast<std::uint32_t>(digits % kTenToThe8), 8, text + kDigits - 8);
+  const std::uint64_t high = digits / kTenToThe8;  // nine digits: one, then eight
+  text[0] = static_cast<char>('0' + high / kTenToThe8);
+  WriteEightDigits(static_cast<std::uint32_t>(high % kTenToThe8), text + 1);
+  WriteEightDigits(static_cast<std::uint32_t>(digits % kTenToThe8), text + 1 + 8);
   int used = kDigits;
   while (used > 1 && text[used - 1] == '0') --used;
   const int whole = exponent + 1;  // -2 to 3
