@@ -19,6 +19,8 @@ namespace {
 
 // Enough lines that handing a job to a worker costs nothing next to computing it.
 constexpr std::size_t kLinesPerJob = 64;
+// A job's room for output, in eighths of its first line's length a line: lines vary a little.
+constexpr std::size_t kRoomPerLineEighths = 10;
 
 std::variant<CsvHeader, std::string> ReadHeader(std::string_view text, const LineShape& shape) {
   const auto checked = CheckLine(text, shape);
@@ -49,6 +51,11 @@ void ComputeJob(BatchLineProcessor& processor, std::optional<ChartStyle> pdfStyl
   for (const JobLine& line : job.lines) {
     const bool succeeded =
         processor.AppendOutput(line.number, job.LineText(line), line.shape, job.output);
+    // Once the first line shows how long lines are, room for the whole job: a string growing
+    // by doubling to a megabyte copies itself over and over. A reused job has the room.
+    if (&line == &job.lines.front()) {
+      job.output.reserve(job.output.size() * job.lines.size() * kRoomPerLineEighths / 8);
+    }
     job.allSucceeded = job.allSucceeded && succeeded;
     if (!succeeded || !pdfStyle) continue;
     const ChartStyle style = processor.LastStyle().value_or(*pdfStyle);

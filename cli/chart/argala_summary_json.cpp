@@ -33,18 +33,18 @@ class SummaryPieces {
       }
     }
     starts_.Seal();
+    std::string text;
     for (unsigned set = 0; set < kPlanetSetCount; ++set) {
-      casters_.Add(NamesOf(set).append(R"(],"Obstructers":[)"));
-    }
-    casters_.Seal();
-    for (unsigned set = 0; set < kPlanetSetCount; ++set) {
+      const std::size_t names = WriteNamesOf(set, text);
+      casters_.Add(text.append(R"(],"Obstructers":[)"));
       for (std::size_t verdict = 0; verdict < kVerdictCount; ++verdict) {
-        obstructers_.Add(NamesOf(set)
-                             .append(R"(],"Verdict":")")
+        text.resize(names);
+        obstructers_.Add(text.append(R"(],"Verdict":")")
                              .append(SummaryVerdictName(static_cast<SummaryVerdict>(verdict)))
                              .append(R"("})"));
       }
     }
+    casters_.Seal();
     obstructers_.Seal();
     for (int planet = 0; planet < kPlanetCount; ++planet) {
       for (std::size_t house = 0; house < kSmallNumbers.size(); ++house) {
@@ -87,13 +87,13 @@ class SummaryPieces {
   }
 
  private:
-  // The names of a set of planets, quoted, by the set's bits.
-  static std::string NamesOf(unsigned set) {
-    std::string names;
+  // Writes the names of a set of planets, quoted, over `names`; returns their length.
+  static std::size_t WriteNamesOf(unsigned set, std::string& names) {
+    names.clear();
     ForEachPlanetIn(static_cast<PlanetSet>(set), [&](PlanetIndex planet) {
       names.append(names.empty() ? "\"" : ",\"").append(kPlanetNames[planet]).append("\"");
     });
-    return names;
+    return names.size();
   }
 
   TextTable starts_;       // by position and kind

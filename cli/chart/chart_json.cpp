@@ -90,8 +90,9 @@ std::string NamesJson(const std::array<std::string_view, kPlanetCount>& names) {
 class SignBoxTexts {
  public:
   [[gnu::noinline]] SignBoxTexts() {
+    std::string text;
     for (unsigned key = 0; key < kKeyCount; ++key) {
-      std::string text = "\"";
+      text.assign("\"");
       ForEachPieceOfOccupants(key >= kAscendantBit, static_cast<PlanetSet>(key % kAscendantBit),
                               [&](std::string_view piece) { text.append(piece); });
       texts_.Add(text.append("\""));
@@ -158,8 +159,9 @@ class QuotedEntryTexts {
     for (const std::string_view name : kPlanetNames) casters_.Add(std::string("\"").append(name));
     casters_.Seal();
     const EntryTextBook& book = EntryTextBook::Get();
+    std::string text;
     for (std::size_t rest = 0; rest < EntryTextBook::kRestCount; ++rest) {
-      rests_.Add(std::string(book.Rest(rest)).append("\""));
+      rests_.Add(text.assign(book.Rest(rest)).append("\""));
     }
     rests_.Seal();
   }
