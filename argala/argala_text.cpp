@@ -51,7 +51,7 @@ EntryTextBook::EntryTextBook() {
   for (std::size_t label = 0; label < kLabelCount; ++label) {
     for (const std::string_view recipient : kPlanetNames) {
       for (const std::string_view houseEnd : kHouseEnds) {
-        rests_.Add(std::string(LabelNumbered(label)).append(recipient).append(houseEnd));
+        rests_.Add(LabelNumbered(label), recipient, houseEnd);
       }
     }
   }

@@ -12,7 +12,12 @@ namespace tarvel {
 /// thousands of times, where one copy of the whole costs less than a copy of each piece.
 class TextTable {
  public:
-  void Add(std::string_view text);
+  /// Adds a text made of the pieces, one after the other.
+  template <typename... Pieces>
+  void Add(const Pieces&... pieces) {
+    starts_.push_back(texts_.size());
+    (texts_.append(std::string_view(pieces)), ...);
+  }
   void Seal();
   std::string_view operator[](std::size_t index) const { return views_[index]; }
 

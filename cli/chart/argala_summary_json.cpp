@@ -25,23 +25,18 @@ class SummaryPieces {
   [[gnu::noinline]] SummaryPieces() {
     for (std::size_t position = 0; position < kSmallNumbers.size(); ++position) {
       for (std::size_t kind = 0; kind < kKindCount; ++kind) {
-        starts_.Add(std::string(R"({"Position":)")
-                        .append(kSmallNumbers[position])
-                        .append(R"(,"Kind":")")
-                        .append(SummaryKindName(static_cast<SummaryKind>(kind)))
-                        .append(R"(","Casters":[)"));
+        starts_.Add(R"({"Position":)", kSmallNumbers[position], R"(,"Kind":")",
+                    SummaryKindName(static_cast<SummaryKind>(kind)), R"(","Casters":[)");
       }
     }
     starts_.Seal();
-    std::string text;
+    std::string names;
     for (unsigned set = 0; set < kPlanetSetCount; ++set) {
-      const std::size_t names = WriteNamesOf(set, text);
-      casters_.Add(text.append(R"(],"Obstructers":[)"));
+      WriteNamesOf(set, names);
+      casters_.Add(names, R"(],"Obstructers":[)");
       for (std::size_t verdict = 0; verdict < kVerdictCount; ++verdict) {
-        text.resize(names);
-        obstructers_.Add(text.append(R"(],"Verdict":")")
-                             .append(SummaryVerdictName(static_cast<SummaryVerdict>(verdict)))
-                             .append(R"("})"));
+        obstructers_.Add(names, R"(],"Verdict":")",
+                         SummaryVerdictName(static_cast<SummaryVerdict>(verdict)), R"("})");
       }
     }
     casters_.Seal();
@@ -49,21 +44,15 @@ class SummaryPieces {
     for (int planet = 0; planet < kPlanetCount; ++planet) {
       for (std::size_t house = 0; house < kSmallNumbers.size(); ++house) {
         // A planet of unknown sign has no house.
-        recipients_.Add(std::string(R"({"Recipient":")")
-                            .append(kPlanetNames[planet])
-                            .append(R"(","House":)")
-                            .append(house == 0 ? "null" : kSmallNumbers[house])
-                            .append(R"(,"Argala":[)"));
+        recipients_.Add(R"({"Recipient":")", kPlanetNames[planet], R"(","House":)",
+                        house == 0 ? "null" : kSmallNumbers[house], R"(,"Argala":[)");
       }
     }
     recipients_.Seal();
     for (int house = 1; house <= kSignCount; ++house) {
       for (int sign = 0; sign < kSignCount; ++sign) {
-        houses_.Add(std::string(R"({"House":)")
-                        .append(kSmallNumbers[house])
-                        .append(R"(,"Sign":)")
-                        .append(kSmallNumbers[sign])
-                        .append(R"(,"Argala":[)"));
+        houses_.Add(R"({"House":)", kSmallNumbers[house], R"(,"Sign":)", kSmallNumbers[sign],
+                    R"(,"Argala":[)");
       }
     }
     houses_.Seal();
@@ -87,13 +76,12 @@ class SummaryPieces {
   }
 
  private:
-  // Writes the names of a set of planets, quoted, over `names`; returns their length.
-  static std::size_t WriteNamesOf(unsigned set, std::string& names) {
+  // Writes the names of a set of planets, quoted, over `names`.
+  static void WriteNamesOf(unsigned set, std::string& names) {
     names.clear();
     ForEachPlanetIn(static_cast<PlanetSet>(set), [&](PlanetIndex planet) {
       names.append(names.empty() ? "\"" : ",\"").append(kPlanetNames[planet]).append("\"");
     });
-    return names.size();
   }
 
   TextTable starts_;       // by position and kind

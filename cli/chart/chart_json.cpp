@@ -124,9 +124,8 @@ void SignContentsJson(const ChartJsonSource& source, JsonText& json) {
 class QuotedHouses {
  public:
   QuotedHouses() {
-    texts_.Add(std::string("\"").append(HouseText(std::nullopt)).append("\""));
-    for (int house = 1; house <= kSignCount; ++house)
-      texts_.Add(std::string("\"").append(HouseText(house)).append("\""));
+    texts_.Add("\"", HouseText(std::nullopt), "\"");
+    for (int house = 1; house <= kSignCount; ++house) texts_.Add("\"", HouseText(house), "\"");
     texts_.Seal();
   }
   std::string_view operator[](std::optional<int> house) const {
@@ -156,12 +155,11 @@ class QuotedEntryTexts {
  public:
   // Made once, out of line, so that writing an entry stays two copies.
   [[gnu::noinline]] QuotedEntryTexts() {
-    for (const std::string_view name : kPlanetNames) casters_.Add(std::string("\"").append(name));
+    for (const std::string_view name : kPlanetNames) casters_.Add("\"", name);
     casters_.Seal();
     const EntryTextBook& book = EntryTextBook::Get();
-    std::string text;
     for (std::size_t rest = 0; rest < EntryTextBook::kRestCount; ++rest) {
-      rests_.Add(text.assign(book.Rest(rest)).append("\""));
+      rests_.Add(book.Rest(rest), "\"");
     }
     rests_.Seal();
   }
@@ -225,8 +223,7 @@ class LongitudeKeys {
  public:
   LongitudeKeys() {
     keys_.Add(R"({"Ascendant":)");
-    for (const std::string_view name : kPlanetNames)
-      keys_.Add(std::string(R"(,")").append(name).append(R"(":)"));
+    for (const std::string_view name : kPlanetNames) keys_.Add(R"(,")", name, R"(":)");
     keys_.Seal();
   }
   std::string_view operator[](std::size_t index) const { return keys_[index]; }
