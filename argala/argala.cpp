@@ -35,20 +35,41 @@ DoubledOccupants Doubled(const SignOccupants& occupants) {
   return doubled;
 }
 
-// Calls visit(caster, recipient, positionOrder) for every planet standing in one of the
-// positions of every recipient, in recipient, position, caster order. Positions count as
+// How many signs on from the recipient's sign each position lies, counted forward, and counted
+// back as steps forward round the zodiac: made once from the positions.
+template <std::size_t N>
+struct PositionSteps {
+  std::array<int, N> forward{};
+  std::array<int, N> backward{};
+};
+
+template <std::size_t N>
+constexpr PositionSteps<N> StepsOf(const std::array<int, N>& positions) {
+  PositionSteps<N> steps;
+  for (std::size_t order = 0; order < N; ++order) {
+    steps.forward[order] = positions[order] - 1;
+    steps.backward[order] = kSignCount - (positions[order] - 1);
+  }
+  return steps;
+}
+
+constexpr PositionSteps<kArgalaPositions.size()> kArgalaSteps = StepsOf(kArgalaPositions);
+constexpr PositionSteps<kObstructionPositions.size()> kObstructionSteps =
+    StepsOf(kObstructionPositions);
+
+// Calls visit(caster, recipient, positionOrder) for every planet of `among` standing in one of
+// the positions of every recipient, in recipient, position, caster order. Positions count as
 // SignAtPosition does: from the recipient's sign up to eleven signs on, or back for the S Node.
 template <std::size_t N, typename Visit>
 void ForEachPlanetInPositions(const ChartSigns& signs, const DoubledOccupants& occupants,
-                              const std::array<int, N>& positions, Visit visit) {
+                              const PositionSteps<N>& steps, PlanetSet among, Visit visit) {
   for (int r = 0; r < kPlanetCount; ++r) {
     const auto recipient = static_cast<PlanetIndex>(r);
     const int recipientSign = signs.grahas[r].value_or(0);
-    const bool backward = CountsBackward(recipient);
+    const std::array<int, N>& stepsOn = CountsBackward(recipient) ? steps.backward : steps.forward;
     for (std::size_t order = 0; order < N; ++order) {
-      const int steps = positions[order] - 1;
-      const int at = backward ? recipientSign + kSignCount - steps : recipientSign + steps;
-      ForEachPlanetIn(occupants[static_cast<std::size_t>(at)],
+      const auto at = static_cast<std::size_t>(recipientSign + stepsOn[order]);
+      ForEachPlanetIn(static_cast<PlanetSet>(occupants[at] & among),
                       [&](PlanetIndex caster) { visit(caster, recipient, order); });
     }
   }
@@ -110,22 +131,22 @@ void EvaluateArgala(const ChartSigns& signs, ArgalaResult& result) {
   const DoubledOccupants occupants = Doubled(OccupantsBySign(signs));
   result.argala.clear();
   result.argala.reserve(kMaxEntries);
-  std::array<bool, kPlanetCount> castsArgala{};
+  constexpr auto kEveryPlanet = static_cast<PlanetSet>((1u << kPlanetCount) - 1);
+  PlanetSet casters = 0;
   ForEachPlanetInPositions(
-      signs, occupants, kArgalaPositions, [&](PlanetIndex c, PlanetIndex r, auto order) {
-        castsArgala[c] = true;
+      signs, occupants, kArgalaSteps, kEveryPlanet, [&](PlanetIndex c, PlanetIndex r, auto order) {
+        casters |= static_cast<PlanetSet>(1u << c);
         ArgalaEntry& entry = AddEntry(result.argala, ArgalaKind::Argala, c, r, result.houses[r]);
         entry.strength =
             order < kPrimaryArgalaPositions ? ArgalaStrength::Primary : ArgalaStrength::Secondary;
         entry.nature = IsMalefic(c) ? ArgalaNature::Paap : ArgalaNature::Shubha;
       });
-  // Obstruction needs to know every caster, so the Argala list is complete first.
+  // Only a planet that casts Argala obstructs, so the Argala list is complete first.
   result.virodhargala.clear();
   result.virodhargala.reserve(kMaxEntries);
-  ForEachPlanetInPositions(signs, occupants, kObstructionPositions,
+  ForEachPlanetInPositions(signs, occupants, kObstructionSteps, casters,
                            [&](PlanetIndex c, PlanetIndex r, auto) {
-                             if (castsArgala[c])
-                               AddObstruction(result.virodhargala, c, r, result.houses[r]);
+                             AddObstruction(result.virodhargala, c, r, result.houses[r]);
                            });
 }
 
