@@ -4,8 +4,10 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
+#include "base/digit_pairs.h"
 #include "base/signs.h"
 
 namespace tarvel {
@@ -110,6 +112,18 @@ std::string FormatPosition(double longitudeDeg) {
 }
 
 char* WriteShortPosition(char* to, double longitudeDeg) {
+  const double x = std::fabs(longitudeDeg);
+  if (x < 360) {
+    // Every chart's longitude: the parts as Split takes them, in integers, each two digits.
+    const auto wholeDeg = static_cast<std::int32_t>(x);
+    const auto minutes = static_cast<std::int32_t>(60 * (x - wholeDeg));  // 0 to 60
+    to = WriteDigitPair(to, static_cast<unsigned>(wholeDeg % 30));
+    *to++ = ' ';
+    std::memcpy(to, SignAbbrev(wholeDeg / 30).data(), kSignAbbrevLength);
+    to += kSignAbbrevLength;
+    *to++ = ' ';
+    return WriteDigitPair(to, static_cast<unsigned>(minutes));
+  }
   const ArcParts parts = Split(longitudeDeg);
   to = WriteTwoDigits(to, parts.degrees);
   *to++ = ' ';

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "base/digit_pairs.h"
+
 namespace tarvel::cli {
 namespace {
 
@@ -53,25 +55,15 @@ std::uint64_t SignificantDigits(double magnitude, int& exponent) {
   return digits;
 }
 
-// "00" to "99", two characters a pair.
-constexpr std::array<char, 200> kDigitPairs = [] {
-  std::array<char, 200> pairs{};
-  for (int i = 0; i < 100; ++i) {
-    pairs[2 * i] = static_cast<char>('0' + i / 10);
-    pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
-  }
-  return pairs;
-}();
-
 // Writes the eight digits of `value` (below 10^8, zeros in front): two halves of four digits,
 // each two pairs, so that no step waits on the one before.
 void WriteEightDigits(std::uint32_t value, char* to) {
   const std::uint32_t high = value / 10'000;
   const std::uint32_t low = value % 10'000;
-  std::memcpy(to, &kDigitPairs[2 * (high / 100)], 2);
-  std::memcpy(to + 2, &kDigitPairs[2 * (high % 100)], 2);
-  std::memcpy(to + 4, &kDigitPairs[2 * (low / 100)], 2);
-  std::memcpy(to + 6, &kDigitPairs[2 * (low % 100)], 2);
+  to = WriteDigitPair(to, high / 100);
+  to = WriteDigitPair(to, high % 100);
+  to = WriteDigitPair(to, low / 100);
+  WriteDigitPair(to, low % 100);
 }
 
 // Fixed notation, as %g writes it for these exponents: no trailing zeros, no bare point.

@@ -74,6 +74,22 @@ TEST(ShortPositionTest, TwoDigitDegreesSignAndTwoDigitMinutes) {
     const std::string boxed = std::string(c.text, 2) + "\xC2\xB0" + (c.text + 7) + "'";
     EXPECT_EQ(DegreesInSign(c.longitudeDeg), boxed) << c.text;
   }
+  // A chart's longitudes are split in integers: the figures and the sign must stay those of
+  // the position text at every whole degree and the doubles either side of it, both signs.
+  for (int degree = 0; degree <= 360; ++degree) {
+    for (const double toward : {-1.0, 1.0}) {
+      const double value = std::nextafter(static_cast<double>(degree), toward * 1e9);
+      for (const double longitude : {value, -value}) {
+        if (std::fabs(longitude) >= 360) continue;  // past the zodiac: no sign to compare
+        const std::string text = ShortPosition(longitude);
+        const std::string boxed = DegreesInSign(longitude);
+        const std::string full = FormatPosition(longitude);
+        EXPECT_EQ(text.substr(0, 2) + text.substr(7), boxed.substr(0, 2) + boxed.substr(4, 2))
+            << longitude;
+        EXPECT_EQ(text.substr(3, 3), full.substr(full.size() - 3)) << longitude;
+      }
+    }
+  }
 }
 
 TEST(SignOfLongitudeTest, FollowsThePositionText) {
