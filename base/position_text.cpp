@@ -36,15 +36,28 @@ struct ArcParts {
 // truncates as floor does, and the sign and the degrees within it are exact in integers.
 constexpr double kIntegerPartsLimit = 2147483647.0;
 
+// The same parts in integers, for a magnitude `x` below kIntegerPartsLimit.
+struct WholeArcParts {
+  std::int32_t degrees;
+  std::int32_t minutes;
+  std::int32_t seconds;
+  std::int32_t sign;
+};
+
+WholeArcParts SplitWhole(double x) {
+  const auto wholeDeg = static_cast<std::int32_t>(x);
+  const double minutes = 60 * (x - wholeDeg);
+  const auto wholeMinutes = static_cast<std::int32_t>(minutes);
+  return {wholeDeg % 30, wholeMinutes, static_cast<std::int32_t>(60 * (minutes - wholeMinutes)),
+          wholeDeg / 30};
+}
+
 ArcParts Split(double longitudeDeg) {
   const double x = std::fabs(longitudeDeg);
   if (x < kIntegerPartsLimit) {
-    const auto wholeDeg = static_cast<std::int32_t>(x);
-    const double minutes = 60 * (x - wholeDeg);
-    const auto wholeMinutes = static_cast<std::int32_t>(minutes);
-    return {static_cast<double>(wholeDeg % 30), static_cast<double>(wholeMinutes),
-            static_cast<double>(static_cast<std::int32_t>(60 * (minutes - wholeMinutes))),
-            static_cast<double>(wholeDeg / 30)};
+    const WholeArcParts parts = SplitWhole(x);
+    return {static_cast<double>(parts.degrees), static_cast<double>(parts.minutes),
+            static_cast<double>(parts.seconds), static_cast<double>(parts.sign)};
   }
   const double deg = std::floor(x);
   const double minutes = 60 * (x - deg);
@@ -85,6 +98,24 @@ char* WriteText(char* to, std::string_view text) {
   return std::copy(text.begin(), text.end(), to);
 }
 
+// Below 360 degrees, every chart's longitude, the parts are counted in integers below 100 and
+// written from digit pairs instead of through the general conversion.
+constexpr double kChartLongitudeLimit = 360;
+
+// A part below 100 without a leading zero.
+char* WriteSmall(char* to, std::int32_t value) {
+  if (value < 10) {
+    *to = static_cast<char>('0' + value);
+    return to + 1;
+  }
+  return WriteDigitPair(to, static_cast<unsigned>(value));
+}
+
+char* WriteSignAbbrev(char* to, std::int32_t sign) {
+  std::memcpy(to, SignAbbrev(sign).data(), kSignAbbrevLength);
+  return to + kSignAbbrevLength;
+}
+
 }  // namespace
 
 std::optional<int> SignOfLongitude(double longitudeDeg) {
@@ -96,6 +127,13 @@ std::optional<int> SignOfLongitude(double longitudeDeg) {
 }
 
 char* WritePosition(char* to, double longitudeDeg) {
+  if (const double x = std::fabs(longitudeDeg); x < kChartLongitudeLimit) {
+    const WholeArcParts parts = SplitWhole(x);
+    to = WriteText(WriteSmall(to, parts.degrees), kDegreeSign);
+    to = WriteText(WriteSmall(to, parts.minutes), "' ");
+    to = WriteText(WriteSmall(to, parts.seconds), "\" ");
+    return WriteSignAbbrev(to, parts.sign);
+  }
   const ArcParts parts = Split(longitudeDeg);
   to = WriteWhole(to, parts.degrees);
   to = WriteText(to, kDegreeSign);
@@ -112,17 +150,13 @@ std::string FormatPosition(double longitudeDeg) {
 }
 
 char* WriteShortPosition(char* to, double longitudeDeg) {
-  const double x = std::fabs(longitudeDeg);
-  if (x < 360) {
-    // Every chart's longitude: the parts as Split takes them, in integers, each two digits.
-    const auto wholeDeg = static_cast<std::int32_t>(x);
-    const auto minutes = static_cast<std::int32_t>(60 * (x - wholeDeg));  // 0 to 60
-    to = WriteDigitPair(to, static_cast<unsigned>(wholeDeg % 30));
+  if (const double x = std::fabs(longitudeDeg); x < kChartLongitudeLimit) {
+    const WholeArcParts parts = SplitWhole(x);
+    to = WriteDigitPair(to, static_cast<unsigned>(parts.degrees));
     *to++ = ' ';
-    std::memcpy(to, SignAbbrev(wholeDeg / 30).data(), kSignAbbrevLength);
-    to += kSignAbbrevLength;
+    to = WriteSignAbbrev(to, parts.sign);
     *to++ = ' ';
-    return WriteDigitPair(to, static_cast<unsigned>(minutes));
+    return WriteDigitPair(to, static_cast<unsigned>(parts.minutes));
   }
   const ArcParts parts = Split(longitudeDeg);
   to = WriteTwoDigits(to, parts.degrees);

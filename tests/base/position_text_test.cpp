@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <string>
 #include <vector>
+
+#include "base/signs.h"
 
 namespace tarvel {
 namespace {
@@ -74,19 +77,25 @@ TEST(ShortPositionTest, TwoDigitDegreesSignAndTwoDigitMinutes) {
     const std::string boxed = std::string(c.text, 2) + "\xC2\xB0" + (c.text + 7) + "'";
     EXPECT_EQ(DegreesInSign(c.longitudeDeg), boxed) << c.text;
   }
-  // A chart's longitudes are split in integers: the figures and the sign must stay those of
-  // the position text at every whole degree and the doubles either side of it, both signs.
-  for (int degree = 0; degree <= 360; ++degree) {
+  // A chart's longitudes are split in integers: both texts must stay what flooring gives, at
+  // every whole degree and the doubles either side of it, both signs.
+  for (int degree = 0; degree < 360; ++degree) {
     for (const double toward : {-1.0, 1.0}) {
       const double value = std::nextafter(static_cast<double>(degree), toward * 1e9);
       for (const double longitude : {value, -value}) {
-        if (std::fabs(longitude) >= 360) continue;  // past the zodiac: no sign to compare
-        const std::string text = ShortPosition(longitude);
-        const std::string boxed = DegreesInSign(longitude);
-        const std::string full = FormatPosition(longitude);
-        EXPECT_EQ(text.substr(0, 2) + text.substr(7), boxed.substr(0, 2) + boxed.substr(4, 2))
-            << longitude;
-        EXPECT_EQ(text.substr(3, 3), full.substr(full.size() - 3)) << longitude;
+        const double x = std::fabs(longitude);
+        const double whole = std::floor(x);
+        const double minutes = 60 * (x - whole);
+        const int figures[] = {static_cast<int>(std::fmod(whole, 30)),
+                               static_cast<int>(std::floor(minutes)),
+                               static_cast<int>(std::floor(60 * (minutes - std::floor(minutes))))};
+        const std::string sign(SignAbbrev(static_cast<int>(whole / 30)));
+        char text[64];
+        std::snprintf(text, sizeof text, "%02d %s %02d", figures[0], sign.c_str(), figures[1]);
+        EXPECT_EQ(ShortPosition(longitude), text) << longitude;
+        std::snprintf(text, sizeof text, "%d\xC2\xB0 %d' %d\" %s", figures[0], figures[1],
+                      figures[2], sign.c_str());
+        EXPECT_EQ(FormatPosition(longitude), text) << longitude;
       }
     }
   }
