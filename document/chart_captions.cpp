@@ -5,8 +5,13 @@
 namespace tarvel {
 
 std::string SignBoxText(const ChartSigns& signs, int sign) {
+  PlanetSet planets = 0;
+  for (int p = 0; p < kPlanetCount; ++p) {
+    if (signs.grahas[p] == sign) planets |= static_cast<PlanetSet>(1u << p);
+  }
   std::string text;
-  ForEachPieceOfSignBox(signs, sign, [&](std::string_view piece) { text.append(piece); });
+  ForEachPieceOfOccupants(signs.ascendant == sign, planets,
+                          [&](std::string_view piece) { text.append(piece); });
   return text;
 }
 

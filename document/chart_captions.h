@@ -29,8 +29,8 @@ struct ChartCaptions {
 std::string SignBoxText(const ChartSigns& signs, int sign);
 
 /// Calls `piece(text)` for each piece of what a sign box holding the ascendant (or not) and
-/// `planets` shows, in order: views of constants, for writers that put it in place without a
-/// string of its own, or that make every box's text once.
+/// `planets` shows, in order (SignBoxText joins them): views of constants, for writers that make
+/// every box's text once.
 template <typename Piece>
 void ForEachPieceOfOccupants(bool ascendant, PlanetSet planets, Piece piece) {
   bool first = true;
@@ -41,16 +41,6 @@ void ForEachPieceOfOccupants(bool ascendant, PlanetSet planets, Piece piece) {
   };
   if (ascendant) item(kAscendantMarker);
   ForEachPlanetIn(planets, [&](PlanetIndex planet) { item(kPlanetAbbrevs[planet]); });
-}
-
-/// Calls `piece(text)` for each piece of SignBoxText in order.
-template <typename Piece>
-void ForEachPieceOfSignBox(const ChartSigns& signs, int sign, Piece piece) {
-  PlanetSet planets = 0;
-  for (int p = 0; p < kPlanetCount; ++p) {
-    if (signs.grahas[p] == sign) planets |= static_cast<PlanetSet>(1u << p);
-  }
-  ForEachPieceOfOccupants(signs.ascendant == sign, planets, piece);
 }
 
 /// A legend line: abbreviation, English and Sanskrit name, e.g. "S/Sun/Surya".

@@ -6,14 +6,13 @@
 #include "argala/argala_text.h"
 #include "base/position_text.h"
 #include "base/text.h"
-#include "base/text_table.h"
 #include "cli/chart/argala_summary_json.h"
+#include "cli/chart/chart_json_texts.h"
 #include "cli/chart/instant_json.h"
 #include "cli/chart/json_text.h"
 #include "cli/chart/quoted_input.h"
 #include "cli/chart/seventeen_digits.h"
 #include "cli/chart/varga_json.h"
-#include "document/chart_captions.h"
 #include "document/reading_lines.h"
 #include "positions/sky_settings.h"
 
@@ -85,61 +84,21 @@ std::string NamesJson(const std::array<std::string_view, kPlanetCount>& names) {
   return text;
 }
 
-// Every sign box's text, quoted, by whether the ascendant is there and the planets standing in
-// the sign: made once, so that a box is one copy.
-class SignBoxTexts {
- public:
-  [[gnu::noinline]] SignBoxTexts() {
-    std::string text;
-    for (unsigned key = 0; key < kKeyCount; ++key) {
-      text.assign("\"");
-      ForEachPieceOfOccupants(key >= kAscendantBit, static_cast<PlanetSet>(key % kAscendantBit),
-                              [&](std::string_view piece) { text.append(piece); });
-      texts_.Add(text.append("\""));
-    }
-    texts_.Seal();
-  }
-
-  std::string_view Of(bool ascendant, PlanetSet planets) const {
-    return texts_[(ascendant ? kAscendantBit : 0) | planets];
-  }
-
- private:
-  static constexpr unsigned kAscendantBit = 1u << kPlanetCount;
-  static constexpr unsigned kKeyCount = 2 * kAscendantBit;
-  TextTable texts_;
-};
-
+// One copy a sign box.
 void SignContentsJson(const ChartJsonSource& source, JsonText& json) {
-  static const SignBoxTexts kTexts;
+  const QuotedSignBoxes& texts = QuotedSignBoxes::Get();
   const ChartSigns& signs = Chart(source).signs;
   const SignOccupants occupants = OccupantsBySign(signs);
   json.BeginArray();
   for (int sign = 0; sign < kSignCount; ++sign)
-    json.RawValue(kTexts.Of(signs.ascendant == sign, occupants[static_cast<std::size_t>(sign)]));
+    json.RawValue(texts.Of(signs.ascendant == sign, occupants[static_cast<std::size_t>(sign)]));
   json.EndArray();
 }
 
-// The houses as the lists show them, quoted, by EntryTextBook::HouseIndex.
-class QuotedHouses {
- public:
-  QuotedHouses() {
-    texts_.Add("\"", HouseText(std::nullopt), "\"");
-    for (int house = 1; house <= kSignCount; ++house) texts_.Add("\"", HouseText(house), "\"");
-    texts_.Seal();
-  }
-  std::string_view operator[](std::optional<int> house) const {
-    return texts_[EntryTextBook::HouseIndex(house)];
-  }
-
- private:
-  TextTable texts_;
-};
-
 void PlanetHousesJson(const ChartJsonSource& source, JsonText& json) {
-  static const QuotedHouses kTexts;
+  const QuotedHouses& texts = QuotedHouses::Get();
   json.BeginArray();
-  for (const std::optional<int> house : Chart(source).argala.houses) json.RawValue(kTexts[house]);
+  for (const std::optional<int> house : Chart(source).argala.houses) json.RawValue(texts.Of(house));
   json.EndArray();
 }
 
@@ -149,39 +108,11 @@ std::string_view AtlasZoneId(const ChartJsonSource& source) {
   return source.place->zoneId;
 }
 
-// A list's entry in two copies of texts made once: the caster's name after the opening quote,
-// and the rest before the closing one.
-class QuotedEntryTexts {
- public:
-  // Made once, out of line, so that writing an entry stays two copies.
-  [[gnu::noinline]] QuotedEntryTexts() {
-    for (const std::string_view name : kPlanetNames) casters_.Add("\"", name);
-    casters_.Seal();
-    const EntryTextBook& book = EntryTextBook::Get();
-    for (std::size_t rest = 0; rest < EntryTextBook::kRestCount; ++rest) {
-      rests_.Add(book.Rest(rest), "\"");
-    }
-    rests_.Seal();
-  }
-
-  static const QuotedEntryTexts& Get() {
-    static const QuotedEntryTexts texts;
-    return texts;
-  }
-
-  void Write(const ArgalaEntry& entry, JsonText& json) const {
-    json.RawValue(casters_[entry.caster], rests_[EntryTextBook::RestIndex(entry)]);
-  }
-
- private:
-  TextTable casters_;
-  TextTable rests_;
-};
-
+// A list's entry is two copies.
 void EntriesJson(const std::vector<ArgalaEntry>& entries, JsonText& json) {
   const QuotedEntryTexts& texts = QuotedEntryTexts::Get();
   json.BeginArray();
-  for (const ArgalaEntry& entry : entries) texts.Write(entry, json);
+  for (const ArgalaEntry& entry : entries) json.RawValue(texts.Caster(entry), texts.Rest(entry));
   json.EndArray();
 }
 
@@ -218,27 +149,13 @@ void SkyJson(const ChartJsonSource& source, JsonText& json) {
   json.PlainPieces(R"(,"Node":")", names.node, R"("})");
 }
 
-// The keys of the longitudes, quoted with their colons: made once, one copy each.
-class LongitudeKeys {
- public:
-  LongitudeKeys() {
-    keys_.Add(R"({"Ascendant":)");
-    for (const std::string_view name : kPlanetNames) keys_.Add(R"(,")", name, R"(":)");
-    keys_.Seal();
-  }
-  std::string_view operator[](std::size_t index) const { return keys_[index]; }
-
- private:
-  TextTable keys_;  // the ascendant's with the object's opening brace, then the planets'
-};
-
 void LongitudesJson(const ChartJsonSource& source, JsonText& json) {
-  static const LongitudeKeys kKeys;
+  const LongitudeKeys& keys = LongitudeKeys::Get();
   const SkyPositions& positions = Chart(source).positions;
-  json.RawValue(kKeys[0]);
+  json.RawValue(keys.Ascendant());
   SeventeenDigits(positions.ascendantDeg, json);
   for (int p = 0; p < kPlanetCount; ++p) {
-    json.PlainPiece(kKeys[static_cast<std::size_t>(p) + 1]);
+    json.PlainPiece(keys.Planet(p));
     SeventeenDigits(positions.grahaDeg[p], json);
   }
   json.PlainPiece("}");
