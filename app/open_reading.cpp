@@ -7,9 +7,9 @@
 #include <variant>
 
 #include "app/calculation_driver.h"
-#include "app/files/small_file.h"
 #include "app/reading_file_reader.h"
 #include "app/validation.h"
+#include "files/small_file.h"
 
 namespace tarvel {
 namespace {

@@ -6,11 +6,11 @@
 #include <string_view>
 #include <variant>
 
-#include "app/files/replace_file.h"
 #include "app/reading_file_extension.h"
 #include "app/scramble.h"
 #include "app/windows_1252.h"
 #include "base/text.h"
+#include "files/replace_file.h"
 
 namespace tarvel {
 namespace {

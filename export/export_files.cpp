@@ -11,9 +11,9 @@
 #include <filesystem>
 #include <string_view>
 
-#include "app/files/replace_file.h"
 #include "export/chart_pages.h"
 #include "export/chart_picture.h"
+#include "files/replace_file.h"
 
 namespace tarvel {
 namespace {

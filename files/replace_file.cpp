@@ -1,4 +1,4 @@
-#include "app/files/replace_file.h"
+#include "files/replace_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,8 +9,8 @@
 #include <utility>
 #include <variant>
 
-#include "app/files/save_temp_file.h"
-#include "app/files/unique_fd.h"
+#include "files/save_temp_file.h"
+#include "files/unique_fd.h"
 
 namespace tarvel {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/files/save_temp_file.h"
+#include "files/save_temp_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -7,7 +7,7 @@
 
 #include <csignal>
 
-#include "app/files/replace_file.h"
+#include "files/replace_file.h"
 #include "tests/app/temp_folder.h"
 
 namespace tarvel {

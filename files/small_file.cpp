@@ -1,4 +1,4 @@
-#include "app/files/small_file.h"
+#include "files/small_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <optional>
 
-#include "app/files/unique_fd.h"
+#include "files/unique_fd.h"
 
 namespace tarvel {
 namespace {

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <variant>
 
-#include "app/files/unique_fd.h"
+#include "files/unique_fd.h"
 
 namespace tarvel {
 

@@ -1,4 +1,4 @@
-#include "app/files/save_temp_file.h"
+#include "files/save_temp_file.h"
 
 #include <dirent.h>
 #include <fcntl.h>

@@ -1,4 +1,4 @@
-#include "app/files/replace_file.h"
+#include "files/replace_file.h"
 
 #include <fcntl.h>
 #include <sched.h>
