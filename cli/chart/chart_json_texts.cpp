@@ -16,11 +16,6 @@ QuotedEntryTexts::QuotedEntryTexts() {
   rests_.Seal();
 }
 
-const QuotedEntryTexts& QuotedEntryTexts::Get() {
-  static const QuotedEntryTexts texts;
-  return texts;
-}
-
 QuotedSignBoxes::QuotedSignBoxes() {
   std::string text;
   for (unsigned key = 0; key < 2 * kAscendantBit; ++key) {
@@ -32,31 +27,16 @@ QuotedSignBoxes::QuotedSignBoxes() {
   texts_.Seal();
 }
 
-const QuotedSignBoxes& QuotedSignBoxes::Get() {
-  static const QuotedSignBoxes texts;
-  return texts;
-}
-
 QuotedHouses::QuotedHouses() {
   texts_.Add("\"", HouseText(std::nullopt), "\"");
   for (int house = 1; house <= kSignCount; ++house) texts_.Add("\"", HouseText(house), "\"");
   texts_.Seal();
 }
 
-const QuotedHouses& QuotedHouses::Get() {
-  static const QuotedHouses texts;
-  return texts;
-}
-
 LongitudeKeys::LongitudeKeys() {
   keys_.Add(R"({"Ascendant":)");
   for (const std::string_view name : kPlanetNames) keys_.Add(R"(,")", name, R"(":)");
   keys_.Seal();
-}
-
-const LongitudeKeys& LongitudeKeys::Get() {
-  static const LongitudeKeys keys;
-  return keys;
 }
 
 }  // namespace tarvel::cli
