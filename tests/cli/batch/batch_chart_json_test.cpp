@@ -2,8 +2,10 @@
 
 #include <nlohmann/json.hpp>
 
+#include "argala/argala_text.h"
 #include "cli/chart/chart_json.h"
 #include "cli/chart/json_text.h"
+#include "document/chart_captions.h"
 
 namespace tarvel {
 namespace {
@@ -78,6 +80,26 @@ TEST(ChartJsonTextTest, WritesNumbersAndTheCorrectionWithSeventeenDigits) {
   EXPECT_NE(json.find(",\"Reading\":\"\",\"Sky\":{\"Name\":\"classic\""), std::string::npos)
       << json;
   EXPECT_NE(json.find("\"AyanamsaDegrees\":23.853990911111111,"), std::string::npos) << json;
+}
+
+// The sign boxes and the houses are copied from texts made once: every ascendant and planet
+// set a box can hold, and every house, must read as the chart's own texts.
+TEST(ChartJsonTextTest, WritesEverySignBoxAndHouseAsTheChartShowsThem) {
+  constexpr unsigned kAscendantBit = 1u << kPlanetCount;
+  for (unsigned key = 0; key < 2 * kAscendantBit; ++key) {
+    ChartState state;
+    ChartResult& chart = state.Chart;
+    chart.signs.ascendant = key & kAscendantBit ? 0 : 1;
+    for (int p = 0; p < kPlanetCount; ++p) {
+      chart.signs.grahas[p] = (key >> p) & 1 ? 0 : 5;
+      const int house = static_cast<int>(key + static_cast<unsigned>(p)) % 13;
+      chart.argala.houses[p] = house == 0 ? std::nullopt : std::optional<int>(house);
+    }
+    const nlohmann::json json = nlohmann::json::parse(cli::ChartJson(state));
+    ASSERT_EQ(json["SignContents"][0], SignBoxText(chart.signs, 0)) << key;
+    for (int p = 0; p < kPlanetCount; ++p)
+      ASSERT_EQ(json["PlanetHouses"][p], HouseText(chart.argala.houses[p])) << key << " " << p;
+  }
 }
 
 TEST(ChartJsonTextTest, AppendsAfterWhatTheOutputHolds) {
