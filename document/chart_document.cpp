@@ -71,7 +71,7 @@ std::vector<DocumentLine> MakeDocumentLines(const ChartResult& chart) {
   lines.reserve(chart.reading.size());
   for (const ReadingRun& run : chart.reading) {
     DocumentLine& line = lines.emplace_back(DocumentLine{LineKindOf(run.kind), {}});
-    AppendLineText(line.text, run, chart.argala);
+    line.text.append(LineOfRun(run, chart.argala));
   }
   return lines;
 }

@@ -25,17 +25,10 @@ TextStyle LineStyle(DocumentLineKind kind) {
   return {};
 }
 
-void AppendLineText(std::string& text, const ReadingRun& run, const ArgalaResult& argala) {
-  text.append(LineOfRun(run, argala));
-}
-
 std::string ReadingText(const Reading& reading, const ArgalaResult& argala,
                         std::string_view lineBreak) {
   std::string text;
-  for (const ReadingRun& run : reading) {
-    AppendLineText(text, run, argala);
-    text.append(lineBreak);
-  }
+  for (const ReadingRun& run : reading) text.append(LineOfRun(run, argala)).append(lineBreak);
   return text;
 }
 

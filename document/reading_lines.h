@@ -49,9 +49,6 @@ inline std::string_view LineOfRun(const ReadingRun& run, const ArgalaResult& arg
   return {};
 }
 
-/// Appends the line a run makes (UTF-8, without a line break).
-void AppendLineText(std::string& text, const ReadingRun& run, const ArgalaResult& argala);
-
 /// The reading as text, every line followed by `lineBreak`.
 std::string ReadingText(const Reading& reading, const ArgalaResult& argala,
                         std::string_view lineBreak);

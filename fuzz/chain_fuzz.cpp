@@ -62,7 +62,7 @@ void CheckReading(const ChartResult& chart) {
           "the last block is the S Node's");
   std::string lastBlock;
   for (auto run = std::prev(heading.base()); run != chart.reading.end(); ++run) {
-    AppendLineText(lastBlock, *run, chart.argala);
+    lastBlock.append(LineOfRun(*run, chart.argala));
     lastBlock.append("\r\n");
   }
   Require(lastBlock.starts_with(kPlanetNames[SNode]) && lastBlock.ends_with("\r\n\r\n"),

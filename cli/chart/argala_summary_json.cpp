@@ -143,18 +143,20 @@ class HouseEntriesJson {
 };
 
 void PlanetsJson(const ChartResult& chart, HouseEntriesJson& entries, JsonText& json) {
+  const SummaryPieces& pieces = Pieces();
   json.RawOpen(R"("Planets":[)");
   for (int p = 0; p < kPlanetCount; ++p) {
-    json.RawOpen(Pieces().Recipient(p, chart.argala.houses[p]));
+    json.RawOpen(pieces.Recipient(p, chart.argala.houses[p]));
     entries.Planet(static_cast<PlanetIndex>(p));
   }
   json.CloseWith("]");
 }
 
 void HousesJson(const ChartResult& chart, HouseEntriesJson& entries, JsonText& json) {
+  const SummaryPieces& pieces = Pieces();
   json.RawOpen(R"("Houses":[)");
   for (int house = 1; house <= kSignCount; ++house) {
-    json.RawOpen(Pieces().House(house, HouseSign(chart.signs, house)));
+    json.RawOpen(pieces.House(house, HouseSign(chart.signs, house)));
     entries.House(house);
   }
   json.CloseWith("]");

@@ -86,19 +86,21 @@ std::string NamesJson(const std::array<std::string_view, kPlanetCount>& names) {
 
 // One copy a sign box.
 void SignContentsJson(const ChartJsonSource& source, JsonText& json) {
-  const QuotedSignBoxes& texts = QuotedSignBoxes::Get();
+  const ChartJsonTexts& texts = ChartJsonTexts::Get();
   const ChartSigns& signs = Chart(source).signs;
   const SignOccupants occupants = OccupantsBySign(signs);
   json.BeginArray();
   for (int sign = 0; sign < kSignCount; ++sign)
-    json.RawValue(texts.Of(signs.ascendant == sign, occupants[static_cast<std::size_t>(sign)]));
+    json.RawValue(
+        texts.SignBox(signs.ascendant == sign, occupants[static_cast<std::size_t>(sign)]));
   json.EndArray();
 }
 
 void PlanetHousesJson(const ChartJsonSource& source, JsonText& json) {
-  const QuotedHouses& texts = QuotedHouses::Get();
+  const ChartJsonTexts& texts = ChartJsonTexts::Get();
   json.BeginArray();
-  for (const std::optional<int> house : Chart(source).argala.houses) json.RawValue(texts.Of(house));
+  for (const std::optional<int> house : Chart(source).argala.houses)
+    json.RawValue(texts.House(house));
   json.EndArray();
 }
 
@@ -110,9 +112,10 @@ std::string_view AtlasZoneId(const ChartJsonSource& source) {
 
 // A list's entry is two copies.
 void EntriesJson(const std::vector<ArgalaEntry>& entries, JsonText& json) {
-  const QuotedEntryTexts& texts = QuotedEntryTexts::Get();
+  const ChartJsonTexts& texts = ChartJsonTexts::Get();
   json.BeginArray();
-  for (const ArgalaEntry& entry : entries) json.RawValue(texts.Caster(entry), texts.Rest(entry));
+  for (const ArgalaEntry& entry : entries)
+    json.RawValue(texts.EntryCaster(entry), texts.EntryRest(entry));
   json.EndArray();
 }
 
@@ -150,12 +153,12 @@ void SkyJson(const ChartJsonSource& source, JsonText& json) {
 }
 
 void LongitudesJson(const ChartJsonSource& source, JsonText& json) {
-  const LongitudeKeys& keys = LongitudeKeys::Get();
+  const ChartJsonTexts& texts = ChartJsonTexts::Get();
   const SkyPositions& positions = Chart(source).positions;
-  json.RawValue(keys.Ascendant());
+  json.RawValue(texts.AscendantKey());
   SeventeenDigits(positions.ascendantDeg, json);
   for (int p = 0; p < kPlanetCount; ++p) {
-    json.PlainPiece(keys.Planet(p));
+    json.PlainPiece(texts.PlanetKey(p));
     SeventeenDigits(positions.grahaDeg[p], json);
   }
   json.PlainPiece("}");

@@ -6,7 +6,7 @@
 
 namespace tarvel::cli {
 
-QuotedEntryTexts::QuotedEntryTexts() {
+ChartJsonTexts::ChartJsonTexts() {
   for (const std::string_view name : kPlanetNames) casters_.Add("\"", name);
   casters_.Seal();
   const EntryTextBook& book = EntryTextBook::Get();
@@ -14,29 +14,23 @@ QuotedEntryTexts::QuotedEntryTexts() {
     rests_.Add(book.Rest(rest), "\"");
   }
   rests_.Seal();
-}
 
-QuotedSignBoxes::QuotedSignBoxes() {
-  std::string text;
+  std::string box;
   for (unsigned key = 0; key < 2 * kAscendantBit; ++key) {
-    text.assign("\"");
+    box.assign("\"");
     ForEachPieceOfOccupants(key >= kAscendantBit, static_cast<PlanetSet>(key % kAscendantBit),
-                            [&](std::string_view piece) { text.append(piece); });
-    texts_.Add(text, "\"");
+                            [&](std::string_view piece) { box.append(piece); });
+    signBoxes_.Add(box, "\"");
   }
-  texts_.Seal();
-}
+  signBoxes_.Seal();
 
-QuotedHouses::QuotedHouses() {
-  texts_.Add("\"", HouseText(std::nullopt), "\"");
-  for (int house = 1; house <= kSignCount; ++house) texts_.Add("\"", HouseText(house), "\"");
-  texts_.Seal();
-}
+  houses_.Add("\"", HouseText(std::nullopt), "\"");
+  for (int house = 1; house <= kSignCount; ++house) houses_.Add("\"", HouseText(house), "\"");
+  houses_.Seal();
 
-LongitudeKeys::LongitudeKeys() {
-  keys_.Add(R"({"Ascendant":)");
-  for (const std::string_view name : kPlanetNames) keys_.Add(R"(,")", name, R"(":)");
-  keys_.Seal();
+  longitudeKeys_.Add(R"({"Ascendant":)");
+  for (const std::string_view name : kPlanetNames) longitudeKeys_.Add(R"(,")", name, R"(":)");
+  longitudeKeys_.Seal();
 }
 
 }  // namespace tarvel::cli

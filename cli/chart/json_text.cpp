@@ -172,8 +172,10 @@ void JsonText::Number(std::int64_t value) {
 }
 
 void JsonText::PlainPieceAndNumber(std::string_view piece, std::int64_t value) {
-  char* to = CopyPiece(Room(piece.size() + kMaxNumberBytes), piece);
-  Advance(std::to_chars(to, to + kMaxNumberBytes, value).ptr);
+  PlainWritten(piece.size() + kMaxNumberBytes, [&](char* to) {
+    to = CopyPiece(to, piece);
+    return std::to_chars(to, to + kMaxNumberBytes, value).ptr;
+  });
 }
 
 void JsonText::RawNumber(std::string_view digits) {

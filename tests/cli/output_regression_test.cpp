@@ -185,7 +185,7 @@ std::string ViewDump(const ChartResult& chart) {
             std::to_string(style.colour.blue) + " " + (style.heading ? "H" : "-") +
             (style.line ? "L" : "-") + "|";
     if (kind != DocumentLineKind::Heading) dump += "\r\n";
-    AppendLineText(dump, run, chart.argala);
+    dump.append(LineOfRun(run, chart.argala));
     if (kind == DocumentLineKind::Blank) dump += "\r\n";
     dump += "\n";
   }

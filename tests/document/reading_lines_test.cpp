@@ -36,7 +36,7 @@ std::vector<ShownRun> Shown(const ArgalaResult& argala) {
   std::vector<ShownRun> shown;
   for (const ReadingRun& run : BuildReading(argala)) {
     ShownRun one{{}, LineStyle(LineKindOf(run.kind))};
-    AppendLineText(one.text, run, argala);
+    one.text.append(LineOfRun(run, argala));
     shown.push_back(one);
   }
   return shown;

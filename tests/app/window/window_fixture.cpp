@@ -25,7 +25,7 @@ ExpectedView ViewOf(const ChartResult& chart) {
   for (const ReadingRun& run : chart.reading) {
     const DocumentLineKind kind = LineKindOf(run.kind);
     StyledRun& styled = view.runs.emplace_back(StyledRun{{}, LineStyle(kind)});
-    AppendLineText(styled.text, run, chart.argala);
+    styled.text.append(LineOfRun(run, chart.argala));
   }
   return view;
 }
