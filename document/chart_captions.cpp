@@ -5,12 +5,9 @@
 namespace tarvel {
 
 std::string SignBoxText(const ChartSigns& signs, int sign) {
-  PlanetSet planets = 0;
-  for (int p = 0; p < kPlanetCount; ++p) {
-    if (signs.grahas[p] == sign) planets |= static_cast<PlanetSet>(1u << p);
-  }
   std::string text;
-  ForEachPieceOfOccupants(signs.ascendant == sign, planets,
+  ForEachPieceOfOccupants(signs.ascendant == sign,
+                          OccupantsBySign(signs)[static_cast<std::size_t>(sign)],
                           [&](std::string_view piece) { text.append(piece); });
   return text;
 }

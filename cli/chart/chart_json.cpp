@@ -48,19 +48,6 @@ void BirthDataJson(const BirthData& birth, JsonText& json) {
   json.EndObject();
 }
 
-// An array of one text per item, each written by `write(item, json)` between BeginString and
-// EndString.
-template <typename Items, typename Write>
-void TextArray(const Items& items, JsonText& json, Write write) {
-  json.BeginArray();
-  for (const auto& item : items) {
-    json.BeginString();
-    write(item, json);
-    json.EndString();
-  }
-  json.EndArray();
-}
-
 // Numbers are promised with 17 significant digits, more than the shortest text that reads
 // back to the same double. Written in place, continuing a value begun with RawValue.
 void SeventeenDigits(double value, JsonText& json) {
@@ -79,7 +66,13 @@ std::string NamesJson(const std::array<std::string_view, kPlanetCount>& names) {
   std::string text;
   {
     JsonText json(text);  // hands its text over when it goes
-    TextArray(names, json, [](std::string_view name, JsonText& out) { out.PlainPiece(name); });
+    json.BeginArray();
+    for (const std::string_view name : names) {
+      json.BeginString();
+      json.PlainPiece(name);
+      json.EndString();
+    }
+    json.EndArray();
   }
   return text;
 }
