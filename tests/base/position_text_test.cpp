@@ -13,6 +13,19 @@
 namespace tarvel {
 namespace {
 
+// The doubles either side of every whole degree from 0 to `last`, each with its negation: where
+// splitting a longitude in integers and flooring it could part.
+std::vector<double> AroundWholeDegrees(int last) {
+  std::vector<double> longitudes;
+  for (int degree = 0; degree <= last; ++degree) {
+    for (const double toward : {-1.0, 1.0}) {
+      const double value = std::nextafter(static_cast<double>(degree), toward * 1e9);
+      longitudes.insert(longitudes.end(), {value, -value});
+    }
+  }
+  return longitudes;
+}
+
 struct PositionCase {
   double longitudeDeg;
   const char* text;
@@ -79,25 +92,20 @@ TEST(ShortPositionTest, TwoDigitDegreesSignAndTwoDigitMinutes) {
   }
   // A chart's longitudes are split in integers: both texts must stay what flooring gives, at
   // every whole degree and the doubles either side of it, both signs.
-  for (int degree = 0; degree < 360; ++degree) {
-    for (const double toward : {-1.0, 1.0}) {
-      const double value = std::nextafter(static_cast<double>(degree), toward * 1e9);
-      for (const double longitude : {value, -value}) {
-        const double x = std::fabs(longitude);
-        const double whole = std::floor(x);
-        const double minutes = 60 * (x - whole);
-        const int figures[] = {static_cast<int>(std::fmod(whole, 30)),
-                               static_cast<int>(std::floor(minutes)),
-                               static_cast<int>(std::floor(60 * (minutes - std::floor(minutes))))};
-        const std::string sign(SignAbbrev(static_cast<int>(whole / 30)));
-        char text[64];
-        std::snprintf(text, sizeof text, "%02d %s %02d", figures[0], sign.c_str(), figures[1]);
-        EXPECT_EQ(ShortPosition(longitude), text) << longitude;
-        std::snprintf(text, sizeof text, "%d\xC2\xB0 %d' %d\" %s", figures[0], figures[1],
-                      figures[2], sign.c_str());
-        EXPECT_EQ(FormatPosition(longitude), text) << longitude;
-      }
-    }
+  for (const double longitude : AroundWholeDegrees(359)) {
+    const double x = std::fabs(longitude);
+    const double whole = std::floor(x);
+    const double minutes = 60 * (x - whole);
+    const int figures[] = {static_cast<int>(std::fmod(whole, 30)),
+                           static_cast<int>(std::floor(minutes)),
+                           static_cast<int>(std::floor(60 * (minutes - std::floor(minutes))))};
+    const std::string sign(SignAbbrev(static_cast<int>(whole / 30)));
+    char text[64];
+    std::snprintf(text, sizeof text, "%02d %s %02d", figures[0], sign.c_str(), figures[1]);
+    EXPECT_EQ(ShortPosition(longitude), text) << longitude;
+    std::snprintf(text, sizeof text, "%d\xC2\xB0 %d' %d\" %s", figures[0], figures[1], figures[2],
+                  sign.c_str());
+    EXPECT_EQ(FormatPosition(longitude), text) << longitude;
   }
 }
 
@@ -111,20 +119,16 @@ TEST(SignOfLongitudeTest, FollowsThePositionText) {
   EXPECT_EQ(SignOfLongitude(std::nan("")), std::nullopt);
   // Every whole degree and the doubles either side of it, both signs, and what lies past any
   // chart, land where flooring the whole degrees by 30 does.
-  std::vector<double> values = {359.99999999999994, 360.00000000000006, -0.0, 1e300,
-                                std::numeric_limits<double>::infinity()};
-  for (int degree = 0; degree <= 361; ++degree) {
-    for (const double toward : {-1.0, 1.0}) {
-      values.push_back(std::nextafter(static_cast<double>(degree), toward * 1e9));
-    }
+  std::vector<double> longitudes = AroundWholeDegrees(361);
+  for (const double value : {359.99999999999994, 360.00000000000006, -0.0, 1e300,
+                             std::numeric_limits<double>::infinity()}) {
+    longitudes.insert(longitudes.end(), {value, -value});
   }
-  for (const double value : values) {
-    for (const double longitude : {value, -value}) {
-      const double sign = std::floor(std::floor(std::fabs(longitude)) / 30);
-      const std::optional<int> expected =
-          sign < 12 ? std::optional<int>(static_cast<int>(sign)) : std::nullopt;
-      EXPECT_EQ(SignOfLongitude(longitude), expected) << longitude;
-    }
+  for (const double longitude : longitudes) {
+    const double sign = std::floor(std::floor(std::fabs(longitude)) / 30);
+    const std::optional<int> expected =
+        sign < 12 ? std::optional<int>(static_cast<int>(sign)) : std::nullopt;
+    EXPECT_EQ(SignOfLongitude(longitude), expected) << longitude;
   }
 }
 
