@@ -1,49 +1,39 @@
-// Every output, byte for byte, for 400 generated births and 40 reading files, against hashes
-// of the outputs recorded before the chart model became typed. A birth's JSON may have gained
-// keys at its end since; everything before them must be unchanged. The sky and the longitudes,
-// added later, are recorded on their own, so that every digit of every formula stays put. The
-// recording took a zone row in the longitude's direction; a row now applies in its own, so the
-// births and readings whose row points the other way have their outputs recorded again in
-// mended.tsv.
+// Every output, byte for byte, against golden text files: the text chart and the JSON of 400
+// generated births, the same births in the precise sky, in vargas, at exact offsets and in the
+// other chart styles, the batch in JSON, CSV and with fields, and 40 reading files opened.
+// A difference prints a unified diff of the first case that differs.
+// scripts/record-goldens.sh records the files again (TARVEL_RECORD_GOLDENS=1).
 #include <gtest/gtest.h>
 
-#include <cstdint>
+#include <array>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <map>
-#include <set>
 #include <sstream>
+
+#include <unistd.h>
 
 #include <nlohmann/json.hpp>
 
-#include "app/calculation_driver.h"
-#include "app/reading_file_writer.h"
 #include "app/scramble.h"
-#include "base/time_zones.h"
-#include "cli/chart/birth_options.h"
 #include "cli_test_support.h"
-#include "document/chart_captions.h"
-#include "document/reading_lines.h"
-#include "positions/classic/classic_sky.h"
 
 namespace tarvel {
 namespace {
 
-const std::filesystem::path kData = TARVEL_REGRESSION_DATA;
+namespace fs = std::filesystem;
 
-std::string Fnv1a(std::string_view bytes) {
-  std::uint64_t hash = 1469598103934665603ull;
-  for (const unsigned char byte : bytes) {
-    hash ^= byte;
-    hash *= 1099511628211ull;
-  }
-  char text[17];
-  std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
-  return text;
-}
+const fs::path kData = TARVEL_REGRESSION_DATA;
+const fs::path kGoldens = kData / "goldens";
 
-std::vector<std::string> Lines(const std::filesystem::path& file) {
+/// One run of tarvel-cli: how a golden names it, and the words it is given.
+struct GoldenCase {
+  std::string title;
+  std::vector<std::string> args;
+};
+
+std::vector<std::string> Lines(const fs::path& file) {
   std::ifstream in(file);
   std::vector<std::string> lines;
   for (std::string line; std::getline(in, line);) lines.push_back(line);
@@ -57,272 +47,198 @@ std::vector<std::string> Cells(const std::string& line) {
   return cells;
 }
 
-// The keys a chart's JSON gained after the recording stand at its end.
-std::string WithoutAddedKeys(const std::string& json) {
-  const std::size_t added = json.find(",\"Sky\":");
-  if (added == std::string::npos) return json;
-  return json.substr(0, added) + "}\n";
+std::string Joined(const std::vector<std::string>& words) {
+  std::string text;
+  for (const std::string& word : words) text += (text.empty() ? "" : " ") + word;
+  return text;
 }
 
-// The sky and the longitudes of a chart's JSON; empty where the JSON has none.
-std::string SkyAndLongitudes(const std::string& json) {
-  const std::size_t sky = json.find(",\"Sky\":");
-  const std::size_t longitudes = json.find("\"Longitudes\":{", sky);
-  if (sky == std::string::npos || longitudes == std::string::npos) return "";
-  return json.substr(sky, json.find('}', longitudes) + 1 - sky);
-}
-
-// The line naming the sky was added after the recording, at the end of the chart's text.
-std::string WithoutAddedLines(const std::string& text) {
-  const std::size_t added = text.rfind("Sky: ");
-  if (added == std::string::npos || text.find('\n', added) != text.size() - 1) return text;
-  return text.substr(0, added);
-}
-
-// The outputs recorded again since the zone's direction was mended, by birth and by reading.
-struct Mended {
-  std::map<std::size_t, std::vector<std::string>> births;
-  std::map<std::size_t, std::vector<std::string>> readings;
-};
-
-Mended LoadMended() {
-  Mended mended;
-  for (const std::string& line : Lines(kData / "mended.tsv")) {
-    std::vector<std::string> cells = Cells(line);
-    const std::size_t index = std::stoul(cells.at(1));
-    if (cells[0] == "reading") mended.readings[index].assign(cells.begin() + 2, cells.end());
-    if (cells[0] == "birth") mended.births[index].assign(cells.begin() + 2, cells.end());
+std::vector<std::string> BirthArgs(const nlohmann::json& birth, bool withZone) {
+  std::vector<std::string> args{"chart", "--date",     birth["date"], "--time",    birth["time"],
+                                "--lat", birth["lat"], "--lon",       birth["lon"]};
+  if (withZone) {
+    args.insert(args.end(), {"--zone", std::to_string(birth["zone"].get<int>())});
+    if (birth["dst"].get<bool>()) args.emplace_back("--dst");
   }
-  return mended;
-}
-
-// A row with an offset that points the other way from the longitude: ahead of universal time
-// West of Greenwich (0°00′ counts as West) or behind it East.
-bool RowDisagrees(int row, bool east, int lonDeg, int lonMin) {
-  if (row < 0 || row >= kTimeZoneRows) return false;
-  const int minutesAhead = MinutesAheadOfUniversalTime(kTimeZones[row]);
-  const bool eastOfGreenwich = east && (lonDeg > 0 || lonMin > 0);
-  return minutesAhead != 0 && (minutesAhead > 0) != eastOfGreenwich;
-}
-
-bool BirthEastOfGreenwich(const nlohmann::json& birth) {
-  const std::string longitude = birth["lon"];
-  const std::size_t colon = longitude.find(':');
-  return longitude.back() == 'E' &&
-         (std::stoi(longitude.substr(0, colon)) > 0 || std::stoi(longitude.substr(colon + 1)) > 0);
-}
-
-bool BirthRowDisagrees(const nlohmann::json& birth) {
-  const bool east = BirthEastOfGreenwich(birth);
-  return RowDisagrees(birth["zone"].get<int>(), east, east ? 1 : 0, 0);
-}
-
-// The offset the recording took: the row's magnitude in the longitude's direction, daylight
-// saving one hour further ahead.
-int FormerOffsetSeconds(const nlohmann::json& birth) {
-  const int magnitude = std::abs(MinutesAheadOfUniversalTime(kTimeZones[birth["zone"]])) * 60;
-  return (BirthEastOfGreenwich(birth) ? magnitude : -magnitude) + (birth["dst"] ? 3600 : 0);
-}
-
-bool ReadingRowDisagrees(const std::vector<std::string>& cells) {
-  const std::string& east = cells[11];
-  const bool isEast = east != "0" && east != "False" && east != "false";
-  return RowDisagrees(std::stoi(cells[6]), isEast, std::stoi(cells[7]), std::stoi(cells[8]));
-}
-
-std::vector<std::string> ChartArgs(const nlohmann::json& birth) {
-  std::vector<std::string> args{"chart",
-                                "--date",
-                                birth["date"],
-                                "--time",
-                                birth["time"],
-                                "--zone",
-                                std::to_string(birth["zone"].get<int>()),
-                                "--lat",
-                                birth["lat"],
-                                "--lon",
-                                birth["lon"]};
-  if (birth["dst"].get<bool>()) args.emplace_back("--dst");
   for (const char* key : {"name", "city", "state", "country"}) {
-    if (birth.contains(key)) {
-      args.push_back(std::string("--") + key);
-      args.push_back(birth[key]);
-    }
+    if (birth.contains(key)) args.insert(args.end(), {std::string("--") + key, birth[key]});
   }
   return args;
 }
 
-cli::BirthOptions OptionsOf(const nlohmann::json& birth) {
-  cli::BirthOptions options;
-  options.date = birth["date"];
-  options.time = birth["time"];
-  options.zone = birth["zone"];
-  options.latitude = birth["lat"];
-  options.longitude = birth["lon"];
-  options.dst = birth["dst"];
-  if (birth.contains("name")) options.name = birth["name"];
-  if (birth.contains("city")) options.city = birth["city"];
-  if (birth.contains("state")) options.state = birth["state"];
-  if (birth.contains("country")) options.country = birth["country"];
-  return options;
+GoldenCase CaseOf(std::vector<std::string> args) {
+  return {Joined(args), std::move(args)};
 }
 
-// What the window shows of a chart: the captions, then each reading line with its colour and
-// emphases, written with the line breaks the window's text had around it when these outputs
-// were recorded (before an entry, two after a block).
-std::string ViewDump(const ChartResult& chart) {
-  const ChartCaptions captions = BuildChartCaptions(chart.signs, chart.positions.grahaDeg);
-  std::string dump;
-  for (const std::string& caption : captions.lblSign) dump += caption + "\n";
-  for (const auto* captionArray :
-       {&captions.lblPlanet, &captions.lblPlanets_Name, &captions.lblPlanets_Position}) {
-    for (const std::string& caption : *captionArray) dump += caption + "\n";
-  }
-  for (const ReadingRun& run : chart.reading) {
-    const DocumentLineKind kind = LineKindOf(run.kind);
-    const TextStyle style = LineStyle(kind);
-    dump += std::to_string(style.colour.red) + " " + std::to_string(style.colour.green) + " " +
-            std::to_string(style.colour.blue) + " " + (style.heading ? "H" : "-") +
-            (style.line ? "L" : "-") + "|";
-    if (kind != DocumentLineKind::Heading) dump += "\r\n";
-    dump.append(LineOfRun(run, chart.argala));
-    if (kind == DocumentLineKind::Blank) dump += "\r\n";
-    dump += "\n";
-  }
-  return dump;
+std::vector<nlohmann::json> Births() {
+  std::vector<nlohmann::json> births;
+  for (const std::string& line : Lines(kData / "births.jsonl"))
+    births.push_back(nlohmann::json::parse(line));
+  return births;
 }
 
-struct CoreOutputs {
-  std::string readingFile;
-  std::string view;
-};
-
-// The window's view of the birth computed at an exact offset instead of its row.
-std::string ViewAtOffset(const cli::BirthOptions& options, int offsetSeconds) {
-  BirthForm form = std::get<BirthForm>(cli::BuildBirthForm(options));
-  form.zoneKind = ZoneKind::Offset;
-  form.zoneOffsetSeconds = offsetSeconds;
-  ChartState state;
-  ReadBirthData(form, state);
-  RunCalculationChain(state, ClassicSky());
-  return ViewDump(state.Chart);
-}
-
-CoreOutputs CoreOutputsOf(const cli::BirthOptions& options) {
-  const BirthForm form = std::get<BirthForm>(cli::BuildBirthForm(options));
-  ChartState state;
-  ReadBirthData(form, state);
-  RunCalculationChain(state, ClassicSky());
-  return {ReadingFileBytes(state.BirthData, state.Zone), ViewDump(state.Chart)};
-}
-
-TEST(OutputRegressionTest, ExactlyTheRowsAgainstTheirLongitudeWereRecordedAgain) {
-  const Mended mended = LoadMended();
-  std::set<std::size_t> births;
-  const std::vector<std::string> birthLines = Lines(kData / "births.jsonl");
-  const std::vector<std::string> recorded = Lines(kData / "outputs.tsv");
-  for (std::size_t i = 0; i < birthLines.size(); ++i) {
-    // A refused birth is refused before any instant, so its message stays.
-    const bool computed = Cells(recorded[i])[0] == "0";
-    if (computed && BirthRowDisagrees(nlohmann::json::parse(birthLines[i]))) births.insert(i);
-  }
-  std::set<std::size_t> readings;
-  const std::vector<std::string> readingLines = Lines(kData / "readings.tsv");
-  for (std::size_t i = 0; i < readingLines.size(); ++i) {
-    if (ReadingRowDisagrees(Cells(readingLines[i]))) readings.insert(i);
-  }
-  std::set<std::size_t> mendedBirths, mendedReadings;
-  for (const auto& [index, cells] : mended.births) mendedBirths.insert(index);
-  for (const auto& [index, hash] : mended.readings) mendedReadings.insert(index);
-  EXPECT_EQ(births, mendedBirths);
-  EXPECT_EQ(readings, mendedReadings);
-  EXPECT_FALSE(births.empty());
-}
-
-TEST(OutputRegressionTest, EveryBirthGivesTheRecordedTextJsonFileAndView) {
-  const std::vector<std::string> births = Lines(kData / "births.jsonl");
-  const std::vector<std::string> recorded = Lines(kData / "outputs.tsv");
-  const Mended mended = LoadMended();
-  ASSERT_EQ(births.size(), 400u);
-  ASSERT_EQ(recorded.size(), births.size());
-  for (std::size_t i = 0; i < births.size(); ++i) {
-    SCOPED_TRACE("birth " + std::to_string(i) + ": " + births[i]);
-    const nlohmann::json birth = nlohmann::json::parse(births[i]);
-    const auto again = mended.births.find(i);
-    const std::vector<std::string> expected =
-        again == mended.births.end() ? Cells(recorded[i]) : again->second;
-    if (again != mended.births.end()) {
-      // The birth as entered is the same, so its reading file is too; its chart moved.
-      EXPECT_EQ(expected[4], Cells(recorded[i])[4]);
-      EXPECT_NE(expected[1], Cells(recorded[i])[1]);
-    }
-    std::vector<std::string> args = ChartArgs(birth);
-    const testing::CliRun text = testing::RunCli(args);
+// Each birth as text and as JSON, on its zone row in the classic sky.
+std::vector<GoldenCase> ChartCases() {
+  std::vector<GoldenCase> cases;
+  for (const nlohmann::json& birth : Births()) {
+    std::vector<std::string> args = BirthArgs(birth, true);
+    cases.push_back(CaseOf(args));
     args.emplace_back("--json");
-    const testing::CliRun json = testing::RunCli(args);
-    EXPECT_EQ(std::to_string(text.status), expected[0]);
-    EXPECT_EQ(Fnv1a(WithoutAddedLines(text.out) + "\x1f" + text.err), expected[1])
-        << text.out << text.err;
-    EXPECT_EQ(std::to_string(json.status), expected[2]);
-    EXPECT_EQ(Fnv1a(WithoutAddedKeys(json.out) + "\x1f" + json.err), expected[3]) << json.out;
-    EXPECT_EQ(Fnv1a(SkyAndLongitudes(json.out)), expected[6]) << json.out;
-    if (text.status != 0) continue;
-    const CoreOutputs core = CoreOutputsOf(OptionsOf(birth));
-    if (again != mended.births.end()) {
-      // Only the instant moved: at the offset the recording took, the chart is as recorded.
-      EXPECT_EQ(Fnv1a(ViewAtOffset(OptionsOf(birth), FormerOffsetSeconds(birth))),
-                Cells(recorded[i])[5]);
-    }
-    EXPECT_EQ(Fnv1a(core.readingFile), expected[4]);
-    EXPECT_EQ(Fnv1a(core.view), expected[5]) << core.view;
+    cases.push_back(CaseOf(args));
   }
+  return cases;
 }
 
-TEST(OutputRegressionTest, EveryReadingFileOpensToTheRecordedChart) {
-  const auto folder = std::filesystem::temp_directory_path() / "tarvel-regression-readings";
-  std::filesystem::create_directories(folder);
+// Every fourth birth in each of the other ways a chart is asked for, text and JSON.
+std::vector<GoldenCase> VariantCases() {
+  const std::array<std::vector<std::string>, 6> variants{{
+      {"--sky", "swiss", "--summary"},
+      {"--sky", "swiss", "--ayanamsa", "raman", "--node", "true", "--degrees"},
+      {"--summary", "--degrees", "--retrograde", "--style", "north"},
+      {"--style", "east", "--degrees"},
+  }};
+  const std::array<const char*, 5> offsets{"+05:30", "-03:30:15", "+00:00", "lmt", "+14:00"};
+  const std::array<const char*, 8> vargas{"2", "3", "9", "12", "16", "30", "45", "60"};
+  std::vector<GoldenCase> cases;
+  const std::vector<nlohmann::json> births = Births();
+  for (std::size_t i = 0; i < births.size(); i += 4) {
+    const std::size_t n = i / 4;
+    std::vector<std::string> args = BirthArgs(births[i], n % 3 != 0);
+    if (n % 3 == 0) args.insert(args.end(), {"--offset", offsets[n % offsets.size()]});
+    const std::vector<std::string>& variant = variants[n % 4];
+    args.insert(args.end(), variant.begin(), variant.end());
+    if (n % 2 == 0) args.insert(args.end(), {"--varga", vargas[n / 2 % vargas.size()]});
+    cases.push_back(CaseOf(args));
+    args.emplace_back("--json");
+    cases.push_back(CaseOf(args));
+  }
+  return cases;
+}
+
+std::vector<GoldenCase> BatchCases() {
+  const std::string jsonl = (kData / "births.jsonl").string();
+  const std::string csv = (kData / "births.csv").string();
+  const std::vector<std::vector<std::string>> runs{
+      {"batch", "--jobs", "2", "births.jsonl"},
+      {"batch", "--jobs", "1", "--output", "csv", "births.csv"},
+      {"batch", "--fields", "PlanetSigns,ArgalaList,VirodhargalaList", "births.csv"},
+      {"batch", "--output", "csv", "--fields", "name,sun_sign,moon_house,utc_offset",
+       "births.jsonl"},
+      {"batch", "--sky", "swiss", "--varga", "9", "--fields",
+       "Sky,Longitudes,PlanetSigns,SignContents,Reading,ArgalaSummary", "births.jsonl"},
+  };
+  std::vector<GoldenCase> cases;
+  for (const std::vector<std::string>& run : runs) {
+    GoldenCase batch = CaseOf(run);
+    std::string& input = batch.args.back();
+    input = input == "births.csv" ? csv : jsonl;
+    cases.push_back(batch);
+  }
+  return cases;
+}
+
+// The reading files of readings.tsv, written into folder, each opened as text and as JSON.
+std::vector<GoldenCase> ReadingCases(const fs::path& folder) {
+  std::vector<GoldenCase> cases;
   const std::vector<std::string> readings = Lines(kData / "readings.tsv");
-  const Mended mended = LoadMended();
-  ASSERT_EQ(readings.size(), 40u);
   for (std::size_t i = 0; i < readings.size(); ++i) {
     const std::vector<std::string> cells = Cells(readings[i]);
-    ASSERT_EQ(cells.size(), 19u);
     std::string bytes;
-    for (std::size_t line = 0; line < 17; ++line) bytes += ScrambleText(cells[line]) + "\r\n";
-    const auto file = folder / ("reading" + std::to_string(i) + ".tvl");
-    std::ofstream(file, std::ios::binary) << bytes;
-    const testing::CliRun run = testing::RunCli({"chart", "--open", file.string(), "--json"});
-    const auto again = mended.readings.find(i);
-    const std::vector<std::string> expected = again == mended.readings.end()
-                                                  ? std::vector<std::string>{cells[17], cells[18]}
-                                                  : again->second;
-    EXPECT_EQ(Fnv1a(WithoutAddedKeys(run.out)), expected[0]) << readings[i] << "\n" << run.out;
-    EXPECT_EQ(Fnv1a(SkyAndLongitudes(run.out)), expected[1]) << readings[i] << "\n" << run.out;
-  }
-  std::filesystem::remove_all(folder);
-}
-
-// Recorded again when the zone's direction was mended: the births' lines of mended.tsv changed.
-TEST(OutputRegressionTest, BatchGivesTheRecordedLinesForJsonAndCsvOnOneAndTwoJobs) {
-  const std::vector<std::string> recorded = Lines(kData / "batch.tsv");
-  ASSERT_EQ(recorded.size(), 2u);
-  for (const std::string_view jobs : {"1", "2"}) {
-    for (const std::string& line : recorded) {
-      const std::vector<std::string> cells = Cells(line);
-      const std::string input =
-          (kData / ("births." + std::string(cells[0] == "json" ? "jsonl" : "csv"))).string();
-      const testing::CliRun run = testing::RunCli({"batch", "--jobs", std::string(jobs), input});
-      std::string stripped;
-      std::string skies;
-      std::istringstream out(run.out);
-      for (std::string json; std::getline(out, json);) {
-        stripped += WithoutAddedKeys(json + "\n");
-        skies += SkyAndLongitudes(json) + "\n";
+    for (std::size_t line = 0; line < 17; ++line) bytes += ScrambleText(cells.at(line)) + "\r\n";
+    const std::string name = "reading" + std::to_string(i) + ".tvl";
+    std::ofstream(folder / name, std::ios::binary) << bytes;
+    for (const bool json : {false, true}) {
+      std::vector<std::string> args{"chart", "--open", (folder / name).string()};
+      std::vector<std::string> title{"chart", "--open", name};
+      if (json) {
+        args.emplace_back("--json");
+        title.emplace_back("--json");
       }
-      EXPECT_EQ(Fnv1a(stripped), cells[1]) << cells[0] << " on " << jobs << " jobs";
-      EXPECT_EQ(Fnv1a(skies), cells[2]) << cells[0] << " on " << jobs << " jobs";
+      cases.push_back({Joined(title), args});
     }
   }
+  return cases;
+}
+
+// A run as its golden holds it: the title line, standard output as written, then what went to
+// standard error and the exit status.
+std::string Block(const GoldenCase& golden) {
+  const testing::CliRun run = testing::RunCli(golden.args);
+  return "==== tarvel-cli " + golden.title + "\n" + run.out + "---- stderr\n" + run.err +
+         "---- exit " + std::to_string(run.status) + "\n";
+}
+
+std::string Command(const std::string& command) {
+  std::string out;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return out;
+  std::array<char, 65536> buffer;
+  for (std::size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
+    out.append(buffer.data(), n);
+  pclose(pipe);
+  return out;
+}
+
+std::vector<std::string> SplitBlocks(const std::string& text) {
+  std::vector<std::string> blocks;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t next = text.find("\n==== tarvel-cli ", start);
+    next = next == std::string::npos ? text.size() : next + 1;
+    blocks.push_back(text.substr(start, next - start));
+    start = next;
+  }
+  return blocks;
+}
+
+std::string UnifiedDiff(const std::string& expected, const std::string& actual) {
+  const fs::path folder =
+      fs::temp_directory_path() / ("tarvel-golden-diff-" + std::to_string(getpid()));
+  fs::create_directories(folder);
+  std::ofstream(folder / "golden", std::ios::binary) << expected;
+  std::ofstream(folder / "now", std::ios::binary) << actual;
+  return Command("diff -u '" + (folder / "golden").string() + "' '" + (folder / "now").string() +
+                 "'");
+}
+
+void CheckGolden(const std::string& name, const std::vector<GoldenCase>& cases) {
+  const fs::path file = kGoldens / (name + ".txt.gz");
+  std::vector<std::string> actual;
+  for (const GoldenCase& golden : cases) actual.push_back(Block(golden));
+  if (std::getenv("TARVEL_RECORD_GOLDENS") != nullptr) {
+    FILE* gzip = popen(("gzip -9n > '" + file.string() + "'").c_str(), "w");
+    ASSERT_NE(gzip, nullptr);
+    for (const std::string& block : actual) std::fwrite(block.data(), 1, block.size(), gzip);
+    ASSERT_EQ(pclose(gzip), 0);
+    return;
+  }
+  ASSERT_TRUE(fs::exists(file)) << file << ": record it with scripts/record-goldens.sh";
+  const std::vector<std::string> expected =
+      SplitBlocks(Command("gzip -dc '" + file.string() + "'"));
+  ASSERT_EQ(expected.size(), actual.size()) << name << ": the golden holds another set of runs";
+  for (std::size_t i = 0; i < actual.size(); ++i) {
+    ASSERT_TRUE(expected[i] == actual[i]) << name << ", run " << i << " differs:\n"
+                                          << UnifiedDiff(expected[i], actual[i]);
+  }
+}
+
+TEST(OutputRegressionTest, ChartsAsTextAndJson) {
+  CheckGolden("charts", ChartCases());
+}
+
+TEST(OutputRegressionTest, ChartsInOtherSkiesVargasOffsetsAndStyles) {
+  CheckGolden("variants", VariantCases());
+}
+
+TEST(OutputRegressionTest, BatchInJsonCsvAndFields) {
+  CheckGolden("batch", BatchCases());
+}
+
+TEST(OutputRegressionTest, ReadingFilesOpened) {
+  const fs::path folder = fs::temp_directory_path() / "tarvel-regression-readings";
+  fs::create_directories(folder);
+  CheckGolden("readings", ReadingCases(folder));
+  fs::remove_all(folder);
 }
 
 }  // namespace
