@@ -3,7 +3,7 @@
 #include <string>
 #include <variant>
 
-#include "app/calculation_driver.h"
+#include "form/calculation_driver.h"
 #include "positions/classic/classic_sky.h"
 
 namespace tarvel::bench {

@@ -1,12 +1,12 @@
 #include <benchmark/benchmark.h>
 
-#include "app/calculation_driver.h"
 #include "argala/argala.h"
 #include "argala/argala_summary.h"
 #include "bench_births.h"
-#include "positions/classic/moon.h"
+#include "form/calculation_driver.h"
 #include "positions/classic/ascendant.h"
 #include "positions/classic/classic_sky.h"
+#include "positions/classic/moon.h"
 #include "positions/classic/planet_longitudes.h"
 #include "positions/swiss/swiss_sky.h"
 

@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <string_view>
 
-#include "app/calculation_driver.h"
 #include "bench_births.h"
+#include "form/calculation_driver.h"
 #include "positions/classic/classic_sky.h"
 
 int main(int argc, char** argv) {

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "app/open_reading.h"
-#include "app/reading_file_writer.h"
 #include "bench_births.h"
+#include "form/open_reading.h"
+#include "form/reading_file_writer.h"
 #include "positions/classic/classic_sky.h"
 
 namespace tarvel::bench {

@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "argala/argala_text.h"
 #include "base/position_text.h"
+#include "document/argala_text.h"
 #include "document/box_details.h"
 
 namespace tarvel {

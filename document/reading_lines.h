@@ -4,9 +4,9 @@
 #include <string_view>
 
 #include "argala/argala.h"
-#include "argala/argala_text.h"
 #include "argala/reading.h"
 #include "base/text_style.h"
+#include "document/argala_text.h"
 
 namespace tarvel {
 

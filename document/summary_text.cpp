@@ -1,6 +1,6 @@
 #include "document/summary_text.h"
 
-#include "argala/argala_text.h"
+#include "document/argala_text.h"
 
 namespace tarvel {
 

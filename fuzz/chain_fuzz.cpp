@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <iterator>
 
-#include "app/calculation_driver.h"
 #include "chart/skies.h"
 #include "document/reading_lines.h"
+#include "form/calculation_driver.h"
 #include "fuzz/fuzz_bytes.h"
 
 namespace tarvel::fuzz {

@@ -3,11 +3,11 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "app/calculation_driver.h"
-#include "app/open_reading.h"
-#include "app/reading_file_reader.h"
-#include "app/reading_file_writer.h"
 #include "base/text.h"
+#include "form/calculation_driver.h"
+#include "form/open_reading.h"
+#include "form/reading_file_reader.h"
+#include "form/reading_file_writer.h"
 #include "fuzz/fuzz_bytes.h"
 #include "positions/classic/classic_sky.h"
 

@@ -16,16 +16,16 @@ declare -A allowed=(
   [chart]="base positions positions/classic positions/swiss argala varga"
   [document]="base positions argala varga chart"
   [files]="base"
-  [app]="base positions positions/classic positions/swiss argala varga chart atlas files"
+  [form]="base positions positions/classic positions/swiss argala varga chart atlas files"
   [export]="base positions argala varga chart document atlas files"
   [web]=""
   [web/about]="web"
   [web/finder]="web web/about"
-  [app/window]="base positions positions/classic positions/swiss argala varga chart document atlas app files export web web/about web/finder"
-  [cli/chart]="base positions positions/classic positions/swiss argala varga chart document atlas app files export"
-  [cli/batch]="base positions positions/classic positions/swiss argala varga chart document atlas app files export cli/chart"
-  [cli]="base positions varga chart document atlas app files cli/chart cli/batch"
-  [fuzz]="base positions positions/classic argala varga chart document atlas app cli/chart cli/batch cli"
+  [app/window]="base positions positions/classic positions/swiss argala varga chart document atlas form files export web web/about web/finder"
+  [cli/chart]="base positions positions/classic positions/swiss argala varga chart document atlas form files export"
+  [cli/batch]="base positions positions/classic positions/swiss argala varga chart document atlas form files export cli/chart"
+  [cli]="base positions varga chart document atlas form files cli/chart cli/batch"
+  [fuzz]="base positions positions/classic argala varga chart document atlas form cli/chart cli/batch cli"
 )
 
 violations=0

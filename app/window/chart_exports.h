@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
-#include "app/message_sink.h"
 #include "app/window/file_chooser.h"
 #include "document/chart_document.h"
+#include "form/message_sink.h"
 
 class QPrinter;
 class QWidget;

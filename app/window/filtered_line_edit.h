@@ -2,7 +2,7 @@
 
 #include <QLineEdit>
 
-#include "app/key_classes.h"
+#include "form/key_classes.h"
 
 namespace tarvel {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/birth_form.h"
 #include "app/window/input_view.h"
+#include "form/birth_form.h"
 
 namespace tarvel {
 

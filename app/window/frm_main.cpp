@@ -11,9 +11,6 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "app/atlas_form.h"
-#include "app/calculation_driver.h"
-#include "app/key_classes.h"
 #include "app/window/first_window_size.h"
 #include "app/window/form_mapping.h"
 #include "app/window/reading_files.h"
@@ -25,6 +22,9 @@
 #include "app/window/year_list.h"
 #include "app/window/zone_list.h"
 #include "document/chart_document.h"
+#include "form/atlas_form.h"
+#include "form/calculation_driver.h"
+#include "form/key_classes.h"
 #include "web/about/frm_about.h"
 #include "web/about/mod_help.h"
 #include "web/about/named.h"

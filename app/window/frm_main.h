@@ -3,8 +3,6 @@
 #include <QMainWindow>
 #include <functional>
 
-#include "app/message_sink.h"
-#include "app/reading_session.h"
 #include "app/window/chart_exports.h"
 #include "app/window/city_completer.h"
 #include "app/window/close_question.h"
@@ -20,6 +18,8 @@
 #include "chart/chart_state.h"
 #include "chart/skies.h"
 #include "document/chart_document.h"
+#include "form/message_sink.h"
+#include "form/reading_session.h"
 
 class QStackedWidget;
 

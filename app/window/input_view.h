@@ -3,8 +3,8 @@
 #include <QGroupBox>
 #include <array>
 
-#include "app/birth_form.h"
 #include "app/window/filtered_line_edit.h"
+#include "form/birth_form.h"
 
 class QCheckBox;
 class QComboBox;

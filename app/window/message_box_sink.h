@@ -3,7 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "app/message_sink.h"
+#include "form/message_sink.h"
 
 namespace tarvel {
 

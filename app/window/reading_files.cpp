@@ -3,12 +3,12 @@
 #include <QFile>
 #include <filesystem>
 
-#include "app/open_reading.h"
-#include "app/reading_file.h"
-#include "app/reading_file_writer.h"
 #include "app/window/form_mapping.h"
 #include "export/export_names.h"
 #include "export/placed_text.h"
+#include "form/open_reading.h"
+#include "form/reading_file.h"
+#include "form/reading_file_writer.h"
 
 namespace tarvel {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <QString>
 
-#include "app/message_sink.h"
 #include "app/window/file_chooser.h"
 #include "app/window/input_view.h"
 #include "chart/chart_state.h"
+#include "form/message_sink.h"
 #include "positions/sky.h"
 
 namespace tarvel {

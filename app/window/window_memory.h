@@ -2,7 +2,7 @@
 
 #include <QSettings>
 
-#include "app/birth_form.h"
+#include "form/birth_form.h"
 
 class QWidget;
 

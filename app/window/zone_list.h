@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "app/birth_form.h"
 #include "base/time_zones.h"
+#include "form/birth_form.h"
 
 class QComboBox;
 class QLineEdit;

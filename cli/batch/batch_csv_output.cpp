@@ -6,11 +6,11 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "argala/argala_text.h"
 #include "base/coordinates.h"
 #include "base/signs.h"
 #include "base/text.h"
 #include "cli/chart/quoted_input.h"
+#include "document/argala_text.h"
 
 namespace tarvel::cli {
 namespace {

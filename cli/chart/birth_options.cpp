@@ -3,10 +3,10 @@
 #include <charconv>
 #include <string_view>
 
-#include "app/key_classes.h"
-#include "app/validation.h"
 #include "base/zone_choice.h"
 #include "cli/chart/quoted_input.h"
+#include "form/key_classes.h"
+#include "form/validation.h"
 
 namespace tarvel::cli {
 namespace {

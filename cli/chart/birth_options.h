@@ -5,9 +5,9 @@
 #include <string_view>
 #include <variant>
 
-#include "app/birth_form.h"
 #include "cli/chart/sky_options.h"
 #include "document/chart_style.h"
+#include "form/birth_form.h"
 #include "varga/varga.h"
 
 namespace tarvel::cli {

@@ -2,13 +2,13 @@
 
 #include <string>
 
-#include "app/open_reading.h"
-#include "app/reading_file_writer.h"
 #include "cli/chart/chart_json.h"
 #include "cli/chart/chart_text.h"
 #include "cli/chart/exit_status.h"
 #include "cli/chart/quoted_input.h"
 #include "document/chart_document.h"
+#include "form/open_reading.h"
+#include "form/reading_file_writer.h"
 
 namespace tarvel::cli {
 namespace {

@@ -1,6 +1,6 @@
 #include "cli/chart/chart_from_options.h"
 
-#include "app/calculation_driver.h"
+#include "form/calculation_driver.h"
 
 namespace tarvel::cli {
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 
-#include "argala/argala_text.h"
 #include "base/position_text.h"
 #include "base/text.h"
 #include "cli/chart/argala_summary_json.h"
@@ -13,6 +12,7 @@
 #include "cli/chart/quoted_input.h"
 #include "cli/chart/seventeen_digits.h"
 #include "cli/chart/varga_json.h"
+#include "document/argala_text.h"
 #include "document/reading_lines.h"
 #include "positions/sky_settings.h"
 

@@ -4,8 +4,8 @@
 #include <string_view>
 
 #include "argala/argala.h"
-#include "argala/argala_text.h"
 #include "base/text_table.h"
+#include "document/argala_text.h"
 
 namespace tarvel::cli {
 

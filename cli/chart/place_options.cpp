@@ -1,7 +1,7 @@
 #include "cli/chart/place_options.h"
 
-#include "app/atlas_form.h"
 #include "cli/chart/quoted_input.h"
+#include "form/atlas_form.h"
 
 namespace tarvel::cli {
 namespace {

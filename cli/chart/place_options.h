@@ -4,9 +4,9 @@
 #include <string>
 #include <variant>
 
-#include "app/birth_form.h"
 #include "atlas/atlas.h"
 #include "cli/chart/birth_options.h"
+#include "form/birth_form.h"
 
 namespace tarvel::cli {
 

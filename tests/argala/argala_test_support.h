@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "argala/argala.h"
-#include "argala/argala_text.h"
 #include "base/signs.h"
+#include "document/argala_text.h"
 
 namespace tarvel::testing {
 

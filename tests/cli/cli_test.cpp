@@ -7,7 +7,7 @@
 #include <fstream>
 #include <nlohmann/json.hpp>
 
-#include "../app/example_birth.h"
+#include "../form/example_birth.h"
 #include "cli_test_support.h"
 
 namespace tarvel {

@@ -16,8 +16,8 @@
 
 #include <nlohmann/json.hpp>
 
-#include "app/scramble.h"
 #include "cli_test_support.h"
+#include "form/scramble.h"
 
 namespace tarvel {
 namespace {

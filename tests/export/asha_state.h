@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../app/example_birth.h"
+#include "../form/example_birth.h"
 #include "chart/chart_state.h"
 #include "positions/classic/classic_sky.h"
 

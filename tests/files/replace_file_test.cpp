@@ -16,7 +16,7 @@
 #include <utility>
 #include <vector>
 
-#include "tests/app/temp_folder.h"
+#include "tests/form/temp_folder.h"
 
 namespace tarvel {
 namespace {

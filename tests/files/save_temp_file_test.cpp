@@ -8,7 +8,7 @@
 #include <csignal>
 
 #include "files/replace_file.h"
-#include "tests/app/temp_folder.h"
+#include "tests/form/temp_folder.h"
 
 namespace tarvel {
 namespace {

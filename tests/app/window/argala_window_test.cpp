@@ -2,8 +2,8 @@
 #include <QTest>
 
 #include "../../argala/argala_test_support.h"
-#include "app/calculation_driver.h"
 #include "app/window/form_mapping.h"
+#include "form/calculation_driver.h"
 #include "positions/classic/classic_sky.h"
 #include "window_fixture.h"
 

@@ -6,8 +6,8 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
-#include "app/calculation_driver.h"
 #include "app/window/form_mapping.h"
+#include "form/calculation_driver.h"
 #include "window_fixture.h"
 
 namespace tarvel::testing {

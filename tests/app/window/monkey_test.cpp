@@ -11,10 +11,10 @@
 #include <fstream>
 #include <iostream>
 
-#include "../example_birth.h"
-#include "app/message_sink.h"
+#include "../../form/example_birth.h"
 #include "app/window/file_chooser.h"
 #include "app/window/frm_main.h"
+#include "form/message_sink.h"
 #include "monkey.h"
 #include "web/about/mod_help.h"
 

@@ -2,9 +2,9 @@
 #include <QTemporaryDir>
 #include <fstream>
 
-#include "../example_birth.h"
-#include "app/scramble.h"
+#include "../../form/example_birth.h"
 #include "app/window/form_mapping.h"
+#include "form/scramble.h"
 #include "positions/swiss/swiss_sky.h"
 #include "window_fixture.h"
 

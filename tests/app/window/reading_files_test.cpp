@@ -12,11 +12,11 @@
 #include <type_traits>
 #include <utility>
 
-#include "../example_birth.h"
-#include "app/calculation_driver.h"
-#include "app/scramble.h"
+#include "../../form/example_birth.h"
 #include "app/window/file_chooser.h"
 #include "app/window/form_mapping.h"
+#include "form/calculation_driver.h"
+#include "form/scramble.h"
 #include "window_fixture.h"
 
 namespace tarvel::testing {

@@ -14,7 +14,7 @@
 #include <fstream>
 #include <nlohmann/json.hpp>
 
-#include "../example_birth.h"
+#include "../../form/example_birth.h"
 #include "app/window/form_mapping.h"
 #include "cli/cli_app.h"
 #include "positions/swiss/swiss_sky.h"

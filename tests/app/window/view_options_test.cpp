@@ -4,7 +4,7 @@
 
 #include "app/window/form_mapping.h"
 #include "export/chart_palette.h"
-#include "tests/app/example_birth.h"
+#include "tests/form/example_birth.h"
 #include "tests/support/contrast.h"
 #include "window_fixture.h"
 

@@ -6,7 +6,7 @@
 #include <QTextEdit>
 
 #include "app/window/form_mapping.h"
-#include "tests/app/example_birth.h"
+#include "tests/form/example_birth.h"
 #include "window_fixture.h"
 
 namespace tarvel::testing {

@@ -2,7 +2,7 @@
 
 #include "document/reading_lines.h"
 
-#include "app/calculation_driver.h"
+#include "form/calculation_driver.h"
 #include "positions/classic/classic_sky.h"
 
 #include <QTest>

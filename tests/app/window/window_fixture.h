@@ -9,11 +9,11 @@
 #include <utility>
 #include <vector>
 
-#include "app/birth_form.h"
-#include "app/message_sink.h"
 #include "app/window/file_chooser.h"
 #include "app/window/frm_main.h"
 #include "chart/chart_result.h"
+#include "form/birth_form.h"
+#include "form/message_sink.h"
 #include "web/about/mod_help.h"
 
 namespace tarvel::testing {

@@ -2,9 +2,9 @@
 
 #include <nlohmann/json.hpp>
 
-#include "argala/argala_text.h"
 #include "cli/chart/chart_json.h"
 #include "cli/chart/json_text.h"
+#include "document/argala_text.h"
 #include "document/chart_captions.h"
 
 namespace tarvel {
