@@ -3,9 +3,9 @@
 #include <string>
 
 #include "bench_births.h"
+#include "chart/skies.h"
 #include "form/open_reading.h"
 #include "form/reading_file_writer.h"
-#include "positions/classic/classic_sky.h"
 
 namespace tarvel::bench {
 namespace {
@@ -25,9 +25,9 @@ void BM_OpenReadingBytes(benchmark::State& run) {
   ChartState state = SampleStates().front();
   const std::string bytes = ReadingFileBytes(state.BirthData, RowZone(34));
   BirthForm form;
-  const ClassicSky sky;
+  const Skies skies;
   for (auto _ : run) {
-    auto error = OpenReadingBytes(bytes, form, state, sky);
+    auto error = OpenReadingBytes(bytes, form, state, skies);
     benchmark::DoNotOptimize(error);
   }
   run.SetItemsProcessed(run.iterations());

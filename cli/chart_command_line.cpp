@@ -161,7 +161,8 @@ CLI::App* AddChartSubcommand(CLI::App& app, ChartCommandLine& line) {
 std::variant<ChartRequest, std::string> ReadChartCommandLine(const ChartCommandLine& line) {
   ChartRequest request = line.request;
   request.format = line.json ? ChartFormat::Json : ChartFormat::Text;
-  const auto sky = ReadSkyOptions(line.sky);
+  // A saved reading may name the sky the options leave out, so only its names are read here.
+  const auto sky = request.openPath ? ReadSkyNames(line.sky) : ReadSkyOptions(line.sky);
   if (const auto* refusal = std::get_if<std::string>(&sky)) return *refusal;
   request.sky = std::get<SkyChoice>(sky);
   if (line.varga) {

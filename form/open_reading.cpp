@@ -36,35 +36,59 @@ std::string ReadRefusal(SmallFileError error) {
   return {};
 }
 
+// The rules typed input must pass that a file can break: its digits and its day are free.
+std::optional<Refusal> FormRefusal(const BirthForm& form) {
+  if (auto refusal = FindImpossibleCoordinates(form)) return refusal;
+  return FindImpossibleDate(form);
+}
+
+std::optional<FileError> Computed(const RestoredReading& restored, const BirthForm& form,
+                                  ChartState& state, const Skies& skies,
+                                  const SkySettings& fallback) {
+  if (const auto* error = std::get_if<FileError>(&restored)) return *error;
+  ReadBirthData(form, state);
+  RunCalculationChain(state,
+                      skies.For(std::get<std::optional<SkySettings>>(restored).value_or(fallback)));
+  return std::nullopt;
+}
+
 }  // namespace
 
 bool HasReadingFileEnding(std::string_view fileName) {
   return fileName.ends_with(kReadingFileEnding);
 }
 
-std::optional<FileError> OpenReadingBytes(std::string_view bytes, BirthForm& form,
-                                          ChartState& state, const Sky& sky) {
-  auto restored = ParseReadingFile(bytes);
+RestoredReading RestoreReadingBytes(std::string_view bytes, BirthForm& form) {
+  std::optional<SkySettings> sky;
+  auto restored = ParseReadingFile(bytes, &sky);
   if (!restored) return CheckFileError("Its content is not a reading, or it is damaged.");
   form = std::move(*restored);
-  // A file may hold any digits; a place off the globe gets the message typing it would get.
-  if (auto refusal = FindImpossibleCoordinates(form)) {
-    return FileError{std::string(refusal->message), refusal->focus};
+  if (auto refusal = FormRefusal(form)) {
+    return FileError{std::string(refusal->message), refusal->focus, {}, refusal->icon, true};
   }
-  ReadBirthData(form, state);
-  RunCalculationChain(state, sky);
-  return std::nullopt;
+  return sky;
 }
 
-std::optional<FileError> OpenReading(const std::filesystem::path& path, BirthForm& form,
-                                     ChartState& state, const Sky& sky) {
+RestoredReading RestoreReading(const std::filesystem::path& path, BirthForm& form) {
   if (!HasReadingFileEnding(path.string())) {
     return CheckFileError("Its name does not end in \"tvl\".");
   }
   const auto read = ReadSmallRegularFile(path, kMaxReadingFileBytes);
   const auto* bytes = std::get_if<std::string>(&read);
   if (bytes == nullptr) return CheckFileError(ReadRefusal(std::get<SmallFileError>(read)));
-  return OpenReadingBytes(*bytes, form, state, sky);
+  return RestoreReadingBytes(*bytes, form);
+}
+
+std::optional<FileError> OpenReadingBytes(std::string_view bytes, BirthForm& form,
+                                          ChartState& state, const Skies& skies,
+                                          const SkySettings& fallback) {
+  return Computed(RestoreReadingBytes(bytes, form), form, state, skies, fallback);
+}
+
+std::optional<FileError> OpenReading(const std::filesystem::path& path, BirthForm& form,
+                                     ChartState& state, const Skies& skies,
+                                     const SkySettings& fallback) {
+  return Computed(RestoreReading(path, form), form, state, skies, fallback);
 }
 
 }  // namespace tarvel

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "form/birth_form.h"
+#include "form/message_sink.h"
 
 namespace tarvel {
 
@@ -55,9 +56,15 @@ struct FileError {
   /// Why a file was refused, in a sentence, for a message's details; empty when the message
   /// says it all.
   std::string reason = {};
-  /// The same refusal: message and box; the reason only explains it.
+  /// The form's own icon when the form refuses what the file holds.
+  MessageIcon icon = MessageIcon::Error;
+  /// The file filled the form, which is refused: the form shows it for the user to correct.
+  bool filledForm = false;
+  /// The same refusal: message, box, icon and what became of the form; the reason only
+  /// explains it.
   bool operator==(const FileError& other) const {
-    return message == other.message && focus == other.focus;
+    return message == other.message && focus == other.focus && icon == other.icon &&
+           filledForm == other.filledForm;
   }
 };
 

@@ -125,13 +125,16 @@ bool RestoreTexts(const ReadingTexts& texts, BirthForm& form) {
 
 }  // namespace
 
-std::optional<BirthForm> ParseReadingFile(std::string_view bytes) {
+std::optional<BirthForm> ParseReadingFile(std::string_view bytes, std::optional<SkySettings>* sky) {
   const auto texts = DecodedLines(bytes);
   BirthForm form;
+  std::optional<SkySettings> savedSky;
   if (!texts || !RestoreTexts(*texts, form) || !RestoreBirthTime(*texts, form) ||
-      !RestoreCoordinates(*texts, form) || !RestoreExtension(RemainingLines(bytes), form)) {
+      !RestoreCoordinates(*texts, form) ||
+      !RestoreExtension(RemainingLines(bytes), form, savedSky)) {
     return std::nullopt;
   }
+  if (sky != nullptr) *sky = savedSky;
   return form;
 }
 

@@ -97,7 +97,8 @@ std::optional<std::string> UnsavableText(const BirthData& birth) {
   return std::nullopt;
 }
 
-std::string ReadingFileBytes(const BirthData& birth, const ZoneChoice& zone) {
+std::string ReadingFileBytes(const BirthData& birth, const ZoneChoice& zone,
+                             const SkySettings& sky) {
   auto texts = ValueTexts(birth, ReadingFileRow(birth, zone));
   // An exact offset has daylight saving in it: the nearest row stands without the box.
   if (zone.kind != ZoneKind::Row) texts[kLineIsDST] = TruthText(kFalse);
@@ -111,7 +112,7 @@ std::string ReadingFileBytes(const BirthData& birth, const ZoneChoice& zone) {
     bytes += ScrambleText(TrimSpaces(text));
     bytes += kReadingLineEnd;
   }
-  for (const std::string& text : ExtensionTexts(birth, zone)) {
+  for (const std::string& text : ExtensionTexts(birth, zone, sky)) {
     bytes += ScrambleText(text);
     bytes += kReadingLineEnd;
   }
@@ -119,10 +120,10 @@ std::string ReadingFileBytes(const BirthData& birth, const ZoneChoice& zone) {
 }
 
 std::optional<FileError> SaveReading(const std::filesystem::path& path, const BirthData& birth,
-                                     const ZoneChoice& zone) {
-  const auto reason = [&birth, &path, &zone]() -> std::optional<std::string> {
+                                     const ZoneChoice& zone, const SkySettings& sky) {
+  const auto reason = [&]() -> std::optional<std::string> {
     if (auto unsavable = UnsavableText(birth)) return unsavable;
-    return ReplaceFileContents(path, ReadingFileBytes(birth, zone));
+    return ReplaceFileContents(path, ReadingFileBytes(birth, zone, sky));
   }();
   if (!reason) return std::nullopt;
   return FileError{"Could not save \"" + path.string() + "\": " + *reason + "."};

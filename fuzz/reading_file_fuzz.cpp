@@ -4,12 +4,12 @@
 #include <cstdint>
 
 #include "base/text.h"
+#include "chart/skies.h"
 #include "form/calculation_driver.h"
 #include "form/open_reading.h"
 #include "form/reading_file_reader.h"
 #include "form/reading_file_writer.h"
 #include "fuzz/fuzz_bytes.h"
-#include "positions/classic/classic_sky.h"
 
 namespace tarvel::fuzz {
 namespace {
@@ -35,8 +35,9 @@ void CheckRefusal(const FileError& error, std::string_view bytes, const ShownCha
   Require(after.state.BirthData == before.state.BirthData, "a refused file keeps the birth");
   Require(after.state.Chart == before.state.Chart, "a refused file keeps the chart");
   const auto parsed = ParseReadingFile(bytes);
-  if (error.focus) {
-    Require(parsed && after.form == *parsed, "a place off the globe fills the form");
+  if (error.filledForm) {
+    Require(parsed && after.form == *parsed,
+            "a place off the globe or a missing day fills the form");
   } else {
     Require(!parsed, "only a damaged file is refused whole");
     Require(after.form == before.form, "a damaged file keeps the form");
@@ -44,15 +45,16 @@ void CheckRefusal(const FileError& error, std::string_view bytes, const ShownCha
 }
 
 // Saving trims the name's spaces, as the window's save does; all else comes back as it was.
-void CheckSavedAgain(const ShownChart& opened, const Sky& sky) {
+void CheckSavedAgain(const ShownChart& opened, const Skies& skies) {
   if (UnsavableText(opened.state.BirthData)) return;
-  const std::string saved = ReadingFileBytes(opened.state.BirthData, opened.state.Zone);
-  ShownChart again = FreshChart(sky);
-  Require(!OpenReadingBytes(saved, again.form, again.state, sky), "a saved reading opens");
+  const SkySettings& sky = opened.state.Chart.sky;
+  const std::string saved = ReadingFileBytes(opened.state.BirthData, opened.state.Zone, sky);
+  ShownChart again = FreshChart(skies.For({}));
+  Require(!OpenReadingBytes(saved, again.form, again.state, skies), "a saved reading opens");
   BirthData expected = opened.state.BirthData;
   expected.BirthName = std::string(TrimSpaces(expected.BirthName));
   Require(again.state.BirthData == expected, "a saved reading opens to the same birth");
-  Require(ReadingFileBytes(again.state.BirthData, again.state.Zone) == saved,
+  Require(ReadingFileBytes(again.state.BirthData, again.state.Zone, again.state.Chart.sky) == saved,
           "saving the opened reading gives the same bytes");
 }
 
@@ -62,15 +64,15 @@ void CheckSavedAgain(const ShownChart& opened, const Sky& sky) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace tarvel;
   using namespace tarvel::fuzz;
-  static const ClassicSky sky;
-  static const ShownChart before = FreshChart(sky);
+  static const Skies skies;
+  static const ShownChart before = FreshChart(skies.For({}));
   const std::string_view bytes = AsText(data, size);
   ShownChart after = before;
-  if (auto error = OpenReadingBytes(bytes, after.form, after.state, sky)) {
+  if (auto error = OpenReadingBytes(bytes, after.form, after.state, skies)) {
     CheckRefusal(*error, bytes, before, after);
     return 0;
   }
   Require(ParseReadingFile(bytes) == after.form, "an opened file fills the form it describes");
-  CheckSavedAgain(after, sky);
+  CheckSavedAgain(after, skies);
   return 0;
 }

@@ -323,10 +323,13 @@ void frmMain::OpenSavedReading() {
 }
 
 bool frmMain::OpenReadingFile(const QString& path) {
+  if (!MayLeaveReading(LeaveReason::Opening)) return false;
   const bool opened =
-      OpenWith([&] { return OpenReadingPath(path, sink_, input_, state_, CurrentSky()); });
-  if (opened) Opened(path);
-  return opened;
+      OpenWith([&] { return OpenReadingPath(path, sink_, input_, state_, skies_, sky_); });
+  if (!opened) return false;
+  Opened(path);
+  if (const QString note = OwnSkyNote(state_.Chart, sky_); !note.isEmpty()) ShowStatus(note);
+  return true;
 }
 
 bool frmMain::OpenWith(const std::function<bool()>& open) {

@@ -83,8 +83,10 @@ class frmMain : public QMainWindow {
   QWidget* FrontView() const;
 
   /// Opens the saved reading at `path` as "Open Previously Saved Reading" does once a file is
-  /// chosen: restores the form and shows its chart, or says why not (see OpenReadingPath). For
-  /// a reading named on the command line; true when it opened.
+  /// chosen: asks first over an unsaved reading, as closing does, and keeps it on Cancel; then
+  /// restores the form and shows its chart in the sky the file names, else the menu's, or says
+  /// why not (see OpenReadingPath). For a reading named on the command line; true when it
+  /// opened.
   bool OpenReadingFile(const QString& path);
 
   /// Shows a chart in the result view (chart, position list and reading) and brings the
@@ -135,6 +137,7 @@ class frmMain : public QMainWindow {
   void OpenRecentReading(const QString& path);
   void RefreshRecentMenu();
   void ShowTitle();
+  bool MayLeaveReading(LeaveReason reason);
   bool MayClose();
   void ShowStatus(const QString& text);
   /// The document of the state's chart, its boxes saying what the View menu asks, in the

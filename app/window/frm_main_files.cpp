@@ -28,7 +28,9 @@ void frmMain::ConnectFileMenu() {
     QSettings settings;
     SetStartsWithEmptyForm(settings, empty);
   });
-  closeQuestion_ = [this](const QString& name) { return AskSaveBeforeClose(this, name); };
+  closeQuestion_ = [this](const QString& name, LeaveReason reason) {
+    return AskSaveBeforeClose(this, name, reason);
+  };
   ShowToolTips(*this);
   // Made now, so that the views keep their size when the first message shows.
   statusBar();
@@ -68,12 +70,11 @@ void frmMain::SetCloseQuestion(CloseQuestion question) {
 bool frmMain::SaveReading() {
   if (session_.File().empty()) return SaveReadingAs();
   const QString path = QString::fromStdString(session_.File());
-  return SavedTo(SaveReadingTo(path, sink_, state_.BirthData, state_.Zone) ? std::optional(path)
-                                                                           : std::nullopt);
+  return SavedTo(SaveReadingTo(path, sink_, state_) ? std::optional(path) : std::nullopt);
 }
 
 bool frmMain::SaveReadingAs() {
-  return SavedTo(SaveReadingCommand(*chooser_, sink_, state_.BirthData, state_.Zone, LastSavePath));
+  return SavedTo(SaveReadingCommand(*chooser_, sink_, state_, LastSavePath));
 }
 
 bool frmMain::SavedTo(const std::optional<QString>& path) {
@@ -134,19 +135,23 @@ void frmMain::ShowTitle() {
   setWindowModified(windowTitle().contains("[*]") && session_.Unsaved(ReadForm(input_)));
 }
 
-// Asks over an unsaved reading; a window that may close remembers its size and place.
-bool frmMain::MayClose() {
-  if (session_.Unsaved(ReadForm(input_)) && closeQuestion_) {
-    switch (closeQuestion_(QString::fromStdString(session_.Name()))) {
-      case CloseAnswer::Cancel:
-        return false;
-      case CloseAnswer::Save:
-        if (!SaveReading()) return false;
-        break;
-      case CloseAnswer::Discard:
-        break;
-    }
+// Asks over an unsaved reading, which a failed or cancelled save keeps.
+bool frmMain::MayLeaveReading(LeaveReason reason) {
+  if (!session_.Unsaved(ReadForm(input_)) || !closeQuestion_) return true;
+  switch (closeQuestion_(QString::fromStdString(session_.Name()), reason)) {
+    case CloseAnswer::Cancel:
+      return false;
+    case CloseAnswer::Save:
+      return SaveReading();
+    case CloseAnswer::Discard:
+      break;
   }
+  return true;
+}
+
+// A window that may close remembers its size and place.
+bool frmMain::MayClose() {
+  if (!MayLeaveReading(LeaveReason::Closing)) return false;
   QSettings settings;
   SaveWindowGeometry(*this, settings);
   return true;

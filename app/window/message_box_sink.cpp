@@ -40,10 +40,11 @@ void MessageBoxSink::ShowDetailedMessage(std::string_view text, std::string_view
 
 namespace tarvel {
 
-CloseAnswer AskSaveBeforeClose(QWidget* parent, const QString& name) {
+CloseAnswer AskSaveBeforeClose(QWidget* parent, const QString& name, LeaveReason reason) {
   const QString reading = name.isEmpty() ? "This reading" : "The reading of " + name;
+  const QString before = reason == LeaveReason::Closing ? "closing" : "opening another reading";
   const auto answer = QMessageBox::question(
-      parent, "Tarvel", reading + " is not saved. Save it before closing?",
+      parent, "Tarvel", reading + " is not saved. Save it before " + before + "?",
       QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
   if (answer == QMessageBox::Save) return CloseAnswer::Save;
   return answer == QMessageBox::Discard ? CloseAnswer::Discard : CloseAnswer::Cancel;

@@ -32,9 +32,9 @@ std::filesystem::path PathOf(const QString& fileName) {
 
 // A refused file is named, with the reason, in the message's details.
 void ShowFileError(MessageSink& sink, const FileError& error, const QString& path) {
-  if (error.reason.empty()) return sink.ShowMessage(error.message, MessageIcon::Error);
+  if (error.reason.empty()) return sink.ShowMessage(error.message, error.icon);
   const std::string detail = "File: " + path.toStdString() + "\n" + error.reason;
-  sink.ShowDetailedMessage(error.message, detail, MessageIcon::Error);
+  sink.ShowDetailedMessage(error.message, detail, error.icon);
 }
 
 }  // namespace
@@ -50,11 +50,10 @@ FileDialogRequest OpenReadingRequest() {
   return ReadingRequest("Select the source file", QString());
 }
 
-bool SaveReadingTo(const QString& path, MessageSink& sink, const BirthData& birth,
-                   const ZoneChoice& zone) {
+bool SaveReadingTo(const QString& path, MessageSink& sink, const ChartState& state) {
   // An event handler lets no failure through; the user hears only of a failed save.
   try {
-    if (auto error = SaveReading(PathOf(path), birth, zone)) {
+    if (auto error = SaveReading(PathOf(path), state.BirthData, state.Zone, state.Chart.sky)) {
       sink.ShowMessage(error->message, MessageIcon::Error);
       return false;
     }
@@ -65,26 +64,25 @@ bool SaveReadingTo(const QString& path, MessageSink& sink, const BirthData& birt
 }
 
 std::optional<QString> SaveReadingCommand(FileChooser& chooser, MessageSink& sink,
-                                          const BirthData& birth, const ZoneChoice& zone,
-                                          QString& lastSavePath) {
+                                          const ChartState& state, QString& lastSavePath) {
   try {
     const std::optional<QString> chosen =
-        chooser.ChooseSaveFile(SaveReadingRequest(lastSavePath, birth.BirthName));
+        chooser.ChooseSaveFile(SaveReadingRequest(lastSavePath, state.BirthData.BirthName));
     if (!chosen) return std::nullopt;
     lastSavePath = *chosen;
-    if (SaveReadingTo(*chosen, sink, birth, zone)) return chosen;
+    if (SaveReadingTo(*chosen, sink, state)) return chosen;
   } catch (...) {
   }
   return std::nullopt;
 }
 
 bool OpenReadingPath(const QString& path, MessageSink& sink, const InputControls& input,
-                     ChartState& state, const Sky& sky) {
+                     ChartState& state, const Skies& skies, const SkySettings& menuSky) {
   try {
     BirthForm form = ReadForm(input);
-    if (auto error = OpenReading(PathOf(path), form, state, sky)) {
-      // Coordinates off the globe stay on show for the user to correct, as typed ones would.
-      if (error->focus) WriteForm(form, input);
+    if (auto error = OpenReading(PathOf(path), form, state, skies, menuSky)) {
+      // What the form refuses stays on show for the user to correct, as typed input would.
+      if (error->filledForm) WriteForm(form, input);
       ShowFileError(sink, *error, path);
       if (error->focus) TextBox(input, *error->focus)->setFocus();
       return false;
@@ -94,6 +92,14 @@ bool OpenReadingPath(const QString& path, MessageSink& sink, const InputControls
   } catch (...) {
   }
   return false;
+}
+
+QString OwnSkyNote(const ChartResult& chart, const SkySettings& menuSky) {
+  if (chart.sky == menuSky) return {};
+  const SkyEphemeris menuEphemeris =
+      menuSky.kind == SkyKind::Classic ? SkyEphemeris::ClassicFormulas : SkyEphemeris::SwissFiles;
+  return FromUtf8("Opened in its own sky, " + SkyLabel(chart.sky, chart.positions.ephemeris) +
+                  "; the Sky menu stays at " + SkyLabel(menuSky, menuEphemeris));
 }
 
 }  // namespace tarvel

@@ -7,6 +7,7 @@
 #include "cli/chart/exit_status.h"
 #include "cli/chart/quoted_input.h"
 #include "document/chart_document.h"
+#include "form/calculation_driver.h"
 #include "form/open_reading.h"
 #include "form/reading_file_writer.h"
 
@@ -15,18 +16,33 @@ namespace {
 
 using Calculated = std::variant<std::optional<PlaceUsed>, std::string>;
 
+// The sky a saved reading names stands in for the options the command line leaves out.
+SkyChoice ChoiceOf(const std::optional<SkySettings>& sky) {
+  if (!sky) return {};
+  return {sky->kind, sky->ayanamsa, sky->node};
+}
+
+// Restores a saved reading and computes it in the sky the options name, part by part, else in
+// the sky it was saved in; the message of a refusal.
+std::optional<std::string> OpenSaved(const ChartRequest& request, const ChartContext& context,
+                                     BirthForm& form, ChartState& state) {
+  const RestoredReading restored = RestoreReading(*request.openPath, form);
+  if (const auto* error = std::get_if<FileError>(&restored)) {
+    return error->message + " (" + EscapedForMessage(*request.openPath) + ")";
+  }
+  const auto sky = ChosenSky(request.sky, ChoiceOf(std::get<std::optional<SkySettings>>(restored)));
+  if (const auto* refusal = std::get_if<std::string>(&sky)) return *refusal;
+  ReadBirthData(form, state);
+  RunCalculationChain(state, context.skies.For(std::get<SkySettings>(sky)), request.varga);
+  return std::nullopt;
+}
+
 // Fills the form and the chart from the options or from a saved reading; what the atlas made
 // of a place, or the message of a refusal.
 Calculated Calculate(const ChartRequest& request, const ChartContext& context, BirthForm& form,
                      ChartState& state) {
   if (request.openPath) {
-    const auto sky = ChosenSky(request.sky);
-    if (const auto* refusal = std::get_if<std::string>(&sky)) return *refusal;
-    const Sky& chosen = context.skies.For(std::get<SkySettings>(sky));
-    if (auto error = OpenReading(*request.openPath, form, state, chosen)) {
-      return error->message + " (" + EscapedForMessage(*request.openPath) + ")";
-    }
-    if (request.varga) SetVarga(state.Chart, request.varga);
+    if (auto refusal = OpenSaved(request, context, form, state)) return std::move(*refusal);
     return std::optional<PlaceUsed>();
   }
   BirthOptions birth = *request.birth;
@@ -90,7 +106,7 @@ int RunChartCommand(const ChartRequest& request, const ChartContext& context, st
   }
   const auto& place = std::get<std::optional<PlaceUsed>>(calculated);
   if (request.savePath) {
-    if (auto error = SaveReading(*request.savePath, state.BirthData, state.Zone)) {
+    if (auto error = SaveReading(*request.savePath, state.BirthData, state.Zone, state.Chart.sky)) {
       // The message names the file as given.
       err << "tarvel-cli: " << EscapedForMessage(error->message) << '\n';
       return kExitFailed;

@@ -21,8 +21,8 @@ struct ChartRequest {
   std::optional<BirthOptions> birth;    ///< the birth from the options, unless opened
   std::optional<std::string> openPath;  ///< a saved reading (.tvl) to compute from
   std::optional<std::string> savePath;  ///< where to save the reading of this birth
-  SkyChoice sky;                        ///< the sky, for a saved reading too
-  std::optional<Varga> varga;           ///< the divisional chart, none for the plain Rasi chart
+  SkyChoice sky;  ///< the sky; for a saved reading, the parts left out come from its file
+  std::optional<Varga> varga;  ///< the divisional chart, none for the plain Rasi chart
   ChartFormat format = ChartFormat::Text;
   bool summary = false;             ///< the text ends with the Argala synthesis
   BoxDetails details;               ///< what the boxes say in the text and the files

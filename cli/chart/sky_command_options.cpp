@@ -11,16 +11,23 @@ void AddSkyOptions(CLI::App& command, SkyOptionTexts& texts) {
   command.add_option("--node", texts.node, "Rahu of the swiss sky: mean (the default) or true");
 }
 
-std::variant<SkyChoice, std::string> ReadSkyOptions(const SkyOptionTexts& texts) {
+std::variant<SkyChoice, std::string> ReadSkyNames(const SkyOptionTexts& texts) {
   SkyChoice choice;
   std::optional<std::string> refusal;
   if (texts.sky && !refusal) refusal = ReadSkyKind(*texts.sky, choice);
   if (texts.ayanamsa && !refusal) refusal = ReadAyanamsa(*texts.ayanamsa, choice);
   if (texts.node && !refusal) refusal = ReadNode(*texts.node, choice);
   if (refusal) return *refusal;
-  const auto chosen = ChosenSky(choice);
-  if (const auto* classicRefusal = std::get_if<std::string>(&chosen)) return *classicRefusal;
   return choice;
+}
+
+std::variant<SkyChoice, std::string> ReadSkyOptions(const SkyOptionTexts& texts) {
+  auto named = ReadSkyNames(texts);
+  const auto* choice = std::get_if<SkyChoice>(&named);
+  if (choice == nullptr) return named;
+  const auto chosen = ChosenSky(*choice);
+  if (const auto* classicRefusal = std::get_if<std::string>(&chosen)) return *classicRefusal;
+  return named;
 }
 
 }  // namespace tarvel::cli

@@ -3,12 +3,14 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 
 #include "../form/example_birth.h"
 #include "cli_test_support.h"
+#include "form/reading_file.h"
 
 namespace tarvel {
 namespace {
@@ -255,6 +257,48 @@ TEST_F(CliReadingFileTest, CoordinatesOffTheGlobeAreRefused) {
     EXPECT_EQ(run.status, 2) << text;
     EXPECT_TRUE(run.out.empty()) << text;
     EXPECT_EQ(run.err, "tarvel-cli: " + message + " (" + path + ")\n");
+  }
+}
+
+// A file's day goes through the form's date check, as a typed date does.
+TEST_F(CliReadingFileTest, ADayTheMonthHasNotIsRefusedWithTheFormsMessage) {
+  const std::array<std::array<std::string, 4>, 3> cases{{
+      {"4", "31", "1980", "Please Enter Correct Date Or Month !"},
+      {"2", "30", "2001", "Please Enter Correct Date Or Month!"},
+      {"2", "29", "1900", "Please Enter Correct Date Or Month!"},
+  }};
+  for (const auto& [month, day, year, message] : cases) {
+    testing::LineTexts lines = testing::AshaLines();
+    lines[kLineMonth] = month;
+    lines[kLineDay] = day;
+    lines[kLineYear] = year;
+    const std::string path = PathOf("day.tvl");
+    std::ofstream(path, std::ios::binary) << testing::FileOf(lines);
+    const auto run = RunCli({"chart", "--open", path});
+    EXPECT_EQ(run.status, 2) << day;
+    EXPECT_TRUE(run.out.empty()) << day;
+    EXPECT_EQ(run.err, "tarvel-cli: " + message + " (" + path + ")\n");
+  }
+}
+
+// A reading opens in the sky it was saved in; each sky option given wins for its own part.
+TEST_F(CliReadingFileTest, AReadingKeepsItsSkyUnlessAnOptionNamesAnother) {
+  const std::string path = PathOf("swiss.tvl");
+  std::vector<std::string> args(kMumbai.begin(), kMumbai.end() - 1);
+  args.insert(args.end(), {"--sky", "swiss", "--ayanamsa", "raman", "--save", path});
+  ASSERT_EQ(RunCli(args).status, 0);
+  const std::array<std::pair<std::vector<std::string>, std::string>, 4> cases{{
+      {{}, "Sky: Swiss Ephemeris, Raman ayanamsa, mean node"},
+      {{"--node", "true"}, "Sky: Swiss Ephemeris, Raman ayanamsa, true node"},
+      {{"--ayanamsa", "lahiri"}, "Sky: Swiss Ephemeris, Lahiri ayanamsa, mean node"},
+      {{"--sky", "classic"}, "Sky: Classic formulas"},
+  }};
+  for (const auto& [options, sky] : cases) {
+    std::vector<std::string> open{"chart", "--open", path};
+    open.insert(open.end(), options.begin(), options.end());
+    const auto run = RunCli(open);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("\n" + sky + "\n"), std::string::npos) << sky;
   }
 }
 

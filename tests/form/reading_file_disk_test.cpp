@@ -10,9 +10,9 @@
 #include <string>
 #include <string_view>
 
+#include "chart/skies.h"
 #include "form/open_reading.h"
 #include "form/reading_file_writer.h"
-#include "positions/classic/classic_sky.h"
 #include "reading_file_test_support.h"
 #include "temp_folder.h"
 
@@ -34,7 +34,8 @@ class ReadingFileDiskTest : public testing::TempFolderTest {
   std::set<std::string> FolderEntries() const { return Entries(); }
 
   BirthForm form;
-  const ClassicSky sky{};
+  const Skies skies;
+  const Sky& sky = skies.For({});
   ChartState state;
 };
 
@@ -49,7 +50,7 @@ TEST_F(ReadingFileDiskTest, OpeningThenSavingUnderAnotherNameGivesAnIdenticalFil
   const fs::path original = folder / "asha.tvl";
   const fs::path copy = folder / "copy.tvl";
   WriteAll(original, FileOf(AshaLines()));
-  ASSERT_EQ(OpenReading(original, form, state, sky), std::nullopt);
+  ASSERT_EQ(OpenReading(original, form, state, skies), std::nullopt);
   EXPECT_EQ(form, AshaForm());
   ASSERT_EQ(SaveReading(copy, state.BirthData, state.Zone), std::nullopt);
   EXPECT_EQ(ReadAll(copy), ReadAll(original));
@@ -130,7 +131,7 @@ TEST_F(ReadingFileDiskTest, RefusedOpenChangesNothing) {
   fs::create_directory(folder / "dir.tvl");
   const BirthForm formBefore = form;
   for (std::string_view name : {"asha.TVL", "short.tvl", "huge.tvl", "dir.tvl", "absent.tvl"}) {
-    EXPECT_EQ(OpenReading(folder / name, form, state, sky), FileError{"Please Check The File."})
+    EXPECT_EQ(OpenReading(folder / name, form, state, skies), FileError{"Please Check The File."})
         << name;
     EXPECT_EQ(form, formBefore) << name;
     EXPECT_EQ(state.BirthData, BirthData{}) << name;
@@ -147,7 +148,7 @@ TEST_F(ReadingFileDiskTest, APipeFolderOrDeviceIsRefusedAtOnce) {
   for (std::string_view name : {"pipe.tvl", "dir.tvl", "zero.tvl", "null.tvl"}) {
     const fs::path path = folder / name;
     auto answer = std::async(std::launch::async,
-                             [this, &path] { return OpenReading(path, form, state, sky); });
+                             [this, &path] { return OpenReading(path, form, state, skies); });
     const bool answered = answer.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
     // A reader stuck on the pipe is let go, so that the test ends.
     if (!answered) ::close(::open(path.c_str(), O_WRONLY | O_NONBLOCK));

@@ -63,16 +63,48 @@ TEST(ReadingFileExtensionTest, LocalMeanTimeAndBehindUniversalTimeAreWritten) {
   }
 }
 
+// The classic sky adds nothing; any other is line 19, after a second line and an empty zone.
+TEST(ReadingFileExtensionTest, ASkyOtherThanTheClassicOneIsLineNineteen) {
+  struct Case {
+    SkySettings sky;
+    const char* text;  ///< empty: no line
+  };
+  const Case cases[] = {
+      {{}, ""},
+      {{SkyKind::Swiss, AyanamsaKind::Lahiri, NodeKind::Mean}, "swiss lahiri mean"},
+      {{SkyKind::Swiss, AyanamsaKind::FaganBradley, NodeKind::True}, "swiss fagan-bradley true"},
+  };
+  for (const Case& c : cases) {
+    const std::string bytes = ReadingFileBytes(AshaBirth(), RowZone(34), c.sky);
+    const auto lines = SplitCrLf(bytes);
+    const std::size_t count = *c.text == '\0' ? 17u : 20u;
+    ASSERT_EQ(lines.size(), count) << c.text;
+    if (count == 20u) {
+      EXPECT_EQ(UnscrambleText(lines[17]), "0");
+      EXPECT_EQ(UnscrambleText(lines[18]), "");
+      EXPECT_EQ(UnscrambleText(lines[19]), c.text);
+    }
+    std::optional<SkySettings> sky;
+    EXPECT_EQ(ParseReadingFile(bytes, &sky), AshaForm()) << c.text;
+    EXPECT_EQ(sky, count == 20u ? std::optional(c.sky) : std::nullopt) << c.text;
+  }
+}
+
 TEST(ReadingFileExtensionTest, ExtraLinesThatDoNotReadSoRefuseTheFile) {
   const std::string file = FileOf(AshaLines());
   ASSERT_TRUE(ParseReadingFile(WithLines(file, {"7", ""})).has_value());
+  ASSERT_TRUE(ParseReadingFile(WithLines(file, {"7", "", "Swiss Raman TRUE"})).has_value());
   for (const auto& extra : std::vector<std::vector<std::string>>{{"7"},
                                                                  {"60", ""},
                                                                  {"x", ""},
                                                                  {"7", "+15:00:01"},
                                                                  {"7", "05:30:00"},
                                                                  {"7", "lmt"},
-                                                                 {"7", "", ""}}) {
+                                                                 {"7", "", ""},
+                                                                 {"7", "", "swiss lahiri"},
+                                                                 {"7", "", "swiss lahiri mean x"},
+                                                                 {"7", "", "moon lahiri mean"},
+                                                                 {"7", "", "swiss", ""}}) {
     EXPECT_EQ(ParseReadingFile(WithLines(file, extra)), std::nullopt) << extra[0];
   }
 }

@@ -4,12 +4,12 @@
 #include <string_view>
 #include <vector>
 
+#include "chart/skies.h"
 #include "form/calculation_driver.h"
 #include "form/open_reading.h"
 #include "form/reading_file_reader.h"
 #include "form/reading_file_writer.h"
 #include "form/scramble.h"
-#include "positions/classic/classic_sky.h"
 #include "reading_file_test_support.h"
 
 namespace tarvel {
@@ -264,14 +264,15 @@ class OpenReadingBytesTest : public ::testing::Test {
     RunCalculationChain(state, sky);
   }
 
-  const ClassicSky sky{};
+  const Skies skies;
+  const Sky& sky = skies.For({});
   BirthForm form;
   ChartState state;
 };
 
 TEST_F(OpenReadingBytesTest, ReplacesFormBirthDataAndChart) {
   const ChartResult before = state.Chart;
-  ASSERT_EQ(OpenReadingBytes(FileOf(AshaLines()), form, state, sky), std::nullopt);
+  ASSERT_EQ(OpenReadingBytes(FileOf(AshaLines()), form, state, skies), std::nullopt);
   EXPECT_EQ(form, AshaForm());
   EXPECT_EQ(state.BirthData, AshaBirth());
   EXPECT_NE(state.Chart, before);
@@ -285,7 +286,7 @@ TEST_F(OpenReadingBytesTest, ReplacesFormBirthDataAndChart) {
 
 TEST_F(OpenReadingBytesTest, OpeningThenSavingGivesTheSameBytes) {
   const std::string saved = ReadingFileBytes(AshaBirth(), RowZone(kAshaZoneRow));
-  ASSERT_EQ(OpenReadingBytes(saved, form, state, sky), std::nullopt);
+  ASSERT_EQ(OpenReadingBytes(saved, form, state, skies), std::nullopt);
   EXPECT_EQ(ReadingFileBytes(state.BirthData, state.Zone), saved);
 }
 
@@ -293,7 +294,7 @@ TEST_F(OpenReadingBytesTest, OpeningThenSavingGivesTheSameBytes) {
 TEST_F(OpenReadingBytesTest, AReadingOf1850FillsTheFormAndTheClassicSkyNamesThePreciseSky) {
   LineTexts texts = AshaLines();
   texts[kLineYear] = "1850";
-  ASSERT_EQ(OpenReadingBytes(FileOf(texts), form, state, sky), std::nullopt);
+  ASSERT_EQ(OpenReadingBytes(FileOf(texts), form, state, skies), std::nullopt);
   EXPECT_EQ(FormCivilTime(form).year, 1850);
   EXPECT_EQ(state.Chart.error,
             "The classic sky computes 1900 to 2050; choose the precise sky (Sky menu, or --sky "
@@ -306,7 +307,7 @@ TEST_F(OpenReadingBytesTest, DamagedFileIsRefusedAndChangesNothing) {
   for (const auto& [line, text] : kDamageCases) {
     LineTexts texts = AshaLines();
     texts[line] = text;
-    const auto error = OpenReadingBytes(FileOf(texts), form, state, sky);
+    const auto error = OpenReadingBytes(FileOf(texts), form, state, skies);
     EXPECT_EQ(error, FileError{"Please Check The File."}) << "line " << line << ": " << text;
     EXPECT_EQ(form, formBefore);
     EXPECT_EQ(state.BirthData, stateBefore.BirthData);
@@ -333,6 +334,44 @@ constexpr OffGlobeCase kOffGlobeCases[] = {
     {"0", "59", "0", "59", "", FormField::txtLatDeg},
 };
 
+struct FileDateCase {
+  std::string_view month, day, year;
+  std::string_view message;  ///< empty for a day the month has
+};
+
+// Gregorian months: 30 days in April, June, September and November; 28 in February but in a
+// leap year, and 1900 is none (a century not divisible by 400) while 2000 is.
+constexpr FileDateCase kFileDateCases[] = {
+    {"4", "31", "1980", "Please Enter Correct Date Or Month !"},
+    {"11", "31", "1999", "Please Enter Correct Date Or Month !"},
+    {"2", "30", "2001", "Please Enter Correct Date Or Month!"},
+    {"2", "29", "1900", "Please Enter Correct Date Or Month!"},
+    {"2", "29", "2000", ""},
+    {"4", "30", "1980", ""},
+};
+
+TEST_F(OpenReadingBytesTest, ADayTheMonthHasNotFillsTheFormButComputesNothing) {
+  const ChartState stateBefore = state;
+  for (const FileDateCase& c : kFileDateCases) {
+    LineTexts texts = AshaLines();
+    texts[kLineMonth] = c.month;
+    texts[kLineDay] = c.day;
+    texts[kLineYear] = c.year;
+    const auto error = OpenReadingBytes(FileOf(texts), form, state, skies);
+    EXPECT_EQ(FieldText(form, FormField::txtName), AshaForm().txtName);
+    EXPECT_EQ(ListEntry(FormList::cboDate, form.cboDate), c.day);
+    if (c.message.empty()) {
+      EXPECT_EQ(error, std::nullopt) << c.day << "/" << c.month << "/" << c.year;
+      continue;
+    }
+    const FileError refused{
+        std::string(c.message), std::nullopt, {}, MessageIcon::Information, true};
+    EXPECT_EQ(error, refused) << c.day << "/" << c.month << "/" << c.year;
+    EXPECT_EQ(state.BirthData, stateBefore.BirthData);
+    EXPECT_EQ(state.Chart, stateBefore.Chart);
+  }
+}
+
 TEST_F(OpenReadingBytesTest, CoordinatesOffTheGlobeFillTheFormButComputeNothing) {
   const ChartState stateBefore = state;
   for (const OffGlobeCase& c : kOffGlobeCases) {
@@ -346,14 +385,15 @@ TEST_F(OpenReadingBytesTest, CoordinatesOffTheGlobeFillTheFormButComputeNothing)
     expected.txtLatMin = *DigitText::Parse(c.latMin);
     expected.txtLonDeg = *DigitText::Parse(c.lonDeg);
     expected.txtLonMin = *DigitText::Parse(c.lonMin);
-    const auto error = OpenReadingBytes(FileOf(texts), form, state, sky);
+    const auto error = OpenReadingBytes(FileOf(texts), form, state, skies);
     EXPECT_EQ(form, expected) << c.latDeg << " " << c.latMin << " " << c.lonDeg << " " << c.lonMin;
     if (c.message.empty()) {
       EXPECT_EQ(error, std::nullopt);
       EXPECT_EQ(state.BirthData.LatDeg, expected.txtLatDeg.Value());
       continue;
     }
-    EXPECT_EQ(error, (FileError{std::string(c.message), c.focus})) << c.latDeg << " " << c.lonDeg;
+    EXPECT_EQ(error, (FileError{std::string(c.message), c.focus, {}, MessageIcon::Error, true}))
+        << c.latDeg << " " << c.lonDeg;
     EXPECT_EQ(state.BirthData, stateBefore.BirthData);
     EXPECT_EQ(state.Chart, stateBefore.Chart);
   }
@@ -366,7 +406,7 @@ TEST_F(OpenReadingBytesTest, SavingThenOpeningGivesBackTheTexts) {
   birth.BirthState = "Mary-Jane's";
   birth.BirthCountry = "\u20AC\u00A0\u2122\u00AA ~!";
   ASSERT_EQ(UnsavableText(birth), std::nullopt);
-  ASSERT_EQ(OpenReadingBytes(ReadingFileBytes(birth, RowZone(kAshaZoneRow)), form, state, sky),
+  ASSERT_EQ(OpenReadingBytes(ReadingFileBytes(birth, RowZone(kAshaZoneRow)), form, state, skies),
             std::nullopt);
   EXPECT_EQ(form.txtName, birth.BirthName);
   EXPECT_EQ(form.txtCity, birth.BirthCity);

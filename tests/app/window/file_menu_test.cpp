@@ -10,6 +10,11 @@
 #include <QTest>
 #include <QTextEdit>
 
+#include <QSettings>
+#include <functional>
+
+#include "app/window/form_mapping.h"
+#include "app/window/zone_list.h"
 #include "window_fixture.h"
 
 namespace tarvel::testing {
@@ -19,8 +24,9 @@ class FileMenuTest : public WindowTest {
  protected:
   FileMenuTest() {
     window.SetFileChooser(chooser);
-    window.SetCloseQuestion([this](const QString& name) {
+    window.SetCloseQuestion([this](const QString& name, LeaveReason reason) {
       asked.push_back(name);
+      reasons.push_back(reason);
       return answer;
     });
     window.activateWindow();
@@ -44,6 +50,7 @@ class FileMenuTest : public WindowTest {
   FakeChooser chooser;
   CloseAnswer answer = CloseAnswer::Cancel;
   QStringList asked;
+  std::vector<LeaveReason> reasons;
 };
 
 TEST_F(FileMenuTest, EachShortcutTriggersItsItem) {
@@ -80,6 +87,7 @@ TEST_F(FileMenuTest, SaveGoesToTheReadingsFileOnceItHasOne) {
   out.cmdBack->click();
   in.txtCity->setText("Mysuru");
   EXPECT_TRUE(window.isWindowModified());
+  answer = CloseAnswer::Discard;
   chooser.answer = PathTo("asha.tvl");
   window.Menu().mnuOpen->trigger();  // the form as saved, so nothing is unsaved
   EXPECT_EQ(in.txtCity->text(), "Bengaluru");
@@ -106,7 +114,7 @@ TEST_F(FileMenuTest, QuitAsksOnlyOverAnUnsavedReading) {
     frmMain other(sink, help);
     other.SetFileChooser(chooser);
     QStringList seen;
-    other.SetCloseQuestion([&](const QString& name) {
+    other.SetCloseQuestion([&](const QString& name, LeaveReason) {
       seen << name;
       return c.answer;
     });
@@ -126,6 +134,63 @@ TEST_F(FileMenuTest, QuitAsksOnlyOverAnUnsavedReading) {
     EXPECT_EQ(other.isVisible(), !c.closes) << index;
     EXPECT_EQ(QFile::exists(path), c.save || c.answer == CloseAnswer::Save) << index;
   }
+}
+
+// Opening asks over unsaved work by each of its ways, as closing does; Cancel keeps it all.
+TEST_F(FileMenuTest, OpeningOverUnsavedWorkAsksAndCancelKeepsTheFormAndTheChart) {
+  Calculate();
+  SaveAs("saved.tvl");
+  out.cmdBack->click();
+  in.txtName->setText("Ravi Kumar");
+  in.cmdCalculate->click();
+  const BirthForm unsaved = ReadForm(in);
+  const QString reading = out.RTB->toPlainText();
+  const std::array<std::pair<const char*, std::function<void()>>, 3> ways{{
+      {"Ctrl+O", [this] { window.Menu().mnuOpen->trigger(); }},
+      {"Open Recent", [this] { window.Menu().mnuRecent->actions()[0]->trigger(); }},
+      {"the form's open button", [this] { in.cmdOpen->click(); }},
+  }};
+  for (const auto& [way, open] : ways) {
+    chooser.answer = PathTo("saved.tvl");
+    open();
+    EXPECT_EQ(asked.takeLast(), "Ravi Kumar") << way;
+    EXPECT_EQ(reasons.back(), LeaveReason::Opening) << way;
+    EXPECT_EQ(ReadForm(in), unsaved) << way;
+    EXPECT_EQ(out.RTB->toPlainText(), reading) << way;
+    EXPECT_EQ(window.FrontView(), out.Frame2) << way;
+  }
+  answer = CloseAnswer::Discard;
+  chooser.answer = PathTo("saved.tvl");
+  window.Menu().mnuOpen->trigger();
+  EXPECT_EQ(in.txtName->text(), "Asha Rao");
+  EXPECT_FALSE(window.isWindowModified());
+}
+
+// The zone is remembered as chosen; a remembered day the month has not is not restored.
+TEST_F(FileMenuTest, AnExactOffsetOrLocalMeanTimeSurvivesARestart) {
+  const std::array<std::pair<int, QString>, 2> zones{{
+      {kExactOffsetEntry, "+05:45"},
+      {kLocalMeanTimeEntry, ""},
+  }};
+  for (const auto& [entry, offset] : zones) {
+    in.cboTimeZone->setCurrentIndex(entry);
+    in.txtZoneOffset->setText(offset);
+    Calculate();
+    out.cmdBack->click();
+    RecordingSink later;
+    frmMain restarted(later, help);
+    EXPECT_EQ(restarted.Input().cboTimeZone->currentIndex(), entry);
+    EXPECT_EQ(restarted.Input().txtZoneOffset->text(), offset);
+  }
+  QSettings settings;
+  settings.setValue("form/cboDate", 30);  // the 31st
+  settings.setValue("form/cboMonth", 3);  // of April
+  settings.setValue("form/cboHour", 6);
+  RecordingSink later;
+  frmMain restarted(later, help);
+  EXPECT_EQ(restarted.Input().cboDate->currentText(), "1");
+  EXPECT_EQ(restarted.Input().cboMonth->currentText(), "January");
+  EXPECT_EQ(restarted.Input().cboHour->currentText(), "6");
 }
 
 // The form starts at the last reading's moment too, unless asked to start empty.

@@ -1,9 +1,11 @@
 #include <QDir>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <fstream>
 
 #include "../../form/example_birth.h"
 #include "app/window/form_mapping.h"
+#include "form/reading_file.h"
 #include "form/scramble.h"
 #include "positions/swiss/swiss_sky.h"
 #include "window_fixture.h"
@@ -86,6 +88,63 @@ TEST_F(OpenReadingFileTest, CoordinatesOffTheGlobeFillTheFormAndSayWhy) {
   EXPECT_EQ(ReadForm(in), expected);
   EXPECT_EQ(window.focusWidget(), in.txtLonDeg);
   EXPECT_EQ(window.FrontView(), in.Frame1);
+}
+
+// A file's day goes through the form's date check: the form shows it, nothing is computed.
+TEST_F(OpenReadingFileTest, ADayTheMonthHasNotFillsTheFormWithTheFormsMessage) {
+  struct DateCase {
+    const char *month, *day, *year, *message;
+  };
+  // April has 30 days; February 28 but in a leap year, which 1900 is not (a century not
+  // divisible by 400).
+  const DateCase cases[] = {
+      {"4", "31", "1980", "Please Enter Correct Date Or Month !"},
+      {"2", "30", "1980", "Please Enter Correct Date Or Month!"},
+      {"2", "29", "1900", "Please Enter Correct Date Or Month!"},
+  };
+  for (const DateCase& c : cases) {
+    sink.messages.clear();
+    LineTexts lines = AshaLines();
+    lines[kLineMonth] = c.month;
+    lines[kLineDay] = c.day;
+    lines[kLineYear] = c.year;
+    EXPECT_FALSE(window.OpenReadingFile(Write("day.tvl", FileOf(lines)))) << c.day;
+    EXPECT_EQ(sink.messages, (std::vector{ShownMessage{c.message, MessageIcon::Information}}));
+    EXPECT_EQ(in.cboDate->currentText(), c.day);
+    EXPECT_EQ(in.cboYear->currentText(), c.year);
+    EXPECT_EQ(in.txtName->text(), "Asha Rao");
+    EXPECT_EQ(window.FrontView(), in.Frame1) << c.day;
+  }
+}
+
+// A reading keeps the sky it was saved in; a reader of the first 17 lines opens it in its own.
+TEST_F(OpenReadingFileTest, AReadingSavedInTheSwissEphemerisReopensInIt) {
+  FakeChooser chooser;
+  window.SetFileChooser(chooser);
+  window.SkyMenu().mnuSwiss->trigger();
+  window.SkyMenu().node[static_cast<std::size_t>(NodeKind::True)]->trigger();
+  ASSERT_TRUE(window.OpenReadingFile(Write("asha.tvl", FileOf(AshaLines()))));
+  chooser.answer = folder.filePath("swiss.tvl");
+  window.Menu().mnuSaveAs->trigger();
+  window.SkyMenu().mnuClassic->trigger();
+  ASSERT_TRUE(window.OpenReadingFile(folder.filePath("swiss.tvl")));
+  const ExpectedView swiss =
+      CoreView(AshaForm(), SwissSky({SkyKind::Swiss, AyanamsaKind::Lahiri, NodeKind::True}));
+  EXPECT_EQ(ShownCaptions(*out.chart), swiss.captions);
+  EXPECT_EQ(out.lblSky->text(), "Sky: Swiss Ephemeris, Lahiri ayanamsa, true node");
+  EXPECT_EQ(window.statusBar()->currentMessage(),
+            "Opened in its own sky, Swiss Ephemeris, Lahiri ayanamsa, true node; the Sky menu "
+            "stays at Classic formulas");
+  EXPECT_EQ(window.ChosenSky(), SkySettings{});
+  std::ifstream saved(folder.filePath("swiss.tvl").toStdString(), std::ios::binary);
+  std::string firstLines;
+  std::string line;
+  for (int count = 0; count < kReadingLineCount && std::getline(saved, line); ++count) {
+    firstLines += line + "\n";
+  }
+  EXPECT_TRUE(window.OpenReadingFile(Write("seventeen.tvl", firstLines)));
+  EXPECT_EQ(out.lblSky->text(), "Sky: Classic formulas");
+  EXPECT_EQ(ReadForm(in), AshaForm());
 }
 
 }  // namespace

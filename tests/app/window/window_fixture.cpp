@@ -55,6 +55,8 @@ ChartCaptions ShownCaptions(const RasiChartView& chart) {
 }
 
 WindowTest::WindowTest() {
+  // No question box may block a test: unsaved work is discarded unless a test answers itself.
+  window.SetCloseQuestion([](const QString&, LeaveReason) { return CloseAnswer::Discard; });
   window.show();
   EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
 }
