@@ -60,10 +60,13 @@ TextStyle DocumentLineStyle(const DocumentLine& line) {
 
 ChartHeader MakeChartHeader(const ChartState& state) {
   const std::string_view name = TrimSpaces(state.BirthData.BirthName);
-  return {std::string(name.empty() ? kUntitled : name),
+  std::string varga = state.Chart.varga ? VargaLabel(*state.Chart.varga) : std::string();
+  // A chart without a name is titled by what it is: a varga's placements are no Rasi chart.
+  std::string title(name.empty() ? (varga.empty() ? kUntitled : varga) : name);
+  return {std::move(title),
           BirthText(state.BirthData, state.Zone, state.Chart.instant.offsetSeconds),
           PlaceText(state.BirthData), SkyLabel(state.Chart.sky, state.Chart.positions.ephemeris),
-          state.Chart.varga ? VargaLabel(*state.Chart.varga) : std::string()};
+          std::move(varga)};
 }
 
 std::vector<DocumentLine> MakeDocumentLines(const ChartResult& chart) {

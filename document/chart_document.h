@@ -24,7 +24,7 @@ struct DocumentLine {
 
 /// The lines above a chart that say whose it is and how it was computed, UTF-8.
 struct ChartHeader {
-  std::string title;  ///< the name, trimmed, or "Rasi chart" when there is none
+  std::string title;  ///< the name, trimmed; without one the varga's label, or "Rasi chart"
   std::string birth;  ///< e.g. "Born 14 November 1987 at 06:45, Indian Time, IST, -5.3"
   std::string place;  ///< city, state, country and coordinates, e.g. "Mumbai, India, 18°58' N ..."
   std::string sky;    ///< which sky computed the places, e.g. "Classic formulas"

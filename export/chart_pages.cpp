@@ -115,7 +115,7 @@ PlacedText Footer(const ChartDocument& document, std::size_t page, std::size_t p
                   QSizeF pageSize, double pxPerTwip, const QPaintDevice* device,
                   const QFont& base) {
   const QString text =
-      FromUtf8(document.header.title) + QString(" · page %1 of %2").arg(page + 1).arg(pageCount);
+      PageTitle(document.header) + QString(" · page %1 of %2").arg(page + 1).arg(pageCount);
   const QRectF box(0, pageSize.height() - kFooterSlotTwips * pxPerTwip, pageSize.width(),
                    kFooterSlotTwips * pxPerTwip);
   QFont font = WidthFitted(base, kFooterTwips, pxPerTwip, box.width(), {text}, device);

@@ -13,6 +13,7 @@
 
 #include "export/chart_pages.h"
 #include "export/chart_picture.h"
+#include "export/header_layout.h"
 #include "files/replace_file.h"
 
 namespace tarvel {
@@ -22,7 +23,7 @@ constexpr double kPdfMarginMm = 15;
 constexpr int kCssPixelsPerInch = 96;
 
 QString TitleOf(const ChartDocument& document) {
-  return "Tarvel: " + FromUtf8(document.header.title);
+  return "Tarvel: " + PageTitle(document.header);
 }
 
 bool ValidSize(QSize size) {

@@ -32,6 +32,11 @@ QFont SlotFont(const QFont& base, TextRole role) {
 
 }  // namespace
 
+QString PageTitle(const ChartHeader& header) {
+  if (header.varga.empty() || header.title == header.varga) return FromUtf8(header.title);
+  return FromUtf8(header.title + " · " + header.varga);
+}
+
 std::vector<PlacedText> LayOutHeader(const ChartHeader& header, QPointF origin, double width,
                                      double pxPerTwip, const QPaintDevice* device,
                                      const QFont& base) {
@@ -44,7 +49,7 @@ std::vector<PlacedText> LayOutHeader(const ChartHeader& header, QPointF origin, 
     const QRectF box(origin.x(), top, width, slot.heightTwips * pxPerTwip);
     top = box.bottom();
     if (texts[index]->empty()) continue;
-    const QString text = FromUtf8(*texts[index]);
+    const QString text = index == 0 ? PageTitle(header) : FromUtf8(*texts[index]);
     const int preferredPx = std::max(1, static_cast<int>(std::floor(slot.textTwips * pxPerTwip)));
     // A long line breaks between words rather than shrinking to fit on one line.
     const auto wrapped = [&](const QFontMetricsF& m) { return WrapWords(text, m, box.width()); };

@@ -7,6 +7,7 @@
 #include "export/chart_pages.h"
 #include "export/export_files.h"
 #include "export/export_names.h"
+#include "export/header_layout.h"
 #include "export/placed_text.h"
 
 namespace tarvel {
@@ -64,7 +65,7 @@ QSize ExportedPictureSize(ChartStyle style) {
 
 void PrintChartCommand(ChartPrinter& printer, MessageSink& sink, const ChartDocument& document) {
   try {
-    const QString title = "Tarvel: " + FromUtf8(document.header.title);
+    const QString title = "Tarvel: " + PageTitle(document.header);
     const auto failure = printer.Print(title, [&document](QPrinter& target) {
       return PrintChartDocument(target, document, QApplication::font());
     });

@@ -36,6 +36,12 @@ const HeaderCase kHeaderCases[] = {
      kAshaHeader},
     {"no name gives a title still", [](ChartState& s) { s.BirthData.BirthName = "   "; },
      With(kAshaHeader, &ChartHeader::title, "Rasi chart")},
+    {"no name in a varga is titled by the varga, never as the Rasi chart",
+     [](ChartState& s) {
+       s.BirthData.BirthName.clear();
+       s.Chart.varga = Varga::D9;
+     },
+     With(With(kAshaHeader, &ChartHeader::title, "D9 Navamsa"), &ChartHeader::varga, "D9 Navamsa")},
     {"daylight saving is said", [](ChartState& s) { s.BirthData.IsDST = kTrue; },
      With(kAshaHeader, &ChartHeader::birth,
           "Born 5 March 1980 at 14:07, Indian Time, IST, -5.3, daylight-saving time")},
