@@ -132,7 +132,9 @@ void frmMain::ConnectSkyMenu() {
 // A new sky is remembered for the next run; a chart on show is computed again in it.
 void frmMain::ChooseSky() {
   const SkySettings chosen = ChosenSkySettings(skyMenu_);
-  if (chosen == sky_) return;  // the ticked item again
+  // The ticked item again changes nothing, unless it brings a reading opened in its own sky
+  // into the menu's.
+  if (chosen == sky_ && state_.Chart.sky == sky_) return;
   sky_ = chosen;
   ShowSkySettings(skyMenu_, sky_);
   ShowYears(*input_.cboYear, YearsOf(sky_.kind));

@@ -80,22 +80,6 @@ TEST_F(CliExportTest, ChartWritesAllThreeFilesWithoutADisplayAndPrintsAsBefore) 
   EXPECT_TRUE(QSvgRenderer(PathTo("a.svg")).isValid());
 }
 
-// Without a name the page is titled by its chart: a Navamsa is never called the Rasi chart.
-TEST_F(CliExportTest, AVargaWithoutANameIsTitledByTheVarga) {
-  const QStringList unnamed = kAsha.mid(0, kAsha.indexOf("--name"));
-  const CliProcess run = RunTarvelCli(
-      unnamed + QStringList{"--varga", "9", "--pdf", PathTo("a.pdf"), "--svg", PathTo("a.svg")});
-  ASSERT_EQ(run.status, 0) << run.err.toStdString();
-  const ToolRun text = PdfText(PathTo("a.pdf"));
-  ASSERT_TRUE(text.ok);
-  QFile svg(PathTo("a.svg"));
-  ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
-  for (const QString& page : {text.out, QString::fromUtf8(svg.readAll())}) {
-    EXPECT_TRUE(page.contains("D9 Navamsa"));
-    EXPECT_FALSE(page.contains("Rasi chart"));
-  }
-}
-
 TEST_F(CliExportTest, APictureWithoutASizeIsTwelveHundredPixelsWide) {
   const CliProcess run = RunTarvelCli(kAsha + QStringList{"--png", PathTo("a.png")});
   ASSERT_EQ(run.status, 0) << run.err.toStdString();

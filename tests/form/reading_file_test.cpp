@@ -334,44 +334,6 @@ constexpr OffGlobeCase kOffGlobeCases[] = {
     {"0", "59", "0", "59", "", FormField::txtLatDeg},
 };
 
-struct FileDateCase {
-  std::string_view month, day, year;
-  std::string_view message;  ///< empty for a day the month has
-};
-
-// Gregorian months: 30 days in April, June, September and November; 28 in February but in a
-// leap year, and 1900 is none (a century not divisible by 400) while 2000 is.
-constexpr FileDateCase kFileDateCases[] = {
-    {"4", "31", "1980", "Please Enter Correct Date Or Month !"},
-    {"11", "31", "1999", "Please Enter Correct Date Or Month !"},
-    {"2", "30", "2001", "Please Enter Correct Date Or Month!"},
-    {"2", "29", "1900", "Please Enter Correct Date Or Month!"},
-    {"2", "29", "2000", ""},
-    {"4", "30", "1980", ""},
-};
-
-TEST_F(OpenReadingBytesTest, ADayTheMonthHasNotFillsTheFormButComputesNothing) {
-  const ChartState stateBefore = state;
-  for (const FileDateCase& c : kFileDateCases) {
-    LineTexts texts = AshaLines();
-    texts[kLineMonth] = c.month;
-    texts[kLineDay] = c.day;
-    texts[kLineYear] = c.year;
-    const auto error = OpenReadingBytes(FileOf(texts), form, state, skies);
-    EXPECT_EQ(FieldText(form, FormField::txtName), AshaForm().txtName);
-    EXPECT_EQ(ListEntry(FormList::cboDate, form.cboDate), c.day);
-    if (c.message.empty()) {
-      EXPECT_EQ(error, std::nullopt) << c.day << "/" << c.month << "/" << c.year;
-      continue;
-    }
-    const FileError refused{
-        std::string(c.message), std::nullopt, {}, MessageIcon::Information, true};
-    EXPECT_EQ(error, refused) << c.day << "/" << c.month << "/" << c.year;
-    EXPECT_EQ(state.BirthData, stateBefore.BirthData);
-    EXPECT_EQ(state.Chart, stateBefore.Chart);
-  }
-}
-
 TEST_F(OpenReadingBytesTest, CoordinatesOffTheGlobeFillTheFormButComputeNothing) {
   const ChartState stateBefore = state;
   for (const OffGlobeCase& c : kOffGlobeCases) {
