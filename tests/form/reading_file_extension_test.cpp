@@ -63,7 +63,8 @@ TEST(ReadingFileExtensionTest, LocalMeanTimeAndBehindUniversalTimeAreWritten) {
   }
 }
 
-// Any sky but the classic one is line 19, after a second line and an empty zone.
+// Any sky but the classic one is line 19, after a second line and an empty zone; a reader of
+// the first 17 lines still opens the file.
 TEST(ReadingFileExtensionTest, ASkyOtherThanTheClassicOneIsLineNineteen) {
   const SkySettings sky{SkyKind::Swiss, AyanamsaKind::FaganBradley, NodeKind::True};
   const std::string bytes = ReadingFileBytes(AshaBirth(), RowZone(34), sky);
@@ -75,6 +76,9 @@ TEST(ReadingFileExtensionTest, ASkyOtherThanTheClassicOneIsLineNineteen) {
   std::optional<SkySettings> read;
   EXPECT_EQ(ParseReadingFile(bytes, &read), AshaForm());
   EXPECT_EQ(read, sky);
+  std::string first17;  // as a reader of 17 lines takes it
+  for (std::size_t line = 0; line < 17; ++line) first17 += lines[line] + "\r\n";
+  EXPECT_EQ(ParseReadingFile(first17), AshaForm());
 }
 
 TEST(ReadingFileExtensionTest, ExtraLinesThatDoNotReadSoRefuseTheFile) {
