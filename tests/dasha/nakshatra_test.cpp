@@ -7,70 +7,52 @@
 namespace tarvel {
 namespace {
 
-struct NakshatraRow {
-  std::string_view name;
-  int startDeg;  // where it begins, degrees and arc-minutes of sidereal longitude
-  int startMin;
+// The lords in the order their periods run, each with the three nakshatras it rules: the
+// 1st, 10th and 19th nakshatra are Ketu's, the 2nd, 11th and 20th Venus's, and so on.
+constexpr struct {
   PlanetIndex lord;
+  std::string_view names[3];
+} kLords[] = {
+    {SNode, {"Ashwini", "Magha", "Mula"}},
+    {Venus, {"Bharani", "Purva Phalguni", "Purva Ashadha"}},
+    {Sun, {"Krittika", "Uttara Phalguni", "Uttara Ashadha"}},
+    {Moon, {"Rohini", "Hasta", "Shravana"}},
+    {Mars, {"Mrigashira", "Chitra", "Dhanishta"}},
+    {NNode, {"Ardra", "Swati", "Shatabhisha"}},
+    {Jupiter, {"Punarvasu", "Vishakha", "Purva Bhadrapada"}},
+    {Saturn, {"Pushya", "Anuradha", "Uttara Bhadrapada"}},
+    {Mercury, {"Ashlesha", "Jyeshtha", "Revati"}},
 };
 
-// Each begins 13°20′ after the one before; the lords follow Ketu, Venus, Sun, Moon, Mars,
-// Rahu, Jupiter, Saturn, Mercury from Ashwini, three times round.
-constexpr NakshatraRow kNakshatras[] = {
-    {"Ashwini", 0, 0, SNode},
-    {"Bharani", 13, 20, Venus},
-    {"Krittika", 26, 40, Sun},
-    {"Rohini", 40, 0, Moon},
-    {"Mrigashira", 53, 20, Mars},
-    {"Ardra", 66, 40, NNode},
-    {"Punarvasu", 80, 0, Jupiter},
-    {"Pushya", 93, 20, Saturn},
-    {"Ashlesha", 106, 40, Mercury},
-    {"Magha", 120, 0, SNode},
-    {"Purva Phalguni", 133, 20, Venus},
-    {"Uttara Phalguni", 146, 40, Sun},
-    {"Hasta", 160, 0, Moon},
-    {"Chitra", 173, 20, Mars},
-    {"Swati", 186, 40, NNode},
-    {"Vishakha", 200, 0, Jupiter},
-    {"Anuradha", 213, 20, Saturn},
-    {"Jyeshtha", 226, 40, Mercury},
-    {"Mula", 240, 0, SNode},
-    {"Purva Ashadha", 253, 20, Venus},
-    {"Uttara Ashadha", 266, 40, Sun},
-    {"Shravana", 280, 0, Moon},
-    {"Dhanishta", 293, 20, Mars},
-    {"Shatabhisha", 306, 40, NNode},
-    {"Purva Bhadrapada", 320, 0, Jupiter},
-    {"Uttara Bhadrapada", 333, 20, Saturn},
-    {"Revati", 346, 40, Mercury},
-};
-
-// Every edge of a pada (3°20′ = 200′) belongs to the pada that begins there; the double just
-// below it to the one before, which is the previous nakshatra's 4th at a nakshatra's edge.
+// Nakshatra n (from 0) begins at n × 13°20′ (800′), its padas every 3°20′ (200′). Each edge
+// belongs to what begins there; the double just below it to the pada before, which at a
+// nakshatra's edge is the previous nakshatra's 4th (Revati's, below 0°).
 TEST(NakshatraTest, EveryEdgeBelongsToWhatBeginsThere) {
-  for (int n = 0; n < 27; ++n) {
-    const NakshatraRow& row = kNakshatras[n];
-    EXPECT_EQ(NakshatraName(n + 1), row.name);
-    for (int pada = 1; pada <= 4; ++pada) {
-      const double edgeDeg = (row.startDeg * 60 + row.startMin + (pada - 1) * 200) / 60.0;
-      const NakshatraPlace at = NakshatraOf(edgeDeg);
-      EXPECT_EQ(at.number, n + 1) << row.name << " " << pada;
-      EXPECT_EQ(at.pada, pada) << row.name;
-      EXPECT_EQ(at.lord, row.lord) << row.name;
-      EXPECT_NEAR(at.traversed, (pada - 1) / 4.0, 1e-14) << row.name << " " << pada;
-      const NakshatraPlace below = NakshatraOf(std::nextafter(edgeDeg > 0 ? edgeDeg : 360.0, 0.0));
-      const int belowNumber = pada > 1 ? n + 1 : (n + 26) % 27 + 1;
-      EXPECT_EQ(below.number, belowNumber) << row.name << " " << pada;
-      EXPECT_EQ(below.pada, pada > 1 ? pada - 1 : 4) << row.name << " " << pada;
+  for (int round = 0; round < 3; ++round) {
+    for (int i = 0; i < 9; ++i) {
+      const int n = round * 9 + i;
+      const std::string_view name = kLords[i].names[round];
+      EXPECT_EQ(NakshatraName(n + 1), name);
+      for (int pada = 1; pada <= 4; ++pada) {
+        const double edgeDeg = (n * 800 + (pada - 1) * 200) / 60.0;
+        const NakshatraPlace at = NakshatraOf(edgeDeg);
+        EXPECT_EQ(at.number, n + 1) << name << " " << pada;
+        EXPECT_EQ(at.pada, pada) << name;
+        EXPECT_EQ(at.lord, kLords[i].lord) << name;
+        EXPECT_NEAR(at.traversed, (pada - 1) / 4.0, 1e-14) << name << " " << pada;
+        const NakshatraPlace below = NakshatraOf(std::nextafter(edgeDeg > 0 ? edgeDeg : 360, 0));
+        EXPECT_EQ(below.number, pada > 1 ? n + 1 : (n + 26) % 27 + 1) << name << " " << pada;
+        EXPECT_EQ(below.pada, pada > 1 ? pada - 1 : 4) << name << " " << pada;
+      }
     }
   }
 }
 
 // Whole turns either way land on the same place, and 360° is Ashwini's start.
 TEST(NakshatraTest, TurnsAreOneLongitude) {
-  const NakshatraPlace ashwini{1, 1, SNode, 0};
-  for (const double deg : {360.0, 720.0, -360.0}) EXPECT_EQ(NakshatraOf(deg), ashwini) << deg;
+  for (const double deg : {360.0, 720.0, -360.0}) {
+    EXPECT_EQ(NakshatraOf(deg), (NakshatraPlace{1, 1, SNode, 0})) << deg;
+  }
   EXPECT_EQ(NakshatraOf(-10.0), NakshatraOf(350.0));
   // 10° is three padas on: the 4th begins there.
   EXPECT_EQ(NakshatraOf(370.0), (NakshatraPlace{1, 4, SNode, 0.75}));
