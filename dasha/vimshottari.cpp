@@ -1,5 +1,7 @@
 #include "dasha/vimshottari.h"
 
+#include <array>
+#include <chrono>
 #include <cmath>
 
 #include "dasha/nakshatra.h"
@@ -13,44 +15,68 @@ constexpr std::size_t kDivisions = kVimshottariLords.size();
 // pratyantardashas falls on a whole number of these parts of a year, and boundaries shared by
 // the levels are the same number before they are rounded.
 constexpr std::int64_t kPartsPerYear = kCycleYears * kCycleYears;
-constexpr double kSecondsPerDay = 86400;
+// Where each level begins in the list of periods: 9 mahadashas, 81 antardashas, 729
+// pratyantardashas.
+constexpr std::array<std::size_t, 4> kLevelStarts = {0, 9, 90, 819};
+constexpr double kMicrosecondsPerDay = 86'400e6;
+constexpr std::chrono::microseconds kHalfSecond{500'000};
 
-// Turns parts of a year counted from the first mahadasha's start into universal seconds.
+// Turns parts of a year counted from the first mahadasha's start into universal seconds. The
+// years are given to the microday, so a part is a whole number of microseconds and every
+// boundary an exact number of them from that start; the start itself, behind the birth by the
+// part of the nakshatra the Moon has crossed, is kept to the microsecond.
 struct Timeline {
   std::int64_t birthSeconds;
-  double birthParts;  // from the first mahadasha's start to the birth
-  double secondsPerPart;
+  std::int64_t birthMicroseconds;  // from the first mahadasha's start to the birth
+  std::int64_t microsecondsPerPart;
 
   std::int64_t Seconds(std::int64_t parts) const {
-    return birthSeconds + std::llround((static_cast<double>(parts) - birthParts) * secondsPerPart);
+    const std::chrono::microseconds fromBirth(parts * microsecondsPerPart - birthMicroseconds);
+    // To the nearest second, a half second up.
+    return birthSeconds + std::chrono::floor<std::chrono::seconds>(fromBirth + kHalfSecond).count();
   }
 };
 
-// A period to divide: where it starts and how long it lasts in parts, and the position of its
-// lord in the order.
+// A period to divide: where it starts and how long it lasts in parts, when it starts, and the
+// position of its lord in the order.
 struct Parent {
   std::int64_t startParts;
   std::int64_t lengthParts;
+  std::int64_t startSeconds;
   std::size_t lord;
 };
 
-// Writes the nine periods dividing `parent` into `level` from `at`, then divides each of them
-// while the depth asks for more.
-void Divide(const Timeline& time, const Parent& parent, std::size_t level, std::size_t at,
-            VimshottariDasha& dasha) {
+// Writes the nine periods dividing `parent` into `nine`, and, unless `next` is empty, what
+// dividing each of them in turn needs.
+void Divide(const Timeline& time, const Parent& parent, std::span<DashaPeriod> nine,
+            std::span<Parent> next) {
+  const std::int64_t partsPerLordYear = parent.lengthParts / kCycleYears;
   std::int64_t startParts = parent.startParts;
-  std::int64_t startSeconds = time.Seconds(startParts);
+  std::int64_t startSeconds = parent.startSeconds;
+  std::size_t lord = parent.lord;
   for (std::size_t k = 0; k < kDivisions; ++k) {
-    const std::size_t lord = (parent.lord + k) % kDivisions;
-    const std::int64_t lengthParts =
-        parent.lengthParts * kVimshottariLords[lord].years / kCycleYears;
+    const std::int64_t lengthParts = partsPerLordYear * kVimshottariLords[lord].years;
     const std::int64_t endSeconds = time.Seconds(startParts + lengthParts);
-    dasha.levels[level][at + k] = {kVimshottariLords[lord].planet, startSeconds, endSeconds};
-    if (level + 1 < dasha.levels.size() && !dasha.levels[level + 1].empty()) {
-      Divide(time, {startParts, lengthParts, lord}, level + 1, (at + k) * kDivisions, dasha);
-    }
+    nine[k] = {kVimshottariLords[lord].planet, startSeconds, endSeconds};
+    if (!next.empty()) next[k] = {startParts, lengthParts, startSeconds, lord};
     startParts += lengthParts;
     startSeconds = endSeconds;
+    lord = lord + 1 < kDivisions ? lord + 1 : 0;
+  }
+}
+
+// Fills the periods level by level. They make a tree of nine branches with the whole cycle at
+// its root: counting the cycle as 0 and period i as i + 1, the nine dividing parent p are
+// periods 9p to 9p + 8.
+void DivideCycle(const Timeline& time, const Parent& cycle, std::vector<DashaPeriod>& periods) {
+  // Written before each is read.
+  std::array<Parent, 1 + kLevelStarts[2]> parents;
+  parents[0] = cycle;
+  for (std::size_t p = 0; p * kDivisions < periods.size(); ++p) {
+    const bool divided = (p * kDivisions + 1) * kDivisions < periods.size();
+    Divide(
+        time, parents[p], std::span(periods).subspan(p * kDivisions, kDivisions),
+        divided ? std::span(parents).subspan(p * kDivisions + 1, kDivisions) : std::span<Parent>());
   }
 }
 
@@ -66,10 +92,16 @@ DashaBalance BalanceOf(double years, double yearDays) {
 
 }  // namespace
 
+std::span<const DashaPeriod> DashaLevel(const VimshottariDasha& dasha, std::size_t level) {
+  if (level >= static_cast<std::size_t>(dasha.depth)) return {};
+  return std::span(dasha.periods)
+      .subspan(kLevelStarts[level], kLevelStarts[level + 1] - kLevelStarts[level]);
+}
+
 std::span<const DashaPeriod> SubPeriods(const VimshottariDasha& dasha, std::size_t level,
                                         std::size_t index) {
-  if (level + 1 >= dasha.levels.size() || dasha.levels[level + 1].empty()) return {};
-  return std::span(dasha.levels[level + 1]).subspan(index * kDivisions, kDivisions);
+  const std::span<const DashaPeriod> next = DashaLevel(dasha, level + 1);
+  return next.empty() ? next : next.subspan(index * kDivisions, kDivisions);
 }
 
 VimshottariDasha ComputeVimshottari(std::int64_t birthUniversalSeconds, double moonLongitudeDeg,
@@ -78,15 +110,15 @@ VimshottariDasha ComputeVimshottari(std::int64_t birthUniversalSeconds, double m
   const std::size_t firstLord = static_cast<std::size_t>(moon.number - 1) % kDivisions;
   const double firstYears = kVimshottariLords[firstLord].years;
   const double yearDays = DashaYearDays(year);
-  VimshottariDasha dasha{year, BalanceOf(firstYears * (1 - moon.traversed), yearDays), {}};
-  std::size_t count = kDivisions;
-  for (std::size_t level = 0; level < static_cast<std::size_t>(depth); ++level) {
-    dasha.levels[level].resize(count);
-    count *= kDivisions;
-  }
-  const Timeline time{birthUniversalSeconds, moon.traversed * firstYears * kPartsPerYear,
-                      yearDays * kSecondsPerDay / kPartsPerYear};
-  Divide(time, {0, kCycleYears * kPartsPerYear, firstLord}, 0, 0, dasha);
+  VimshottariDasha dasha{year, depth, BalanceOf(firstYears * (1 - moon.traversed), yearDays),
+                         std::vector<DashaPeriod>(kLevelStarts[static_cast<std::size_t>(depth)])};
+  const std::int64_t microsecondsPerPart =
+      std::llround(yearDays * kMicrosecondsPerDay / kPartsPerYear);
+  const Timeline time{
+      birthUniversalSeconds,
+      std::llround(moon.traversed * firstYears * kPartsPerYear * microsecondsPerPart),
+      microsecondsPerPart};
+  DivideCycle(time, {0, kCycleYears * kPartsPerYear, time.Seconds(0), firstLord}, dasha.periods);
   return dasha;
 }
 

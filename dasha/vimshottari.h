@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -37,16 +36,22 @@ struct DashaBalance {
 /// The Vimshottari periods of a birth, as deep as asked.
 struct VimshottariDasha {
   DashaYear year = DashaYear::Sidereal;
+  DashaDepth depth = DashaDepth::Mahadasha;
   DashaBalance balance;
-  /// The mahadashas (the nine from the one the birth falls in), then their antardashas, then
-  /// the pratyantardashas, each level in time order; a level not asked for is empty. The nine
-  /// periods dividing period i of a level are periods 9i to 9i+8 of the next.
-  std::array<std::vector<DashaPeriod>, 3> levels;
+  /// Level by level: the nine mahadashas from the one the birth falls in, then their 81
+  /// antardashas, then the 729 pratyantardashas, each level in time order and only the levels
+  /// asked for. The nine periods dividing period i of a level are periods 9i to 9i+8 of the
+  /// next.
+  std::vector<DashaPeriod> periods;
   bool operator==(const VimshottariDasha&) const = default;
 };
 
-/// The nine periods dividing period `index` of level `level` (0 for the mahadashas); empty when
-/// the next level was not computed.
+/// The periods of a level, 0 for the mahadashas to 2 for the pratyantardashas; empty for a
+/// level not computed.
+std::span<const DashaPeriod> DashaLevel(const VimshottariDasha& dasha, std::size_t level);
+
+/// The nine periods dividing period `index` of level `level`; empty when the next level was
+/// not computed.
 std::span<const DashaPeriod> SubPeriods(const VimshottariDasha& dasha, std::size_t level,
                                         std::size_t index);
 

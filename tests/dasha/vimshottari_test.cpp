@@ -28,14 +28,15 @@ TEST(VimshottariTest, WorkedBirth) {
 
   const VimshottariDasha dasha =
       ComputeVimshottari(76200360, moonDeg, DashaYear::Sidereal, DashaDepth::Mahadasha);
-  ASSERT_EQ(dasha.levels[0].size(), 9u);
+  const auto mahadashas = DashaLevel(dasha, 0);
+  ASSERT_EQ(mahadashas.size(), 9u);
   const PlanetIndex kLords[] = {Sun, Moon, Mars, NNode, Jupiter, Saturn, Mercury, SNode, Venus};
-  for (int i = 0; i < 9; ++i) EXPECT_EQ(dasha.levels[0][i].lord, kLords[i]);
-  EXPECT_NEAR(dasha.levels[0][0].startSeconds, 36559741, 120);
-  EXPECT_NEAR(dasha.levels[0][1].startSeconds, 225908640, 300);
+  for (std::size_t i = 0; i < 9; ++i) EXPECT_EQ(mahadashas[i].lord, kLords[i]);
+  EXPECT_NEAR(mahadashas[0].startSeconds, 36559741, 120);
+  EXPECT_NEAR(mahadashas[1].startSeconds, 225908640, 300);
   EXPECT_NEAR(dasha.balance.days, 1732.7, 0.05);
   EXPECT_EQ((DashaBalance{dasha.balance.days, 4, 8, 28}), dasha.balance);
-  EXPECT_TRUE(dasha.levels[1].empty());
+  EXPECT_TRUE(DashaLevel(dasha, 1).empty());
 }
 
 // A lord's years by planet index: Sun 6, Moon 10, Mercury 17, Venus 20, Mars 7, Jupiter 16,
@@ -73,7 +74,7 @@ TEST(VimshottariTest, PeriodsTileAtEveryDepth) {
     for (const DashaYear year : kDashaYears) {
       const VimshottariDasha dasha =
           ComputeVimshottari(birthSeconds, moonDeg, year, DashaDepth::Pratyantardasha);
-      const auto& mahadashas = dasha.levels[0];
+      const auto mahadashas = DashaLevel(dasha, 0);
       EXPECT_LE(mahadashas[0].startSeconds, birthSeconds);
       EXPECT_NEAR(mahadashas[0].endSeconds - birthSeconds, dasha.balance.days * 86400, 1);
       EXPECT_NEAR(mahadashas[8].endSeconds - mahadashas[0].startSeconds,
@@ -82,14 +83,14 @@ TEST(VimshottariTest, PeriodsTileAtEveryDepth) {
                               mahadashas[8].endSeconds};
       ExpectDivides(cycle, mahadashas, mahadashas);
       for (std::size_t level = 0; level < 2; ++level) {
-        for (std::size_t i = 0; i < dasha.levels[level].size(); ++i) {
-          ExpectDivides(dasha.levels[level][i], SubPeriods(dasha, level, i), mahadashas);
+        for (std::size_t i = 0; i < DashaLevel(dasha, level).size(); ++i) {
+          ExpectDivides(DashaLevel(dasha, level)[i], SubPeriods(dasha, level, i), mahadashas);
         }
       }
       const VimshottariDasha shallower =
           ComputeVimshottari(birthSeconds, moonDeg, year, DashaDepth::Antardasha);
-      EXPECT_EQ(shallower.levels[1], dasha.levels[1]);
-      EXPECT_TRUE(shallower.levels[2].empty());
+      EXPECT_TRUE(std::ranges::equal(DashaLevel(shallower, 1), DashaLevel(dasha, 1)));
+      EXPECT_TRUE(DashaLevel(shallower, 2).empty());
     }
   }
 }
