@@ -8,7 +8,7 @@ namespace tarvel {
 namespace {
 
 // The lords in the order their periods run, each with the three nakshatras it rules: the
-// 1st, 10th and 19th nakshatra are Ketu's, the 2nd, 11th and 20th Venus's, and so on.
+// 1st, 10th and 19th are Ketu's, the 2nd, 11th and 20th Venus's, and so on round.
 constexpr struct {
   PlanetIndex lord;
   std::string_view names[3];
@@ -26,36 +26,26 @@ constexpr struct {
 
 // Nakshatra n (from 0) begins at n × 13°20′ (800′), its padas every 3°20′ (200′). Each edge
 // belongs to what begins there; the double just below it to the pada before, which at a
-// nakshatra's edge is the previous nakshatra's 4th (Revati's, below 0°).
+// nakshatra's edge is the previous nakshatra's 4th (Revati's, below 0° or 360°). Whole turns
+// either way are the same longitude.
 TEST(NakshatraTest, EveryEdgeBelongsToWhatBeginsThere) {
-  for (int round = 0; round < 3; ++round) {
-    for (int i = 0; i < 9; ++i) {
-      const int n = round * 9 + i;
-      const std::string_view name = kLords[i].names[round];
-      EXPECT_EQ(NakshatraName(n + 1), name);
-      for (int pada = 1; pada <= 4; ++pada) {
-        const double edgeDeg = (n * 800 + (pada - 1) * 200) / 60.0;
-        const NakshatraPlace at = NakshatraOf(edgeDeg);
-        EXPECT_EQ(at.number, n + 1) << name << " " << pada;
-        EXPECT_EQ(at.pada, pada) << name;
-        EXPECT_EQ(at.lord, kLords[i].lord) << name;
-        EXPECT_NEAR(at.traversed, (pada - 1) / 4.0, 1e-14) << name << " " << pada;
-        const NakshatraPlace below = NakshatraOf(std::nextafter(edgeDeg > 0 ? edgeDeg : 360, 0));
-        EXPECT_EQ(below.number, pada > 1 ? n + 1 : (n + 26) % 27 + 1) << name << " " << pada;
-        EXPECT_EQ(below.pada, pada > 1 ? pada - 1 : 4) << name << " " << pada;
-      }
+  EXPECT_EQ(NakshatraOf(360.0), NakshatraOf(0.0));
+  for (int n = 0; n < 27; ++n) {
+    const auto& [lord, names] = kLords[n % 9];
+    const std::string_view name = names[n / 9];
+    EXPECT_EQ(NakshatraName(n + 1), name);
+    for (int pada = 1; pada <= 4; ++pada) {
+      const double edgeDeg = (n * 800 + (pada - 1) * 200) / 60.0;
+      const NakshatraPlace at = NakshatraOf(edgeDeg);
+      EXPECT_EQ(std::tuple(at.number, at.pada, at.lord), std::tuple(n + 1, pada, lord))
+          << name << " " << pada;
+      EXPECT_NEAR(at.traversed, (pada - 1) / 4.0, 1e-14) << name << " " << pada;
+      const NakshatraPlace below = NakshatraOf(std::nextafter(edgeDeg > 0 ? edgeDeg : 360, 0));
+      EXPECT_EQ(std::tuple(below.number, below.pada),
+                pada > 1 ? std::tuple(n + 1, pada - 1) : std::tuple((n + 26) % 27 + 1, 4))
+          << name << " " << pada;
     }
   }
-}
-
-// Whole turns either way land on the same place, and 360° is Ashwini's start.
-TEST(NakshatraTest, TurnsAreOneLongitude) {
-  for (const double deg : {360.0, 720.0, -360.0}) {
-    EXPECT_EQ(NakshatraOf(deg), (NakshatraPlace{1, 1, SNode, 0})) << deg;
-  }
-  EXPECT_EQ(NakshatraOf(-10.0), NakshatraOf(350.0));
-  // 10° is three padas on: the 4th begins there.
-  EXPECT_EQ(NakshatraOf(370.0), (NakshatraPlace{1, 4, SNode, 0.75}));
 }
 
 }  // namespace

@@ -13,10 +13,8 @@ using V = SummaryVerdict;
 constexpr auto kPlanet = ArgalaRecipient::Kind::Planet;
 constexpr auto kHouse = ArgalaRecipient::Kind::House;
 
-// Saturn in Capricorn in the worked chart (ascendant, Sun and Mercury in Aries, Moon in Taurus,
-// Mars in Cancer, Rahu in Virgo, Jupiter in Sagittarius, Venus and Ketu in Pisces), counted by
-// hand: it is the 11th, 2nd, 5th, 8th, 5th, 4th, 2nd and 11th of the recipients it casts on, and
-// stands in the position that obstructs each of the others' entries.
+// Saturn in Capricorn in the worked chart, counted by hand: the 11th, 2nd, 5th, 8th, 5th, 4th,
+// 2nd and 11th of the recipients it casts on, in the obstructing position of the others' entries.
 TEST(LordArgalaTest, SaturnInTheWorkedChart) {
   const LordArgala expected{
       {{{kPlanet, Venus}, {11, K::Primary, V::Balanced, Set({Saturn}), Set({Moon})}},
