@@ -8,35 +8,39 @@
 
 namespace tarvel {
 
-/// The 27 lunar mansions of 13°20′ each from 0° sidereal Aries, by number less one.
-inline constexpr std::array<std::string_view, 27> kNakshatraNames = {"Ashwini",
-                                                                     "Bharani",
-                                                                     "Krittika",
-                                                                     "Rohini",
-                                                                     "Mrigashira",
-                                                                     "Ardra",
-                                                                     "Punarvasu",
-                                                                     "Pushya",
-                                                                     "Ashlesha",
-                                                                     "Magha",
-                                                                     "Purva Phalguni",
-                                                                     "Uttara Phalguni",
-                                                                     "Hasta",
-                                                                     "Chitra",
-                                                                     "Swati",
-                                                                     "Vishakha",
-                                                                     "Anuradha",
-                                                                     "Jyeshtha",
-                                                                     "Mula",
-                                                                     "Purva Ashadha",
-                                                                     "Uttara Ashadha",
-                                                                     "Shravana",
-                                                                     "Dhanishta",
-                                                                     "Shatabhisha",
-                                                                     "Purva Bhadrapada",
-                                                                     "Uttara Bhadrapada",
-                                                                     "Revati"};
+/// The nakshatras in the zodiac.
 inline constexpr int kNakshatraCount = 27;
+
+/// The lunar mansions of 800′ (13°20′) each from 0° sidereal Aries (Surya Siddhanta, ch. 2), by
+/// number less one.
+inline constexpr std::array<std::string_view, kNakshatraCount> kNakshatraNames = {
+    "Ashwini",
+    "Bharani",
+    "Krittika",
+    "Rohini",
+    "Mrigashira",
+    "Ardra",
+    "Punarvasu",
+    "Pushya",
+    "Ashlesha",
+    "Magha",
+    "Purva Phalguni",
+    "Uttara Phalguni",
+    "Hasta",
+    "Chitra",
+    "Swati",
+    "Vishakha",
+    "Anuradha",
+    "Jyeshtha",
+    "Mula",
+    "Purva Ashadha",
+    "Uttara Ashadha",
+    "Shravana",
+    "Dhanishta",
+    "Shatabhisha",
+    "Purva Bhadrapada",
+    "Uttara Bhadrapada",
+    "Revati"};
 
 /// A lord of the Vimshottari dasha and the years its mahadasha lasts.
 struct VimshottariLord {
