@@ -60,7 +60,9 @@ std::span<const DashaPeriod> SubPeriods(const VimshottariDasha& dasha, std::size
 /// the first mahadasha is the lord of the Moon's nakshatra, begun before the birth by the part
 /// of the nakshatra the Moon has crossed; every period divides into nine in the same order
 /// from its own lord, each lasting its parent's length × the lord's years ÷ 120. Each boundary
-/// is rounded to the second once, so the periods of a level tile without gap or overlap.
+/// is rounded to the nearest second once, so the periods of a level tile without gap or
+/// overlap. A chart gives `instant.universalSeconds` and `positions.grahaDeg[Moon]`, which stay
+/// the Rasi chart's in a varga.
 VimshottariDasha ComputeVimshottari(std::int64_t birthUniversalSeconds, double moonLongitudeDeg,
                                     DashaYear year, DashaDepth depth);
 
