@@ -14,6 +14,7 @@ declare -A allowed=(
   [varga]="base"
   [atlas]="base"
   [chart]="base positions positions/classic positions/swiss argala varga"
+  [dasha]="base positions"
   [document]="base positions argala varga chart"
   [files]="base"
   [form]="base positions positions/classic positions/swiss argala varga chart atlas files"
