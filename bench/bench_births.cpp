@@ -28,7 +28,7 @@ std::vector<ChartState> SampleStates() {
   const ClassicSky sky;
   for (const SampleBirth& birth : kSampleBirths) {
     ChartState& state = states.emplace_back();
-    ReadBirthData(std::get<BirthForm>(cli::BuildBirthForm(SampleOptions(birth))), state);
+    cli::ReadBirth(SampleOptions(birth), state);
     RunCalculationChain(state, sky);
   }
   return states;
