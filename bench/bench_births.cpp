@@ -1,7 +1,6 @@
 #include "bench_births.h"
 
 #include <string>
-#include <variant>
 
 #include "form/calculation_driver.h"
 #include "positions/classic/classic_sky.h"
