@@ -158,6 +158,7 @@ std::optional<std::string> BirthFields::SetChoice(BatchField field, std::string_
     case BatchField::Offset:
       options_.offset = std::string(text);
       return std::nullopt;
+    case BatchField::Style:
     default:
       return ReadChartStyle(text, options_.style);
   }
@@ -189,8 +190,11 @@ void BirthFields::SetText(BatchField field, std::string text) {
     case BatchField::Country:
       options_.country = std::move(text);
       break;
-    default:
+    case BatchField::Place:
       options_.place = std::move(text);
+      break;
+    default:
+      // The other fields take no text as it is (see kFields).
       break;
   }
 }
