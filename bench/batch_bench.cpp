@@ -8,7 +8,6 @@
 #include "chart/skies.h"
 #include "cli/batch/batch_command.h"
 #include "cli/batch/batch_csv.h"
-#include "cli/batch/batch_json_fast.h"
 #include "cli/batch/batch_json_line.h"
 #include "cli/batch/chart_worker.h"
 #include "cli/chart/chart_json.h"
@@ -98,14 +97,6 @@ void BM_ParseJsonLine(benchmark::State& run) {
   run.SetItemsProcessed(run.iterations());
 }
 BENCHMARK(BM_ParseJsonLine);
-
-void BM_ParseJsonLineFast(benchmark::State& run) {
-  const std::string line = JsonLine(kSampleBirths[0]);
-  cli::JsonBirthLineReader reader;
-  for (auto _ : run) benchmark::DoNotOptimize(reader.Parse(line));
-  run.SetItemsProcessed(run.iterations());
-}
-BENCHMARK(BM_ParseJsonLineFast);
 
 void BM_ParseCsvLine(benchmark::State& run) {
   const auto header = std::get<cli::CsvHeader>(

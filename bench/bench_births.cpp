@@ -1,7 +1,6 @@
 #include "bench_births.h"
 
 #include <string>
-#include <variant>
 
 #include "form/calculation_driver.h"
 #include "positions/classic/classic_sky.h"
@@ -28,7 +27,7 @@ std::vector<ChartState> SampleStates() {
   const ClassicSky sky;
   for (const SampleBirth& birth : kSampleBirths) {
     ChartState& state = states.emplace_back();
-    ReadBirthData(std::get<BirthForm>(cli::BuildBirthForm(SampleOptions(birth))), state);
+    cli::ReadBirth(SampleOptions(birth), state);
     RunCalculationChain(state, sky);
   }
   return states;

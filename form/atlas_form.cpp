@@ -14,8 +14,8 @@ namespace {
 
 void FillAngle(const std::optional<DegreesMinutes>& angle, DigitText& degrees, DigitText& minutes) {
   if (!angle) return;
-  degrees = *DigitText::Parse(std::to_string(angle->degrees));
-  minutes = *DigitText::Parse(std::to_string(angle->minutes));
+  degrees = *DigitText::OfNumber(angle->degrees);
+  minutes = *DigitText::OfNumber(angle->minutes);
 }
 
 }  // namespace
@@ -45,35 +45,41 @@ ZoneFill Undecided(const Place& place, const CivilTime& time, const std::string&
               DateText(time.year, time.month, time.day) + " (" + why +
               "). Please choose the zone yourself.",
           {},
+          {},
+          {},
           {}};
-}
-
-void TakeDecision(const ZoneDecision& decision, BirthForm& form) {
-  form.zoneKind = decision.zone.kind;
-  form.zoneOffsetSeconds = decision.zone.offsetSeconds;
-  if (decision.zone.kind == ZoneKind::Row) form.cboTimeZone = decision.zone.row;
-  // After the zone history ends the box stays as the user set it.
-  if (decision.daylightSavingKnown) form.chkDST = decision.daylightSavingTicked;
 }
 
 }  // namespace
 
-ZoneFill FillZone(const Place& place, BirthForm& form) {
-  const CivilTime time = FormCivilTime(form);
-  // A day the month does not have is one the form's own checks refuse, in their words.
-  if (FindImpossibleDate(form)) return {};
+ZoneFill FindZoneFill(const Place& place, const CivilTime& time) {
+  if (FindImpossibleDay(time.year, time.month, time.day)) return {};
   const auto decided = DecideZone(place.timeZoneId, time);
   if (const auto* error = std::get_if<ZoneError>(&decided)) {
     return Undecided(place, time, error->message);
   }
   const ZoneDecision& decision = std::get<ZoneDecision>(decided);
-  TakeDecision(decision, form);
-  return {
-      decision.note,
-      true,
-      {},
-      decision.label,
-      decision.daylightSavingKnown ? std::optional(decision.daylightSavingInForce) : std::nullopt};
+  // After the zone history ends the box stays as the user set it.
+  const auto known = [&](bool value) {
+    return decision.daylightSavingKnown ? std::optional(value) : std::nullopt;
+  };
+  return {decision.note,
+          true,
+          {},
+          decision.label,
+          known(decision.daylightSavingInForce),
+          decision.zone,
+          known(decision.daylightSavingTicked)};
+}
+
+ZoneFill FillZone(const Place& place, BirthForm& form) {
+  ZoneFill fill = FindZoneFill(place, FormCivilTime(form));
+  if (!fill.decided) return fill;
+  form.zoneKind = fill.zone.kind;
+  form.zoneOffsetSeconds = fill.zone.offsetSeconds;
+  if (fill.zone.kind == ZoneKind::Row) form.cboTimeZone = fill.zone.row;
+  if (fill.daylightSavingTicked) form.chkDST = *fill.daylightSavingTicked;
+  return fill;
 }
 
 void TakeBackAtlasFill(const BirthForm& filled, BirthForm& form) {

@@ -22,19 +22,28 @@ void TakeBackAtlasFill(const BirthForm& filled, BirthForm& form);
 /// What the form says of a city the atlas does not know.
 std::string NotInAtlasNote(std::string_view city);
 
-/// Sets the form's zone to what was in force at the place at the form's birth date and time
-/// (see DecideZone): a row and the daylight-saving box, the exact offset, or local mean time;
-/// and returns the one-line note that says so. Where the zone history cannot tell, the zone is
-/// left as it was and Tarvel Reading is to be refused until the user chooses one.
+/// The zone in force at a place at a birth's date and time (see DecideZone), as the form takes
+/// it, with the one-line note that says so. Where the zone history cannot tell, Tarvel Reading
+/// is to be refused until the user chooses a zone.
 struct ZoneFill {
   std::string note;
-  bool decided = false;     ///< the form now holds the zone in force
+  bool decided = false;     ///< the zone in force is known
   std::string refusal;      ///< when not decided: why Tarvel Reading is refused, naming the place
                             ///< and date; empty where the form's own date check refuses
   std::string offsetLabel;  ///< an exact offset as the tz database names it, else empty
   /// Whether summer time was in force there and then, where the history tells.
   std::optional<bool> daylightSavingInForce;
+  ZoneChoice zone;  ///< when decided: a row, the exact offset or local mean time
+  /// When decided and the history tells: the daylight-saving box for the row.
+  std::optional<bool> daylightSavingTicked;
 };
+
+/// The zone at a place on a local date and clock time; nothing decided for a day the month
+/// does not have, which the form's own checks refuse in their words.
+ZoneFill FindZoneFill(const Place& place, const CivilTime& time);
+
+/// FindZoneFill at the form's date and time, and the zone decided into the form; a zone not
+/// decided leaves the form as it was.
 ZoneFill FillZone(const Place& place, BirthForm& form);
 
 }  // namespace tarvel

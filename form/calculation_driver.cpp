@@ -12,11 +12,11 @@ std::int16_t Magnitude(int value) {
   return static_cast<std::int16_t>(std::abs(value));
 }
 
-// Seconds local clock minus universal time that the form's zone gives, daylight saving aside.
-int StandardOffsetSeconds(const BirthForm& form, const BirthData& birth) {
-  switch (form.zoneKind) {
+// Seconds local clock minus universal time that the zone gives, daylight saving aside.
+int StandardOffsetSeconds(const ZoneChoice& zone, const BirthData& birth) {
+  switch (zone.kind) {
     case ZoneKind::Offset:
-      return form.zoneOffsetSeconds;
+      return zone.offsetSeconds;
     case ZoneKind::LocalMeanTime: {
       const double magnitudeDeg = birth.LonDeg + birth.LonMin / 60.0;
       return LocalMeanTimeOffsetSeconds(birth.IsEast != kFalse ? magnitudeDeg : -magnitudeDeg);
@@ -24,7 +24,7 @@ int StandardOffsetSeconds(const BirthForm& form, const BirthData& birth) {
     case ZoneKind::Row:
       break;
   }
-  return MinutesAheadOfUniversalTime(kTimeZones.at(form.cboTimeZone)) * 60;
+  return MinutesAheadOfUniversalTime(kTimeZones.at(zone.row)) * 60;
 }
 
 }  // namespace
@@ -45,16 +45,20 @@ void ReadBirthData(const BirthForm& form, ChartState& state) {
   birth.LatMin = form.txtLatMin.Value();
   birth.IsEast = ToFlag16(form.optLong == LongitudeChoice::East);
   birth.IsSouth = ToFlag16(form.optLat == LatitudeChoice::South);
-  // An exact offset or local mean time has no daylight-saving box.
-  birth.IsDST = ToFlag16(form.chkDST && form.zoneKind == ZoneKind::Row);
   birth.BirthCity = TrimSpaces(form.txtCity);
   birth.BirthState = TrimSpaces(form.txtState);
   birth.BirthCountry = TrimSpaces(form.txtCountry);
+  state.Zone = FormZone(form);
+  SetBirthZone(state.Zone, form.chkDST, birth);
+}
+
+void SetBirthZone(const ZoneChoice& zone, bool daylightSaving, BirthData& birth) {
+  // An exact offset or local mean time has no daylight-saving box.
+  birth.IsDST = ToFlag16(daylightSaving && zone.kind == ZoneKind::Row);
   // The record keeps magnitudes (whole minutes); the instant takes the zone itself.
-  const int offsetSeconds = StandardOffsetSeconds(form, birth);
+  const int offsetSeconds = StandardOffsetSeconds(zone, birth);
   birth.ZoneHours = Magnitude(offsetSeconds / 3600);
   birth.ZoneMinutes = Magnitude(offsetSeconds / 60 % 60);
-  state.Zone = FormZone(form);
 }
 
 void RunCalculationChain(ChartState& state, const Sky& sky, std::optional<Varga> varga,

@@ -16,6 +16,11 @@ namespace tarvel {
 /// (DigitText) and the list indices are within their lists, so no value is left stale.
 void ReadBirthData(const BirthForm& form, ChartState& state);
 
+/// Writes a zone into the record as it keeps one: the magnitude of the standard offset (the
+/// list's row, the exact offset, or the local mean time of the record's longitude, which must
+/// be set first) and daylight saving, which only a row takes.
+void SetBirthZone(const ZoneChoice& zone, bool daylightSaving, BirthData& birth);
+
 /// The calculation chain on a filled BirthData: the sky places the points, then the signs in
 /// the varga (the Rasi chart when none is asked for), Argala, the reading and the synthesis
 /// (unless `parts` leaves them out); the chart replaces the state's last one.

@@ -19,6 +19,8 @@ class DigitText {
 
   /// The text when it is empty or one to three digits; nothing otherwise.
   static std::optional<DigitText> Parse(std::string_view text);
+  /// A number 0-999 in decimal digits, as the atlas fills a box; nothing outside.
+  static std::optional<DigitText> OfNumber(int value);
 
   std::string_view Text() const { return {digits_.data(), length_}; }
   bool Empty() const { return length_ == 0; }

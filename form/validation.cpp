@@ -1,5 +1,6 @@
 #include "form/validation.h"
 
+#include <algorithm>
 #include <array>
 
 #include "form/key_classes.h"
@@ -30,7 +31,7 @@ constexpr std::string_view kLongitudeDirectionMessage = "Please Select Direction
 constexpr std::string_view kFebruaryMessage = "Please Enter Correct Date Or Month!";
 constexpr std::string_view kThirtyDayMonthMessage = "Please Enter Correct Date Or Month !";
 
-constexpr int kFebruary = 1;
+constexpr int kFebruary = 2;
 
 bool IsCoordinateBox(FormField field) {
   return KeyClassOf(field) == KeyClass::Digits;
@@ -48,13 +49,11 @@ std::optional<Refusal> FindEmptyBox(const BirthForm& form, RequiredBoxes require
 
 // A place beyond the poles or the antimeridian cannot exist; the degrees box takes the
 // cursor when the degrees are wrong, the minutes box when only the minutes are.
-std::optional<Refusal> FindImpossibleCoordinate(const DigitText& degrees, const DigitText& minutes,
-                                                int maxDegrees, FormField degreesBox,
-                                                FormField minutesBox, std::string_view message) {
-  const int deg = degrees.Value();
-  const int min = minutes.Value();
-  if (deg > maxDegrees) return Refusal{message, MessageIcon::Error, degreesBox};
-  if (min > 59 || (deg == maxDegrees && min > 0)) {
+std::optional<Refusal> FindImpossibleCoordinate(int degrees, int minutes, int maxDegrees,
+                                                FormField degreesBox, FormField minutesBox,
+                                                std::string_view message) {
+  if (degrees > maxDegrees) return Refusal{message, MessageIcon::Error, degreesBox};
+  if (minutes > 59 || (degrees == maxDegrees && minutes > 0)) {
     return Refusal{message, MessageIcon::Error, minutesBox};
   }
   return std::nullopt;
@@ -81,28 +80,41 @@ std::optional<Refusal> FindRefusal(const BirthForm& form, RequiredBoxes required
 }
 
 std::optional<Refusal> FindImpossibleCoordinates(const BirthForm& form) {
-  if (auto refusal =
-          FindImpossibleCoordinate(form.txtLatDeg, form.txtLatMin, 90, FormField::txtLatDeg,
-                                   FormField::txtLatMin, "Please Enter Correct Latitude")) {
+  if (auto refusal = FindImpossibleLatitude(form.txtLatDeg.Value(), form.txtLatMin.Value())) {
     return refusal;
   }
-  return FindImpossibleCoordinate(form.txtLonDeg, form.txtLonMin, 180, FormField::txtLonDeg,
-                                  FormField::txtLonMin, "Please Enter Correct Longitude");
+  return FindImpossibleLongitude(form.txtLonDeg.Value(), form.txtLonMin.Value());
+}
+
+std::optional<Refusal> FindImpossibleLatitude(int degrees, int minutes) {
+  return FindImpossibleCoordinate(degrees, minutes, 90, FormField::txtLatDeg, FormField::txtLatMin,
+                                  "Please Enter Correct Latitude");
+}
+
+std::optional<Refusal> FindImpossibleLongitude(int degrees, int minutes) {
+  return FindImpossibleCoordinate(degrees, minutes, 180, FormField::txtLonDeg, FormField::txtLonMin,
+                                  "Please Enter Correct Longitude");
 }
 
 std::optional<Refusal> FindImpossibleDate(const BirthForm& form) {
-  const int year = FormCivilTime(form).year;
-  const int month = form.cboMonth;
-  const int dayIndex = form.cboDate;
-  const int firstMissingDayIndex = IsLeapYear(year) ? 29 : 28;
-  if (month == kFebruary && dayIndex >= firstMissingDayIndex) {
+  const CivilTime date = FormCivilTime(form);
+  return FindImpossibleDay(date.year, date.month, date.day);
+}
+
+std::optional<Refusal> FindImpossibleDay(int year, int month, int day) {
+  const int daysInFebruary = IsLeapYear(year) ? 29 : 28;
+  if (month == kFebruary && day > daysInFebruary) {
     return Refusal{kFebruaryMessage, MessageIcon::Information, std::nullopt};
   }
-  const bool thirtyDayMonth = month == 3 || month == 5 || month == 8 || month == 10;
-  if (thirtyDayMonth && dayIndex == 30) {
+  const bool thirtyDayMonth = month == 4 || month == 6 || month == 9 || month == 11;
+  if (thirtyDayMonth && day == 31) {
     return Refusal{kThirtyDayMonthMessage, MessageIcon::Information, std::nullopt};
   }
   return std::nullopt;
+}
+
+std::string_view EmptyBoxMessage(FormField field) {
+  return std::ranges::find(kEmptyBoxRules, field, &EmptyBoxRule::field)->message;
 }
 
 std::optional<Refusal> ValidateInput(BirthForm& form, MessageSink& sink) {

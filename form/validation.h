@@ -38,6 +38,15 @@ std::optional<Refusal> FindImpossibleCoordinates(const BirthForm& form);
 /// thirty-day month).
 std::optional<Refusal> FindImpossibleDate(const BirthForm& form);
 
+/// The same rules on numbers, for a birth that never was a form: degrees and arc-minutes of a
+/// latitude or a longitude; a year, a month 1-12 and a day 1-31.
+std::optional<Refusal> FindImpossibleLatitude(int degrees, int minutes);
+std::optional<Refusal> FindImpossibleLongitude(int degrees, int minutes);
+std::optional<Refusal> FindImpossibleDay(int year, int month, int day);
+
+/// What the window says of a box left empty.
+std::string_view EmptyBoxMessage(FormField field);
+
 /// Checks the form before a calculation. On a refusal it shows the message through the sink,
 /// selects "North" or "East" when a direction was missing, and returns the refusal so the
 /// caller can put the cursor into its box. Nothing else changes.

@@ -6,8 +6,6 @@
 
 #include "cli/batch/batch_command.h"
 #include "cli/batch/batch_csv.h"
-#include "cli/batch/batch_json_fast.h"
-#include "cli/batch/batch_json_line.h"
 #include "fuzz/fuzz_bytes.h"
 
 namespace tarvel::fuzz {
@@ -65,14 +63,6 @@ void CheckCsvOutput(std::string_view output, std::size_t columns, std::size_t ex
   for (const std::string& line : lines) {
     Require(!cli::SplitCsvLine(line, cells), "every row is well-formed CSV");
     Require(cells.size() == columns, "every row has the header's cells");
-  }
-}
-
-void CheckJsonReadersAgree(std::string_view input) {
-  cli::JsonBirthLineReader reader;
-  for (const std::string& line : SplitAt(input, "\n")) {
-    Require(reader.Parse(line) == cli::ParseJsonBirthLine(line),
-            "the fast JSON reader reads a line as the careful one does");
   }
 }
 

@@ -31,7 +31,4 @@ void CheckBatchOutput(std::string_view output, std::uint64_t firstLineNumber,
 /// The output is a CSV header of `columns` cells, then `expectedLines` rows of as many cells.
 void CheckCsvOutput(std::string_view output, std::size_t columns, std::size_t expectedLines);
 
-/// The fast JSON line reader gives what the careful one gives, line by line.
-void CheckJsonReadersAgree(std::string_view input);
-
 }  // namespace tarvel::fuzz

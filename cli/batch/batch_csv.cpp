@@ -30,10 +30,7 @@ std::optional<std::string> ReadQuoted(std::string_view line, std::size_t& at, st
 }
 
 std::string HeaderHelp() {
-  std::string names;
-  for (std::string_view name : kBatchFieldNames)
-    names.append(names.empty() ? "" : ",").append(name);
-  return Joined({" (the first line must name the columns: ", names, ")"});
+  return Joined({" (the first line must name the columns: ", BatchFieldList(), ")"});
 }
 
 }  // namespace

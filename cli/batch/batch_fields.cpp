@@ -1,8 +1,7 @@
 #include "cli/batch/batch_fields.h"
 
 #include <algorithm>
-#include <charconv>
-#include <limits>
+#include <array>
 
 #include <nlohmann/json.hpp>
 
@@ -14,16 +13,37 @@
 namespace tarvel::cli {
 namespace {
 
-constexpr std::array<BatchField, 5> kRequiredFields = {
-    BatchField::Date, BatchField::Time, BatchField::Zone, BatchField::Lat, BatchField::Lon};
+struct FieldRow {
+  BatchField field;
+  std::string_view name;
+  FieldValue value;
+  bool required;    ///< a line without it is refused, unless a place or an offset stands in
+  bool placeFills;  ///< the atlas gives it when a place is named
+};
 
-// Reads a choice of the sky; an empty text leaves it out.
-std::optional<std::string> SetSkyChoice(BatchField field, std::string_view text,
-                                        SkyChoice& choice) {
-  if (text.empty()) return std::nullopt;
-  if (field == BatchField::Sky) return ReadSkyKind(text, choice);
-  if (field == BatchField::Ayanamsa) return ReadAyanamsa(text, choice);
-  return ReadNode(text, choice);
+// One row a field, in BatchField order: the names, the types and the needs of a birth line.
+constexpr std::array<FieldRow, kBatchFieldCount> kFields{{
+    {BatchField::Date, "date", FieldValue::Text, true, false},
+    {BatchField::Time, "time", FieldValue::Text, true, false},
+    {BatchField::Zone, "zone", FieldValue::Whole, true, true},
+    {BatchField::Lat, "lat", FieldValue::Text, true, true},
+    {BatchField::Lon, "lon", FieldValue::Text, true, true},
+    {BatchField::Dst, "dst", FieldValue::Truth, false, true},
+    {BatchField::Name, "name", FieldValue::Text, false, false},
+    {BatchField::City, "city", FieldValue::Text, false, false},
+    {BatchField::State, "state", FieldValue::Text, false, false},
+    {BatchField::Country, "country", FieldValue::Text, false, false},
+    {BatchField::Place, "place", FieldValue::Text, false, false},
+    {BatchField::Sky, "sky", FieldValue::Choice, false, false},
+    {BatchField::Ayanamsa, "ayanamsa", FieldValue::Choice, false, false},
+    {BatchField::Node, "node", FieldValue::Choice, false, false},
+    {BatchField::Varga, "varga", FieldValue::Whole, false, false},
+    {BatchField::Offset, "offset", FieldValue::Choice, false, false},
+    {BatchField::Style, "style", FieldValue::Choice, false, false},
+}};
+
+const FieldRow& RowOf(BatchField field) {
+  return kFields[static_cast<std::size_t>(field)];
 }
 
 std::optional<bool> ParseTruth(std::string_view text) {
@@ -35,18 +55,35 @@ std::optional<bool> ParseTruth(std::string_view text) {
 }  // namespace
 
 std::optional<BatchField> FindBatchField(std::string_view name) {
-  const auto at = std::find(kBatchFieldNames.begin(), kBatchFieldNames.end(), name);
-  if (at == kBatchFieldNames.end()) return std::nullopt;
-  return static_cast<BatchField>(at - kBatchFieldNames.begin());
-}
-
-bool PlaceCanFill(BatchField field) {
-  return field == BatchField::Zone || field == BatchField::Lat || field == BatchField::Lon ||
-         field == BatchField::Dst;
+  const auto at = std::ranges::find(kFields, name, &FieldRow::name);
+  if (at == kFields.end()) return std::nullopt;
+  return at->field;
 }
 
 std::string_view FieldName(BatchField field) {
-  return kBatchFieldNames[static_cast<std::size_t>(field)];
+  return RowOf(field).name;
+}
+
+FieldValue ValueOf(BatchField field) {
+  return RowOf(field).value;
+}
+
+bool PlaceCanFill(BatchField field) {
+  return RowOf(field).placeFills;
+}
+
+std::string BatchFieldList() {
+  std::string names;
+  for (const FieldRow& row : kFields) names.append(names.empty() ? "" : ",").append(row.name);
+  return names;
+}
+
+std::string WrongTypeMessage(BatchField field) {
+  const FieldValue value = ValueOf(field);
+  const std::string_view kind = value == FieldValue::Whole   ? "a whole number"
+                                : value == FieldValue::Truth ? "true or false"
+                                                             : "a string";
+  return Joined({"field '", FieldName(field), "' must be ", kind});
 }
 
 std::string BirthFields::GivenTwice(BatchField field) {
@@ -54,31 +91,77 @@ std::string BirthFields::GivenTwice(BatchField field) {
 }
 
 std::optional<std::string> BirthFields::SetFromText(BatchField field, std::string_view text) {
-  if (field == BatchField::Zone) {
-    auto row = ParseZoneRow(text);
-    if (auto* error = std::get_if<OptionError>(&row)) return std::move(error->message);
-    return SetZone(std::get<int>(row));
+  switch (ValueOf(field)) {
+    case FieldValue::Whole:
+      if (field == BatchField::Zone) {
+        auto row = ParseZoneRow(text);
+        if (auto* error = std::get_if<OptionError>(&row)) return std::move(error->message);
+        options_.zone = std::get<int>(row);
+        return std::nullopt;
+      }
+      return text.empty() ? std::nullopt : ReadVarga(text, options_.varga);
+    case FieldValue::Truth: {
+      const auto dst = ParseTruth(text);
+      if (!dst) return Joined({"dst ", QuotedForMessage(text), " is not true or false"});
+      return SetTruth(field, *dst);
+    }
+    case FieldValue::Choice:
+      return SetChoice(field, text);
+    case FieldValue::Text:
+      break;
   }
-  if (field == BatchField::Dst) {
-    const auto dst = ParseTruth(text);
-    if (!dst) return Joined({"dst ", QuotedForMessage(text), " is not true or false"});
-    SetDst(*dst);
-    return std::nullopt;
-  }
-  if (field == BatchField::Varga) {
-    return text.empty() ? std::nullopt : ReadVarga(text, options_.varga);
-  }
-  if (field == BatchField::Offset) {
-    if (!text.empty()) options_.offset = std::string(text);
-    return std::nullopt;
-  }
-  if (field == BatchField::Style) {
-    return text.empty() ? std::nullopt : ReadChartStyle(text, options_.style);
-  }
-  if (field >= BatchField::Sky) return SetSkyChoice(field, text, options_.sky);
-  const bool optional = field >= BatchField::Name;
-  if (!(optional && text.empty())) SetText(field, std::string(text));
+  if (!(text.empty() && !RowOf(field).required)) SetText(field, std::string(text));
   return std::nullopt;
+}
+
+std::optional<std::string> BirthFields::SetString(BatchField field, std::string value) {
+  switch (ValueOf(field)) {
+    case FieldValue::Whole:
+    case FieldValue::Truth:
+      return WrongTypeMessage(field);
+    case FieldValue::Choice:
+      return SetChoice(field, value);
+    case FieldValue::Text:
+      break;
+  }
+  SetText(field, std::move(value));
+  return std::nullopt;
+}
+
+std::optional<std::string> BirthFields::SetWhole(BatchField field, std::string_view digits) {
+  if (field == BatchField::Varga) return ReadVargaFactor(digits, options_.varga);
+  if (field != BatchField::Zone) return WrongTypeMessage(field);
+  return SetFromText(field, digits);
+}
+
+std::optional<std::string> BirthFields::SetTruth(BatchField field, bool value) {
+  if (field != BatchField::Dst) return WrongTypeMessage(field);
+  options_.dst = value;
+  return std::nullopt;
+}
+
+std::optional<std::string> BirthFields::SetNull(BatchField field) {
+  if (RowOf(field).required) return WrongTypeMessage(field);
+  return std::nullopt;
+}
+
+// An empty text leaves the choice out.
+std::optional<std::string> BirthFields::SetChoice(BatchField field, std::string_view text) {
+  if (text.empty()) return std::nullopt;
+  switch (field) {
+    case BatchField::Sky:
+      return ReadSkyKind(text, options_.sky);
+    case BatchField::Ayanamsa:
+      return ReadAyanamsa(text, options_.sky);
+    case BatchField::Node:
+      return ReadNode(text, options_.sky);
+    case BatchField::Offset:
+      options_.offset = std::string(text);
+      return std::nullopt;
+    case BatchField::Style:
+    default:
+      return ReadChartStyle(text, options_.style);
+  }
 }
 
 void BirthFields::SetText(BatchField field, std::string text) {
@@ -110,28 +193,10 @@ void BirthFields::SetText(BatchField field, std::string text) {
     case BatchField::Place:
       options_.place = std::move(text);
       break;
-    case BatchField::Zone:
-    case BatchField::Dst:
-    case BatchField::Sky:
-    case BatchField::Ayanamsa:
-    case BatchField::Node:
-    case BatchField::Varga:
-    case BatchField::Offset:
-    case BatchField::Style:
+    default:
+      // The other fields take no text as it is (see kFields).
       break;
   }
-}
-
-std::optional<std::string> BirthFields::SetZone(std::int64_t zone) {
-  if (zone < std::numeric_limits<int>::min() || zone > std::numeric_limits<int>::max()) {
-    return ZoneOutsideMessage(std::to_string(zone));
-  }
-  options_.zone = static_cast<int>(zone);
-  return std::nullopt;
-}
-
-std::optional<std::string> BirthFields::SetVarga(std::int64_t factor) {
-  return ReadVargaFactor(factor, options_.varga);
 }
 
 std::optional<std::string> BirthFields::Finish() {
@@ -141,11 +206,11 @@ std::optional<std::string> BirthFields::Finish() {
                       given_.test(static_cast<std::size_t>(BatchField::Dst)))) {
     return "field 'offset' stands instead of 'zone' and 'dst', not with them";
   }
-  for (BatchField field : kRequiredFields) {
-    if (placeGiven && PlaceCanFill(field)) continue;
-    if (offsetGiven && field == BatchField::Zone) continue;
-    if (!given_.test(static_cast<std::size_t>(field))) {
-      return Joined({"field ", QuotedForMessage(FieldName(field)), " is missing"});
+  for (const FieldRow& row : kFields) {
+    if (!row.required || (placeGiven && row.placeFills)) continue;
+    if (offsetGiven && row.field == BatchField::Zone) continue;
+    if (!given_.test(static_cast<std::size_t>(row.field))) {
+      return Joined({"field ", QuotedForMessage(row.name), " is missing"});
     }
   }
   return std::nullopt;
@@ -158,10 +223,6 @@ std::string Joined(std::initializer_list<std::string_view> pieces) {
   joined.reserve(length);
   for (std::string_view piece : pieces) joined.append(piece);
   return joined;
-}
-
-std::string ZoneOutsideMessage(std::string_view number) {
-  return Joined({"zone row ", number, " is outside 0-70"});
 }
 
 std::string LineErrorJson(std::uint64_t lineNumber, std::string_view message) {

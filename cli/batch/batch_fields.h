@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <bitset>
 #include <cstdint>
 #include <initializer_list>
@@ -36,18 +35,27 @@ enum class BatchField {
 };
 inline constexpr int kBatchFieldCount = 17;
 
-/// The field names in BatchField order.
-inline constexpr std::array<std::string_view, kBatchFieldCount> kBatchFieldNames = {
-    "date",    "time",  "zone", "lat",      "lon",  "dst",   "name",   "city", "state",
-    "country", "place", "sky",  "ayanamsa", "node", "varga", "offset", "style"};
-
-/// True for the fields a place can stand in for: the zone, the coordinates and daylight saving.
-bool PlaceCanFill(BatchField field);
+/// The value a field takes: in a JSON line the one JSON type it accepts, in a CSV cell how
+/// its text reads.
+enum class FieldValue {
+  Text,    ///< a string, kept as given
+  Choice,  ///< a string naming a choice (sky, ayanamsa, node, style) or an offset
+  Whole,   ///< a JSON number without fraction or exponent; decimal digits in a CSV cell
+  Truth,   ///< true or false; true/false/1/0 in a CSV cell
+};
 
 /// The field called `name` exactly, if any.
 std::optional<BatchField> FindBatchField(std::string_view name);
 
 std::string_view FieldName(BatchField field);
+
+FieldValue ValueOf(BatchField field);
+
+/// True for the fields a place can stand in for: the zone, the coordinates and daylight saving.
+bool PlaceCanFill(BatchField field);
+
+/// Every field name in order, joined by commas, as a CSV header lists them.
+std::string BatchFieldList();
 
 /// Collects the fields of one birth line, each at most once.
 class BirthFields {
@@ -66,12 +74,13 @@ class BirthFields {
   /// name, place, sky choice, varga, offset or style as absent.
   std::optional<std::string> SetFromText(BatchField field, std::string_view text);
 
-  void SetText(BatchField field, std::string text);
-  void SetDst(bool dst) { options_.dst = dst; }
-  /// The zone row; a number outside the int range is refused as a row outside the list.
-  std::optional<std::string> SetZone(std::int64_t zone);
-  /// The varga by its factor; one no varga has is refused.
-  std::optional<std::string> SetVarga(std::int64_t factor);
+  /// The JSON values, each refused where the field takes another type (see ValueOf). A string
+  /// is kept as given; `digits` is a JSON integer as decimal text; null leaves out a field not
+  /// required.
+  std::optional<std::string> SetString(BatchField field, std::string value);
+  std::optional<std::string> SetWhole(BatchField field, std::string_view digits);
+  std::optional<std::string> SetTruth(BatchField field, bool value);
+  std::optional<std::string> SetNull(BatchField field);
 
   /// The options once every required field was given (the zone and the coordinates need not be
   /// where a place is, nor the zone where an offset is); the refusal names the first missing, or
@@ -82,16 +91,18 @@ class BirthFields {
 
  private:
   static std::string GivenTwice(BatchField field);
+  std::optional<std::string> SetChoice(BatchField field, std::string_view text);
+  void SetText(BatchField field, std::string text);
 
   BirthOptions options_;
   std::bitset<kBatchFieldCount> given_;
 };
 
+/// "field 'X' must be ...": the refusal of a JSON value of another type than the field takes.
+std::string WrongTypeMessage(BatchField field);
+
 /// The pieces one after another: messages are put together this way rather than with `+`.
 std::string Joined(std::initializer_list<std::string_view> pieces);
-
-/// The refusal of a zone row outside the list, for the row's number as text.
-std::string ZoneOutsideMessage(std::string_view number);
 
 /// `{"line":N,"error":"message"}`, the output of a refused line.
 std::string LineErrorJson(std::uint64_t lineNumber, std::string_view message);

@@ -1,5 +1,7 @@
 #include "cli/batch/batch_json_line.h"
 
+#include <array>
+#include <charconv>
 #include <optional>
 
 #include <nlohmann/json.hpp>
@@ -17,36 +19,18 @@ using Json = nlohmann::json;
 class BirthLineHandler {
  public:
   bool null() {
-    return Value([](BatchField field) -> std::optional<std::string> {
-      if (field <= BatchField::Lon) return WrongType(field);
-      return std::nullopt;
-    });
+    return Value([&](BatchField field) { return fields.SetNull(field); });
   }
   bool boolean(bool value) {
-    return Value([&](BatchField field) -> std::optional<std::string> {
-      if (field != BatchField::Dst) return WrongType(field);
-      fields.SetDst(value);
-      return std::nullopt;
-    });
+    return Value([&](BatchField field) { return fields.SetTruth(field, value); });
   }
   bool number_integer(Json::number_integer_t value) { return Whole(value); }
-  bool number_unsigned(Json::number_unsigned_t value) {
-    if (value > static_cast<Json::number_unsigned_t>(INT64_MAX)) {
-      return Fail(ZoneOutsideMessage(std::to_string(value)));
-    }
-    return Whole(static_cast<std::int64_t>(value));
-  }
+  bool number_unsigned(Json::number_unsigned_t value) { return Whole(value); }
   bool number_float(Json::number_float_t, const std::string&) {
-    return Value([&](BatchField field) { return WrongType(field); });
+    return Value([&](BatchField field) { return WrongTypeMessage(field); });
   }
   bool string(std::string& value) {
-    return Value([&](BatchField field) -> std::optional<std::string> {
-      if (field == BatchField::Zone || field == BatchField::Dst || field == BatchField::Varga)
-        return WrongType(field);
-      if (field >= BatchField::Sky) return fields.SetFromText(field, value);
-      fields.SetText(field, std::move(value));
-      return std::nullopt;
-    });
+    return Value([&](BatchField field) { return fields.SetString(field, std::move(value)); });
   }
   bool binary(Json::binary_t&) { return Fail("expected a JSON object"); }
   bool start_object(std::size_t) { return Open(); }
@@ -82,28 +66,23 @@ class BirthLineHandler {
     if (depth_ == 0) return Fail("expected a JSON object");
     return Check(set(*current_));
   }
-  bool Whole(std::int64_t value) {
-    return Value([&](BatchField field) -> std::optional<std::string> {
-      if (field == BatchField::Varga) return fields.SetVarga(value);
-      if (field != BatchField::Zone) return WrongType(field);
-      return fields.SetZone(value);
+  // The number as decimal text, so that one too large for any field is shown as it was.
+  template <typename Number>
+  bool Whole(Number value) {
+    std::array<char, 24> digits{};
+    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
+    return Value([&](BatchField field) {
+      return fields.SetWhole(field, std::string_view(digits.data(), end));
     });
   }
   bool Open() {
-    if (depth_ == 1) return Check(WrongType(*current_));
+    if (depth_ == 1) return Fail(WrongTypeMessage(*current_));
     ++depth_;
     return true;
   }
   bool Close() {
     --depth_;
     return true;
-  }
-  static std::optional<std::string> WrongType(BatchField field) {
-    const bool whole = field == BatchField::Zone || field == BatchField::Varga;
-    const std::string_view kind = whole                      ? "a whole number"
-                                  : field == BatchField::Dst ? "true or false"
-                                                             : "a string";
-    return Joined({"field '", FieldName(field), "' must be ", kind});
   }
   bool Check(std::optional<std::string> refusal) {
     if (!refusal) return true;

@@ -8,9 +8,9 @@
 
 namespace tarvel::cli {
 
-/// One birth from a line of JSON: a single object whose members are the batch fields (see
-/// kBatchFieldNames), the texts as strings, "zone" a whole number and "dst" true or false;
-/// null leaves out a name, a place or daylight saving. The refusal says what is wrong.
+/// One birth from a line of JSON: a single object whose members are the batch fields, each
+/// value of the one JSON type its field takes (see FieldValue); null leaves out a field that is
+/// not required. The refusal says what is wrong.
 std::variant<BirthOptions, std::string> ParseJsonBirthLine(std::string_view line);
 
 }  // namespace tarvel::cli

@@ -31,7 +31,7 @@ std::optional<std::string> BatchLineProcessor::AppendChart(std::string_view text
   if (const auto* refusal = std::get_if<std::string>(&checked)) return *refusal;
   const std::string_view line = std::get<std::string_view>(checked);
   if (TrimSpaces(line, " \t").empty()) return "empty line";
-  auto parsed = format_ == BatchFormat::JsonLines ? jsonReader_.Parse(line)
+  auto parsed = format_ == BatchFormat::JsonLines ? ParseJsonBirthLine(line)
                                                   : header_->ParseLine(line, cells_);
   if (auto* refusal = std::get_if<std::string>(&parsed)) return std::move(*refusal);
   lastStyle_ = std::get<BirthOptions>(parsed).style;

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "cli/batch/batch_csv.h"
-#include "cli/batch/batch_json_fast.h"
 #include "cli/batch/batch_lines.h"
 #include "cli/batch/batch_output.h"
 #include "cli/batch/chart_worker.h"
@@ -54,7 +53,6 @@ class BatchLineProcessor {
   const CsvHeader* header_;
   ChartWorker worker_;
   const BatchOutput& output_;
-  JsonBirthLineReader jsonReader_;
   std::vector<std::string> cells_;
   std::optional<ChartStyle> lastStyle_;
 };

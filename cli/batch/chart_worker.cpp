@@ -6,7 +6,7 @@ namespace tarvel::cli {
 
 std::variant<std::optional<PlaceUsed>, OptionError> ChartWorker::Calculate(BirthOptions options,
                                                                            ChartParts parts) {
-  auto calculated = CalculateFromOptions(options, form_, state_, context_, parts);
+  auto calculated = CalculateFromOptions(options, state_, context_, parts);
   // A chart the sky could not compute is the line's error, like a refused birth.
   if (std::holds_alternative<OptionError>(calculated) || state_.Chart.error.empty()) {
     return calculated;

@@ -31,7 +31,6 @@ class ChartWorker {
 
  private:
   const ChartContext& context_;
-  BirthForm form_;
   ChartState state_;
 };
 

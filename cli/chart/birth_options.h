@@ -5,9 +5,12 @@
 #include <string_view>
 #include <variant>
 
+#include "atlas/degrees_minutes.h"
+#include "base/birth_data.h"
+#include "base/zone_choice.h"
+#include "chart/chart_state.h"
 #include "cli/chart/sky_options.h"
 #include "document/chart_style.h"
-#include "form/birth_form.h"
 #include "varga/varga.h"
 
 namespace tarvel::cli {
@@ -38,21 +41,33 @@ struct OptionError {
   std::string message;
 };
 
+/// A birth read from its options: the record the chain takes, with the coordinates and the
+/// zone kept apart until the atlas has filled what a place stands in for.
+struct BirthRecord {
+  BirthData birth;   ///< the date, the clock time and the names as given
+  ZoneChoice zone;   ///< the row or the exact offset given, or local mean time
+  bool dst = false;  ///< daylight saving, which only a row takes
+  std::optional<DegreesMinutes> latitude;   ///< as given, or as the atlas fills it
+  std::optional<DegreesMinutes> longitude;  ///< as given, or as the atlas fills it
+};
+
 /// Reads a time-zone row written in decimal ("034" is row 34, never an octal number); whether
 /// the row exists is judged by ReadBirthOptions.
 std::variant<int, OptionError> ParseZoneRow(std::string_view text);
 
-/// Reads the options given into a form, each text checked against its box's class, with the
-/// messages the window shows; the year must be one the sky computes (see YearsOf). The zone and
-/// the coordinates must be given unless a place is named, which FillFromPlace then reads into
-/// the form.
-std::variant<BirthForm, OptionError> ReadBirthOptions(const BirthOptions& options, SkyKind sky);
+/// Reads the options given into a record, each text checked against its box's class, with
+/// the messages the window shows; the year must be one the sky computes (see YearsOf). The
+/// zone and the coordinates must be given unless a place is named, which FillFromPlace then
+/// reads into the record.
+std::variant<BirthRecord, OptionError> ReadBirthOptions(const BirthOptions& options, SkyKind sky);
 
-/// The window's rules on a whole form, the name and the place being optional.
-std::optional<OptionError> CheckBirthForm(const BirthForm& form);
+/// The form's own rules on the whole birth (both coordinates there and on the globe, a day
+/// the month has, in the window's words); then the record and its zone into the state, the
+/// place names trimmed as the window keeps them. A refusal leaves the state as it was.
+std::optional<OptionError> CompleteBirth(const BirthRecord& read, ChartState& state);
 
-/// ReadBirthOptions then CheckBirthForm, for a birth that names no place.
-std::variant<BirthForm, OptionError> BuildBirthForm(const BirthOptions& options,
-                                                    SkyKind sky = SkyKind::Classic);
+/// ReadBirthOptions then CompleteBirth, for a birth that names no place.
+std::optional<OptionError> ReadBirth(const BirthOptions& options, ChartState& state,
+                                     SkyKind sky = SkyKind::Classic);
 
 }  // namespace tarvel::cli

@@ -37,18 +37,18 @@ std::optional<std::string> OpenSaved(const ChartRequest& request, const ChartCon
   return std::nullopt;
 }
 
-// Fills the form and the chart from the options or from a saved reading; what the atlas made
-// of a place, or the message of a refusal.
-Calculated Calculate(const ChartRequest& request, const ChartContext& context, BirthForm& form,
-                     ChartState& state) {
+// Fills the chart from the options or from a saved reading; what the atlas made of a place, or
+// the message of a refusal.
+Calculated Calculate(const ChartRequest& request, const ChartContext& context, ChartState& state) {
   if (request.openPath) {
+    BirthForm form;
     if (auto refusal = OpenSaved(request, context, form, state)) return std::move(*refusal);
     return std::optional<PlaceUsed>();
   }
   BirthOptions birth = *request.birth;
   birth.sky = request.sky;
   birth.varga = request.varga;
-  auto result = CalculateFromOptions(birth, form, state, context);
+  auto result = CalculateFromOptions(birth, state, context);
   if (auto* error = std::get_if<OptionError>(&result)) return std::move(error->message);
   return std::move(std::get<std::optional<PlaceUsed>>(result));
 }
@@ -92,9 +92,8 @@ std::optional<std::string> WriteExports(const ExportTargets& targets,
 
 int RunChartCommand(const ChartRequest& request, const ChartContext& context, std::ostream& out,
                     std::ostream& err) {
-  BirthForm form;
   ChartState state;
-  Calculated calculated = Calculate(request, context, form, state);
+  Calculated calculated = Calculate(request, context, state);
   if (const auto* refusal = std::get_if<std::string>(&calculated)) {
     err << "tarvel-cli: " << *refusal << '\n';
     return kExitBadInput;

@@ -5,8 +5,7 @@
 namespace tarvel::cli {
 
 std::variant<std::optional<PlaceUsed>, OptionError> CalculateFromOptions(
-    const BirthOptions& options, BirthForm& form, ChartState& state, const ChartContext& context,
-    ChartParts parts) {
+    const BirthOptions& options, ChartState& state, const ChartContext& context, ChartParts parts) {
   const auto sky = ChosenSky(options.sky, context.defaultSky);
   if (const auto* refusal = std::get_if<std::string>(&sky)) return OptionError{*refusal};
   std::optional<ResolvedPlace> found;
@@ -18,16 +17,14 @@ std::variant<std::optional<PlaceUsed>, OptionError> CalculateFromOptions(
   }
   auto read = ReadBirthOptions(options, std::get<SkySettings>(sky).kind);
   if (auto* error = std::get_if<OptionError>(&read)) return std::move(*error);
-  BirthForm built = std::move(std::get<BirthForm>(read));
+  BirthRecord& record = std::get<BirthRecord>(read);
   std::optional<PlaceUsed> placeUsed;
   if (found) {
-    auto used = FillFromPlace(options, *found, built);
+    auto used = FillFromPlace(options, *found, record);
     if (auto* error = std::get_if<OptionError>(&used)) return std::move(*error);
     placeUsed = std::move(std::get<PlaceUsed>(used));
   }
-  if (auto error = CheckBirthForm(built)) return *error;
-  form = std::move(built);
-  ReadBirthData(form, state);
+  if (auto error = CompleteBirth(record, state)) return *error;
   RunCalculationChain(state, context.skies.For(std::get<SkySettings>(sky)),
                       options.varga ? options.varga : context.defaultVarga, parts);
   return placeUsed;

@@ -21,11 +21,11 @@ struct ChartContext {
 };
 
 /// Calculates the chart of a birth given as options: the sky is chosen, a place is looked up
-/// in the atlas, the form is built and checked, then copied into the state's BirthData and
-/// the chain runs for `parts`. Returns what the atlas made of the place, if one was given. A
+/// in the atlas, the options are read and checked into the state's BirthData and zone, and the
+/// chain runs for `parts`. Returns what the atlas made of the place, if one was given. A
 /// refusal carries the command line's message and changes nothing.
 std::variant<std::optional<PlaceUsed>, OptionError> CalculateFromOptions(
-    const BirthOptions& options, BirthForm& form, ChartState& state, const ChartContext& context,
+    const BirthOptions& options, ChartState& state, const ChartContext& context,
     ChartParts parts = {});
 
 }  // namespace tarvel::cli

@@ -1,5 +1,8 @@
 #include "cli/chart/place_options.h"
 
+#include <tuple>
+
+#include "atlas/search_text.h"
 #include "cli/chart/quoted_input.h"
 #include "form/atlas_form.h"
 
@@ -7,30 +10,16 @@ namespace tarvel::cli {
 namespace {
 
 // The atlas's coordinates and names, where the options give none.
-void TakePlace(const BirthOptions& options, const BirthForm& atlas, BirthForm& form) {
-  if (!options.latitude) {
-    form.txtLatDeg = atlas.txtLatDeg;
-    form.txtLatMin = atlas.txtLatMin;
-    form.optLat = atlas.optLat;
+void TakePlace(const BirthOptions& options, const Place& place, BirthRecord& read) {
+  if (!options.latitude) read.latitude = LatitudeDegreesMinutes(place.latitudeDeg);
+  if (!options.longitude) read.longitude = LongitudeDegreesMinutes(place.longitudeDeg);
+  BirthData& birth = read.birth;
+  for (auto [given, text, atlas] :
+       {std::tuple{&options.city, &birth.BirthCity, &place.city},
+        std::tuple{&options.state, &birth.BirthState, &place.state},
+        std::tuple{&options.country, &birth.BirthCountry, &place.country}}) {
+    if (!*given) *text = FormLetters(*atlas);
   }
-  if (!options.longitude) {
-    form.txtLonDeg = atlas.txtLonDeg;
-    form.txtLonMin = atlas.txtLonMin;
-    form.optLong = atlas.optLong;
-  }
-  for (auto [given, box] : {std::pair{&options.city, &BirthForm::txtCity},
-                            std::pair{&options.state, &BirthForm::txtState},
-                            std::pair{&options.country, &BirthForm::txtCountry}}) {
-    if (!*given) form.*box = atlas.*box;
-  }
-}
-
-// The atlas's zone, where the options give none.
-void TakeZone(const BirthOptions& options, const BirthForm& atlas, BirthForm& form) {
-  form.zoneKind = atlas.zoneKind;
-  form.zoneOffsetSeconds = atlas.zoneOffsetSeconds;
-  form.cboTimeZone = atlas.cboTimeZone;
-  if (!options.dst) form.chkDST = atlas.chkDST;
 }
 
 }  // namespace
@@ -45,13 +34,14 @@ std::variant<ResolvedPlace, OptionError> FindPlace(const std::string& place, con
 }
 
 std::variant<PlaceUsed, OptionError> FillFromPlace(const BirthOptions& options,
-                                                   const ResolvedPlace& found, BirthForm& form) {
+                                                   const ResolvedPlace& found, BirthRecord& read) {
   PlaceUsed used{ResolutionText(found), found.place.timeZoneId, {}};
-  BirthForm atlas = form;
-  FillPlace(found.place, atlas);
-  TakePlace(options, atlas, form);
+  TakePlace(options, found.place, read);
   if (options.offset || (options.zone && options.dst)) return used;
-  const ZoneFill fill = FillZone(found.place, atlas);
+  const BirthData& birth = read.birth;
+  const ZoneFill fill =
+      FindZoneFill(found.place, {birth.BirthYear, birth.BirthMonth, birth.BirthDay, birth.BirthHour,
+                                 birth.BirthMinute, birth.BirthSecond});
   if (!fill.decided) {
     // A date the month does not have is left for the form's own check to refuse in its
     // words; a given row stands where the history cannot tell.
@@ -60,10 +50,11 @@ std::variant<PlaceUsed, OptionError> FillFromPlace(const BirthOptions& options,
   }
   if (options.zone) {
     // The row given keeps its say; the atlas tells only whether daylight saving was in force.
-    if (fill.daylightSavingInForce) form.chkDST = *fill.daylightSavingInForce;
+    if (fill.daylightSavingInForce) read.dst = *fill.daylightSavingInForce;
     return used;
   }
-  TakeZone(options, atlas, form);
+  read.zone = fill.zone;
+  if (!options.dst && fill.daylightSavingTicked) read.dst = *fill.daylightSavingTicked;
   used.zoneNote = fill.note;
   return used;
 }

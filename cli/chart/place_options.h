@@ -6,7 +6,6 @@
 
 #include "atlas/atlas.h"
 #include "cli/chart/birth_options.h"
-#include "form/birth_form.h"
 
 namespace tarvel::cli {
 
@@ -22,13 +21,13 @@ struct PlaceUsed {
 /// nearest candidates.
 std::variant<ResolvedPlace, OptionError> FindPlace(const std::string& place, const Atlas& atlas);
 
-/// Fills into the form, through the window's FillPlace and FillZone, what the place stands in
-/// for and the options leave out: the latitude and longitude (to the nearest arc-minute), the
-/// zone in force at the form's date and time (a row with daylight saving, the exact offset, or
-/// the place's own local mean time), and the city, state and country as the letters boxes hold
-/// them. With a zone row given, the atlas says only whether daylight saving was in force. A
-/// zone the history cannot decide is refused, unless a row is given.
+/// Fills into the record what the place stands in for and the options leave out, as the
+/// window's atlas fills its form: the latitude and longitude (to the nearest arc-minute), the
+/// zone in force at the birth's date and time (a row with daylight saving, the exact offset,
+/// or the place's own local mean time), and the city, state and country as the letters boxes
+/// hold them. With a zone row given, the atlas says only whether daylight saving was in force.
+/// A zone the history cannot decide is refused, unless a row is given.
 std::variant<PlaceUsed, OptionError> FillFromPlace(const BirthOptions& options,
-                                                   const ResolvedPlace& found, BirthForm& form);
+                                                   const ResolvedPlace& found, BirthRecord& read);
 
 }  // namespace tarvel::cli

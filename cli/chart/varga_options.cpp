@@ -29,17 +29,16 @@ void AddVargaOption(CLI::App& command, std::optional<std::string>& text) {
 }
 
 std::optional<std::string> ReadVarga(std::string_view text, std::optional<Varga>& varga) {
-  int factor = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), factor);
-  if (error == std::errc() && end == text.data() + text.size()) varga = VargaOfFactor(factor);
-  if (!varga) return Refusal(QuotedForMessage(text));
+  if (auto refusal = ReadVargaFactor(text, varga)) return Refusal(QuotedForMessage(text));
   return std::nullopt;
 }
 
-std::optional<std::string> ReadVargaFactor(std::int64_t factor, std::optional<Varga>& varga) {
-  if (factor >= 0 && factor <= kVargaRules.back().factor)
-    varga = VargaOfFactor(static_cast<int>(factor));
-  if (!varga) return Refusal(std::to_string(factor));
+std::optional<std::string> ReadVargaFactor(std::string_view digits, std::optional<Varga>& varga) {
+  int factor = 0;
+  const char* end = digits.data() + digits.size();
+  const auto [stop, error] = std::from_chars(digits.data(), end, factor);
+  if (error == std::errc() && stop == end) varga = VargaOfFactor(factor);
+  if (!varga) return Refusal(digits);
   return std::nullopt;
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,7 +17,8 @@ void AddVargaOption(CLI::App& command, std::optional<std::string>& text);
 /// lists the factors there are.
 std::optional<std::string> ReadVarga(std::string_view text, std::optional<Varga>& varga);
 
-/// Reads a varga's factor given as a number, as a JSON line does.
-std::optional<std::string> ReadVargaFactor(std::int64_t factor, std::optional<Varga>& varga);
+/// Reads a varga's factor given as a number, as a JSON line does: `digits` is the number in
+/// decimal, which the refusal shows unquoted.
+std::optional<std::string> ReadVargaFactor(std::string_view digits, std::optional<Varga>& varga);
 
 }  // namespace tarvel::cli

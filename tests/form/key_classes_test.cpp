@@ -71,5 +71,17 @@ TEST(DigitTextTest, HoldsNothingButUpToThreeDigits) {
   EXPECT_TRUE(DigitText().Empty());
 }
 
+// The atlas fills a box from a number: its decimal digits, without leading zeros.
+TEST(DigitTextTest, HoldsANumberAsItsDigits) {
+  const std::pair<int, std::string_view> cases[] = {{0, "0"}, {7, "7"}, {59, "59"}, {180, "180"}};
+  for (const auto& [number, digits] : cases) {
+    ASSERT_TRUE(DigitText::OfNumber(number)) << number;
+    EXPECT_EQ(DigitText::OfNumber(number)->Text(), digits);
+    EXPECT_EQ(DigitText::OfNumber(number)->Value(), number);
+  }
+  EXPECT_FALSE(DigitText::OfNumber(1000));
+  EXPECT_FALSE(DigitText::OfNumber(-1));
+}
+
 }  // namespace
 }  // namespace tarvel

@@ -9,8 +9,6 @@
 
 #include "batch_test_support.h"
 #include "cli/batch/batch_csv_output.h"
-#include "cli/batch/batch_json_fast.h"
-#include "cli/batch/batch_json_line.h"
 #include "cli/batch/batch_output_choice.h"
 #include "cli/chart/seventeen_digits.h"
 
@@ -136,39 +134,6 @@ TEST(SeventeenDigits, WritesWhatPrintfWrites) {
     char printed[64];
     std::snprintf(printed, sizeof printed, "%.17g", value);
     ASSERT_EQ(written(value), printed) << i;
-  }
-}
-
-TEST(BatchJsonFast, ReadsEveryLineAsTheCarefulReaderDoes) {
-  const std::string start = R"({"date": "1980-03-05", "time": "14:07", "lat": "18:58N", )";
-  const std::vector<std::string> lines = {
-      start + R"("lon": "72:49E", "zone": 34})",
-      start + R"("lon": "72:49E", "zone": 34} x)",
-      start + R"("lon": "72:49E", "zone": 34}})",
-      start + R"("lon": "72:49E", "zone": 34,})",
-      start + R"("lon": "72:49E", "zone": 34.0})",
-      start + R"("lon": "72:49E", "zone": 034})",
-      start + R"("lon": "72:49E", "zone": -0})",
-      start + R"("lon": "72:49E", "zone": 99999999999999999999})",
-      start + R"("lon": "72:49E", "zone": 34, "date": "1980-03-05"})",
-      start + R"("lon": "72:49E", "zone": 34, "dst": null, "name": null, "place": null})",
-      start + R"("lon": null, "zone": 34})",
-      start + R"("lon": "72:49E", "zone": 34, "dst": tru})",
-      start + R"("lon": "72:49E", "zone": 34, "sky": "swiss", "node": "true"})",
-      start + R"("lon": "72:49E", "zone": 34, "sky": "nope"})",
-      start + R"("lon": "72:49E", "zone": 34, "name": ["a"]})",
-      start + R"("lon": "72:49E", "zone": 34, "name": "Ren\u00e9e"})",
-      start + R"("lon": "72:49E", "zone": 34, "name": "a	b"})",
-      start + R"("lon": "72:49E", "zone": 34, "nam": "x"})",
-      R"(["date"])",
-      "{}",
-      R"({"date": "1980-03-05" "time": "14:07"})",
-  };
-  cli::JsonBirthLineReader reader;
-  for (const std::string& line : lines) {
-    const auto fast = reader.Parse(line);
-    const auto careful = cli::ParseJsonBirthLine(line);
-    EXPECT_EQ(fast, careful) << line;
   }
 }
 
