@@ -42,7 +42,7 @@ std::optional<std::string> FormProblem(const WrittenPlace& written) {
 }
 
 std::string UnknownMessage(const WrittenPlace& written, bool cityKnown,
-                           const std::vector<Place>& candidates) {
+                           const std::vector<NamedPlace>& candidates) {
   std::string message = "No place called \"" + written.parts.front() + "\"";
   if (cityKnown) {
     std::string regions = written.parts[1];
@@ -63,7 +63,7 @@ std::string UnknownMessage(const WrittenPlace& written, bool cityKnown,
 }  // namespace
 
 std::string ResolutionText(const ResolvedPlace& resolved) {
-  std::string text = DisplayText(resolved.place);
+  std::string text = DisplayText(NamedPlace{resolved.place, resolved.formerName});
   if (resolved.matchCount > 1) {
     text += " (most populous of " + std::to_string(resolved.matchCount) + " matches)";
   }
@@ -71,37 +71,58 @@ std::string ResolutionText(const ResolvedPlace& resolved) {
 }
 
 std::vector<std::uint32_t> Atlas::NearestNames(std::string_view foldedCity) const {
-  std::vector<std::uint32_t> found = PlacesWithWordPrefix(foldedCity);
+  std::vector<std::uint32_t> found = NamesWithWordPrefix(foldedCity);
   const int limit = NearNameDistance(FoldedLetterCount(foldedCity));
-  for (std::uint32_t i = 0; i < places_.size(); ++i) {
-    const std::string& name = places_[i].foldedCity;
+  for (std::uint32_t i = 0; i < names_.size(); ++i) {
+    const std::string& name = names_[i].folded;
     const auto lengthGap = static_cast<long>(name.size()) - static_cast<long>(foldedCity.size());
     if (std::labs(lengthGap) > limit) continue;
     if (EditDistance(name, foldedCity) <= limit) found.push_back(i);
   }
-  std::sort(found.begin(), found.end());
-  found.erase(std::unique(found.begin(), found.end()), found.end());
+  KeepOnePerPlace(found);
   KeepMostPopulous(found, kCandidateCount);
+  return found;
+}
+
+std::vector<std::uint32_t> Atlas::MatchingNames(const WrittenPlace& written) const {
+  std::vector<std::uint32_t> found = NamesEqualTo(written.foldedParts.front());
+  std::erase_if(found, [&](std::uint32_t name) {
+    return !InWrittenRegions(PlaceOf(name), written.foldedParts);
+  });
+  KeepOnePerPlace(found);
   return found;
 }
 
 PlaceResolution Atlas::Resolve(std::string_view writtenText) const {
   const WrittenPlace written = ReadWrittenPlace(writtenText);
   if (auto problem = FormProblem(written)) return UnresolvedPlace{*problem, {}};
-  const std::string& city = written.foldedParts.front();
-  std::vector<std::uint32_t> found = PlacesNamed(city);
-  const bool cityKnown = !found.empty();
-  std::erase_if(found, [&](std::uint32_t index) {
-    return !InWrittenRegions(places_[index], written.foldedParts);
-  });
+  std::vector<std::uint32_t> found = MatchingNames(written);
   if (found.empty()) {
-    std::vector<Place> candidates = PlacesAt(NearestNames(city));
-    std::string message = UnknownMessage(written, cityKnown, candidates);
-    return UnresolvedPlace{std::move(message), std::move(candidates)};
+    const std::string& city = written.foldedParts.front();
+    const std::vector<std::uint32_t> nearest = NearestNames(city);
+    std::vector<NamedPlace> named;
+    for (std::uint32_t name : nearest) named.push_back(NamedPlaceAt(name));
+    std::string message = UnknownMessage(written, !NamesEqualTo(city).empty(), named);
+    return UnresolvedPlace{std::move(message), PlacesAt(nearest)};
   }
   const std::size_t matchCount = found.size();
   KeepMostPopulous(found, 1);
-  return ResolvedPlace{places_[found.front()].place, matchCount};
+  const NamedPlace taken = NamedPlaceAt(found.front());
+  return ResolvedPlace{taken.place, matchCount, taken.formerName};
+}
+
+std::variant<Atlas::IndexedName, std::string> Atlas::FormerNameEntry(
+    const FormerName& former) const {
+  const std::string why = former.name + " = " + former.city + ": ";
+  const std::string folded = FoldForSearch(former.name);
+  if (folded.empty()) return why + "the name has no letters";
+  // A city of that name keeps it: Salisbury in England is not Harare.
+  if (!NamesEqualTo(folded).empty()) return why + "a city of the atlas has that name";
+  const WrittenPlace written = ReadWrittenPlace(former.city);
+  if (FormProblem(written)) return why + "not written as \"City, Region\"";
+  const std::vector<std::uint32_t> found = MatchingNames(written);
+  if (found.size() != 1) return why + std::to_string(found.size()) + " cities match";
+  return IndexedName{names_[found.front()].place, folded, former.name};
 }
 
 }  // namespace tarvel

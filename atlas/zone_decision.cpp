@@ -22,7 +22,7 @@ ZoneDecision FromState(const ZoneState& state) {
     decision.zone = OffsetZone(state.offsetSeconds);
     decision.label =
         state.zoneId + ", " + state.abbreviation + ", " + UtcOffsetText(state.offsetSeconds);
-    decision.note += ": taken as it is";
+    decision.note += choice.rowOfAnotherRegion ? ": taken as an exact offset" : ": taken as it is";
   }
   return decision;
 }

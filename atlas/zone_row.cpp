@@ -1,6 +1,7 @@
 #include "atlas/zone_row.h"
 
 #include <string_view>
+#include <utility>
 
 #include "atlas/zone_row_names.h"
 #include "atlas/zone_text.h"
@@ -27,10 +28,10 @@ ZoneRowChoice PickRow(const ZoneState& state, std::span<const TimeZoneRow> rows)
   const int minutesAhead = state.offsetSeconds / 60;
   if (state.isDaylightSaving) {
     if (auto row = BestRow(rows, minutesAhead - 60, state.standardAbbreviation, state.zoneId)) {
-      return {row, true, {}};
+      return {row, true, false, {}};
     }
   }
-  return {BestRow(rows, minutesAhead, state.abbreviation, state.zoneId), false, {}};
+  return {BestRow(rows, minutesAhead, state.abbreviation, state.zoneId), false, false, {}};
 }
 
 std::string InForceText(const ZoneState& state) {
@@ -63,9 +64,35 @@ std::string KindText(const ZoneState& state) {
   return {};
 }
 
+// The lowest row giving the offset in force, by itself or with the box under daylight saving.
+std::optional<std::pair<int, bool>> RowWithOffset(const ZoneState& state,
+                                                  std::span<const TimeZoneRow> rows) {
+  if (state.offsetSeconds % 60 != 0) return std::nullopt;
+  for (const bool ticked : {false, true}) {
+    if (ticked && !state.isDaylightSaving) break;
+    for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+      if (MinutesAheadWithBox(rows[i], ticked) * 60 == state.offsetSeconds) return {{i, ticked}};
+    }
+  }
+  return std::nullopt;
+}
+
+// "Indian Time is UTC+05:30, but Asia/Kathmandu in 1980 is not Indian time".
+std::string AnotherRegionText(const ZoneState& state, const TimeZoneRow& row, bool ticked) {
+  const std::string name(RowZoneName(row));
+  std::string clock = name;
+  if (clock.ends_with(" Time")) clock.replace(clock.size() - 4, 4, "time");
+  return "; " + name + (ticked ? " with daylight saving" : "") + " is " +
+         UtcOffsetText(state.offsetSeconds) + ", but " + state.zoneId + " in " +
+         std::to_string(state.localTime.year) + " is not " + clock;
+}
+
 std::string ChoiceText(const ZoneState& state, const ZoneRowChoice& choice,
                        std::span<const TimeZoneRow> rows) {
   if (!choice.row) {
+    if (const auto other = RowWithOffset(state, rows)) {
+      return AnotherRegionText(state, rows[other->first], other->second);
+    }
     return "; no row of the list has " + UtcOffsetText(state.offsetSeconds);
   }
   std::string text = "; chosen: " + std::string(RowZoneName(rows[*choice.row]));
@@ -78,6 +105,7 @@ std::string ChoiceText(const ZoneState& state, const ZoneRowChoice& choice,
 
 ZoneRowChoice ChooseZoneRow(const ZoneState& state, std::span<const TimeZoneRow> rows) {
   ZoneRowChoice choice = PickRow(state, rows);
+  choice.rowOfAnotherRegion = !choice.row && RowWithOffset(state, rows).has_value();
   choice.note = InForceText(state) + KindText(state) + ChoiceText(state, choice, rows);
   return choice;
 }

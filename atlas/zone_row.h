@@ -15,8 +15,11 @@ struct ZoneRowChoice {
   std::optional<int> row;             ///< index in the list (0-70 in kTimeZones); empty when
                                       ///< no row fits (see DecideZone for what is taken then)
   bool daylightSavingTicked = false;  ///< the box adds one hour ahead of the row's offset
-  std::string note;                   ///< one line for the window: what was in force and
-                                      ///< what was chosen, or why nothing was
+  /// No row was taken although one gives the offset in force: it names another region's
+  /// clock (Indian Time for Asia/Kathmandu in 1980), and the note says so.
+  bool rowOfAnotherRegion = false;
+  std::string note;  ///< one line for the window: what was in force and
+                     ///< what was chosen, or why nothing was
 };
 
 /// Minutes ahead of universal time that a row and the daylight-saving box give together.

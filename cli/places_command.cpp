@@ -13,19 +13,22 @@ std::string AngleText(const std::optional<DegreesMinutes>& angle) {
   return angle ? DegreesMinutesText(*angle) : "?";
 }
 
-void WriteText(const std::vector<Place>& places, std::ostream& out) {
-  for (const Place& place : places) {
-    out << DisplayText(place) << '\t' << AngleText(LatitudeDegreesMinutes(place.latitudeDeg))
+void WriteText(const std::vector<NamedPlace>& found, std::ostream& out) {
+  for (const NamedPlace& named : found) {
+    const Place& place = named.place;
+    out << DisplayText(named) << '\t' << AngleText(LatitudeDegreesMinutes(place.latitudeDeg))
         << '\t' << AngleText(LongitudeDegreesMinutes(place.longitudeDeg)) << '\t'
         << place.timeZoneId << '\t' << place.population << '\n';
   }
 }
 
-void WriteJson(const std::vector<Place>& places, std::ostream& out) {
+void WriteJson(const std::vector<NamedPlace>& found, std::ostream& out) {
   nlohmann::ordered_json list = nlohmann::ordered_json::array();
-  for (const Place& place : places) {
-    list.push_back({{"Name", DisplayText(place)},
+  for (const NamedPlace& named : found) {
+    const Place& place = named.place;
+    list.push_back({{"Name", DisplayText(named)},
                     {"City", place.city},
+                    {"FormerName", named.formerName},
                     {"State", place.state},
                     {"Country", place.country},
                     {"CountryCode", place.countryCode},
@@ -45,7 +48,7 @@ int RunPlacesCommand(const PlacesRequest& request, const LazyAtlas& atlas, std::
     err << "tarvel-cli: the name to look up is empty\n";
     return kExitBadInput;
   }
-  const std::vector<Place> places = atlas.Get().Complete(request.query, request.limit);
+  const std::vector<NamedPlace> places = atlas.Get().Complete(request.query, request.limit);
   if (places.empty()) {
     const auto resolution = atlas.Get().Resolve(request.query);
     const auto* unknown = std::get_if<UnresolvedPlace>(&resolution);

@@ -14,9 +14,9 @@ struct PlacesRequest {
   bool json = false;
 };
 
-/// Lists the cities whose names start with the query, most populous first: name, coordinates,
-/// time-zone id and population, as text or one JSON array. A query that finds nothing is
-/// refused with the nearest names, exit status 1.
+/// Lists the cities whose names, or former names ("Bombay"), start with the query, most
+/// populous first: name, coordinates, time-zone id and population, as text or one JSON array. A
+/// query that finds nothing is refused with the nearest names, exit status 1.
 int RunPlacesCommand(const PlacesRequest& request, const LazyAtlas& atlas, std::ostream& out,
                      std::ostream& err);
 

@@ -52,10 +52,10 @@ bool CityCompleter::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CityCompleter::Offer(const QString& typed) {
-  offered_ = typed.trimmed().size() < 2 ? std::vector<Place>()
+  offered_ = typed.trimmed().size() < 2 ? std::vector<NamedPlace>()
                                         : atlas_.Get().Complete(typed.toStdString(), kMostOffered);
   QStringList texts;
-  for (const Place& place : offered_) texts << QString::fromStdString(DisplayText(place));
+  for (const NamedPlace& named : offered_) texts << QString::fromStdString(DisplayText(named));
   model_->setStringList(texts);
   if (texts.isEmpty()) {
     completer_->popup()->hide();
@@ -66,7 +66,7 @@ void CityCompleter::Offer(const QString& typed) {
 
 void CityCompleter::Choose(int row) {
   if (row < 0 || static_cast<std::size_t>(row) >= offered_.size()) return;
-  const Place place = offered_[static_cast<std::size_t>(row)];
+  const Place place = offered_[static_cast<std::size_t>(row)].place;
   completer_->popup()->hide();
   if (chosen_) chosen_(place);
 }

@@ -13,7 +13,8 @@ class QStringListModel;
 namespace tarvel {
 
 /// Offers the atlas's cities under a text box as the user types, from the second letter on:
-/// "City, State, Country", most populous first, chosen with the keyboard or the mouse. The
+/// "City, State, Country", or "Mumbai (Bombay), Maharashtra, India" for a city found by a
+/// former name, most populous first, chosen with the keyboard or the mouse. The
 /// atlas is built the first time it is needed.
 class CityCompleter : public QObject {
   Q_OBJECT
@@ -36,7 +37,7 @@ class CityCompleter : public QObject {
   std::function<void(const Place&)> chosen_;
   QCompleter* completer_;
   QStringListModel* model_;
-  std::vector<Place> offered_;
+  std::vector<NamedPlace> offered_;
 };
 
 }  // namespace tarvel

@@ -11,9 +11,9 @@ namespace {
 using testing::City;
 using testing::GeonamesAtlas;
 
-std::vector<std::string> Cities(const std::vector<Place>& places) {
+std::vector<std::string> Cities(const std::vector<NamedPlace>& places) {
   std::vector<std::string> names;
-  for (const Place& place : places) names.push_back(DisplayText(place));
+  for (const NamedPlace& named : places) names.push_back(DisplayText(named));
   return names;
 }
 
@@ -49,23 +49,25 @@ TEST(AtlasCompleteTest, MostPopulousMatchComesFirst) {
       {"Paris, Fr", "Paris", "FR"},     {"london, ontario", "London", "CA"},
   };
   for (const Case& c : cases) {
-    const std::vector<Place> found = GeonamesAtlas().Complete(c.typed);
+    const std::vector<NamedPlace> found = GeonamesAtlas().Complete(c.typed);
     ASSERT_FALSE(found.empty()) << c.typed;
-    EXPECT_EQ(found.front().city, c.city) << c.typed;
-    EXPECT_EQ(found.front().countryCode, c.countryCode) << c.typed;
+    EXPECT_EQ(found.front().place.city, c.city) << c.typed;
+    EXPECT_EQ(found.front().place.countryCode, c.countryCode) << c.typed;
   }
 }
 
 TEST(AtlasCompleteTest, OffersOnlyMatchingNamesMostPopulousFirst) {
   const char* typed[] = {"Mu", "sa", "San", "new", "Be", "lo", "st", "al"};
   for (const char* text : typed) {
-    const std::vector<Place> found = GeonamesAtlas().Complete(text, 25);
+    const std::vector<NamedPlace> found = GeonamesAtlas().Complete(text, 25);
     const std::string prefix = FoldForSearch(text);
     EXPECT_EQ(found.size(), 25u) << text;
     for (std::size_t i = 0; i < found.size(); ++i) {
-      EXPECT_TRUE(AWordStartsWith(FoldForSearch(found[i].city), prefix)) << found[i].city;
+      const NamedPlace& named = found[i];
+      const std::string& name = named.formerName.empty() ? named.place.city : named.formerName;
+      EXPECT_TRUE(AWordStartsWith(FoldForSearch(name), prefix)) << name;
       if (i > 0) {
-        EXPECT_GE(found[i - 1].population, found[i].population) << text;
+        EXPECT_GE(found[i - 1].place.population, named.place.population) << text;
       }
     }
   }

@@ -1,5 +1,7 @@
 #include "atlas/zone_row.h"
 
+#include "atlas/zone_decision.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -72,6 +74,17 @@ TEST(ZoneRowTest, OffsetNoRowHasLeavesTheChoiceToTheUser) {
     // Each front end says what it does about it.
     EXPECT_TRUE(choice.note.ends_with(c.offsetText)) << choice.note;
   }
+}
+
+// Nepal kept India's UTC+05:30 under its own name until 1986: the row is named and refused.
+TEST(ZoneRowTest, ARowOfAnotherRegionIsNamedWithWhyItWasNotTaken) {
+  EXPECT_FALSE(ChooseZoneRow(StateAt("Asia/Kathmandu", {1980, 6, 1, 12, 0})).row);
+  const auto decided = DecideZone("Asia/Kathmandu", {1980, 6, 1, 12, 0});
+  ASSERT_TRUE(std::holds_alternative<ZoneDecision>(decided));
+  EXPECT_TRUE(std::get<ZoneDecision>(decided).note.ends_with(
+      "; Indian Time is UTC+05:30, but Asia/Kathmandu in 1980 is not Indian time: taken as an "
+      "exact offset"))
+      << std::get<ZoneDecision>(decided).note;
 }
 
 TEST(ZoneRowTest, NoteSaysWhatWasInForceAndWhatWasChosen) {

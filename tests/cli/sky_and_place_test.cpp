@@ -129,6 +129,9 @@ TEST(PlaceCliTest, GivenOptionsWinOverThePlaceAndAnUnknownPlaceNamesCandidates) 
   EXPECT_EQ(chart["BirthData"]["BirthCity"], "Bombay");
   EXPECT_EQ(chart["BirthData"]["BirthState"], "Maharashtra");
   EXPECT_EQ(chart["ZoneRow"], 34);
+  const Json bombay = ChartJson({"--date", "1980-03-05", "--time", "14:07", "--place", "Bombay"});
+  EXPECT_EQ(bombay["BirthData"]["BirthCity"], "Mumbai");
+  EXPECT_EQ(bombay["ZoneRow"], 34);
   const auto unknown =
       RunCli({"chart", "--date", "1980-03-05", "--time", "14:07", "--place", "Mumbaii"});
   EXPECT_EQ(unknown.status, 2);
@@ -168,6 +171,9 @@ TEST(PlacesCliTest, ListsCitiesMostPopulousFirst) {
   EXPECT_EQ(run.status, 0);
   EXPECT_TRUE(run.out.starts_with("Mumbai, Maharashtra, India\t19:04N\t72:53E\tAsia/Kolkata\t"))
       << run.out;
+  const auto calcutta = RunCli({"places", "Calcutta"}).out;
+  EXPECT_TRUE(calcutta.starts_with("Kolkata (Calcutta), State of West Bengal, India\t"))
+      << calcutta;
   const Json list = Json::parse(RunCli({"places", "Springfield", "--json", "--limit", "3"}).out);
   ASSERT_EQ(list.size(), 3u);
   EXPECT_GE(list[0]["Population"].get<int>(), list[1]["Population"].get<int>());

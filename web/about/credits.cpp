@@ -20,4 +20,13 @@ QString CreditsText() {
   return text + "<br>The GeoNames data are used as libgeonames ships them, unchanged.";
 }
 
+QString LicenceText(std::string_view version) {
+  // The AGPL because the Swiss Ephemeris is; the words follow the licence's own notice.
+  return QString(
+             "<b>Tarvel %1</b> is free software: you can redistribute it and/or modify it "
+             "under the terms of the GNU Affero General Public License (AGPL-3.0), version "
+             "3 or any later version. It comes WITHOUT ANY WARRANTY; see the file LICENSE.")
+      .arg(Text(version));
+}
+
 }  // namespace tarvel

@@ -28,4 +28,8 @@ inline constexpr std::array<Credit, 6> kCredits{{
 /// The credits as rich text for a label: one line per work, "NAME (LICENCE): ROLE. HOLDER."
 QString CreditsText();
 
+/// Tarvel's own licence as rich text for a label, naming the release (e.g. "1.1.0", as
+/// `--version` prints it): the GNU AGPL, version 3 or later, without warranty.
+QString LicenceText(std::string_view version);
+
 }  // namespace tarvel

@@ -71,6 +71,8 @@ void frmAbout::CreateControls() {
       Named(new QLabel("Version " + QString::fromUtf8(kVersion.data(), kVersion.size()), this),
             "lblVersion");
   Label1 = Named(WrappedLabel(kDescription, this), "Label1");
+  lblLicence = Named(WrappedLabel(LicenceText(kVersion), this), "lblLicence");
+  lblLicence->setTextFormat(Qt::RichText);
   lblCredits = Named(WrappedLabel(CreditsText(), this), "lblCredits");
   lblCredits->setTextFormat(Qt::RichText);
   Line1 = SeparatorLine("Line1", this);
@@ -94,6 +96,7 @@ void frmAbout::ArrangeControls() {
   layout->addLayout(title);
   layout->addWidget(lblVersion);
   layout->addWidget(Label1);
+  layout->addWidget(lblLicence);
   layout->addWidget(lblCredits);
   layout->addWidget(Line1);
   layout->addWidget(Label3);

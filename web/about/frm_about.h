@@ -31,6 +31,8 @@ class frmAbout : public QDialog {
   QPushButton* cmdOK = nullptr;
   /// "Version" and the program's version, on a line of its own below the title.
   QLabel* lblVersion = nullptr;
+  /// Tarvel's own licence, above the credits.
+  QLabel* lblLicence = nullptr;
   /// The works Tarvel is built on or ships data from, with their licences.
   QLabel* lblCredits = nullptr;
 

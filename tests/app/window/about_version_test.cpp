@@ -21,10 +21,15 @@ TEST(AboutVersionTest, TheVersionStandsOnALineOfItsOwnBelowTheFixedTitle) {
   EXPECT_LE(about.lblVersion->geometry().bottom(), about.Label1->geometry().top());
 }
 
-// Each work with the licence its Debian copyright file gives.
+// Each work with the licence its Debian copyright file gives; Tarvel's own is LICENSE's.
 TEST(AboutVersionTest, TheCreditsNameEachWorkAndItsLicence) {
   const modHelp help([](std::string_view) { return true; }, {});
   const frmAbout about(help);
+  for (const char* licence :
+       {"<b>Tarvel " TARVEL_EXPECTED_VERSION "</b> is free software",
+        "GNU Affero General Public License", "version 3 or any later", "WITHOUT ANY WARRANTY"}) {
+    EXPECT_TRUE(about.lblLicence->text().contains(licence)) << licence;
+  }
   for (const char* credit :
        {"<b>Qt 6</b> (LGPL-3.0)", "<b>Swiss Ephemeris</b> (AGPL-3.0)",
         "<b>GeoNames</b> (CC BY 4.0)", "<b>libgeonames</b> (GPL-3.0)",

@@ -119,6 +119,13 @@ class AtlasWindowTest : public WindowTest {
   }
 };
 
+// Old birth records say Bombay: the City box offers the city under that name too.
+TEST_F(AtlasWindowTest, AFormerNameOffersItsCityAndPickingItFillsTheCitysOwnName) {
+  EXPECT_EQ(TypeAndPickFirst("Bomb"), "Mumbai (Bombay), Maharashtra, India");
+  EXPECT_EQ(in.txtCity->text(), "Mumbai");
+  EXPECT_EQ(in.txtState->text(), "Maharashtra");
+}
+
 TEST_F(AtlasWindowTest, PickingMumbaiFillsThePlaceAndTheZoneAndTheChartIsTheCommandLines) {
   in.txtName->setText("Asha Rao");
   ChooseDate("5", "March", "1980");
