@@ -13,6 +13,17 @@ constexpr auto kObstructionRules = [] {
   return rules;
 }();
 
+// The strength of an obstruction by the recipient's house (0 when unknown): that of the rule
+// whose obstructers stand in that house counted from the ascendant, none for other houses.
+constexpr auto kObstructionStrengthByHouse = [] {
+  std::array<std::optional<ArgalaStrength>, kSignCount + 1> strengths{};
+  for (int house = 1; house <= kSignCount; ++house) {
+    const auto rule = RuleObstructedFrom(house);
+    if (rule) strengths[static_cast<std::size_t>(house)] = rule->strength;
+  }
+  return strengths;
+}();
+
 // The most entries a list can hold: each recipient meets each other planet at most once.
 constexpr std::size_t kMaxEntries = kPlanetCount * (kPlanetCount - 1);
 
@@ -63,8 +74,9 @@ ArgalaEntry& AddEntry(std::vector<ArgalaEntry>& list, ArgalaKind kind, PlanetInd
 void AddObstruction(std::vector<ArgalaEntry>& list, PlanetIndex caster, PlanetIndex recipient,
                     const std::optional<int>& house) {
   ArgalaEntry& entry = AddEntry(list, ArgalaKind::Virodhargala, caster, recipient, house);
-  if (const auto rule = RuleObstructedFrom(house.value_or(0))) {
-    entry.strength = rule->strength;
+  const auto& strength = kObstructionStrengthByHouse[static_cast<std::size_t>(house.value_or(0))];
+  if (strength) {
+    entry.strength = *strength;
     entry.nature = ArgalaNature::Benefic;
   } else {
     entry.strength = ArgalaStrength::Plain;
