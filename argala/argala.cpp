@@ -1,16 +1,28 @@
 #include "argala/argala.h"
 
-#include <algorithm>
-
 namespace tarvel {
 
 namespace {
 
-// Argala positions in evaluation order: 2nd, 4th and 11th are primary, 5th and 8th secondary.
-constexpr std::array<int, 5> kArgalaPositions = {2, 4, 11, 5, 8};
-constexpr std::size_t kPrimaryArgalaPositions = 3;
-// Obstruction positions in evaluation order.
-constexpr std::array<int, 4> kObstructionPositions = {3, 10, 12, 9};
+// The obstructing positions in the order of the Virodhargala list: 3rd, 10th, 12th, 9th.
+constexpr auto kObstructionRules = [] {
+  std::array<ArgalaRule, 4> rules{};
+  for (const ArgalaRule& rule : kArgalaRules) {
+    if (rule.obstructing != 0) rules[static_cast<std::size_t>(rule.obstructionOrder)] = rule;
+  }
+  return rules;
+}();
+
+// The strength of an obstruction by the recipient's house (0 when unknown): that of the rule
+// whose obstructers stand in that house counted from the ascendant, none for other houses.
+constexpr auto kObstructionStrengthByHouse = [] {
+  std::array<std::optional<ArgalaStrength>, kSignCount + 1> strengths{};
+  for (int house = 1; house <= kSignCount; ++house) {
+    const auto rule = RuleObstructedFrom(house);
+    if (rule) strengths[static_cast<std::size_t>(house)] = rule->strength;
+  }
+  return strengths;
+}();
 
 // The most entries a list can hold: each recipient meets each other planet at most once.
 constexpr std::size_t kMaxEntries = kPlanetCount * (kPlanetCount - 1);
@@ -24,53 +36,20 @@ std::array<std::optional<int>, kPlanetCount> Houses(const ChartSigns& signs) {
   return houses;
 }
 
-// The occupants of every sign twice over, so that the sign any position places, counted forward
-// or backward, is found without wrapping round the zodiac.
-using DoubledOccupants = std::array<PlanetSet, 2 * kSignCount>;
-
-DoubledOccupants Doubled(const SignOccupants& occupants) {
-  DoubledOccupants doubled{};
-  std::copy(occupants.begin(), occupants.end(), doubled.begin());
-  std::copy(occupants.begin(), occupants.end(), doubled.begin() + kSignCount);
-  return doubled;
-}
-
-// How many signs on from the recipient's sign each position lies, counted forward, and counted
-// back as steps forward round the zodiac: made once from the positions.
-template <std::size_t N>
-struct PositionSteps {
-  std::array<int, N> forward{};
-  std::array<int, N> backward{};
-};
-
-template <std::size_t N>
-constexpr PositionSteps<N> StepsOf(const std::array<int, N>& positions) {
-  PositionSteps<N> steps;
-  for (std::size_t order = 0; order < N; ++order) {
-    steps.forward[order] = positions[order] - 1;
-    steps.backward[order] = kSignCount - (positions[order] - 1);
-  }
-  return steps;
-}
-
-constexpr PositionSteps<kArgalaPositions.size()> kArgalaSteps = StepsOf(kArgalaPositions);
-constexpr PositionSteps<kObstructionPositions.size()> kObstructionSteps =
-    StepsOf(kObstructionPositions);
-
-// Calls visit(caster, recipient, positionOrder) for every planet of `among` standing in one of
-// the positions of every recipient, in recipient, position, caster order. Positions count as
-// SignAtPosition does: from the recipient's sign up to eleven signs on, or back for the S Node.
-template <std::size_t N, typename Visit>
-void ForEachPlanetInPositions(const ChartSigns& signs, const DoubledOccupants& occupants,
-                              const PositionSteps<N>& steps, PlanetSet among, Visit visit) {
+// Calls visit(caster, recipient, rule) for every planet of `among` standing at `position(rule)`
+// from every recipient, in recipient, rule, caster order. A recipient of unknown sign counts
+// from Aries.
+template <std::size_t N, typename Position, typename Visit>
+void ForEachPlanetAt(const ChartSigns& signs, const SignOccupants& occupants,
+                     const std::array<ArgalaRule, N>& rules, Position position, PlanetSet among,
+                     Visit visit) {
   for (int r = 0; r < kPlanetCount; ++r) {
     const auto recipient = static_cast<PlanetIndex>(r);
-    const int recipientSign = signs.grahas[r].value_or(0);
-    const std::array<int, N>& stepsOn = CountsBackward(recipient) ? steps.backward : steps.forward;
-    for (std::size_t order = 0; order < N; ++order) {
-      const auto at = static_cast<std::size_t>(recipientSign + stepsOn[order]);
-      ForEachPlanetIn(static_cast<PlanetSet>(occupants[at] & among),
-                      [&](PlanetIndex caster) { visit(caster, recipient, order); });
+    const int from = signs.grahas[r].value_or(0);
+    for (const ArgalaRule& rule : rules) {
+      const int at = SignAtPosition(from, position(rule), CountingOf(recipient));
+      ForEachPlanetIn(static_cast<PlanetSet>(occupants[static_cast<std::size_t>(at)] & among),
+                      [&](PlanetIndex caster) { visit(caster, recipient, rule); });
     }
   }
 }
@@ -87,13 +66,17 @@ ArgalaEntry& AddEntry(std::vector<ArgalaEntry>& list, ArgalaKind kind, PlanetInd
   return entry;
 }
 
-// The label follows the recipient's house, not the position the obstruction comes from.
+// The label follows the recipient's house, not the position the obstruction comes from: a
+// recipient standing in an obstructing house (3, 10, 12 from the ascendant, or 9) has its
+// obstruction named after that house's rule. Elsewhere the label rates the obstruction for
+// the recipient rather than naming the obstructer: a malefic that obstructs holds back harm,
+// so its Virodhargala reads "Benefic"; a benefic that obstructs holds back help, "Malefic".
 void AddObstruction(std::vector<ArgalaEntry>& list, PlanetIndex caster, PlanetIndex recipient,
                     const std::optional<int>& house) {
   ArgalaEntry& entry = AddEntry(list, ArgalaKind::Virodhargala, caster, recipient, house);
-  const int h = house.value_or(0);
-  if (h == 3 || h == 10 || h == 12 || h == 9) {
-    entry.strength = h == 9 ? ArgalaStrength::Secondary : ArgalaStrength::Primary;
+  const auto& strength = kObstructionStrengthByHouse[static_cast<std::size_t>(house.value_or(0))];
+  if (strength) {
+    entry.strength = *strength;
     entry.nature = ArgalaNature::Benefic;
   } else {
     entry.strength = ArgalaStrength::Plain;
@@ -111,15 +94,6 @@ SignOccupants OccupantsBySign(const ChartSigns& signs) {
   return occupants;
 }
 
-int SignAtPosition(PlanetIndex planet, int sign, int position) {
-  // Positions run 1 to 12 and signs 0 to 11, so one turn at most needs taking back.
-  const int steps = CountsBackward(planet) ? 1 - position : position - 1;
-  int at = sign + steps;
-  if (at < 0) at += kSignCount;
-  if (at >= kSignCount) at -= kSignCount;
-  return at;
-}
-
 ArgalaResult EvaluateArgala(const ChartSigns& signs) {
   ArgalaResult result;
   EvaluateArgala(signs, result);
@@ -128,26 +102,30 @@ ArgalaResult EvaluateArgala(const ChartSigns& signs) {
 
 void EvaluateArgala(const ChartSigns& signs, ArgalaResult& result) {
   result.houses = Houses(signs);
-  const DoubledOccupants occupants = Doubled(OccupantsBySign(signs));
+  const SignOccupants occupants = OccupantsBySign(signs);
   result.argala.clear();
   result.argala.reserve(kMaxEntries);
   constexpr auto kEveryPlanet = static_cast<PlanetSet>((1u << kPlanetCount) - 1);
   PlanetSet casters = 0;
-  ForEachPlanetInPositions(
-      signs, occupants, kArgalaSteps, kEveryPlanet, [&](PlanetIndex c, PlanetIndex r, auto order) {
+  ForEachPlanetAt(
+      signs, occupants, kArgalaRules, [](const ArgalaRule& rule) { return rule.position; },
+      kEveryPlanet,
+      [&](PlanetIndex c, PlanetIndex r, const ArgalaRule& rule) {
         casters |= static_cast<PlanetSet>(1u << c);
         ArgalaEntry& entry = AddEntry(result.argala, ArgalaKind::Argala, c, r, result.houses[r]);
-        entry.strength =
-            order < kPrimaryArgalaPositions ? ArgalaStrength::Primary : ArgalaStrength::Secondary;
+        entry.strength = rule.strength;
+        // Shubha from a benefic, Paap from a malefic (Brihat Parashara Hora Shastra ch. 31).
         entry.nature = IsMalefic(c) ? ArgalaNature::Paap : ArgalaNature::Shubha;
       });
   // Only a planet that casts Argala obstructs, so the Argala list is complete first.
   result.virodhargala.clear();
   result.virodhargala.reserve(kMaxEntries);
-  ForEachPlanetInPositions(signs, occupants, kObstructionSteps, casters,
-                           [&](PlanetIndex c, PlanetIndex r, auto) {
-                             AddObstruction(result.virodhargala, c, r, result.houses[r]);
-                           });
+  ForEachPlanetAt(
+      signs, occupants, kObstructionRules, [](const ArgalaRule& rule) { return rule.obstructing; },
+      casters,
+      [&](PlanetIndex c, PlanetIndex r, const ArgalaRule&) {
+        AddObstruction(result.virodhargala, c, r, result.houses[r]);
+      });
 }
 
 }  // namespace tarvel

@@ -66,14 +66,59 @@ using SignOccupants = std::array<PlanetSet, kSignCount>;
 /// Which planets stand in each sign; a planet of unknown sign stands in none.
 SignOccupants OccupantsBySign(const ChartSigns& signs);
 
-/// True for the S Node, which counts its positions backward through the zodiac.
-constexpr bool CountsBackward(PlanetIndex planet) {
-  return planet == SNode;
+/// Which way positions are counted through the zodiac from a sign.
+enum class Counting { Forward, Backward };
+
+/// How a planet counts its positions: the S Node backward, every other planet forward
+/// (Jaimini, Upadesa Sutras 1.1.8: "the reverse for Ketu").
+constexpr Counting CountingOf(PlanetIndex planet) {
+  return planet == SNode ? Counting::Backward : Counting::Forward;
 }
 
-/// The sign `position` places (1 is the planet's own sign) from a planet in `sign`: forward
-/// through the zodiac, except for the S Node, which counts backward.
-int SignAtPosition(PlanetIndex planet, int sign, int position);
+/// The sign (0 = Aries) at `position` (1 is `sign` itself, 2 the next, up to 12) counted from
+/// `sign` the way `counting` says.
+constexpr int SignAtPosition(int sign, int position, Counting counting) {
+  return SignAfter(sign, counting == Counting::Forward ? position - 1 : 1 - position);
+}
+
+/// An Argala position paired with the position that obstructs it (Brihat Parashara Hora
+/// Shastra ch. 31): the 2nd by the 12th, the 4th by the 10th, the 11th by the 3rd and the 5th by
+/// the 9th; nothing obstructs the 8th.
+struct ArgalaRule {
+  int position = 0;     ///< counted from the recipient's sign, which is the 1st
+  int obstructing = 0;  ///< the position of the obstructers; 0 for none
+  ArgalaStrength strength = ArgalaStrength::Primary;
+  /// Where the rule's obstructers stand in the Virodhargala list, 0 first: the 3rd, the 10th,
+  /// the 12th, then the 9th, as the lists have always been ordered.
+  int obstructionOrder = 0;
+};
+
+/// The rules in the order of the Argala list and the synthesis: 2nd, 4th and 11th (primary),
+/// then 5th and 8th (secondary).
+inline constexpr std::array<ArgalaRule, 5> kArgalaRules = {{
+    {2, 12, ArgalaStrength::Primary, 2},
+    {4, 10, ArgalaStrength::Primary, 1},
+    {11, 3, ArgalaStrength::Primary, 0},
+    {5, 9, ArgalaStrength::Secondary, 3},
+    {8, 0, ArgalaStrength::Secondary, -1},
+}};
+
+/// The rule whose Argala comes from `position`; none for a position that gives no Argala.
+constexpr std::optional<ArgalaRule> RuleOfPosition(int position) {
+  for (const ArgalaRule& rule : kArgalaRules) {
+    if (rule.position == position) return rule;
+  }
+  return std::nullopt;
+}
+
+/// The rule whose Argala is obstructed from `position`; none for a position that obstructs
+/// nothing.
+constexpr std::optional<ArgalaRule> RuleObstructedFrom(int position) {
+  for (const ArgalaRule& rule : kArgalaRules) {
+    if (rule.obstructing != 0 && rule.obstructing == position) return rule;
+  }
+  return std::nullopt;
+}
 
 /// Houses, Argala and Virodhargala of the chart. Houses count from the ascendant's sign, or
 /// from Aries when it is unknown; a planet of unknown sign counts its positions from Aries

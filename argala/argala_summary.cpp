@@ -1,28 +1,14 @@
 #include "argala/argala_summary.h"
 
-#include <algorithm>
 #include <bit>
 
 namespace tarvel {
 
 namespace {
 
-// An Argala position, the position that obstructs it (0 for none) and its kind, in the order
-// the entries take.
-struct PositionRule {
-  std::uint8_t position;
-  std::uint8_t obstructing;
-  SummaryKind kind;
-};
-
-constexpr std::array<PositionRule, 5> kPositionRules = {{{2, 12, SummaryKind::Primary},
-                                                         {4, 10, SummaryKind::Primary},
-                                                         {11, 3, SummaryKind::Primary},
-                                                         {5, 9, SummaryKind::Secondary},
-                                                         {8, 0, SummaryKind::Secondary}}};
-
-constexpr std::uint8_t kVipareetaPosition = 3;
-// Fewer malefics than this in the 3rd obstruct the 11th like any other planets.
+// Three or more malefics in the 3rd give Argala of their own, which nothing obstructs (Jaimini,
+// Upadesa Sutras 1.1.3); fewer obstruct the 11th like any other planets.
+constexpr int kVipareetaPosition = 3;
 constexpr int kVipareetaMalefics = 3;
 
 constexpr PlanetSet kMalefics = [] {
@@ -33,49 +19,36 @@ constexpr PlanetSet kMalefics = [] {
   return malefics;
 }();
 
-// How many planets each set holds, by its bits.
-constexpr auto kSetSizes = [] {
-  std::array<std::uint8_t, 1u << kPlanetCount> sizes{};
-  for (unsigned set = 0; set < sizes.size(); ++set) {
-    sizes[set] = static_cast<std::uint8_t>(std::popcount(set));
-  }
-  return sizes;
-}();
-
-// Each sign's planets three times over: counted from a sign of the middle copy, forward or
-// backward, a position is one element away without wrapping round the zodiac.
-using Wheel = std::array<PlanetSet, 3 * kSignCount>;
-
-Wheel WheelOf(const SignOccupants& occupants) {
-  Wheel wheel;
-  for (std::size_t turn = 0; turn < 3; ++turn) {
-    std::copy(occupants.begin(), occupants.end(), wheel.begin() + turn * kSignCount);
-  }
-  return wheel;
-}
-
+// Fewer obstructers than casters do not stop an Argala (Jaimini, Upadesa Sutras 1.1.6); only
+// their number is weighed here, not their strength.
 SummaryVerdict Verdict(PlanetSet casters, PlanetSet obstructers) {
   if (obstructers == 0) return SummaryVerdict::Unobstructed;
-  const int difference = kSetSizes[casters] - kSetSizes[obstructers];
+  const int difference = std::popcount(casters) - std::popcount(obstructers);
   if (difference > 0) return SummaryVerdict::Prevails;
   return difference == 0 ? SummaryVerdict::Balanced : SummaryVerdict::Obstructed;
 }
 
-// The entries of a recipient in the sign `own` points at, counting `step` (1 forward, -1
-// backward) along the wheel.
-RecipientSummary Summarise(const PlanetSet* own, int step) {
-  const auto at = [&](int position) { return own[step * (position - 1)]; };
-  const PlanetSet maleficsInThird = at(kVipareetaPosition) & kMalefics;
+SummaryKind KindOf(const ArgalaRule& rule) {
+  return rule.strength == ArgalaStrength::Primary ? SummaryKind::Primary : SummaryKind::Secondary;
+}
+
+// The entries of a recipient in `sign`, its positions counted as `counting` says.
+RecipientSummary Summarise(const SignOccupants& occupants, int sign, Counting counting) {
+  const auto at = [&](int position) {
+    return occupants[static_cast<std::size_t>(SignAtPosition(sign, position, counting))];
+  };
+  const auto maleficsInThird = static_cast<PlanetSet>(at(kVipareetaPosition) & kMalefics);
   const PlanetSet vipareeta =
-      kSetSizes[maleficsInThird] >= kVipareetaMalefics ? maleficsInThird : PlanetSet{0};
+      std::popcount(maleficsInThird) >= kVipareetaMalefics ? maleficsInThird : PlanetSet{0};
   RecipientSummary summary;
-  for (const PositionRule& rule : kPositionRules) {
+  for (const ArgalaRule& rule : kArgalaRules) {
     const PlanetSet casters = at(rule.position);
     if (casters == 0) continue;
     PlanetSet obstructers = rule.obstructing == 0 ? PlanetSet{0} : at(rule.obstructing);
     // Malefics giving Vipareeta Argala from the 3rd no longer obstruct the 11th.
     if (rule.obstructing == kVipareetaPosition) obstructers &= static_cast<PlanetSet>(~vipareeta);
-    summary.Add({rule.position, rule.kind, Verdict(casters, obstructers), casters, obstructers});
+    summary.Add({static_cast<std::uint8_t>(rule.position), KindOf(rule),
+                 Verdict(casters, obstructers), casters, obstructers});
   }
   if (vipareeta != 0) {
     summary.Add(
@@ -87,14 +60,12 @@ RecipientSummary Summarise(const PlanetSet* own, int step) {
 }  // namespace
 
 int ObstructingPosition(int position) {
-  for (const PositionRule& rule : kPositionRules) {
-    if (rule.position == position) return rule.obstructing;
-  }
-  return 0;
+  const std::optional<ArgalaRule> rule = RuleOfPosition(position);
+  return rule ? rule->obstructing : 0;
 }
 
 int HouseSign(const ChartSigns& signs, int house) {
-  return SignAfter(signs.ascendant.value_or(0), house - 1);
+  return SignAtPosition(signs.ascendant.value_or(0), house, Counting::Forward);
 }
 
 int HouseOfPlanetSummary(const ChartSigns& signs, PlanetIndex planet) {
@@ -102,18 +73,17 @@ int HouseOfPlanetSummary(const ChartSigns& signs, PlanetIndex planet) {
 }
 
 ArgalaSummary SummariseArgala(const ChartSigns& signs) {
-  const Wheel wheel = WheelOf(OccupantsBySign(signs));
-  const PlanetSet* middle = wheel.data() + kSignCount;
+  const SignOccupants occupants = OccupantsBySign(signs);
   ArgalaSummary summary;
   for (int h = 0; h < kSignCount; ++h) {
-    summary.houses[h] = Summarise(middle + HouseSign(signs, h + 1), 1);
+    summary.houses[h] = Summarise(occupants, HouseSign(signs, h + 1), Counting::Forward);
   }
   // A planet counting forward receives what the house of its sign receives.
   for (int p = 0; p < kPlanetCount; ++p) {
     const auto planet = static_cast<PlanetIndex>(p);
     const int sign = signs.grahas[p].value_or(0);
-    summary.planets[p] = CountsBackward(planet)
-                             ? Summarise(middle + sign, -1)
+    summary.planets[p] = CountingOf(planet) == Counting::Backward
+                             ? Summarise(occupants, sign, Counting::Backward)
                              : summary.houses[HouseOfPlanetSummary(signs, planet) - 1];
   }
   return summary;

@@ -7,7 +7,9 @@ namespace tarvel {
 namespace {
 
 // Every label, by kind, strength (primary, secondary, plain) and nature (Shubha or Benefic
-// first, Paap or Malefic second). An Argala's nature names the Argala again.
+// first, Paap or Malefic second). An Argala's nature names the Argala again. Argala, Shubha
+// and Paap Argala and Virodhargala are Brihat Parashara Hora Shastra's words (ch. 31);
+// "Benefic" and "Malefic" rate an obstruction for its recipient (see EvaluateArgala).
 constexpr std::string_view kLabels[2][3][2] = {
     {{"/Primary Argala (Shubha Argala) on ", "/Primary Argala (Paap Argala) on "},
      {"/Secondary Argala (Shubha Argala) on ", "/Secondary Argala (Paap Argala) on "},

@@ -4,27 +4,12 @@
 
 namespace tarvel {
 
-std::string BoxItemText(std::string_view abbreviation, double longitudeDeg, bool retrograde,
-                        BoxDetails details) {
-  std::string text(abbreviation);
-  if (details.degrees) text.append(" ").append(DegreesInSign(longitudeDeg));
-  if (details.retrogradeMark && retrograde) text.append(" ").append(kRetrogradeMark);
-  return text;
-}
-
-std::string DetailedSignBoxText(const ChartSigns& signs, const SkyPositions& positions, int sign,
-                                BoxDetails details) {
-  std::string text;
-  if (signs.ascendant == sign) {
-    text = BoxItemText(kAscendantMarker, positions.ascendantDeg, false, details);
-  }
-  for (int p = 0; p < kPlanetCount; ++p) {
-    if (signs.grahas[p] != sign) continue;
-    if (!text.empty()) text.append(kSignItemSeparator);
-    text.append(
-        BoxItemText(kPlanetAbbrevs[p], positions.grahaDeg[p], positions.retrograde[p], details));
-  }
-  return text;
+BoxItem DetailedItem(BoxItem item, const SkyPositions& positions, BoxDetails details) {
+  const double longitudeDeg =
+      item.planet ? positions.grahaDeg[*item.planet] : positions.ascendantDeg;
+  if (details.degrees) item.degrees = DegreesInSign(longitudeDeg);
+  item.retrograde = details.retrogradeMark && item.planet && positions.retrograde[*item.planet];
+  return item;
 }
 
 ChartCaptions DetailedCaptions(const ChartSigns& signs, const SkyPositions& positions,
@@ -32,7 +17,8 @@ ChartCaptions DetailedCaptions(const ChartSigns& signs, const SkyPositions& posi
   ChartCaptions captions = BuildChartCaptions(signs, positions.grahaDeg);
   if (details == BoxDetails{}) return captions;
   for (int sign = 0; sign < kSignCount; ++sign) {
-    captions.lblSign[sign] = DetailedSignBoxText(signs, positions, sign, details);
+    for (BoxItem& item : captions.signItems[sign]) item = DetailedItem(item, positions, details);
+    captions.lblSign[sign] = BoxText(captions.signItems[sign]);
   }
   if (details.degrees) {
     captions.ascendantName = kAscendantName;

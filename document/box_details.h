@@ -17,17 +17,9 @@ struct BoxDetails {
 
 /// The ascendant's name in the position list.
 inline constexpr std::string_view kAscendantName = "Ascendant";
-/// Follows a planet moving backward.
-inline constexpr std::string_view kRetrogradeMark = "(R)";
 
-/// One point's item in its sign box: its abbreviation, then its degrees and minutes within the
-/// sign and the retrograde mark as `details` asks, e.g. "Me 20°15' (R)".
-std::string BoxItemText(std::string_view abbreviation, double longitudeDeg, bool retrograde,
-                        BoxDetails details);
-
-/// What a sign box shows with the details asked for: as SignBoxText, each item as BoxItemText.
-std::string DetailedSignBoxText(const ChartSigns& signs, const SkyPositions& positions, int sign,
-                                BoxDetails details);
+/// An item with the degrees and the mark `details` asks for, at the positions of its point.
+BoxItem DetailedItem(BoxItem item, const SkyPositions& positions, BoxDetails details);
 
 /// The captions with the sign boxes and the position list as `details` asks; the same as
 /// BuildChartCaptions when nothing is asked.

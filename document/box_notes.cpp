@@ -27,8 +27,7 @@ std::string ArgalaLine(const ArgalaResult& argala, PlanetIndex planet, bool cast
 
 // "Mercury 12°07' (R)": the name, then the item text without an abbreviation.
 std::string PlanetLine(const SkyPositions& positions, PlanetIndex planet) {
-  return BoxItemText(kPlanetNames[planet], positions.grahaDeg[planet], positions.retrograde[planet],
-                     kEverything);
+  return BoxItemText(DetailedItem({planet, kPlanetNames[planet]}, positions, kEverything));
 }
 
 }  // namespace

@@ -4,12 +4,17 @@
 
 namespace tarvel {
 
+BoxItems SignBoxItems(const ChartSigns& signs, int sign) {
+  BoxItems items;
+  if (signs.ascendant == sign) items.push_back({std::nullopt, kAscendantMarker});
+  ForEachPlanetIn(OccupantsBySign(signs)[static_cast<std::size_t>(sign)], [&](PlanetIndex planet) {
+    items.push_back({planet, kPlanetAbbrevs[planet]});
+  });
+  return items;
+}
+
 std::string SignBoxText(const ChartSigns& signs, int sign) {
-  std::string text;
-  ForEachPieceOfOccupants(signs.ascendant == sign,
-                          OccupantsBySign(signs)[static_cast<std::size_t>(sign)],
-                          [&](std::string_view piece) { text.append(piece); });
-  return text;
+  return BoxText(SignBoxItems(signs, sign));
 }
 
 std::string LegendText(PlanetIndex planet) {
@@ -21,7 +26,10 @@ std::string LegendText(PlanetIndex planet) {
 ChartCaptions BuildChartCaptions(const ChartSigns& signs,
                                  const std::array<double, kPlanetCount>& grahaDeg) {
   ChartCaptions captions;
-  for (int sign = 0; sign < kSignCount; ++sign) captions.lblSign[sign] = SignBoxText(signs, sign);
+  for (int sign = 0; sign < kSignCount; ++sign) {
+    captions.signItems[sign] = SignBoxItems(signs, sign);
+    captions.lblSign[sign] = BoxText(captions.signItems[sign]);
+  }
   for (int p = 0; p < kPlanetCount; ++p) {
     captions.lblPlanet[p] = LegendText(static_cast<PlanetIndex>(p));
     captions.lblPlanets_Name[p] = kPlanetNames[p];

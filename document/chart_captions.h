@@ -5,27 +5,35 @@
 #include <string_view>
 
 #include "argala/argala.h"
+#include "document/box_items.h"
 
 namespace tarvel {
 
-/// Marks the ascendant's sign box.
-inline constexpr std::string_view kAscendantMarker = "Asc";
-/// Separates the items of one sign box.
-inline constexpr std::string_view kSignItemSeparator = " / ";
-
 /// The texts of the Rasi chart and its position list, by control array and index.
 struct ChartCaptions {
-  std::array<std::string, kSignCount> lblSign;                ///< sign boxes, by sign number
-  std::array<std::string, kPlanetCount> lblPlanet;            ///< legend lines
+  std::array<std::string, kSignCount> lblSign;      ///< sign boxes as one line each, by sign number
+  std::array<std::string, kPlanetCount> lblPlanet;  ///< legend lines
   std::array<std::string, kPlanetCount> lblPlanets_Name;      ///< position list: names
   std::array<std::string, kPlanetCount> lblPlanets_Position;  ///< position list: short positions
   std::string ascendantName;      ///< a last line of the position list; empty when not shown
   std::string ascendantPosition;  ///< the ascendant's short position; empty when not shown
-  bool operator==(const ChartCaptions&) const = default;
+  /// What each sign box holds, item by item, by sign number: `lblSign` is its text.
+  std::array<BoxItems, kSignCount> signItems{};
+  /// Captions are equal when they show the same texts: the items are `lblSign` item by item,
+  /// and a box's text names each item's point, degrees and mark.
+  bool operator==(const ChartCaptions& other) const {
+    return lblSign == other.lblSign && lblPlanet == other.lblPlanet &&
+           lblPlanets_Name == other.lblPlanets_Name &&
+           lblPlanets_Position == other.lblPlanets_Position &&
+           ascendantName == other.ascendantName && ascendantPosition == other.ascendantPosition;
+  }
 };
 
-/// What a sign box shows: "Asc" first where the ascendant is, then the abbreviations of the
-/// planets in it in planet-index order, e.g. "Asc / S / Me"; empty for an empty sign.
+/// The items of a sign's box (0 = Aries) without degrees or marks: "Asc" where the ascendant
+/// stands, then the planets' abbreviations.
+BoxItems SignBoxItems(const ChartSigns& signs, int sign);
+
+/// What a sign box shows as one line, e.g. "Asc / S / Me"; empty for an empty sign.
 std::string SignBoxText(const ChartSigns& signs, int sign);
 
 /// Calls `piece(text)` for each piece of what a sign box holding the ascendant (or not) and

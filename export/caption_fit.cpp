@@ -2,9 +2,6 @@
 
 #include <algorithm>
 
-#include "document/chart_captions.h"
-#include "export/placed_text.h"
-
 namespace tarvel {
 namespace {
 
@@ -13,24 +10,16 @@ double NeedAt(QFont& font, int pixels, const QPaintDevice* device, const FitMeas
   return need(QFontMetricsF(font, device));
 }
 
-// Items joined by `separator`, as many on each line as fit in `width`; a line with more to
-// come ends in `lineEnd`, which must fit too. An item wider than `width` stands alone.
-QStringList WrapItems(const QStringList& items, const QString& separator, const QString& lineEnd,
-                      const QFontMetricsF& metrics, double width) {
-  QStringList lines;
+// A line of a sign box, recording where each of its items stands.
+QString PlaceLine(const BoxItems& items, LineSpan span, qsizetype lineNumber,
+                  std::vector<TextItem>& placed) {
   QString line;
-  for (qsizetype index = 0; index < items.size(); ++index) {
-    const QString longer = line.isEmpty() ? items[index] : line + separator + items[index];
-    const QString shown = index + 1 < items.size() ? longer + lineEnd : longer;
-    if (line.isEmpty() || metrics.horizontalAdvance(shown) <= width) {
-      line = longer;
-      continue;
-    }
-    lines << line + lineEnd;
-    line = items[index];
-  }
-  if (!line.isEmpty()) lines << line;
-  return lines;
+  ForEachPieceOfLine(items, span, [&](std::string_view piece, std::optional<std::size_t> item) {
+    const QString text = FromUtf8(piece);
+    if (item) placed.push_back({items[*item].planet, lineNumber, line.size(), text.size()});
+    line += text;
+  });
+  return line;
 }
 
 }  // namespace
@@ -65,14 +54,30 @@ double LinesNeed(const QFontMetricsF& metrics, const QStringList& lines, const Q
   return std::max(widest / box.width(), LinesHeight(metrics, lines.size()) / box.height());
 }
 
-QStringList WrapSignItems(const QString& caption, const QFontMetricsF& metrics, double width) {
-  const QString separator = FromUtf8(kSignItemSeparator);
-  return WrapItems(caption.split(separator, Qt::SkipEmptyParts), separator,
-                   separator.trimmed().prepend(' '), metrics, width);
+WrappedItems WrapSignItems(const BoxItems& items, const QFontMetricsF& metrics, double width) {
+  const auto fits = [&](std::string_view text) {
+    return metrics.horizontalAdvance(FromUtf8(text)) <= width;
+  };
+  WrappedItems wrapped;
+  for (const LineSpan& span : WrapBoxItems(items, fits)) {
+    wrapped.lines << PlaceLine(items, span, wrapped.lines.size(), wrapped.items);
+  }
+  return wrapped;
 }
 
 QStringList WrapWords(const QString& text, const QFontMetricsF& metrics, double width) {
-  return WrapItems(text.split(' ', Qt::SkipEmptyParts), " ", "", metrics, width);
+  const QStringList words = text.split(' ', Qt::SkipEmptyParts);
+  const auto joined = [&words](LineSpan span) {
+    return words
+        .mid(static_cast<qsizetype>(span.first), static_cast<qsizetype>(span.end - span.first))
+        .join(' ');
+  };
+  const auto fits = [&](LineSpan span) { return metrics.horizontalAdvance(joined(span)) <= width; };
+  QStringList lines;
+  for (const LineSpan& span : FillLines(static_cast<std::size_t>(words.size()), fits)) {
+    lines << joined(span);
+  }
+  return lines;
 }
 
 }  // namespace tarvel

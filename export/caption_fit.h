@@ -5,6 +5,10 @@
 #include <QSizeF>
 #include <QStringList>
 #include <functional>
+#include <vector>
+
+#include "document/box_items.h"
+#include "export/placed_text.h"
 
 class QPaintDevice;
 
@@ -26,11 +30,17 @@ double LinesHeight(const QFontMetricsF& metrics, qsizetype lineCount);
 /// The room lines need in `box`, one below the other, as a share of it (see FitMeasure).
 double LinesNeed(const QFontMetricsF& metrics, const QStringList& lines, const QSizeF& box);
 
-/// A sign box's caption ("Asc / S / Mo") in lines at most `width` wide: as many items as fit
-/// on each line, a line with more to come ending in " /", so that the lines joined by spaces
-/// give the caption back. An item wider than `width` stands alone on its line. No lines for
-/// an empty caption.
-QStringList WrapSignItems(const QString& caption, const QFontMetricsF& metrics, double width);
+/// A sign box's items laid into lines, and where each item stands in them.
+struct WrappedItems {
+  QStringList lines;
+  std::vector<TextItem> items;
+};
+
+/// A sign box's items in lines at most `width` wide: as many items as fit on each line, a
+/// line with more to come ending in " /", so that the lines joined by spaces give the box's
+/// one line back. An item wider than `width` stands alone on its line. No lines for an empty
+/// box.
+WrappedItems WrapSignItems(const BoxItems& items, const QFontMetricsF& metrics, double width);
 
 /// A text in lines at most `width` wide, broken between words; a word wider than `width`
 /// stands alone on its line. The lines joined by spaces give the text back, its runs of

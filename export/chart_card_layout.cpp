@@ -147,18 +147,22 @@ void PlaceSignTexts(const ChartCaptions& captions, ChartCardLayout& card,
   const auto need = [&](const QFontMetricsF& metrics) {
     double most = 0;
     for (int sign = 0; sign < kSignCount; ++sign) {
-      const QString caption = FromUtf8(captions.lblSign[sign]);
-      const QStringList lines = WrapSignItems(caption, metrics, areas[sign].width());
-      most = std::max(most, LinesNeed(metrics, lines, areas[sign].size()));
+      const WrappedItems wrapped =
+          WrapSignItems(captions.signItems[sign], metrics, areas[sign].width());
+      most = std::max(most, LinesNeed(metrics, wrapped.lines, areas[sign].size()));
     }
     return most;
   };
   const QFont font = FittedFont(base, PreferredPx(kCaptionTwips, card.pxPerTwip), device, need);
   const QFontMetricsF metrics(font, device);
   for (int sign = 0; sign < kSignCount; ++sign) {
-    const QString caption = FromUtf8(captions.lblSign[sign]);
-    card.signTexts[sign] = {TextRole::SignBox, WrapSignItems(caption, metrics, areas[sign].width()),
-                            areas[sign], font, Qt::AlignLeft | Qt::AlignTop};
+    WrappedItems wrapped = WrapSignItems(captions.signItems[sign], metrics, areas[sign].width());
+    card.signTexts[sign] = {TextRole::SignBox,
+                            std::move(wrapped.lines),
+                            areas[sign],
+                            font,
+                            Qt::AlignLeft | Qt::AlignTop,
+                            std::move(wrapped.items)};
   }
 }
 

@@ -15,28 +15,11 @@ constexpr double kArrowHeadTwips = 110;
 constexpr double kCursorLineTwips = 30;
 const QColor kHighlight(255, 196, 0, 80);
 
-// Every item of a sign box's text with its line number and where it starts in the line.
-template <typename Visit>
-void ForEachItem(const PlacedText& text, Visit visit) {
-  const QString separator = FromUtf8(kSignItemSeparator);
-  const QString lineEnd = separator.trimmed().prepend(' ');
-  int item = 0;
-  for (qsizetype line = 0; line < text.lines.size(); ++line) {
-    QString shown = text.lines[line];
-    if (shown.endsWith(lineEnd)) shown.chop(lineEnd.size());
-    qsizetype start = 0;
-    for (const QString& part : shown.split(separator)) {
-      if (visit(item++, line, text.lines[line].left(start), part)) return;
-      start += part.size() + separator.size();
-    }
-  }
-}
-
-QRectF ItemRect(const PlacedText& text, const QFontMetricsF& metrics, qsizetype line,
-                const QString& before, const QString& item) {
-  return {text.box.left() + metrics.horizontalAdvance(before),
-          text.box.top() + static_cast<double>(line) * metrics.lineSpacing(),
-          metrics.horizontalAdvance(item), metrics.height()};
+QRectF ItemRect(const PlacedText& text, const QFontMetricsF& metrics, const TextItem& item) {
+  const QString& line = text.lines[item.line];
+  return {text.box.left() + metrics.horizontalAdvance(line.left(item.start)),
+          text.box.top() + static_cast<double>(item.line) * metrics.lineSpacing(),
+          metrics.horizontalAdvance(line.mid(item.start, item.length)), metrics.height()};
 }
 
 // A point `distance` along the way from `from` to `to`.
@@ -57,12 +40,14 @@ void PaintArrow(QPainter& painter, QPointF from, QPointF to, double headPx) {
   painter.fillPath(head, painter.pen().color());
 }
 
-// The rect an arrow leaves or reaches: a planet's abbreviation, or the middle of its box.
-QRectF EndRect(const ChartCardLayout& card, int sign, std::optional<int> item,
+// The rect an arrow leaves or reaches: a planet's item, or the middle of its box.
+QRectF EndRect(const ChartCardLayout& card, int sign, std::optional<PlanetIndex> planet,
                const QPaintDevice* device) {
   const std::size_t box = static_cast<std::size_t>(sign);
-  if (item) {
-    if (auto rect = SignItemRect(card.signTexts[box], *item, device)) return *rect;
+  if (planet) {
+    if (const auto item = SignItemOf(card.signTexts[box], *planet)) {
+      return *SignItemRect(card.signTexts[box], *item, device);
+    }
   }
   // Around the middle of the box's own shape: a North Indian triangle's middle is not its
   // bounding rectangle's.
@@ -76,8 +61,12 @@ QRectF EndRect(const ChartCardLayout& card, int sign, std::optional<int> item,
 void PaintExplanation(QPainter& painter, const ChartCardLayout& card,
                       const ArgalaExplanation& explanation) {
   const QPaintDevice* device = painter.device();
-  const QRectF target = EndRect(card, explanation.sign, explanation.item, device);
-  if (explanation.item) {
+  const ArgalaRecipient& recipient = explanation.recipient;
+  const bool toPlanet = recipient.kind == ArgalaRecipient::Kind::Planet;
+  const auto planet =
+      toPlanet ? std::optional(static_cast<PlanetIndex>(recipient.index)) : std::nullopt;
+  const QRectF target = EndRect(card, explanation.sign, planet, device);
+  if (planet) {
     painter.fillRect(target, kHighlight);
   } else {
     painter.setPen(Qt::NoPen);
@@ -86,7 +75,7 @@ void PaintExplanation(QPainter& painter, const ChartCardLayout& card,
   }
   const double headPx = kArrowHeadTwips * card.pxPerTwip;
   for (const ExplanationArrow& arrow : explanation.arrows) {
-    const QRectF source = EndRect(card, arrow.fromSign, arrow.fromItem, device);
+    const QRectF source = EndRect(card, arrow.fromSign, arrow.planet, device);
     const Rgb colour = IsMalefic(arrow.planet) ? kPaapArrowColour : kShubhaArrowColour;
     QPen pen(ToQColor(colour), std::max(kArrowLineTwips * card.pxPerTwip, 1.0),
              arrow.obstructs ? Qt::DashLine : Qt::SolidLine, Qt::RoundCap);
@@ -99,23 +88,24 @@ void PaintExplanation(QPainter& painter, const ChartCardLayout& card,
 }  // namespace
 
 std::optional<QRectF> SignItemRect(const PlacedText& text, int item, const QPaintDevice* device) {
-  const QFontMetricsF metrics(text.font, device);
-  std::optional<QRectF> found;
-  ForEachItem(text, [&](int number, qsizetype line, const QString& before, const QString& part) {
-    if (number == item) found = ItemRect(text, metrics, line, before, part);
-    return found.has_value();
-  });
-  return found;
+  if (item < 0 || static_cast<std::size_t>(item) >= text.items.size()) return std::nullopt;
+  return ItemRect(text, QFontMetricsF(text.font, device),
+                  text.items[static_cast<std::size_t>(item)]);
 }
 
 std::optional<int> SignItemAt(const PlacedText& text, QPointF point, const QPaintDevice* device) {
   const QFontMetricsF metrics(text.font, device);
-  std::optional<int> found;
-  ForEachItem(text, [&](int number, qsizetype line, const QString& before, const QString& part) {
-    if (ItemRect(text, metrics, line, before, part).contains(point)) found = number;
-    return found.has_value();
-  });
-  return found;
+  for (std::size_t item = 0; item < text.items.size(); ++item) {
+    if (ItemRect(text, metrics, text.items[item]).contains(point)) return static_cast<int>(item);
+  }
+  return std::nullopt;
+}
+
+std::optional<int> SignItemOf(const PlacedText& text, std::optional<PlanetIndex> planet) {
+  for (std::size_t item = 0; item < text.items.size(); ++item) {
+    if (text.items[item].planet == planet) return static_cast<int>(item);
+  }
+  return std::nullopt;
 }
 
 std::optional<int> SignBoxAt(const ChartCardLayout& card, QPointF point) {

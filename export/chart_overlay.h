@@ -30,6 +30,10 @@ std::optional<QRectF> SignItemRect(const PlacedText& text, int item, const QPain
 /// The number of the item a sign box's text draws at `point`; none between and beside them.
 std::optional<int> SignItemAt(const PlacedText& text, QPointF point, const QPaintDevice* device);
 
+/// The number of the item that stands for `planet` (none: the ascendant) in a sign box's
+/// text; none when the box does not hold it.
+std::optional<int> SignItemOf(const PlacedText& text, std::optional<PlanetIndex> planet);
+
 /// The sign (0 = Aries) whose box holds `point`; none outside every box.
 std::optional<int> SignBoxAt(const ChartCardLayout& card, QPointF point);
 

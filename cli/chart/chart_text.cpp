@@ -34,41 +34,26 @@ Lines WrapCaption(std::string_view caption, int width) {
   return lines;
 }
 
-// The items of a sign box, e.g. "Asc", "Me 15°33' (R)".
-std::vector<std::string_view> SignItems(std::string_view caption) {
-  std::vector<std::string_view> items;
-  for (std::size_t start = 0; start < caption.size();) {
-    const std::size_t end = std::min(caption.find(kSignItemSeparator, start), caption.size());
-    items.push_back(caption.substr(start, end - start));
-    start = end + kSignItemSeparator.size();
-  }
-  return items;
-}
-
 // Room for the widest item with the " /" that may follow it, and never less than the boxes
 // have always had.
 int BoxTextWidth(const ChartCaptions& captions) {
   int width = kBoxTextWidth;
-  for (const std::string& caption : captions.lblSign) {
-    for (std::string_view item : SignItems(caption))
-      width = std::max(width, DisplayWidth(item) + 2);
+  for (const BoxItems& items : captions.signItems) {
+    for (const BoxItem& item : items) {
+      width = std::max(width, DisplayWidth(BoxItemText(item)) + DisplayWidth(kSignLineEnd));
+    }
   }
   return width;
 }
 
-// A sign box's text wrapped at spaces, but never inside an item ("Me 15°33'"), so that a
-// planet stays beside its degrees.
-Lines WrapSignBox(std::string_view caption, int width) {
-  constexpr char kHeldSpace = '\x01';
-  std::string held;
-  for (std::string_view item : SignItems(caption)) {
-    if (!held.empty()) held.append(kSignItemSeparator);
-    const std::size_t start = held.size();
-    held.append(item);
-    std::replace(held.begin() + static_cast<std::ptrdiff_t>(start), held.end(), ' ', kHeldSpace);
+// A sign box's items in lines, never breaking an item ("Me 15°33'"), so that a planet stays
+// beside its degrees.
+Lines WrapSignBox(const BoxItems& items, int width) {
+  Lines lines;
+  const auto fits = [width](std::string_view text) { return DisplayWidth(text) <= width; };
+  for (const LineSpan& line : WrapBoxItems(items, fits)) {
+    lines.push_back(BoxLineText(items, line));
   }
-  Lines lines = WrapText(held, width);
-  for (std::string& line : lines) std::replace(line.begin(), line.end(), kHeldSpace, ' ');
   return lines;
 }
 
@@ -173,7 +158,7 @@ std::string RenderChartText(const ChartCaptions& captions) {
   const int boxTextWidth = BoxTextWidth(captions);
   std::array<Lines, kSignCount> boxLines;
   for (int sign = 0; sign < kSignCount; ++sign) {
-    boxLines[sign] = WrapSignBox(captions.lblSign[sign], boxTextWidth);
+    boxLines[sign] = WrapSignBox(captions.signItems[sign], boxTextWidth);
   }
   const Lines legend = LegendLines(captions);
   const Grid grid = MakeGrid(RowHeights(boxLines, static_cast<int>(legend.size())),

@@ -16,18 +16,12 @@ bool IsContinuationByte(char byte) {
   return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
 }
 
-// Words split at spaces, with a lone "/" joined to the word before it.
-std::vector<std::string> WrapWords(std::string_view text) {
-  std::vector<std::string> words;
+std::vector<std::string_view> Words(std::string_view text) {
+  std::vector<std::string_view> words;
   std::size_t start = 0;
   while (start < text.size()) {
     const std::size_t end = std::min(text.find(' ', start), text.size());
-    const std::string_view word = text.substr(start, end - start);
-    if (word == "/" && !words.empty()) {
-      words.back().append(" /");
-    } else if (!word.empty()) {
-      words.emplace_back(word);
-    }
+    if (end > start) words.push_back(text.substr(start, end - start));
     start = end + 1;
   }
   return words;
@@ -61,7 +55,7 @@ int DisplayWidth(std::string_view text) {
 
 std::vector<std::string> WrapText(std::string_view text, int width) {
   std::vector<std::string> lines;
-  for (const std::string& word : WrapWords(text)) {
+  for (const std::string_view word : Words(text)) {
     for (const std::string& piece : CutWord(word, width)) {
       if (!lines.empty() && DisplayWidth(lines.back()) + 1 + DisplayWidth(piece) <= width) {
         lines.back().append(" ").append(piece);

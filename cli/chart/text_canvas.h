@@ -13,8 +13,8 @@ std::vector<std::string> SplitCodePoints(std::string_view text);
 /// The number of terminal columns UTF-8 text takes, one per code point.
 int DisplayWidth(std::string_view text);
 
-/// Text wrapped at spaces into lines of at most `width` columns. A lone "/" stays with the
-/// word before it, so "Asc / S / Me" breaks after a slash; a word wider than a line is cut.
+/// Text wrapped at spaces into lines of at most `width` columns; a word wider than a line is
+/// cut.
 std::vector<std::string> WrapText(std::string_view text, int width);
 
 /// A fixed grid of terminal cells to write text into and to rule with box-drawing lines,

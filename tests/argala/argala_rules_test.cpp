@@ -9,6 +9,7 @@
 namespace tarvel {
 namespace {
 
+using testing::ChartOf;
 using testing::Evaluated;
 using testing::EvaluatedChart;
 using testing::MakeChart;
@@ -25,81 +26,86 @@ std::vector<std::string> CastBy(const std::vector<std::string>& list, const std:
   return found;
 }
 
-// The signs at a list of positions counted from a planet, as abbreviations.
-std::vector<std::string_view> SignsAt(PlanetIndex planet, std::string_view sign,
-                                      std::initializer_list<int> positions) {
-  std::vector<std::string_view> signs;
-  for (const int position : positions) {
-    signs.push_back(SignAbbrev(SignAtPosition(planet, *testing::SignNamed(sign), position)));
-  }
-  return signs;
-}
-
 using Abbrevs = std::vector<std::string_view>;
 
-TEST(ArgalaPositionsTest, SNodeInPiscesCountsBackward) {
-  EXPECT_EQ(SignsAt(SNode, "Pis", {2, 4, 11, 5, 8}), (Abbrevs{"Aqu", "Sag", "Tau", "Sco", "Leo"}));
-  EXPECT_EQ(SignsAt(SNode, "Pis", {3, 10, 12, 9}), (Abbrevs{"Cap", "Gem", "Ari", "Can"}));
+struct PositionsCase {
+  PlanetIndex planet;
+  std::string_view sign;
+  std::vector<int> positions;
+  Abbrevs expected;
+};
+
+// The S Node counts backward, every other planet forward; the 1st position is the own sign.
+const PositionsCase kPositionsCases[] = {
+    {SNode, "Pis", {2, 4, 11, 5, 8}, {"Aqu", "Sag", "Tau", "Sco", "Leo"}},
+    {SNode, "Pis", {3, 10, 12, 9}, {"Cap", "Gem", "Ari", "Can"}},
+    {SNode, "Ari", {2, 12}, {"Pis", "Tau"}},
+    {NNode, "Ari", {2, 4, 11, 5, 8}, {"Tau", "Can", "Aqu", "Leo", "Sco"}},
+    {NNode, "Ari", {3, 10, 12, 9}, {"Gem", "Cap", "Pis", "Sag"}},
+    {Saturn, "Cap", {1, 12}, {"Cap", "Sag"}},
+    {SNode, "Cap", {1, 12}, {"Cap", "Aqu"}},
+};
+
+TEST(ArgalaPositionsTest, SignsAtPositionsFromAPlanet) {
+  for (const PositionsCase& c : kPositionsCases) {
+    Abbrevs signs;
+    for (const int position : c.positions) {
+      const int from = *testing::SignNamed(c.sign);
+      signs.push_back(SignAbbrev(SignAtPosition(from, position, CountingOf(c.planet))));
+    }
+    EXPECT_EQ(signs, c.expected) << kPlanetNames[c.planet] << " in " << c.sign;
+  }
 }
 
-TEST(ArgalaPositionsTest, SNodeInAriesContinuesWithPisces) {
-  EXPECT_EQ(SignsAt(SNode, "Ari", {2, 12}), (Abbrevs{"Pis", "Tau"}));
+struct HousesCase {
+  std::string_view signs;
+  std::array<std::string, kPlanetCount> expected;
+};
+
+// The ascendant's sign is house 1 and the sign before it 12; an unknown ascendant counts from
+// Aries; a planet of unknown sign has no house.
+const HousesCase kHousesCases[] = {
+    {"Leo Leo Can Vir Aqu Leo Leo Leo Leo Leo", {"1", "12", "2", "7", "1", "1", "1", "1", "1"}},
+    {"ari Ari Tau Gem Can Leo Vir Lib Sco Sag", {"1", "2", "3", "4", "5", "6", "7", "8", "9"}},
+    {"Ari Ari --- Ari Ari Ari Ari Ari Ari Can", {"1", "", "1", "1", "1", "1", "1", "1", "4"}},
+};
+
+TEST(HousesTest, CountedFromTheAscendantsSign) {
+  for (const HousesCase& c : kHousesCases) {
+    EXPECT_EQ(Evaluated(ChartOf(c.signs)).houses, c.expected) << c.signs;
+  }
 }
 
-TEST(ArgalaPositionsTest, NNodeInAriesCountsForward) {
-  EXPECT_EQ(SignsAt(NNode, "Ari", {2, 4, 11, 5, 8}), (Abbrevs{"Tau", "Can", "Aqu", "Leo", "Sco"}));
-  EXPECT_EQ(SignsAt(NNode, "Ari", {3, 10, 12, 9}), (Abbrevs{"Gem", "Cap", "Pis", "Sag"}));
-}
+struct ListCase {
+  std::string_view signs;
+  std::vector<std::string> entries;  ///< each found in the Argala list
+  std::vector<std::string> silent{};  ///< planets that cast no Argala at all
+};
 
-TEST(ArgalaPositionsTest, FirstPositionIsTheOwnSign) {
-  EXPECT_EQ(SignsAt(Saturn, "Cap", {1, 12}), (Abbrevs{"Cap", "Sag"}));
-  EXPECT_EQ(SignsAt(SNode, "Cap", {1, 12}), (Abbrevs{"Cap", "Aqu"}));
-}
+const ListCase kListCases[] = {
+    // Counted from Aries, the Moon's 4th position is Cancer, where the S Node stands.
+    {"Ari Ari --- Ari Ari Ari Ari Ari Ari Can",
+     {"S Node/Primary Argala (Paap Argala) on Moon (House )"},
+     {"Moon"}},
+    // The Sun stands in the Moon's 12th, which gives no Argala.
+    {"Sco Gem Can Lib Lib Lib Lib Lib Lib Sco",
+     {"Moon/Primary Argala (Shubha Argala) on Sun (House 8)"},
+     {"Sun"}},
+    {"Ari Ari Ari Ari Ari Tau Ari Vir Ari Ari",
+     {"Saturn/Secondary Argala (Paap Argala) on Mars (House 2)"}},
+    {"Ari Ari Ari Ari Ari Sco Sco Ari Ari Ari",
+     {"Mars/Secondary Argala (Paap Argala) on Sun (House 1)",
+      "Jupiter/Secondary Argala (Shubha Argala) on Sun (House 1)"}},
+};
 
-TEST(HousesTest, AscendantSignIsHouseOneAndTheSignBeforeIsTwelve) {
-  const EvaluatedChart state =
-      Evaluated(MakeChart("Leo", {"Leo", "Can", "Vir", "Aqu", "Leo", "Leo", "Leo", "Leo", "Leo"}));
-  EXPECT_EQ(state.houses[Sun], "1");
-  EXPECT_EQ(state.houses[Moon], "12");
-  EXPECT_EQ(state.houses[Mercury], "2");
-  EXPECT_EQ(state.houses[Venus], "7");
-}
-
-TEST(HousesTest, UnknownAscendantCountsFromAries) {
-  const EvaluatedChart state =
-      Evaluated(MakeChart("ari", {"Ari", "Tau", "Gem", "Can", "Leo", "Vir", "Lib", "Sco", "Sag"}));
-  EXPECT_EQ(state.houses[Sun], "1");
-  EXPECT_EQ(state.houses[SNode], "9");
-}
-
-TEST(HousesTest, PlanetOfUnknownSignHasNoHouseAndCountsFromAries) {
-  const EvaluatedChart state =
-      Evaluated(MakeChart("Ari", {"Ari", "xyz", "Ari", "Ari", "Ari", "Ari", "Ari", "Ari", "Can"}));
-  EXPECT_EQ(state.houses[Moon], "");
-  // Counted from Aries, the Moon's 4th position is Cancer, where the S Node stands.
-  EXPECT_TRUE(Contains(state.argala, "S Node/Primary Argala (Paap Argala) on Moon (House )"));
-  EXPECT_TRUE(CastBy(state.argala, "Moon").empty());
-}
-
-TEST(ArgalaListTest, MoonOneSignAfterSunCastsOnItButNotTheOtherWay) {
-  const EvaluatedChart state =
-      Evaluated(MakeChart("Sco", {"Gem", "Can", "Lib", "Lib", "Lib", "Lib", "Lib", "Lib", "Sco"}));
-  EXPECT_TRUE(Contains(state.argala, "Moon/Primary Argala (Shubha Argala) on Sun (House 8)"));
-  EXPECT_TRUE(CastBy(state.argala, "Sun").empty());
-}
-
-TEST(ArgalaListTest, SaturnInMarssFifthCastsSecondaryPaap) {
-  const EvaluatedChart state =
-      Evaluated(MakeChart("Ari", {"Ari", "Ari", "Ari", "Ari", "Tau", "Ari", "Vir", "Ari", "Ari"}));
-  EXPECT_TRUE(Contains(state.argala, "Saturn/Secondary Argala (Paap Argala) on Mars (House 2)"));
-}
-
-TEST(ArgalaListTest, EighthPositionGivesSecondaryArgalaByNature) {
-  // Mars and Jupiter stand in the 8th from the Sun in Aries.
-  const EvaluatedChart state =
-      Evaluated(MakeChart("Ari", {"Ari", "Ari", "Ari", "Ari", "Sco", "Sco", "Ari", "Ari", "Ari"}));
-  EXPECT_TRUE(Contains(state.argala, "Mars/Secondary Argala (Paap Argala) on Sun (House 1)"));
-  EXPECT_TRUE(Contains(state.argala, "Jupiter/Secondary Argala (Shubha Argala) on Sun (House 1)"));
+TEST(ArgalaListTest, EntriesAndPlanetsThatCastNothing) {
+  for (const ListCase& c : kListCases) {
+    const EvaluatedChart state = Evaluated(ChartOf(c.signs));
+    for (const std::string& entry : c.entries) EXPECT_TRUE(Contains(state.argala, entry)) << entry;
+    for (const std::string& caster : c.silent) {
+      EXPECT_TRUE(CastBy(state.argala, caster).empty()) << c.signs << ": " << caster;
+    }
+  }
 }
 
 TEST(ArgalaListTest, CastersInOneSignFollowPlanetIndexOrder) {

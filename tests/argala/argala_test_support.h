@@ -31,6 +31,15 @@ inline ChartSigns MakeChart(std::string_view ascendantSign,
   return signs;
 }
 
+/// The same from the abbreviations of the ascendant and the nine planets, one space apart, e.g.
+/// "Ari Ari Tau ..."; "---" leaves a sign unknown.
+inline ChartSigns ChartOf(std::string_view signs) {
+  ChartSigns chart;
+  chart.ascendant = SignNamed(signs.substr(0, 3));
+  for (int p = 0; p < kPlanetCount; ++p) chart.grahas[p] = SignNamed(signs.substr(4 * p + 4, 3));
+  return chart;
+}
+
 /// Ascendant in Aries; Sun and Mercury in Aries, Moon in Taurus, Mars in Cancer, N Node in
 /// Virgo, Jupiter in Sagittarius, Saturn in Capricorn, Venus and S Node in Pisces.
 inline ChartSigns WorkedChart() {

@@ -1,16 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <optional>
 #include <string>
+#include <vector>
 
-#include "document/chart_captions.h"
+#include "document/box_details.h"
 #include "document/rasi_chart_layout.h"
 #include "tests/argala/argala_test_support.h"
 
 namespace tarvel {
 namespace {
 
-using testing::MakeChart;
+using testing::ChartOf;
 using testing::WorkedChart;
 
 using SignTexts = std::array<std::string, kSignCount>;
@@ -47,35 +49,58 @@ TEST(ChartCaptionsTest, WorkedChartSignBoxes) {
             (SignTexts{"Asc / S / Me", "Mo", "", "Ma", "", "NN", "", "", "J", "Sa", "", "V / SN"}));
 }
 
-TEST(ChartCaptionsTest, AscendantAloneInAries) {
-  const ChartSigns signs =
-      MakeChart("Ari", {"Tau", "Tau", "Tau", "Tau", "Tau", "Tau", "Tau", "Lib", "Sco"});
-  EXPECT_EQ(Captions(signs).lblSign[0], "Asc");
-}
+using Points = std::vector<std::optional<PlanetIndex>>;
+constexpr std::optional<PlanetIndex> kAsc;
 
-TEST(ChartCaptionsTest, AscendantFirstThenPlanetsInIndexOrder) {
-  // Venus has the lowest degrees of the three but still comes last.
-  const ChartSigns signs =
-      MakeChart("Gem", {"Gem", "Leo", "Gem", "Gem", "Leo", "Leo", "Leo", "Leo", "Aqu"});
-  std::array<double, kPlanetCount> longitudes = Longitudes(signs);
-  longitudes[Venus] = 61;
-  const SignTexts expected = {
-      "", "", "Asc / S / Me / V", "", "Mo / Ma / J / Sa / NN", "", "", "", "", "", "SN", ""};
-  EXPECT_EQ(BuildChartCaptions(signs, longitudes).lblSign, expected);
-}
+struct BoxItemsCase {
+  ChartSigns signs;
+  int sign;
+  BoxDetails details;
+  Points points;     ///< what each item stands for, in order
+  std::string text;  ///< the box as one line
+};
 
-TEST(ChartCaptionsTest, PlanetOfUnknownSignIsInNoBoxButInTheLegend) {
-  const ChartSigns signs =
-      MakeChart("Ari", {"Ari", "Ari", "Ari", "Ari", "???", "Ari", "Ari", "Ari", "Ari"});
-  const ChartCaptions captions = Captions(signs);
-  EXPECT_EQ(captions.lblSign[0], "Asc / S / Mo / Me / V / J / Sa / NN / SN");
-  EXPECT_EQ(captions.lblPlanet[Mars], "Ma/Mars/Mangala");
-}
+// Planet p stands 10 + p degrees and 7.5 minutes into its sign, Venus ten degrees less, the
+// ascendant 3.5 degrees into its own; Mercury and Saturn move backward.
+const BoxItemsCase kBoxItemsCases[] = {
+    {ChartOf("Ari Tau Tau Tau Tau Tau Tau Tau Lib Sco"), 0, {}, {kAsc}, "Asc"},
+    // Venus has the lowest degrees of the three but still comes last.
+    {ChartOf("Gem Gem Leo Gem Gem Leo Leo Leo Leo Aqu"),
+     2,
+     {},
+     {kAsc, Sun, Mercury, Venus},
+     "Asc / S / Me / V"},
+    // A planet of unknown sign stands in no box; an unknown ascendant marks none.
+    {ChartOf("Ari Ari Ari Ari Ari --- Ari Ari Ari Ari"),
+     0,
+     {},
+     {kAsc, Sun, Moon, Mercury, Venus, Jupiter, Saturn, NNode, SNode},
+     "Asc / S / Mo / Me / V / J / Sa / NN / SN"},
+    {ChartOf("--- Ari Ari Ari Ari Ari Ari Ari Ari Ari"),
+     0,
+     {},
+     {Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn, NNode, SNode},
+     "S / Mo / Me / V / Ma / J / Sa / NN / SN"},
+    {WorkedChart(), 2, {true, true}, {}, ""},
+    {WorkedChart(), 0, {true, true}, {kAsc, Sun, Mercury}, "Asc 03°30' / S 10°07' / Me 12°07' (R)"},
+    {WorkedChart(), 9, {false, true}, {Saturn}, "Sa (R)"},
+    {WorkedChart(), 9, {true, false}, {Saturn}, "Sa 16°07'"},
+};
 
-TEST(ChartCaptionsTest, UnknownAscendantMarksNoBox) {
-  const ChartSigns signs =
-      MakeChart("", {"Ari", "Ari", "Ari", "Ari", "Ari", "Ari", "Ari", "Ari", "Ari"});
-  EXPECT_EQ(Captions(signs).lblSign[0], "S / Mo / Me / V / Ma / J / Sa / NN / SN");
+TEST(ChartCaptionsTest, SignBoxItems) {
+  for (const BoxItemsCase& c : kBoxItemsCases) {
+    SkyPositions positions;
+    positions.ascendantDeg = 30 * c.signs.ascendant.value_or(0) + 3.5;
+    positions.grahaDeg = Longitudes(c.signs);
+    positions.grahaDeg[Venus] -= 10;
+    positions.retrograde[Mercury] = positions.retrograde[Saturn] = true;
+    const ChartCaptions captions = DetailedCaptions(c.signs, positions, c.details);
+    Points points;
+    for (const BoxItem& item : captions.signItems[c.sign]) points.push_back(item.planet);
+    EXPECT_EQ(points, c.points) << c.text;
+    EXPECT_EQ(captions.lblSign[c.sign], c.text) << c.text;
+    EXPECT_EQ(BoxText(captions.signItems[c.sign]), c.text) << c.text;
+  }
 }
 
 struct SignBoxCase {

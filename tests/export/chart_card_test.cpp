@@ -182,21 +182,29 @@ TEST(CaptionFitTest, SignItemsWrapBetweenItems) {
   QFont font = QGuiApplication::font();
   font.setPixelSize(11);
   const QFontMetricsF metrics(font, &device);
-  const QString fullest = "Asc / S / Mo / Me / V / Ma / J / Sa / NN / SN";
+  const BoxItems fullest = FullestCaptions(0).signItems[0];
+  const QStringList labels = {"Asc", "S", "Mo", "Me", "V", "Ma", "J", "Sa", "NN", "SN"};
   for (const double width : {20.0, 40.0, 66.0, 120.0, 1000.0}) {
-    const QStringList lines = WrapSignItems(fullest, metrics, width);
-    EXPECT_EQ(lines.join(' '), fullest) << width;
+    const WrappedItems wrapped = WrapSignItems(fullest, metrics, width);
+    const QStringList& lines = wrapped.lines;
+    EXPECT_EQ(lines.join(' '), labels.join(" / ")) << width;
     for (qsizetype line = 0; line < lines.size(); ++line) {
       // An item alone may be wider than a very narrow box; two never are.
       if (lines[line].count(" / ") > 0) {
         EXPECT_LE(metrics.horizontalAdvance(lines[line]), width);
       }
       EXPECT_EQ(lines[line].endsWith(" /"), line + 1 < lines.size()) << width;
-      EXPECT_FALSE(lines[line].startsWith('/'));
+    }
+    // Each item is found where its text stands, the ascendant first, then the planets.
+    ASSERT_EQ(wrapped.items.size(), 10u) << width;
+    for (std::size_t i = 0; i < wrapped.items.size(); ++i) {
+      const TextItem& item = wrapped.items[i];
+      EXPECT_EQ(lines[item.line].mid(item.start, item.length), labels[static_cast<qsizetype>(i)]);
+      const auto planet = i == 0 ? std::nullopt : std::optional(static_cast<PlanetIndex>(i - 1));
+      EXPECT_EQ(item.planet, planet) << i;
     }
   }
-  EXPECT_EQ(WrapSignItems("", metrics, 66), QStringList());
-  EXPECT_EQ(WrapSignItems("Asc / S", metrics, 1000), QStringList{"Asc / S"});
+  EXPECT_TRUE(WrapSignItems({}, metrics, 66).lines.isEmpty());
 }
 
 // A long name breaks between words and keeps a larger type than one line would allow.

@@ -142,6 +142,7 @@ TEST_F(ChartViewTest, ShowsTheDocumentItIsGiven) {
   ChartDocument document = MakeChartDocument(AshaState());
   document.header.title = "Shown From The Document";
   document.header.sky = "A sky of its own";
+  document.captions.signItems[4] = {{std::nullopt, kAscendantMarker}, {Jupiter, "J"}};
   document.captions.lblSign[4] = "Asc / J";
   document.reading[1].text = "A line only the document has";
   window.ShowChart(document);
