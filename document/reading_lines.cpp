@@ -25,6 +25,22 @@ TextStyle LineStyle(DocumentLineKind kind) {
   return {};
 }
 
+std::string LineOfRun(const ReadingRun& run, const ArgalaResult& argala) {
+  switch (run.kind) {
+    case ReadingRunKind::PlanetHeading:
+      return std::string(kPlanetNames[run.planet]);
+    case ReadingRunKind::ArgalaLine:
+      return EntryLine(argala.argala[run.entry]);
+    case ReadingRunKind::VirodhargalaLine:
+      return EntryLine(argala.virodhargala[run.entry]);
+    case ReadingRunKind::NoArgalaLine:
+      return std::string(kNoArgalaText);
+    case ReadingRunKind::BlockEnd:
+      break;
+  }
+  return {};
+}
+
 std::string ReadingText(const Reading& reading, const ArgalaResult& argala,
                         std::string_view lineBreak) {
   std::string text;

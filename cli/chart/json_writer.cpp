@@ -1,0 +1,144 @@
+#include "cli/chart/json_writer.h"
+
+#include <algorithm>
+#include <cassert>
+#include <charconv>
+#include <iterator>
+
+#include <fmt/format.h>
+#include <nlohmann/json.hpp>
+
+#include "base/utf8.h"
+
+namespace tarvel::cli {
+namespace {
+
+// Bytes below 0x80 that JSON writes as they are: neither control characters, quotes nor
+// backslashes.
+bool IsPlainAscii(unsigned char byte) {
+  return byte >= 0x20 && byte < 0x80 && byte != '"' && byte != '\\';
+}
+
+// A byte below 0x80 that needs escaping, as nlohmann writes it: the short forms where JSON has
+// them, otherwise \u00xx in lower-case hex.
+void AppendEscape(unsigned char byte, std::string& out) {
+  constexpr std::string_view kShortForms = "\"\"\\\\\bb\tt\nn\ff\rr";
+  for (std::size_t i = 0; i < kShortForms.size(); i += 2) {
+    if (static_cast<unsigned char>(kShortForms[i]) == byte) {
+      out.push_back('\\');
+      out.push_back(kShortForms[i + 1]);
+      return;
+    }
+  }
+  fmt::format_to(std::back_inserter(out), "\\u{:04x}", byte);
+}
+
+// Appends `text` escaped; false when it is not UTF-8. Runs of plain bytes are appended whole.
+bool AppendEscaped(std::string_view text, std::string& out) {
+  std::size_t plainFrom = 0;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (IsPlainAscii(byte)) {
+      ++i;
+      continue;
+    }
+    out.append(text.substr(plainFrom, i - plainFrom));
+    if (byte < 0x80) {
+      AppendEscape(byte, out);
+      ++i;
+    } else {
+      const std::size_t length = Utf8SequenceLength(text.substr(i));
+      if (length == 0) return false;
+      out.append(text.substr(i, length));
+      i += length;
+    }
+    plainFrom = i;
+  }
+  out.append(text.substr(plainFrom));
+  return true;
+}
+
+[[maybe_unused]] bool NeedsNoEscaping(std::string_view text) {
+  return std::none_of(text.begin(), text.end(), [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x80 && !IsPlainAscii(byte);
+  });
+}
+
+// Appends what std::to_chars writes for the arguments: a number's digits.
+template <typename... Arguments>
+void AppendToChars(std::string& out, Arguments... arguments) {
+  char digits[32];
+  out.append(digits, std::to_chars(std::begin(digits), std::end(digits), arguments...).ptr);
+}
+
+}  // namespace
+
+void JsonWriter::BeginValue() {
+  if (afterValue_) out_.push_back(',');
+  afterValue_ = true;
+}
+
+void JsonWriter::Open(char bracket) {
+  BeginValue();
+  out_.push_back(bracket);
+  afterValue_ = false;
+}
+
+void JsonWriter::Close(char bracket) {
+  out_.push_back(bracket);
+  afterValue_ = true;
+}
+
+void JsonWriter::Key(std::string_view name) {
+  Text(name);
+  out_.push_back(':');
+  afterValue_ = false;
+}
+
+void JsonWriter::String(std::string_view text) {
+  BeginValue();
+  const std::size_t start = out_.size();
+  out_.push_back('"');
+  if (AppendEscaped(text, out_)) {
+    out_.push_back('"');
+    return;
+  }
+  // Broken UTF-8 is rare; the library decides what replaces it.
+  out_.resize(start);
+  out_.append(nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace));
+}
+
+void JsonWriter::Text(std::string_view text) {
+  assert(NeedsNoEscaping(text));
+  BeginValue();
+  out_.push_back('"');
+  out_.append(text);
+  out_.push_back('"');
+}
+
+void JsonWriter::Integer(std::int64_t value) {
+  BeginValue();
+  AppendToChars(out_, value);
+}
+
+void JsonWriter::IntegerOrNull(std::optional<int> value) {
+  if (value) {
+    Integer(*value);
+  } else {
+    Null();
+  }
+}
+
+void JsonWriter::Number(double value) {
+  BeginValue();
+  AppendToChars(out_, value, std::chars_format::general, 17);
+}
+
+void JsonWriter::Null() {
+  BeginValue();
+  out_.append("null");
+}
+
+}  // namespace tarvel::cli
