@@ -4,8 +4,6 @@
 #include <charconv>
 #include <limits>
 
-#include <nlohmann/json.hpp>
-
 #include "base/text.h"
 #include "cli/chart/quoted_input.h"
 #include "cli/chart/style_options.h"
@@ -162,12 +160,6 @@ std::string Joined(std::initializer_list<std::string_view> pieces) {
 
 std::string ZoneOutsideMessage(std::string_view number) {
   return Joined({"zone row ", number, " is outside 0-70"});
-}
-
-std::string LineErrorJson(std::uint64_t lineNumber, std::string_view message) {
-  const nlohmann::json text(message);
-  return Joined({"{\"line\":", std::to_string(lineNumber), ",\"error\":",
-                 text.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace), "}"});
 }
 
 }  // namespace tarvel::cli

@@ -93,7 +93,4 @@ std::string Joined(std::initializer_list<std::string_view> pieces);
 /// The refusal of a zone row outside the list, for the row's number as text.
 std::string ZoneOutsideMessage(std::string_view number);
 
-/// `{"line":N,"error":"message"}`, the output of a refused line.
-std::string LineErrorJson(std::uint64_t lineNumber, std::string_view message);
-
 }  // namespace tarvel::cli
