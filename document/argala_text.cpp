@@ -25,9 +25,13 @@ bool IsHarmful(ArgalaNature nature) {
   return nature == ArgalaNature::Paap || nature == ArgalaNature::Malefic;
 }
 
-// The label, then the recipient and its house: what follows the caster.
-void AppendLabelOn(std::string& text, const ArgalaEntry& entry) {
-  AppendEntryLabel(text, entry);
+std::string_view Label(const ArgalaEntry& entry) {
+  return kLabels[static_cast<std::size_t>(entry.kind)][static_cast<std::size_t>(entry.strength)]
+                [IsHarmful(entry.nature) ? 1 : 0];
+}
+
+// The recipient and its house: what follows the label.
+void AppendRecipient(std::string& text, const ArgalaEntry& entry) {
   text.append(kPlanetNames[entry.recipient])
       .append(" (House ")
       .append(HouseText(entry.recipientHouse))
@@ -42,13 +46,12 @@ std::string_view HouseText(std::optional<int> house) {
 }
 
 void AppendEntryLabel(std::string& text, const ArgalaEntry& entry) {
-  text.append(kLabels[static_cast<std::size_t>(entry.kind)]
-                     [static_cast<std::size_t>(entry.strength)][IsHarmful(entry.nature) ? 1 : 0]);
+  text.append(Label(entry));
 }
 
 void AppendEntryText(std::string& text, const ArgalaEntry& entry) {
-  text.append(kPlanetNames[entry.caster]);
-  AppendLabelOn(text, entry);
+  text.append(kPlanetNames[entry.caster]).append(Label(entry));
+  AppendRecipient(text, entry);
 }
 
 std::string EntryText(const ArgalaEntry& entry) {
@@ -57,10 +60,9 @@ std::string EntryText(const ArgalaEntry& entry) {
   return text;
 }
 
-std::string EntryLine(const ArgalaEntry& entry) {
-  std::string text;
-  AppendLabelOn(text, entry);
-  return text.erase(0, 1);
+void AppendEntryLine(std::string& text, const ArgalaEntry& entry) {
+  text.append(Label(entry).substr(1));
+  AppendRecipient(text, entry);
 }
 
 }  // namespace tarvel

@@ -22,8 +22,8 @@ void AppendEntryText(std::string& text, const ArgalaEntry& entry);
 /// An entry as the lists show it.
 std::string EntryText(const ArgalaEntry& entry);
 
-/// An entry as the reading shows it: the list's text from its label on, without the caster and
-/// the "/", e.g. "Primary Argala (Shubha Argala) on Sun (House 5)".
-std::string EntryLine(const ArgalaEntry& entry);
+/// Appends an entry as the reading shows it: the list's text from its label on, without the
+/// caster and the "/", e.g. "Primary Argala (Shubha Argala) on Sun (House 5)".
+void AppendEntryLine(std::string& text, const ArgalaEntry& entry);
 
 }  // namespace tarvel

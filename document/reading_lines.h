@@ -6,7 +6,6 @@
 #include "argala/argala.h"
 #include "argala/reading.h"
 #include "base/text_style.h"
-#include "document/argala_text.h"
 
 namespace tarvel {
 
@@ -31,8 +30,11 @@ DocumentLineKind LineKindOf(ReadingRunKind kind);
 /// the line emphasis, blank lines yellow without emphasis.
 TextStyle LineStyle(DocumentLineKind kind);
 
-/// The text of the line a run makes, empty for a block end, with no line break (each front end
-/// ends its lines its own way).
+/// Appends the text of the line a run makes, nothing for a block end, with no line break (each
+/// front end ends its lines its own way).
+void AppendLineOfRun(std::string& text, const ReadingRun& run, const ArgalaResult& argala);
+
+/// The text of the line a run makes (see AppendLineOfRun).
 std::string LineOfRun(const ReadingRun& run, const ArgalaResult& argala);
 
 /// The reading as text, every line followed by `lineBreak`.

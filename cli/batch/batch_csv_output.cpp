@@ -84,11 +84,6 @@ void AppendUtcOffset(const BirthInstant& instant, std::string& out) {
   if (magnitude % 60 != 0) fmt::format_to(to, ":{:02}", magnitude % 60);
 }
 
-// The place the atlas found, or the city, state and country as given.
-std::string PlaceText(const ChartJsonSource& chart) {
-  return chart.place ? chart.place->place : PlaceNamesText(chart.state.BirthData);
-}
-
 void AppendEntriesReceived(const std::vector<ArgalaEntry>& entries, int planet, std::string& out) {
   const auto count = std::count_if(entries.begin(), entries.end(),
                                    [&](const ArgalaEntry& e) { return e.recipient == planet; });
@@ -110,7 +105,8 @@ void AppendBirthValue(CsvValue value, const ChartJsonSource& chart, std::string&
                      birth.BirthMinute, birth.BirthSecond);
       return;
     case CsvValue::Place:
-      return AppendCsvCell(PlaceText(chart), out);
+      // The place the atlas found, or the names as given.
+      return AppendCsvCell(chart.place ? chart.place->place : PlaceNamesText(birth), out);
     case CsvValue::Latitude:
       return AppendNumber(LatitudeNorthDeg(birth), out);
     case CsvValue::Longitude:

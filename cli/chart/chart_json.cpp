@@ -73,7 +73,8 @@ std::string_view AtlasZoneId(const ChartJsonSource& source) {
 
 void EntriesJson(const std::vector<ArgalaEntry>& entries, JsonWriter& json) {
   json.BeginArray();
-  for (const ArgalaEntry& entry : entries) json.Text(EntryText(entry));
+  for (const ArgalaEntry& entry : entries)
+    json.TextFrom([&entry](std::string& out) { AppendEntryText(out, entry); });
   json.EndArray();
 }
 

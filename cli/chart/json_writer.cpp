@@ -1,9 +1,11 @@
 #include "cli/chart/json_writer.h"
 
 #include <algorithm>
+#include <array>
 #include <cassert>
 #include <charconv>
 #include <iterator>
+#include <utility>
 
 #include <fmt/format.h>
 #include <nlohmann/json.hpp>
@@ -14,26 +16,33 @@ namespace tarvel::cli {
 namespace {
 
 // Bytes below 0x80 that JSON writes as they are: neither control characters, quotes nor
-// backslashes.
+// backslashes. A table, because escaping looks up every byte of the reading.
+constexpr std::array<bool, 0x100> kPlainAscii = [] {
+  std::array<bool, 0x100> plain{};
+  for (int c = 0x20; c < 0x80; ++c) plain[c] = c != '"' && c != '\\';
+  return plain;
+}();
+
 bool IsPlainAscii(unsigned char byte) {
-  return byte >= 0x20 && byte < 0x80 && byte != '"' && byte != '\\';
+  return kPlainAscii[byte];
 }
 
 // A byte below 0x80 that needs escaping, as nlohmann writes it: the short forms where JSON has
 // them, otherwise \u00xx in lower-case hex.
 void AppendEscape(unsigned char byte, std::string& out) {
-  constexpr std::string_view kShortForms = "\"\"\\\\\bb\tt\nn\ff\rr";
-  for (std::size_t i = 0; i < kShortForms.size(); i += 2) {
-    if (static_cast<unsigned char>(kShortForms[i]) == byte) {
-      out.push_back('\\');
-      out.push_back(kShortForms[i + 1]);
+  constexpr std::pair<char, std::string_view> kShortForms[] = {
+      {'"', "\\\""}, {'\\', "\\\\"}, {'\b', "\\b"}, {'\t', "\\t"},
+      {'\n', "\\n"}, {'\f', "\\f"},  {'\r', "\\r"}};
+  for (const auto& [plain, escaped] : kShortForms) {
+    if (static_cast<unsigned char>(plain) == byte) {
+      out.append(escaped);
       return;
     }
   }
   fmt::format_to(std::back_inserter(out), "\\u{:04x}", byte);
 }
 
-// Appends `text` escaped; false when it is not UTF-8. Runs of plain bytes are appended whole.
+// Appends `text` escaped; false when it is not UTF-8. What needs no escape is appended in runs.
 bool AppendEscaped(std::string_view text, std::string& out) {
   std::size_t plainFrom = 0;
   std::size_t i = 0;
@@ -41,19 +50,15 @@ bool AppendEscaped(std::string_view text, std::string& out) {
     const auto byte = static_cast<unsigned char>(text[i]);
     if (IsPlainAscii(byte)) {
       ++i;
-      continue;
-    }
-    out.append(text.substr(plainFrom, i - plainFrom));
-    if (byte < 0x80) {
-      AppendEscape(byte, out);
-      ++i;
-    } else {
+    } else if (byte >= 0x80) {
       const std::size_t length = Utf8SequenceLength(text.substr(i));
       if (length == 0) return false;
-      out.append(text.substr(i, length));
       i += length;
+    } else {
+      out.append(text.substr(plainFrom, i - plainFrom));
+      AppendEscape(byte, out);
+      plainFrom = ++i;
     }
-    plainFrom = i;
   }
   out.append(text.substr(plainFrom));
   return true;
@@ -111,10 +116,17 @@ void JsonWriter::String(std::string_view text) {
 }
 
 void JsonWriter::Text(std::string_view text) {
-  assert(NeedsNoEscaping(text));
+  TextFrom([text](std::string& out) { out.append(text); });
+}
+
+std::size_t JsonWriter::OpenText() {
   BeginValue();
   out_.push_back('"');
-  out_.append(text);
+  return out_.size();
+}
+
+void JsonWriter::CloseText([[maybe_unused]] std::size_t start) {
+  assert(NeedsNoEscaping(std::string_view(out_).substr(start)));
   out_.push_back('"');
 }
 

@@ -26,6 +26,14 @@ class JsonWriter {
   /// One of the program's own texts (names, labels, houses, sign boxes), UTF-8 without control
   /// characters, quotes or backslashes: written as it is, without looking at each byte.
   void Text(std::string_view text);
+  /// A text of the program's own, as Text, appended by `append(out)` to the output in place,
+  /// without a string of its own.
+  template <typename Append>
+  void TextFrom(Append append) {
+    const std::size_t start = OpenText();
+    append(out_);
+    CloseText(start);
+  }
   void Integer(std::int64_t value);
   /// A whole number, or null where there is none.
   void IntegerOrNull(std::optional<int> value);
@@ -38,6 +46,10 @@ class JsonWriter {
   void BeginValue();
   void Open(char bracket);
   void Close(char bracket);
+  // The opening quote of a text, and where the text will start.
+  std::size_t OpenText();
+  // Checks in a debug build that the text from `start` needs no escaping; the closing quote.
+  void CloseText(std::size_t start);
 
   std::string& out_;
   // True right after a value, where the next member or element needs a comma.
