@@ -80,7 +80,10 @@ void EntriesJson(const std::vector<ArgalaEntry>& entries, JsonWriter& json) {
 
 // The reading's lines, each ended by CR LF as a saved text would have them.
 void ReadingJson(const ChartJsonSource& source, JsonWriter& json) {
-  json.String(ReadingText(Chart(source).reading, Chart(source).argala, "\r\n"));
+  const ChartResult& chart = Chart(source);
+  json.TextLines(chart.reading.size(), [&chart](std::string& out, std::size_t line) {
+    AppendLineOfRun(out, chart.reading[line], chart.argala);
+  });
 }
 
 std::string_view EphemerisName(SkyEphemeris ephemeris) {

@@ -34,6 +34,17 @@ class JsonWriter {
     append(out_);
     CloseText(start);
   }
+  /// Lines of the program's own text as one string, each followed by CR LF: `appendLine(out,
+  /// i)` appends line i (of `count`) to the output in place.
+  template <typename AppendLine>
+  void TextLines(std::size_t count, AppendLine appendLine) {
+    std::size_t start = OpenText();
+    for (std::size_t i = 0; i < count; ++i) {
+      appendLine(out_, i);
+      BreakLine(start);
+    }
+    CloseText(start);
+  }
   void Integer(std::int64_t value);
   /// A whole number, or null where there is none.
   void IntegerOrNull(std::optional<int> value);
@@ -46,10 +57,14 @@ class JsonWriter {
   void BeginValue();
   void Open(char bracket);
   void Close(char bracket);
+  // Most bytes a key takes: its name, its quotes, its colon and the comma before it.
+  static constexpr std::size_t kMaxKeyBytes = 64;
   // The opening quote of a text, and where the text will start.
   std::size_t OpenText();
   // Checks in a debug build that the text from `start` needs no escaping; the closing quote.
   void CloseText(std::size_t start);
+  // CR LF as JSON escapes it, after a line that started at `start`.
+  void BreakLine(std::size_t& start);
 
   std::string& out_;
   // True right after a value, where the next member or element needs a comma.
