@@ -1,7 +1,5 @@
 #pragma once
 
-#include <cstddef>
-
 #include <optional>
 #include <string>
 
@@ -19,25 +17,10 @@ std::optional<int> SignOfLongitude(double longitudeDeg);
 /// From 360 degrees on the sign abbreviation is empty.
 std::string FormatPosition(double longitudeDeg);
 
-/// The most bytes WritePosition writes: degrees, minutes and seconds of any longitude in full.
-inline constexpr std::size_t kPositionMaxBytes = 3 * 320 + 16;
-
-/// Writes FormatPosition's text at `to`, which has room for kPositionMaxBytes, and returns its
-/// end: for writers that put it in place without a string of its own.
-char* WritePosition(char* to, double longitudeDeg);
-
 /// The nine-character short position of a longitude, e.g. 5.1175 gives "05 Ari 07": two-digit
 /// degrees within the sign, the sign abbreviation and two-digit arc-minutes, truncated as in
 /// the position text (the seconds never carry into the minutes).
 std::string ShortPosition(double longitudeDeg);
-
-/// The most bytes WriteShortPosition writes: a longitude past any chart's (a huge or
-/// non-finite one) writes its degrees and minutes in full.
-inline constexpr std::size_t kShortPositionMaxBytes = 2 * 320 + 16;
-
-/// Writes ShortPosition's text at `to`, which has room for kShortPositionMaxBytes, and returns
-/// its end: printable ASCII, for writers that put it in place without a string of its own.
-char* WriteShortPosition(char* to, double longitudeDeg);
 
 /// Degrees and arc-minutes within the sign, two digits each and truncated as in the position
 /// text, e.g. 45.5125 gives "15°30'" (the degree sign U+00B0 in UTF-8).

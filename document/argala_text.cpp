@@ -1,6 +1,6 @@
 #include "document/argala_text.h"
 
-#include <string>
+#include <array>
 
 namespace tarvel {
 
@@ -19,50 +19,32 @@ constexpr std::string_view kLabels[2][3][2] = {
      {"/Virodhargala (Benefic) on ", "/Virodhargala (Malefic) on "}},
 };
 
-// What follows the recipient, by house (0 for an unknown one).
-constexpr std::array<std::string_view, 13> kHouseEnds = {
-    " (House )",   " (House 1)",  " (House 2)", " (House 3)", " (House 4)",
-    " (House 5)",  " (House 6)",  " (House 7)", " (House 8)", " (House 9)",
-    " (House 10)", " (House 11)", " (House 12)"};
+// By house, 1 to 12; nothing for an unknown one.
+constexpr std::array<std::string_view, 13> kHouseNumbers = {"",  "1", "2", "3",  "4",  "5", "6",
+                                                            "7", "8", "9", "10", "11", "12"};
 
-// The number inside a house end: between " (House " and ")".
-constexpr std::size_t kHouseNumberStart = 8;
-
-using Book = EntryTextBook;
-
-static_assert(static_cast<int>(ArgalaNature::Paap) % 2 == 1 &&
-              static_cast<int>(ArgalaNature::Malefic) % 2 == 1 &&
-              static_cast<int>(ArgalaNature::Shubha) % 2 == 0 &&
-              static_cast<int>(ArgalaNature::Benefic) % 2 == 0);
-static_assert(static_cast<int>(ArgalaKind::Argala) == 0 &&
-              static_cast<int>(ArgalaKind::Virodhargala) == 1);
-static_assert(kHouseEnds.size() == Book::kHouseEndCount &&
-              sizeof kLabels / sizeof kLabels[0][0][0] == Book::kLabelCount);
-
-std::string_view LabelNumbered(std::size_t index) {
-  return (&kLabels[0][0][0])[index];
+bool IsHarmful(ArgalaNature nature) {
+  return nature == ArgalaNature::Paap || nature == ArgalaNature::Malefic;
 }
 
 std::string_view Label(const ArgalaEntry& entry) {
-  return LabelNumbered(Book::LabelIndex(entry));
+  return kLabels[static_cast<std::size_t>(entry.kind)][static_cast<std::size_t>(entry.strength)]
+                [IsHarmful(entry.nature) ? 1 : 0];
+}
+
+// The recipient and its house: what follows the label.
+void AppendRecipient(std::string& text, const ArgalaEntry& entry) {
+  text.append(kPlanetNames[entry.recipient])
+      .append(" (House ")
+      .append(HouseText(entry.recipientHouse))
+      .append(")");
 }
 
 }  // namespace
 
-EntryTextBook::EntryTextBook() {
-  for (std::size_t label = 0; label < kLabelCount; ++label) {
-    for (const std::string_view recipient : kPlanetNames) {
-      for (const std::string_view houseEnd : kHouseEnds) {
-        rests_.Add(LabelNumbered(label), recipient, houseEnd);
-      }
-    }
-  }
-  rests_.Seal();
-}
-
 std::string_view HouseText(std::optional<int> house) {
-  const std::string_view end = kHouseEnds[Book::HouseIndex(house)];
-  return end.substr(kHouseNumberStart, end.size() - kHouseNumberStart - 1);
+  return house && *house >= 1 && *house <= 12 ? kHouseNumbers[static_cast<std::size_t>(*house)]
+                                              : kHouseNumbers[0];
 }
 
 void AppendEntryLabel(std::string& text, const ArgalaEntry& entry) {
@@ -70,14 +52,19 @@ void AppendEntryLabel(std::string& text, const ArgalaEntry& entry) {
 }
 
 void AppendEntryText(std::string& text, const ArgalaEntry& entry) {
-  const EntryTexts texts = TextsOfEntry(entry);
-  text.append(texts.caster).append(texts.rest);
+  text.append(kPlanetNames[entry.caster]).append(Label(entry));
+  AppendRecipient(text, entry);
 }
 
 std::string EntryText(const ArgalaEntry& entry) {
   std::string text;
   AppendEntryText(text, entry);
   return text;
+}
+
+void AppendEntryLine(std::string& text, const ArgalaEntry& entry) {
+  text.append(Label(entry).substr(1));
+  AppendRecipient(text, entry);
 }
 
 }  // namespace tarvel

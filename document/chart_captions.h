@@ -36,21 +36,6 @@ BoxItems SignBoxItems(const ChartSigns& signs, int sign);
 /// What a sign box shows as one line, e.g. "Asc / S / Me"; empty for an empty sign.
 std::string SignBoxText(const ChartSigns& signs, int sign);
 
-/// Calls `piece(text)` for each piece of what a sign box holding the ascendant (or not) and
-/// `planets` shows, in order (SignBoxText joins them): views of constants, for writers that make
-/// every box's text once.
-template <typename Piece>
-void ForEachPieceOfOccupants(bool ascendant, PlanetSet planets, Piece piece) {
-  bool first = true;
-  const auto item = [&](std::string_view text) {
-    if (!first) piece(kSignItemSeparator);
-    piece(text);
-    first = false;
-  };
-  if (ascendant) item(kAscendantMarker);
-  ForEachPlanetIn(planets, [&](PlanetIndex planet) { item(kPlanetAbbrevs[planet]); });
-}
-
 /// A legend line: abbreviation, English and Sanskrit name, e.g. "S/Sun/Surya".
 std::string LegendText(PlanetIndex planet);
 

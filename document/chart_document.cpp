@@ -1,6 +1,8 @@
 #include "document/chart_document.h"
 
-#include <cstdio>
+#include <iterator>
+
+#include <fmt/format.h>
 
 #include "base/date_text.h"
 #include "base/signs.h"
@@ -21,8 +23,7 @@ std::string BirthText(const BirthData& birth, const ZoneChoice& zone, int offset
   std::string text = "Born " + DateText(birth.BirthYear, birth.BirthMonth, birth.BirthDay) +
                      " at " + ClockText(birth.BirthHour, birth.BirthMinute);
   // Seconds are written only where there are some, so that earlier texts stay as they were.
-  if (birth.BirthSecond != 0)
-    text.append(birth.BirthSecond < 10 ? ":0" : ":").append(std::to_string(birth.BirthSecond));
+  if (birth.BirthSecond != 0) fmt::format_to(std::back_inserter(text), ":{:02}", birth.BirthSecond);
   const std::string zoneName = ZoneName(zone);
   if (!zoneName.empty()) text.append(", ").append(zoneName);
   if (zone.kind == ZoneKind::LocalMeanTime) text.append(" ").append(UtcOffsetText(offsetSeconds));
@@ -32,19 +33,11 @@ std::string BirthText(const BirthData& birth, const ZoneChoice& zone, int offset
 
 // "18°58' N" from whole degrees and minutes and a direction letter.
 std::string Coordinate(int degrees, int minutes, char direction) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%d°%02d' %c", degrees, minutes, direction);
-  return text;
+  return fmt::format("{}\xC2\xB0{:02}' {}", degrees, minutes, direction);
 }
 
 std::string PlaceText(const BirthData& birth) {
-  std::string text;
-  for (const std::string& part : {birth.BirthCity, birth.BirthState, birth.BirthCountry}) {
-    const std::string_view trimmed = TrimSpaces(part);
-    if (trimmed.empty()) continue;
-    if (!text.empty()) text.append(", ");
-    text.append(trimmed);
-  }
+  std::string text = PlaceNamesText(birth);
   if (!text.empty()) text.append(", ");
   text.append(Coordinate(birth.LatDeg, birth.LatMin, birth.IsSouth != kFalse ? 'S' : 'N'));
   text.append(", ");
@@ -53,6 +46,17 @@ std::string PlaceText(const BirthData& birth) {
 }
 
 }  // namespace
+
+std::string PlaceNamesText(const BirthData& birth) {
+  std::string text;
+  for (const std::string* part : {&birth.BirthCity, &birth.BirthState, &birth.BirthCountry}) {
+    const std::string_view trimmed = TrimSpaces(*part);
+    if (trimmed.empty()) continue;
+    if (!text.empty()) text.append(", ");
+    text.append(trimmed);
+  }
+  return text;
+}
 
 TextStyle DocumentLineStyle(const DocumentLine& line) {
   return line.verdict ? VerdictStyle(*line.verdict) : LineStyle(line.kind);
@@ -73,8 +77,7 @@ std::vector<DocumentLine> MakeDocumentLines(const ChartResult& chart) {
   std::vector<DocumentLine> lines;
   lines.reserve(chart.reading.size());
   for (const ReadingRun& run : chart.reading) {
-    DocumentLine& line = lines.emplace_back(DocumentLine{LineKindOf(run.kind), {}});
-    line.text.append(LineOfRun(run, chart.argala));
+    lines.push_back({LineKindOf(run.kind), LineOfRun(run, chart.argala)});
   }
   return lines;
 }

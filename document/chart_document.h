@@ -51,6 +51,10 @@ struct ChartDocument {
 /// The style a line is shown in: a synthesis entry's verdict style, else its kind's.
 TextStyle DocumentLineStyle(const DocumentLine& line);
 
+/// The place as its names give it: city, state and country, trimmed, the empty ones left out,
+/// joined by ", " (e.g. "Mumbai, India"); empty when none is given.
+std::string PlaceNamesText(const BirthData& birth);
+
 /// The header of the state's last calculation.
 ChartHeader MakeChartHeader(const ChartState& state);
 

@@ -1,5 +1,7 @@
 #include "document/reading_lines.h"
 
+#include "document/argala_text.h"
+
 namespace tarvel {
 
 DocumentLineKind LineKindOf(ReadingRunKind kind) {
@@ -25,10 +27,36 @@ TextStyle LineStyle(DocumentLineKind kind) {
   return {};
 }
 
+void AppendLineOfRun(std::string& text, const ReadingRun& run, const ArgalaResult& argala) {
+  switch (run.kind) {
+    case ReadingRunKind::PlanetHeading:
+      text.append(kPlanetNames[run.planet]);
+      return;
+    case ReadingRunKind::ArgalaLine:
+      return AppendEntryLine(text, argala.argala[run.entry]);
+    case ReadingRunKind::VirodhargalaLine:
+      return AppendEntryLine(text, argala.virodhargala[run.entry]);
+    case ReadingRunKind::NoArgalaLine:
+      text.append(kNoArgalaText);
+      return;
+    case ReadingRunKind::BlockEnd:
+      return;
+  }
+}
+
+std::string LineOfRun(const ReadingRun& run, const ArgalaResult& argala) {
+  std::string text;
+  AppendLineOfRun(text, run, argala);
+  return text;
+}
+
 std::string ReadingText(const Reading& reading, const ArgalaResult& argala,
                         std::string_view lineBreak) {
   std::string text;
-  for (const ReadingRun& run : reading) text.append(LineOfRun(run, argala)).append(lineBreak);
+  for (const ReadingRun& run : reading) {
+    AppendLineOfRun(text, run, argala);
+    text.append(lineBreak);
+  }
   return text;
 }
 

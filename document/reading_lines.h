@@ -6,7 +6,6 @@
 #include "argala/argala.h"
 #include "argala/reading.h"
 #include "base/text_style.h"
-#include "document/argala_text.h"
 
 namespace tarvel {
 
@@ -31,23 +30,12 @@ DocumentLineKind LineKindOf(ReadingRunKind kind);
 /// the line emphasis, blank lines yellow without emphasis.
 TextStyle LineStyle(DocumentLineKind kind);
 
-/// The text of the line a run makes: a view of a constant, empty for a block end, with no line
-/// break (each front end ends its lines its own way).
-inline std::string_view LineOfRun(const ReadingRun& run, const ArgalaResult& argala) {
-  switch (run.kind) {
-    case ReadingRunKind::PlanetHeading:
-      return kPlanetNames[run.planet];
-    case ReadingRunKind::ArgalaLine:
-      return TextsOfEntry(argala.argala[run.entry]).Line();
-    case ReadingRunKind::VirodhargalaLine:
-      return TextsOfEntry(argala.virodhargala[run.entry]).Line();
-    case ReadingRunKind::NoArgalaLine:
-      return kNoArgalaText;
-    case ReadingRunKind::BlockEnd:
-      break;
-  }
-  return {};
-}
+/// Appends the text of the line a run makes, nothing for a block end, with no line break (each
+/// front end ends its lines its own way).
+void AppendLineOfRun(std::string& text, const ReadingRun& run, const ArgalaResult& argala);
+
+/// The text of the line a run makes (see AppendLineOfRun).
+std::string LineOfRun(const ReadingRun& run, const ArgalaResult& argala);
 
 /// The reading as text, every line followed by `lineBreak`.
 std::string ReadingText(const Reading& reading, const ArgalaResult& argala,

@@ -5,7 +5,7 @@ set -euo pipefail
 
 build=(g++ cmake ninja-build pkg-config libcli11-dev nlohmann-json3-dev qt6-base-dev
        qt6-svg-dev qt6-webengine-dev libswe-dev swe-basic-data libgeonames-dev
-       libhowardhinnant-date-dev tzdata help2man librsvg2-bin cmark)
+       libhowardhinnant-date-dev libfmt-dev tzdata help2man librsvg2-bin cmark)
 test=(libgtest-dev libgmock-dev poppler-utils desktop-file-utils appstream man-db
       shared-mime-info parallel python3)
 run=(xvfb xauth)

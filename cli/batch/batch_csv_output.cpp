@@ -5,12 +5,16 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <iterator>
+
+#include <fmt/format.h>
 
 #include "base/coordinates.h"
 #include "base/signs.h"
 #include "base/text.h"
 #include "cli/chart/quoted_input.h"
 #include "document/argala_text.h"
+#include "document/chart_document.h"
 
 namespace tarvel::cli {
 namespace {
@@ -71,34 +75,13 @@ void AppendNumber(double value, std::string& out) {
   out.append(text, end);
 }
 
-void AppendPadded(int value, int width, std::string& out) {
-  const std::string digits = std::to_string(value);
-  out.append(static_cast<std::size_t>(std::max(0, width - static_cast<int>(digits.size()))), '0');
-  out.append(digits);
-}
-
 // The offset the chart applied, daylight saving included, as +HH:MM or +HH:MM:SS.
 void AppendUtcOffset(const BirthInstant& instant, std::string& out) {
-  const long long seconds = instant.offsetSeconds;
-  const long long magnitude = std::llabs(seconds);
-  out.push_back(seconds < 0 ? '-' : '+');
-  AppendPadded(static_cast<int>(magnitude / 3600), 2, out);
-  out.push_back(':');
-  AppendPadded(static_cast<int>(magnitude / 60 % 60), 2, out);
-  if (magnitude % 60 == 0) return;
-  out.push_back(':');
-  AppendPadded(static_cast<int>(magnitude % 60), 2, out);
-}
-
-// The place the atlas found, or the city, state and country as given.
-std::string PlaceText(const ChartJsonSource& chart) {
-  if (chart.place) return chart.place->place;
-  const BirthData& birth = chart.state.BirthData;
-  std::string place;
-  for (const std::string* part : {&birth.BirthCity, &birth.BirthState, &birth.BirthCountry}) {
-    if (!part->empty()) place.append(place.empty() ? "" : ", ").append(*part);
-  }
-  return place;
+  const int magnitude = std::abs(instant.offsetSeconds);
+  const char sign = instant.offsetSeconds < 0 ? '-' : '+';
+  const auto to = std::back_inserter(out);
+  fmt::format_to(to, "{}{:02}:{:02}", sign, magnitude / 3600, magnitude / 60 % 60);
+  if (magnitude % 60 != 0) fmt::format_to(to, ":{:02}", magnitude % 60);
 }
 
 void AppendEntriesReceived(const std::vector<ArgalaEntry>& entries, int planet, std::string& out) {
@@ -114,19 +97,16 @@ void AppendBirthValue(CsvValue value, const ChartJsonSource& chart, std::string&
     case CsvValue::Name:
       return AppendCsvCell(birth.BirthName, out);
     case CsvValue::Date:
-      AppendPadded(birth.BirthYear, 4, out);
-      out.push_back('-');
-      AppendPadded(birth.BirthMonth, 2, out);
-      out.push_back('-');
-      return AppendPadded(birth.BirthDay, 2, out);
+      fmt::format_to(std::back_inserter(out), "{:04}-{:02}-{:02}", birth.BirthYear,
+                     birth.BirthMonth, birth.BirthDay);
+      return;
     case CsvValue::Time:
-      AppendPadded(birth.BirthHour, 2, out);
-      out.push_back(':');
-      AppendPadded(birth.BirthMinute, 2, out);
-      out.push_back(':');
-      return AppendPadded(birth.BirthSecond, 2, out);
+      fmt::format_to(std::back_inserter(out), "{:02}:{:02}:{:02}", birth.BirthHour,
+                     birth.BirthMinute, birth.BirthSecond);
+      return;
     case CsvValue::Place:
-      return AppendCsvCell(PlaceText(chart), out);
+      // The place the atlas found, or the names as given.
+      return AppendCsvCell(chart.place ? chart.place->place : PlaceNamesText(birth), out);
     case CsvValue::Latitude:
       return AppendNumber(LatitudeNorthDeg(birth), out);
     case CsvValue::Longitude:

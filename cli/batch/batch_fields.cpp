@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <array>
 
-#include <nlohmann/json.hpp>
-
 #include "base/text.h"
 #include "cli/chart/quoted_input.h"
 #include "cli/chart/style_options.h"
@@ -225,10 +223,5 @@ std::string Joined(std::initializer_list<std::string_view> pieces) {
   return joined;
 }
 
-std::string LineErrorJson(std::uint64_t lineNumber, std::string_view message) {
-  const nlohmann::json text(message);
-  return Joined({"{\"line\":", std::to_string(lineNumber), ",\"error\":",
-                 text.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace), "}"});
-}
 
 }  // namespace tarvel::cli

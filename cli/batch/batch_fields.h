@@ -104,7 +104,5 @@ std::string WrongTypeMessage(BatchField field);
 /// The pieces one after another: messages are put together this way rather than with `+`.
 std::string Joined(std::initializer_list<std::string_view> pieces);
 
-/// `{"line":N,"error":"message"}`, the output of a refused line.
-std::string LineErrorJson(std::uint64_t lineNumber, std::string_view message);
 
 }  // namespace tarvel::cli

@@ -1,6 +1,6 @@
 #include "cli/batch/batch_output.h"
 
-#include "cli/batch/batch_fields.h"
+#include "cli/chart/json_writer.h"
 
 namespace tarvel::cli {
 
@@ -10,7 +10,13 @@ void JsonLinesOutput::AppendChart(const ChartJsonSource& chart, std::string& out
 
 void JsonLinesOutput::AppendError(std::uint64_t lineNumber, std::string_view message,
                                   std::string& out) const {
-  out += LineErrorJson(lineNumber, message);
+  JsonWriter json(out);
+  json.BeginObject();
+  json.Key("line");
+  json.Integer(static_cast<std::int64_t>(lineNumber));
+  json.Key("error");
+  json.String(message);
+  json.EndObject();
 }
 
 const BatchOutput& WholeJsonOutput() {

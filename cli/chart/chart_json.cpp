@@ -1,18 +1,15 @@
 #include "cli/chart/chart_json.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include "base/position_text.h"
 #include "base/text.h"
 #include "cli/chart/argala_summary_json.h"
-#include "cli/chart/chart_json_texts.h"
 #include "cli/chart/instant_json.h"
-#include "cli/chart/json_text.h"
 #include "cli/chart/quoted_input.h"
-#include "cli/chart/seventeen_digits.h"
 #include "cli/chart/varga_json.h"
 #include "document/argala_text.h"
+#include "document/chart_captions.h"
 #include "document/reading_lines.h"
 #include "positions/sky_settings.h"
 
@@ -23,77 +20,48 @@ const ChartResult& Chart(const ChartJsonSource& source) {
   return source.state.Chart;
 }
 
-void BirthDataJson(const BirthData& birth, JsonText& json) {
-  json.RawOpen(R"({"BirthName":)");
+void BirthDataJson(const BirthData& birth, JsonWriter& json) {
+  json.BeginObject();
+  json.Key("BirthName");
   json.String(birth.BirthName);
-  // Each number follows a member, so its key is written with the comma, in one copy.
   const std::pair<std::string_view, std::int16_t> numbers[] = {
-      {R"(,"BirthMonth":)", birth.BirthMonth},   {R"(,"BirthDay":)", birth.BirthDay},
-      {R"(,"BirthYear":)", birth.BirthYear},     {R"(,"BirthHour":)", birth.BirthHour},
-      {R"(,"BirthMinute":)", birth.BirthMinute}, {R"(,"ZoneHours":)", birth.ZoneHours},
-      {R"(,"ZoneMinutes":)", birth.ZoneMinutes}, {R"(,"LonDeg":)", birth.LonDeg},
-      {R"(,"LonMin":)", birth.LonMin},           {R"(,"LatDeg":)", birth.LatDeg},
-      {R"(,"LatMin":)", birth.LatMin},           {R"(,"IsEast":)", birth.IsEast},
-      {R"(,"IsSouth":)", birth.IsSouth},         {R"(,"IsDST":)", birth.IsDST}};
-  for (const auto& [key, value] : numbers) json.PlainPieceAndNumber(key, value);
-  // The names that follow need escaping; their keys are one copy each.
+      {"BirthMonth", birth.BirthMonth},   {"BirthDay", birth.BirthDay},
+      {"BirthYear", birth.BirthYear},     {"BirthHour", birth.BirthHour},
+      {"BirthMinute", birth.BirthMinute}, {"ZoneHours", birth.ZoneHours},
+      {"ZoneMinutes", birth.ZoneMinutes}, {"LonDeg", birth.LonDeg},
+      {"LonMin", birth.LonMin},           {"LatDeg", birth.LatDeg},
+      {"LatMin", birth.LatMin},           {"IsEast", birth.IsEast},
+      {"IsSouth", birth.IsSouth},         {"IsDST", birth.IsDST}};
+  for (const auto& [key, value] : numbers) {
+    json.Key(key);
+    json.Integer(value);
+  }
   const std::pair<std::string_view, const std::string&> names[] = {
-      {R"("BirthCity":)", birth.BirthCity},
-      {R"("BirthState":)", birth.BirthState},
-      {R"("BirthCountry":)", birth.BirthCountry}};
+      {"BirthCity", birth.BirthCity},
+      {"BirthState", birth.BirthState},
+      {"BirthCountry", birth.BirthCountry}};
   for (const auto& [key, name] : names) {
-    json.RawOpen(key);
+    json.Key(key);
     json.String(name);
   }
   json.EndObject();
 }
 
-// Numbers are promised with 17 significant digits, more than the shortest text that reads
-// back to the same double. Written in place, continuing a value begun with RawValue.
-void SeventeenDigits(double value, JsonText& json) {
-  json.PlainWritten(kSeventeenDigitsMaxBytes,
-                    [value](char* to) { return WriteSeventeenDigits(value, to); });
-}
-
-// A longitude's position text, which holds a double quote to escape.
-void PositionJson(double longitudeDeg, JsonText& json) {
-  char text[kPositionMaxBytes];
-  json.String(std::string_view(text, WritePosition(text, longitudeDeg)));
-}
-
-// A list of names as a JSON array, the same for every chart: made once, copied whole.
-std::string NamesJson(const std::array<std::string_view, kPlanetCount>& names) {
-  std::string text;
-  {
-    JsonText json(text);  // hands its text over when it goes
-    json.BeginArray();
-    for (const std::string_view name : names) {
-      json.BeginString();
-      json.PlainPiece(name);
-      json.EndString();
-    }
-    json.EndArray();
-  }
-  return text;
-}
-
-// One copy a sign box.
-void SignContentsJson(const ChartJsonSource& source, JsonText& json) {
-  const ChartJsonTexts& texts = ChartJsonTexts::Get();
-  const ChartSigns& signs = Chart(source).signs;
-  const SignOccupants occupants = OccupantsBySign(signs);
+void NamesJson(const std::array<std::string_view, kPlanetCount>& names, JsonWriter& json) {
   json.BeginArray();
-  for (int sign = 0; sign < kSignCount; ++sign)
-    json.RawValue(
-        texts.SignBox(signs.ascendant == sign, occupants[static_cast<std::size_t>(sign)]));
+  for (const std::string_view name : names) json.Text(name);
   json.EndArray();
 }
 
-void PlanetHousesJson(const ChartJsonSource& source, JsonText& json) {
-  const ChartJsonTexts& texts = ChartJsonTexts::Get();
+void SignContentsJson(const ChartJsonSource& source, JsonWriter& json) {
   json.BeginArray();
-  for (const std::optional<int> house : Chart(source).argala.houses)
-    json.RawValue(texts.House(house));
+  for (int sign = 0; sign < kSignCount; ++sign) json.Text(SignBoxText(Chart(source).signs, sign));
+  json.EndArray();
+}
+
+void PlanetHousesJson(const ChartJsonSource& source, JsonWriter& json) {
+  json.BeginArray();
+  for (const std::optional<int> house : Chart(source).argala.houses) json.Text(HouseText(house));
   json.EndArray();
 }
 
@@ -103,23 +71,19 @@ std::string_view AtlasZoneId(const ChartJsonSource& source) {
   return source.place->zoneId;
 }
 
-// A list's entry is two copies.
-void EntriesJson(const std::vector<ArgalaEntry>& entries, JsonText& json) {
-  const ChartJsonTexts& texts = ChartJsonTexts::Get();
+void EntriesJson(const std::vector<ArgalaEntry>& entries, JsonWriter& json) {
   json.BeginArray();
   for (const ArgalaEntry& entry : entries)
-    json.RawValue(texts.EntryCaster(entry), texts.EntryRest(entry));
+    json.TextFrom([&entry](std::string& out) { AppendEntryText(out, entry); });
   json.EndArray();
 }
 
-// The reading's lines, each ended by CR LF as a saved text would have them; the lines' texts
-// need no escaping.
-void ReadingJson(const ChartJsonSource& source, JsonText& json) {
+// The reading's lines, each ended by CR LF as a saved text would have them.
+void ReadingJson(const ChartJsonSource& source, JsonWriter& json) {
   const ChartResult& chart = Chart(source);
-  json.BeginString();
-  for (const ReadingRun& run : chart.reading)
-    json.PlainPieces(LineOfRun(run, chart.argala), "\\r\\n");
-  json.EndString();
+  json.TextLines(chart.reading.size(), [&chart](std::string& out, std::size_t line) {
+    AppendLineOfRun(out, chart.reading[line], chart.argala);
+  });
 }
 
 std::string_view EphemerisName(SkyEphemeris ephemeris) {
@@ -134,30 +98,36 @@ std::string_view EphemerisName(SkyEphemeris ephemeris) {
   return "Moshier";
 }
 
-// The sky's names are the program's own and need no escaping: the object is a few copies.
-void SkyJson(const ChartJsonSource& source, JsonText& json) {
+void SkyJson(const ChartJsonSource& source, JsonWriter& json) {
   const ChartResult& chart = Chart(source);
   const SkyNames names = NamesOfSky(chart);
-  json.RawValue(R"({"Name":")", names.sky, R"(","Ephemeris":")",
-                EphemerisName(chart.positions.ephemeris), R"(","Ayanamsa":")", names.ayanamsa,
-                R"(","AyanamsaDegrees":)");
-  SeventeenDigits(-chart.positions.chartCorrection, json);
-  json.PlainPieces(R"(,"Node":")", names.node, R"("})");
+  json.BeginObject();
+  json.Key("Name");
+  json.Text(names.sky);
+  json.Key("Ephemeris");
+  json.Text(EphemerisName(chart.positions.ephemeris));
+  json.Key("Ayanamsa");
+  json.Text(names.ayanamsa);
+  json.Key("AyanamsaDegrees");
+  json.Number(-chart.positions.chartCorrection);
+  json.Key("Node");
+  json.Text(names.node);
+  json.EndObject();
 }
 
-void LongitudesJson(const ChartJsonSource& source, JsonText& json) {
-  const ChartJsonTexts& texts = ChartJsonTexts::Get();
+void LongitudesJson(const ChartJsonSource& source, JsonWriter& json) {
   const SkyPositions& positions = Chart(source).positions;
-  json.RawValue(texts.AscendantKey());
-  SeventeenDigits(positions.ascendantDeg, json);
+  json.BeginObject();
+  json.Key("Ascendant");
+  json.Number(positions.ascendantDeg);
   for (int p = 0; p < kPlanetCount; ++p) {
-    json.PlainPiece(texts.PlanetKey(p));
-    SeventeenDigits(positions.grahaDeg[p], json);
+    json.Key(kPlanetNames[p]);
+    json.Number(positions.grahaDeg[p]);
   }
-  json.PlainPiece("}");
+  json.EndObject();
 }
 
-void PlaceJson(const ChartJsonSource& source, JsonText& json) {
+void PlaceJson(const ChartJsonSource& source, JsonWriter& json) {
   const PlaceUsed& place = *source.place;
   json.BeginObject();
   json.Key("Name");
@@ -170,11 +140,11 @@ void PlaceJson(const ChartJsonSource& source, JsonText& json) {
 }
 
 // The planets moving backward, in planet order.
-void RetrogradeJson(const ChartJsonSource& source, JsonText& json) {
+void RetrogradeJson(const ChartJsonSource& source, JsonWriter& json) {
   const std::array<bool, kPlanetCount>& retrograde = Chart(source).positions.retrograde;
   json.BeginArray();
   for (int p = 0; p < kPlanetCount; ++p) {
-    if (retrograde[p]) json.String(kPlanetNames[p]);
+    if (retrograde[p]) json.Text(kPlanetNames[p]);
   }
   json.EndArray();
 }
@@ -183,73 +153,56 @@ using Source = ChartJsonSource;
 
 // Keys added since the first release come last, so that every earlier byte stays put.
 constexpr ChartJsonKey kChartJsonKeys[] = {
-    {R"("BirthData":)", 0,
-     [](const Source& s, JsonText& j) { BirthDataJson(s.state.BirthData, j); }},
-    {R"("ZoneRow":)", 0,
-     [](const Source& s, JsonText& j) {
-       if (s.state.Zone.kind == ZoneKind::Row) {
-         j.Number(s.state.Zone.row);
-       } else {
-         j.Null();
-       }
+    {"BirthData", 0, [](const Source& s, JsonWriter& j) { BirthDataJson(s.state.BirthData, j); }},
+    {"ZoneRow", 0,
+     [](const Source& s, JsonWriter& j) {
+       const bool row = s.state.Zone.kind == ZoneKind::Row;
+       j.IntegerOrNull(row ? std::optional(s.state.Zone.row) : std::nullopt);
      }},
-    {R"("AscendantPosition":)", 0,
-     [](const Source& s, JsonText& j) { PositionJson(Chart(s).positions.ascendantDeg, j); }},
-    {R"("MoonPosition":)", 0,
-     [](const Source& s, JsonText& j) { PositionJson(Chart(s).positions.grahaDeg[Moon], j); }},
-    {R"("ChartCorrection":)", 0,
-     [](const Source& s, JsonText& j) {
-       j.RawValue();
-       SeventeenDigits(Chart(s).positions.chartCorrection, j);
+    // A position text holds a double quote, which the writer escapes.
+    {"AscendantPosition", 0,
+     [](const Source& s, JsonWriter& j) {
+       j.String(FormatPosition(Chart(s).positions.ascendantDeg));
      }},
-    {R"("PlanetNames":)", 0,
-     [](const Source&, JsonText& j) {
-       static const std::string kText = NamesJson(kPlanetNames);
-       j.RawValue(kText);
+    {"MoonPosition", 0,
+     [](const Source& s, JsonWriter& j) {
+       j.String(FormatPosition(Chart(s).positions.grahaDeg[Moon]));
      }},
-    {R"("GrahaNames":)", 0,
-     [](const Source&, JsonText& j) {
-       static const std::string kText = NamesJson(kGrahaNames);
-       j.RawValue(kText);
-     }},
-    {R"("PlanetSigns":)", 0,
-     [](const Source& s, JsonText& j) {
+    {"ChartCorrection", 0,
+     [](const Source& s, JsonWriter& j) { j.Number(Chart(s).positions.chartCorrection); }},
+    {"PlanetNames", 0, [](const Source&, JsonWriter& j) { NamesJson(kPlanetNames, j); }},
+    {"GrahaNames", 0, [](const Source&, JsonWriter& j) { NamesJson(kGrahaNames, j); }},
+    {"PlanetSigns", 0,
+     [](const Source& s, JsonWriter& j) {
        j.BeginArray();
-       for (const double longitudeDeg : Chart(s).positions.grahaDeg) {
-         // The quotes go into the text, so that each element is one copy.
-         char text[kShortPositionMaxBytes + 2];
-         text[0] = '"';
-         char* end = WriteShortPosition(text + 1, longitudeDeg);
-         *end++ = '"';
-         j.RawValue(std::string_view(text, end));
-       }
+       for (const double longitudeDeg : Chart(s).positions.grahaDeg)
+         j.Text(ShortPosition(longitudeDeg));
        j.EndArray();
      }},
-    {R"("PlanetHouses":)", 0, PlanetHousesJson},
-    {R"("ArgalaList":)", 0,
-     [](const Source& s, JsonText& j) { EntriesJson(Chart(s).argala.argala, j); }},
-    {R"("VirodhargalaList":)", 0,
-     [](const Source& s, JsonText& j) { EntriesJson(Chart(s).argala.virodhargala, j); }},
-    {R"("SignContents":)", 0, SignContentsJson},
-    {R"("Reading":)", kReadingPart, ReadingJson},
-    {R"("Sky":)", 0, SkyJson},
-    {R"("Longitudes":)", 0, LongitudesJson},
-    {R"("Place":)", 0, PlaceJson, [](const Source& s) { return s.place.has_value(); }},
-    {R"("Instant":)", 0,
-     [](const Source& s, JsonText& j) { InstantJson(s.state, j, AtlasZoneId(s)); },
+    {"PlanetHouses", 0, PlanetHousesJson},
+    {"ArgalaList", 0,
+     [](const Source& s, JsonWriter& j) { EntriesJson(Chart(s).argala.argala, j); }},
+    {"VirodhargalaList", 0,
+     [](const Source& s, JsonWriter& j) { EntriesJson(Chart(s).argala.virodhargala, j); }},
+    {"SignContents", 0, SignContentsJson},
+    {"Reading", kReadingPart, ReadingJson},
+    {"Sky", 0, SkyJson},
+    {"Longitudes", 0, LongitudesJson},
+    {"Place", 0, PlaceJson, [](const Source& s) { return s.place.has_value(); }},
+    {"Instant", 0, [](const Source& s, JsonWriter& j) { InstantJson(s.state, j, AtlasZoneId(s)); },
      [](const Source& s) { return Chart(s).error.empty(); }},
-    {R"("ArgalaSummary":)", kSummaryPart,
-     [](const Source& s, JsonText& j) { ArgalaSummaryJson(Chart(s), j); }},
-    {R"("Varga":)", 0, [](const Source& s, JsonText& j) { VargaJson(Chart(s), j); },
+    {"ArgalaSummary", kSummaryPart,
+     [](const Source& s, JsonWriter& j) { ArgalaSummaryJson(Chart(s), j); }},
+    {"Varga", 0, [](const Source& s, JsonWriter& j) { VargaJson(Chart(s), j); },
      [](const Source& s) { return Chart(s).varga.has_value(); }},
-    {R"("Retrograde":)", kMotionPart, RetrogradeJson,
+    {"Retrograde", kMotionPart, RetrogradeJson,
      [](const Source& s) { return Chart(s).error.empty(); }},
 };
 
 std::string KnownKeys() {
   std::string names;
   for (const ChartJsonKey& key : kChartJsonKeys)
-    names.append(names.empty() ? "" : ",").append(key.Name());
+    names.append(names.empty() ? "" : ",").append(key.name);
   return names;
 }
 
@@ -272,7 +225,7 @@ std::variant<ChartJsonSelection, std::string> ChartJsonSelection::Parse(std::str
   selection.keys_.clear();
   for (std::string_view name : SplitAtCommas(list)) {
     const auto* key = std::find_if(std::begin(kChartJsonKeys), std::end(kChartJsonKeys),
-                                   [&](const ChartJsonKey& k) { return k.Name() == name; });
+                                   [&](const ChartJsonKey& k) { return k.name == name; });
     const auto& keys = selection.keys_;
     if (key == std::end(kChartJsonKeys) || std::find(keys.begin(), keys.end(), key) != keys.end()) {
       return std::string("--fields: ") +
@@ -292,11 +245,11 @@ ChartParts ChartJsonSelection::Needs() const {
 
 void AppendChartJson(const ChartJsonSource& source, const ChartJsonSelection& selection,
                      std::string& out) {
-  JsonText json(out);
+  JsonWriter json(out);
   json.BeginObject();
   for (const ChartJsonKey* key : selection.Keys()) {
     if (key->present != nullptr && !key->present(source)) continue;
-    json.RawOpen(key->member);
+    json.Key(key->name);
     key->writeValue(source, json);
   }
   json.EndObject();

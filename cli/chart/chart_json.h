@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "chart/chart_state.h"
-#include "cli/chart/json_text.h"
+#include "cli/chart/json_writer.h"
 #include "cli/chart/place_options.h"
 
 namespace tarvel::cli {
@@ -18,19 +18,14 @@ struct ChartJsonSource {
   const std::optional<PlaceUsed>& place;
 };
 
-/// One top-level key of a chart's JSON: its name, the optional parts of the chain its value
-/// needs, and the writer of its value.
+/// One top-level key of a chart's JSON: its name (as --fields takes it), the optional parts of
+/// the chain its value needs, and the writer of its value.
 struct ChartJsonKey {
-  /// The key as it is written, quoted and with its colon (`"Sky":`), so that writing it is
-  /// one copy.
-  std::string_view member;
+  std::string_view name;
   unsigned needs;  ///< ChartPart bits
-  void (*writeValue)(const ChartJsonSource& source, JsonText& json);
+  void (*writeValue)(const ChartJsonSource& source, JsonWriter& json);
   /// Null when the key is always there; otherwise false leaves the key out of that chart.
   bool (*present)(const ChartJsonSource& source) = nullptr;
-
-  /// The key's name, as --fields takes it.
-  constexpr std::string_view Name() const { return member.substr(1, member.size() - 3); }
 };
 
 /// The names the chart's JSON gives the choices of the sky that computed it ("Sky" object).

@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "chart/chart_state.h"
-#include "cli/chart/json_text.h"
+#include "cli/chart/json_writer.h"
 
 namespace tarvel::cli {
 
@@ -11,6 +11,6 @@ namespace tarvel::cli {
 /// "Zone": "UTC+05:45"}: the universal time the chart was computed for, the local clock minus
 /// universal time in seconds, and the zone as the form named it, or the tz zone's id where the
 /// atlas took its exact offset (`atlasZoneId`, else empty); for a computed chart only.
-void InstantJson(const ChartState& state, JsonText& json, std::string_view atlasZoneId = {});
+void InstantJson(const ChartState& state, JsonWriter& json, std::string_view atlasZoneId = {});
 
 }  // namespace tarvel::cli

@@ -4,22 +4,18 @@ namespace tarvel::cli {
 namespace {
 
 // A sign's number, or null where the longitude names none.
-void SignNumber(std::string_view key, std::optional<int> sign, JsonText& json) {
+void SignNumber(std::string_view key, std::optional<int> sign, JsonWriter& json) {
   json.Key(key);
-  if (sign) {
-    json.Number(*sign);
-  } else {
-    json.Null();
-  }
+  json.IntegerOrNull(sign);
 }
 
 }  // namespace
 
-void VargaJson(const ChartResult& chart, JsonText& json) {
+void VargaJson(const ChartResult& chart, JsonWriter& json) {
   const VargaRule& rule = RuleOf(*chart.varga);
   json.BeginObject();
   json.Key("Factor");
-  json.Number(rule.factor);
+  json.Integer(rule.factor);
   json.Key("Name");
   json.String(rule.name);
   json.Key("Signs");

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <string>
 #include <vector>
@@ -89,23 +88,6 @@ TEST(ShortPositionTest, TwoDigitDegreesSignAndTwoDigitMinutes) {
     // The boxes' degrees are the same two truncated figures, with the degree sign and a prime.
     const std::string boxed = std::string(c.text, 2) + "\xC2\xB0" + (c.text + 7) + "'";
     EXPECT_EQ(DegreesInSign(c.longitudeDeg), boxed) << c.text;
-  }
-  // A chart's longitudes are split in integers: both texts must stay what flooring gives, at
-  // every whole degree and the doubles either side of it, both signs.
-  for (const double longitude : AroundWholeDegrees(359)) {
-    const double x = std::fabs(longitude);
-    const double whole = std::floor(x);
-    const double minutes = 60 * (x - whole);
-    const int figures[] = {static_cast<int>(std::fmod(whole, 30)),
-                           static_cast<int>(std::floor(minutes)),
-                           static_cast<int>(std::floor(60 * (minutes - std::floor(minutes))))};
-    const std::string sign(SignAbbrev(static_cast<int>(whole / 30)));
-    char text[64];
-    std::snprintf(text, sizeof text, "%02d %s %02d", figures[0], sign.c_str(), figures[1]);
-    EXPECT_EQ(ShortPosition(longitude), text) << longitude;
-    std::snprintf(text, sizeof text, "%d\xC2\xB0 %d' %d\" %s", figures[0], figures[1], figures[2],
-                  sign.c_str());
-    EXPECT_EQ(FormatPosition(longitude), text) << longitude;
   }
 }
 

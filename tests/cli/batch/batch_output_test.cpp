@@ -2,15 +2,11 @@
 // with the careful one.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <random>
-
 #include <nlohmann/json.hpp>
 
 #include "batch_test_support.h"
 #include "cli/batch/batch_csv_output.h"
 #include "cli/batch/batch_output_choice.h"
-#include "cli/chart/seventeen_digits.h"
 
 namespace tarvel::testing {
 namespace {
@@ -105,35 +101,6 @@ TEST(BatchCsv, CellsAreQuotedAsRfc4180Asks) {
     std::string out;
     cli::AppendCsvCell(cell, out);
     EXPECT_EQ(out, written);
-  }
-}
-
-// What C's printf("%.17g") writes for each, worked from the doubles' exact binary values.
-TEST(SeventeenDigits, WritesWhatPrintfWrites) {
-  const std::vector<std::pair<double, std::string>> cases = {
-      {0.1, "0.10000000000000001"},
-      {0.3, "0.29999999999999999"},
-      {2.0 / 3.0, "0.66666666666666663"},
-      {1.0000000000000002, "1.0000000000000002"},
-      {360, "360"},
-      {-23.5, "-23.5"},
-      {0.001, "0.001"},
-      {99.999999999999986, "99.999999999999986"},
-      {1e-5, "1.0000000000000001e-05"},
-      {0, "0"}};
-  const auto written = [](double value) {
-    char text[cli::kSeventeenDigitsMaxBytes];
-    return std::string(text, cli::WriteSeventeenDigits(value, text));
-  };
-  for (const auto& [value, text] : cases) EXPECT_EQ(written(value), text);
-  // And against printf itself, over the longitudes and corrections a chart writes.
-  std::mt19937_64 random(17);
-  std::uniform_real_distribution<double> longitudes(-400, 400);
-  for (int i = 0; i < 20000; ++i) {
-    const double value = longitudes(random) / (i % 4 == 0 ? 1e4 : 1);
-    char printed[64];
-    std::snprintf(printed, sizeof printed, "%.17g", value);
-    ASSERT_EQ(written(value), printed) << i;
   }
 }
 
