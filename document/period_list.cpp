@@ -79,4 +79,18 @@ bool RunsOn(const DashaPeriod& period, CalendarDay day, std::int32_t offsetSecon
   return period.startSeconds < startSeconds + 86400 && period.endSeconds > startSeconds;
 }
 
+std::optional<std::size_t> RunningRow(const PeriodList& list, CalendarDay day) {
+  std::optional<std::size_t> deepest;
+  // Rows come in tree order, so the first running row of each deeper level lies inside the
+  // one found before it.
+  for (std::size_t at = 0; at < list.rows.size(); ++at) {
+    const PeriodRow& row = list.rows[at];
+    if ((!deepest || row.level > list.rows[*deepest].level) &&
+        RunsOn(row.period, day, list.offsetSeconds)) {
+      deepest = at;
+    }
+  }
+  return deepest;
+}
+
 }  // namespace tarvel

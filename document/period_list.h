@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -57,5 +58,9 @@ struct CalendarDay {
 /// Whether any part of a period falls on a day of the clock `offsetSeconds` ahead of universal
 /// time; a period ending at midnight does not run on the day that begins then.
 bool RunsOn(const DashaPeriod& period, CalendarDay day, std::int32_t offsetSeconds);
+
+/// The deepest period running on a day, the earliest where two touch it (on the day one ends
+/// and the next begins); none when the day is outside every period.
+std::optional<std::size_t> RunningRow(const PeriodList& list, CalendarDay day);
 
 }  // namespace tarvel

@@ -359,6 +359,8 @@ void frmMain::ShowComputedChart() {
     if (state_.Chart.varga != varga) SetVarga(state_.Chart, varga);
     ShowChart(Document());
     result_.chart->SetExplainedChart(state_.Chart);
+    result_.periods->ShowPeriods(state_.Chart, dashaYear_);
+    AddTodaysPeriods(*result_.lblHeader, *result_.periods);
     return;
   }
   views_->setCurrentWidget(input_.Frame1);

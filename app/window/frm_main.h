@@ -150,6 +150,7 @@ class frmMain : public QMainWindow {
   const modHelp& help_;
   Skies skies_;
   SkySettings sky_;
+  DashaYear dashaYear_ = DashaYear::Sidereal;
   LazyAtlas atlas_;
   std::optional<Place> atlasPlace_;  ///< the atlas's place while the form still holds it
   std::string undecidedZone_;        ///< why the list holds no zone for that place and date, if so
