@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QVBoxLayout>
 
 #include "web/about/named.h"
@@ -38,6 +39,10 @@ PeriodsView::PeriodsView(QWidget* parent)
       balance_(Named(new QLabel(this), "lblBalance")),
       date_(Named(new QDateEdit(QDate::currentDate(), this), "datPeriods")),
       tree_(Named(new QTreeWidget(this), "treePeriods")) {
+  date_->setToolTip("The periods running on this date are shown in bold and opened");
+  // The box's own line edit shows its tooltip too.
+  for (QLineEdit* part : date_->findChildren<QLineEdit*>()) part->setToolTip(date_->toolTip());
+  tree_->setToolTip("Choose a period to draw on the chart the Argala its lords cast and obstruct");
   date_->setCalendarPopup(true);
   date_->setDisplayFormat("d MMM yyyy");
   tree_->setHeaderLabels({"Period", "Dates"});
