@@ -122,6 +122,8 @@ void PaintChartOverlay(QPainter& painter, const ChartCardLayout& card, const Cha
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
   if (overlay.explanation) PaintExplanation(painter, card, *overlay.explanation);
+  for (const ArgalaExplanation& recipient : overlay.period)
+    PaintExplanation(painter, card, recipient);
   if (overlay.cursorSign) {
     const double width = std::max(kCursorLineTwips * card.pxPerTwip, 1.0);
     painter.setPen(QPen(ToQColor(frameColour), width, Qt::DotLine));

@@ -2,6 +2,7 @@
 
 #include <QRectF>
 #include <optional>
+#include <vector>
 
 #include "document/argala_explanation.h"
 #include "export/chart_card_layout.h"
@@ -15,6 +16,8 @@ namespace tarvel {
 struct ChartOverlay {
   std::optional<int> cursorSign;  ///< 0 = Aries; none draws no frame
   std::optional<ArgalaExplanation> explanation;
+  std::vector<ArgalaExplanation>
+      period;  ///< the recipients of a period's lords, each with its arrows
   bool operator==(const ChartOverlay&) const = default;
 };
 

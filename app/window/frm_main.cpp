@@ -51,6 +51,7 @@ frmMain::frmMain(MessageSink& sink, const modHelp& help, QWidget* parent)
   ConnectInputView();
   ConnectMenusAndLinks();
   ConnectSkyMenu();
+  ConnectDashaYearMenu();
   ConnectViewMenu();
   ConnectAtlas();
   ConnectChartCommands();
@@ -126,6 +127,21 @@ void frmMain::ConnectSkyMenu() {
   ShowYears(*input_.cboYear, YearsOf(sky_.kind));
   for (QAction* action : skyMenu_.mnuSky->findChildren<QAction*>()) {
     if (action->isCheckable()) connect(action, &QAction::triggered, this, &frmMain::ChooseSky);
+  }
+}
+
+// The year changes only the periods' dates, so no chart is computed again.
+void frmMain::ConnectDashaYearMenu() {
+  dashaYearMenu_ = BuildDashaYearMenu(skyMenu_.mnuSky);
+  dashaYear_ = LoadDashaYear(QSettings());
+  ShowDashaYear(dashaYearMenu_, dashaYear_);
+  for (QAction* action : dashaYearMenu_.years) {
+    connect(action, &QAction::triggered, this, [this] {
+      dashaYear_ = ChosenDashaYear(dashaYearMenu_);
+      QSettings settings;
+      SaveDashaYear(settings, dashaYear_);
+      if (FrontView() == result_.Frame2) result_.periods->ShowPeriods(state_.Chart, dashaYear_);
+    });
   }
 }
 
@@ -359,6 +375,8 @@ void frmMain::ShowComputedChart() {
     if (state_.Chart.varga != varga) SetVarga(state_.Chart, varga);
     ShowChart(Document());
     result_.chart->SetExplainedChart(state_.Chart);
+    result_.periods->ShowPeriods(state_.Chart, dashaYear_);
+    AddTodaysPeriods(*result_.lblHeader, *result_.periods);
     return;
   }
   views_->setCurrentWidget(input_.Frame1);

@@ -6,6 +6,7 @@
 #include "app/window/chart_exports.h"
 #include "app/window/city_completer.h"
 #include "app/window/close_question.h"
+#include "app/window/dasha_year_menu.h"
 #include "app/window/file_dialogs.h"
 #include "app/window/input_view.h"
 #include "app/window/main_menu.h"
@@ -105,6 +106,7 @@ class frmMain : public QMainWindow {
   void ConnectInputView();
   void ConnectMenusAndLinks();
   void ConnectSkyMenu();
+  void ConnectDashaYearMenu();
   void ConnectAtlas();
   void ChooseSky();
   void ConnectViewMenu();
@@ -150,6 +152,7 @@ class frmMain : public QMainWindow {
   const modHelp& help_;
   Skies skies_;
   SkySettings sky_;
+  DashaYear dashaYear_ = DashaYear::Sidereal;
   LazyAtlas atlas_;
   std::optional<Place> atlasPlace_;  ///< the atlas's place while the form still holds it
   std::string undecidedZone_;        ///< why the list holds no zone for that place and date, if so
@@ -165,6 +168,7 @@ class frmMain : public QMainWindow {
   ResultControls result_;
   MenuActions menu_;
   SkyMenuActions skyMenu_;
+  DashaYearMenu dashaYearMenu_;
   ResultViewOptions* viewOptions_ = nullptr;
   ViewMenuActions viewMenu_;
   ChartStyle chartStyle_ = ChartStyle::South;

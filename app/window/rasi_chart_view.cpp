@@ -158,9 +158,17 @@ void RasiChartView::SetExplainedChart(ChartResult chart) {
   chart_ = std::move(chart);
 }
 
-void RasiChartView::ClearExplanation() {
-  if (!overlay_.explanation) return;
+void RasiChartView::ShowPeriodArgala(const PeriodArgala& argala) {
   overlay_.explanation.reset();
+  overlay_.period = argala.recipients;
+  emit explanationChanged(QString::fromStdString(argala.caption));
+  update();
+}
+
+void RasiChartView::ClearExplanation() {
+  if (!overlay_.explanation && overlay_.period.empty()) return;
+  overlay_.explanation.reset();
+  overlay_.period.clear();
   emit explanationChanged({});
   update();
 }
@@ -200,7 +208,7 @@ void RasiChartView::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Space:
       return CycleAtCursor();
     case Qt::Key_Escape:
-      if (overlay_.explanation) return ClearExplanation();
+      if (overlay_.explanation || !overlay_.period.empty()) return ClearExplanation();
       break;
   }
   QWidget::keyPressEvent(event);
@@ -227,6 +235,7 @@ void RasiChartView::Toggle(ArgalaRecipient recipient) {
     return;
   }
   overlay_.explanation = ExplainArgala(*chart_, recipient);
+  overlay_.period.clear();
   emit explanationChanged(
       overlay_.explanation ? QString::fromStdString(overlay_.explanation->caption) : QString());
   update();

@@ -10,6 +10,7 @@
 #include "chart/chart_result.h"
 #include "document/argala_explanation.h"
 #include "document/chart_captions.h"
+#include "document/period_argala.h"
 #include "export/chart_card_layout.h"
 #include "export/chart_overlay.h"
 
@@ -39,6 +40,9 @@ class RasiChartView : public QWidget {
 
   /// What is drawn over the chart: the keyboard's box and the explanation on show.
   const ChartOverlay& Overlay() const { return overlay_; }
+
+  /// Draws the Argala a period's lords bring in place of any explanation, with its caption.
+  void ShowPeriodArgala(const PeriodArgala& argala);
 
   /// Removes the explanation, if any.
   void ClearExplanation();

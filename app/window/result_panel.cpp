@@ -70,6 +70,10 @@ ResultControls BuildResultView(QWidget* parent) {
   controls.chart = new RasiChartView(controls.Frame2);
   controls.RTB = CreateReadingBox(controls.Frame2);
   controls.analysis = BuildAnalysisTabs(controls.RTB, controls.Frame2);
+  controls.periods = Named(new PeriodsView(controls.analysis.tabs), "tabPeriods");
+  controls.analysis.tabs->addTab(controls.periods, "&Periods");
+  QObject::connect(controls.periods, &PeriodsView::periodChosen, controls.chart,
+                   &RasiChartView::ShowPeriodArgala);
   controls.cboVarga = BuildVargaSelector(controls.Frame2);
   controls.lblExplanation = CreateCaption(controls.chart, controls.Frame2);
   controls.lblSky = Named(new QLabel(controls.Frame2), "lblSky");

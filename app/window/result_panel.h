@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTextEdit>
 
+#include "app/window/periods_view.h"
 #include "app/window/rasi_chart_view.h"
 #include "app/window/summary_view.h"
 
@@ -23,6 +24,7 @@ struct ResultControls {
   QComboBox* cboVarga = nullptr;     ///< which chart is shown: the Rasi chart or a varga
   AnalysisTabs analysis;             ///< the reading and the synthesis, a tab each
   QLabel* lblExplanation = nullptr;  ///< the explaining chart's caption, under the chart
+  PeriodsView* periods = nullptr;    ///< the Vimshottari periods, a tab beside the synthesis
 };
 
 /// Creates the result view inside `parent`: the header line above all, the chart selector,
