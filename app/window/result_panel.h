@@ -23,6 +23,7 @@ struct ResultControls {
   QComboBox* cboVarga = nullptr;     ///< which chart is shown: the Rasi chart or a varga
   AnalysisTabs analysis;             ///< the reading and the synthesis, a tab each
   QLabel* lblExplanation = nullptr;  ///< the explaining chart's caption, under the chart
+  QLabel* lblArrowKey = nullptr;     ///< what the arrows mean, beside the chart while drawn
 };
 
 /// Creates the result view inside `parent`: the header line above all, the chart selector,
