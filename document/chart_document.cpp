@@ -8,6 +8,7 @@
 #include "base/signs.h"
 #include "base/text.h"
 #include "base/zone_choice.h"
+#include "chart/varga_positions.h"
 #include "document/box_notes.h"
 #include "document/summary_text.h"
 #include "varga/varga.h"
@@ -108,6 +109,10 @@ void AppendVargaSign(std::string& position, std::optional<int> sign) {
 ChartCaptions CaptionsOf(const ChartResult& chart, BoxDetails details) {
   ChartCaptions captions = DetailedCaptions(chart.signs, chart.positions, details);
   if (!chart.varga) return captions;
+  // The boxes give each body's degrees within its varga sign; the list keeps the sky's.
+  captions.lblSign =
+      DetailedCaptions(chart.signs, PositionsInVarga(chart.positions, *chart.varga), details)
+          .lblSign;
   for (int p = 0; p < kPlanetCount; ++p) {
     AppendVargaSign(captions.lblPlanets_Position[p], chart.signs.grahas[p]);
   }

@@ -8,17 +8,9 @@
 namespace tarvel {
 namespace {
 
-// The positions named are 2nd to 12th; 1st never occurs but reads right too.
-std::string Ordinal(int position) {
-  constexpr std::array<std::string_view, 4> kSuffixes = {"th", "st", "nd", "rd"};
-  const int last = position % 10;
-  const bool teen = position / 10 % 10 == 1;
-  return std::to_string(position) + std::string(kSuffixes[teen || last > 3 ? 0 : last]);
-}
-
 std::string RecipientText(ArgalaRecipient recipient) {
   if (recipient.kind == ArgalaRecipient::Kind::House) {
-    return "the " + Ordinal(recipient.index) + " house";
+    return "the " + std::string(OrdinalText(recipient.index)) + " house";
   }
   return PlanetReference(static_cast<PlanetIndex>(recipient.index));
 }
@@ -28,7 +20,7 @@ std::string NamesFrom(PlanetSet planets, int position) {
   ForEachPlanetIn(planets, [&](PlanetIndex planet) {
     text.append(text.empty() ? "" : " and ").append(kPlanetNames[planet]);
   });
-  return text + " from the " + Ordinal(position);
+  return text + " from the " + std::string(OrdinalText(position));
 }
 
 // "Primary Argala on the 4th house — Obstructed (Mars from the 10th)".
@@ -44,7 +36,7 @@ std::string CastText(const RecipientEntry& cast) {
 // "the Argala on the 10th house from the 4th".
 std::string ObstructionText(const RecipientEntry& obstruction) {
   return "the Argala on " + RecipientText(obstruction.recipient) + " from the " +
-         Ordinal(obstruction.entry.position);
+         std::string(OrdinalText(obstruction.entry.position));
 }
 
 template <typename Text>

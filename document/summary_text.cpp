@@ -22,7 +22,7 @@ void AppendNamesFrom(std::string& text, PlanetSet planets, int position) {
     text.append(separator).append(kPlanetNames[planet]);
     separator = " and ";
   });
-  text.append(" from the ").append(kOrdinals[static_cast<std::size_t>(position)]);
+  text.append(" from the ").append(OrdinalText(position));
 }
 
 void AddRecipient(std::string heading, const RecipientSummary& recipient,
@@ -37,6 +37,10 @@ void AddRecipient(std::string heading, const RecipientSummary& recipient,
 }
 
 }  // namespace
+
+std::string_view OrdinalText(int position) {
+  return kOrdinals[static_cast<std::size_t>(position)];
+}
 
 std::string PlanetHeading(PlanetIndex planet, std::optional<int> house) {
   std::string text(kPlanetNames[planet]);

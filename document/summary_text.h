@@ -17,6 +17,8 @@ inline constexpr std::string_view kNoSummaryArgalaText = "No Argala";
 
 /// "Primary", "Secondary" or "Vipareeta".
 std::string_view SummaryKindName(SummaryKind kind);
+/// A position counted from a sign as the summary names it, "1st" to "12th".
+std::string_view OrdinalText(int position);
 
 /// "Unobstructed", "Prevails", "Balanced" or "Obstructed".
 std::string_view SummaryVerdictName(SummaryVerdict verdict);

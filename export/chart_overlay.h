@@ -21,10 +21,10 @@ struct ChartOverlay {
   bool operator==(const ChartOverlay&) const = default;
 };
 
-/// Arrows from a benefic (Shubha) and from a malefic (Paap): mid tones that read on a light
-/// and on a dark square alike.
-inline constexpr Rgb kShubhaArrowColour{20, 140, 60};
-inline constexpr Rgb kPaapArrowColour{200, 40, 40};
+/// Arrows from a benefic (Shubha) and from a malefic (Paap): cyan and violet, hues far from
+/// the verdicts' green, blue, amber and red, mid tones that read on a light and a dark square.
+inline constexpr Rgb kShubhaArrowColour{0, 155, 165};
+inline constexpr Rgb kPaapArrowColour{180, 90, 240};
 
 /// Where a sign box's text draws its item number `item` (0 first; see SignBoxItem), in the
 /// device's units; none when the box has fewer items.

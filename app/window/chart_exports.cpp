@@ -51,12 +51,13 @@ std::optional<std::string> PrintPreviewDialogs::Print(const QString& title,
 }
 
 FileDialogRequest ExportPdfRequest(std::string_view name) {
-  return {"Export PDF", FromUtf8(ExportFileName(name, "pdf")), "PDF document (*.pdf)", "pdf"};
+  return {"Export PDF", FromUtf8(ExportFileName(name, "pdf")), "PDF document (*.pdf)", "pdf",
+          FileKind::Export};
 }
 
 FileDialogRequest ExportImageRequest(std::string_view name) {
   return {"Export Image", FromUtf8(ExportFileName(name, "png")),
-          "PNG image (*.png);;SVG drawing (*.svg)", "png"};
+          "PNG image (*.png);;SVG drawing (*.svg)", "png", FileKind::Export};
 }
 
 QSize ExportedPictureSize(ChartStyle style) {

@@ -5,12 +5,16 @@
 
 namespace tarvel {
 
+/// The kinds of file whose dialogs each start in the folder last used for that kind.
+enum class FileKind { Reading, Export };
+
 /// What a file dialog shows and offers.
 struct FileDialogRequest {
   QString title;
   QString initialName;    ///< the file name offered at first; empty offers none
   QString nameFilter;     ///< in Qt's form, e.g. "Tarvel (*.tvl)"
   QString defaultSuffix;  ///< added to a chosen name without one, e.g. "tvl"
+  FileKind kind = FileKind::Reading;
   bool operator==(const FileDialogRequest&) const = default;
 };
 

@@ -1,7 +1,9 @@
 #include "app/window/file_dialogs.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QRegularExpression>
+#include <QSettings>
 
 namespace tarvel {
 namespace {
@@ -15,7 +17,20 @@ void FollowChosenFileType(QFileDialog& dialog) {
   });
 }
 
+// Remembered like the window's other settings, one folder for each kind of file.
+QString FolderKey(FileKind kind) {
+  return kind == FileKind::Reading ? "files/readingFolder" : "files/exportFolder";
+}
+
+// The folder last used for the kind, unless the offered name brings a folder of its own.
+void StartInLastFolder(QFileDialog& dialog, const FileDialogRequest& request) {
+  if (QFileInfo(request.initialName).isAbsolute()) return;
+  const QString folder = QSettings().value(FolderKey(request.kind)).toString();
+  if (!folder.isEmpty() && QFileInfo(folder).isDir()) dialog.setDirectory(folder);
+}
+
 std::optional<QString> Choose(QFileDialog& dialog, const FileDialogRequest& request) {
+  StartInLastFolder(dialog, request);
   dialog.setWindowTitle(request.title);
   dialog.setNameFilter(request.nameFilter);
   dialog.setDefaultSuffix(request.defaultSuffix);
@@ -24,6 +39,7 @@ std::optional<QString> Choose(QFileDialog& dialog, const FileDialogRequest& requ
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const QStringList chosen = dialog.selectedFiles();
   if (chosen.isEmpty()) return std::nullopt;
+  QSettings().setValue(FolderKey(request.kind), QFileInfo(chosen.constFirst()).absolutePath());
   return chosen.constFirst();
 }
 

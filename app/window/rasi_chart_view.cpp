@@ -8,13 +8,16 @@
 #include <QToolTip>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
+#include "app/window/text_wrap.h"
 #include "export/chart_painter.h"
 
 namespace tarvel {
 namespace {
 
 constexpr double kWindowPxPerTwip = 1.0 / 15;
+constexpr double kMostGrowth = 2;
 
 Rgb ToRgb(const QColor& colour) {
   return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
@@ -37,6 +40,17 @@ constexpr int TwipsToPx(int twips) {
 QSize NaturalSize(double zoom, ChartStyle style) {
   return {static_cast<int>(std::ceil(TwipsToPx(ChartCardWidthTwips(style)) * zoom)),
           static_cast<int>(std::ceil(TwipsToPx(kChartCardHeightTwips) * zoom))};
+}
+
+// The smallest text size of the captions that stand in the boxes and the list, in pixels.
+double SmallestCaptionPx(const ChartCardLayout& card) {
+  double smallest = std::numeric_limits<double>::max();
+  ForEachText(card, [&smallest](const PlacedText& text) {
+    if (text.role != TextRole::SignNumber && text.role != TextRole::Legend) {
+      smallest = std::min(smallest, text.font.pixelSize() > 0 ? text.font.pixelSize() : 0.0);
+    }
+  });
+  return smallest;
 }
 
 // "1 Ari: Asc / S" for each sign that holds something, then "Sun 27 Lib 36" for each planet.
@@ -90,7 +104,11 @@ void RasiChartView::ShowCaptions(const ChartCaptions& captions, const ChartFace&
   overlay_ = {};
   const bool resized = face.style != face_.style;
   face_ = face;
-  if (resized) updateGeometry();
+  const double least = LeastZoom();
+  if (resized || least != leastZoom_) {
+    leastZoom_ = least;
+    updateGeometry();
+  }
   setAccessibleDescription(Description(captions));
   LayOut();
   update();
@@ -100,7 +118,8 @@ void RasiChartView::ShowNotes(const std::array<std::vector<std::string>, kSignCo
   for (int sign = 0; sign < kSignCount; ++sign) {
     QStringList lines;
     for (const std::string& line : notes[sign]) lines << FromUtf8(line);
-    notes_[sign] = lines.join('\n');
+    notes_[sign] =
+        WrapToWidth(lines.join('\n'), QToolTip::font(), ReadableWidthPx(QToolTip::font()));
   }
 }
 
@@ -151,7 +170,31 @@ QSize RasiChartView::sizeHint() const {
 }
 
 QSize RasiChartView::minimumSizeHint() const {
-  return NaturalSize(1, face_.style);
+  return NaturalSize(leastZoom_, face_.style);
+}
+
+void RasiChartView::SetTextZoom(double factor) {
+  textZoom_ = factor;
+  leastZoom_ = LeastZoom();
+  updateGeometry();
+  LayOut();
+  update();
+}
+
+// Captions are fitted to their boxes, so a crowded box can shrink its text below the zoom's;
+// the chart then grows until the smallest is as large as the window's text. The fitted sizes
+// are whole pixels, so a second look catches one that rounding left a pixel short.
+double RasiChartView::LeastZoom() const {
+  const double windowPx = QFontInfo(font()).pixelSize() * textZoom_;
+  double zoom = textZoom_;
+  for (int look = 0; look < 3; ++look) {
+    const double smallest = SmallestCaptionPx(LayOutChartCard(
+        captions_, {0, 0}, kWindowPxPerTwip * zoom, this, CondensedFont(font()), face_));
+    if (smallest <= 0 || smallest >= windowPx) break;
+    zoom *= std::max(windowPx / smallest, 1.05);
+  }
+  // A box crowded past reason keeps the chart on the screen rather than its text large.
+  return std::min(zoom, kMostGrowth * textZoom_);
 }
 
 void RasiChartView::SetExplainedChart(ChartResult chart) {
@@ -270,7 +313,7 @@ void RasiChartView::CycleAtCursor() {
 
 void RasiChartView::resizeEvent(QResizeEvent*) {
   const double byHeight =
-      std::max(1.0, static_cast<double>(height()) / NaturalSize(1, face_.style).height());
+      std::max(leastZoom_, static_cast<double>(height()) / NaturalSize(1, face_.style).height());
   if (byHeight != preferredZoom_) {
     preferredZoom_ = byHeight;
     updateGeometry();
@@ -281,8 +324,9 @@ void RasiChartView::resizeEvent(QResizeEvent*) {
 // As large as the view allows in the card's own shape, from the top left corner.
 void RasiChartView::LayOut() {
   const QSize natural = NaturalSize(1, face_.style);
-  const double zoom = std::max(1.0, std::min(static_cast<double>(width()) / natural.width(),
-                                             static_cast<double>(height()) / natural.height()));
+  const double zoom =
+      std::max(leastZoom_, std::min(static_cast<double>(width()) / natural.width(),
+                                    static_cast<double>(height()) / natural.height()));
   layout_ = LayOutChartCard(captions_, {0, 0}, kWindowPxPerTwip * zoom, this, CondensedFont(font()),
                             face_);
 }

@@ -47,7 +47,8 @@ class RasiChartView : public QWidget {
   /// Removes the explanation, if any.
   void ClearExplanation();
 
-  /// Notes shown as a tooltip over each sign box, by sign number, one line each.
+  /// Notes shown as a tooltip over each sign box, by sign number, each wrapped at a readable
+  /// width.
   void ShowNotes(const std::array<std::vector<std::string>, kSignCount>& notes);
 
   /// The note of the sign box at a point of the view; empty outside the boxes.
@@ -55,6 +56,10 @@ class RasiChartView : public QWidget {
 
   /// The captions and where they are drawn, in the view's coordinates, with their fonts.
   const ChartCardLayout& Layout() const { return layout_; }
+
+  /// Grows the chart with the window's zoom: `factor` 1 is the natural size. Whatever the
+  /// factor, no caption is drawn smaller than the window's own text.
+  void SetTextZoom(double factor);
 
   /// The colours the view draws in.
   const ChartPalette& Palette() const { return palette_; }
@@ -76,6 +81,7 @@ class RasiChartView : public QWidget {
 
  private:
   void LayOut();
+  double LeastZoom() const;
   std::optional<ArgalaRecipient> RecipientAt(int sign, QPointF point) const;
   void Toggle(ArgalaRecipient recipient);
   void StepCursor(int columnStep, int rowStep);
@@ -91,6 +97,8 @@ class RasiChartView : public QWidget {
   ChartCardLayout layout_;
   ChartPalette palette_;
   double preferredZoom_ = 1;
+  double textZoom_ = 1;
+  double leastZoom_ = 1;  ///< the smallest that keeps every caption at the window's text size
 };
 
 }  // namespace tarvel

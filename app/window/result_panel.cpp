@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "app/window/arrow_key.h"
 #include "app/window/varga_selector.h"
 #include "web/about/named.h"
 
@@ -35,13 +36,14 @@ QTextEdit* CreateReadingBox(QWidget* parent) {
   return box;
 }
 
-QHBoxLayout* SelectorRow(QComboBox* selector, QWidget* parent) {
+QHBoxLayout* SelectorRow(QComboBox* selector, QLabel* arrowKey, QWidget* parent) {
   auto* row = new QHBoxLayout;
   auto* label = new QLabel("&Chart:", parent);
   label->setBuddy(selector);
   row->addWidget(label);
   row->addWidget(selector);
   row->addStretch();
+  row->addWidget(arrowKey);
   return row;
 }
 
@@ -76,6 +78,7 @@ ResultControls BuildResultView(QWidget* parent) {
                    &RasiChartView::ShowPeriodArgala);
   controls.cboVarga = BuildVargaSelector(controls.Frame2);
   controls.lblExplanation = CreateCaption(controls.chart, controls.Frame2);
+  controls.lblArrowKey = CreateArrowKey(controls.chart, controls.Frame2);
   controls.lblSky = Named(new QLabel(controls.Frame2), "lblSky");
   controls.cmdSave = Named(new QPushButton("&Save", controls.Frame2), "cmdSave");
   controls.cmdBack = Named(new QPushButton("&Back", controls.Frame2), "cmdBack");
@@ -85,7 +88,7 @@ ResultControls BuildResultView(QWidget* parent) {
   buttons->addStretch();
   buttons->addWidget(controls.cmdSave);
   auto* chartColumn = new QVBoxLayout;
-  chartColumn->addLayout(SelectorRow(controls.cboVarga, controls.Frame2));
+  chartColumn->addLayout(SelectorRow(controls.cboVarga, controls.lblArrowKey, controls.Frame2));
   chartColumn->addWidget(controls.chart, 1);
   chartColumn->addLayout(buttons);
   auto* readingColumn = new QVBoxLayout;

@@ -25,6 +25,7 @@ struct ResultControls {
   AnalysisTabs analysis;             ///< the reading and the synthesis, a tab each
   QLabel* lblExplanation = nullptr;  ///< the explaining chart's caption, under the chart
   PeriodsView* periods = nullptr;    ///< the Vimshottari periods, a tab beside the synthesis
+  QLabel* lblArrowKey = nullptr;     ///< what the arrows mean, beside the chart while drawn
 };
 
 /// Creates the result view inside `parent`: the header line above all, the chart selector,

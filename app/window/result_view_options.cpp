@@ -74,7 +74,7 @@ double ZoomFactor(int zoomSteps) {
 }
 
 ResultViewOptions::ResultViewOptions(QMenu* view, const ResultControls& result, QObject* parent)
-    : QObject(parent), actions_(AddResultViewItems(view)) {
+    : QObject(parent), actions_(AddResultViewItems(view)), chart_(result.chart) {
   for (QWidget* text : {static_cast<QWidget*>(result.RTB), static_cast<QWidget*>(result.lblHeader),
                         static_cast<QWidget*>(result.lblSky)}) {
     zoomed_.push_back({text, text->font()});
@@ -99,7 +99,7 @@ void ResultViewOptions::ChooseDetails() {
   emit detailsChanged();
 }
 
-// The reading, the header and the sky's line grow together; the chart grows with the room.
+// The reading, the header, the sky's line and the chart grow together.
 void ResultViewOptions::Zoom(int steps) {
   ApplyZoom(steps);
   QSettings settings;
@@ -109,6 +109,7 @@ void ResultViewOptions::Zoom(int steps) {
 void ResultViewOptions::ApplyZoom(int steps) {
   zoomSteps_ = std::clamp(steps, kMinZoomSteps, kMaxZoomSteps);
   for (const auto& [widget, font] : zoomed_) widget->setFont(Scaled(font, ZoomFactor(zoomSteps_)));
+  chart_->SetTextZoom(ZoomFactor(zoomSteps_));
 }
 
 }  // namespace tarvel

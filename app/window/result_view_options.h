@@ -66,6 +66,7 @@ class ResultViewOptions : public QObject {
 
   ResultViewActions actions_;
   std::vector<std::pair<QWidget*, QFont>> zoomed_;  ///< the texts that zoom, at their first size
+  RasiChartView* chart_;                            ///< grows with the texts
   BoxDetails details_;
   int zoomSteps_ = 0;
 };

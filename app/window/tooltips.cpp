@@ -1,5 +1,8 @@
 #include "app/window/tooltips.h"
 
+#include "app/window/text_wrap.h"
+
+#include <QToolTip>
 #include <QWidget>
 #include <array>
 #include <utility>
@@ -46,8 +49,11 @@ constexpr std::array<std::pair<const char*, const char*>, 32> kToolTips{{
 }  // namespace
 
 void ShowToolTips(QWidget& window) {
+  const QFont font = QToolTip::font();
   for (const auto& [name, tip] : kToolTips) {
-    if (auto* control = window.findChild<QWidget*>(name)) control->setToolTip(tip);
+    if (auto* control = window.findChild<QWidget*>(name)) {
+      control->setToolTip(WrapToWidth(tip, font, ReadableWidthPx(font)));
+    }
   }
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -8,6 +10,7 @@
 #include "base/signs.h"
 #include "tests/support/seeded_random.h"
 #include "varga/varga.h"
+#include "varga/varga_longitude.h"
 
 namespace tarvel {
 namespace {
@@ -89,6 +92,29 @@ TEST(VargaSignTest, NavamsaAndSaptavimsamsaRunOnThroughTheZodiac) {
     EXPECT_EQ(VargaSign(longitudeDeg, Varga::D9), static_cast<int>(longitudeDeg * 9 / 30) % 12);
     EXPECT_EQ(VargaSign(longitudeDeg, Varga::D27), static_cast<int>(longitudeDeg * 27 / 30) % 12);
   }
+}
+
+// By hand: the degree within the part, stretched from the part's width to a sign's 30°, after
+// the varga sign's start. Rasi 5° is a Navamsa part (3°20') from 1°40' in: half of it, 15°.
+TEST(VargaLongitudeTest, StretchesThePartOverItsVargaSign) {
+  const std::tuple<Varga, double, double> cases[] = {
+      {Varga::D1, 123.5, 123.5},
+      {Varga::D9, 0, 0},
+      {Varga::D9, 5, 30 + 15},             // Aries 5°: Taurus 15°
+      {Varga::D9, 155, 300 + 15},          // Virgo 5°: Aquarius 15°
+      {Varga::D9, 2.5, 22.5},              // Aries 2°30': Aries 22°30'
+      {Varga::D2, 40, 90 + 20},            // Taurus 10°, even: Cancer, 10 of 15°
+      {Varga::D30, 6.5, 300 + 9},          // Aries 6°30', odd: 1°30' of Aquarius's 5°
+      {Varga::D30, 30 + 8.5, 150 + 15},    // Taurus 8°30', even: 3°30' of Virgo's 7°
+      {Varga::D60, -(30 + 0.25), 30 + 15}  // by magnitude: Taurus 0°15', half its first part
+  };
+  for (const auto& [varga, longitudeDeg, expectedDeg] : cases) {
+    const std::optional<double> inVarga = VargaLongitude(longitudeDeg, varga);
+    ASSERT_TRUE(inVarga) << longitudeDeg;
+    EXPECT_NEAR(*inVarga, expectedDeg, 1e-9) << VargaLabel(varga) << " " << longitudeDeg;
+  }
+  EXPECT_LT(*VargaLongitude(std::nextafter(30.0, 0.0), Varga::D60), 360);
+  EXPECT_FALSE(VargaLongitude(360, Varga::D9));
 }
 
 }  // namespace

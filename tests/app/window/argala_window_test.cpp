@@ -96,12 +96,14 @@ TEST_F(ArgalaWindowTest, ClickingABoxOrAPlanetDrawsItsArgalaAndEscClearsIt) {
       EXPECT_EQ(out.chart->Overlay().explanation->arrows, row.arrows) << row.what;
       EXPECT_EQ(out.lblExplanation->text().toStdString(), row.caption) << row.what;
       EXPECT_TRUE(out.lblExplanation->isVisible()) << row.what;
+      EXPECT_TRUE(out.lblArrowKey->isVisible()) << row.what;
       const QImage drawn = out.chart->grab().toImage();
       EXPECT_GT(PixelsNear(drawn, kShubhaArrowColour), PixelsNear(plain, kShubhaArrowColour) + 20);
       EXPECT_GT(PixelsNear(drawn, kPaapArrowColour), PixelsNear(plain, kPaapArrowColour) + 10);
       QTest::keyClick(out.chart, Qt::Key_Escape);
       EXPECT_FALSE(out.chart->Overlay().explanation) << row.what;
       EXPECT_FALSE(out.lblExplanation->isVisible()) << row.what;
+      EXPECT_FALSE(out.lblArrowKey->isVisible()) << row.what;
     }
   }
 }
@@ -138,6 +140,17 @@ TEST_F(ArgalaWindowTest, SummaryTabColoursEachEntryByItsVerdict) {
   EXPECT_NE(obstructed, balanced);
   EXPECT_NE(obstructed, unobstructed);
   EXPECT_NE(balanced, unobstructed);
+  // An arrow's nature must not read as a verdict: its hue stays 30° or more from each; the
+  // key beside the chart shows the same two colours.
+  const QString key = out.lblArrowKey->text();
+  EXPECT_TRUE(key.contains("casts") && key.contains("obstructs")) << key.toStdString();
+  for (const QColor verdict : {obstructed, balanced, unobstructed}) {
+    for (const Rgb arrow : {kShubhaArrowColour, kPaapArrowColour}) {
+      const int apart = std::abs(ToQColor(arrow).hue() - verdict.hue());
+      EXPECT_GE(std::min(apart, 360 - apart), 30) << verdict.name().toStdString();
+      EXPECT_TRUE(key.contains(ToQColor(arrow).name())) << key.toStdString();
+    }
+  }
 }
 
 // The Navamsa of a longitude λ in degrees is floor(λ·9/30) mod 12, whatever its sign.
@@ -162,6 +175,21 @@ TEST_F(ArgalaWindowTest, ChoosingNavamsaShowsItsBoxesAndNamesItInTheHeader) {
   Choose(out.cboVarga, "D1 Rasi");
   EXPECT_EQ(ShownCaptions(*out.chart).lblSign, rasi.lblSign);
   EXPECT_FALSE(out.lblHeader->text().contains("Rasi"));
+}
+
+// Mars at Aries 5°, Jupiter at Aries 2°30' and Saturn at Virgo 5°, the rest at Aries 0°: in
+// the Navamsa (parts of 3°20') they stand at Taurus 15°, Aries 22°30' and Aquarius 15°.
+TEST_F(ArgalaWindowTest, AVargasBoxesShowTheDegreesWithinTheVargasSigns) {
+  ChartState state;
+  state.Chart.positions.grahaDeg[Mars] = 5;
+  state.Chart.positions.grahaDeg[Jupiter] = 2.5;
+  state.Chart.positions.grahaDeg[Saturn] = 155;
+  SetVarga(state.Chart, Varga::D9);
+  window.ShowChart(MakeChartDocument(state, {.degrees = true}));
+  const ChartCaptions shown = ShownCaptions(*out.chart);
+  EXPECT_EQ(shown.lblSign[1], "Ma 15°00'");
+  EXPECT_EQ(shown.lblSign[10], "Sa 15°00'");
+  EXPECT_TRUE(shown.lblSign[0].find("J 22°30'") != std::string::npos) << shown.lblSign[0];
 }
 
 }  // namespace

@@ -13,13 +13,20 @@ QColor Colour(Rgb rgb) {
   return {rgb.red, rgb.green, rgb.blue};
 }
 
-QRectF InSquare(const ChartCardLayout& layout, const QRectF& box) {
-  return box.translated(-layout.square.topLeft());
-}
-
 // How many times its natural size (15 twips to the pixel) the view draws the chart.
 double Zoom(const ChartCardLayout& layout) {
   return layout.pxPerTwip * 15;
+}
+
+// A box at the natural size: the view may draw the chart larger so that its texts are as large
+// as the window's.
+QRectF Natural(const ChartCardLayout& layout, const QRectF& box) {
+  const double zoom = Zoom(layout);
+  return {box.topLeft() / zoom, box.size() / zoom};
+}
+
+QRectF InSquare(const ChartCardLayout& layout, const QRectF& box) {
+  return Natural(layout, box.translated(-layout.square.topLeft()));
 }
 
 void ExpectNear(const QRectF& shown, const QRectF& natural, double zoom, int sign) {
@@ -45,8 +52,9 @@ TEST_F(ChartViewTest, SquareAndSignBoxesStandWhereTheFormPutsThem) {
                                   {8, {0, 210, 70, 70}},    // Sagittarius, bottom left
                                   {11, {0, 0, 70, 70}}}};   // Pisces, top left
   for (const Box& box : boxes) {
-    ExpectNear(InSquare(layout, layout.signBoxes[static_cast<std::size_t>(box.sign)]), box.rect,
-               zoom, box.sign);
+    ExpectNear(
+        layout.signBoxes[static_cast<std::size_t>(box.sign)].translated(-layout.square.topLeft()),
+        box.rect, zoom, box.sign);
   }
 }
 
@@ -67,8 +75,8 @@ TEST_F(ChartViewTest, LegendAndPositionListPlacesAndColours) {
   EXPECT_EQ(InSquare(layout, layout.legend[0].box), QRectF(90, 72, 102, 13));
   EXPECT_EQ(InSquare(layout, layout.legend[8].box), QRectF(90, 192, 102, 13));
   // The list stands left of the square.
-  EXPECT_EQ(layout.names[2].box, QRectF(8, 52, 53, 13));
-  EXPECT_EQ(layout.positions[2].box, QRectF(8, 65, 44, 13));
+  EXPECT_EQ(Natural(layout, layout.names[2].box), QRectF(8, 52, 53, 13));
+  EXPECT_EQ(Natural(layout, layout.positions[2].box), QRectF(8, 65, 44, 13));
   const ChartPalette& palette = out.chart->Palette();
   EXPECT_EQ(Colour(palette.Of(TextRole::Legend)), QColor(128, 0, 0));
   EXPECT_EQ(Colour(palette.Of(TextRole::PlanetName)), QColor(0, 192, 192));

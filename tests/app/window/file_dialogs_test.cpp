@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QTemporaryDir>
@@ -25,6 +26,7 @@ struct SeenDialog {
   QFileDialog::FileMode fileMode = QFileDialog::AnyFile;
   bool confirmsOverwrite = false;
   QStringList selected;
+  QString folder;
 };
 
 using Show = std::function<std::optional<QString>()>;
@@ -38,7 +40,7 @@ std::optional<QString> Answer(const Show& show, SeenDialog& seen,
     seen = {dialog->windowTitle(),   dialog->nameFilters(),
             dialog->defaultSuffix(), dialog->acceptMode(),
             dialog->fileMode(),      !dialog->testOption(QFileDialog::DontConfirmOverwrite),
-            dialog->selectedFiles()};
+            dialog->selectedFiles(), dialog->directory().absolutePath()};
     if (pick) {
       dialog->selectFile(*pick);
       QMetaObject::invokeMethod(dialog, "accept");
@@ -118,6 +120,27 @@ TEST_F(FileDialogsTest, CancellingTheOpenDialogReturnsNothing) {
   EXPECT_EQ(Answer([&] { return dialogs.ChooseOpenFile(OpenReadingRequest()); }, seen, {}),
             std::nullopt);
   EXPECT_EQ(seen.title, "Select the source file");
+}
+
+// A reading saved in one folder and a picture exported to another: each kind's next dialog,
+// in this run or the next, starts where its kind was last put.
+TEST_F(FileDialogsTest, EachKindOfFileStartsInTheFolderLastUsedForIt) {
+  QTemporaryDir exports;
+  SeenDialog seen;
+  Answer([&] { return dialogs.ChooseSaveFile(SaveReadingRequest("", "")); }, seen,
+         folder.filePath("asha"));
+  Answer([&] { return dialogs.ChooseSaveFile(ExportPdfRequest("Asha Rao")); }, seen,
+         exports.filePath("asha.pdf"));
+  FileDialogs later(nullptr);
+  const std::pair<Show, QString> cases[] = {
+      {[&] { return later.ChooseOpenFile(OpenReadingRequest()); }, folder.path()},
+      {[&] { return later.ChooseSaveFile(SaveReadingRequest("", "Asha Rao")); }, folder.path()},
+      {[&] { return later.ChooseSaveFile(ExportImageRequest("Asha Rao")); }, exports.path()},
+  };
+  for (const auto& [show, expected] : cases) {
+    Answer(show, seen, {});
+    EXPECT_EQ(seen.folder, QDir(expected).absolutePath()) << seen.title.toStdString();
+  }
 }
 
 using WindowFileDialogsTest = WindowTest;

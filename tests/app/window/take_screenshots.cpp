@@ -147,6 +147,11 @@ bool SaveStyles(tarvel::frmMain& window, const QDir& folder) {
     window.ViewMenu().chartStyle[static_cast<std::size_t>(style)]->trigger();
     saved = Save(window, folder.filePath(QString("screenshot-%1.png").arg(name))) && saved;
   }
+  // Three steps in: the chart grows with the texts around it.
+  window.ViewMenu().chartStyle[static_cast<std::size_t>(tarvel::ChartStyle::North)]->trigger();
+  for (int step = 0; step < 3; ++step) window.ViewOptions().Actions().mnuZoomIn->trigger();
+  saved = Save(window, folder.filePath("screenshot-north-zoomed.png")) && saved;
+  window.ViewOptions().Actions().mnuZoomReset->trigger();
   window.ViewMenu().chartStyle[static_cast<std::size_t>(tarvel::ChartStyle::South)]->trigger();
   window.ViewOptions().Actions().mnuDegrees->trigger();
   window.ViewOptions().Actions().mnuRetrograde->trigger();

@@ -1,8 +1,10 @@
+#include <QFontInfo>
 #include <QHelpEvent>
 #include <QTest>
 #include <QToolTip>
 
 #include "app/window/form_mapping.h"
+#include "export/chart_card_layout.h"
 #include "export/chart_palette.h"
 #include "tests/form/example_birth.h"
 #include "tests/support/contrast.h"
@@ -39,18 +41,60 @@ TEST_F(ViewOptionsTest, TheBoxesSayWhatTheViewMenuAsksAndItIsRemembered) {
   EXPECT_TRUE(again.ViewOptions().Actions().mnuRetrograde->isChecked());
 }
 
+// A tooltip's lines break between words within a reader's measure, at most 75 characters
+// (Bringhurst's upper bound), the box's long notes as well as the controls' own tips.
+void ExpectReadableLines(const QString& tip, const QString& where) {
+  for (const QString& line : tip.split('\n')) {
+    EXPECT_LE(line.size(), 75) << where.toStdString() << ": " << line.toStdString();
+    EXPECT_EQ(line, line.trimmed()) << where.toStdString();
+  }
+}
+
 TEST_F(ViewOptionsTest, EachBoxTellsItsSignLordAndPlanetsInATooltip) {
   const QPointF leo = out.chart->Layout().signBoxes[4].center();
-  const QStringList lines = out.chart->NoteAt(leo).split('\n');
+  const QString note = out.chart->NoteAt(leo);
+  const QStringList lines = note.split('\n');
   ASSERT_GE(lines.size(), 10);
   EXPECT_EQ(lines[0], "Leo, ruled by Sun");
   EXPECT_EQ(lines[1], "Mars 08°56' (R)");
   EXPECT_TRUE(lines[2].startsWith("Casts: Mars/")) << lines[2].toStdString();
-  EXPECT_EQ(lines[7], "N Node 03°59'");
+  EXPECT_TRUE(lines.contains("N Node 03°59'")) << note.toStdString();
+  ExpectReadableLines(note, "Leo");
   EXPECT_EQ(out.chart->NoteAt(out.chart->Layout().square.center()), "") << "the legend";
   QHelpEvent help(QEvent::ToolTip, leo.toPoint(), out.chart->mapToGlobal(leo.toPoint()));
   QApplication::sendEvent(out.chart, &help);
-  EXPECT_EQ(QToolTip::text(), lines.join('\n'));
+  EXPECT_EQ(QToolTip::text(), note);
+  for (const QWidget* control : window.findChildren<QWidget*>()) {
+    ExpectReadableLines(control->toolTip(), control->objectName());
+  }
+}
+
+int SmallestCaptionPx(const ChartCardLayout& card) {
+  int smallest = 1000;
+  ForEachText(card, [&smallest](const PlacedText& text) {
+    if (text.role == TextRole::SignBox || text.role == TextRole::PlanetName ||
+        text.role == TextRole::PlanetPosition) {
+      smallest = std::min(smallest, text.font.pixelSize());
+    }
+  });
+  return smallest;
+}
+
+// Degrees crowd the North and East Indian cells. Three steps in (130 %), every style's
+// captions grow, and none is ever smaller than the window's text at that zoom.
+TEST_F(ViewOptionsTest, ZoomGrowsTheChartsCaptionsAndNoneFallsBelowTheWindowsText) {
+  Items().mnuDegrees->trigger();
+  const int windowPx = QFontInfo(out.chart->font()).pixelSize();
+  for (const ChartStyle style : kChartStyles) {
+    window.ViewMenu().chartStyle[static_cast<std::size_t>(style)]->trigger();
+    Items().mnuZoomReset->trigger();
+    const int plain = SmallestCaptionPx(out.chart->Layout());
+    EXPECT_GE(plain, windowPx) << static_cast<int>(style);
+    for (int step = 0; step < 3; ++step) Items().mnuZoomIn->trigger();
+    const int zoomed = SmallestCaptionPx(out.chart->Layout());
+    EXPECT_GE(zoomed, std::floor(windowPx * 1.3)) << static_cast<int>(style);
+    EXPECT_GT(zoomed, plain) << static_cast<int>(style);
+  }
 }
 
 Rgb RgbOf(const QColor& colour) {
