@@ -19,7 +19,8 @@ namespace {
 constexpr std::string_view kUntitled = "Rasi chart";
 constexpr std::string_view kPartSeparator = " · ";
 
-// The zone as the form named it; local mean time also says the offset it came to.
+// The zone as the form named it, then the offset in force: a row's own text ("-5.3") reads
+// the wrong way round to most people, and daylight saving moves it.
 std::string BirthText(const BirthData& birth, const ZoneChoice& zone, int offsetSeconds) {
   std::string text = "Born " + DateText(birth.BirthYear, birth.BirthMonth, birth.BirthDay) +
                      " at " + ClockText(birth.BirthHour, birth.BirthMinute);
@@ -27,8 +28,13 @@ std::string BirthText(const BirthData& birth, const ZoneChoice& zone, int offset
   if (birth.BirthSecond != 0) fmt::format_to(std::back_inserter(text), ":{:02}", birth.BirthSecond);
   const std::string zoneName = ZoneName(zone);
   if (!zoneName.empty()) text.append(", ").append(zoneName);
+  const bool daylightSaving = birth.IsDST != kFalse;
+  if (zone.kind == ZoneKind::Row) {
+    text.append(daylightSaving ? ", daylight saving: " : ": ").append(UtcOffsetText(offsetSeconds));
+    return text;
+  }
   if (zone.kind == ZoneKind::LocalMeanTime) text.append(" ").append(UtcOffsetText(offsetSeconds));
-  if (birth.IsDST != kFalse) text.append(", daylight-saving time");
+  if (daylightSaving) text.append(", daylight-saving time");
   return text;
 }
 
@@ -110,9 +116,10 @@ ChartCaptions CaptionsOf(const ChartResult& chart, BoxDetails details) {
   ChartCaptions captions = DetailedCaptions(chart.signs, chart.positions, details);
   if (!chart.varga) return captions;
   // The boxes give each body's degrees within its varga sign; the list keeps the sky's.
-  captions.lblSign =
-      DetailedCaptions(chart.signs, PositionsInVarga(chart.positions, *chart.varga), details)
-          .lblSign;
+  ChartCaptions inVarga =
+      DetailedCaptions(chart.signs, PositionsInVarga(chart.positions, *chart.varga), details);
+  captions.lblSign = std::move(inVarga.lblSign);
+  captions.signItems = std::move(inVarga.signItems);
   for (int p = 0; p < kPlanetCount; ++p) {
     AppendVargaSign(captions.lblPlanets_Position[p], chart.signs.grahas[p]);
   }

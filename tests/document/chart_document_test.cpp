@@ -11,7 +11,7 @@ namespace {
 TEST(ChartDocumentTest, HeaderOfTheExampleBirth) {
   const ChartHeader header = MakeChartHeader(AshaState());
   EXPECT_EQ(header.title, "Asha Rao");
-  EXPECT_EQ(header.birth, "Born 5 March 1980 at 14:07, Indian Time, IST, -5.3");
+  EXPECT_EQ(header.birth, "Born 5 March 1980 at 14:07, Indian Time, IST, -5.3: UTC+05:30");
   EXPECT_EQ(header.place, "Mumbai, Maharashtra, India, 18°58' N, 72°49' E");
   EXPECT_EQ(header.sky, "Classic formulas");
 }
@@ -22,9 +22,9 @@ struct HeaderCase {
   ChartHeader expected;
 };
 
-const ChartHeader kAshaHeader{"Asha Rao", "Born 5 March 1980 at 14:07, Indian Time, IST, -5.3",
-                              "Mumbai, Maharashtra, India, 18°58' N, 72°49' E", "Classic formulas",
-                              ""};
+const ChartHeader kAshaHeader{
+    "Asha Rao", "Born 5 March 1980 at 14:07, Indian Time, IST, -5.3: UTC+05:30",
+    "Mumbai, Maharashtra, India, 18°58' N, 72°49' E", "Classic formulas", ""};
 
 ChartHeader With(ChartHeader header, std::string ChartHeader::*part, std::string text) {
   header.*part = std::move(text);
@@ -42,9 +42,13 @@ const HeaderCase kHeaderCases[] = {
        s.Chart.varga = Varga::D9;
      },
      With(With(kAshaHeader, &ChartHeader::title, "D9 Navamsa"), &ChartHeader::varga, "D9 Navamsa")},
-    {"daylight saving is said", [](ChartState& s) { s.BirthData.IsDST = kTrue; },
+    {"daylight saving is said with the offset it makes",
+     [](ChartState& s) {
+       s.BirthData.IsDST = kTrue;
+       s.Chart.instant.offsetSeconds = 6 * 3600 + 30 * 60;
+     },
      With(kAshaHeader, &ChartHeader::birth,
-          "Born 5 March 1980 at 14:07, Indian Time, IST, -5.3, daylight-saving time")},
+          "Born 5 March 1980 at 14:07, Indian Time, IST, -5.3, daylight saving: UTC+06:30")},
     {"south and west",
      [](ChartState& s) {
        s.BirthData.IsSouth = kTrue;
@@ -63,9 +67,10 @@ const HeaderCase kHeaderCases[] = {
        s.BirthData.BirthMinute = 5;
        s.BirthData.LatMin = 3;
        s.Zone = RowZone(29);
+       s.Chart.instant.offsetSeconds = 0;
      },
      With(With(kAshaHeader, &ChartHeader::birth,
-               "Born 5 March 1980 at 06:05, Greenwich Mean Time,GMT,0.0"),
+               "Born 5 March 1980 at 06:05, Greenwich Mean Time,GMT,0.0: UTC+00:00"),
           &ChartHeader::place, "Mumbai, Maharashtra, India, 18°03' N, 72°49' E")},
 };
 
@@ -114,7 +119,7 @@ TEST(ChartDocumentTest, EveryPlanetHasAHeadingItsLinesAndABlankLine) {
 
 TEST(ChartDocumentTest, HeaderLineLeavesOutEmptyParts) {
   EXPECT_EQ(HeaderLine(kAshaHeader),
-            "Asha Rao · Born 5 March 1980 at 14:07, Indian Time, IST, -5.3 · Mumbai, "
+            "Asha Rao · Born 5 March 1980 at 14:07, Indian Time, IST, -5.3: UTC+05:30 · Mumbai, "
             "Maharashtra, India, 18°58' N, 72°49' E · Classic formulas");
   EXPECT_EQ(HeaderLine({"Ravi", "", "Pune", "", ""}), "Ravi · Pune");
   EXPECT_EQ(HeaderLine({"Ravi", "", "", "Classic formulas", "D9 Navamsa"}),

@@ -68,7 +68,8 @@ TEST_F(ChartExportsWindowTest, TheResultViewShowsWhoseChartItIs) {
   Calculate();
   // The form's first entries: 1 January 1900, 00:00, the first zone of the list.
   EXPECT_EQ(out.lblHeader->text().toStdString(),
-            "Asha Rao · Born 1 January 1900 at 00:00, Alaska/Hawaii Daylight Time,AHDT,9.0 · "
+            "Asha Rao · Born 1 January 1900 at 00:00, Alaska/Hawaii Daylight Time,AHDT,9.0: "
+            "UTC-09:00 · "
             "Bengaluru, Karnataka, India, 12°58' N, 77°35' E");
 }
 
