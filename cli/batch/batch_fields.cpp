@@ -223,5 +223,4 @@ std::string Joined(std::initializer_list<std::string_view> pieces) {
   return joined;
 }
 
-
 }  // namespace tarvel::cli

@@ -104,5 +104,4 @@ std::string WrongTypeMessage(BatchField field);
 /// The pieces one after another: messages are put together this way rather than with `+`.
 std::string Joined(std::initializer_list<std::string_view> pieces);
 
-
 }  // namespace tarvel::cli

@@ -78,7 +78,7 @@ TEST(HousesTest, CountedFromTheAscendantsSign) {
 
 struct ListCase {
   std::string_view signs;
-  std::vector<std::string> entries;  ///< each found in the Argala list
+  std::vector<std::string> entries;   ///< each found in the Argala list
   std::vector<std::string> silent{};  ///< planets that cast no Argala at all
 };
 
