@@ -64,13 +64,6 @@ bool AppendEscaped(std::string_view text, std::string& out) {
   return true;
 }
 
-[[maybe_unused]] bool NeedsNoEscaping(std::string_view text) {
-  return std::none_of(text.begin(), text.end(), [](char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    return byte < 0x80 && !IsPlainAscii(byte);
-  });
-}
-
 // Appends what std::to_chars writes for the arguments: a number's digits.
 template <typename... Arguments>
 void AppendToChars(std::string& out, Arguments... arguments) {
@@ -80,35 +73,11 @@ void AppendToChars(std::string& out, Arguments... arguments) {
 
 }  // namespace
 
-void JsonWriter::BeginValue() {
-  if (afterValue_) out_.push_back(',');
-  afterValue_ = true;
-}
-
-void JsonWriter::Open(char bracket) {
-  BeginValue();
-  out_.push_back(bracket);
-  afterValue_ = false;
-}
-
-void JsonWriter::Close(char bracket) {
-  out_.push_back(bracket);
-  afterValue_ = true;
-}
-
-// The key and what surrounds it put together first, so that they reach the output in one copy:
-// a line holds hundreds of keys.
-void JsonWriter::Key(std::string_view name) {
-  assert(NeedsNoEscaping(name) && name.size() <= kMaxKeyBytes - 4);
-  char piece[kMaxKeyBytes];
-  char* to = piece;
-  if (afterValue_) *to++ = ',';
-  *to++ = '"';
-  to = std::copy(name.begin(), name.end(), to);
-  *to++ = '"';
-  *to++ = ':';
-  out_.append(piece, to);
-  afterValue_ = false;
+bool JsonWriter::NeedsNoEscaping(std::string_view text) {
+  return std::none_of(text.begin(), text.end(), [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x80 && !IsPlainAscii(byte);
+  });
 }
 
 void JsonWriter::String(std::string_view text) {
@@ -124,25 +93,10 @@ void JsonWriter::String(std::string_view text) {
   out_.append(nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace));
 }
 
-void JsonWriter::Text(std::string_view text) {
-  TextFrom([text](std::string& out) { out.append(text); });
-}
-
-std::size_t JsonWriter::OpenText() {
-  BeginValue();
-  out_.push_back('"');
-  return out_.size();
-}
-
 void JsonWriter::BreakLine(std::size_t& start) {
   assert(NeedsNoEscaping(std::string_view(out_).substr(start)));
   out_.append("\\r\\n");
   start = out_.size();
-}
-
-void JsonWriter::CloseText([[maybe_unused]] std::size_t start) {
-  assert(NeedsNoEscaping(std::string_view(out_).substr(start)));
-  out_.push_back('"');
 }
 
 void JsonWriter::Integer(std::int64_t value) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cassert>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -20,12 +21,21 @@ class JsonWriter {
   void BeginArray() { Open('['); }
   void EndArray() { Close(']'); }
   /// A member's name: one of the program's own, which needs no escaping.
-  void Key(std::string_view name);
+  void Key(std::string_view name) {
+    assert(NeedsNoEscaping(name));
+    if (afterValue_) out_.push_back(',');
+    out_.push_back('"');
+    out_.append(name);
+    out_.append("\":");
+    afterValue_ = false;
+  }
   /// Any text, escaped; bytes that are not UTF-8 are replaced.
   void String(std::string_view text);
   /// One of the program's own texts (names, labels, houses, sign boxes), UTF-8 without control
   /// characters, quotes or backslashes: written as it is, without looking at each byte.
-  void Text(std::string_view text);
+  void Text(std::string_view text) {
+    TextFrom([text](std::string& out) { out.append(text); });
+  }
   /// A text of the program's own, as Text, appended by `append(out)` to the output in place,
   /// without a string of its own.
   template <typename Append>
@@ -54,15 +64,34 @@ class JsonWriter {
   void Null();
 
  private:
-  void BeginValue();
-  void Open(char bracket);
-  void Close(char bracket);
-  // Most bytes a key takes: its name, its quotes, its colon and the comma before it.
-  static constexpr std::size_t kMaxKeyBytes = 64;
+  // The small steps are written here, in the header, so that the compiler can fold them into
+  // the writers of a chart's keys: a line holds hundreds of keys and texts.
+  void BeginValue() {
+    if (afterValue_) out_.push_back(',');
+    afterValue_ = true;
+  }
+  void Open(char bracket) {
+    BeginValue();
+    out_.push_back(bracket);
+    afterValue_ = false;
+  }
+  void Close(char bracket) {
+    out_.push_back(bracket);
+    afterValue_ = true;
+  }
   // The opening quote of a text, and where the text will start.
-  std::size_t OpenText();
+  std::size_t OpenText() {
+    BeginValue();
+    out_.push_back('"');
+    return out_.size();
+  }
   // Checks in a debug build that the text from `start` needs no escaping; the closing quote.
-  void CloseText(std::size_t start);
+  void CloseText([[maybe_unused]] std::size_t start) {
+    assert(NeedsNoEscaping(std::string_view(out_).substr(start)));
+    out_.push_back('"');
+  }
+  // True when the text holds no byte that JSON escapes.
+  static bool NeedsNoEscaping(std::string_view text);
   // CR LF as JSON escapes it, after a line that started at `start`.
   void BreakLine(std::size_t& start);
 
