@@ -6,7 +6,18 @@
 namespace tarvel {
 namespace {
 
-ZoneDecision FromState(const ZoneState& state) {
+// tzdata's mean time is that of the zone's main city (Kolkata's for all of India); the birth
+// place keeps its own, from its longitude, and the note quotes that one.
+ZoneDecision PlacesOwnMeanTime(ZoneState state, double longitudeDeg) {
+  state.offsetSeconds = LocalMeanTimeOffsetSeconds(longitudeDeg);
+  ZoneDecision decision;
+  decision.zone = LocalMeanTimeZone();
+  decision.note = InForceNote(state) + ": the place's own local mean time is taken";
+  return decision;
+}
+
+ZoneDecision FromState(const ZoneState& state, double longitudeDeg) {
+  if (state.abbreviation == "LMT") return PlacesOwnMeanTime(state, longitudeDeg);
   const ZoneRowChoice choice = ChooseZoneRow(state);
   ZoneDecision decision;
   decision.note = choice.note;
@@ -14,10 +25,6 @@ ZoneDecision FromState(const ZoneState& state) {
   if (choice.row) {
     decision.zone = RowZone(*choice.row);
     decision.daylightSavingTicked = choice.daylightSavingTicked;
-  } else if (state.abbreviation == "LMT") {
-    // tzdata's mean time is that of the zone's main city, not of the birth place.
-    decision.zone = LocalMeanTimeZone();
-    decision.note += ": the place's own local mean time is taken";
   } else {
     decision.zone = OffsetZone(state.offsetSeconds);
     decision.label =
@@ -39,9 +46,9 @@ std::variant<ZoneState, ZoneError> LastStandardTime(std::string_view zoneId) {
   return state;
 }
 
-ZoneDecision AfterHistory(ZoneState standard, const CivilTime& localTime) {
+ZoneDecision AfterHistory(ZoneState standard, const CivilTime& localTime, double longitudeDeg) {
   standard.localTime = localTime;
-  ZoneDecision decision = FromState(standard);
+  ZoneDecision decision = FromState(standard, longitudeDeg);
   decision.daylightSavingTicked = false;
   decision.daylightSavingInForce = false;
   decision.daylightSavingKnown = false;
@@ -59,13 +66,14 @@ ZoneDecision AfterHistory(ZoneState standard, const CivilTime& localTime) {
 }  // namespace
 
 std::variant<ZoneDecision, ZoneError> DecideZone(std::string_view zoneId,
-                                                 const CivilTime& localTime) {
+                                                 const CivilTime& localTime, double longitudeDeg) {
   const auto state = ZoneStateAt(zoneId, localTime);
   if (const auto* error = std::get_if<ZoneError>(&state)) return *error;
-  if (localTime.year <= kLastZoneHistoryYear) return FromState(std::get<ZoneState>(state));
+  if (localTime.year <= kLastZoneHistoryYear)
+    return FromState(std::get<ZoneState>(state), longitudeDeg);
   const auto standard = LastStandardTime(zoneId);
   if (const auto* error = std::get_if<ZoneError>(&standard)) return *error;
-  return AfterHistory(std::get<ZoneState>(standard), localTime);
+  return AfterHistory(std::get<ZoneState>(standard), localTime, longitudeDeg);
 }
 
 }  // namespace tarvel
