@@ -9,6 +9,7 @@
 #include "cli/chart/quoted_input.h"
 #include "cli/chart/style_options.h"
 #include "cli/chart/varga_options.h"
+#include "form/reading_file_writer.h"
 
 namespace tarvel::cli {
 namespace {
@@ -106,6 +107,17 @@ std::optional<std::string> ReadPictureSize(const ChartCommandLine& line, ExportT
   return std::nullopt;
 }
 
+// A reading saved under another ending could not be opened again: ".tvl" is added where the
+// name has no ending, and any other ending is refused.
+std::optional<std::string> ReadSavePath(std::optional<std::string>& savePath) {
+  if (!savePath) return std::nullopt;
+  auto named = ReadingFileName(*savePath);
+  if (!named)
+    return "--save " + QuotedForMessage(*savePath) + ": " + std::string(kReadingFileEndingRule);
+  savePath = std::move(*named);
+  return std::nullopt;
+}
+
 // Two outputs in one file would leave only the last one written, with no word of it.
 std::optional<std::string> SameFileTwice(const ChartRequest& request) {
   const std::array<std::pair<const char*, const std::optional<std::string>*>, 4> outputs{{
@@ -139,7 +151,9 @@ CLI::App* AddChartSubcommand(CLI::App& app, ChartCommandLine& line) {
   AddBirthOptions(*chart, line, open);
   AddSkyOptions(*chart, line.sky);
   AddVargaOption(*chart, line.varga);
-  chart->add_option("--save", line.request.savePath, "Save the reading of this birth to FILE.tvl");
+  chart->add_option(
+      "--save", line.request.savePath,
+      "Save the reading of this birth to FILE.tvl (\".tvl\" is added to a name without an ending)");
   CLI::Option* json = chart->add_flag("--json", line.json, "Print one JSON object instead of text");
   // The JSON always carries the synthesis.
   chart
@@ -172,6 +186,7 @@ std::variant<ChartRequest, std::string> ReadChartCommandLine(const ChartCommandL
     if (auto refusal = ReadChartStyle(*line.style, request.style)) return *refusal;
   }
   if (auto refusal = ReadPictureSize(line, request.exports)) return *refusal;
+  if (auto refusal = ReadSavePath(request.savePath)) return *refusal;
   if (auto refusal = SameFileTwice(request)) return *refusal;
   if (request.openPath) return request;
   if (auto missing = MissingBirthOption(line)) return *missing;
