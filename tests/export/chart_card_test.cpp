@@ -25,6 +25,11 @@ std::vector<ChartCaptions> TestedCaptions() {
   for (const ChartState& state : {AshaState(), LongestReadingState()}) {
     captions.push_back(BuildChartCaptions(state.Chart.signs, state.Chart.positions.grahaDeg));
   }
+  // The list's columns right of the square, with the varga's beside the nakshatras.
+  ChartState state = AshaState();
+  captions.push_back(MakeChartDocument(state, {true, true}).captions);
+  SetVarga(state.Chart, Varga::D60);
+  captions.push_back(MakeChartDocument(state, {true, true}).captions);
   return captions;
 }
 
@@ -41,7 +46,7 @@ TEST(ChartCardTest, AtTheWindowsScaleEveryBoxStandsWhereTheFormPutsIt) {
   const QImage device = Device(1, 1);
   const ChartCardLayout card = LayOutChartCard(FullestCaptions(0), {0, 0}, kWindowPxPerTwip,
                                                &device, QGuiApplication::font());
-  EXPECT_EQ(card.area, QRectF(0, 0, 355, 286));
+  EXPECT_EQ(card.area, QRectF(0, 0, 475, 286));  // 7,125 twips: the list's columns add 1,800
   EXPECT_EQ(card.square, QRectF(72, 3, 280, 280));
   EXPECT_EQ(card.signBoxes[0], QRectF(142, 3, 70, 70));   // Aries, column 1 row 0
   EXPECT_EQ(card.signBoxes[3], QRectF(282, 73, 70, 70));  // Cancer, column 3 row 1
@@ -66,9 +71,14 @@ TEST(ChartCardTest, TextsAreTheCaptions) {
     for (int planet = 0; planet < kPlanetCount; ++planet) {
       EXPECT_EQ(card.legend[planet].lines.join("").toStdString(), captions.lblPlanet[planet]);
       EXPECT_EQ(card.names[planet].lines.join("").toStdString(), captions.lblPlanets_Name[planet]);
-      EXPECT_EQ(card.positions[planet].lines.join("").toStdString(),
-                captions.lblPlanets_Position[planet]);
+      const ListRow& row = captions.planetRows[planet];
+      EXPECT_EQ(card.positions[planet].lines.join("").toStdString(), row.position);
+      EXPECT_EQ(card.vargaSigns[planet].lines.join("").toStdString(), row.vargaSign);
+      EXPECT_EQ(card.nakshatras[planet].lines.join("").toStdString(), row.nakshatra);
+      EXPECT_EQ(card.padas[planet].lines.join("").toStdString(), row.padaAndLord);
     }
+    EXPECT_EQ(card.vargaHeading.lines.join("").toStdString(), captions.vargaHeading);
+    EXPECT_EQ(card.nakshatraHeading.lines.join("").toStdString(), captions.nakshatraHeading);
   }
 }
 
@@ -78,7 +88,10 @@ struct Scale {
 };
 
 void ExpectCardFits(const ChartCardLayout& card, const QPaintDevice* device) {
-  ForEachText(card, [&](const PlacedText& text) { ExpectFits(text, device); });
+  ForEachText(card, [&](const PlacedText& text) {
+    ExpectFits(text, device);
+    ExpectInside(text, card.area);
+  });
   for (int sign = 0; sign < kSignCount; ++sign) {
     ExpectInside(card.signTexts[sign], card.signBoxes[sign]);
     ExpectInside(card.signNumbers[sign], card.signBoxes[sign]);
