@@ -1,3 +1,4 @@
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -140,6 +141,29 @@ TEST_F(ChartExportsWindowTest, PrintDrawsThePagesOnThePrinter) {
   for (const QString& line : out.RTB->toPlainText().split('\n', Qt::SkipEmptyParts)) {
     EXPECT_TRUE(text.out.contains(line)) << line.toStdString();
   }
+}
+
+// After the synthesis come the periods the Periods tab lists, those of its date marked.
+TEST_F(ChartExportsWindowTest, APrintoutGivesThePeriodsAfterTheSummary) {
+  PdfPrinter printer(PathTo("printed.pdf"));
+  window.SetChartPrinter(printer);
+  Calculate();
+  out.periods->DateBox()->setDate(QDate(1950, 1, 1));
+  window.Menu().mnuPrint->trigger();
+  const QString text = PdfText(PathTo("printed.pdf")).out;
+  const qsizetype summary = text.indexOf("Argala Summary");
+  const qsizetype periods = text.indexOf("Vimshottari Dasha");
+  ASSERT_GE(summary, 0);
+  EXPECT_GT(periods, summary);
+  EXPECT_GT(text.indexOf("Balance of "), periods);
+  const QTreeWidget* tree = out.periods->Tree();
+  ASSERT_EQ(tree->topLevelItemCount(), 9);
+  for (int row = 0; row < tree->topLevelItemCount(); ++row) {
+    const QTreeWidgetItem* mahadasha = tree->topLevelItem(row);
+    const QString heading = mahadasha->text(0) + ", " + mahadasha->text(1);
+    EXPECT_GT(text.indexOf(heading), periods) << heading.toStdString();
+  }
+  EXPECT_GE(text.count("running on 1 January 1950"), 2);
 }
 
 // A divisional chart's pages say which chart they are; the Rasi chart's stay as they were.
