@@ -44,21 +44,6 @@ TEST(ChartCaptionsTest, LegendAndPositionList) {
                          "15 Sag 07", "16 Cap 07", "17 Vir 07", "18 Pis 07"}));
 }
 
-TEST(ChartCaptionsTest, NakshatraTexts) {
-  const struct {
-    double longitudeDeg;
-    const char* text;
-  } cases[] = {
-      {0, "Ashwini, pada 1, lord S Node"},
-      {126, "Magha, pada 2, lord S Node"},
-      {269.458, "Uttara Ashadha, pada 1, lord Sun"},
-      {359.9, "Revati, pada 4, lord Mercury"},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(NakshatraText(NakshatraOf(c.longitudeDeg)), c.text) << c.longitudeDeg;
-  }
-}
-
 TEST(ChartCaptionsTest, WorkedChartSignBoxes) {
   EXPECT_EQ(Captions(WorkedChart()).lblSign,
             (SignTexts{"Asc / S / Me", "Mo", "", "Ma", "", "NN", "", "", "J", "Sa", "", "V / SN"}));

@@ -136,28 +136,5 @@ TEST(ChartDocumentTest, TheDocumentCarriesTheChartsCaptions) {
   EXPECT_EQ(document.reading, MakeDocumentLines(state.Chart));
 }
 
-// The Moon of the worked birth of 1 June 1972 (269.458°, 29°27′ Sagittarius) and the
-// ascendant at 0°: the Moon's navamsa is the ninth of a fire sign, counted from Aries.
-TEST(ChartDocumentTest, TheListNamesNakshatrasAndAVargasSigns) {
-  ChartState state = AshaState();
-  state.Chart.positions.grahaDeg[Moon] = 269.458;
-  state.Chart.positions.ascendantDeg = 0;
-  const ListRow moon{"29 Sag 27", "", "Uttara Ashadha", "pada 1, lord Sun"};
-  const ChartCaptions rasi = MakeChartDocument(state).captions;
-  EXPECT_EQ(rasi.planetRows[Moon], moon);
-  EXPECT_EQ(rasi.ascendantRow, (ListRow{"", "", "Ashwini", "pada 1, lord S Node"}));
-  EXPECT_EQ(rasi.nakshatraHeading, "Nakshatra");
-  EXPECT_EQ(rasi.vargaHeading, "");
-
-  SetVarga(state.Chart, Varga::D9);
-  const ChartCaptions navamsa = MakeChartDocument(state).captions;
-  ListRow moonInNavamsa = moon;
-  moonInNavamsa.vargaSign = "Sag";
-  EXPECT_EQ(navamsa.planetRows[Moon], moonInNavamsa);
-  EXPECT_EQ(navamsa.nakshatraHeading, "Rasi nakshatra");
-  EXPECT_EQ(navamsa.vargaHeading, "D9");
-  EXPECT_EQ(navamsa.ascendantRow.vargaSign, "Ari");
-}
-
 }  // namespace
 }  // namespace tarvel::testing

@@ -54,13 +54,14 @@ ChartCaptions ShownCaptions(const RasiChartView& chart) {
   shown.vargaHeading = text(layout.vargaHeading);
   shown.nakshatraHeading = text(layout.nakshatraHeading);
   for (std::size_t row = 0; row < kListRowCount; ++row) {
-    const bool ascendant = row == kPlanetCount;
-    ListRow& listed = ascendant ? shown.ascendantRow : shown.planetRows[row];
-    std::string& position = ascendant ? shown.ascendantPosition : shown.lblPlanets_Position[row];
-    listed = {position, text(layout.vargaSigns[row]), text(layout.nakshatras[row]),
-              text(layout.padas[row])};
+    const bool asc = row == kPlanetCount;
+    std::string& position = asc ? shown.ascendantPosition : shown.lblPlanets_Position[row];
+    (asc ? shown.ascendantRow : shown.planetRows[row]) = {position, text(layout.vargaSigns[row]),
+                                                          text(layout.nakshatras[row]),
+                                                          text(layout.padas[row])};
     // The text outputs' one text a planet gives a varga's sign after the position.
-    if (!position.empty() && !listed.vargaSign.empty()) position += "  " + listed.vargaSign;
+    if (!position.empty() && layout.vargaSigns[row].lines.size())
+      position += "  " + text(layout.vargaSigns[row]);
   }
   return shown;
 }
