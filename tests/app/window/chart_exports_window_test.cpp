@@ -153,8 +153,7 @@ TEST_F(ChartExportsWindowTest, APrintoutGivesThePeriodsAfterTheSummary) {
   const QString text = PdfText(PathTo("printed.pdf")).out;
   const qsizetype periods = text.indexOf("Vimshottari Dasha");
   EXPECT_GT(periods, text.indexOf("Argala Summary"));
-  const QTreeWidgetItem* first = out.periods->Tree()->topLevelItem(0);
-  EXPECT_GT(text.indexOf(first->text(0) + ", " + first->text(1)), periods);
+  EXPECT_GT(text.indexOf(out.periods->Tree()->topLevelItem(0)->text(1)), periods);
   EXPECT_GE(text.count("running on 1 January 1950"), 2);
 }
 

@@ -56,12 +56,13 @@ ChartCaptions ShownCaptions(const RasiChartView& chart) {
   for (std::size_t row = 0; row < kListRowCount; ++row) {
     const bool asc = row == kPlanetCount;
     std::string& position = asc ? shown.ascendantPosition : shown.lblPlanets_Position[row];
-    (asc ? shown.ascendantRow : shown.planetRows[row]) = {position, text(layout.vargaSigns[row]),
-                                                          text(layout.nakshatras[row]),
-                                                          text(layout.padas[row])};
+    ListRow& listed = asc ? shown.ascendantRow : shown.planetRows[row];
+    listed.position = position;
+    listed.vargaSign = text(layout.vargaSigns[row]);
+    listed.nakshatra = text(layout.nakshatras[row]);
+    listed.padaAndLord = text(layout.padas[row]);
     // The text outputs' one text a planet gives a varga's sign after the position.
-    if (!position.empty() && layout.vargaSigns[row].lines.size())
-      position += "  " + text(layout.vargaSigns[row]);
+    if (!position.empty() && !listed.vargaSign.empty()) position += "  " + listed.vargaSign;
   }
   return shown;
 }
