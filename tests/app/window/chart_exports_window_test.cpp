@@ -1,4 +1,3 @@
-#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -141,20 +140,6 @@ TEST_F(ChartExportsWindowTest, PrintDrawsThePagesOnThePrinter) {
   for (const QString& line : out.RTB->toPlainText().split('\n', Qt::SkipEmptyParts)) {
     EXPECT_TRUE(text.out.contains(line)) << line.toStdString();
   }
-}
-
-// After the synthesis come the periods the Periods tab lists, those of its date marked.
-TEST_F(ChartExportsWindowTest, APrintoutGivesThePeriodsAfterTheSummary) {
-  PdfPrinter printer(PathTo("printed.pdf"));
-  window.SetChartPrinter(printer);
-  Calculate();
-  out.periods->DateBox()->setDate(QDate(1950, 1, 1));
-  window.Menu().mnuPrint->trigger();
-  const QString text = PdfText(PathTo("printed.pdf")).out;
-  const qsizetype periods = text.indexOf("Vimshottari Dasha");
-  EXPECT_GT(periods, text.indexOf("Argala Summary"));
-  EXPECT_GT(text.indexOf(out.periods->Tree()->topLevelItem(0)->text(1)), periods);
-  EXPECT_GE(text.count("running on 1 January 1950"), 2);
 }
 
 // A divisional chart's pages say which chart they are; the Rasi chart's stay as they were.
