@@ -23,6 +23,7 @@ ChartCaptions DetailedCaptions(const ChartSigns& signs, const SkyPositions& posi
   if (details.degrees) {
     captions.ascendantName = kAscendantName;
     captions.ascendantPosition = ShortPosition(positions.ascendantDeg);
+    captions.ascendantRow.position = captions.ascendantPosition;
   }
   return captions;
 }

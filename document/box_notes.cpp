@@ -30,6 +30,12 @@ std::string PlanetLine(const SkyPositions& positions, PlanetIndex planet) {
   return BoxItemText(DetailedItem({planet, kPlanetNames[planet]}, positions, kEverything));
 }
 
+// "Nakshatra: Uttara Ashadha, pada 1, lord Sun"; in a varga the heading says whose it is.
+std::string NakshatraLine(const ChartResult& chart, double longitudeDeg) {
+  const std::string_view heading = chart.varga ? kRasiNakshatraHeading : kNakshatraHeading;
+  return std::string(heading) + ": " + NakshatraText(NakshatraOf(longitudeDeg));
+}
+
 }  // namespace
 
 std::vector<std::string> BoxNoteLines(const ChartResult& chart, int sign) {
@@ -39,11 +45,13 @@ std::vector<std::string> BoxNoteLines(const ChartResult& chart, int sign) {
   const SkyPositions& positions = chart.positions;
   if (chart.signs.ascendant == sign) {
     lines.push_back(std::string(kAscendantName) + " " + DegreesInSign(positions.ascendantDeg));
+    lines.push_back(NakshatraLine(chart, positions.ascendantDeg));
   }
   for (int p = 0; p < kPlanetCount; ++p) {
     if (chart.signs.grahas[p] != sign) continue;
     const auto planet = static_cast<PlanetIndex>(p);
     lines.push_back(PlanetLine(positions, planet));
+    lines.push_back(NakshatraLine(chart, positions.grahaDeg[p]));
     lines.push_back(ArgalaLine(chart.argala, planet, true));
     lines.push_back(ArgalaLine(chart.argala, planet, false));
   }

@@ -1,5 +1,7 @@
 #include "document/chart_captions.h"
 
+#include <fmt/format.h>
+
 #include "base/position_text.h"
 
 namespace tarvel {
@@ -23,6 +25,27 @@ std::string LegendText(PlanetIndex planet) {
   return text;
 }
 
+namespace {
+
+void FillNakshatra(ListRow& row, const NakshatraPlace& place) {
+  row.nakshatra = NakshatraName(place.number);
+  row.padaAndLord = PadaAndLordText(place.pada, place.lord);
+}
+
+}  // namespace
+
+std::string NakshatraText(const NakshatraPlace& place) {
+  return fmt::format("{}, {}", NakshatraName(place.number),
+                     PadaAndLordText(place.pada, place.lord));
+}
+
+void AddNakshatras(ChartCaptions& captions, const ChartNakshatras& nakshatras, bool inVarga) {
+  captions.nakshatraHeading = inVarga ? kRasiNakshatraHeading : kNakshatraHeading;
+  for (int p = 0; p < kPlanetCount; ++p)
+    FillNakshatra(captions.planetRows[p], nakshatras.grahas[p]);
+  FillNakshatra(captions.ascendantRow, nakshatras.ascendant);
+}
+
 ChartCaptions BuildChartCaptions(const ChartSigns& signs,
                                  const std::array<double, kPlanetCount>& grahaDeg) {
   ChartCaptions captions;
@@ -34,6 +57,7 @@ ChartCaptions BuildChartCaptions(const ChartSigns& signs,
     captions.lblPlanet[p] = LegendText(static_cast<PlanetIndex>(p));
     captions.lblPlanets_Name[p] = kPlanetNames[p];
     captions.lblPlanets_Position[p] = ShortPosition(grahaDeg[p]);
+    captions.planetRows[p].position = captions.lblPlanets_Position[p];
   }
   return captions;
 }

@@ -111,10 +111,24 @@ void AppendVargaSign(std::string& position, std::optional<int> sign) {
   if (sign && !position.empty()) position.append("  ").append(SignAbbrev(*sign));
 }
 
-// The chart's captions; in a varga each position also names the body's sign there.
+void FillVargaSign(ListRow& row, std::optional<int> sign) {
+  if (sign) row.vargaSign = SignAbbrev(*sign);
+}
+
+// The list's varga column, headed by the varga's short name ("D9").
+void AddVargaColumn(ChartCaptions& captions, const ChartSigns& signs, Varga varga) {
+  captions.vargaHeading = fmt::format("D{}", RuleOf(varga).factor);
+  for (int p = 0; p < kPlanetCount; ++p) FillVargaSign(captions.planetRows[p], signs.grahas[p]);
+  FillVargaSign(captions.ascendantRow, signs.ascendant);
+}
+
+// The chart's captions; in a varga each position also names the body's sign there. The
+// nakshatras are always the sky's: a varga's sign holds no nakshatra of its own.
 ChartCaptions CaptionsOf(const ChartResult& chart, BoxDetails details) {
   ChartCaptions captions = DetailedCaptions(chart.signs, chart.positions, details);
+  AddNakshatras(captions, NakshatrasOf(chart.positions), chart.varga.has_value());
   if (!chart.varga) return captions;
+  AddVargaColumn(captions, chart.signs, *chart.varga);
   // The boxes give each body's degrees within its varga sign; the list keeps the sky's.
   ChartCaptions inVarga =
       DetailedCaptions(chart.signs, PositionsInVarga(chart.positions, *chart.varga), details);

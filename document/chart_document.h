@@ -45,6 +45,9 @@ struct ChartDocument {
   /// By sign number, what each sign box holds as notes beside the chart (see BoxNoteLines).
   std::array<std::vector<std::string>, kSignCount> boxNotes;
   ChartFace face;  ///< how the square is drawn
+  /// The Vimshottari periods, shown after the synthesis where asked (see MakePeriodLines);
+  /// empty when not asked.
+  std::vector<DocumentLine> periods{};
   bool operator==(const ChartDocument&) const = default;
 };
 

@@ -1,6 +1,7 @@
 #include "export/chart_card_layout.h"
 
 #include <cmath>
+#include <functional>
 #include <vector>
 
 #include "export/caption_fit.h"
@@ -73,6 +74,13 @@ std::array<PlacedText, kPlanetCount> PlanetColumn(
   return column;
 }
 
+// The positions in the sky, without a varga's signs: those stand in a column of their own.
+std::array<std::string, kPlanetCount> PlanetPositions(const ChartCaptions& captions) {
+  std::array<std::string, kPlanetCount> positions;
+  for (int p = 0; p < kPlanetCount; ++p) positions[p] = captions.planetRows[p].position;
+  return positions;
+}
+
 // A position in every sign with two-figure degrees and minutes, so that the column's size
 // does not change with the signs a chart happens to use.
 std::vector<QString> PositionSamples() {
@@ -96,9 +104,101 @@ void PlaceAscendantLine(const ChartCaptions& captions, ChartCardLayout& card, QP
                                 Scaled(PlanetNameLabelRect(kPlanetCount), origin, pxPerTwip),
                                 card.names[0].font, Qt::AlignLeft | Qt::AlignVCenter);
   card.ascendantPosition =
-      OneLiner(TextRole::PlanetPosition, FromUtf8(captions.ascendantPosition),
+      OneLiner(TextRole::PlanetPosition, FromUtf8(captions.ascendantRow.position),
                Scaled(PlanetPositionLabelRect(kPlanetCount), origin, pxPerTwip),
                card.positions[0].font, Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+// A column of the list right of the square: its left edge from the columns' start, its width.
+struct ListColumn {
+  int leftTwips;
+  int widthTwips;
+};
+constexpr ListColumn kBodyColumn{0, kListBodyTwips};
+constexpr ListColumn kNakshatraColumn{kListBodyTwips, kListNakshatraTwips};
+
+// Line 0 of the columns holds the headings; each body then takes two lines, as in the list
+// left of the square.
+TwipRect ListLineRect(ChartStyle style, ListColumn column, int line) {
+  const int start =
+      kChartPicture.left + kChartPicture.width + LegendColumnTwips(style) + kListGapTwips;
+  return {start + column.leftTwips, line * kLabelHeight, column.widthTwips, kLabelHeight};
+}
+
+using ListTexts = std::array<QString, kListRowCount>;
+
+// Each row's text of one column on its first (`line` 1) or second (2) line.
+std::array<PlacedText, kListRowCount> ListColumnTexts(TextRole role, const ListTexts& texts,
+                                                      ListColumn column, int line,
+                                                      const ChartCardLayout& card, QPointF origin,
+                                                      const QFont& font) {
+  std::array<PlacedText, kListRowCount> placed;
+  for (std::size_t row = 0; row < kListRowCount; ++row) {
+    const TwipRect rect = ListLineRect(card.face.style, column, static_cast<int>(2 * row) + line);
+    placed[row] = OneLiner(role, texts[row], Scaled(rect, origin, card.pxPerTwip), font,
+                           Qt::AlignLeft | Qt::AlignVCenter);
+  }
+  return placed;
+}
+
+template <typename Text>
+ListTexts RowTexts(const ChartCaptions& captions, Text text) {
+  ListTexts texts;
+  for (int p = 0; p < kPlanetCount; ++p) {
+    texts[p] = FromUtf8(std::invoke(text, captions.planetRows[p]));
+  }
+  texts[kPlanetCount] = FromUtf8(std::invoke(text, captions.ascendantRow));
+  return texts;
+}
+
+// One font for the nakshatra column, wide enough for every nakshatra and every lord, so that
+// its size does not change with the chart.
+QFont NakshatraFont(const ChartCaptions& captions, const ChartCardLayout& card,
+                    const QPaintDevice* device, const QFont& base) {
+  const QSizeF box = QSizeF(kListNakshatraTwips, kLabelHeight) * card.pxPerTwip;
+  std::vector<BoxedText> samples = {{FromUtf8(captions.nakshatraHeading), box}};
+  for (const std::string_view name : kNakshatraNames) samples.push_back({FromUtf8(name), box});
+  for (int p = 0; p < kPlanetCount; ++p) {
+    samples.push_back({FromUtf8(PadaAndLordText(4, static_cast<PlanetIndex>(p))), box});
+  }
+  return FitOneLiners(base, PreferredPx(kCaptionTwips, card.pxPerTwip), device, samples);
+}
+
+QFont LabelFont(const ChartCardLayout& card, const QPaintDevice* device, const QFont& base) {
+  const QSizeF box = QSizeF(kListBodyTwips, kLabelHeight) * card.pxPerTwip;
+  std::vector<BoxedText> samples = {{FromUtf8(kAscendantMarker), box}};
+  for (const std::string_view label : kPlanetAbbrevs) samples.push_back({FromUtf8(label), box});
+  return FitOneLiners(base, PreferredPx(kCaptionTwips, card.pxPerTwip), device, samples);
+}
+
+// Right of the square: each body's abbreviation over its sign in the varga shown, in the
+// positions' own size, then its nakshatra over its pada and lord, under their headings.
+void PlaceListColumns(const ChartCaptions& captions, ChartCardLayout& card, QPointF origin,
+                      const QPaintDevice* device, const QFont& base) {
+  const double scale = card.pxPerTwip;
+  const QFont nakshatraFont = NakshatraFont(captions, card, device, base);
+  const QFont vargaFont = card.positions[0].font;
+  ListTexts labels;
+  for (int p = 0; p < kPlanetCount; ++p) labels[p] = FromUtf8(kPlanetAbbrevs[p]);
+  labels[kPlanetCount] = FromUtf8(kAscendantMarker);
+  card.rowLabels = ListColumnTexts(TextRole::PlanetName, labels, kBodyColumn, 1, card, origin,
+                                   LabelFont(card, device, base));
+  card.nakshatras =
+      ListColumnTexts(TextRole::PlanetPosition, RowTexts(captions, &ListRow::nakshatra),
+                      kNakshatraColumn, 1, card, origin, nakshatraFont);
+  card.padas = ListColumnTexts(TextRole::PlanetPosition, RowTexts(captions, &ListRow::padaAndLord),
+                               kNakshatraColumn, 2, card, origin, nakshatraFont);
+  card.nakshatraHeading =
+      OneLiner(TextRole::PlanetName, FromUtf8(captions.nakshatraHeading),
+               Scaled(ListLineRect(card.face.style, kNakshatraColumn, 0), origin, scale),
+               nakshatraFont, Qt::AlignLeft | Qt::AlignVCenter);
+  if (captions.vargaHeading.empty()) return;
+  card.vargaSigns =
+      ListColumnTexts(TextRole::PlanetPosition, RowTexts(captions, &ListRow::vargaSign),
+                      kBodyColumn, 2, card, origin, vargaFont);
+  card.vargaHeading = OneLiner(TextRole::PlanetName, FromUtf8(captions.vargaHeading),
+                               Scaled(ListLineRect(card.face.style, kBodyColumn, 0), origin, scale),
+                               vargaFont, Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 QPointF ScaledPoint(TwipPoint point, QPointF origin, double pxPerTwip) {
@@ -227,10 +327,11 @@ ChartCardLayout LayOutChartCard(const ChartCaptions& captions, QPointF origin, d
                              card.square.topLeft(), pxPerTwip, device, font, {});
   card.names = PlanetColumn(TextRole::PlanetName, captions.lblPlanets_Name, nameRect, origin,
                             pxPerTwip, device, font, AscendantSample(captions.ascendantName, {}));
-  card.positions = PlanetColumn(TextRole::PlanetPosition, captions.lblPlanets_Position,
-                                positionRect, origin, pxPerTwip, device, font,
-                                AscendantSample(captions.ascendantPosition, PositionSamples()));
+  card.positions = PlanetColumn(TextRole::PlanetPosition, PlanetPositions(captions), positionRect,
+                                origin, pxPerTwip, device, font,
+                                AscendantSample(captions.ascendantRow.position, PositionSamples()));
   if (!captions.ascendantName.empty()) PlaceAscendantLine(captions, card, origin);
+  if (!captions.nakshatraHeading.empty()) PlaceListColumns(captions, card, origin, device, font);
   if (face.style != ChartStyle::South) {
     const double margin = kLegendMarginTwips * pxPerTwip;
     card.legendGround = card.legend.front()

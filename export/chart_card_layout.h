@@ -19,6 +19,9 @@ namespace tarvel {
 inline constexpr int kCaptionTwips = 165;
 inline constexpr int kSignNumberTwips = 135;
 
+/// The rows of the list's columns right of the square: the nine grahas and the ascendant.
+inline constexpr std::size_t kListRowCount = kPlanetCount + 1;
+
 /// The chart card laid out on one device. Every text has a font that keeps it inside its
 /// box; the boxes are the form's, scaled.
 struct ChartCardLayout {
@@ -40,7 +43,15 @@ struct ChartCardLayout {
   std::array<PlacedText, kPlanetCount> positions;
   PlacedText ascendantName;      ///< the position list's last line; no lines when not shown
   PlacedText ascendantPosition;  ///< the ascendant's position; no lines when not shown
-  double pxPerTwip = 0;          ///< device units to a twip
+  /// The list's columns right of the square, by row: the nine grahas, then the ascendant;
+  /// none of them has lines when the captions know no nakshatras.
+  std::array<PlacedText, kListRowCount> rowLabels;   ///< "S", "Mo" ... "Asc"
+  std::array<PlacedText, kListRowCount> vargaSigns;  ///< under the labels; none in the Rasi chart
+  std::array<PlacedText, kListRowCount> nakshatras;  ///< e.g. "Uttara Ashadha"
+  std::array<PlacedText, kListRowCount> padas;       ///< e.g. "pada 1, lord Sun"
+  PlacedText vargaHeading;                           ///< e.g. "D9"; no lines in the Rasi chart
+  PlacedText nakshatraHeading;                       ///< "Nakshatra" or "Rasi nakshatra"
+  double pxPerTwip = 0;                              ///< device units to a twip
 };
 
 /// Lays out the card with its top left corner at `origin`, `pxPerTwip` device units to a
@@ -63,8 +74,14 @@ void ForEachText(const ChartCardLayout& card, Visit visit) {
   for (const auto* group : {&card.legend, &card.names, &card.positions}) {
     for (const PlacedText& text : *group) visit(text);
   }
-  for (const PlacedText* text : {&card.ascendantName, &card.ascendantPosition}) {
+  for (const PlacedText* text :
+       {&card.ascendantName, &card.ascendantPosition, &card.vargaHeading, &card.nakshatraHeading}) {
     if (!text->lines.isEmpty()) visit(*text);
+  }
+  for (const auto* group : {&card.rowLabels, &card.vargaSigns, &card.nakshatras, &card.padas}) {
+    for (const PlacedText& text : *group) {
+      if (!text.lines.isEmpty()) visit(text);
+    }
   }
 }
 

@@ -70,14 +70,20 @@ struct StyledLine {
   const ReadingStyle* style;
 };
 
-// The reading, then the Argala synthesis: one flow of lines over the pages. Each part is
-// fitted to the width on its own, so the synthesis's longer lines leave the reading's size be.
-std::vector<StyledLine> FlowingLines(const ChartDocument& document, const ReadingStyle& reading,
-                                     const ReadingStyle& summary) {
+// A part of the flow and the style fitted to it.
+struct FlowPart {
+  const std::vector<DocumentLine>* lines;
+  ReadingStyle style;
+};
+
+// The reading, the Argala synthesis, then the periods where asked: one flow of lines over the
+// pages. Each part is fitted to the width on its own, so the synthesis's longer lines leave
+// the reading's size be.
+std::vector<StyledLine> FlowingLines(const std::vector<FlowPart>& parts) {
   std::vector<StyledLine> lines;
-  lines.reserve(document.reading.size() + document.summary.size());
-  for (const DocumentLine& line : document.reading) lines.push_back({&line, &reading});
-  for (const DocumentLine& line : document.summary) lines.push_back({&line, &summary});
+  for (const FlowPart& part : parts) {
+    for (const DocumentLine& line : *part.lines) lines.push_back({&line, &part.style});
+  }
   return lines;
 }
 
@@ -144,9 +150,11 @@ std::vector<ChartPage> LayOutChartPages(const ChartDocument& document, QSizeF pa
                          pxPerTwip, device, base);
   const double readingTop = first.card->area.bottom() + kGapTwips * pxPerTwip;
   const double readingBottom = pageSize.height() - kFooterSlotTwips * pxPerTwip;
-  const ReadingStyle reading = FitReading(document.reading, width, pxPerTwip, device, base);
-  const ReadingStyle summary = FitReading(document.summary, width, pxPerTwip, device, base);
-  const std::vector<StyledLine> lines = FlowingLines(document, reading, summary);
+  std::vector<FlowPart> parts;
+  for (const auto* part : {&document.reading, &document.summary, &document.periods}) {
+    parts.push_back({part, FitReading(*part, width, pxPerTwip, device, base)});
+  }
+  const std::vector<StyledLine> lines = FlowingLines(parts);
   const std::vector<FlowLine> flow = FlowOf(lines);
   const std::vector<PageSpan> spans = BreakPages(flow, readingBottom - readingTop, readingBottom);
   std::vector<ChartPage> pages(spans.size());

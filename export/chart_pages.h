@@ -22,8 +22,9 @@ struct ChartPage {
 
 /// Lays out a document on pages of `pageSize` device units (the part within the margins) of
 /// `device`: the header, the chart card as wide as the page allows (up to one and a half times
-/// the window's size), then the reading and the Argala synthesis, broken between pages where a
-/// line ends (see BreakPages). Each page's footer gives the name and the page's number.
+/// the window's size), then the reading, the Argala synthesis and the periods where the
+/// document holds them, broken between pages where a line ends (see BreakPages). Each page's footer
+/// gives the name and the page's number.
 std::vector<ChartPage> LayOutChartPages(const ChartDocument& document, QSizeF pageSize,
                                         const QPaintDevice* device, const QFont& base);
 

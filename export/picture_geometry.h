@@ -7,9 +7,19 @@
 
 namespace tarvel {
 
-/// The chart card: the position list and the chart square beside it, as the result view
-/// shows them, in twips: the square's place and a margin right of and below it.
-inline constexpr int kChartCardWidthTwips = kChartPicture.left + kChartPicture.width + 45;
+/// The list's columns right of the square (and of the legend's column), in twips: a gap, then
+/// each body's abbreviation over its sign in the varga shown, then its nakshatra over its pada
+/// and lord.
+inline constexpr int kListGapTwips = 120;
+inline constexpr int kListBodyTwips = 330;
+inline constexpr int kListNakshatraTwips = 1350;
+inline constexpr int kListColumnsTwips = kListGapTwips + kListBodyTwips + kListNakshatraTwips;
+
+/// The chart card: the position list, the chart square beside it and the list's further
+/// columns, as the result view shows them, in twips: the square's place, the columns and a
+/// margin right of and below them.
+inline constexpr int kChartCardWidthTwips =
+    kChartPicture.left + kChartPicture.width + kListColumnsTwips + 45;
 inline constexpr int kChartCardHeightTwips = kChartPicture.top + kChartPicture.height + 45;
 
 /// The header's height in twips: a line for the name and three below it.

@@ -22,6 +22,7 @@
 #include "app/window/year_list.h"
 #include "app/window/zone_list.h"
 #include "document/chart_document.h"
+#include "document/chart_document_periods.h"
 #include "form/atlas_form.h"
 #include "form/calculation_driver.h"
 #include "form/key_classes.h"
@@ -243,9 +244,9 @@ void frmMain::ConnectChartCommands() {
   connect(views_, &QStackedWidget::currentChanged, this, &frmMain::EnableChartCommands);
   EnableChartCommands();
   connect(menu_.mnuPrint, &QAction::triggered, this,
-          [this] { PrintChartCommand(*printer_, sink_, Document()); });
+          [this] { PrintChartCommand(*printer_, sink_, PrintedDocument()); });
   connect(menu_.mnuExportPdf, &QAction::triggered, this, [this] {
-    if (auto path = ExportPdfCommand(*chooser_, sink_, Document())) {
+    if (auto path = ExportPdfCommand(*chooser_, sink_, PrintedDocument())) {
       ShowStatus("Exported " + *path);
     }
   });
@@ -254,6 +255,10 @@ void frmMain::ConnectChartCommands() {
       ShowStatus("Exported " + *path);
     }
   });
+}
+
+ChartDocument frmMain::PrintedDocument() const {
+  return WithPeriods(Document(), state_.Chart, dashaYear_, result_.periods->MarkedDay());
 }
 
 void frmMain::EnableChartCommands() {

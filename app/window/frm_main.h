@@ -147,6 +147,9 @@ class frmMain : public QMainWindow {
   ChartDocument Document() const {
     return MakeChartDocument(state_, viewOptions_->Details(), chartStyle_);
   }
+  /// The document printed and exported as PDF: the chart on show with its periods, those
+  /// running on the Periods tab's date marked.
+  ChartDocument PrintedDocument() const;
 
   MessageSink& sink_;
   const modHelp& help_;

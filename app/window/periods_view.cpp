@@ -103,6 +103,10 @@ void PeriodsView::Choose(QTreeWidgetItem* item) {
   emit periodChosen(ExplainPeriod(chart_, list_.rows[at]));
 }
 
+CalendarDay PeriodsView::MarkedDay() const {
+  return DayOf(date_->date());
+}
+
 void AddTodaysPeriods(QLabel& header, const PeriodsView& periods) {
   const QString running = periods.RunningOn(QDate::currentDate());
   if (!running.isEmpty()) header.setText(header.text() + "\nPeriods today: " + running);

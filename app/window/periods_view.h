@@ -28,6 +28,9 @@ class PeriodsView : public QWidget {
   /// before any chart or outside every period.
   QString RunningOn(QDate date) const;
 
+  /// The day whose running periods are marked: the date box's.
+  CalendarDay MarkedDay() const;
+
   QDateEdit* DateBox() const { return date_; }
   QTreeWidget* Tree() const { return tree_; }
 

@@ -11,6 +11,7 @@
 #include <limits>
 
 #include "app/window/text_wrap.h"
+#include "document/box_details.h"
 #include "export/chart_painter.h"
 
 namespace tarvel {
@@ -53,7 +54,15 @@ double SmallestCaptionPx(const ChartCardLayout& card) {
   return smallest;
 }
 
-// "1 Ari: Asc / S" for each sign that holds something, then "Sun 27 Lib 36" for each planet.
+// A body's nakshatra as a screen reader says it, e.g. " in Vishakha, pada 3, lord Jupiter";
+// nothing when the captions know none.
+QString NakshatraPart(const ListRow& row) {
+  if (row.nakshatra.empty()) return {};
+  return " in " + FromUtf8(row.nakshatra) + ", " + FromUtf8(row.padaAndLord);
+}
+
+// "1 Ari: Asc / S" for each sign that holds something, then "Sun 27 Lib 36" for each planet,
+// with its nakshatra, and the ascendant's nakshatra.
 QString Description(const ChartCaptions& captions) {
   QStringList parts;
   for (int sign = 0; sign < kSignCount; ++sign) {
@@ -64,8 +73,11 @@ QString Description(const ChartCaptions& captions) {
   }
   for (int planet = 0; planet < kPlanetCount; ++planet) {
     parts << FromUtf8(captions.lblPlanets_Name[planet]) + " " +
-                 FromUtf8(captions.lblPlanets_Position[planet]);
+                 FromUtf8(captions.lblPlanets_Position[planet]) +
+                 NakshatraPart(captions.planetRows[planet]);
   }
+  const QString ascendant = NakshatraPart(captions.ascendantRow);
+  if (!ascendant.isEmpty()) parts << FromUtf8(kAscendantName) + ascendant;
   return parts.join("; ");
 }
 

@@ -129,8 +129,9 @@ TEST(ChartDocumentTest, HeaderLineLeavesOutEmptyParts) {
 TEST(ChartDocumentTest, TheDocumentCarriesTheChartsCaptions) {
   const ChartState state = AshaState();
   const ChartDocument document = MakeChartDocument(state);
-  EXPECT_EQ(document.captions,
-            BuildChartCaptions(state.Chart.signs, state.Chart.positions.grahaDeg));
+  ChartCaptions captions = BuildChartCaptions(state.Chart.signs, state.Chart.positions.grahaDeg);
+  AddNakshatras(captions, NakshatrasOf(state.Chart.positions), false);
+  EXPECT_EQ(document.captions, captions);
   EXPECT_EQ(document.header, kAshaHeader);
   EXPECT_EQ(document.reading, MakeDocumentLines(state.Chart));
 }

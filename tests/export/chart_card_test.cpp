@@ -25,6 +25,9 @@ std::vector<ChartCaptions> TestedCaptions() {
   for (const ChartState& state : {AshaState(), LongestReadingState()}) {
     captions.push_back(BuildChartCaptions(state.Chart.signs, state.Chart.positions.grahaDeg));
   }
+  ChartState state = AshaState();  // with the list's nakshatras and a varga's signs
+  SetVarga(state.Chart, Varga::D60);
+  captions.push_back(MakeChartDocument(state, {true, true}).captions);
   return captions;
 }
 
@@ -41,7 +44,7 @@ TEST(ChartCardTest, AtTheWindowsScaleEveryBoxStandsWhereTheFormPutsIt) {
   const QImage device = Device(1, 1);
   const ChartCardLayout card = LayOutChartCard(FullestCaptions(0), {0, 0}, kWindowPxPerTwip,
                                                &device, QGuiApplication::font());
-  EXPECT_EQ(card.area, QRectF(0, 0, 355, 286));
+  EXPECT_EQ(card.area, QRectF(0, 0, 475, 286));  // 7,125 twips: the list's columns add 1,800
   EXPECT_EQ(card.square, QRectF(72, 3, 280, 280));
   EXPECT_EQ(card.signBoxes[0], QRectF(142, 3, 70, 70));   // Aries, column 1 row 0
   EXPECT_EQ(card.signBoxes[3], QRectF(282, 73, 70, 70));  // Cancer, column 3 row 1
@@ -67,7 +70,7 @@ TEST(ChartCardTest, TextsAreTheCaptions) {
       EXPECT_EQ(card.legend[planet].lines.join("").toStdString(), captions.lblPlanet[planet]);
       EXPECT_EQ(card.names[planet].lines.join("").toStdString(), captions.lblPlanets_Name[planet]);
       EXPECT_EQ(card.positions[planet].lines.join("").toStdString(),
-                captions.lblPlanets_Position[planet]);
+                captions.planetRows[planet].position);
     }
   }
 }

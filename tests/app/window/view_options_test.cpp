@@ -57,7 +57,9 @@ TEST_F(ViewOptionsTest, EachBoxTellsItsSignLordAndPlanetsInATooltip) {
   ASSERT_GE(lines.size(), 10);
   EXPECT_EQ(lines[0], "Leo, ruled by Sun");
   EXPECT_EQ(lines[1], "Mars 08°56' (R)");
-  EXPECT_TRUE(lines[2].startsWith("Casts: Mars/")) << lines[2].toStdString();
+  // Magha spans 0° to 13°20' of Leo; its third pada begins at 6°40'.
+  EXPECT_EQ(lines[2], "Nakshatra: Magha, pada 3, lord S Node");
+  EXPECT_TRUE(lines[3].startsWith("Casts: Mars/")) << lines[3].toStdString();
   EXPECT_TRUE(lines.contains("N Node 03°59'")) << note.toStdString();
   ExpectReadableLines(note, "Leo");
   EXPECT_EQ(out.chart->NoteAt(out.chart->Layout().square.center()), "") << "the legend";

@@ -22,6 +22,7 @@ ExpectedView CoreView(BirthForm form) {
 
 ExpectedView ViewOf(const ChartResult& chart) {
   ExpectedView view{BuildChartCaptions(chart.signs, chart.positions.grahaDeg), {}};
+  AddNakshatras(view.captions, NakshatrasOf(chart.positions), chart.varga.has_value());
   for (const ReadingRun& run : chart.reading) {
     const DocumentLineKind kind = LineKindOf(run.kind);
     StyledRun& styled = view.runs.emplace_back(StyledRun{{}, LineStyle(kind)});
@@ -45,13 +46,25 @@ ChartCaptions ShownCaptions(const RasiChartView& chart) {
     }
     return shown;
   };
+  const auto text = [](const PlacedText& placed) { return placed.lines.join(' ').toStdString(); };
   const ChartCardLayout& layout = chart.Layout();
-  return {texts(layout.signTexts),
-          texts(layout.legend),
-          texts(layout.names),
-          texts(layout.positions),
-          layout.ascendantName.lines.join(' ').toStdString(),
-          layout.ascendantPosition.lines.join(' ').toStdString()};
+  ChartCaptions shown{texts(layout.signTexts),    texts(layout.legend),
+                      texts(layout.names),        texts(layout.positions),
+                      text(layout.ascendantName), text(layout.ascendantPosition)};
+  shown.vargaHeading = text(layout.vargaHeading);
+  shown.nakshatraHeading = text(layout.nakshatraHeading);
+  for (std::size_t row = 0; row < kListRowCount; ++row) {
+    const bool asc = row == kPlanetCount;
+    std::string& position = asc ? shown.ascendantPosition : shown.lblPlanets_Position[row];
+    ListRow& listed = asc ? shown.ascendantRow : shown.planetRows[row];
+    listed.position = position;
+    listed.vargaSign = text(layout.vargaSigns[row]);
+    listed.nakshatra = text(layout.nakshatras[row]);
+    listed.padaAndLord = text(layout.padas[row]);
+    // The text outputs' one text a planet gives a varga's sign after the position.
+    if (!position.empty() && !listed.vargaSign.empty()) position += "  " + listed.vargaSign;
+  }
+  return shown;
 }
 
 WindowTest::WindowTest() {
