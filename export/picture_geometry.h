@@ -43,6 +43,10 @@ constexpr int PictureWidthTwips(ChartStyle style) {
   return ChartCardWidthTwips(style) + 2 * kPictureMarginTwips;
 }
 
+// A width alone (--size 1200) then never brings a height above the largest side exports take.
+static_assert(kPictureHeightTwips <= PictureWidthTwips(ChartStyle::South),
+              "every chart's picture is wider than tall");
+
 /// The picture's width when none is asked for, in pixels.
 inline constexpr int kDefaultPictureWidthPx = 1200;
 /// The largest picture side exports accept, in pixels.

@@ -22,13 +22,6 @@ std::optional<int> Side(std::string_view text) {
   return value;
 }
 
-// The widest picture whose natural height stays within the limit.
-int MaxNaturalWidth() {
-  int widthPx = kMaxPictureSidePx;
-  while (PictureHeightFor(widthPx) > kMaxPictureSidePx) --widthPx;
-  return widthPx;
-}
-
 std::vector<std::filesystem::path> ModuleCandidates() {
   std::vector<std::filesystem::path> candidates;
   std::error_code error;
@@ -69,15 +62,8 @@ std::variant<PictureSize, std::string> ParsePictureSize(std::string_view text) {
   const std::size_t by = text.find('x');
   const auto width = Side(text.substr(0, by));
   if (!width) return refusal;
-  // The height a width alone brings must fit too, or the picture fails after the PDF is out.
-  if (by == std::string_view::npos) {
-    if (*width > MaxNaturalWidth()) {
-      return "size " + QuotedForMessage(text) + " is too wide: a width alone may be 1 to " +
-             std::to_string(MaxNaturalWidth()) + ", for the height to stay within " +
-             std::to_string(kMaxPictureSidePx);
-    }
-    return PictureSize{*width, 0};
-  }
+  // Every chart's picture is wider than tall, so the height a width alone brings fits too.
+  if (by == std::string_view::npos) return PictureSize{*width, 0};
   const auto height = Side(text.substr(by + 1));
   if (!height) return refusal;
   return PictureSize{*width, *height};
