@@ -71,7 +71,7 @@ std::string ChartText(const ChartDocument& document, const ChartResult& chart,
                       const std::optional<PlaceUsed>& place) {
   std::string text;
   for (const DocumentLine& line : document.reading) text.append(line.text).append("\n");
-  text += RenderChartText(document.captions, chart.error.empty() ? NakshatraColumn{} : NakshatraColumn{});
+  text += RenderChartText(document.captions, NakshatraColumnOf(chart));
   text += "Sky: " + document.header.sky + "\n";
   if (!document.header.varga.empty()) text += "Varga: " + document.header.varga + "\n";
   if (place) {
