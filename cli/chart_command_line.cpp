@@ -117,7 +117,8 @@ std::optional<std::string> ReadPeriods(const ChartCommandLine& line, ChartReques
   }
   if (!request.dasha || line.json) return "--on is for --dasha in the text output";
   const auto day = ParseCalendarDay(*line.on);
-  if (!day) return "--on " + QuotedForMessage(*line.on) + " is not a day of the calendar, YYYY-MM-DD";
+  if (!day)
+    return "--on " + QuotedForMessage(*line.on) + " is not a day of the calendar, YYYY-MM-DD";
   request.on = *day;
   return std::nullopt;
 }
