@@ -1,11 +1,6 @@
 #include "cli/chart/dasha_json.h"
 
-#include <fmt/chrono.h>
-#include <fmt/format.h>
-
-#include <ctime>
-#include <iterator>
-
+#include "cli/chart/instant_json.h"
 #include "document/nakshatra_text.h"
 
 namespace tarvel::cli {
@@ -26,13 +21,6 @@ void NakshatraJson(const NakshatraEntry& entry, JsonWriter& json) {
   json.EndObject();
 }
 
-void TimeJson(std::int64_t universalSeconds, JsonWriter& json) {
-  json.TextFrom([universalSeconds](std::string& out) {
-    fmt::format_to(std::back_inserter(out), "{:%Y-%m-%dT%H:%M:%SZ}",
-                   fmt::gmtime(static_cast<std::time_t>(universalSeconds)));
-  });
-}
-
 // The periods of a level from `first`, each followed by those dividing it where computed.
 void PeriodsJson(const VimshottariDasha& dasha, std::size_t level, std::size_t first,
                  JsonWriter& json) {
@@ -43,9 +31,9 @@ void PeriodsJson(const VimshottariDasha& dasha, std::size_t level, std::size_t f
     json.Key("Lord");
     json.Text(kPlanetNames[periods[i].lord]);
     json.Key("Start");
-    TimeJson(periods[i].startSeconds, json);
+    UniversalTimeJson(periods[i].startSeconds, json);
     json.Key("End");
-    TimeJson(periods[i].endSeconds, json);
+    UniversalTimeJson(periods[i].endSeconds, json);
     if (!SubPeriods(dasha, level, first + i).empty()) {
       json.Key("Periods");
       PeriodsJson(dasha, level + 1, (first + i) * kPlanetCount, json);

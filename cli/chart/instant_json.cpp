@@ -1,17 +1,26 @@
 #include "cli/chart/instant_json.h"
 
+#include <fmt/compile.h>
 #include <fmt/format.h>
+
+#include <iterator>
 
 #include "base/zone_choice.h"
 
 namespace tarvel::cli {
 
+void UniversalTimeJson(std::int64_t universalSeconds, JsonWriter& json) {
+  const CivilTime ut = UniversalCivilTime(universalSeconds);
+  json.TextFrom([&ut](std::string& out) {
+    fmt::format_to(std::back_inserter(out), FMT_COMPILE("{:04}-{:02}-{:02}T{:02}:{:02}:{:02}Z"),
+                   ut.year, ut.month, ut.day, ut.hour, ut.minute, ut.second);
+  });
+}
+
 void InstantJson(const ChartState& state, JsonWriter& json, std::string_view atlasZoneId) {
-  const CivilTime ut = UniversalCivilTime(state.Chart.instant);
   json.BeginObject();
   json.Key("Universal");
-  json.Text(fmt::format("{:04}-{:02}-{:02}T{:02}:{:02}:{:02}Z", ut.year, ut.month, ut.day, ut.hour,
-                        ut.minute, ut.second));
+  UniversalTimeJson(state.Chart.instant.universalSeconds, json);
   json.Key("OffsetSeconds");
   json.Integer(state.Chart.instant.offsetSeconds);
   json.Key("Zone");

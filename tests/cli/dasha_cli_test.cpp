@@ -63,7 +63,8 @@ TEST(DashaCliTest, WorkedBirthAtEachDepth) {
 }
 
 // Jupiter's sixteen years begin 41 sidereal years after the Sun's, late on 28 Feb 2012 in
-// India; its Moon antardasha 11 1/3 years later, on 30 Jun 2023, for 1 1/3 years.
+// India; its Moon antardasha 11 1/3 years later, on 30 Jun 2023, for 1 1/3 years. The Sun's
+// own antardasha adds no lord, so the Moon's follows it at once, with the Moon's Argala.
 TEST(DashaCliTest, TextMarksThePeriodsRunningOnTheDay) {
   const auto run = testing::RunCli(WorkedBirth({"--dasha", "--on", "2024-05-01"}));
   ASSERT_EQ(run.status, 0) << run.err;
@@ -71,6 +72,8 @@ TEST(DashaCliTest, TextMarksThePeriodsRunningOnTheDay) {
                            "\n▶ Jupiter, 28 Feb 2012 – 28 Feb 2028\n",
                            "\n▶   Jupiter–Moon, 30 Jun 2023 – 29 Oct 2024\n",
                            "\n    Jupiter–Mars, 29 Oct 2024 – 5 Oct 2025\n",
+                           "\n    Sun–Sun, 28 Feb 1971 – 17 Jun 1971\n"
+                           "    Sun–Moon, 17 Jun 1971 – 17 Dec 1971\n      Moon: ",
                            "  Moon    29 Sag 27  Uttara Ashadha pada 1, lord Sun\n"}) {
     EXPECT_NE(run.out.find(line), std::string::npos) << line;
   }
