@@ -3,7 +3,7 @@
 #include <fmt/compile.h>
 #include <fmt/format.h>
 
-#include <iterator>
+#include <array>
 
 #include "base/zone_choice.h"
 
@@ -11,10 +11,12 @@ namespace tarvel::cli {
 
 void UniversalTimeJson(std::int64_t universalSeconds, JsonWriter& json) {
   const CivilTime ut = UniversalCivilTime(universalSeconds);
-  json.TextFrom([&ut](std::string& out) {
-    fmt::format_to(std::back_inserter(out), FMT_COMPILE("{:04}-{:02}-{:02}T{:02}:{:02}:{:02}Z"),
-                   ut.year, ut.month, ut.day, ut.hour, ut.minute, ut.second);
-  });
+  // Formatted on the stack and appended whole: through a back inserter fmt adds each
+  // character apart, a third more instructions for a text the periods write hundreds of.
+  std::array<char, 32> text;
+  const char* end = fmt::format_to(text.data(), FMT_COMPILE("{:04}-{:02}-{:02}T{:02}:{:02}:{:02}Z"),
+                                   ut.year, ut.month, ut.day, ut.hour, ut.minute, ut.second);
+  json.Text({text.data(), end});
 }
 
 void InstantJson(const ChartState& state, JsonWriter& json, std::string_view atlasZoneId) {
