@@ -91,7 +91,11 @@ CivilTime CivilTimeAt(sys_seconds instant) {
 }  // namespace
 
 CivilTime UniversalCivilTime(const BirthInstant& instant) {
-  return CivilTimeAt(sys_seconds{seconds{instant.universalSeconds}});
+  return UniversalCivilTime(instant.universalSeconds);
+}
+
+CivilTime UniversalCivilTime(std::int64_t universalSeconds) {
+  return CivilTimeAt(sys_seconds{seconds{universalSeconds}});
 }
 
 CivilTime LocalCivilTime(const BirthInstant& instant) {

@@ -23,6 +23,9 @@ struct BirthInstant {
 /// The instant's date and time on the universal time scale.
 CivilTime UniversalCivilTime(const BirthInstant& instant);
 
+/// The date and time on the universal time scale of seconds since 1970-01-01 00:00:00.
+CivilTime UniversalCivilTime(std::int64_t universalSeconds);
+
 /// The instant's date and time on the birth's local clock.
 CivilTime LocalCivilTime(const BirthInstant& instant);
 

@@ -118,6 +118,23 @@ std::optional<std::string> ReadSavePath(std::optional<std::string>& savePath) {
   return std::nullopt;
 }
 
+// The periods and the day to mark them for; the day is refused where nothing marks it.
+std::optional<std::string> ReadPeriods(const ChartCommandLine& line, ChartRequest& request) {
+  auto dasha = ReadDashaOptions(line.dasha);
+  if (const auto* refusal = std::get_if<std::string>(&dasha)) return *refusal;
+  request.dasha = std::get<std::optional<DashaRequest>>(dasha);
+  if (!line.on) {
+    request.on = Today();
+    return std::nullopt;
+  }
+  if (!request.dasha || line.json) return "--on is for --dasha in the text output";
+  const auto day = ParseCalendarDay(*line.on);
+  if (!day)
+    return "--on " + QuotedForMessage(*line.on) + " is not a day of the calendar, YYYY-MM-DD";
+  request.on = *day;
+  return std::nullopt;
+}
+
 // Two outputs in one file would leave only the last one written, with no word of it.
 std::optional<std::string> SameFileTwice(const ChartRequest& request) {
   const std::array<std::pair<const char*, const std::optional<std::string>*>, 4> outputs{{
@@ -166,6 +183,10 @@ CLI::App* AddChartSubcommand(CLI::App& app, ChartCommandLine& line) {
                   "ascendant's line in the position list");
   chart->add_flag("--retrograde", line.request.details.retrogradeMark,
                   "Mark each planet moving backward with (R) in the chart's boxes");
+  AddDashaOptions(*chart, line.dasha);
+  chart->add_option("--on", line.on,
+                    "With --dasha: mark the periods running on this day, YYYY-MM-DD (today by "
+                    "default)");
   AddExportOptions(*chart, line);
   AddStyleOption(*chart, line.style);
   chart->footer(kChartExample);
@@ -185,6 +206,7 @@ std::variant<ChartRequest, std::string> ReadChartCommandLine(const ChartCommandL
   if (line.style) {
     if (auto refusal = ReadChartStyle(*line.style, request.style)) return *refusal;
   }
+  if (auto refusal = ReadPeriods(line, request)) return *refusal;
   if (auto refusal = ReadPictureSize(line, request.exports)) return *refusal;
   if (auto refusal = ReadSavePath(request.savePath)) return *refusal;
   if (auto refusal = SameFileTwice(request)) return *refusal;

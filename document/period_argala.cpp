@@ -75,6 +75,18 @@ void AddRecipients(const std::vector<RecipientEntry>& entries,
 
 }  // namespace
 
+std::vector<std::string> LordArgalaLines(const ChartResult& chart, PlanetIndex lord) {
+  const LordArgala argala = ArgalaOfLord(chart.summary, lord);
+  const std::string name(kPlanetNames[lord]);
+  std::vector<std::string> lines;
+  for (const RecipientEntry& cast : argala.casts) lines.push_back(name + ": " + CastText(cast));
+  for (const RecipientEntry& obstruction : argala.obstructs) {
+    lines.push_back(name + " obstructs " + ObstructionText(obstruction));
+  }
+  if (lines.empty()) lines.push_back(name + ": " + std::string(kNoSummaryArgalaText));
+  return lines;
+}
+
 PeriodArgala ExplainPeriod(const ChartResult& chart, const PeriodRow& row) {
   PeriodArgala explained{{}, row.lordsText + ", " + row.datesText + "."};
   std::vector<PlanetIndex> lords;

@@ -24,4 +24,10 @@ struct PeriodArgala {
 /// first.
 PeriodArgala ExplainPeriod(const ChartResult& chart, const PeriodRow& row);
 
+/// The Argala a lord brings in the synthesis's words, a line an entry in the synthesis's
+/// order: "Jupiter: Primary Argala on the 4th house — Prevails" for each it casts, then
+/// "Saturn obstructs the Argala on the 10th house from the 4th" for each it obstructs; "Mars:
+/// No Argala" for a lord with neither.
+std::vector<std::string> LordArgalaLines(const ChartResult& chart, PlanetIndex lord);
+
 }  // namespace tarvel

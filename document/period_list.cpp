@@ -63,11 +63,14 @@ PeriodList ListPeriods(const VimshottariDasha& dasha, std::int32_t offsetSeconds
   return list;
 }
 
+VimshottariDasha DashaOfChart(const ChartResult& chart, DashaYear year, DashaDepth depth) {
+  return ComputeVimshottari(chart.instant.universalSeconds, chart.positions.grahaDeg[Moon], year,
+                            depth);
+}
+
 PeriodList ListChartPeriods(const ChartResult& chart, DashaYear year) {
-  return ListPeriods(
-      ComputeVimshottari(chart.instant.universalSeconds, chart.positions.grahaDeg[Moon], year,
-                         DashaDepth::Pratyantardasha),
-      chart.instant.offsetSeconds);
+  return ListPeriods(DashaOfChart(chart, year, DashaDepth::Pratyantardasha),
+                     chart.instant.offsetSeconds);
 }
 
 bool RunsOn(const DashaPeriod& period, CalendarDay day, std::int32_t offsetSeconds) {

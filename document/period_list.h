@@ -44,6 +44,9 @@ std::string PeriodDatesText(const DashaPeriod& period, std::int32_t offsetSecond
 /// The periods of a dasha in tree order, dated in a fixed offset from universal time.
 PeriodList ListPeriods(const VimshottariDasha& dasha, std::int32_t offsetSeconds);
 
+/// The dasha of a computed chart as deep as asked, from its universal instant and the Rasi Moon.
+VimshottariDasha DashaOfChart(const ChartResult& chart, DashaYear year, DashaDepth depth);
+
 /// The periods of a computed chart to the pratyantardashas, from the Rasi Moon, dated in the
 /// birth's offset.
 PeriodList ListChartPeriods(const ChartResult& chart, DashaYear year);

@@ -59,6 +59,7 @@ CLI::App* AddBatchSubcommand(CLI::App& app, BatchCommandLine& line) {
   AddSkyOptions(*batch, line.sky);
   AddVargaOption(*batch, line.varga);
   AddStyleOption(*batch, line.style);
+  AddDashaOptions(*batch, line.dasha);
   batch->footer(kBatchFooter);
   return batch;
 }
@@ -79,8 +80,8 @@ int RunBatchSubcommand(BatchCommandLine& line, std::ostream& out, std::ostream& 
   line.request.sky = std::get<SkyChoice>(sky);
   // Fields are checked before any line is read, so a misspelt one costs no work.
   auto output = MakeBatchOutput(
-      line.outputName == "csv" ? BatchOutputFormat::Csv : BatchOutputFormat::JsonLines,
-      line.fields);
+      line.outputName == "csv" ? BatchOutputFormat::Csv : BatchOutputFormat::JsonLines, line.fields,
+      line.dasha);
   if (const auto* refusal = std::get_if<std::string>(&output)) {
     err << "tarvel-cli: " << *refusal << '\n';
     return kExitBadInput;

@@ -7,6 +7,7 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/batch/batch_command.h"
+#include "cli/chart/dasha_options.h"
 #include "cli/chart/sky_command_options.h"
 
 namespace tarvel::cli {
@@ -20,6 +21,7 @@ struct BatchCommandLine {
   SkyOptionTexts sky;                 ///< the sky of lines that name none
   std::optional<std::string> varga;   ///< --varga as typed: the varga of lines that name none
   std::optional<std::string> style;   ///< --style as typed: the style of lines that name none
+  DashaOptionTexts dasha;             ///< --dasha, --dasha-depth, --dasha-year as typed
 };
 
 /// Adds `batch [FILE|-] [--format json|csv] [--output json|csv] [--fields K1,K2,...] [--jobs N]

@@ -15,6 +15,7 @@
 #include "cli/chart/quoted_input.h"
 #include "document/argala_text.h"
 #include "document/chart_document.h"
+#include "document/nakshatra_text.h"
 
 namespace tarvel::cli {
 namespace {
@@ -40,25 +41,41 @@ constexpr std::array<NamedValue, 3> kBodyColumns = {{{"_longitude", CsvValue::Bo
 constexpr std::array<NamedValue, 2> kPlanetColumns = {
     {{"_argala_received", CsvValue::ArgalaReceived},
      {"_virodhargala_received", CsvValue::VirodhargalaReceived}}};
+constexpr std::array<NamedValue, 2> kNakshatraColumns = {
+    {{"_nakshatra", CsvValue::BodyNakshatra}, {"_pada", CsvValue::BodyPada}}};
+constexpr std::array<NamedValue, 2> kDashaColumns = {
+    {{"dasha_lord_at_birth", CsvValue::DashaLordAtBirth},
+     {"dasha_balance_days", CsvValue::DashaBalanceDays}}};
 // Column names of the planets, in planet order.
 constexpr std::array<std::string_view, kPlanetCount> kPlanetColumnNames = {
     "sun", "moon", "mercury", "venus", "mars", "jupiter", "saturn", "n_node", "s_node"};
 
-std::vector<CsvColumn> MakeColumns() {
-  std::vector<CsvColumn> columns;
-  for (const auto& [name, value] : kBirthColumns) columns.push_back({std::string(name), value});
+template <std::size_t N>
+void AddBodyColumns(const std::array<NamedValue, N>& suffixes, std::vector<CsvColumn>& columns) {
   for (int body = kAscendantBody; body < kPlanetCount; ++body) {
     const std::string_view bodyName =
         body == kAscendantBody ? "ascendant" : kPlanetColumnNames[body];
-    for (const auto& [suffix, value] : kBodyColumns)
+    for (const auto& [suffix, value] : suffixes)
       columns.push_back({std::string(bodyName).append(suffix), value, body});
   }
+}
+
+std::vector<CsvColumn> MakeColumns() {
+  std::vector<CsvColumn> columns;
+  for (const auto& [name, value] : kBirthColumns) columns.push_back({std::string(name), value});
+  AddBodyColumns(kBodyColumns, columns);
   for (int planet = 0; planet < kPlanetCount; ++planet) {
     for (const auto& [suffix, value] : kPlanetColumns)
       columns.push_back({std::string(kPlanetColumnNames[planet]).append(suffix), value, planet});
   }
+  AddBodyColumns(kNakshatraColumns, columns);
+  for (const auto& [name, value] : kDashaColumns) columns.push_back({std::string(name), value});
   columns.push_back({"error", CsvValue::Error});
   return columns;
+}
+
+bool IsDashaColumn(const CsvColumn& column) {
+  return column.value == CsvValue::DashaLordAtBirth || column.value == CsvValue::DashaBalanceDays;
 }
 
 std::string KnownColumns() {
@@ -128,10 +145,16 @@ void AppendBodyValue(const CsvColumn& column, const ChartResult& chart, std::str
   const bool ascendant = column.body == kAscendantBody;
   const std::optional<int> sign =
       ascendant ? chart.signs.ascendant : chart.signs.grahas[column.body];
+  const double longitudeDeg =
+      ascendant ? chart.positions.ascendantDeg : chart.positions.grahaDeg[column.body];
   switch (column.value) {
     case CsvValue::BodyLongitude:
-      return AppendNumber(
-          ascendant ? chart.positions.ascendantDeg : chart.positions.grahaDeg[column.body], out);
+      return AppendNumber(longitudeDeg, out);
+    case CsvValue::BodyNakshatra:
+      return AppendCsvCell(NakshatraEntryOf({}, longitudeDeg).name, out);
+    case CsvValue::BodyPada:
+      out.append(std::to_string(NakshatraEntryOf({}, longitudeDeg).pada));
+      return;
     case CsvValue::BodySign:
       if (sign) out.append(kSignNames[static_cast<std::size_t>(*sign)]);
       return;
@@ -147,6 +170,17 @@ void AppendBodyValue(const CsvColumn& column, const ChartResult& chart, std::str
       return AppendEntriesReceived(chart.argala.argala, column.body, out);
     default:
       return AppendEntriesReceived(chart.argala.virodhargala, column.body, out);
+  }
+}
+
+// The first mahadasha's lord, or what remains of it at birth in days.
+void AppendDashaValue(CsvValue value, const ChartResult& chart, DashaRequest request,
+                      std::string& out) {
+  const VimshottariDasha dasha = DashaOfChart(chart, request.year, DashaDepth::Mahadasha);
+  if (value == CsvValue::DashaLordAtBirth) {
+    out.append(kPlanetNames[DashaLevel(dasha, 0).front().lord]);
+  } else {
+    AppendNumber(dasha.balance.days, out);
   }
 }
 
@@ -170,11 +204,14 @@ void AppendCsvCell(std::string_view text, std::string& out) {
   out.push_back('"');
 }
 
-std::variant<CsvOutput, std::string> CsvOutput::Make(const std::optional<std::string>& names) {
+std::variant<CsvOutput, std::string> CsvOutput::Make(const std::optional<std::string>& names,
+                                                     bool dasha) {
   CsvOutput output;
   const auto& columns = CsvColumns();
   if (!names) {
-    for (const CsvColumn& column : columns) output.columns_.push_back(&column);
+    for (const CsvColumn& column : columns) {
+      if (dasha || !IsDashaColumn(column)) output.columns_.push_back(&column);
+    }
     return output;
   }
   for (std::string_view name : SplitAtCommas(*names)) {
@@ -189,6 +226,11 @@ std::variant<CsvOutput, std::string> CsvOutput::Make(const std::optional<std::st
     output.columns_.push_back(&*column);
   }
   return output;
+}
+
+bool CsvOutput::WritesDasha() const {
+  return std::any_of(columns_.begin(), columns_.end(),
+                     [](const CsvColumn* column) { return IsDashaColumn(*column); });
 }
 
 std::string CsvOutput::Header() const {
@@ -207,6 +249,8 @@ void CsvOutput::AppendChart(const ChartJsonSource& chart, std::string& out) cons
     if (column.value == CsvValue::Error) continue;
     if (column.value < CsvValue::BodyLongitude) {
       AppendBirthValue(column.value, chart, out);
+    } else if (IsDashaColumn(column)) {
+      AppendDashaValue(column.value, chart.state.Chart, dasha_, out);
     } else {
       AppendBodyValue(column, chart.state.Chart, out);
     }

@@ -26,6 +26,10 @@ enum class CsvValue {
   BodyHouse,
   ArgalaReceived,
   VirodhargalaReceived,
+  BodyNakshatra,
+  BodyPada,
+  DashaLordAtBirth,
+  DashaBalanceDays,
   Error
 };
 
@@ -38,17 +42,23 @@ struct CsvColumn {
 };
 inline constexpr int kAscendantBody = -1;
 
-/// Every column in the order of a whole row.
+/// Every column in the order of a whole row with the periods.
 const std::vector<CsvColumn>& CsvColumns();
 
 /// One CSV row per input line after a header row: the birth as the chart read it, where each
-/// body stands, how many Argala and Virodhargala each planet receives, and the error of a
-/// refused line (every other cell of its row empty). Cells are quoted as RFC 4180 asks.
+/// body stands, how many Argala and Virodhargala each planet receives, each body's nakshatra,
+/// the first period's lord and balance when asked, and the error of a refused line (every
+/// other cell of its row empty). Cells are quoted as RFC 4180 asks.
 class CsvOutput : public BatchOutput {
  public:
-  /// Every column, or those named in a comma-separated list, in its order; an unknown or
-  /// repeated name is refused with the known ones listed.
-  static std::variant<CsvOutput, std::string> Make(const std::optional<std::string>& names);
+  /// Every column (the periods' only with `dasha`), or those named in a comma-separated list,
+  /// in its order; an unknown or repeated name is refused with the known ones listed.
+  static std::variant<CsvOutput, std::string> Make(const std::optional<std::string>& names,
+                                                   bool dasha = false);
+  /// Whether a column needs the periods.
+  bool WritesDasha() const;
+  /// The year the periods' columns count in.
+  void SetDasha(DashaRequest dasha) { dasha_ = dasha; }
 
   // The reading is never written, so it is never computed.
   ChartParts Needs() const override { return {0}; }
@@ -59,6 +69,7 @@ class CsvOutput : public BatchOutput {
 
  private:
   std::vector<const CsvColumn*> columns_;
+  DashaRequest dasha_;
 };
 
 /// Appends a cell as RFC 4180 writes it: in double quotes, quotes doubled, when it holds a

@@ -5,7 +5,7 @@
 namespace tarvel::cli {
 
 void JsonLinesOutput::AppendChart(const ChartJsonSource& chart, std::string& out) const {
-  AppendChartJson(chart, selection_, out);
+  AppendChartJson({chart.state, chart.place, dasha_ ? &*dasha_ : nullptr}, selection_, out);
 }
 
 void JsonLinesOutput::AppendError(std::uint64_t lineNumber, std::string_view message,

@@ -25,11 +25,13 @@ class BatchOutput {
                            std::string& out) const = 0;
 };
 
-/// The chart's JSON with the selected keys; an error as {"line":N,"error":"..."}.
+/// The chart's JSON with the selected keys, and the periods when asked; an error as
+/// {"line":N,"error":"..."}.
 class JsonLinesOutput : public BatchOutput {
  public:
-  explicit JsonLinesOutput(ChartJsonSelection selection = {})
-      : selection_(std::move(selection)), needs_(selection_.Needs()) {}
+  explicit JsonLinesOutput(ChartJsonSelection selection = {},
+                           std::optional<DashaRequest> dasha = std::nullopt)
+      : selection_(std::move(selection)), needs_(selection_.Needs()), dasha_(dasha) {}
   ChartParts Needs() const override { return needs_; }
   void AppendChart(const ChartJsonSource& chart, std::string& out) const override;
   void AppendError(std::uint64_t lineNumber, std::string_view message,
@@ -38,6 +40,7 @@ class JsonLinesOutput : public BatchOutput {
  private:
   ChartJsonSelection selection_;
   ChartParts needs_;
+  std::optional<DashaRequest> dasha_;
 };
 
 /// The whole chart's JSON, for a batch asked for no other output.

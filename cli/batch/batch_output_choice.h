@@ -13,9 +13,10 @@ namespace tarvel::cli {
 enum class BatchOutputFormat { JsonLines, Csv };
 
 /// The output in a format with, when given, a comma-separated list of the fields to write
-/// (JSON keys or CSV columns) in the order to write them; the refusal of an unknown field
-/// lists the known ones.
+/// (JSON keys or CSV columns) in the order to write them, and the periods when asked or when a
+/// field needs them; the refusal of an unknown field lists the known ones.
 std::variant<std::unique_ptr<BatchOutput>, std::string> MakeBatchOutput(
-    BatchOutputFormat format, const std::optional<std::string>& fields);
+    BatchOutputFormat format, const std::optional<std::string>& fields,
+    const DashaOptionTexts& dasha = {});
 
 }  // namespace tarvel::cli

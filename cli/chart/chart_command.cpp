@@ -7,6 +7,7 @@
 #include "cli/chart/exit_status.h"
 #include "cli/chart/quoted_input.h"
 #include "document/chart_document.h"
+#include "document/period_lines.h"
 #include "form/calculation_driver.h"
 #include "form/open_reading.h"
 #include "form/reading_file_writer.h"
@@ -68,15 +69,36 @@ std::string SummaryText(const ChartDocument& document) {
   return text;
 }
 
-std::string ChartText(const ChartDocument& document, const std::optional<PlaceUsed>& place) {
+std::string ChartText(const ChartDocument& document, const ChartResult& chart,
+                      const std::optional<PlaceUsed>& place) {
   std::string text;
   for (const DocumentLine& line : document.reading) text.append(line.text).append("\n");
-  text += RenderChartText(document.captions);
+  text += RenderChartText(document.captions, NakshatraColumnOf(chart));
   text += "Sky: " + document.header.sky + "\n";
   if (!document.header.varga.empty()) text += "Varga: " + document.header.varga + "\n";
   if (place) {
     text += "Place: " + place->place + "\n";
     if (!place->zoneNote.empty()) text += "Zone: " + place->zoneNote + "\n";
+  }
+  return text;
+}
+
+// The periods after a blank line, a blank line before each mahadasha: the running ones
+// marked in the margin, each level indented under the one it divides, a period's Argala under
+// its line.
+std::string PeriodsText(const ChartResult& chart, const DashaRequest& dasha, CalendarDay on) {
+  std::string text = "\n";
+  for (const PeriodLine& line : PeriodLines(chart, dasha.year, dasha.depth, on)) {
+    const bool argala = line.kind == PeriodLineKind::Argala;
+    const bool listed = line.kind == PeriodLineKind::Period || argala;
+    if (line.kind == PeriodLineKind::Period && line.level == 0) text.append("\n");
+    if (line.running) {
+      text.append(kRunningMark).append(" ");
+    } else if (listed) {
+      text.append("  ");
+    }
+    if (listed) text.append(2 * line.level + (argala ? 2 : 0), ' ');
+    text.append(line.text).append("\n");
   }
   return text;
 }
@@ -127,10 +149,11 @@ int RunChartCommand(const ChartRequest& request, const ChartContext& context, st
     }
   }
   if (request.format == ChartFormat::Json) {
-    out << ChartJson(state, place) << '\n';
+    out << ChartJson(state, place, request.dasha ? &*request.dasha : nullptr) << '\n';
   } else {
-    out << ChartText(document, place);
+    out << ChartText(document, state.Chart, place);
     if (request.summary) out << SummaryText(document);
+    if (request.dasha) out << PeriodsText(state.Chart, *request.dasha, request.on);
   }
   return kExitOk;
 }

@@ -7,6 +7,7 @@
 #include "cli/chart/birth_options.h"
 #include "cli/chart/chart_exporter.h"
 #include "cli/chart/chart_from_options.h"
+#include "cli/chart/dasha_options.h"
 #include "document/box_details.h"
 #include "document/chart_style.h"
 
@@ -28,11 +29,13 @@ struct ChartRequest {
   BoxDetails details;               ///< what the boxes say in the text and the files
   ExportTargets exports;            ///< PDF, SVG and PNG files, written after the reading is saved
   std::optional<ChartStyle> style;  ///< how the files draw the square; none: South Indian
+  std::optional<DashaRequest> dasha;  ///< the periods, after the reading or in the JSON
+  CalendarDay on;                     ///< the day whose running periods the text marks
 };
 
 /// Calculates one chart and prints it: the reading and the chart square as text, then a line
-/// naming the sky (and the place the atlas found) and, when asked, the Argala synthesis; or
-/// one JSON object. Files to export are
+/// naming the sky (and the place the atlas found) and, when asked, the Argala synthesis and the
+/// periods; or one JSON object. Files to export are
 /// written first, with the export module loaded only then. Returns the exit status; a
 /// refusal, a chart the sky cannot compute, or a file that cannot be saved or written, prints
 /// one line to `err` and nothing to `out`.

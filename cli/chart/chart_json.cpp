@@ -5,6 +5,7 @@
 #include "base/position_text.h"
 #include "base/text.h"
 #include "cli/chart/argala_summary_json.h"
+#include "cli/chart/dasha_json.h"
 #include "cli/chart/instant_json.h"
 #include "cli/chart/quoted_input.h"
 #include "cli/chart/varga_json.h"
@@ -197,6 +198,10 @@ constexpr ChartJsonKey kChartJsonKeys[] = {
      [](const Source& s) { return Chart(s).varga.has_value(); }},
     {"Retrograde", kMotionPart, RetrogradeJson,
      [](const Source& s) { return Chart(s).error.empty(); }},
+    {"Nakshatras", 0, [](const Source& s, JsonWriter& j) { NakshatrasJson(Chart(s), j); },
+     [](const Source& s) { return Chart(s).error.empty(); }},
+    {"Dasha", 0, [](const Source& s, JsonWriter& j) { DashaJson(Chart(s), *s.dasha, j); },
+     [](const Source& s) { return s.dasha != nullptr && Chart(s).error.empty(); }},
 };
 
 std::string KnownKeys() {
@@ -243,6 +248,11 @@ ChartParts ChartJsonSelection::Needs() const {
   return parts;
 }
 
+bool ChartJsonSelection::Includes(std::string_view name) const {
+  return std::any_of(keys_.begin(), keys_.end(),
+                     [name](const ChartJsonKey* key) { return key->name == name; });
+}
+
 void AppendChartJson(const ChartJsonSource& source, const ChartJsonSelection& selection,
                      std::string& out) {
   JsonWriter json(out);
@@ -256,14 +266,15 @@ void AppendChartJson(const ChartJsonSource& source, const ChartJsonSelection& se
 }
 
 void AppendChartJson(const ChartState& state, std::string& out,
-                     const std::optional<PlaceUsed>& place) {
+                     const std::optional<PlaceUsed>& place, const DashaRequest* dasha) {
   static const ChartJsonSelection kWholeChart;
-  AppendChartJson({state, place}, kWholeChart, out);
+  AppendChartJson({state, place, dasha}, kWholeChart, out);
 }
 
-std::string ChartJson(const ChartState& state, const std::optional<PlaceUsed>& place) {
+std::string ChartJson(const ChartState& state, const std::optional<PlaceUsed>& place,
+                      const DashaRequest* dasha) {
   std::string text;
-  AppendChartJson(state, text, place);
+  AppendChartJson(state, text, place, dasha);
   return text;
 }
 

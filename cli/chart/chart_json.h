@@ -7,15 +7,18 @@
 #include <vector>
 
 #include "chart/chart_state.h"
+#include "cli/chart/dasha_options.h"
 #include "cli/chart/json_writer.h"
 #include "cli/chart/place_options.h"
 
 namespace tarvel::cli {
 
-/// What a chart's JSON is written from: the state's last chart and what the atlas found.
+/// What a chart's JSON is written from: the state's last chart, what the atlas found, and the
+/// periods asked for.
 struct ChartJsonSource {
   const ChartState& state;
   const std::optional<PlaceUsed>& place;
+  const DashaRequest* dasha = nullptr;  ///< none: no "Dasha" key
 };
 
 /// One top-level key of a chart's JSON: its name (as --fields takes it), the optional parts of
@@ -47,6 +50,8 @@ class ChartJsonSelection {
 
   /// The parts of the chain the selected keys need.
   ChartParts Needs() const;
+  /// Whether the key of this name is selected.
+  bool Includes(std::string_view name) const;
   const std::vector<const ChartJsonKey*>& Keys() const { return keys_; }
 
  private:
@@ -58,11 +63,13 @@ class ChartJsonSelection {
 /// line breaks kept), then the sky that computed it, every sidereal longitude in full
 /// precision, what the atlas found when it found the place, and the Argala synthesis. Texts
 /// are UTF-8; bytes that are not are replaced, so the output always parses.
-std::string ChartJson(const ChartState& state, const std::optional<PlaceUsed>& place = {});
+std::string ChartJson(const ChartState& state, const std::optional<PlaceUsed>& place = {},
+                      const DashaRequest* dasha = nullptr);
 
 /// ChartJson appended to `out`, without a string of its own; with a selection, only its keys.
 void AppendChartJson(const ChartState& state, std::string& out,
-                     const std::optional<PlaceUsed>& place = {});
+                     const std::optional<PlaceUsed>& place = {},
+                     const DashaRequest* dasha = nullptr);
 void AppendChartJson(const ChartJsonSource& source, const ChartJsonSelection& selection,
                      std::string& out);
 

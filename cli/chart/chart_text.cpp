@@ -139,22 +139,32 @@ int PositionListLines(const ChartCaptions& captions) {
   return kPlanetCount + (captions.ascendantName.empty() ? 0 : 1);
 }
 
-// The names and positions, one planet a line, from the first line inside the boxes; the
-// ascendant's line last, where shown.
-void DrawPositionList(TextCanvas& canvas, const ChartCaptions& captions, int left) {
+int NakshatraColumnWidth(const NakshatraColumn& nakshatras) {
+  return std::max(ColumnWidth(nakshatras.grahas, nakshatras.ascendant),
+                  DisplayWidth(nakshatras.title));
+}
+
+// The names, positions and nakshatras, one planet a line, from the first line inside the
+// boxes, the nakshatras' title above them; the ascendant's line last, where shown.
+void DrawPositionList(TextCanvas& canvas, const ChartCaptions& captions,
+                      const NakshatraColumn& nakshatras, int left) {
   const int positionLeft = left + NameColumnWidth(captions) + 1;
+  const int nakshatraLeft = positionLeft + PositionColumnWidth(captions) + kListGap;
+  canvas.Put(nakshatraLeft, 0, nakshatras.title);
   for (int p = 0; p < kPlanetCount; ++p) {
     canvas.Put(left, 1 + p, captions.lblPlanets_Name[p]);
     canvas.Put(positionLeft, 1 + p, captions.lblPlanets_Position[p]);
+    canvas.Put(nakshatraLeft, 1 + p, nakshatras.grahas[p]);
   }
   if (captions.ascendantName.empty()) return;
   canvas.Put(left, 1 + kPlanetCount, captions.ascendantName);
   canvas.Put(positionLeft, 1 + kPlanetCount, captions.ascendantPosition);
+  canvas.Put(nakshatraLeft, 1 + kPlanetCount, nakshatras.ascendant);
 }
 
 }  // namespace
 
-std::string RenderChartText(const ChartCaptions& captions) {
+std::string RenderChartText(const ChartCaptions& captions, const NakshatraColumn& nakshatras) {
   const int boxTextWidth = BoxTextWidth(captions);
   std::array<Lines, kSignCount> boxLines;
   for (int sign = 0; sign < kSignCount; ++sign) {
@@ -166,11 +176,13 @@ std::string RenderChartText(const ChartCaptions& captions) {
 
   const int chartWidth = grid.columnX.back() + 1;
   const int listLeft = chartWidth + kListGap;
-  const int width = listLeft + NameColumnWidth(captions) + 1 + PositionColumnWidth(captions);
+  const int nakshatraWidth = NakshatraColumnWidth(nakshatras);
+  const int width = listLeft + NameColumnWidth(captions) + 1 + PositionColumnWidth(captions) +
+                    (nakshatraWidth == 0 ? 0 : kListGap + nakshatraWidth);
   TextCanvas canvas(width, std::max(grid.rowY.back() + 1, PositionListLines(captions) + 1));
   for (int sign = 0; sign < kSignCount; ++sign) DrawSignBox(canvas, grid, sign, boxLines[sign]);
   DrawLegend(canvas, grid, legend);
-  DrawPositionList(canvas, captions, listLeft);
+  DrawPositionList(canvas, captions, nakshatras, listLeft);
   return canvas.Render();
 }
 

@@ -13,4 +13,8 @@ namespace tarvel::cli {
 /// atlas took its exact offset (`atlasZoneId`, else empty); for a computed chart only.
 void InstantJson(const ChartState& state, JsonWriter& json, std::string_view atlasZoneId = {});
 
+/// Writes a universal time in seconds since 1970-01-01 00:00:00 to the second, as
+/// "1990-05-05T04:15:00Z".
+void UniversalTimeJson(std::int64_t universalSeconds, JsonWriter& json);
+
 }  // namespace tarvel::cli

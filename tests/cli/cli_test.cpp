@@ -115,7 +115,7 @@ TEST(CliChartTest, JsonHoldsEveryKeyInOrder) {
       "BirthData",        "ZoneRow",       "AscendantPosition", "MoonPosition", "ChartCorrection",
       "PlanetNames",      "GrahaNames",    "PlanetSigns",       "PlanetHouses", "ArgalaList",
       "VirodhargalaList", "SignContents",  "Reading",           "Sky",          "Longitudes",
-      "Instant",          "ArgalaSummary", "Retrograde"};
+      "Instant",          "ArgalaSummary", "Retrograde",        "Nakshatras"};
   EXPECT_EQ(keys, expected);
   // Saturn moved backward from 30 August 1999 to 12 January 2000; the others forward.
   EXPECT_EQ(chart["Retrograde"], nlohmann::ordered_json::parse(R"(["Saturn"])"));

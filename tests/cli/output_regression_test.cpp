@@ -1,6 +1,7 @@
 // Every output, byte for byte, against golden text files: the text chart and the JSON of 400
 // generated births, the same births in the precise sky, in vargas, at exact offsets and in the
-// other chart styles, the batch in JSON, CSV and with fields, and 40 reading files opened.
+// other chart styles, the batch in JSON, CSV and with fields, the Vimshottari periods, and 40
+// reading files opened.
 // A difference prints a unified diff of the first case that differs.
 // scripts/record-goldens.sh records the files again (TARVEL_RECORD_GOLDENS=1).
 #include <gtest/gtest.h>
@@ -115,9 +116,14 @@ std::vector<GoldenCase> VariantCases() {
   return cases;
 }
 
+// A batch run titled with its input's name, given the input's path.
+GoldenCase BatchCase(const std::vector<std::string>& run) {
+  GoldenCase batch = CaseOf(run);
+  batch.args.back() = (kData / batch.args.back()).string();
+  return batch;
+}
+
 std::vector<GoldenCase> BatchCases() {
-  const std::string jsonl = (kData / "births.jsonl").string();
-  const std::string csv = (kData / "births.csv").string();
   const std::vector<std::vector<std::string>> runs{
       {"batch", "--jobs", "2", "births.jsonl"},
       {"batch", "--jobs", "1", "--output", "csv", "births.csv"},
@@ -128,12 +134,32 @@ std::vector<GoldenCase> BatchCases() {
        "Sky,Longitudes,PlanetSigns,SignContents,Reading,ArgalaSummary", "births.jsonl"},
   };
   std::vector<GoldenCase> cases;
-  for (const std::vector<std::string>& run : runs) {
-    GoldenCase batch = CaseOf(run);
-    std::string& input = batch.args.back();
-    input = input == "births.csv" ? csv : jsonl;
-    cases.push_back(batch);
+  for (const std::vector<std::string>& run : runs) cases.push_back(BatchCase(run));
+  return cases;
+}
+
+// Every fortieth birth with its periods: text (with the synthesis now and then) and JSON to
+// each depth in turn, in each year, on a fixed day; then the periods in batches.
+std::vector<GoldenCase> PeriodCases() {
+  const std::array<const char*, 4> years{"sidereal", "julian", "tropical", "savana"};
+  std::vector<GoldenCase> cases;
+  const std::vector<nlohmann::json> births = Births();
+  for (std::size_t i = 0; i < births.size(); i += 40) {
+    const std::size_t n = i / 40;
+    std::vector<std::string> args = BirthArgs(births[i], true);
+    args.insert(args.end(), {"--dasha", "--dasha-year", years[n % years.size()], "--dasha-depth",
+                             std::to_string(n % 3 + 1)});
+    std::vector<std::string> text = args;
+    text.insert(text.end(), {"--on", "2024-05-01"});
+    if (n % 2 == 0) text.emplace_back("--summary");
+    cases.push_back(CaseOf(text));
+    args.emplace_back("--json");
+    cases.push_back(CaseOf(args));
   }
+  cases.push_back(
+      BatchCase({"batch", "--output", "csv", "--dasha", "--dasha-year", "savana", "births.jsonl"}));
+  cases.push_back(
+      BatchCase({"batch", "--fields", "Nakshatras,Dasha", "--dasha-depth", "1", "births.jsonl"}));
   return cases;
 }
 
@@ -232,6 +258,10 @@ TEST(OutputRegressionTest, ChartsInOtherSkiesVargasOffsetsAndStyles) {
 
 TEST(OutputRegressionTest, BatchInJsonCsvAndFields) {
   CheckGolden("batch", BatchCases());
+}
+
+TEST(OutputRegressionTest, PeriodsAsTextJsonAndCsv) {
+  CheckGolden("dasha", PeriodCases());
 }
 
 TEST(OutputRegressionTest, ReadingFilesOpened) {

@@ -23,9 +23,14 @@ TEST(VargaCliTest, NavamsaChartHasTheSignsHousesAndArgalaOfItsNavamsas) {
                        "18:58N", "--lon", "72:49E", "--varga", "9", "--json"});
   ASSERT_EQ(run.status, 0) << run.err;
   const Json chart = Json::parse(run.out);
-  // The newest keys come last: the varga, then the planets moving backward.
-  EXPECT_EQ(std::prev(chart.end()).key(), "Retrograde");
-  EXPECT_EQ(std::prev(chart.end(), 2).key(), "Varga");
+  // The newest keys come last: the varga, the planets moving backward, the nakshatras.
+  EXPECT_EQ(std::prev(chart.end()).key(), "Nakshatras");
+  EXPECT_EQ(std::prev(chart.end(), 2).key(), "Retrograde");
+  EXPECT_EQ(std::prev(chart.end(), 3).key(), "Varga");
+  // The nakshatras stay the Rasi longitudes': the ascendant at 78°58' is in Ardra's 4th pada
+  // (from 76°40'), whatever its Navamsa sign.
+  EXPECT_EQ(chart["Nakshatras"][0].dump(),
+            R"({"Body":"Ascendant","Nakshatra":"Ardra","Number":6,"Pada":4,"Lord":"N Node"})");
   EXPECT_EQ(chart["Varga"].dump(),
             R"({"Factor":9,"Name":"Navamsa","Signs":{"Ascendant":11,"Sun":0,"Moon":5,"Mercury":1,)"
             R"("Venus":1,"Mars":2,"Jupiter":3,"Saturn":9,"N Node":1,"S Node":7}})");

@@ -1,0 +1,36 @@
+#include "document/nakshatra_text.h"
+
+#include <fmt/format.h>
+
+#include "document/box_details.h"
+
+namespace tarvel {
+
+NakshatraEntry NakshatraEntryOf(std::string_view body, double longitudeDeg) {
+  const NakshatraPlace place = NakshatraOf(longitudeDeg);
+  return {body, NakshatraName(place.number), place.number, place.pada, kPlanetNames[place.lord]};
+}
+
+std::array<NakshatraEntry, kPlanetCount + 1> NakshatraEntries(const ChartResult& chart) {
+  std::array<NakshatraEntry, kPlanetCount + 1> entries;
+  entries[0] = NakshatraEntryOf(kAscendantName, chart.positions.ascendantDeg);
+  for (int p = 0; p < kPlanetCount; ++p) {
+    entries[p + 1] = NakshatraEntryOf(kPlanetNames[p], chart.positions.grahaDeg[p]);
+  }
+  return entries;
+}
+
+std::string NakshatraText(const NakshatraEntry& entry) {
+  return fmt::format("{} pada {}, lord {}", entry.name, entry.pada, entry.lord);
+}
+
+NakshatraColumn NakshatraColumnOf(const ChartResult& chart) {
+  const auto entries = NakshatraEntries(chart);
+  NakshatraColumn column;
+  if (chart.varga.value_or(Varga::D1) != Varga::D1) column.title = kRasiNakshatraTitle;
+  column.ascendant = NakshatraText(entries[0]);
+  for (int p = 0; p < kPlanetCount; ++p) column.grahas[p] = NakshatraText(entries[p + 1]);
+  return column;
+}
+
+}  // namespace tarvel

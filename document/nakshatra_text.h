@@ -1,0 +1,46 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "chart/chart_result.h"
+#include "dasha/nakshatra.h"
+
+namespace tarvel {
+
+/// The title of the nakshatras in a varga, whose own signs they do not follow.
+inline constexpr std::string_view kRasiNakshatraTitle = "Rasi nakshatra";
+
+/// A point's nakshatra with the names the chart gives it.
+struct NakshatraEntry {
+  std::string_view body;  ///< "Ascendant" or the planet's name, e.g. "N Node"
+  std::string_view name;  ///< e.g. "Anuradha"
+  int number = 1;         ///< 1 (Ashwini) to 27 (Revati)
+  int pada = 1;           ///< 1 to 4
+  std::string_view lord;  ///< its Vimshottari lord as the chart names planets, e.g. "Saturn"
+  bool operator==(const NakshatraEntry&) const = default;
+};
+
+/// The nakshatra of a point named `body` at a sidereal longitude in degrees.
+NakshatraEntry NakshatraEntryOf(std::string_view body, double longitudeDeg);
+
+/// The nakshatras of a chart's ascendant, then of its grahas in planet order, from the Rasi
+/// longitudes whichever varga it shows.
+std::array<NakshatraEntry, kPlanetCount + 1> NakshatraEntries(const ChartResult& chart);
+
+/// A point's nakshatra as the position list gives it: "Anuradha pada 3, lord Saturn".
+std::string NakshatraText(const NakshatraEntry& entry);
+
+/// The nakshatras beside a position list, from the Rasi longitudes whichever varga is shown.
+struct NakshatraColumn {
+  std::string title;  ///< kRasiNakshatraTitle in a varga; empty in the Rasi chart
+  std::array<std::string, kPlanetCount> grahas;  ///< by PlanetIndex; empty for no column
+  std::string ascendant;
+  bool operator==(const NakshatraColumn&) const = default;
+};
+
+/// The nakshatra column of a computed chart.
+NakshatraColumn NakshatraColumnOf(const ChartResult& chart);
+
+}  // namespace tarvel
