@@ -127,7 +127,7 @@ std::optional<std::string> ReadPeriods(const ChartCommandLine& line, ChartReques
     request.on = Today();
     return std::nullopt;
   }
-  if (!request.dasha || line.json) return "--on is for --dasha in the text output";
+  if (!request.dasha) return "--on is for --dasha";
   const auto day = ParseCalendarDay(*line.on);
   if (!day)
     return "--on " + QuotedForMessage(*line.on) + " is not a day of the calendar, YYYY-MM-DD";

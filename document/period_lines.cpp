@@ -9,6 +9,14 @@
 
 namespace tarvel {
 
+std::string PeriodLineText(const PeriodLine& line) {
+  const bool argala = line.kind == PeriodLineKind::Argala;
+  if (line.kind != PeriodLineKind::Period && !argala) return line.text;
+  std::string text = line.running ? std::string(kRunningMark) + " " : "  ";
+  text.append(2 * line.level + (argala ? 2 : 0), ' ');
+  return text.append(line.text);
+}
+
 std::vector<PeriodLine> PeriodLines(const ChartResult& chart, DashaYear year, DashaDepth depth,
                                     CalendarDay day) {
   const PeriodList list =

@@ -31,6 +31,10 @@ struct PeriodLine {
   bool operator==(const PeriodLine&) const = default;
 };
 
+/// A line as text and print show it: a period's line after the running mark or room for it,
+/// indented two spaces a level under the period it divides, a period's Argala two spaces more.
+std::string PeriodLineText(const PeriodLine& line);
+
 /// The Vimshottari periods of a computed chart as lines: the title, a note naming the year and
 /// the day, the balance, then each period as deep as asked, dated in the birth's offset, each
 /// followed by the Argala its lord casts and obstructs (unless a period it divides has the same

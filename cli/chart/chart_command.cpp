@@ -7,6 +7,7 @@
 #include "cli/chart/exit_status.h"
 #include "cli/chart/quoted_input.h"
 #include "document/chart_document.h"
+#include "document/chart_document_periods.h"
 #include "document/period_lines.h"
 #include "form/calculation_driver.h"
 #include "form/open_reading.h"
@@ -83,22 +84,12 @@ std::string ChartText(const ChartDocument& document, const ChartResult& chart,
   return text;
 }
 
-// The periods after a blank line, a blank line before each mahadasha: the running ones
-// marked in the margin, each level indented under the one it divides, a period's Argala under
-// its line.
+// The periods after a blank line, a blank line before each mahadasha.
 std::string PeriodsText(const ChartResult& chart, const DashaRequest& dasha, CalendarDay on) {
   std::string text = "\n";
   for (const PeriodLine& line : PeriodLines(chart, dasha.year, dasha.depth, on)) {
-    const bool argala = line.kind == PeriodLineKind::Argala;
-    const bool listed = line.kind == PeriodLineKind::Period || argala;
     if (line.kind == PeriodLineKind::Period && line.level == 0) text.append("\n");
-    if (line.running) {
-      text.append(kRunningMark).append(" ");
-    } else if (listed) {
-      text.append("  ");
-    }
-    if (listed) text.append(2 * line.level + (argala ? 2 : 0), ' ');
-    text.append(line.text).append("\n");
+    text.append(PeriodLineText(line)).append("\n");
   }
   return text;
 }
@@ -138,10 +129,14 @@ int RunChartCommand(const ChartRequest& request, const ChartContext& context, st
   // JSON takes the reading and the captions straight from the chart, so only text and
   // exports need the document.
   const bool needsDocument = request.exports.Any() || request.format != ChartFormat::Json;
-  const ChartDocument document =
+  ChartDocument document =
       needsDocument
           ? MakeChartDocument(state, request.details, request.style.value_or(ChartStyle::South))
           : ChartDocument{};
+  // A PDF prints the periods after the synthesis, as the window's printouts do.
+  if (request.dasha && request.exports.pdfPath) {
+    document = WithPeriods(std::move(document), state.Chart, request.dasha->year, request.on);
+  }
   if (request.exports.Any()) {
     if (auto error = WriteExports(request.exports, document)) {
       err << "tarvel-cli: " << *error << '\n';

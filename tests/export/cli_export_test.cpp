@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPolygonF>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
@@ -78,6 +79,22 @@ TEST_F(CliExportTest, ChartWritesAllThreeFilesWithoutADisplayAndPrintsAsBefore) 
   }
   EXPECT_EQ(QImage(PathTo("a.png")).size(), QSize(640, 480));
   EXPECT_TRUE(QSvgRenderer(PathTo("a.svg")).isValid());
+}
+
+// With --dasha a PDF prints after the synthesis the periods the text prints, marked alike.
+TEST_F(CliExportTest, APdfWithTheDashaPrintsThePeriodsTheTextGives) {
+  const QStringList periods = {"--dasha", "--on", "1990-01-01", "--pdf"};
+  const CliProcess text = RunTarvelCli(kAsha + periods.mid(0, 3));
+  ASSERT_EQ(RunTarvelCli(kAsha + periods + QStringList{PathTo("d.pdf")}).status, 0);
+  ASSERT_EQ(RunTarvelCli(kAsha + QStringList{"--pdf", PathTo("plain.pdf")}).status, 0);
+  const QString pdf = PdfText(PathTo("d.pdf")).out.simplified();
+  EXPECT_GT(pdf.indexOf("Vimshottari Periods"), pdf.indexOf("Argala Summary"));
+  EXPECT_FALSE(PdfText(PathTo("plain.pdf")).out.contains("Vimshottari Periods"));
+  const QStringList running = TextLines(text.out).filter(QRegularExpression("^▶"));
+  ASSERT_EQ(running.size(), 2) << text.out.toStdString();
+  for (const QString& line : running) {
+    EXPECT_TRUE(pdf.contains(line.simplified())) << line.toStdString();
+  }
 }
 
 TEST_F(CliExportTest, APictureWithoutASizeIsTwelveHundredPixelsWide) {
