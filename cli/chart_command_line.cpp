@@ -9,7 +9,6 @@
 #include "cli/chart/quoted_input.h"
 #include "cli/chart/style_options.h"
 #include "cli/chart/varga_options.h"
-#include "form/reading_file_writer.h"
 
 namespace tarvel::cli {
 namespace {
@@ -107,17 +106,6 @@ std::optional<std::string> ReadPictureSize(const ChartCommandLine& line, ExportT
   return std::nullopt;
 }
 
-// A reading saved under another ending could not be opened again: ".tvl" is added where the
-// name has no ending, and any other ending is refused.
-std::optional<std::string> ReadSavePath(std::optional<std::string>& savePath) {
-  if (!savePath) return std::nullopt;
-  auto named = ReadingFileName(*savePath);
-  if (!named)
-    return "--save " + QuotedForMessage(*savePath) + ": " + std::string(kReadingFileEndingRule);
-  savePath = std::move(*named);
-  return std::nullopt;
-}
-
 // The periods and the day to mark them for; the day is refused where nothing marks it.
 std::optional<std::string> ReadPeriods(const ChartCommandLine& line, ChartRequest& request) {
   auto dasha = ReadDashaOptions(line.dasha);
@@ -168,9 +156,7 @@ CLI::App* AddChartSubcommand(CLI::App& app, ChartCommandLine& line) {
   AddBirthOptions(*chart, line, open);
   AddSkyOptions(*chart, line.sky);
   AddVargaOption(*chart, line.varga);
-  chart->add_option(
-      "--save", line.request.savePath,
-      "Save the reading of this birth to FILE.tvl (\".tvl\" is added to a name without an ending)");
+  chart->add_option("--save", line.request.savePath, "Save the reading of this birth to FILE.tvl");
   CLI::Option* json = chart->add_flag("--json", line.json, "Print one JSON object instead of text");
   // The JSON always carries the synthesis.
   chart
@@ -208,7 +194,6 @@ std::variant<ChartRequest, std::string> ReadChartCommandLine(const ChartCommandL
   }
   if (auto refusal = ReadPeriods(line, request)) return *refusal;
   if (auto refusal = ReadPictureSize(line, request.exports)) return *refusal;
-  if (auto refusal = ReadSavePath(request.savePath)) return *refusal;
   if (auto refusal = SameFileTwice(request)) return *refusal;
   if (request.openPath) return request;
   if (auto missing = MissingBirthOption(line)) return *missing;

@@ -119,13 +119,6 @@ std::string ReadingFileBytes(const BirthData& birth, const ZoneChoice& zone,
   return bytes;
 }
 
-std::optional<std::string> ReadingFileName(const std::string& name) {
-  constexpr std::string_view kEnding = ".tvl";
-  if (name.ends_with(kEnding)) return name;
-  if (!std::filesystem::path(name).extension().empty()) return std::nullopt;
-  return name + std::string(kEnding);
-}
-
 std::optional<FileError> SaveReading(const std::filesystem::path& path, const BirthData& birth,
                                      const ZoneChoice& zone, const SkySettings& sky) {
   const auto reason = [&]() -> std::optional<std::string> {

@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "base/birth_data.h"
 #include "form/reading_file.h"
@@ -25,14 +24,6 @@ std::optional<std::string> UnsavableText(const BirthData& birth);
 /// makes sure; a character no reading file can hold is a programmer's mistake here.
 std::string ReadingFileBytes(const BirthData& birth, const ZoneChoice& zone,
                              const SkySettings& sky = {});
-
-/// The name a reading is saved under, as its bytes were given: as it is when it ends in
-/// ".tvl", with ".tvl" added when its last part has no ending; nothing when it ends otherwise
-/// (".txt", ".TVL"), as such a file could not be opened again (see kReadingFileEndingRule).
-std::optional<std::string> ReadingFileName(const std::string& name);
-
-/// Why ReadingFileName refuses a name.
-inline constexpr std::string_view kReadingFileEndingRule = "readings end in lower-case \".tvl\"";
 
 /// Saves the reading to `path`. A name or place a reading file cannot hold is refused, naming
 /// it, and nothing is written. An existing file is replaced only once the new one is

@@ -30,9 +30,7 @@ std::optional<std::string> OpenSaved(const ChartRequest& request, const ChartCon
                                      BirthForm& form, ChartState& state) {
   const RestoredReading restored = RestoreReading(*request.openPath, form);
   if (const auto* error = std::get_if<FileError>(&restored)) {
-    // The window shows the reason in the message's details; here it follows the file's name.
-    return error->message + " (" + EscapedForMessage(*request.openPath) + ")" +
-           (error->reason.empty() ? "" : " " + error->reason);
+    return error->message + " (" + EscapedForMessage(*request.openPath) + ")";
   }
   const auto sky = ChosenSky(request.sky, ChoiceOf(std::get<std::optional<SkySettings>>(restored)));
   if (const auto* refusal = std::get_if<std::string>(&sky)) return *refusal;

@@ -86,8 +86,7 @@ TEST(EchoedInputTest, RefusalsQuoteTheInputEscapedOnOneLine) {
       {With(kGreenwich, "--sky", "swiss\n"), "sky 'swiss\\n' is not classic or swiss"},
       {With(With(kGreenwich, "--sky", "swiss"), "--node", "\u202Etrue"),
        "node '\\u202etrue' is not mean or true"},
-      {{"chart", "--open", "a\nb.tvl"},
-       "Please Check The File. (a\\nb.tvl) The file is missing or may not be read."},
+      {{"chart", "--open", "a\nb.tvl"}, "Please Check The File. (a\\nb.tvl)"},
   };
   for (const auto& [args, line] : cases) {
     const auto run = RunCli(args);
