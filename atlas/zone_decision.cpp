@@ -6,18 +6,7 @@
 namespace tarvel {
 namespace {
 
-// tzdata's mean time is that of the zone's main city (Kolkata's for all of India); the birth
-// place keeps its own, from its longitude, and the note quotes that one.
-ZoneDecision PlacesOwnMeanTime(ZoneState state, double longitudeDeg) {
-  state.offsetSeconds = LocalMeanTimeOffsetSeconds(longitudeDeg);
-  ZoneDecision decision;
-  decision.zone = LocalMeanTimeZone();
-  decision.note = InForceNote(state) + ": the place's own local mean time is taken";
-  return decision;
-}
-
-ZoneDecision FromState(const ZoneState& state, double longitudeDeg) {
-  if (state.abbreviation == "LMT") return PlacesOwnMeanTime(state, longitudeDeg);
+ZoneDecision FromState(const ZoneState& state) {
   const ZoneRowChoice choice = ChooseZoneRow(state);
   ZoneDecision decision;
   decision.note = choice.note;
@@ -25,6 +14,10 @@ ZoneDecision FromState(const ZoneState& state, double longitudeDeg) {
   if (choice.row) {
     decision.zone = RowZone(*choice.row);
     decision.daylightSavingTicked = choice.daylightSavingTicked;
+  } else if (state.abbreviation == "LMT") {
+    // tzdata's mean time is that of the zone's main city, not of the birth place.
+    decision.zone = LocalMeanTimeZone();
+    decision.note += ": the place's own local mean time is taken";
   } else {
     decision.zone = OffsetZone(state.offsetSeconds);
     decision.label =
@@ -46,9 +39,9 @@ std::variant<ZoneState, ZoneError> LastStandardTime(std::string_view zoneId) {
   return state;
 }
 
-ZoneDecision AfterHistory(ZoneState standard, const CivilTime& localTime, double longitudeDeg) {
+ZoneDecision AfterHistory(ZoneState standard, const CivilTime& localTime) {
   standard.localTime = localTime;
-  ZoneDecision decision = FromState(standard, longitudeDeg);
+  ZoneDecision decision = FromState(standard);
   decision.daylightSavingTicked = false;
   decision.daylightSavingInForce = false;
   decision.daylightSavingKnown = false;
@@ -66,14 +59,13 @@ ZoneDecision AfterHistory(ZoneState standard, const CivilTime& localTime, double
 }  // namespace
 
 std::variant<ZoneDecision, ZoneError> DecideZone(std::string_view zoneId,
-                                                 const CivilTime& localTime, double longitudeDeg) {
+                                                 const CivilTime& localTime) {
   const auto state = ZoneStateAt(zoneId, localTime);
   if (const auto* error = std::get_if<ZoneError>(&state)) return *error;
-  if (localTime.year <= kLastZoneHistoryYear)
-    return FromState(std::get<ZoneState>(state), longitudeDeg);
+  if (localTime.year <= kLastZoneHistoryYear) return FromState(std::get<ZoneState>(state));
   const auto standard = LastStandardTime(zoneId);
   if (const auto* error = std::get_if<ZoneError>(&standard)) return *error;
-  return AfterHistory(std::get<ZoneState>(standard), localTime, longitudeDeg);
+  return AfterHistory(std::get<ZoneState>(standard), localTime);
 }
 
 }  // namespace tarvel

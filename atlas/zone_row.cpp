@@ -103,14 +103,10 @@ std::string ChoiceText(const ZoneState& state, const ZoneRowChoice& choice,
 
 }  // namespace
 
-std::string InForceNote(const ZoneState& state) {
-  return InForceText(state) + KindText(state);
-}
-
 ZoneRowChoice ChooseZoneRow(const ZoneState& state, std::span<const TimeZoneRow> rows) {
   ZoneRowChoice choice = PickRow(state, rows);
   choice.rowOfAnotherRegion = !choice.row && RowWithOffset(state, rows).has_value();
-  choice.note = InForceNote(state) + ChoiceText(state, choice, rows);
+  choice.note = InForceText(state) + KindText(state) + ChoiceText(state, choice, rows);
   return choice;
 }
 

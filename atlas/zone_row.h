@@ -42,8 +42,4 @@ constexpr std::string_view RowZoneName(const TimeZoneRow& row) {
 /// or one only other regions' rows have, gives no row.
 ZoneRowChoice ChooseZoneRow(const ZoneState& state, std::span<const TimeZoneRow> rows = kTimeZones);
 
-/// What was in force, as a note begins: "Asia/Kolkata on 5 March 1900: UTC+05:21:10, no
-/// daylight saving (MMT)", and how a skipped or repeated clock time was read.
-std::string InForceNote(const ZoneState& state);
-
 }  // namespace tarvel

@@ -50,19 +50,11 @@ ZoneFill Undecided(const Place& place, const CivilTime& time, const std::string&
           {}};
 }
 
-// The longitude as the form holds it, to the minute: the chart's local mean time comes from it.
-double FormLongitudeDeg(const Place& place) {
-  const auto angle = LongitudeDegreesMinutes(place.longitudeDeg);
-  if (!angle) return place.longitudeDeg;
-  const double magnitudeDeg = angle->degrees + angle->minutes / 60.0;
-  return angle->direction == 'W' ? -magnitudeDeg : magnitudeDeg;
-}
-
 }  // namespace
 
 ZoneFill FindZoneFill(const Place& place, const CivilTime& time) {
   if (FindImpossibleDay(time.year, time.month, time.day)) return {};
-  const auto decided = DecideZone(place.timeZoneId, time, FormLongitudeDeg(place));
+  const auto decided = DecideZone(place.timeZoneId, time);
   if (const auto* error = std::get_if<ZoneError>(&decided)) {
     return Undecided(place, time, error->message);
   }
