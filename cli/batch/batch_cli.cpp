@@ -27,6 +27,9 @@ constexpr const char* kBatchFooter =
     "or {\"line\": N, \"error\": \"...\"}. With --output csv, a header and one row per input\n"
     "line, its error in the last column. Exit status 0 when every line gave a chart, else 1.\n";
 
+// Far beyond any input, and the line numbers that follow stay exact in a JSON reader's doubles.
+constexpr std::uint64_t kLastFirstLine = std::uint64_t{1} << 50;
+
 std::size_t DefaultJobs() {
   const unsigned processors = std::thread::hardware_concurrency();
   return processors == 0 ? 1 : processors;
@@ -55,7 +58,13 @@ CLI::App* AddBatchSubcommand(CLI::App& app, BatchCommandLine& line) {
       ->check(CLI::Range(1, 256));
   batch->add_option("--pdf-dir", line.request.pdfDir,
                     "Also write one PDF per line that gives a chart into this folder, named "
-                    "from the line number and the name, e.g. 0004-Asha-Rao.pdf");
+                    "from the line number and the name, e.g. 0004-Asha-Rao.pdf; a PDF that "
+                    "exists is not replaced, its line refused");
+  batch
+      ->add_option("--first-line", line.request.firstLine,
+                   "Number the input's lines from N, for a block of a larger input (the "
+                   "header of a CSV output is then left out)")
+      ->check(CLI::Range(std::uint64_t{1}, kLastFirstLine));
   AddSkyOptions(*batch, line.sky);
   AddVargaOption(*batch, line.varga);
   AddStyleOption(*batch, line.style);

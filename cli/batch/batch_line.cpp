@@ -44,9 +44,18 @@ std::optional<std::string> BatchLineProcessor::AppendChart(std::string_view text
 bool BatchLineProcessor::AppendOutput(std::uint64_t lineNumber, std::string_view text,
                                       const LineShape& shape, std::string& output) {
   const auto refusal = AppendChart(text, shape, output);
-  if (refusal) output_.AppendError(lineNumber, *refusal, output);
-  output += '\n';
+  if (refusal) {
+    AppendRefusal(lineNumber, *refusal, output);
+  } else {
+    output += '\n';
+  }
   return !refusal;
+}
+
+void BatchLineProcessor::AppendRefusal(std::uint64_t lineNumber, std::string_view message,
+                                       std::string& output) const {
+  output_.AppendError(lineNumber, message, output);
+  output += '\n';
 }
 
 }  // namespace tarvel::cli

@@ -39,6 +39,9 @@ class BatchLineProcessor {
   bool AppendOutput(std::uint64_t lineNumber, std::string_view text, const LineShape& shape,
                     std::string& output);
 
+  /// Appends the error line of a line refused after all, and a line feed, to `output`.
+  void AppendRefusal(std::uint64_t lineNumber, std::string_view message, std::string& output) const;
+
   /// The state of the last line that gave a chart.
   const ChartState& LastChart() const { return worker_.State(); }
   /// The style the last line that gave a chart asked for, if it named one.
