@@ -46,7 +46,6 @@ ZoneFill Undecided(const Place& place, const CivilTime& time, const std::string&
               "). Please choose the zone yourself.",
           {},
           {},
-          {},
           {}};
 }
 
@@ -63,13 +62,8 @@ ZoneFill FindZoneFill(const Place& place, const CivilTime& time) {
   const auto known = [&](bool value) {
     return decision.daylightSavingKnown ? std::optional(value) : std::nullopt;
   };
-  return {decision.note,
-          true,
-          {},
-          decision.label,
-          known(decision.daylightSavingInForce),
-          decision.zone,
-          known(decision.daylightSavingTicked)};
+  return {decision.note,  true,          {},
+          decision.label, decision.zone, known(decision.daylightSavingTicked)};
 }
 
 ZoneFill FillZone(const Place& place, BirthForm& form) {

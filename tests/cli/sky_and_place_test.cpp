@@ -166,6 +166,21 @@ TEST(PlaceCliTest, AnImpossibleDateIsRefusedAsTheFormDoesAndAGivenZoneGetsNoNote
   EXPECT_EQ(given["Place"]["ZoneNote"], "");
 }
 
+// New York on 1 July 2021 keeps summer time (UTC-04:00); a zone row the user gives takes
+// daylight saving only from the user: row 34 is Indian time, +05:30, an hour more with --dst.
+TEST(PlaceCliTest, AGivenZoneRowTakesDaylightSavingOnlyFromTheUser) {
+  const std::vector<std::string> birth = {"--date", "2021-07-01", "--time",
+                                          "12:00",  "--place",    "New York"};
+  const struct {
+    std::vector<std::string> zone;
+    int offsetSeconds;
+  } cases[] = {{{}, -4 * 3600}, {{"--zone", "34"}, 19800}, {{"--zone", "34", "--dst"}, 23400}};
+  for (const auto& test : cases) {
+    EXPECT_EQ(ChartJson(Plus(birth, test.zone))["Instant"]["OffsetSeconds"], test.offsetSeconds)
+        << test.offsetSeconds;
+  }
+}
+
 TEST(PlacesCliTest, ListsCitiesMostPopulousFirst) {
   const auto run = RunCli({"places", "Mumb"});
   EXPECT_EQ(run.status, 0);
