@@ -24,7 +24,8 @@ std::variant<std::string_view, std::string> CheckLine(std::string_view text,
   return text;
 }
 
-std::optional<std::string> BatchLineProcessor::AppendChart(std::string_view text,
+std::optional<std::string> BatchLineProcessor::AppendChart(std::uint64_t lineNumber,
+                                                           std::string_view text,
                                                            const LineShape& shape,
                                                            std::string& output) {
   const auto checked = CheckLine(text, shape);
@@ -37,13 +38,14 @@ std::optional<std::string> BatchLineProcessor::AppendChart(std::string_view text
   lastStyle_ = std::get<BirthOptions>(parsed).style;
   auto calculated = worker_.Calculate(std::move(std::get<BirthOptions>(parsed)), output_.Needs());
   if (auto* error = std::get_if<OptionError>(&calculated)) return std::move(error->message);
-  output_.AppendChart({worker_.State(), std::get<std::optional<PlaceUsed>>(calculated)}, output);
+  output_.AppendChart(lineNumber, {worker_.State(), std::get<std::optional<PlaceUsed>>(calculated)},
+                      output);
   return std::nullopt;
 }
 
 bool BatchLineProcessor::AppendOutput(std::uint64_t lineNumber, std::string_view text,
                                       const LineShape& shape, std::string& output) {
-  const auto refusal = AppendChart(text, shape, output);
+  const auto refusal = AppendChart(lineNumber, text, shape, output);
   if (refusal) {
     AppendRefusal(lineNumber, *refusal, output);
   } else {

@@ -49,8 +49,8 @@ class BatchLineProcessor {
 
  private:
   // Appends the chart of a line to `output`; the refusal otherwise.
-  std::optional<std::string> AppendChart(std::string_view text, const LineShape& shape,
-                                         std::string& output);
+  std::optional<std::string> AppendChart(std::uint64_t lineNumber, std::string_view text,
+                                         const LineShape& shape, std::string& output);
 
   BatchFormat format_;
   const CsvHeader* header_;

@@ -4,7 +4,8 @@
 
 namespace tarvel::cli {
 
-void JsonLinesOutput::AppendChart(const ChartJsonSource& chart, std::string& out) const {
+void JsonLinesOutput::AppendChart(std::uint64_t, const ChartJsonSource& chart,
+                                  std::string& out) const {
   AppendChartJson(chart, selection_, out);
 }
 

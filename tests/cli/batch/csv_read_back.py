@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Reads `batch --output csv` back with Python's csv module: for 1,000 births, every column
-equals what the same batch writes as JSON. Usage: csv_read_back.py TARVEL_CLI"""
+equals what the same batch writes as JSON, and every row, refused or not, one column or all,
+is kept and carries its input line's number. Usage: csv_read_back.py TARVEL_CLI"""
 import csv
 import io
 import json
@@ -89,14 +90,29 @@ def main():
         if "error" in chart:
             refused += 1
             assert row["error"] == chart["error"], (number, row["error"])
-            assert not any(v for k, v in row.items() if k != "error"), number
+            assert not any(v for k, v in row.items() if k not in ("error", "line")), number
             continue
         for column, value in expected_row(chart).items():
             cell = row[column]
             same = float(cell) == value if isinstance(value, float) else cell == value
             assert same, "line %d, %s: %r where the JSON gives %r" % (number, column, cell, value)
     assert 0 < refused < 100, refused
+    assert [row["line"] for row in rows] == [str(n) for n in range(1, 1001)]
     print("1000 CSV rows read back: every column as the JSON gives it (%d refused)" % refused)
+    # Fewest columns, and an input in CSV whose header is line 1: a refused line, a line with
+    # no name and a named one each keep their row.
+    csv_in = "date,time,zone,lat,lon,name\n" + "".join(
+        "1980-%02d-05,14:07,34,18:58N,72:49E,%s\n" % (month, name)
+        for month, name in ((13, "Asha"), (3, ""), (4, "Ravi")))
+    for fields, expected in (("name", [["2", ""], ["3", ""], ["4", "Ravi"]]),
+                             ("line", [["2"], ["3"], ["4"]]),
+                             ("error", [["2", "malformed date '1980-13-05': no such month or day"],
+                                        ["3", ""], ["4", ""]])):
+        read = list(csv.reader(io.StringIO(run(cli, ["--output", "csv", "--fields", fields],
+                                               csv_in), newline="")))
+        assert read[0] == ["line"] + ([fields] if fields != "line" else []), read[0]
+        assert read[1:] == expected, (fields, read)
+    print("rows of one or two columns, refused or empty, read back one per input line")
 
 
 main()
