@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <ext/stdio_filebuf.h>
+
 #include <iostream>
 #include <thread>
 
@@ -65,6 +67,9 @@ CLI::App* AddBatchSubcommand(CLI::App& app, BatchCommandLine& line) {
                    "Number the input's lines from N, for a block of a larger input (the "
                    "header of a CSV output is then left out)")
       ->check(CLI::Range(std::uint64_t{1}, kLastFirstLine));
+  batch->add_flag("--line-buffered", line.request.lineBuffered,
+                  "Write each answer as soon as it is computed, for a program that feeds one "
+                  "line and waits for its answer (slower for large inputs)");
   AddSkyOptions(*batch, line.sky);
   AddVargaOption(*batch, line.varga);
   AddStyleOption(*batch, line.style);
@@ -95,7 +100,10 @@ int RunBatchSubcommand(BatchCommandLine& line, std::ostream& out, std::ostream& 
     return kExitBadInput;
   }
   line.request.output = std::get<std::unique_ptr<BatchOutput>>(output).get();
-  return RunBatchCommand(line.request, std::cin, out, err);
+  // std::cin would wait for a whole buffer of the C library's; this takes what has arrived.
+  __gnu_cxx::stdio_filebuf<char> standardInputBuffer(stdin, std::ios::in);
+  std::istream standardInput(&standardInputBuffer);
+  return RunBatchCommand(line.request, standardInput, out, err);
 }
 
 }  // namespace tarvel::cli

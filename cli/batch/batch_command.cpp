@@ -30,9 +30,11 @@ std::variant<CsvHeader, std::string> ReadHeader(std::string_view text, const Lin
   return CsvHeader::Parse(std::get<std::string_view>(checked));
 }
 
-// Reads lines into a job, numbering them on.
+// Reads lines into a job, numbering them on; a job takes no more lines than have arrived, so
+// that a line fed alone is answered before the next comes.
 bool FillJob(LineReader& reader, std::uint64_t& nextNumber, BatchJob& job) {
   while (job.lines.size() < kLinesPerJob) {
+    if (!job.lines.empty() && !reader.LineAtHand()) return true;
     JobLine line{.number = nextNumber, .offset = job.text.size(), .shape = {}};
     const auto shape = reader.AppendNextLine(job.text);
     if (!shape) return false;
@@ -127,7 +129,7 @@ int ComputeLines(LineReader& reader, BatchFormat format, const CsvHeader* header
     // workers.
     if (pdfs) pdfs->Write(job.pdfs);
     out.write(job.output.data(), static_cast<std::streamsize>(job.output.size()));
-    out.flush();
+    if (request.lineBuffered) out.flush();
     allSucceeded = allSucceeded && job.allSucceeded;
     linesDone += job.lines.size();
     progress.Update(linesDone);
@@ -138,6 +140,7 @@ int ComputeLines(LineReader& reader, BatchFormat format, const CsvHeader* header
   };
   RunOrderedPipeline(request.jobs,
                      {.read = [&](BatchJob& job) { return FillJob(reader, nextNumber, job); },
+                      .readWouldWait = [&] { return !reader.LineAtHand(); },
                       .compute = compute,
                       .write = write,
                       // The precise sky keeps its files open per thread.

@@ -23,6 +23,7 @@ struct BatchRequest {
   std::size_t jobs = 1;                 ///< worker threads, at least 1
   std::uint64_t firstLine = 1;          ///< the number of the input's first line, at least 1
   bool showProgress = false;            ///< keep a progress line on the error output
+  bool lineBuffered = false;            ///< hand each run of answers to the output at once
   SkyChoice sky;                        ///< the sky of every line that names none
   std::optional<std::string> pdfDir;    ///< a folder for one PDF per line that gives a chart
   ChartExporter* exporter = nullptr;    ///< draws the PDFs; RunBatchCommand loads one if none

@@ -161,6 +161,7 @@ TEST(OrderedPipelineTest, WritesJobsInTheOrderTheyWereReadAndEndsEveryWorker) {
               job.lines.push_back({});
               return ++nextJob < 200;
             },
+        .readWouldWait = {},
         .compute =
             [](cli::BatchJob& job, std::size_t) {
               std::this_thread::sleep_for(std::chrono::microseconds(std::stoi(job.text) % 7 * 50));
@@ -192,6 +193,7 @@ TEST(OrderedPipelineTest, StopsWhenWritingFailsAndNeverComputesOnOneWorkerTwice)
             job.lines.push_back({});
             return ++nextJob < 1000;
           },
+      .readWouldWait = {},
       .compute =
           [&](cli::BatchJob&, std::size_t worker) {
             if (busy[worker]++ != 0) overlapped = true;
