@@ -106,16 +106,32 @@ std::optional<std::string> ReadPictureSize(const ChartCommandLine& line, ExportT
   return std::nullopt;
 }
 
-// Two outputs in one file would leave only the last one written, with no word of it.
-std::optional<std::string> SameFileTwice(const ChartRequest& request) {
-  const std::array<std::pair<const char*, const std::optional<std::string>*>, 4> outputs{{
+using OutputFiles = std::array<std::pair<const char*, const std::optional<std::string>*>, 4>;
+
+// The files a chart writes, the reading first.
+OutputFiles Outputs(const ChartRequest& request) {
+  return {{
       {"--save", &request.savePath},
       {"--pdf", &request.exports.pdfPath},
       {"--svg", &request.exports.svgPath},
       {"--png", &request.exports.pngPath},
   }};
+}
+
+// A reading is saved under the name's bytes as given; the drawings cannot be.
+std::optional<std::string> NonUtf8Drawing(const ChartRequest& request) {
+  const OutputFiles outputs = Outputs(request);
+  for (auto output = outputs.begin() + 1; output != outputs.end(); ++output) {
+    if (!*output->second) continue;
+    if (auto refusal = RefuseNonUtf8Path(output->first, **output->second)) return refusal;
+  }
+  return std::nullopt;
+}
+
+// Two outputs in one file would leave only the last one written, with no word of it.
+std::optional<std::string> SameFileTwice(const ChartRequest& request) {
   std::vector<std::pair<const char*, std::filesystem::path>> seen;
-  for (const auto& [option, path] : outputs) {
+  for (const auto& [option, path] : Outputs(request)) {
     if (!*path) continue;
     std::error_code ignored;
     const auto file = std::filesystem::weakly_canonical(std::filesystem::absolute(**path), ignored);
@@ -172,6 +188,7 @@ std::variant<ChartRequest, std::string> ReadChartCommandLine(const ChartCommandL
     if (auto refusal = ReadChartStyle(*line.style, request.style)) return *refusal;
   }
   if (auto refusal = ReadPictureSize(line, request.exports)) return *refusal;
+  if (auto refusal = NonUtf8Drawing(request)) return *refusal;
   if (auto refusal = SameFileTwice(request)) return *refusal;
   if (request.openPath) return request;
   if (auto missing = MissingBirthOption(line)) return *missing;

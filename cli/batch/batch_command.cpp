@@ -192,6 +192,11 @@ int RunBatchCommand(const BatchRequest& given, std::istream& standardInput, std:
                     std::ostream& err) {
   BatchRequest request = given;
   std::unique_ptr<ChartExporter> loaded;
+  if (const auto refusal =
+          request.pdfDir ? RefuseNonUtf8Path("--pdf-dir", *request.pdfDir) : std::nullopt) {
+    err << "tarvel-cli: " << *refusal << '\n';
+    return kExitBadInput;
+  }
   if (request.pdfDir && request.exporter == nullptr) {
     auto exporter = LoadChartExporter();
     if (const auto* refusal = std::get_if<std::string>(&exporter)) {

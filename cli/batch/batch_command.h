@@ -48,8 +48,8 @@ BatchFormat DetectFormat(std::optional<char> firstNonBlank);
 int RunBatch(std::istream& in, const BatchRequest& request, std::ostream& out, std::ostream& err);
 
 /// `tarvel-cli batch`: RunBatch on the named file or on `standardInput`; a file that cannot
-/// be opened is refused with exit status 2. For PDFs without an exporter it loads the export
-/// module, and fails with 1 when that cannot be done.
+/// be opened, or a PDF folder whose name is not UTF-8, is refused with exit status 2. For PDFs
+/// without an exporter it loads the export module, and fails with 1 when that cannot be done.
 int RunBatchCommand(const BatchRequest& request, std::istream& standardInput, std::ostream& out,
                     std::ostream& err);
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -112,6 +113,23 @@ TEST(ExportOptionsTest, ASizeWithoutAPictureOrMalformedIsRefused) {
   EXPECT_EQ(bad.status, 2);
   EXPECT_NE(bad.err.find("malformed size '800x0'"), std::string::npos);
   EXPECT_FALSE(std::ifstream("a.png").good());
+}
+
+// Qt would write such a name with its bytes replaced, perhaps over another file.
+TEST(ExportOptionsTest, ANameThatIsNotUtf8IsRefusedAndNothingIsWritten) {
+  const std::string name =
+      "n\xff\xfe"
+      "ame";
+  for (const std::string option : {"--pdf", "--svg", "--png"}) {
+    const CliRun run = RunCli(Plus(kAsha, {option, name}));
+    EXPECT_EQ(run.status, 2) << option;
+    EXPECT_TRUE(run.err.starts_with("tarvel-cli: " + option + ": 'n\\xff\\xfeame' is not UTF-8"))
+        << run.err;
+  }
+  const CliRun batch = RunCli({"batch", "--pdf-dir", name, "/dev/null"});
+  EXPECT_EQ(batch.status, 2);
+  EXPECT_NE(batch.err.find("'n\\xff\\xfeame' is not UTF-8"), std::string::npos) << batch.err;
+  EXPECT_FALSE(std::filesystem::exists(name));
 }
 
 bool QtGuiIsLoaded() {
