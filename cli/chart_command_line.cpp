@@ -9,6 +9,7 @@
 #include "cli/chart/quoted_input.h"
 #include "cli/chart/style_options.h"
 #include "cli/chart/varga_options.h"
+#include "form/reading_file.h"
 
 namespace tarvel::cli {
 namespace {
@@ -128,6 +129,21 @@ std::optional<std::string> NonUtf8Drawing(const ChartRequest& request) {
   return std::nullopt;
 }
 
+// A reading saved under another ending could not be opened again: a name without one gets
+// ".tvl", any other ending is refused.
+std::optional<std::string> ReadSavePath(std::optional<std::string>& savePath) {
+  if (!savePath) return std::nullopt;
+  const std::string ending = std::filesystem::path(*savePath).extension().string();
+  if (ending.empty()) {
+    savePath->append(".").append(kReadingFileExtension);
+    return std::nullopt;
+  }
+  if (ending == std::string(".").append(kReadingFileExtension)) return std::nullopt;
+  return "--save: " + QuotedForMessage(*savePath) +
+         " ends in another way than \".tvl\"; readings end in lower-case \".tvl\", or they "
+         "cannot be opened";
+}
+
 // Two outputs in one file would leave only the last one written, with no word of it.
 std::optional<std::string> SameFileTwice(const ChartRequest& request) {
   std::vector<std::pair<const char*, std::filesystem::path>> seen;
@@ -155,7 +171,9 @@ CLI::App* AddChartSubcommand(CLI::App& app, ChartCommandLine& line) {
   AddBirthOptions(*chart, line, open);
   AddSkyOptions(*chart, line.sky);
   AddVargaOption(*chart, line.varga);
-  chart->add_option("--save", line.request.savePath, "Save the reading of this birth to FILE.tvl");
+  chart->add_option("--save", line.request.savePath,
+                    "Save the reading of this birth to FILE.tvl (\".tvl\" is added to a name "
+                    "without an ending)");
   CLI::Option* json = chart->add_flag("--json", line.json, "Print one JSON object instead of text");
   // The JSON always carries the synthesis.
   chart
@@ -188,6 +206,7 @@ std::variant<ChartRequest, std::string> ReadChartCommandLine(const ChartCommandL
     if (auto refusal = ReadChartStyle(*line.style, request.style)) return *refusal;
   }
   if (auto refusal = ReadPictureSize(line, request.exports)) return *refusal;
+  if (auto refusal = ReadSavePath(request.savePath)) return *refusal;
   if (auto refusal = NonUtf8Drawing(request)) return *refusal;
   if (auto refusal = SameFileTwice(request)) return *refusal;
   if (request.openPath) return request;

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
+#include <tuple>
 
 #include "../form/example_birth.h"
 #include "cli_test_support.h"
@@ -231,15 +232,42 @@ TEST_F(CliReadingFileTest, FailedSaveSaysWhyAndExitsWithFailure) {
   EXPECT_NE(run.err.find("No such file or directory"), std::string::npos) << run.err;
 }
 
-TEST_F(CliReadingFileTest, DamagedOrMisnamedFilesAreRefused) {
+TEST_F(CliReadingFileTest, DamagedOrMisnamedFilesAreRefusedSayingWhy) {
   const std::string damaged = PathOf("short.tvl");
   std::ofstream(damaged) << "\xB6\xB7\r\n";
-  for (const std::string& path : {damaged, PathOf("asha.TVL"), PathOf("absent.tvl")}) {
+  const std::pair<std::string, std::string> cases[] = {
+      {damaged, "Its content is not a reading, or it is damaged."},
+      {PathOf("asha.TVL"), "Its name does not end in \"tvl\"."},
+      {PathOf("absent.tvl"), "The file is missing or may not be read."}};
+  for (const auto& [path, reason] : cases) {
     const auto run = RunCli({"chart", "--open", path});
     EXPECT_EQ(run.status, 2) << path;
     EXPECT_TRUE(run.out.empty()) << path;
-    EXPECT_NE(run.err.find("Please Check The File."), std::string::npos) << run.err;
+    EXPECT_EQ(run.err, "tarvel-cli: Please Check The File. (" + path + ") " + reason + "\n");
   }
+}
+
+// What --save writes, --open opens: a name without an ending gets ".tvl", another is refused.
+TEST_F(CliReadingFileTest, SaveAddsTheEndingOrRefusesAnother) {
+  const std::tuple<std::string, int, std::string> cases[] = {
+      {"plain", 0, "plain.tvl"},
+      {"dotted.name.tvl", 0, "dotted.name.tvl"},
+      {"x.txt", 2, ""},
+      {"ASHA.TVL", 2, ""}};
+  for (const auto& [name, status, written] : cases) {
+    auto args = kMumbai;
+    args.insert(args.end(), {"--save", PathOf(name)});
+    const auto run = RunCli(args);
+    EXPECT_EQ(run.status, status) << name;
+    EXPECT_EQ(std::filesystem::exists(PathOf(written.empty() ? name : written)), !written.empty())
+        << name;
+    if (written.empty()) {
+      EXPECT_NE(run.err.find("lower-case \".tvl\""), std::string::npos) << run.err;
+    } else {
+      EXPECT_EQ(RunCli({"chart", "--open", PathOf(written)}).status, 0) << name;
+    }
+  }
+  EXPECT_FALSE(std::filesystem::exists(PathOf("plain")));
 }
 
 // A file may hold any digits; coordinates no place has are refused as the options would be.
