@@ -166,7 +166,7 @@ int RunBatch(std::istream& in, const BatchRequest& request, std::ostream& out, s
       return kExitFailed;
     }
   }
-  LineReader reader(in, kMaxBatchLineBytes);
+  LineReader reader(in, kMaxBatchLineBytesKept);
   const BatchFormat format = request.format.value_or(DetectFormat(reader.FirstNonBlankByte()));
   // A batch that goes on from another's line leaves the header to the first.
   if (request.firstLine == 1) out << Output(request).Header();

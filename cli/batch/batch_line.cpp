@@ -9,11 +9,11 @@ namespace tarvel::cli {
 
 std::variant<std::string_view, std::string> CheckLine(std::string_view text,
                                                       const LineShape& shape) {
-  if (shape.tooLong) {
+  // A CR before the line feed is no part of the line, nor of its length.
+  if (text.ends_with('\r')) text.remove_suffix(1);
+  if (shape.tooLong || text.size() > kMaxBatchLineBytes) {
     return Joined({"line is longer than ", std::to_string(kMaxBatchLineBytes), " bytes"});
   }
-  if (!shape.endsInNewline) return std::string("truncated line: the input ends inside it");
-  if (text.ends_with('\r')) text.remove_suffix(1);
   // The JSON reader would stop at a NUL byte and take the line for what stands before it.
   if (const auto nul = text.find('\0'); nul != std::string_view::npos) {
     return Joined({"NUL byte at byte ", std::to_string(nul + 1)});

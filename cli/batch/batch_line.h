@@ -17,11 +17,13 @@ namespace tarvel::cli {
 /// How the lines of a batch describe their births.
 enum class BatchFormat { JsonLines, Csv };
 
-/// The longest line a batch reads; a birth takes a few hundred bytes.
+/// The longest line a batch reads, without a final CR; a birth takes a few hundred bytes.
 inline constexpr std::size_t kMaxBatchLineBytes = 16 * 1024;
+/// What a batch keeps of a line: the longest with its CR.
+inline constexpr std::size_t kMaxBatchLineBytesKept = kMaxBatchLineBytes + 1;
 
 /// The text of a line fit for parsing, without a final CR; the refusal of a line that is too
-/// long, cut off at the end of the input, holds a NUL byte or is not UTF-8.
+/// long, holds a NUL byte or is not UTF-8.
 std::variant<std::string_view, std::string> CheckLine(std::string_view text,
                                                       const LineShape& shape);
 

@@ -62,7 +62,6 @@ std::optional<LineShape> LineReader::AppendNextLine(std::string& text) {
     begin_ += segment;
     if (newline) {
       ++begin_;
-      shape.endsInNewline = true;
       return shape;
     }
   }

@@ -9,11 +9,11 @@
 
 namespace tarvel::cli {
 
-/// How a physical input line ended, and whether it was kept whole.
+/// How long a physical input line is, and whether it was kept whole. A last line may end
+/// without a line feed, as spreadsheets write it.
 struct LineShape {
-  std::size_t length = 0;      ///< bytes kept, without the line feed
-  bool tooLong = false;        ///< longer than the limit; only the limit's worth was kept
-  bool endsInNewline = false;  ///< false for a last line cut off without its line feed
+  std::size_t length = 0;  ///< bytes kept, without the line feed
+  bool tooLong = false;    ///< longer than the limit; only the limit's worth was kept
 };
 
 /// Reads an input stream line by line through a fixed buffer, so that memory stays the same
