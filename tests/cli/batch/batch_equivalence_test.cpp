@@ -157,17 +157,6 @@ TEST(BatchEquivalenceTest, PlaceAndSkyFieldsGiveTheChartCommandsChart) {
   EXPECT_EQ(defaults.lines[0], expected);
 }
 
-// A row's own zone takes no summer time from the place's: Indian time in New York's July.
-TEST(BatchEquivalenceTest, AZoneRowBesideAPlaceTakesDaylightSavingOnlyFromTheRow) {
-  const BatchRun csv = RunBatchOn(
-      "date,time,zone,dst,place\n"
-      "2021-07-01,12:00,34,,New York\n"
-      "2021-07-01,12:00,34,true,New York\n");
-  ASSERT_EQ(csv.lines.size(), 2u);
-  EXPECT_EQ(nlohmann::json::parse(csv.lines[0])["Instant"]["OffsetSeconds"], 19800);
-  EXPECT_EQ(nlohmann::json::parse(csv.lines[1])["Instant"]["OffsetSeconds"], 23400);
-}
-
 TEST(BatchEquivalenceTest, ALineWithoutZoneOrPlaceIsRefused) {
   const BatchRun run = RunBatchOn(R"({"date": "1980-03-05", "time": "14:07", "lat": "1:00N"})"
                                   "\n");

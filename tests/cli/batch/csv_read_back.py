@@ -99,19 +99,13 @@ def main():
     assert 0 < refused < 100, refused
     assert [row["line"] for row in rows] == [str(n) for n in range(1, 1001)]
     print("1000 CSV rows read back: every column as the JSON gives it (%d refused)" % refused)
-    # Fewest columns, and an input in CSV whose header is line 1: a refused line, a line with
-    # no name and a named one each keep their row.
+    # One column, refused or empty, from CSV whose header is line 1: one row per input line.
     csv_in = "date,time,zone,lat,lon,name\n" + "".join(
-        "1980-%02d-05,14:07,34,18:58N,72:49E,%s\n" % (month, name)
-        for month, name in ((13, "Asha"), (3, ""), (4, "Ravi")))
-    for fields, expected in (("name", [["2", ""], ["3", ""], ["4", "Ravi"]]),
-                             ("line", [["2"], ["3"], ["4"]]),
-                             ("error", [["2", "malformed date '1980-13-05': no such month or day"],
-                                        ["3", ""], ["4", ""]])):
+        "1980-%s-05,14:07,34,18:58N,72:49E,%s\n" % row for row in (("13", "A"), ("03", "")))
+    for fields, rows in (("name", [["2", ""], ["3", ""]]), ("line", [["2"], ["3"]])):
         read = list(csv.reader(io.StringIO(run(cli, ["--output", "csv", "--fields", fields],
                                                csv_in), newline="")))
-        assert read[0] == ["line"] + ([fields] if fields != "line" else []), read[0]
-        assert read[1:] == expected, (fields, read)
+        assert read == [["line", fields][:len(rows[0])]] + rows, read
     print("rows of one or two columns, refused or empty, read back one per input line")
 
 
