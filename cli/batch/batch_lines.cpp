@@ -84,7 +84,10 @@ std::optional<char> LineReader::FirstNonBlankByte() {
 }
 
 bool LineReader::LineAtHand() const {
-  if (begin_ < end_) return std::memchr(buffer_.data() + begin_, '\n', end_ - begin_) != nullptr;
+  if (begin_ < end_ && std::memchr(buffer_.data() + begin_, '\n', end_ - begin_) != nullptr) {
+    return true;
+  }
+  // The rest of a line begun in the buffer is on its way when the stream holds more.
   return atEnd_ || in_.rdbuf()->in_avail() > 0;
 }
 

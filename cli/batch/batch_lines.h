@@ -30,7 +30,7 @@ class LineReader {
   /// buffer grows to hold the blank bytes before it.
   std::optional<char> FirstNonBlankByte();
 
-  /// True when a whole line can be read without waiting for the stream.
+  /// True when the next line has arrived whole, or is arriving (the stream holds more bytes).
   bool LineAtHand() const;
 
   /// True when reading failed for another reason than the end of the input.
