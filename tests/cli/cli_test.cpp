@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
-#include <tuple>
 
 #include "../form/example_birth.h"
 #include "cli_test_support.h"
