@@ -6,7 +6,16 @@
 namespace tarvel {
 namespace {
 
-ZoneDecision FromState(const ZoneState& state) {
+// tzdata's mean time is that of the zone's main city; the chart takes the birth place's own,
+// from its longitude, and the note quotes that.
+std::string LocalMeanTimeNote(const ZoneState& state, double longitudeEastDeg) {
+  return state.zoneId + " on " +
+         DateText(state.localTime.year, state.localTime.month, state.localTime.day) +
+         ": local mean time (LMT); the place's own is taken, " +
+         UtcOffsetText(LocalMeanTimeOffsetSeconds(longitudeEastDeg)) + " at its longitude";
+}
+
+ZoneDecision FromState(const ZoneState& state, double longitudeEastDeg) {
   const ZoneRowChoice choice = ChooseZoneRow(state);
   ZoneDecision decision;
   decision.note = choice.note;
@@ -15,9 +24,8 @@ ZoneDecision FromState(const ZoneState& state) {
     decision.zone = RowZone(*choice.row);
     decision.daylightSavingTicked = choice.daylightSavingTicked;
   } else if (state.abbreviation == "LMT") {
-    // tzdata's mean time is that of the zone's main city, not of the birth place.
     decision.zone = LocalMeanTimeZone();
-    decision.note += ": the place's own local mean time is taken";
+    decision.note = LocalMeanTimeNote(state, longitudeEastDeg);
   } else {
     decision.zone = OffsetZone(state.offsetSeconds);
     decision.label =
@@ -39,9 +47,9 @@ std::variant<ZoneState, ZoneError> LastStandardTime(std::string_view zoneId) {
   return state;
 }
 
-ZoneDecision AfterHistory(ZoneState standard, const CivilTime& localTime) {
+ZoneDecision AfterHistory(ZoneState standard, const CivilTime& localTime, double longitudeEastDeg) {
   standard.localTime = localTime;
-  ZoneDecision decision = FromState(standard);
+  ZoneDecision decision = FromState(standard, longitudeEastDeg);
   decision.daylightSavingTicked = false;
   decision.daylightSavingInForce = false;
   decision.daylightSavingKnown = false;
@@ -59,13 +67,16 @@ ZoneDecision AfterHistory(ZoneState standard, const CivilTime& localTime) {
 }  // namespace
 
 std::variant<ZoneDecision, ZoneError> DecideZone(std::string_view zoneId,
-                                                 const CivilTime& localTime) {
+                                                 const CivilTime& localTime,
+                                                 double longitudeEastDeg) {
   const auto state = ZoneStateAt(zoneId, localTime);
   if (const auto* error = std::get_if<ZoneError>(&state)) return *error;
-  if (localTime.year <= kLastZoneHistoryYear) return FromState(std::get<ZoneState>(state));
+  if (localTime.year <= kLastZoneHistoryYear) {
+    return FromState(std::get<ZoneState>(state), longitudeEastDeg);
+  }
   const auto standard = LastStandardTime(zoneId);
   if (const auto* error = std::get_if<ZoneError>(&standard)) return *error;
-  return AfterHistory(std::get<ZoneState>(standard), localTime);
+  return AfterHistory(std::get<ZoneState>(standard), localTime, longitudeEastDeg);
 }
 
 }  // namespace tarvel

@@ -30,10 +30,12 @@ struct ZoneDecision {
 /// The zone in force in a tz zone at a local clock time, as the form takes it: a row of the
 /// list only where one has the offset in force and a name that fits the zone (see
 /// ChooseZoneRow); otherwise the exact offset, or where the tz database gives the zone's local
-/// mean time ("LMT"), the birth place's own local mean time, from its longitude. After
+/// mean time ("LMT"), the birth place's own local mean time, from its longitude
+/// (`longitudeEastDeg`, East positive, as the chart takes it), which the note quotes. After
 /// kLastZoneHistoryYear the zone's standard time. An unknown zone, an impossible date or time,
 /// or missing tzdata give an error.
 std::variant<ZoneDecision, ZoneError> DecideZone(std::string_view zoneId,
-                                                 const CivilTime& localTime);
+                                                 const CivilTime& localTime,
+                                                 double longitudeEastDeg);
 
 }  // namespace tarvel

@@ -9,6 +9,7 @@
 #include "cli/chart/quoted_input.h"
 #include "cli/chart/style_options.h"
 #include "cli/chart/varga_options.h"
+#include "form/reading_file.h"
 
 namespace tarvel::cli {
 namespace {
@@ -123,16 +124,47 @@ std::optional<std::string> ReadPeriods(const ChartCommandLine& line, ChartReques
   return std::nullopt;
 }
 
-// Two outputs in one file would leave only the last one written, with no word of it.
-std::optional<std::string> SameFileTwice(const ChartRequest& request) {
-  const std::array<std::pair<const char*, const std::optional<std::string>*>, 4> outputs{{
+using OutputFiles = std::array<std::pair<const char*, const std::optional<std::string>*>, 4>;
+
+// The files a chart writes, the reading first.
+OutputFiles Outputs(const ChartRequest& request) {
+  return {{
       {"--save", &request.savePath},
       {"--pdf", &request.exports.pdfPath},
       {"--svg", &request.exports.svgPath},
       {"--png", &request.exports.pngPath},
   }};
+}
+
+// A reading is saved under the name's bytes as given; the drawings cannot be.
+std::optional<std::string> NonUtf8Drawing(const ChartRequest& request) {
+  const OutputFiles outputs = Outputs(request);
+  for (auto output = outputs.begin() + 1; output != outputs.end(); ++output) {
+    if (!*output->second) continue;
+    if (auto refusal = RefuseNonUtf8Path(output->first, **output->second)) return refusal;
+  }
+  return std::nullopt;
+}
+
+// A reading saved under another ending could not be opened again: a name without one gets
+// ".tvl", any other ending is refused.
+std::optional<std::string> ReadSavePath(std::optional<std::string>& savePath) {
+  if (!savePath) return std::nullopt;
+  const std::string ending = std::filesystem::path(*savePath).extension().string();
+  if (ending.empty()) {
+    savePath->append(".").append(kReadingFileExtension);
+    return std::nullopt;
+  }
+  if (ending == std::string(".").append(kReadingFileExtension)) return std::nullopt;
+  return "--save: " + QuotedForMessage(*savePath) +
+         " ends in another way than \".tvl\"; readings end in lower-case \".tvl\", or they "
+         "cannot be opened";
+}
+
+// Two outputs in one file would leave only the last one written, with no word of it.
+std::optional<std::string> SameFileTwice(const ChartRequest& request) {
   std::vector<std::pair<const char*, std::filesystem::path>> seen;
-  for (const auto& [option, path] : outputs) {
+  for (const auto& [option, path] : Outputs(request)) {
     if (!*path) continue;
     std::error_code ignored;
     const auto file = std::filesystem::weakly_canonical(std::filesystem::absolute(**path), ignored);
@@ -156,7 +188,9 @@ CLI::App* AddChartSubcommand(CLI::App& app, ChartCommandLine& line) {
   AddBirthOptions(*chart, line, open);
   AddSkyOptions(*chart, line.sky);
   AddVargaOption(*chart, line.varga);
-  chart->add_option("--save", line.request.savePath, "Save the reading of this birth to FILE.tvl");
+  chart->add_option("--save", line.request.savePath,
+                    "Save the reading of this birth to FILE.tvl (\".tvl\" is added to a name "
+                    "without an ending)");
   CLI::Option* json = chart->add_flag("--json", line.json, "Print one JSON object instead of text");
   // The JSON always carries the synthesis.
   chart
@@ -194,6 +228,8 @@ std::variant<ChartRequest, std::string> ReadChartCommandLine(const ChartCommandL
   }
   if (auto refusal = ReadPeriods(line, request)) return *refusal;
   if (auto refusal = ReadPictureSize(line, request.exports)) return *refusal;
+  if (auto refusal = ReadSavePath(request.savePath)) return *refusal;
+  if (auto refusal = NonUtf8Drawing(request)) return *refusal;
   if (auto refusal = SameFileTwice(request)) return *refusal;
   if (request.openPath) return request;
   if (auto missing = MissingBirthOption(line)) return *missing;

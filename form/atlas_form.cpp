@@ -46,15 +46,23 @@ ZoneFill Undecided(const Place& place, const CivilTime& time, const std::string&
               "). Please choose the zone yourself.",
           {},
           {},
-          {},
           {}};
+}
+
+// The place's longitude as the form takes it, to the arc-minute, so that a note of local mean
+// time quotes the offset the chart uses.
+double FormLongitudeDeg(const Place& place) {
+  const auto angle = LongitudeDegreesMinutes(place.longitudeDeg);
+  if (!angle) return place.longitudeDeg;
+  const double magnitudeDeg = angle->degrees + angle->minutes / 60.0;
+  return angle->direction == 'W' ? -magnitudeDeg : magnitudeDeg;
 }
 
 }  // namespace
 
 ZoneFill FindZoneFill(const Place& place, const CivilTime& time) {
   if (FindImpossibleDay(time.year, time.month, time.day)) return {};
-  const auto decided = DecideZone(place.timeZoneId, time);
+  const auto decided = DecideZone(place.timeZoneId, time, FormLongitudeDeg(place));
   if (const auto* error = std::get_if<ZoneError>(&decided)) {
     return Undecided(place, time, error->message);
   }
@@ -63,13 +71,8 @@ ZoneFill FindZoneFill(const Place& place, const CivilTime& time) {
   const auto known = [&](bool value) {
     return decision.daylightSavingKnown ? std::optional(value) : std::nullopt;
   };
-  return {decision.note,
-          true,
-          {},
-          decision.label,
-          known(decision.daylightSavingInForce),
-          decision.zone,
-          known(decision.daylightSavingTicked)};
+  return {decision.note,  true,          {},
+          decision.label, decision.zone, known(decision.daylightSavingTicked)};
 }
 
 ZoneFill FillZone(const Place& place, BirthForm& form) {

@@ -31,9 +31,7 @@ struct ZoneFill {
   std::string refusal;      ///< when not decided: why Tarvel Reading is refused, naming the place
                             ///< and date; empty where the form's own date check refuses
   std::string offsetLabel;  ///< an exact offset as the tz database names it, else empty
-  /// Whether summer time was in force there and then, where the history tells.
-  std::optional<bool> daylightSavingInForce;
-  ZoneChoice zone;  ///< when decided: a row, the exact offset or local mean time
+  ZoneChoice zone;          ///< when decided: a row, the exact offset or local mean time
   /// When decided and the history tells: the daylight-saving box for the row.
   std::optional<bool> daylightSavingTicked;
 };

@@ -25,8 +25,8 @@ struct OutputChoice {
 const std::array<OutputChoice, 4> kOutputs = {{
     {tarvel::cli::BatchOutputFormat::JsonLines, "PlanetSigns,ArgalaList", "PlanetSigns", 0},
     {tarvel::cli::BatchOutputFormat::JsonLines, "Reading,Place,BirthData", "Reading", 0},
-    {tarvel::cli::BatchOutputFormat::Csv, std::nullopt, "", 59},
-    {tarvel::cli::BatchOutputFormat::Csv, "error,place,moon_sign,sun_argala_received", "", 4},
+    {tarvel::cli::BatchOutputFormat::Csv, std::nullopt, "", 80},
+    {tarvel::cli::BatchOutputFormat::Csv, "error,place,moon_sign,sun_argala_received", "", 5},
 }};
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <ext/stdio_filebuf.h>
+
 #include <iostream>
 #include <thread>
 
@@ -26,6 +28,9 @@ constexpr const char* kBatchFooter =
     "Output: one JSON line per input line, in order: the chart as 'chart --json' prints it,\n"
     "or {\"line\": N, \"error\": \"...\"}. With --output csv, a header and one row per input\n"
     "line, its error in the last column. Exit status 0 when every line gave a chart, else 1.\n";
+
+// Far beyond any input, and the line numbers that follow stay exact in a JSON reader's doubles.
+constexpr std::uint64_t kLastFirstLine = std::uint64_t{1} << 50;
 
 std::size_t DefaultJobs() {
   const unsigned processors = std::thread::hardware_concurrency();
@@ -55,7 +60,16 @@ CLI::App* AddBatchSubcommand(CLI::App& app, BatchCommandLine& line) {
       ->check(CLI::Range(1, 256));
   batch->add_option("--pdf-dir", line.request.pdfDir,
                     "Also write one PDF per line that gives a chart into this folder, named "
-                    "from the line number and the name, e.g. 0004-Asha-Rao.pdf");
+                    "from the line number and the name, e.g. 0004-Asha-Rao.pdf; a PDF that "
+                    "exists is not replaced, its line refused");
+  batch
+      ->add_option("--first-line", line.request.firstLine,
+                   "Number the input's lines from N, for a block of a larger input (the "
+                   "header of a CSV output is then left out)")
+      ->check(CLI::Range(std::uint64_t{1}, kLastFirstLine));
+  batch->add_flag("--line-buffered", line.request.lineBuffered,
+                  "Write each answer as soon as it is computed, for a program that feeds one "
+                  "line and waits for its answer (slower for large inputs)");
   AddSkyOptions(*batch, line.sky);
   AddVargaOption(*batch, line.varga);
   AddStyleOption(*batch, line.style);
@@ -87,7 +101,10 @@ int RunBatchSubcommand(BatchCommandLine& line, std::ostream& out, std::ostream& 
     return kExitBadInput;
   }
   line.request.output = std::get<std::unique_ptr<BatchOutput>>(output).get();
-  return RunBatchCommand(line.request, std::cin, out, err);
+  // std::cin would wait for a whole buffer of the C library's; this takes what has arrived.
+  __gnu_cxx::stdio_filebuf<char> standardInputBuffer(stdin, std::ios::in);
+  std::istream standardInput(&standardInputBuffer);
+  return RunBatchCommand(line.request, standardInput, out, err);
 }
 
 }  // namespace tarvel::cli

@@ -30,9 +30,11 @@ std::variant<CsvHeader, std::string> ReadHeader(std::string_view text, const Lin
   return CsvHeader::Parse(std::get<std::string_view>(checked));
 }
 
-// Reads lines into a job, numbering them on.
+// Reads lines into a job, numbering them on; a job takes no more lines than have arrived, so
+// that a line fed alone is answered before the next comes.
 bool FillJob(LineReader& reader, std::uint64_t& nextNumber, BatchJob& job) {
   while (job.lines.size() < kLinesPerJob) {
+    if (!job.lines.empty() && !reader.LineAtHand()) return true;
     JobLine line{.number = nextNumber, .offset = job.text.size(), .shape = {}};
     const auto shape = reader.AppendNextLine(job.text);
     if (!shape) return false;
@@ -43,23 +45,39 @@ bool FillJob(LineReader& reader, std::uint64_t& nextNumber, BatchJob& job) {
   return true;
 }
 
-// A line's PDF takes its own style, or the batch's where it names none.
-void ComputeJob(BatchLineProcessor& processor, std::optional<ChartStyle> pdfStyle, BatchJob& job) {
+// Where a batch's PDFs go, and the style of lines that name none.
+struct PdfPlan {
+  std::filesystem::path folder;
+  ChartStyle style;
+};
+
+// A line's PDF takes its own style, or the batch's where it names none; a line whose PDF
+// cannot be claimed is refused in its place.
+void ComputeJob(BatchLineProcessor& processor, const std::optional<PdfPlan>& pdf, BatchJob& job) {
   job.output.clear();
   job.pdfs.clear();
   job.allSucceeded = true;
   for (const JobLine& line : job.lines) {
-    const bool succeeded =
+    const std::size_t start = job.output.size();
+    bool succeeded =
         processor.AppendOutput(line.number, job.LineText(line), line.shape, job.output);
     // Once the first line shows how long lines are, room for the whole job: a string growing
     // by doubling to a megabyte copies itself over and over. A reused job has the room.
     if (&line == &job.lines.front()) {
       job.output.reserve(job.output.size() * job.lines.size() * kRoomPerLineEighths / 8);
     }
+    if (succeeded && pdf) {
+      const ChartStyle style = processor.LastStyle().value_or(pdf->style);
+      LinePdf kept = KeepForPdf(pdf->folder, line.number, processor.LastChart(), style);
+      if (auto refusal = ReservePdf(kept.path)) {
+        job.output.resize(start);
+        processor.AppendRefusal(line.number, *refusal, job.output);
+        succeeded = false;
+      } else {
+        job.pdfs.push_back(std::move(kept));
+      }
+    }
     job.allSucceeded = job.allSucceeded && succeeded;
-    if (!succeeded || !pdfStyle) continue;
-    const ChartStyle style = processor.LastStyle().value_or(*pdfStyle);
-    job.pdfs.push_back(KeepForPdf(line.number, processor.LastChart(), style));
   }
 }
 
@@ -98,27 +116,31 @@ int ComputeLines(LineReader& reader, BatchFormat format, const CsvHeader* header
   }
   BatchProgress progress(err, request.showProgress);
   std::uint64_t nextNumber = firstNumber;
-  std::uint64_t linesDone = firstNumber - 1;
+  std::uint64_t linesDone = 0;
   bool allSucceeded = true;
   std::optional<BatchPdfWriter> pdfs;
-  if (request.pdfDir && request.exporter) pdfs.emplace(*request.exporter, *request.pdfDir);
+  std::optional<PdfPlan> pdfPlan;
+  if (request.pdfDir && request.exporter) {
+    pdfs.emplace(*request.exporter);
+    pdfPlan = PdfPlan{*request.pdfDir, request.style.value_or(ChartStyle::South)};
+  }
   const auto write = [&](const BatchJob& job) {
     // Qt draws text on the thread that started it, so the PDFs are drawn here, not on the
     // workers.
     if (pdfs) pdfs->Write(job.pdfs);
     out.write(job.output.data(), static_cast<std::streamsize>(job.output.size()));
-    out.flush();
+    if (request.lineBuffered) out.flush();
     allSucceeded = allSucceeded && job.allSucceeded;
     linesDone += job.lines.size();
     progress.Update(linesDone);
     return static_cast<bool>(out);
   };
   const auto compute = [&](BatchJob& job, std::size_t worker) {
-    ComputeJob(processors[worker],
-               pdfs ? std::optional(request.style.value_or(ChartStyle::South)) : std::nullopt, job);
+    ComputeJob(processors[worker], pdfPlan, job);
   };
   RunOrderedPipeline(request.jobs,
                      {.read = [&](BatchJob& job) { return FillJob(reader, nextNumber, job); },
+                      .readWouldWait = [&] { return !reader.LineAtHand(); },
                       .compute = compute,
                       .write = write,
                       // The precise sky keeps its files open per thread.
@@ -144,11 +166,12 @@ int RunBatch(std::istream& in, const BatchRequest& request, std::ostream& out, s
       return kExitFailed;
     }
   }
-  LineReader reader(in, kMaxBatchLineBytes);
+  LineReader reader(in, kMaxBatchLineBytesKept);
   const BatchFormat format = request.format.value_or(DetectFormat(reader.FirstNonBlankByte()));
-  out << Output(request).Header();
+  // A batch that goes on from another's line leaves the header to the first.
+  if (request.firstLine == 1) out << Output(request).Header();
   if (format == BatchFormat::JsonLines) {
-    return ComputeLines(reader, format, nullptr, 1, request, out, err);
+    return ComputeLines(reader, format, nullptr, request.firstLine, request, out, err);
   }
   std::string text;
   const auto shape = reader.AppendNextLine(text);
@@ -157,17 +180,23 @@ int RunBatch(std::istream& in, const BatchRequest& request, std::ostream& out, s
   if (const auto* refusal = std::get_if<std::string>(&header)) {
     // Without its header no line of a CSV input can be read.
     std::string line;
-    Output(request).AppendError(1, *refusal, line);
+    Output(request).AppendError(request.firstLine, *refusal, line);
     out << line << '\n';
     return Finish(false, reader, out, err);
   }
-  return ComputeLines(reader, format, &std::get<CsvHeader>(header), 2, request, out, err);
+  return ComputeLines(reader, format, &std::get<CsvHeader>(header), request.firstLine + 1, request,
+                      out, err);
 }
 
 int RunBatchCommand(const BatchRequest& given, std::istream& standardInput, std::ostream& out,
                     std::ostream& err) {
   BatchRequest request = given;
   std::unique_ptr<ChartExporter> loaded;
+  if (const auto refusal =
+          request.pdfDir ? RefuseNonUtf8Path("--pdf-dir", *request.pdfDir) : std::nullopt) {
+    err << "tarvel-cli: " << *refusal << '\n';
+    return kExitBadInput;
+  }
   if (request.pdfDir && request.exporter == nullptr) {
     auto exporter = LoadChartExporter();
     if (const auto* refusal = std::get_if<std::string>(&exporter)) {

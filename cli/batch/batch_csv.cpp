@@ -72,7 +72,8 @@ std::variant<CsvHeader, std::string> CsvHeader::Parse(std::string_view line) {
     if (auto twice = seen.MarkGiven(*field)) return Joined({"CSV header: ", *twice});
     header.columns_.push_back(*field);
   }
-  if (auto missing = seen.Finish()) return Joined({"CSV header: ", *missing});
+  // Zone and offset may both be columns: each row fills one of them.
+  if (auto missing = seen.FindMissing()) return Joined({"CSV header: ", *missing});
   return header;
 }
 
@@ -84,14 +85,13 @@ std::variant<BirthOptions, std::string> CsvHeader::ParseLine(
                    std::to_string(columns_.size())});
   }
   BirthFields fields;
-  const auto place = std::find(columns_.begin(), columns_.end(), BatchField::Place);
-  // With a place, an empty zone, coordinate or daylight-saving cell is left to the atlas.
-  const bool placeGiven =
-      place != columns_.end() && !cells[static_cast<std::size_t>(place - columns_.begin())].empty();
+  // An empty cell leaves its field out: a place or an offset may stand in for it.
   for (std::size_t column = 0; column < columns_.size(); ++column) {
-    if (placeGiven && PlaceCanFill(columns_[column]) && cells[column].empty()) continue;
+    if (cells[column].empty()) continue;
+    if (auto refusal = fields.MarkGiven(columns_[column])) return *refusal;
     if (auto refusal = fields.SetFromText(columns_[column], cells[column])) return *refusal;
   }
+  if (auto refusal = fields.Finish()) return *refusal;
   return std::move(fields.Options());
 }
 

@@ -61,7 +61,7 @@ void AddBodyColumns(const std::array<NamedValue, N>& suffixes, std::vector<CsvCo
 }
 
 std::vector<CsvColumn> MakeColumns() {
-  std::vector<CsvColumn> columns;
+  std::vector<CsvColumn> columns{{"line", CsvValue::Line}};
   for (const auto& [name, value] : kBirthColumns) columns.push_back({std::string(name), value});
   AddBodyColumns(kBodyColumns, columns);
   for (int planet = 0; planet < kPlanetCount; ++planet) {
@@ -214,7 +214,10 @@ std::variant<CsvOutput, std::string> CsvOutput::Make(const std::optional<std::st
     }
     return output;
   }
+  output.columns_.push_back(&columns.front());
   for (std::string_view name : SplitAtCommas(*names)) {
+    // The line's number stands first in any case.
+    if (name == columns.front().name) continue;
     const auto column = std::find_if(columns.begin(), columns.end(),
                                      [&](const CsvColumn& c) { return c.name == name; });
     const bool known = column != columns.end();
@@ -242,9 +245,11 @@ std::string CsvOutput::Header() const {
   return header.append("\n");
 }
 
-void CsvOutput::AppendChart(const ChartJsonSource& chart, std::string& out) const {
-  for (std::size_t i = 0; i < columns_.size(); ++i) {
-    if (i != 0) out.push_back(',');
+void CsvOutput::AppendChart(std::uint64_t lineNumber, const ChartJsonSource& chart,
+                            std::string& out) const {
+  out.append(std::to_string(lineNumber));
+  for (std::size_t i = 1; i < columns_.size(); ++i) {
+    out.push_back(',');
     const CsvColumn& column = *columns_[i];
     if (column.value == CsvValue::Error) continue;
     if (column.value < CsvValue::BodyLongitude) {
@@ -257,9 +262,11 @@ void CsvOutput::AppendChart(const ChartJsonSource& chart, std::string& out) cons
   }
 }
 
-void CsvOutput::AppendError(std::uint64_t, std::string_view message, std::string& out) const {
-  for (std::size_t i = 0; i < columns_.size(); ++i) {
-    if (i != 0) out.push_back(',');
+void CsvOutput::AppendError(std::uint64_t lineNumber, std::string_view message,
+                            std::string& out) const {
+  out.append(std::to_string(lineNumber));
+  for (std::size_t i = 1; i < columns_.size(); ++i) {
+    out.push_back(',');
     if (columns_[i]->value == CsvValue::Error) AppendCsvCell(message, out);
   }
 }

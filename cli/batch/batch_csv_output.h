@@ -11,6 +11,7 @@ namespace tarvel::cli {
 
 /// What a column of the CSV output holds.
 enum class CsvValue {
+  Line,
   Name,
   Date,
   Time,
@@ -45,14 +46,17 @@ inline constexpr int kAscendantBody = -1;
 /// Every column in the order of a whole row with the periods.
 const std::vector<CsvColumn>& CsvColumns();
 
-/// One CSV row per input line after a header row: the birth as the chart read it, where each
-/// body stands, how many Argala and Virodhargala each planet receives, each body's nakshatra,
-/// the first period's lord and balance when asked, and the error of a refused line (every
-/// other cell of its row empty). Cells are quoted as RFC 4180 asks.
+/// One CSV row per input line after a header row: the input line's number (always the first
+/// column, so that no row is empty and rows can be matched with the input), the birth as the
+/// chart read it, where each body stands, how many Argala and Virodhargala each planet
+/// receives, each body's nakshatra, the first period's lord and balance when asked, and the
+/// error of a refused line (every other cell of its row but the first empty). Cells are quoted
+/// as RFC 4180 asks.
 class CsvOutput : public BatchOutput {
  public:
-  /// Every column (the periods' only with `dasha`), or those named in a comma-separated list,
-  /// in its order; an unknown or repeated name is refused with the known ones listed.
+  /// Every column (the periods' only with `dasha`), or the line's number and those named in a
+  /// comma-separated list, in its order; an unknown or repeated name is refused with the known
+  /// ones listed.
   static std::variant<CsvOutput, std::string> Make(const std::optional<std::string>& names,
                                                    bool dasha = false);
   /// Whether a column needs the periods.
@@ -63,7 +67,8 @@ class CsvOutput : public BatchOutput {
   // The reading is never written, so it is never computed.
   ChartParts Needs() const override { return {0}; }
   std::string Header() const override;
-  void AppendChart(const ChartJsonSource& chart, std::string& out) const override;
+  void AppendChart(std::uint64_t lineNumber, const ChartJsonSource& chart,
+                   std::string& out) const override;
   void AppendError(std::uint64_t lineNumber, std::string_view message,
                    std::string& out) const override;
 

@@ -45,7 +45,7 @@ const FieldRow& RowOf(BatchField field) {
 }
 
 std::optional<bool> ParseTruth(std::string_view text) {
-  if (text.empty() || text == "0" || EqualsIgnoringCase(text, "false")) return false;
+  if (text == "0" || EqualsIgnoringCase(text, "false")) return false;
   if (text == "1" || EqualsIgnoringCase(text, "true")) return true;
   return std::nullopt;
 }
@@ -64,10 +64,6 @@ std::string_view FieldName(BatchField field) {
 
 FieldValue ValueOf(BatchField field) {
   return RowOf(field).value;
-}
-
-bool PlaceCanFill(BatchField field) {
-  return RowOf(field).placeFills;
 }
 
 std::string BatchFieldList() {
@@ -97,7 +93,7 @@ std::optional<std::string> BirthFields::SetFromText(BatchField field, std::strin
         options_.zone = std::get<int>(row);
         return std::nullopt;
       }
-      return text.empty() ? std::nullopt : ReadVarga(text, options_.varga);
+      return ReadVarga(text, options_.varga);
     case FieldValue::Truth: {
       const auto dst = ParseTruth(text);
       if (!dst) return Joined({"dst ", QuotedForMessage(text), " is not true or false"});
@@ -108,7 +104,7 @@ std::optional<std::string> BirthFields::SetFromText(BatchField field, std::strin
     case FieldValue::Text:
       break;
   }
-  if (!(text.empty() && !RowOf(field).required)) SetText(field, std::string(text));
+  SetText(field, std::string(text));
   return std::nullopt;
 }
 
@@ -140,6 +136,7 @@ std::optional<std::string> BirthFields::SetTruth(BatchField field, bool value) {
 
 std::optional<std::string> BirthFields::SetNull(BatchField field) {
   if (RowOf(field).required) return WrongTypeMessage(field);
+  given_[static_cast<std::size_t>(field)] = false;
   return std::nullopt;
 }
 
@@ -198,12 +195,17 @@ void BirthFields::SetText(BatchField field, std::string text) {
 }
 
 std::optional<std::string> BirthFields::Finish() {
-  const bool placeGiven = given_.test(static_cast<std::size_t>(BatchField::Place));
-  const bool offsetGiven = given_.test(static_cast<std::size_t>(BatchField::Offset));
-  if (offsetGiven && (given_.test(static_cast<std::size_t>(BatchField::Zone)) ||
-                      given_.test(static_cast<std::size_t>(BatchField::Dst)))) {
+  if (given_.test(static_cast<std::size_t>(BatchField::Offset)) &&
+      (given_.test(static_cast<std::size_t>(BatchField::Zone)) ||
+       given_.test(static_cast<std::size_t>(BatchField::Dst)))) {
     return "field 'offset' stands instead of 'zone' and 'dst', not with them";
   }
+  return FindMissing();
+}
+
+std::optional<std::string> BirthFields::FindMissing() const {
+  const bool placeGiven = given_.test(static_cast<std::size_t>(BatchField::Place));
+  const bool offsetGiven = given_.test(static_cast<std::size_t>(BatchField::Offset));
   for (const FieldRow& row : kFields) {
     if (!row.required || (placeGiven && row.placeFills)) continue;
     if (offsetGiven && row.field == BatchField::Zone) continue;

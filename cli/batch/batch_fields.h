@@ -51,9 +51,6 @@ std::string_view FieldName(BatchField field);
 
 FieldValue ValueOf(BatchField field);
 
-/// True for the fields a place can stand in for: the zone, the coordinates and daylight saving.
-bool PlaceCanFill(BatchField field);
-
 /// Every field name in order, joined by commas, as a CSV header lists them.
 std::string BatchFieldList();
 
@@ -68,23 +65,26 @@ class BirthFields {
     return std::nullopt;
   }
 
+  /// The refusal that names the first required field not given (the zone and the coordinates
+  /// need not be where a place is, nor the zone where an offset is).
+  std::optional<std::string> FindMissing() const;
+
   /// Sets a field from its text as a CSV cell holds it: the zone and the varga as decimal
-  /// whole numbers, daylight saving as true/false/1/0 (empty is false), the sky's choices and
-  /// the style by name, the offset as ±HH:MM[:SS] or lmt (checked with the birth), an empty
-  /// name, place, sky choice, varga, offset or style as absent.
+  /// whole numbers, daylight saving as true/false/1/0, the sky's choices and the style by name,
+  /// the offset as ±HH:MM[:SS] or lmt (checked with the birth). An empty cell is no value: its
+  /// field is left out.
   std::optional<std::string> SetFromText(BatchField field, std::string_view text);
 
   /// The JSON values, each refused where the field takes another type (see ValueOf). A string
   /// is kept as given; `digits` is a JSON integer as decimal text; null leaves out a field not
-  /// required.
+  /// required, as if it were not named.
   std::optional<std::string> SetString(BatchField field, std::string value);
   std::optional<std::string> SetWhole(BatchField field, std::string_view digits);
   std::optional<std::string> SetTruth(BatchField field, bool value);
   std::optional<std::string> SetNull(BatchField field);
 
-  /// The options once every required field was given (the zone and the coordinates need not be
-  /// where a place is, nor the zone where an offset is); the refusal names the first missing, or
-  /// an offset given with a zone or daylight saving, which it includes.
+  /// The options once every required field was given (see FindMissing); the refusal names the
+  /// first missing, or an offset given with a zone or daylight saving, which it includes.
   std::optional<std::string> Finish();
 
   BirthOptions& Options() { return options_; }

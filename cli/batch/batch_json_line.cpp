@@ -26,7 +26,12 @@ class BirthLineHandler {
   }
   bool number_integer(Json::number_integer_t value) { return Whole(value); }
   bool number_unsigned(Json::number_unsigned_t value) { return Whole(value); }
-  bool number_float(Json::number_float_t, const std::string&) {
+  bool number_float(Json::number_float_t, const std::string& text) {
+    // An integer too large for 64 bits arrives as a float: it is a whole number all the same,
+    // refused for its range by a field that takes one.
+    const bool whole =
+        text.find_first_not_of("0123456789", text.starts_with('-') ? 1 : 0) == std::string::npos;
+    if (whole) return WholeText(text);
     return Value([&](BatchField field) { return WrongTypeMessage(field); });
   }
   bool string(std::string& value) {
@@ -71,9 +76,10 @@ class BirthLineHandler {
   bool Whole(Number value) {
     std::array<char, 24> digits{};
     const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
-    return Value([&](BatchField field) {
-      return fields.SetWhole(field, std::string_view(digits.data(), end));
-    });
+    return WholeText(std::string_view(digits.data(), end));
+  }
+  bool WholeText(std::string_view digits) {
+    return Value([&](BatchField field) { return fields.SetWhole(field, digits); });
   }
   bool Open() {
     if (depth_ == 1) return Fail(WrongTypeMessage(*current_));

@@ -9,11 +9,11 @@ namespace tarvel::cli {
 
 std::variant<std::string_view, std::string> CheckLine(std::string_view text,
                                                       const LineShape& shape) {
-  if (shape.tooLong) {
+  // A CR before the line feed is no part of the line, nor of its length.
+  if (text.ends_with('\r')) text.remove_suffix(1);
+  if (shape.tooLong || text.size() > kMaxBatchLineBytes) {
     return Joined({"line is longer than ", std::to_string(kMaxBatchLineBytes), " bytes"});
   }
-  if (!shape.endsInNewline) return std::string("truncated line: the input ends inside it");
-  if (text.ends_with('\r')) text.remove_suffix(1);
   // The JSON reader would stop at a NUL byte and take the line for what stands before it.
   if (const auto nul = text.find('\0'); nul != std::string_view::npos) {
     return Joined({"NUL byte at byte ", std::to_string(nul + 1)});
@@ -24,7 +24,8 @@ std::variant<std::string_view, std::string> CheckLine(std::string_view text,
   return text;
 }
 
-std::optional<std::string> BatchLineProcessor::AppendChart(std::string_view text,
+std::optional<std::string> BatchLineProcessor::AppendChart(std::uint64_t lineNumber,
+                                                           std::string_view text,
                                                            const LineShape& shape,
                                                            std::string& output) {
   const auto checked = CheckLine(text, shape);
@@ -37,16 +38,26 @@ std::optional<std::string> BatchLineProcessor::AppendChart(std::string_view text
   lastStyle_ = std::get<BirthOptions>(parsed).style;
   auto calculated = worker_.Calculate(std::move(std::get<BirthOptions>(parsed)), output_.Needs());
   if (auto* error = std::get_if<OptionError>(&calculated)) return std::move(error->message);
-  output_.AppendChart({worker_.State(), std::get<std::optional<PlaceUsed>>(calculated)}, output);
+  output_.AppendChart(lineNumber, {worker_.State(), std::get<std::optional<PlaceUsed>>(calculated)},
+                      output);
   return std::nullopt;
 }
 
 bool BatchLineProcessor::AppendOutput(std::uint64_t lineNumber, std::string_view text,
                                       const LineShape& shape, std::string& output) {
-  const auto refusal = AppendChart(text, shape, output);
-  if (refusal) output_.AppendError(lineNumber, *refusal, output);
-  output += '\n';
+  const auto refusal = AppendChart(lineNumber, text, shape, output);
+  if (refusal) {
+    AppendRefusal(lineNumber, *refusal, output);
+  } else {
+    output += '\n';
+  }
   return !refusal;
+}
+
+void BatchLineProcessor::AppendRefusal(std::uint64_t lineNumber, std::string_view message,
+                                       std::string& output) const {
+  output_.AppendError(lineNumber, message, output);
+  output += '\n';
 }
 
 }  // namespace tarvel::cli

@@ -17,11 +17,13 @@ namespace tarvel::cli {
 /// How the lines of a batch describe their births.
 enum class BatchFormat { JsonLines, Csv };
 
-/// The longest line a batch reads; a birth takes a few hundred bytes.
+/// The longest line a batch reads, without a final CR; a birth takes a few hundred bytes.
 inline constexpr std::size_t kMaxBatchLineBytes = 16 * 1024;
+/// What a batch keeps of a line: the longest with its CR.
+inline constexpr std::size_t kMaxBatchLineBytesKept = kMaxBatchLineBytes + 1;
 
 /// The text of a line fit for parsing, without a final CR; the refusal of a line that is too
-/// long, cut off at the end of the input, holds a NUL byte or is not UTF-8.
+/// long, holds a NUL byte or is not UTF-8.
 std::variant<std::string_view, std::string> CheckLine(std::string_view text,
                                                       const LineShape& shape);
 
@@ -39,6 +41,9 @@ class BatchLineProcessor {
   bool AppendOutput(std::uint64_t lineNumber, std::string_view text, const LineShape& shape,
                     std::string& output);
 
+  /// Appends the error line of a line refused after all, and a line feed, to `output`.
+  void AppendRefusal(std::uint64_t lineNumber, std::string_view message, std::string& output) const;
+
   /// The state of the last line that gave a chart.
   const ChartState& LastChart() const { return worker_.State(); }
   /// The style the last line that gave a chart asked for, if it named one.
@@ -46,8 +51,8 @@ class BatchLineProcessor {
 
  private:
   // Appends the chart of a line to `output`; the refusal otherwise.
-  std::optional<std::string> AppendChart(std::string_view text, const LineShape& shape,
-                                         std::string& output);
+  std::optional<std::string> AppendChart(std::uint64_t lineNumber, std::string_view text,
+                                         const LineShape& shape, std::string& output);
 
   BatchFormat format_;
   const CsvHeader* header_;

@@ -5,7 +5,7 @@
 namespace tarvel::cli {
 namespace {
 
-// Small enough that a slow producer's lines flow through soon, big enough for few reads.
+// Big enough for few reads when the input comes fast.
 constexpr std::size_t kBufferBytes = std::size_t{1} << 16;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
@@ -14,19 +14,35 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 LineReader::LineReader(std::istream& in, std::size_t maxLineBytes)
     : in_(in), maxLineBytes_(maxLineBytes), buffer_(kBufferBytes) {
   Refill();
+  // A slow stream may give the mark a byte at a time.
+  while (end_ < kByteOrderMark.size() &&
+         kByteOrderMark.starts_with(std::string_view(buffer_.data(), end_))) {
+    const std::size_t count = ReadAtHand(buffer_.data() + end_, buffer_.size() - end_);
+    if (count == 0) break;
+    end_ += count;
+  }
   const std::string_view start(buffer_.data(), end_);
   if (start.starts_with(kByteOrderMark)) begin_ = kByteOrderMark.size();
 }
 
-bool LineReader::Refill() {
-  if (atEnd_) return false;
-  in_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
-  begin_ = 0;
-  end_ = static_cast<std::size_t>(in_.gcount());
-  if (!in_) {
+std::size_t LineReader::ReadAtHand(char* to, std::size_t room) {
+  if (atEnd_) return 0;
+  // peek waits for a byte; readsome then takes what the stream's buffer holds (nothing from
+  // an unbuffered stream, which then gives a byte at a time).
+  if (in_.peek() == std::istream::traits_type::eof()) {
     atEnd_ = true;
     failed_ = in_.bad();
+    return 0;
   }
+  const auto count = static_cast<std::size_t>(in_.readsome(to, static_cast<std::streamsize>(room)));
+  if (count > 0) return count;
+  in_.get(*to);
+  return 1;
+}
+
+bool LineReader::Refill() {
+  begin_ = 0;
+  end_ = ReadAtHand(buffer_.data(), buffer_.size());
   return end_ > 0;
 }
 
@@ -46,7 +62,6 @@ std::optional<LineShape> LineReader::AppendNextLine(std::string& text) {
     begin_ += segment;
     if (newline) {
       ++begin_;
-      shape.endsInNewline = true;
       return shape;
     }
   }
@@ -55,11 +70,25 @@ std::optional<LineShape> LineReader::AppendNextLine(std::string& text) {
 }
 
 std::optional<char> LineReader::FirstNonBlankByte() {
-  for (std::size_t at = begin_; at < end_; ++at) {
+  for (std::size_t at = begin_;; ++at) {
+    if (at == end_) {
+      // Keep the blank lines: they are lines of the input too.
+      if (end_ == buffer_.size()) buffer_.resize(buffer_.size() * 2);
+      const std::size_t count = ReadAtHand(buffer_.data() + end_, buffer_.size() - end_);
+      if (count == 0) return std::nullopt;
+      end_ += count;
+    }
     const char c = buffer_[at];
     if (c != ' ' && c != '\t' && c != '\r' && c != '\n') return c;
   }
-  return std::nullopt;
+}
+
+bool LineReader::LineAtHand() const {
+  if (begin_ < end_ && std::memchr(buffer_.data() + begin_, '\n', end_ - begin_) != nullptr) {
+    return true;
+  }
+  // The rest of a line begun in the buffer is on its way when the stream holds more.
+  return atEnd_ || in_.rdbuf()->in_avail() > 0;
 }
 
 }  // namespace tarvel::cli

@@ -4,7 +4,8 @@
 
 namespace tarvel::cli {
 
-void JsonLinesOutput::AppendChart(const ChartJsonSource& chart, std::string& out) const {
+void JsonLinesOutput::AppendChart(std::uint64_t, const ChartJsonSource& chart,
+                                  std::string& out) const {
   AppendChartJson({chart.state, chart.place, dasha_ ? &*dasha_ : nullptr}, selection_, out);
 }
 

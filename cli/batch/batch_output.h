@@ -18,8 +18,9 @@ class BatchOutput {
   virtual ChartParts Needs() const = 0;
   /// What comes before the first line (a header line with its line feed), or nothing.
   virtual std::string Header() const { return {}; }
-  /// Appends the line of a chart, without its line feed.
-  virtual void AppendChart(const ChartJsonSource& chart, std::string& out) const = 0;
+  /// Appends the line of a chart given by input line `lineNumber`, without its line feed.
+  virtual void AppendChart(std::uint64_t lineNumber, const ChartJsonSource& chart,
+                           std::string& out) const = 0;
   /// Appends the line of a refused input line, without its line feed.
   virtual void AppendError(std::uint64_t lineNumber, std::string_view message,
                            std::string& out) const = 0;
@@ -33,7 +34,8 @@ class JsonLinesOutput : public BatchOutput {
                            std::optional<DashaRequest> dasha = std::nullopt)
       : selection_(std::move(selection)), needs_(selection_.Needs()), dasha_(dasha) {}
   ChartParts Needs() const override { return needs_; }
-  void AppendChart(const ChartJsonSource& chart, std::string& out) const override;
+  void AppendChart(std::uint64_t lineNumber, const ChartJsonSource& chart,
+                   std::string& out) const override;
   void AppendError(std::uint64_t lineNumber, std::string_view message,
                    std::string& out) const override;
 

@@ -1,5 +1,9 @@
 #include "cli/batch/batch_pdfs.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <system_error>
 
 #include "cli/chart/quoted_input.h"
@@ -7,8 +11,21 @@
 
 namespace tarvel::cli {
 
-LinePdf KeepForPdf(std::uint64_t line, const ChartState& state, ChartStyle style) {
-  return {line, state.BirthData.BirthName, MakeChartDocument(state, {}, style)};
+LinePdf KeepForPdf(const std::filesystem::path& folder, std::uint64_t line, const ChartState& state,
+                   ChartStyle style) {
+  return {(folder / BatchPdfName(line, state.BirthData.BirthName)).string(),
+          MakeChartDocument(state, {}, style)};
+}
+
+std::optional<std::string> ReservePdf(const std::string& path) {
+  // O_EXCL makes the claim atomic, so batches run side by side cannot both take a name.
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  if (fd >= 0) {
+    ::close(fd);
+    return std::nullopt;
+  }
+  if (errno == EEXIST) return "PDF " + QuotedForMessage(path) + " exists already: not replaced";
+  return CannotWrite(path, std::error_code(errno, std::generic_category()).message());
 }
 
 std::optional<std::string> PrepareFolder(const std::filesystem::path& folder) {
@@ -22,9 +39,14 @@ std::optional<std::string> PrepareFolder(const std::filesystem::path& folder) {
 
 void BatchPdfWriter::Write(const std::vector<LinePdf>& pdfs) {
   for (const LinePdf& pdf : pdfs) {
-    if (failure_) return;
-    const std::string path = (folder_ / BatchPdfName(pdf.line, pdf.name)).string();
-    if (auto reason = exporter_.WritePdf(path, pdf.document)) failure_ = CannotWrite(path, *reason);
+    if (!failure_) {
+      const auto reason = exporter_.WritePdf(pdf.path, pdf.document);
+      if (!reason) continue;
+      failure_ = CannotWrite(pdf.path, *reason);
+    }
+    // A name claimed but never written would stand empty.
+    std::error_code ignored;
+    std::filesystem::remove(pdf.path, ignored);
   }
 }
 

@@ -12,28 +12,32 @@
 
 namespace tarvel::cli {
 
-/// A chart of a batch waiting to be drawn in a PDF: its input line (counted from 1), the name
-/// as given, and its document.
+/// A chart of a batch waiting to be drawn in a PDF: the file's path and the document.
 struct LinePdf {
-  std::uint64_t line = 0;
-  std::string name;
+  std::string path;
   ChartDocument document;
 };
 
-/// What a worker keeps of a line that gave a chart, for the writer to draw in `style`.
-LinePdf KeepForPdf(std::uint64_t line, const ChartState& state, ChartStyle style);
+/// What a worker keeps of a line that gave a chart, for the writer to draw in `style`: the
+/// PDF is named in `folder` from the line's number and the name (0004-Asha-Rao.pdf).
+LinePdf KeepForPdf(const std::filesystem::path& folder, std::uint64_t line, const ChartState& state,
+                   ChartStyle style);
+
+/// Claims the PDF's name by making an empty file there, so that no other line nor another
+/// batch takes it; the line's refusal when the file exists already (it is never replaced) or
+/// cannot be made.
+std::optional<std::string> ReservePdf(const std::string& path);
 
 /// Makes the folder, and any missing folder above it; the reason when it cannot be made.
 std::optional<std::string> PrepareFolder(const std::filesystem::path& folder);
 
-/// Writes a batch's PDFs into one folder, each named from its line and name
-/// (0004-Asha-Rao.pdf). The first failure stops it: that PDF and any after it are not
-/// written, and the failure is kept as "cannot write 'PATH': REASON".
+/// Writes a batch's reserved PDFs. The first failure stops it: that PDF and any after it are
+/// not written (their reserved files are removed), and the failure is kept as
+/// "cannot write 'PATH': REASON".
 class BatchPdfWriter {
  public:
   /// `exporter` must outlive the writer.
-  BatchPdfWriter(ChartExporter& exporter, std::filesystem::path folder)
-      : exporter_(exporter), folder_(std::move(folder)) {}
+  explicit BatchPdfWriter(ChartExporter& exporter) : exporter_(exporter) {}
 
   /// Writes the PDFs of one run of lines, unless an earlier one failed.
   void Write(const std::vector<LinePdf>& pdfs);
@@ -42,7 +46,6 @@ class BatchPdfWriter {
 
  private:
   ChartExporter& exporter_;
-  std::filesystem::path folder_;
   std::optional<std::string> failure_;
 };
 

@@ -87,7 +87,10 @@ bool ReadAndWrite(JobRing& ring, const PipelineStages& stages) {
   std::uint64_t written = 0;
   bool moreInput = true;
   while (moreInput || written < read) {
-    if (moreInput && read - written < ring.Size()) {
+    // A job in flight is written before reading waits, so that an answer never waits for
+    // the next question.
+    if (moreInput && read - written < ring.Size() &&
+        (written == read || !stages.readWouldWait || !stages.readWouldWait())) {
       BatchJob& job = ring.At(read);
       job.text.clear();
       job.lines.clear();

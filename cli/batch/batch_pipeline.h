@@ -38,6 +38,9 @@ struct PipelineStages {
   /// Fills an emptied job with the next lines; false once the input is exhausted (the job may
   /// still hold the last lines).
   std::function<bool(BatchJob&)> read;
+  /// True when reading now would wait for the input: the jobs computed meanwhile are written
+  /// first. May be empty: reading never waits.
+  std::function<bool()> readWouldWait;
   /// Computes a job's output on worker `worker` (0 to workers - 1); never two jobs at once on
   /// the same worker.
   std::function<void(BatchJob&, std::size_t worker)> compute;

@@ -30,7 +30,9 @@ std::optional<std::string> OpenSaved(const ChartRequest& request, const ChartCon
                                      BirthForm& form, ChartState& state) {
   const RestoredReading restored = RestoreReading(*request.openPath, form);
   if (const auto* error = std::get_if<FileError>(&restored)) {
-    return error->message + " (" + EscapedForMessage(*request.openPath) + ")";
+    // The reason is what the window shows in the message's details.
+    std::string refusal = error->message + " (" + EscapedForMessage(*request.openPath) + ")";
+    return error->reason.empty() ? refusal : refusal.append(" ").append(error->reason);
   }
   const auto sky = ChosenSky(request.sky, ChoiceOf(std::get<std::optional<SkySettings>>(restored)));
   if (const auto* refusal = std::get_if<std::string>(&sky)) return *refusal;

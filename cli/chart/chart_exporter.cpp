@@ -7,6 +7,7 @@
 #include <system_error>
 #include <vector>
 
+#include "base/utf8.h"
 #include "cli/chart/quoted_input.h"
 
 namespace tarvel::cli {
@@ -48,6 +49,14 @@ std::variant<std::unique_ptr<ChartExporter>, std::string> Load(const std::filesy
 }
 
 }  // namespace
+
+std::optional<std::string> RefuseNonUtf8Path(std::string_view option, std::string_view path) {
+  if (!FindInvalidUtf8(path)) return std::nullopt;
+  std::string message(option);
+  return message.append(": ")
+      .append(QuotedForMessage(path))
+      .append(" is not UTF-8; PDF, SVG and PNG files are written only under UTF-8 names");
+}
 
 std::string CannotWrite(const std::string& path, const std::string& reason) {
   // Built by appending: GCC 12 warns falsely about "..." + string in optimised builds.

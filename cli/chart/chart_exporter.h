@@ -64,6 +64,10 @@ inline constexpr const char* kExportModuleFile = "tarvel-cli-export.so";
 /// the reason when it cannot.
 std::variant<std::unique_ptr<ChartExporter>, std::string> LoadChartExporter();
 
+/// The refusal of a path for `option` that is not UTF-8: the drawing library would write to
+/// another name, with its bytes replaced.
+std::optional<std::string> RefuseNonUtf8Path(std::string_view option, std::string_view path);
+
 /// "cannot write 'PATH': REASON", the path quoted as every echoed input is.
 std::string CannotWrite(const std::string& path, const std::string& reason);
 

@@ -37,21 +37,18 @@ std::variant<PlaceUsed, OptionError> FillFromPlace(const BirthOptions& options,
                                                    const ResolvedPlace& found, BirthRecord& read) {
   PlaceUsed used{ResolutionText(found), found.place.timeZoneId, {}};
   TakePlace(options, found.place, read);
-  if (options.offset || (options.zone && options.dst)) return used;
+  // A zone or an offset the user gave is taken as it is: daylight saving then comes only from
+  // the user too, since the atlas's would be that of its own zone.
+  if (options.offset || options.zone) return used;
   const BirthData& birth = read.birth;
   const ZoneFill fill =
       FindZoneFill(found.place, {birth.BirthYear, birth.BirthMonth, birth.BirthDay, birth.BirthHour,
                                  birth.BirthMinute, birth.BirthSecond});
   if (!fill.decided) {
     // A date the month does not have is left for the form's own check to refuse in its
-    // words; a given row stands where the history cannot tell.
-    if (fill.refusal.empty() || options.zone) return used;
+    // words.
+    if (fill.refusal.empty()) return used;
     return OptionError{"no zone for " + QuotedForMessage(*options.place) + ": " + fill.note};
-  }
-  if (options.zone) {
-    // The row given keeps its say; the atlas tells only whether daylight saving was in force.
-    if (fill.daylightSavingInForce) read.dst = *fill.daylightSavingInForce;
-    return used;
   }
   read.zone = fill.zone;
   if (!options.dst && fill.daylightSavingTicked) read.dst = *fill.daylightSavingTicked;

@@ -38,7 +38,8 @@ const DecisionCase kDecisions[] = {
 TEST(ZoneDecisionTest, ARowOnlyWhereOneFitsThePlaceElseTheOffsetOrTheLocalMeanTime) {
   for (const DecisionCase& c : kDecisions) {
     SCOPED_TRACE(std::string(c.zoneId) + " " + std::to_string(c.time.year));
-    const auto decided = DecideZone(c.zoneId, c.time);
+    // The longitude tells only the note of local mean time.
+    const auto decided = DecideZone(c.zoneId, c.time, 0.0);
     ASSERT_TRUE(std::holds_alternative<ZoneDecision>(decided));
     const ZoneDecision& decision = std::get<ZoneDecision>(decided);
     EXPECT_EQ(decision.zone, c.zone);
@@ -61,7 +62,7 @@ TEST(ZoneDecisionTest, AfterTheHistoryEndsTheStandardTimeIsTakenAndDaylightSavin
       {"Australia/Sydney", {2040, 1, 15, 12, 0}, RowZone(8)},
   };
   for (const auto& c : cases) {
-    const auto decided = DecideZone(c.zoneId, c.time);
+    const auto decided = DecideZone(c.zoneId, c.time, 0.0);
     ASSERT_TRUE(std::holds_alternative<ZoneDecision>(decided)) << c.zoneId;
     const ZoneDecision& decision = std::get<ZoneDecision>(decided);
     EXPECT_EQ(decision.zone, c.zone) << c.zoneId;
@@ -69,7 +70,15 @@ TEST(ZoneDecisionTest, AfterTheHistoryEndsTheStandardTimeIsTakenAndDaylightSavin
     EXPECT_NE(decision.note.find("daylight saving is not known"), std::string::npos)
         << decision.note;
   }
-  EXPECT_TRUE(std::holds_alternative<ZoneError>(DecideZone("Mars/Olympus", {2000, 1, 1, 0, 0})));
+  EXPECT_TRUE(
+      std::holds_alternative<ZoneError>(DecideZone("Mars/Olympus", {2000, 1, 1, 0, 0}, 0.0)));
+}
+
+// tzdata gives Paris's own mean time, +00:09:21; a birth at 2°21'E keeps 2.35 x 4 minutes.
+TEST(ZoneDecisionTest, ALocalMeanTimeNoteQuotesTheBirthPlacesOwnOffset) {
+  const auto decided = DecideZone("Europe/Paris", {1890, 6, 1, 12, 0}, 2.35);
+  const std::string& note = std::get<ZoneDecision>(decided).note;
+  EXPECT_TRUE(note.ends_with("UTC+00:09:24 at its longitude")) << note;
 }
 
 }  // namespace

@@ -79,7 +79,7 @@ TEST(ZoneRowTest, OffsetNoRowHasLeavesTheChoiceToTheUser) {
 // Nepal kept India's UTC+05:30 under its own name until 1986: the row is named and refused.
 TEST(ZoneRowTest, ARowOfAnotherRegionIsNamedWithWhyItWasNotTaken) {
   EXPECT_FALSE(ChooseZoneRow(StateAt("Asia/Kathmandu", {1980, 6, 1, 12, 0})).row);
-  const auto decided = DecideZone("Asia/Kathmandu", {1980, 6, 1, 12, 0});
+  const auto decided = DecideZone("Asia/Kathmandu", {1980, 6, 1, 12, 0}, 85.3);
   ASSERT_TRUE(std::holds_alternative<ZoneDecision>(decided));
   EXPECT_TRUE(std::get<ZoneDecision>(decided).note.ends_with(
       "; Indian Time is UTC+05:30, but Asia/Kathmandu in 1980 is not Indian time: taken as an "

@@ -228,14 +228,31 @@ TEST_F(CliReadingFileTest, FailedSaveSaysWhyAndExitsWithFailure) {
   EXPECT_NE(run.err.find("No such file or directory"), std::string::npos) << run.err;
 }
 
-TEST_F(CliReadingFileTest, DamagedOrMisnamedFilesAreRefused) {
+TEST_F(CliReadingFileTest, DamagedOrMisnamedFilesAreRefusedSayingWhy) {
   const std::string damaged = PathOf("short.tvl");
   std::ofstream(damaged) << "\xB6\xB7\r\n";
-  for (const std::string& path : {damaged, PathOf("asha.TVL"), PathOf("absent.tvl")}) {
+  const std::pair<std::string, std::string> cases[] = {
+      {damaged, "Its content is not a reading, or it is damaged."},
+      {PathOf("asha.TVL"), "Its name does not end in \"tvl\"."},
+      {PathOf("absent.tvl"), "The file is missing or may not be read."}};
+  for (const auto& [path, reason] : cases) {
     const auto run = RunCli({"chart", "--open", path});
     EXPECT_EQ(run.status, 2) << path;
     EXPECT_TRUE(run.out.empty()) << path;
-    EXPECT_NE(run.err.find("Please Check The File."), std::string::npos) << run.err;
+    EXPECT_EQ(run.err, "tarvel-cli: Please Check The File. (" + path + ") " + reason + "\n");
+  }
+}
+
+// What --save writes, --open opens: a name without an ending gets ".tvl", another is refused.
+TEST_F(CliReadingFileTest, SaveAddsTheEndingOrRefusesAnother) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"plain", "plain.tvl"}, {"a.b.tvl", "a.b.tvl"}, {"x.txt", ""}, {"ASHA.TVL", ""}};
+  for (const auto& [name, written] : cases) {
+    auto args = kMumbai;
+    args.insert(args.end(), {"--save", PathOf(name)});
+    EXPECT_EQ(RunCli(args).status, written.empty() ? 2 : 0) << name;
+    const auto opened = RunCli({"chart", "--open", PathOf(written.empty() ? name : written)});
+    EXPECT_EQ(opened.status, written.empty() ? 2 : 0) << name << opened.err;
   }
 }
 

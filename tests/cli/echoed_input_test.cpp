@@ -86,7 +86,8 @@ TEST(EchoedInputTest, RefusalsQuoteTheInputEscapedOnOneLine) {
       {With(kGreenwich, "--sky", "swiss\n"), "sky 'swiss\\n' is not classic or swiss"},
       {With(With(kGreenwich, "--sky", "swiss"), "--node", "\u202Etrue"),
        "node '\\u202etrue' is not mean or true"},
-      {{"chart", "--open", "a\nb.tvl"}, "Please Check The File. (a\\nb.tvl)"},
+      {{"chart", "--open", "a\nb.tvl"},
+       "Please Check The File. (a\\nb.tvl) The file is missing or may not be read."},
   };
   for (const auto& [args, line] : cases) {
     const auto run = RunCli(args);

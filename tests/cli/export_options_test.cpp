@@ -114,6 +114,16 @@ TEST(ExportOptionsTest, ASizeWithoutAPictureOrMalformedIsRefused) {
   EXPECT_FALSE(std::ifstream("a.png").good());
 }
 
+// Qt would write such a name with its bytes replaced, perhaps over another file.
+TEST(ExportOptionsTest, ANameThatIsNotUtf8IsRefused) {
+  for (const std::string option : {"--pdf", "--svg", "--png", "--pdf-dir"}) {
+    const auto args = option == "--pdf-dir" ? std::vector<std::string>{"batch"} : kAsha;
+    const CliRun run = RunCli(Plus(args, {option, "n\xff.png"}));
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.err.starts_with("tarvel-cli: " + option + ": 'n\\xff.png' is not UTF-8"));
+  }
+}
+
 bool QtGuiIsLoaded() {
   std::ifstream maps("/proc/self/maps");
   for (std::string line; std::getline(maps, line);) {

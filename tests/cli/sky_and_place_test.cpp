@@ -166,6 +166,15 @@ TEST(PlaceCliTest, AnImpossibleDateIsRefusedAsTheFormDoesAndAGivenZoneGetsNoNote
   EXPECT_EQ(given["Place"]["ZoneNote"], "");
 }
 
+// New York keeps summer time on 1 July 2021 (UTC-04:00); a zone row the user gives takes
+// daylight saving only from the user: row 34 is Indian time, +05:30, an hour more with --dst.
+TEST(PlaceCliTest, AGivenZoneRowTakesDaylightSavingOnlyFromTheUser) {
+  const std::vector<std::string> birth = {"--date",  "2021-07-01", "--time", "12:00",
+                                          "--place", "New York",   "--zone", "34"};
+  EXPECT_EQ(ChartJson(birth)["Instant"]["OffsetSeconds"], 19800);
+  EXPECT_EQ(ChartJson(Plus(birth, {"--dst"}))["Instant"]["OffsetSeconds"], 23400);
+}
+
 TEST(PlacesCliTest, ListsCitiesMostPopulousFirst) {
   const auto run = RunCli({"places", "Mumb"});
   EXPECT_EQ(run.status, 0);

@@ -54,7 +54,7 @@ TEST(BatchFields, ErrorsKeepTheirShape) {
   EXPECT_EQ(RunWithOutput("{}\n", cli::BatchOutputFormat::JsonLines, "ZoneRow"),
             std::vector<std::string>{ErrorLine(1, "field 'date' is missing")});
   EXPECT_EQ(RunWithOutput("{}\n", cli::BatchOutputFormat::Csv, "sun_sign,error"),
-            (std::vector<std::string>{"sun_sign,error", ",field 'date' is missing"}));
+            (std::vector<std::string>{"line,sun_sign,error", "1,,field 'date' is missing"}));
 }
 
 TEST(BatchFields, UnknownOrRepeatedFieldsAreRefusedWithTheKnownOnes) {
@@ -64,7 +64,7 @@ TEST(BatchFields, UnknownOrRepeatedFieldsAreRefusedWithTheKnownOnes) {
       {cli::BatchOutputFormat::JsonLines, "", "unknown key ''"},
       {cli::BatchOutputFormat::JsonLines, "sun_sign", "unknown key 'sun_sign'"},
       {cli::BatchOutputFormat::Csv, "sun_sign,Reading",
-       "unknown column 'Reading' (the columns: name,"},
+       "unknown column 'Reading' (the columns: line,name,"},
   };
   for (const auto& [format, fields, message] : cases) {
     auto output = cli::MakeBatchOutput(format, fields);
@@ -84,9 +84,9 @@ TEST(BatchCsv, BirthColumnsAsTheChartReadThem) {
   EXPECT_EQ(RunWithOutput(input, cli::BatchOutputFormat::Csv,
                           "date,time,latitude,longitude,utc_offset,place,ascendant_house"),
             (std::vector<std::string>{
-                "date,time,latitude,longitude,utc_offset,place,ascendant_house",
-                "1980-03-05,14:07:00,18.966666666666665,72.81666666666666,+05:30,,1",
-                "1999-12-31,23:59:00,-40.75,-73.98333333333333,-04:00,Pune,1"}));
+                "line,date,time,latitude,longitude,utc_offset,place,ascendant_house",
+                "1,1980-03-05,14:07:00,18.966666666666665,72.81666666666666,+05:30,,1",
+                "2,1999-12-31,23:59:00,-40.75,-73.98333333333333,-04:00,Pune,1"}));
 }
 
 TEST(BatchCsv, CellsAreQuotedAsRfc4180Asks) {

@@ -55,6 +55,7 @@ class BatchPdfsTest : public ::testing::Test {
 TEST_F(BatchPdfsTest, OnePdfPerLineThatGaveAChartNamedFromItsLineAndName) {
   for (const std::size_t jobs : {1u, 2u}) {
     exporter.calls.clear();
+    std::filesystem::remove_all(folder);
     const BatchRun run = Run(jobs, folder / "pdfs");
     EXPECT_EQ(run.status, 1) << "line 2 gives no chart";
     EXPECT_EQ(run.lines, RunBatchOn(kInput, jobs).lines) << "the output is unchanged";
@@ -80,6 +81,20 @@ TEST_F(BatchPdfsTest, AFailedPdfIsToldOnceAndNoMoreAreWritten) {
   EXPECT_EQ(run.err, "tarvel-cli: cannot write '" + (folder / "0001-Asha-Rao.pdf").string() +
                          "': Disk full (no more PDFs were written)\n");
   EXPECT_EQ(exporter.calls.size(), 1u);
+  EXPECT_TRUE(std::filesystem::is_empty(folder)) << "names claimed but not written are let go";
+}
+
+// A second run into the same folder, or a block numbered as another was, finds the names taken.
+TEST_F(BatchPdfsTest, APdfThatExistsIsNeverReplacedItsLineIsRefused) {
+  std::filesystem::create_directories(folder);
+  std::ofstream(folder / "0003.pdf") << "kept";
+  const BatchRun run = Run(2, folder);
+  ASSERT_EQ(run.lines.size(), 4u);
+  EXPECT_EQ(run.lines[2], ErrorLine(3, "PDF '" + (folder / "0003.pdf").string() +
+                                           "' exists already: not replaced"));
+  EXPECT_EQ(exporter.calls.size(), 2u);
+  std::ifstream kept(folder / "0003.pdf");
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "kept");
 }
 
 TEST_F(BatchPdfsTest, AFolderThatCannotBeMadeStopsTheBatchBeforeItStarts) {
@@ -103,9 +118,8 @@ TEST_F(BatchPdfsTest, AFolderIsNamedEscapedOnOneLine) {
 
 TEST(BatchPdfNamesTest, KeptChartsCarryTheirLineNameAndStyle) {
   const ChartState state = AshaState();
-  const cli::LinePdf kept = cli::KeepForPdf(12, state, ChartStyle::North);
-  EXPECT_EQ(kept.line, 12u);
-  EXPECT_EQ(kept.name, "Asha Rao");
+  const cli::LinePdf kept = cli::KeepForPdf("out", 12, state, ChartStyle::North);
+  EXPECT_EQ(kept.path, "out/0012-Asha-Rao.pdf");
   EXPECT_EQ(kept.document, MakeChartDocument(state, {}, ChartStyle::North));
   EXPECT_EQ(kept.document.face.style, ChartStyle::North);
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Reads `batch --output csv` back with Python's csv module: for 1,000 births, every column
-equals what the same batch writes as JSON. Usage: csv_read_back.py TARVEL_CLI"""
+equals what the same batch writes as JSON, and every row, refused or not, one column or all,
+is kept and carries its input line's number. Usage: csv_read_back.py TARVEL_CLI"""
 import csv
 import io
 import json
@@ -89,14 +90,23 @@ def main():
         if "error" in chart:
             refused += 1
             assert row["error"] == chart["error"], (number, row["error"])
-            assert not any(v for k, v in row.items() if k != "error"), number
+            assert not any(v for k, v in row.items() if k not in ("error", "line")), number
             continue
         for column, value in expected_row(chart).items():
             cell = row[column]
             same = float(cell) == value if isinstance(value, float) else cell == value
             assert same, "line %d, %s: %r where the JSON gives %r" % (number, column, cell, value)
     assert 0 < refused < 100, refused
+    assert [row["line"] for row in rows] == [str(n) for n in range(1, 1001)]
     print("1000 CSV rows read back: every column as the JSON gives it (%d refused)" % refused)
+    # One column, refused or empty, from CSV whose header is line 1: one row per input line.
+    csv_in = "date,time,zone,lat,lon,name\n" + "".join(
+        "1980-%s-05,14:07,34,18:58N,72:49E,%s\n" % row for row in (("13", "A"), ("03", "")))
+    for fields, rows in (("name", [["2", ""], ["3", ""]]), ("line", [["2"], ["3"]])):
+        read = list(csv.reader(io.StringIO(run(cli, ["--output", "csv", "--fields", fields],
+                                               csv_in), newline="")))
+        assert read == [["line", fields][:len(rows[0])]] + rows, read
+    print("rows of one or two columns, refused or empty, read back one per input line")
 
 
 main()
