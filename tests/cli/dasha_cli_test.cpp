@@ -111,7 +111,7 @@ TEST(DashaCliTest, BatchFieldsImplyThePeriods) {
   EXPECT_EQ(Json::parse(json.out)["Dasha"]["Periods"][1]["Start"], "1977-02-27T16:24:00Z");
   const auto csv = testing::RunCli({"batch", "--output", "csv", "--fields",
                                     "moon_nakshatra,moon_pada,dasha_lord_at_birth", path});
-  EXPECT_EQ(csv.out, "moon_nakshatra,moon_pada,dasha_lord_at_birth\nUttara Ashadha,1,Sun\n");
+  EXPECT_EQ(csv.out, "line,moon_nakshatra,moon_pada,dasha_lord_at_birth\n1,Uttara Ashadha,1,Sun\n");
   EXPECT_EQ(testing::RunCli({"batch", "--dasha-year", "julian", path}).status, 2);
 }
 
