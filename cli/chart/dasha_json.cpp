@@ -57,9 +57,9 @@ void DashaJson(const ChartResult& chart, const DashaRequest& request, JsonWriter
   json.Key("System");
   json.Text("Vimshottari");
   json.Key("YearDays");
-  json.Number(DashaYearDays(request.year));
+  json.ShortestNumber(DashaYearDays(request.year));
   json.Key("BalanceDays");
-  json.Number(dasha.balance.days);
+  json.ShortestNumber(dasha.balance.days);
   json.Key("Periods");
   PeriodsJson(dasha, 0, 0, json);
   json.EndObject();

@@ -117,6 +117,11 @@ void JsonWriter::Number(double value) {
   AppendToChars(out_, value, std::chars_format::general, 17);
 }
 
+void JsonWriter::ShortestNumber(double value) {
+  BeginValue();
+  AppendToChars(out_, value);
+}
+
 void JsonWriter::Null() {
   BeginValue();
   out_.append("null");

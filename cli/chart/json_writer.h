@@ -61,6 +61,9 @@ class JsonWriter {
   /// 17 significant digits, as printf's "%.17g" writes them: more than the shortest text that
   /// reads back, as the chart's JSON has always promised.
   void Number(double value);
+  /// The shortest text that reads back to the same double: for a value given in decimal, such
+  /// as a year's length of 365.256364 days, which 17 digits would write as 365.25636400000002.
+  void ShortestNumber(double value);
   void Null();
 
  private:
