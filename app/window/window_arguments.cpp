@@ -43,6 +43,10 @@ WindowArguments ReadWindowArguments(const QStringList& arguments) {
       return Refused("unknown option '" + argument + "' (see 'tarvel --help')");
     } else if (!read.readingFile.isEmpty()) {
       return Refused("one reading file at a time (see 'tarvel --help')");
+    } else if (argument.contains(QChar::ReplacementCharacter)) {
+      // Bytes that are not UTF-8 reach Qt as U+FFFD, and no file has the name they make.
+      return Refused("the file name '" + argument +
+                     "' is not UTF-8, which is all Tarvel can open: rename the file");
     } else {
       read.readingFile = argument;
     }

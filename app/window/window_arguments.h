@@ -17,7 +17,8 @@ struct WindowArguments {
 
 /// Reads the arguments that follow the program's name. "--help" (or "-h") and "--version"
 /// win wherever they stand, so they work before Qt has seen its own options; otherwise at
-/// most one file name is accepted, "--" ending the options, and any other option is refused.
+/// most one file name is accepted, "--" ending the options, and any other option is refused,
+/// as is a file name whose bytes were not UTF-8 (U+FFFD in their place).
 WindowArguments ReadWindowArguments(const QStringList& arguments);
 
 /// What `tarvel --help` prints.

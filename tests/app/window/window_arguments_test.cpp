@@ -50,7 +50,10 @@ INSTANTIATE_TEST_SUITE_P(
         ArgumentsCase{{"--bogus"}, Action::Refuse, "", "unknown option '--bogus'"},
         ArgumentsCase{{"asha.tvl", "-x"}, Action::Refuse, "", "unknown option '-x'"},
         ArgumentsCase{{"a.tvl", "b.tvl"}, Action::Refuse, "", "one reading file at a time"},
-        ArgumentsCase{{"a.tvl", "--", "b.tvl"}, Action::Refuse, "", "one reading file"}));
+        ArgumentsCase{{"a.tvl", "--", "b.tvl"}, Action::Refuse, "", "one reading file"},
+        // $'n\xff.tvl' as Qt decodes it: opening "n\uFFFD.tvl" would say an existing file is
+        // missing.
+        ArgumentsCase{{QString::fromLocal8Bit("n\xff.tvl")}, Action::Refuse, "", "is not UTF-8"}));
 
 TEST(WindowArgumentsTest, VersionLineNamesTheProgramAndTheProjectVersion) {
   EXPECT_EQ(WindowVersionLine(), QString("tarvel " TARVEL_EXPECTED_VERSION "\n"));
