@@ -21,14 +21,7 @@ class JsonWriter {
   void BeginArray() { Open('['); }
   void EndArray() { Close(']'); }
   /// A member's name: one of the program's own, which needs no escaping.
-  void Key(std::string_view name) {
-    assert(NeedsNoEscaping(name));
-    if (afterValue_) out_.push_back(',');
-    out_.push_back('"');
-    out_.append(name);
-    out_.append("\":");
-    afterValue_ = false;
-  }
+  void Key(std::string_view name);
   /// Any text, escaped; bytes that are not UTF-8 are replaced.
   void String(std::string_view text);
   /// One of the program's own texts (names, labels, houses, sign boxes), UTF-8 without control
