@@ -10,6 +10,9 @@ enum PlanetIndex : int { Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn, NNode
 inline constexpr int kPlanetCount = 9;
 
 /// English names by planet index, as the chart, the lists and the reading show them.
+/// The ascendant's name where it stands among the planets (the position list, the JSON).
+inline constexpr std::string_view kAscendantName = "Ascendant";
+
 inline constexpr std::array<std::string_view, kPlanetCount> kPlanetNames = {
     "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "N Node", "S Node"};
 

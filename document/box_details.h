@@ -15,9 +15,6 @@ struct BoxDetails {
   bool operator==(const BoxDetails&) const = default;
 };
 
-/// The ascendant's name in the position list.
-inline constexpr std::string_view kAscendantName = "Ascendant";
-
 /// An item with the degrees and the mark `details` asks for, at the positions of its point.
 BoxItem DetailedItem(BoxItem item, const SkyPositions& positions, BoxDetails details);
 

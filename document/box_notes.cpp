@@ -5,6 +5,7 @@
 #include "base/position_text.h"
 #include "document/argala_text.h"
 #include "document/box_details.h"
+#include "document/nakshatra_text.h"
 
 namespace tarvel {
 namespace {
@@ -33,7 +34,7 @@ std::string PlanetLine(const SkyPositions& positions, PlanetIndex planet) {
 // "Nakshatra: Uttara Ashadha, pada 1, lord Sun"; in a varga the heading says whose it is.
 std::string NakshatraLine(const ChartResult& chart, double longitudeDeg) {
   const std::string_view heading = chart.varga ? kRasiNakshatraHeading : kNakshatraHeading;
-  return std::string(heading) + ": " + NakshatraText(NakshatraOf(longitudeDeg));
+  return std::string(heading) + ": " + NakshatraText(NakshatraEntryOf({}, longitudeDeg));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <fmt/format.h>
 
 #include "base/position_text.h"
+#include "document/nakshatra_text.h"
 
 namespace tarvel {
 
@@ -29,15 +30,10 @@ namespace {
 
 void FillNakshatra(ListRow& row, const NakshatraPlace& place) {
   row.nakshatra = NakshatraName(place.number);
-  row.padaAndLord = PadaAndLordText(place.pada, place.lord);
+  row.padaAndLord = PadaAndLordText(place.pada, kPlanetNames[place.lord]);
 }
 
 }  // namespace
-
-std::string NakshatraText(const NakshatraPlace& place) {
-  return fmt::format("{}, {}", NakshatraName(place.number),
-                     PadaAndLordText(place.pada, place.lord));
-}
 
 void AddNakshatras(ChartCaptions& captions, const ChartNakshatras& nakshatras, bool inVarga) {
   captions.nakshatraHeading = inVarga ? kRasiNakshatraHeading : kNakshatraHeading;

@@ -21,8 +21,6 @@ struct ListRow {
 
 /// The heading of the nakshatra column in the Rasi chart, and in a varga, whose nakshatras
 /// stay those of the sky's longitudes.
-inline constexpr std::string_view kNakshatraHeading = "Nakshatra";
-inline constexpr std::string_view kRasiNakshatraHeading = "Rasi nakshatra";
 
 /// The texts of the Rasi chart and its position list, by control array and index.
 struct ChartCaptions {
@@ -61,15 +59,6 @@ std::string SignBoxText(const ChartSigns& signs, int sign);
 
 /// A legend line: abbreviation, English and Sanskrit name, e.g. "S/Sun/Surya".
 std::string LegendText(PlanetIndex planet);
-
-/// A nakshatra's pada and lord as the list's second line shows them, e.g. "pada 1, lord Sun".
-/// Inline: the painter measures the widest of them with no compiled code of the document.
-inline std::string PadaAndLordText(int pada, PlanetIndex lord) {
-  return "pada " + std::to_string(pada) + ", lord " + std::string(kPlanetNames[lord]);
-}
-
-/// A nakshatra's name, pada and lord, e.g. "Uttara Ashadha, pada 1, lord Sun".
-std::string NakshatraText(const NakshatraPlace& place);
 
 /// The position list's nakshatra column from a chart's nakshatras; `inVarga` heads it as the
 /// Rasi chart's.

@@ -1,9 +1,5 @@
 #include "document/nakshatra_text.h"
 
-#include <fmt/format.h>
-
-#include "document/box_details.h"
-
 namespace tarvel {
 
 NakshatraEntry NakshatraEntryOf(std::string_view body, double longitudeDeg) {
@@ -21,13 +17,13 @@ std::array<NakshatraEntry, kPlanetCount + 1> NakshatraEntries(const ChartResult&
 }
 
 std::string NakshatraText(const NakshatraEntry& entry) {
-  return fmt::format("{} pada {}, lord {}", entry.name, entry.pada, entry.lord);
+  return std::string(entry.name) + ", " + PadaAndLordText(entry.pada, entry.lord);
 }
 
 NakshatraColumn NakshatraColumnOf(const ChartResult& chart) {
   const auto entries = NakshatraEntries(chart);
   NakshatraColumn column;
-  if (chart.varga.value_or(Varga::D1) != Varga::D1) column.title = kRasiNakshatraTitle;
+  if (chart.varga.value_or(Varga::D1) != Varga::D1) column.title = kRasiNakshatraHeading;
   column.ascendant = NakshatraText(entries[0]);
   for (int p = 0; p < kPlanetCount; ++p) column.grahas[p] = NakshatraText(entries[p + 1]);
   return column;

@@ -9,8 +9,10 @@
 
 namespace tarvel {
 
-/// The title of the nakshatras in a varga, whose own signs they do not follow.
-inline constexpr std::string_view kRasiNakshatraTitle = "Rasi nakshatra";
+/// The heading of the nakshatras beside a position list and in a box's note; in a varga, whose
+/// own signs they do not follow, they are the Rasi chart's.
+inline constexpr std::string_view kNakshatraHeading = "Nakshatra";
+inline constexpr std::string_view kRasiNakshatraHeading = "Rasi nakshatra";
 
 /// A point's nakshatra with the names the chart gives it.
 struct NakshatraEntry {
@@ -29,12 +31,19 @@ NakshatraEntry NakshatraEntryOf(std::string_view body, double longitudeDeg);
 /// longitudes whichever varga it shows.
 std::array<NakshatraEntry, kPlanetCount + 1> NakshatraEntries(const ChartResult& chart);
 
-/// A point's nakshatra as the position list gives it: "Anuradha pada 3, lord Saturn".
+/// A nakshatra's pada and lord as the window's list gives them under its name, e.g. "pada 1,
+/// lord Sun". Inline: the painter measures the widest of them with no compiled code of the
+/// document.
+inline std::string PadaAndLordText(int pada, std::string_view lord) {
+  return "pada " + std::to_string(pada) + ", lord " + std::string(lord);
+}
+
+/// A point's nakshatra on one line: "Anuradha, pada 3, lord Saturn".
 std::string NakshatraText(const NakshatraEntry& entry);
 
 /// The nakshatras beside a position list, from the Rasi longitudes whichever varga is shown.
 struct NakshatraColumn {
-  std::string title;  ///< kRasiNakshatraTitle in a varga; empty in the Rasi chart
+  std::string title;  ///< kRasiNakshatraHeading in a varga; empty in the Rasi chart
   std::array<std::string, kPlanetCount> grahas;  ///< by PlanetIndex; empty for no column
   std::string ascendant;
   bool operator==(const NakshatraColumn&) const = default;

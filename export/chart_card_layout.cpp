@@ -4,6 +4,7 @@
 #include <functional>
 #include <vector>
 
+#include "document/nakshatra_text.h"
 #include "export/caption_fit.h"
 
 namespace tarvel {
@@ -159,7 +160,7 @@ QFont NakshatraFont(const ChartCaptions& captions, const ChartCardLayout& card,
   std::vector<BoxedText> samples = {{FromUtf8(captions.nakshatraHeading), box}};
   for (const std::string_view name : kNakshatraNames) samples.push_back({FromUtf8(name), box});
   for (int p = 0; p < kPlanetCount; ++p) {
-    samples.push_back({FromUtf8(PadaAndLordText(4, static_cast<PlanetIndex>(p))), box});
+    samples.push_back({FromUtf8(PadaAndLordText(4, kPlanetNames[p])), box});
   }
   return FitOneLiners(base, PreferredPx(kCaptionTwips, card.pxPerTwip), device, samples);
 }

@@ -75,7 +75,7 @@ TEST(DashaCliTest, TextMarksThePeriodsRunningOnTheDay) {
                            "\n    Jupiter–Mars, 29 Oct 2024 – 5 Oct 2025\n",
                            "\n    Sun–Sun, 28 Feb 1971 – 17 Jun 1971\n"
                            "    Sun–Moon, 17 Jun 1971 – 17 Dec 1971\n      Moon: ",
-                           "  Moon    29 Sag 27  Uttara Ashadha pada 1, lord Sun\n"}) {
+                           "  Moon    29 Sag 27  Uttara Ashadha, pada 1, lord Sun\n"}) {
     EXPECT_NE(run.out.find(line), std::string::npos) << line;
   }
 }
