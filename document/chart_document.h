@@ -45,7 +45,7 @@ struct ChartDocument {
   /// By sign number, what each sign box holds as notes beside the chart (see BoxNoteLines).
   std::array<std::vector<std::string>, kSignCount> boxNotes;
   ChartFace face;  ///< how the square is drawn
-  /// The Vimshottari periods, shown after the synthesis where asked (see MakePeriodLines);
+  /// The Vimshottari periods, shown after the synthesis where asked (see WithPeriods);
   /// empty when not asked.
   std::vector<DocumentLine> periods{};
   bool operator==(const ChartDocument&) const = default;

@@ -3,9 +3,10 @@
 #include "document/period_lines.h"
 
 namespace tarvel {
+namespace {
 
-std::vector<DocumentLine> MakePeriodLines(const ChartResult& chart, DashaYear year,
-                                          CalendarDay on) {
+std::vector<DocumentLine> PeriodDocumentLines(const ChartResult& chart, DashaYear year,
+                                              CalendarDay on) {
   std::vector<DocumentLine> lines;
   for (const PeriodLine& line : PeriodLines(chart, year, DashaDepth::Antardasha, on)) {
     const bool mahadasha = line.kind == PeriodLineKind::Period && line.level == 0;
@@ -18,9 +19,11 @@ std::vector<DocumentLine> MakePeriodLines(const ChartResult& chart, DashaYear ye
   return lines;
 }
 
+}  // namespace
+
 ChartDocument WithPeriods(ChartDocument document, const ChartResult& chart, DashaYear year,
                           CalendarDay on) {
-  document.periods = MakePeriodLines(chart, year, on);
+  document.periods = PeriodDocumentLines(chart, year, on);
   return document;
 }
 

@@ -19,6 +19,23 @@ std::string DayText(std::int64_t localSeconds) {
   return fmt::format("{} {:%b %Y}", tm.tm_mday, tm);
 }
 
+// A period's first and last days in a fixed offset from universal time, e.g. "12 Mar 2024 –
+// 23 Sep 2026": no zone history is looked up for later dates.
+std::string PeriodDatesText(const DashaPeriod& period, std::int32_t offsetSeconds) {
+  // The end is the next period's first second, so the last day is the one before it.
+  return DayText(period.startSeconds + offsetSeconds) + " – " +
+         DayText(period.endSeconds + offsetSeconds - 1);
+}
+
+// "Balance of the Sun's period at birth: 4 years 8 months 28 days".
+std::string BalanceText(const VimshottariDasha& dasha) {
+  const PlanetIndex lord = DashaLevel(dasha, 0).front().lord;
+  const DashaBalance& balance = dasha.balance;
+  return fmt::format("Balance of {}'s period at birth: {} {} {}", PlanetReference(lord),
+                     Count(balance.years, "year"), Count(balance.months, "month"),
+                     Count(balance.wholeDays, "day"));
+}
+
 void AddRows(const VimshottariDasha& dasha, std::size_t level, std::size_t index,
              std::vector<PlanetIndex> lords, PeriodList& list) {
   const DashaPeriod& period = DashaLevel(dasha, level)[index];
@@ -39,20 +56,6 @@ void AddRows(const VimshottariDasha& dasha, std::size_t level, std::size_t index
 std::string PlanetReference(PlanetIndex planet) {
   const bool named = planet == Sun || planet == Moon || planet == NNode || planet == SNode;
   return (named ? "the " : "") + std::string(kPlanetNames[planet]);
-}
-
-std::string BalanceText(const VimshottariDasha& dasha) {
-  const PlanetIndex lord = DashaLevel(dasha, 0).front().lord;
-  const DashaBalance& balance = dasha.balance;
-  return fmt::format("Balance of {}'s period at birth: {} {} {}", PlanetReference(lord),
-                     Count(balance.years, "year"), Count(balance.months, "month"),
-                     Count(balance.wholeDays, "day"));
-}
-
-std::string PeriodDatesText(const DashaPeriod& period, std::int32_t offsetSeconds) {
-  // The end is the next period's first second, so the last day is the one before it.
-  return DayText(period.startSeconds + offsetSeconds) + " – " +
-         DayText(period.endSeconds + offsetSeconds - 1);
 }
 
 PeriodList ListPeriods(const VimshottariDasha& dasha, std::int32_t offsetSeconds) {

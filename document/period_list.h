@@ -34,13 +34,6 @@ struct PeriodList {
 /// A planet as a sentence names it: "the Sun", "the Moon", "the N Node", "Jupiter".
 std::string PlanetReference(PlanetIndex planet);
 
-/// The balance line of a dasha.
-std::string BalanceText(const VimshottariDasha& dasha);
-
-/// A period's first and last days in a fixed offset from universal time (seconds), e.g.
-/// "12 Mar 2024 – 23 Sep 2026". No zone history is looked up for later dates.
-std::string PeriodDatesText(const DashaPeriod& period, std::int32_t offsetSeconds);
-
 /// The periods of a dasha in tree order, dated in a fixed offset from universal time.
 PeriodList ListPeriods(const VimshottariDasha& dasha, std::int32_t offsetSeconds);
 

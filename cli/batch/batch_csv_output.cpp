@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <iterator>
+#include <optional>
 
 #include <fmt/format.h>
 
@@ -173,10 +174,8 @@ void AppendBodyValue(const CsvColumn& column, const ChartResult& chart, std::str
   }
 }
 
-// The first mahadasha's lord, or what remains of it at birth in days.
-void AppendDashaValue(CsvValue value, const ChartResult& chart, DashaRequest request,
-                      std::string& out) {
-  const VimshottariDasha dasha = DashaOfChart(chart, request.year, DashaDepth::Mahadasha);
+// The first mahadasha's lord, or what remains of it at birth in days, from the row's periods.
+void AppendDashaValue(CsvValue value, const VimshottariDasha& dasha, std::string& out) {
   if (value == CsvValue::DashaLordAtBirth) {
     out.append(kPlanetNames[DashaLevel(dasha, 0).front().lord]);
   } else {
@@ -247,6 +246,8 @@ std::string CsvOutput::Header() const {
 
 void CsvOutput::AppendChart(std::uint64_t lineNumber, const ChartJsonSource& chart,
                             std::string& out) const {
+  // The periods are computed once for the row, where a column asks for them.
+  std::optional<VimshottariDasha> dasha;
   out.append(std::to_string(lineNumber));
   for (std::size_t i = 1; i < columns_.size(); ++i) {
     out.push_back(',');
@@ -255,7 +256,8 @@ void CsvOutput::AppendChart(std::uint64_t lineNumber, const ChartJsonSource& cha
     if (column.value < CsvValue::BodyLongitude) {
       AppendBirthValue(column.value, chart, out);
     } else if (IsDashaColumn(column)) {
-      AppendDashaValue(column.value, chart.state.Chart, dasha_, out);
+      if (!dasha) dasha = DashaOfChart(chart.state.Chart, dasha_.year, DashaDepth::Mahadasha);
+      AppendDashaValue(column.value, *dasha, out);
     } else {
       AppendBodyValue(column, chart.state.Chart, out);
     }
