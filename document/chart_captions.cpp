@@ -1,7 +1,5 @@
 #include "document/chart_captions.h"
 
-#include <fmt/format.h>
-
 #include "base/position_text.h"
 #include "document/nakshatra_text.h"
 

@@ -19,9 +19,6 @@ struct ListRow {
   bool operator==(const ListRow&) const = default;
 };
 
-/// The heading of the nakshatra column in the Rasi chart, and in a varga, whose nakshatras
-/// stay those of the sky's longitudes.
-
 /// The texts of the Rasi chart and its position list, by control array and index.
 struct ChartCaptions {
   std::array<std::string, kSignCount> lblSign;      ///< sign boxes as one line each, by sign number

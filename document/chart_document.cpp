@@ -126,7 +126,8 @@ void AddVargaColumn(ChartCaptions& captions, const ChartSigns& signs, Varga varg
 // nakshatras are always the sky's: a varga's sign holds no nakshatra of its own.
 ChartCaptions CaptionsOf(const ChartResult& chart, BoxDetails details) {
   ChartCaptions captions = DetailedCaptions(chart.signs, chart.positions, details);
-  AddNakshatras(captions, NakshatrasOf(chart.positions), chart.varga.has_value());
+  AddNakshatras(captions, NakshatrasOf(chart.positions),
+                chart.varga.value_or(Varga::D1) != Varga::D1);
   if (!chart.varga) return captions;
   AddVargaColumn(captions, chart.signs, *chart.varga);
   // The boxes give each body's degrees within its varga sign; the list keeps the sky's.

@@ -20,13 +20,4 @@ std::string NakshatraText(const NakshatraEntry& entry) {
   return std::string(entry.name) + ", " + PadaAndLordText(entry.pada, entry.lord);
 }
 
-NakshatraColumn NakshatraColumnOf(const ChartResult& chart) {
-  const auto entries = NakshatraEntries(chart);
-  NakshatraColumn column;
-  if (chart.varga.value_or(Varga::D1) != Varga::D1) column.title = kRasiNakshatraHeading;
-  column.ascendant = NakshatraText(entries[0]);
-  for (int p = 0; p < kPlanetCount; ++p) column.grahas[p] = NakshatraText(entries[p + 1]);
-  return column;
-}
-
 }  // namespace tarvel

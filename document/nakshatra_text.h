@@ -41,15 +41,4 @@ inline std::string PadaAndLordText(int pada, std::string_view lord) {
 /// A point's nakshatra on one line: "Anuradha, pada 3, lord Saturn".
 std::string NakshatraText(const NakshatraEntry& entry);
 
-/// The nakshatras beside a position list, from the Rasi longitudes whichever varga is shown.
-struct NakshatraColumn {
-  std::string title;  ///< kRasiNakshatraHeading in a varga; empty in the Rasi chart
-  std::array<std::string, kPlanetCount> grahas;  ///< by PlanetIndex; empty for no column
-  std::string ascendant;
-  bool operator==(const NakshatraColumn&) const = default;
-};
-
-/// The nakshatra column of a computed chart.
-NakshatraColumn NakshatraColumnOf(const ChartResult& chart);
-
 }  // namespace tarvel

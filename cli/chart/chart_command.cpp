@@ -70,11 +70,10 @@ std::string SummaryText(const ChartDocument& document) {
   return text;
 }
 
-std::string ChartText(const ChartDocument& document, const ChartResult& chart,
-                      const std::optional<PlaceUsed>& place) {
+std::string ChartText(const ChartDocument& document, const std::optional<PlaceUsed>& place) {
   std::string text;
   for (const DocumentLine& line : document.reading) text.append(line.text).append("\n");
-  text += RenderChartText(document.captions, NakshatraColumnOf(chart));
+  text += RenderChartText(document.captions);
   text += "Sky: " + document.header.sky + "\n";
   if (!document.header.varga.empty()) text += "Varga: " + document.header.varga + "\n";
   if (place) {
@@ -146,7 +145,7 @@ int RunChartCommand(const ChartRequest& request, const ChartContext& context, st
   if (request.format == ChartFormat::Json) {
     out << ChartJson(state, place, request.dasha ? &*request.dasha : nullptr) << '\n';
   } else {
-    out << ChartText(document, state.Chart, place);
+    out << ChartText(document, place);
     if (request.summary) out << SummaryText(document);
     if (request.dasha) out << PeriodsText(state.Chart, *request.dasha, request.on);
   }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/chart/text_canvas.h"
+#include "document/nakshatra_text.h"
 #include "document/rasi_chart_layout.h"
 
 namespace tarvel {
@@ -139,6 +140,26 @@ int PositionListLines(const ChartCaptions& captions) {
   return kPlanetCount + (captions.ascendantName.empty() ? 0 : 1);
 }
 
+// The nakshatras beside the positions, one line a body: "Uttara Ashadha, pada 1, lord Sun";
+// titled only in a varga, whose own signs they do not follow.
+struct NakshatraColumn {
+  std::string title;
+  std::array<std::string, kPlanetCount> grahas;
+  std::string ascendant;
+};
+
+std::string NakshatraLine(const ListRow& row) {
+  return row.nakshatra.empty() ? std::string() : row.nakshatra + ", " + row.padaAndLord;
+}
+
+NakshatraColumn NakshatrasOf(const ChartCaptions& captions) {
+  NakshatraColumn column;
+  if (captions.nakshatraHeading == kRasiNakshatraHeading) column.title = kRasiNakshatraHeading;
+  for (int p = 0; p < kPlanetCount; ++p) column.grahas[p] = NakshatraLine(captions.planetRows[p]);
+  column.ascendant = NakshatraLine(captions.ascendantRow);
+  return column;
+}
+
 int NakshatraColumnWidth(const NakshatraColumn& nakshatras) {
   return std::max(ColumnWidth(nakshatras.grahas, nakshatras.ascendant),
                   DisplayWidth(nakshatras.title));
@@ -164,7 +185,8 @@ void DrawPositionList(TextCanvas& canvas, const ChartCaptions& captions,
 
 }  // namespace
 
-std::string RenderChartText(const ChartCaptions& captions, const NakshatraColumn& nakshatras) {
+std::string RenderChartText(const ChartCaptions& captions) {
+  const NakshatraColumn nakshatras = NakshatrasOf(captions);
   const int boxTextWidth = BoxTextWidth(captions);
   std::array<Lines, kSignCount> boxLines;
   for (int sign = 0; sign < kSignCount; ++sign) {
